@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ProgramState.h"
+
+#include <array>
+#include <QString>
+
+namespace tvn {
+
+// The captions the eleven category buttons carry until the user's names are read.
+inline std::array<QString, kCategoryCount> builtInCategoryCaptions() {
+    return {QStringLiteral("giochi"),
+            QStringLiteral("utilità"),
+            QStringLiteral("grafica"),
+            QStringLiteral("video"),
+            QStringLiteral("audio"),
+            QStringLiteral("lavoro e studio"),
+            QStringLiteral("utilità di sistema"),
+            QStringLiteral("biblioteca"),
+            QStringLiteral("programmazione"),
+            QStringLiteral("internet e reti"),
+            QStringLiteral("cose varie")};
+}
+
+} // namespace tvn

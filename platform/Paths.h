@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace tvn {
+
+// Paths are joined by plain concatenation with the platform's separator and never end with one.
+#ifdef _WIN32
+inline constexpr char16_t kPathSeparator = u'\\';
+#else
+inline constexpr char16_t kPathSeparator = u'/';
+#endif
+
+inline QString joinPath(const QString& folder, const QString& name) {
+    return folder + QChar(kPathSeparator) + name;
+}
+
+} // namespace tvn

@@ -1,0 +1,10 @@
+#include "FakeWindow.h"
+
+#include "Categories.h"
+
+namespace tvn::test {
+
+FakeWindow::FakeWindow()
+    : captions(builtInCategoryCaptions()) {}
+
+} // namespace tvn::test

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ProgramState.h"
+#include "Tvn.h"
+#include "VectorListBox.h"
+#include "Window.h"
+
+#include <array>
+#include <QStringList>
+
+namespace tvn::test {
+
+// The main window as the catalogue and store procedures see it, without any widget.
+class FakeWindow final : public Window {
+public:
+    FakeWindow();
+
+    void ShowConfig() override { ++showConfigCalls; }
+    void setPreviewPictureVisible(bool visible) override { previewPictureVisible = visible; }
+    void setAbout2Visible(bool visible) override { about2Visible = visible; }
+    QString progressText() const override { return progress; }
+    void setProgressText(const QString& text) override {
+        progress = text;
+        progressHistory.append(text);
+    }
+    QString debugText() const override { return debug; }
+    bool hideHelpShortcuts() const override { return hideHelp; }
+    QString categoryCaption(int k) const override { return captions.at(static_cast<size_t>(k)); }
+    void setCategoryCaption(int k, const QString& caption) override {
+        captions.at(static_cast<size_t>(k)) = caption;
+    }
+    QString messageText(int k) const override { return QStringLiteral("Msg%1").arg(k); }
+
+    int showConfigCalls = 0;
+    bool previewPictureVisible = false;
+    bool about2Visible = false;
+    QString progress;
+    QStringList progressHistory; // every text written to the progress label, in order
+    QString debug;
+    bool hideHelp = true;
+    std::array<QString, kCategoryCount> captions;
+};
+
+// The nine catalogue lists as plain vectors; the visible sorted ones are sorted here too.
+struct FakeLists {
+    VectorListBox progs, progsDirs, fast, fastDirs;
+    VectorListBox notYet{true}, notYetDirs;
+    VectorListBox purgeList{true}, purgeDirs;
+    VectorListBox listModify;
+
+    CatalogueLists refs() {
+        return {progs,      progsDirs, fast,      fastDirs,  notYet,
+                notYetDirs, purgeList, purgeDirs, listModify};
+    }
+};
+
+} // namespace tvn::test

@@ -1,0 +1,89 @@
+#include "ScriptedUi.h"
+
+#include <gtest/gtest.h>
+
+namespace tvn::test {
+
+ScriptedUi::~ScriptedUi() {
+    for (const Scripted& s : script_)
+        ADD_FAILURE() << "a scripted " << (s.isInput ? "input dialog" : "message box")
+                      << " never appeared";
+}
+
+void ScriptedUi::expectMessage(Answer answer) {
+    script_.push_back({false, answer, {}});
+}
+
+void ScriptedUi::expectInput(const QString& typed) {
+    script_.push_back({true, Answer::Ok, typed});
+}
+
+std::vector<UiCall> ScriptedUi::dialogs() const {
+    std::vector<UiCall> result;
+    for (const UiCall& c : calls_)
+        if (c.kind == UiCall::Kind::Message || c.kind == UiCall::Kind::Input)
+            result.push_back(c);
+    return result;
+}
+
+std::vector<QString> ScriptedUi::messageTexts() const {
+    std::vector<QString> result;
+    for (const UiCall& c : calls_)
+        if (c.kind == UiCall::Kind::Message)
+            result.push_back(c.text);
+    return result;
+}
+
+int ScriptedUi::count(UiCall::Kind kind) const {
+    int n = 0;
+    for (const UiCall& c : calls_)
+        n += c.kind == kind ? 1 : 0;
+    return n;
+}
+
+Answer ScriptedUi::message(const QString& text, const QString& title, Buttons buttons, Icon icon) {
+    calls_.push_back({UiCall::Kind::Message, text, title, buttons, icon, {}});
+    if (!script_.empty() && !script_.front().isInput) {
+        const Answer answer = script_.front().answer;
+        script_.pop_front();
+        return answer;
+    }
+    if (allowOk_ && buttons == Buttons::Ok)
+        return Answer::Ok;
+    ADD_FAILURE() << "unexpected message box: " << text.toStdString();
+    return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+QString ScriptedUi::input(const QString& prompt, const QString& title,
+                          const QString& defaultAnswer) {
+    calls_.push_back({UiCall::Kind::Input, prompt, title, Buttons::Ok, Icon::None, defaultAnswer});
+    if (!script_.empty() && script_.front().isInput) {
+        const QString typed = script_.front().typed;
+        script_.pop_front();
+        return typed;
+    }
+    ADD_FAILURE() << "unexpected input dialog: " << prompt.toStdString();
+    return {};
+}
+
+void ScriptedUi::beep() {
+    calls_.push_back({UiCall::Kind::Beep, {}, {}, Buttons::Ok, Icon::None, {}});
+}
+
+void ScriptedUi::pumpEvents() {
+    calls_.push_back({UiCall::Kind::Pump, {}, {}, Buttons::Ok, Icon::None, {}});
+    if (onPump)
+        onPump();
+}
+
+void ScriptedUi::showModal(ModalWindow& window) {
+    calls_.push_back({UiCall::Kind::Modal, window.windowName(), {}, Buttons::Ok, Icon::None, {}});
+    if (onModal)
+        onModal(window);
+}
+
+void ScriptedUi::endProgram() {
+    calls_.push_back({UiCall::Kind::End, {}, {}, Buttons::Ok, Icon::None, {}});
+}
+
+} // namespace tvn::test

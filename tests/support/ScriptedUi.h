@@ -1,0 +1,72 @@
+#pragma once
+
+#include "Ui.h"
+
+#include <deque>
+#include <functional>
+#include <QString>
+#include <vector>
+
+namespace tvn::test {
+
+// One call a handler made on the user-interaction service.
+struct UiCall {
+    enum class Kind { Message, Input, Beep, Pump, Modal, End };
+    Kind kind;
+    QString text;  // message text, input prompt or modal window name
+    QString title; // as passed: empty means the application's title
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::None;
+    QString defaultAnswer;
+};
+
+// The user-interaction service of the tests. It records every call and answers dialogs from
+// a script; a dialog with no scripted answer, or a scripted answer never asked for, fails the
+// test.
+class ScriptedUi final : public Ui {
+public:
+    ~ScriptedUi() override;
+
+    // Queue the answer to the next message box or input dialog.
+    void expectMessage(Answer answer = Answer::Ok);
+    void expectInput(const QString& typed);
+    // An unscripted message box with only an OK button is answered OK (and recorded) instead
+    // of failing the test.
+    void allowOkMessages(bool allow = true) { allowOk_ = allow; }
+
+    // Runs during every event pump, after it is recorded: a click arriving mid-operation.
+    std::function<void()> onPump;
+    // Runs when a modal window is shown, instead of showing it.
+    std::function<void(ModalWindow&)> onModal;
+
+    const std::vector<UiCall>& calls() const { return calls_; }
+    std::vector<UiCall> dialogs() const; // message boxes and input dialogs, in order
+    std::vector<QString> messageTexts() const;
+    int count(UiCall::Kind kind) const;
+    int beeps() const { return count(UiCall::Kind::Beep); }
+    int pumps() const { return count(UiCall::Kind::Pump); }
+    bool ended() const { return count(UiCall::Kind::End) > 0; }
+    void clearCalls() { calls_.clear(); }
+    bool scriptDone() const { return script_.empty(); }
+
+    Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
+    QString input(const QString& prompt, const QString& title,
+                  const QString& defaultAnswer) override;
+    void beep() override;
+    void pumpEvents() override;
+    void showModal(ModalWindow& window) override;
+    void endProgram() override;
+
+private:
+    struct Scripted {
+        bool isInput;
+        Answer answer;
+        QString typed;
+    };
+
+    std::deque<Scripted> script_;
+    std::vector<UiCall> calls_;
+    bool allowOk_ = false;
+};
+
+} // namespace tvn::test

@@ -1,0 +1,67 @@
+#include "TempTree.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace tvn::test {
+
+TempTree::TempTree() {
+    if (!dir_.isValid())
+        ADD_FAILURE() << "cannot create a temporary folder";
+}
+
+QString TempTree::path(const QString& relative) const {
+    return relative.isEmpty() ? dir_.path() : dir_.path() + u'/' + relative;
+}
+
+void TempTree::write(const QString& relative, const QByteArray& content) {
+    const QString full = path(relative);
+    QDir().mkpath(QFileInfo(full).path());
+    QFile file(full);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(content) != content.size())
+        ADD_FAILURE() << "cannot write " << full.toStdString();
+}
+
+void TempTree::makeFolder(const QString& relative) {
+    if (!QDir().mkpath(path(relative)))
+        ADD_FAILURE() << "cannot create " << relative.toStdString();
+}
+
+bool TempTree::exists(const QString& relative) const {
+    return QFileInfo::exists(path(relative));
+}
+
+QByteArray TempTree::read(const QString& relative) const {
+    QFile file(path(relative));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+std::map<QString, QByteArray> TempTree::snapshot(const QString& relative) const {
+    std::map<QString, QByteArray> result;
+    const QString root = path(relative);
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString full = it.next();
+        const QString key = full.mid(root.size() + 1);
+        const QFileInfo info = it.fileInfo();
+        if (info.isSymLink())
+            result[key] = "<link>" + info.symLinkTarget().toUtf8();
+        else if (info.isDir())
+            result[key] = "<dir>";
+        else {
+            QFile file(full);
+            result[key] =
+                file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+        }
+    }
+    return result;
+}
+
+} // namespace tvn::test
