@@ -24,14 +24,23 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // The full paths (folder, separator, name) of the visible subfolders of `folder`, in name
-    // order. Links to folders are not subfolders, so a walk cannot loop. Nothing when the
-    // folder is missing or cannot be listed.
-    virtual std::optional<QStringList> subfolders(const QString& folder) = 0;
+    // One listing of a folder, taken in a single pass.
+    struct Listing {
+        // The full paths (folder, separator, name) of the visible subfolders, in name order.
+        // Links to folders are not subfolders, so a walk cannot loop.
+        QStringList subfolders;
+        // The bare names of the visible files matching "*.lnk" in any letter case, in name
+        // order.
+        QStringList shortcuts;
+    };
 
-    // The bare names of the visible files of `folder` matching "*.lnk" in any letter case, in
-    // name order. Nothing when the folder is missing or cannot be listed.
-    virtual std::optional<QStringList> shortcutFiles(const QString& folder) = 0;
+    // Nothing when the folder is missing or cannot be listed.
+    virtual std::optional<Listing> listFolder(const QString& folder) = 0;
+
+    std::optional<QStringList> shortcutFiles(const QString& folder) {
+        auto listing = listFolder(folder);
+        return listing ? std::optional<QStringList>(std::move(listing->shortcuts)) : std::nullopt;
+    }
 
     virtual bool folderExists(const QString& path) = 0;
     virtual bool fileExists(const QString& path) = 0;
