@@ -1,0 +1,128 @@
+// The shipped data files, as staged in the program folder: the exact byte form the program's
+// reader expects, and the contents other parts of the program rely on.
+#include "Categories.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QSet>
+#include <QStringDecoder>
+#include <QStringList>
+
+namespace {
+
+QByteArray readStaged(const QString& name) {
+    QFile file(QStringLiteral(TORVANE_APP_DIR "/") + name);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+    return file.readAll();
+}
+
+// The items of a file written one quoted item a line, windows-1252, CR LF; every departure
+// from that form fails the calling test.
+QStringList quotedLines(const QString& name) {
+    const QByteArray bytes = readStaged(name);
+    SCOPED_TRACE(name.toStdString());
+    EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF")) << "no byte-order mark";
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+
+    QStringDecoder decoder("windows-1252");
+    EXPECT_TRUE(decoder.isValid());
+    const QString text = decoder(bytes);
+
+    QStringList items;
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        const QString& line = lines[i];
+        SCOPED_TRACE("line " + std::to_string(i + 1));
+        for (QChar c : line) {
+            // C0 controls are bare CRs, LFs or tabs; C1 ones are bytes windows-1252 leaves
+            // undefined.
+            EXPECT_FALSE(c.unicode() < 0x20 || (c.unicode() >= 0x80 && c.unicode() < 0xA0))
+                << "character " << int(c.unicode());
+        }
+        EXPECT_TRUE(line.size() >= 2 && line.startsWith('"') && line.endsWith('"'))
+            << line.toStdString();
+        EXPECT_EQ(line.count('"'), 2) << line.toStdString();
+        items << line.mid(1, line.size() - 2);
+    }
+    return items;
+}
+
+bool isValidFolderName(const QString& name) {
+    if (name.isEmpty() || name == "." || name == "..")
+        return false;
+    for (QChar c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("<>:\"/\\|?*").contains(c))
+            return false;
+    }
+    return true;
+}
+
+TEST(DefaultCategoryNames, ThreeBlocksOfElevenValidDistinctLowerCaseFolderNames) {
+    const QStringList names = quotedLines(QStringLiteral("Default.tvn"));
+    ASSERT_EQ(names.size(), 3 * tvn::kCategoryCount);
+    for (int block = 0; block < 3; ++block) {
+        QSet<QString> seen;
+        for (int k = 0; k < tvn::kCategoryCount; ++k) {
+            const QString& name = names[block * tvn::kCategoryCount + k];
+            EXPECT_TRUE(isValidFolderName(name)) << name.toStdString();
+            EXPECT_EQ(name, name.toLower()) << name.toStdString();
+            EXPECT_EQ(name, name.trimmed()) << name.toStdString();
+            // Two buttons of one language sharing a name would share one folder.
+            EXPECT_FALSE(seen.contains(name)) << name.toStdString();
+            seen.insert(name);
+        }
+    }
+}
+
+TEST(DefaultCategoryNames, ItalianBlockMatchesTheBuiltInCaptions) {
+    const QStringList names = quotedLines(QStringLiteral("Default.tvn"));
+    ASSERT_EQ(names.size(), 3 * tvn::kCategoryCount);
+    const auto builtIn = tvn::builtInCategoryCaptions();
+    for (int k = 0; k < tvn::kCategoryCount; ++k)
+        EXPECT_EQ(names[2 * tvn::kCategoryCount + k], builtIn[k]) << k;
+}
+
+class LanguageTexts : public testing::TestWithParam<const char*> {
+protected:
+    // Field k of the caption table (1-based).
+    QString field(int k) const { return fields_.at(k - 1); }
+    void SetUp() override { fields_ = quotedLines(QString::fromLatin1(GetParam())); }
+    QStringList fields_;
+};
+
+TEST_P(LanguageTexts, EightyThreeFieldsInTheirPlaces) {
+    ASSERT_EQ(fields_.size(), 83);
+    // A field lost or added shifts these fixed texts out of their places.
+    EXPECT_EQ(field(37), "English");
+    EXPECT_EQ(field(38), QString::fromUtf8("Français"));
+    EXPECT_EQ(field(39), "Italiano");
+    EXPECT_EQ(field(75), "TORVANE");
+    EXPECT_EQ(field(76), "");
+    EXPECT_EQ(field(77), "TORVANE");
+    for (int k = 1; k <= 83; ++k) {
+        if (k != 76) {
+            EXPECT_FALSE(field(k).trimmed().isEmpty()) << "field " << k;
+        }
+    }
+}
+
+TEST_P(LanguageTexts, RenameQuestionPartsBracketTheTwoNames) {
+    ASSERT_EQ(fields_.size(), 83);
+    EXPECT_TRUE(field(10).endsWith('(')) << field(10).toStdString();
+    EXPECT_TRUE(field(11).startsWith(')') && field(11).endsWith('(')) << field(11).toStdString();
+    EXPECT_TRUE(field(12).startsWith(')')) << field(12).toStdString();
+}
+
+TEST_P(LanguageTexts, LanguagePanelPromptsAreTheSameInEveryFile) {
+    // The language panel shows all three prompts at once, whatever language was applied.
+    const QStringList english = quotedLines(QStringLiteral("Txt (uk).tvn"));
+    ASSERT_EQ(fields_.size(), 83);
+    ASSERT_EQ(english.size(), 83);
+    for (int k : {59, 79, 80})
+        EXPECT_EQ(field(k), english[k - 1]) << "field " << k;
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, LanguageTexts,
+                         testing::Values("Txt (uk).tvn", "Txt (fr).tvn", "Txt (it).tvn"));
+
+} // namespace
