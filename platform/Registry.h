@@ -1,9 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <QByteArray>
 #include <QString>
 #include <QVariant>
-#include <cstdint>
 
 namespace tvn {
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <QByteArray>
 #include <QString>
-#include <optional>
 
 namespace tvn {
 
@@ -16,10 +16,12 @@ struct SequentialItem {
 };
 
 // Reads the items of a sequential data file (Config.tvn, Custom.tvn, Default.tvn, the language
-// files): items are separated by commas or line ends (CR LF or a bare LF); blanks before an
-// item are skipped; a quoted item runs to its closing quote and may hold commas, and what
+// files): items are separated by commas or line ends (CR LF, a bare LF or a lone CR); blanks
+// (spaces and tabs) before an item are skipped; a quoted item runs to the next double quote and
+// may hold commas and line ends (an unterminated one runs to the end of the text), and what
 // follows the closing quote up to the next separator is dropped; an unquoted item ends at a
-// comma or the line end; an empty line is an empty item.
+// comma or the line end, its trailing blanks trimmed; an empty line is an empty item. Reading
+// takes time linear in the text, whatever it holds.
 class SequentialReader {
 public:
     explicit SequentialReader(QString text);
@@ -27,7 +29,7 @@ public:
     // Opens a data file (decoded as decodeDataFile says); nothing when it cannot be read.
     static std::optional<SequentialReader> open(FileSystem& fs, const QString& path);
 
-    // True when no character is left to read.
+    // True when no character is left to read (the last item's line end included).
     bool atEnd() const;
     // The next item; an empty unquoted item at the end of the file.
     SequentialItem next();
@@ -38,7 +40,9 @@ private:
 };
 
 // The conversions a read item takes into the variable it is read into. Each gives nothing
-// where the original would raise a type-mismatch or overflow error.
+// where the original would raise a type-mismatch or overflow error. An empty unquoted item reads
+// as False or 0, #TRUE# and #FALSE# as -1 and 0, a quoted "True" or "False" as that Boolean, and
+// a decimal fraction is rounded half to even ("2.5" -> 2, "3.5" -> 4).
 std::optional<bool> itemToBoolean(const SequentialItem& item);  // #TRUE#, #FALSE#, or a number
 std::optional<int> itemToInteger16(const SequentialItem& item); // a number in -32768..32767
 // The text a caption takes: a quoted item as it stands; an unquoted one that reads as a number

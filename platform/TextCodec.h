@@ -1,8 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <QByteArray>
 #include <QString>
-#include <optional>
 
 namespace tvn {
 
