@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ListBox.h"
+#include "Tvn.h"
+
+#include <QStringList>
+
+namespace tvn {
+
+// A name list and its folder list, kept at the same positions: entry k of `folders` is the
+// folder holding the file named by entry k of `names`. Every change goes through here, so the
+// two lists can never get out of step.
+struct CatalogueList {
+    ListBox& names;
+    ListBox& folders;
+
+    int count() const { return names.count(); }
+    // Adds the name where its list puts it (the end, or its sorted place) and the folder at
+    // that same position; returns the position.
+    int add(const QString& name, const QString& folder);
+    void removeAt(int index);
+    void clear();
+    // Replaces both lists at once, in the order given.
+    void assign(const QStringList& newNames, const QStringList& newFolders);
+};
+
+inline CatalogueList progsList(const CatalogueLists& lists) {
+    return {lists.progs, lists.progsDirs};
+}
+inline CatalogueList fastList(const CatalogueLists& lists) {
+    return {lists.fast, lists.fastDirs};
+}
+inline CatalogueList notYetList(const CatalogueLists& lists) {
+    return {lists.notYet, lists.notYetDirs};
+}
+inline CatalogueList purgeList(const CatalogueLists& lists) {
+    return {lists.purgeList, lists.purgeDirs};
+}
+
+// The name a visible list shows for a shortcut file: the file name less its last four
+// characters (the ".lnk").
+QString displayName(const QString& fileName);
+
+} // namespace tvn

@@ -1,0 +1,38 @@
+#include "SystemAnalysis.h"
+
+#include "CatalogueList.h"
+#include "ShortcutScan.h"
+#include "Ui.h"
+
+namespace tvn {
+
+void AnalyseSystem(Tvn& tvn) {
+    tvn.window.setPreviewPictureVisible(true);
+    tvn.window.setProgressText(QString());
+    tvn.ui.pumpEvents();
+
+    tvn.lists.listModify.clear();
+    fastList(tvn.lists).clear();
+    progsList(tvn.lists).clear();
+
+    ScanStartMenu(tvn, tvn.state.startMenuPath);
+    if (tvn.state.scanFailed) {
+        tvn.window.ShowConfig();
+        return;
+    }
+    ScanPrograms(tvn, tvn.state.programsPath);
+    if (tvn.state.scanFailed) {
+        tvn.window.ShowConfig();
+        return;
+    }
+    tvn.window.setAbout2Visible(false);
+    tvn.window.setPreviewPictureVisible(true);
+}
+
+void RefreshClassified(Tvn& tvn) {
+    fastList(tvn.lists).clear();
+    tvn.window.setProgressText(QString());
+    ScanStartMenu(tvn, tvn.state.startMenuPath);
+}
+
+} // namespace tvn

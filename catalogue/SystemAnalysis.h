@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Tvn.h"
+
+namespace tvn {
+
+// Rebuilds the whole catalogue from disk: empties ListModify, Fast and Progs (with their
+// folder lists), walks the Start Menu tree, then the Programs tree. When a walk has failed
+// (now or earlier, until the settings are confirmed) it opens the settings panel instead of
+// going on.
+void AnalyseSystem(Tvn& tvn);
+
+// Re-walks only the Start Menu tree after the classification store has changed, so Fast
+// matches the disk again. A failed walk has already been reported; the caller goes on.
+void RefreshClassified(Tvn& tvn);
+
+} // namespace tvn

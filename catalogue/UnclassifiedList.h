@@ -1,0 +1,13 @@
+#pragma once
+
+#include "Tvn.h"
+
+namespace tvn {
+
+// Rebuilds NotYet/NotYet_Dirs: the display name and folder of every Progs entry whose file name
+// (extension and letter case included) is the name of no Fast entry, sorted by display name
+// ignoring case; equal names keep the order of Progs. The progress label shows the percentage
+// of Progs entries done, and events are pumped once per entry.
+void BuildNotYetList(Tvn& tvn);
+
+} // namespace tvn
