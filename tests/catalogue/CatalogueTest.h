@@ -1,0 +1,60 @@
+#pragma once
+
+#include "FakeWindow.h"
+#include "ListingFaults.h"
+#include "PosixFileSystem.h"
+#include "ProgramState.h"
+#include "ScriptedUi.h"
+#include "TempTree.h"
+#include "Tvn.h"
+
+#include <gtest/gtest.h>
+#include <ostream>
+
+// Failure messages show texts rather than bytes.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace tvn::test {
+
+// A catalogue on a real temporary Start Menu: the real file system, a fake window, plain
+// lists and the scripted user-interaction service.
+class CatalogueTest : public ::testing::Test {
+protected:
+    CatalogueTest()
+        : tvn{state, fs, ui, lists.refs(), window} {
+        state.startMenuPath = tree.path(QStringLiteral("Start Menu"));
+        state.programsPath = tree.path(QStringLiteral("Start Menu/Programs"));
+    }
+
+    QString startMenu(const QString& relative = {}) const {
+        return relative.isEmpty() ? state.startMenuPath : state.startMenuPath + u'/' + relative;
+    }
+    QString programs(const QString& relative = {}) const {
+        return relative.isEmpty() ? state.programsPath : state.programsPath + u'/' + relative;
+    }
+
+    // The message every failing folder shows.
+    void expectScanErrors(int count) const {
+        const auto dialogs = ui.dialogs();
+        ASSERT_EQ(static_cast<int>(dialogs.size()), count);
+        for (const UiCall& call : dialogs) {
+            EXPECT_EQ(call.text, window.messageText(2));
+            EXPECT_EQ(call.title, QStringLiteral("ERROR!"));
+            EXPECT_EQ(call.buttons, Buttons::Ok);
+            EXPECT_EQ(call.icon, Icon::Exclamation);
+        }
+    }
+
+    TempTree tree;
+    PosixFileSystem posixFs;
+    ListingFaults fs{posixFs}; // lists everything until a test names an unlistable folder
+    ScriptedUi ui;
+    FakeWindow window;
+    FakeLists lists;
+    ProgramState state;
+    Tvn tvn;
+};
+
+} // namespace tvn::test

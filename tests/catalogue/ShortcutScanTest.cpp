@@ -1,0 +1,247 @@
+#include "ShortcutScan.h"
+
+#include "CatalogueTest.h"
+#include "SystemAnalysis.h"
+
+#include <cerrno>
+#include <QFile>
+#include <sys/xattr.h>
+
+namespace tvn::test {
+namespace {
+
+class ShortcutScan : public CatalogueTest {
+protected:
+    // The Programs folder of the example: A.lnk, Games (B.lnk, Cards with C.lnk), Office (D.lnk).
+    void writeExamplePrograms() {
+        tree.write(QStringLiteral("Start Menu/Programs/A.lnk"));
+        tree.write(QStringLiteral("Start Menu/Programs/Games/B.lnk"));
+        tree.write(QStringLiteral("Start Menu/Programs/Games/Cards/C.lnk"));
+        tree.write(QStringLiteral("Start Menu/Programs/Office/D.lnk"));
+    }
+
+    // Two category folders with copies, a shortcut directly in the Start Menu, and Programs.
+    void writeStartMenu() {
+        tree.write(QStringLiteral("Start Menu/Direct.lnk"));
+        tree.write(QStringLiteral("Start Menu/giochi/B.lnk"));
+        tree.write(QStringLiteral("Start Menu/internet e reti/E.lnk"));
+        writeExamplePrograms();
+    }
+};
+
+TEST_F(ShortcutScan, ProgramsWalkIsPreOrderWithFilesFirstAndCountsEachFolderAfterItsSubfolders) {
+    writeExamplePrograms();
+    std::vector<int> progsAtPump;
+    ui.onPump = [&] {
+        progsAtPump.push_back(lists.progs.count());
+    };
+
+    ScanPrograms(tvn, state.programsPath);
+
+    EXPECT_EQ(lists.progs.entries(), QStringList({"A.lnk", "B.lnk", "C.lnk", "D.lnk"}));
+    EXPECT_EQ(
+        lists.progsDirs.entries(),
+        QStringList({programs(), programs("Games"), programs("Games/Cards"), programs("Office")}));
+    EXPECT_EQ(window.progressHistory, QStringList({"1", "2", "3", "4"}));
+    // Cards and Games finish before Office is entered; the Programs folder finishes last.
+    EXPECT_EQ(progsAtPump, std::vector<int>({3, 3, 4, 4}));
+    EXPECT_TRUE(ui.dialogs().empty());
+    EXPECT_FALSE(state.scanFailed);
+}
+
+TEST_F(ShortcutScan, AnalysisCollectsClassifiedCopiesOutsideProgramsAndProgramsSeparately) {
+    writeStartMenu();
+    lists.listModify.assign({"old copy"});
+    lists.fast.assign({"stale.lnk"});
+    lists.fastDirs.assign({"stale"});
+    lists.notYet.assign({"kept"});
+    lists.notYetDirs.assign({"kept folder"});
+    window.progress = QStringLiteral("100 %");
+    window.about2Visible = true;
+
+    AnalyseSystem(tvn);
+
+    EXPECT_EQ(lists.fast.entries(), QStringList({"Direct.lnk", "B.lnk", "E.lnk"}));
+    EXPECT_EQ(lists.fastDirs.entries(),
+              QStringList({startMenu(), startMenu("giochi"), startMenu("internet e reti")}));
+    EXPECT_EQ(lists.progs.entries(), QStringList({"A.lnk", "B.lnk", "C.lnk", "D.lnk"}));
+    EXPECT_EQ(lists.listModify.count(), 0);
+    EXPECT_EQ(lists.notYet.entries(), QStringList({"kept"}));
+    EXPECT_EQ(lists.notYetDirs.entries(), QStringList({"kept folder"}));
+    // Start Menu, giochi, internet e reti, then Programs and its three subfolders.
+    EXPECT_EQ(window.progress, QStringLiteral("7"));
+    EXPECT_EQ(window.progressHistory.first(), QString());
+    EXPECT_EQ(ui.pumps(), 1 + 7);
+    EXPECT_TRUE(window.previewPictureVisible);
+    EXPECT_FALSE(window.about2Visible);
+    EXPECT_EQ(window.showConfigCalls, 0);
+    EXPECT_TRUE(ui.dialogs().empty());
+}
+
+TEST_F(ShortcutScan, HiddenAndSystemFilesAreSkippedAndAnyCaseOfTheExtensionIsCollected) {
+    tree.write(QStringLiteral("Start Menu/Programs/Archive.lnk"));
+    tree.write(QStringLiteral("Start Menu/Programs/Hidden.lnk"));
+    tree.write(QStringLiteral("Start Menu/Programs/System.lnk"));
+    tree.write(QStringLiteral("Start Menu/Programs/.Dotted.lnk"));
+    tree.write(QStringLiteral("Start Menu/Programs/LOUD.LNK"));
+    tree.write(QStringLiteral("Start Menu/Programs/Mixed.Lnk"));
+    tree.write(QStringLiteral("Start Menu/Programs/notes.txt"));
+    tree.write(QStringLiteral("Start Menu/Programs/quirk.lnk2"));
+    const auto mark = [&](const char* name, const char* value) {
+        const QByteArray path = QFile::encodeName(programs(QString::fromLatin1(name)));
+        return setxattr(path.constData(), "user.DOSATTRIB", value, strlen(value), 0) == 0;
+    };
+    if (!mark("Hidden.lnk", "\"0x2\""))
+        GTEST_SKIP() << "no user extended attributes here (errno " << errno << ")";
+    ASSERT_TRUE(mark("System.lnk", "\"0x4\""));
+    ASSERT_TRUE(mark("Archive.lnk", "\"0x20\""));
+
+    ScanPrograms(tvn, state.programsPath);
+
+    EXPECT_EQ(lists.progs.entries(), QStringList({"Archive.lnk", "LOUD.LNK", "Mixed.Lnk"}));
+}
+
+TEST_F(ShortcutScan, MissingStartMenuReportsOnceAndOpensTheSettingsWithoutWalkingPrograms) {
+    writeExamplePrograms();
+    state.startMenuPath = tree.path(QStringLiteral("No Such Menu"));
+    ui.expectMessage();
+
+    AnalyseSystem(tvn);
+
+    expectScanErrors(1);
+    EXPECT_TRUE(state.scanFailed);
+    EXPECT_EQ(window.showConfigCalls, 1);
+    EXPECT_EQ(lists.fast.count(), 0);
+    EXPECT_EQ(lists.progs.count(), 0);
+    EXPECT_EQ(window.progress, QString());
+    EXPECT_EQ(ui.pumps(), 1);
+}
+
+TEST_F(ShortcutScan, UnlistableCategoryFolderIsReportedOnceAndTheRestOfTheTreeStillCollected) {
+    writeStartMenu();
+    tree.write(QStringLiteral("Start Menu/grafica/G.lnk"));
+    tree.write(QStringLiteral("Start Menu/grafica/Deeper/H.lnk"));
+    fs.unlistable.insert(startMenu("giochi"));
+    ui.expectMessage();
+
+    AnalyseSystem(tvn);
+
+    expectScanErrors(1);
+    EXPECT_TRUE(state.scanFailed);
+    EXPECT_EQ(lists.fast.entries(), QStringList({"Direct.lnk", "G.lnk", "H.lnk", "E.lnk"}));
+    EXPECT_EQ(lists.fastDirs.count(), lists.fast.count());
+    // The failing folder neither counts nor pumps: Deeper, grafica, internet e reti, the root.
+    EXPECT_EQ(window.progress, QStringLiteral("4"));
+    EXPECT_EQ(ui.pumps(), 1 + 4);
+    EXPECT_EQ(lists.progs.count(), 0);
+    EXPECT_EQ(window.showConfigCalls, 1);
+}
+
+TEST_F(ShortcutScan, UnlistableProgramsSubfolderStillOpensTheSettingsAfterTheWalk) {
+    writeExamplePrograms();
+    fs.unlistable.insert(programs("Games"));
+    ui.expectMessage();
+
+    AnalyseSystem(tvn);
+
+    expectScanErrors(1);
+    EXPECT_EQ(lists.progs.entries(), QStringList({"A.lnk", "D.lnk"}));
+    EXPECT_EQ(window.showConfigCalls, 1);
+}
+
+TEST_F(ShortcutScan, EarlierFailureStopsEveryAnalysisAfterTheStartMenuWalk) {
+    writeStartMenu();
+    state.scanFailed = true;
+
+    AnalyseSystem(tvn);
+
+    EXPECT_TRUE(ui.dialogs().empty());
+    EXPECT_EQ(lists.fast.count(), 3);
+    EXPECT_EQ(lists.progs.count(), 0);
+    EXPECT_EQ(window.showConfigCalls, 1);
+}
+
+TEST_F(ShortcutScan, CounterGoesOnFromTheLabelsLeadingNumber) {
+    tree.makeFolder(QStringLiteral("Start Menu"));
+    const std::pair<const char*, const char*> cases[] = {
+        {"57 %", "58"}, {"", "1"}, {"n/a", "1"}, {"  9", "10"}};
+    for (const auto& [before, after] : cases) {
+        window.progress = QString::fromLatin1(before);
+        ScanStartMenu(tvn, state.startMenuPath);
+        EXPECT_EQ(window.progress, QString::fromLatin1(after)) << "label was " << before;
+    }
+}
+
+TEST_F(ShortcutScan, DebugSwitchKeepsTheProgramsWalkToTheProgramsFolderItself) {
+    writeStartMenu();
+    window.debug = QStringLiteral("Do not analyse the system");
+
+    AnalyseSystem(tvn);
+
+    EXPECT_EQ(lists.progs.entries(), QStringList({"A.lnk"}));
+    EXPECT_EQ(lists.fast.count(), 3);
+    EXPECT_EQ(window.progress, QStringLiteral("3")); // the Start Menu folders only
+    EXPECT_EQ(ui.pumps(), 1 + 3);
+
+    lists.progs.clear();
+    window.debug = QStringLiteral("do not analyse the system");
+    ScanPrograms(tvn, state.programsPath);
+    EXPECT_EQ(lists.progs.count(), 4);
+}
+
+TEST_F(ShortcutScan, ProgramsFolderIsSkippedWhenItsPathIsSpeltInAnotherCase) {
+    writeStartMenu();
+    state.programsPath = startMenu("PROGRAMS");
+
+    AnalyseSystem(tvn);
+
+    EXPECT_EQ(lists.fast.entries(), QStringList({"Direct.lnk", "B.lnk", "E.lnk"}));
+    // The Programs walk keeps the configured spelling for its own folder.
+    EXPECT_EQ(lists.progs.count(), 4);
+    EXPECT_EQ(lists.progsDirs.at(0), startMenu("PROGRAMS"));
+    EXPECT_EQ(window.progress, QStringLiteral("7"));
+}
+
+TEST_F(ShortcutScan, StartMenuEqualToProgramsCollectsNothingAndLeavesTheCounter) {
+    writeExamplePrograms();
+    state.startMenuPath = state.programsPath;
+
+    ScanStartMenu(tvn, state.startMenuPath);
+
+    EXPECT_EQ(lists.fast.count(), 0);
+    EXPECT_TRUE(window.progressHistory.isEmpty());
+    EXPECT_EQ(ui.pumps(), 0);
+}
+
+TEST_F(ShortcutScan, RefreshRebuildsOnlyTheClassifiedHalfAndIgnoresAnEarlierFailure) {
+    writeStartMenu();
+    lists.progs.assign({"kept.lnk"});
+    lists.progsDirs.assign({"kept"});
+    lists.fast.assign({"gone.lnk"});
+    lists.fastDirs.assign({"gone"});
+    window.progress = QStringLiteral("57 %");
+    state.scanFailed = true;
+
+    RefreshClassified(tvn);
+
+    EXPECT_EQ(lists.fast.entries(), QStringList({"Direct.lnk", "B.lnk", "E.lnk"}));
+    EXPECT_EQ(lists.fastDirs.count(), 3);
+    EXPECT_EQ(lists.progs.entries(), QStringList({"kept.lnk"}));
+    EXPECT_EQ(window.progress, QStringLiteral("3"));
+    EXPECT_EQ(window.showConfigCalls, 0);
+}
+
+TEST_F(ShortcutScan, LinkLoopInTheStartMenuIsNotFollowed) {
+    writeStartMenu();
+    ASSERT_TRUE(QFile::link(startMenu(), startMenu("Loop")));
+    ASSERT_TRUE(QFile::link(QStringLiteral(".."), startMenu("giochi/Back")));
+
+    AnalyseSystem(tvn);
+
+    EXPECT_EQ(lists.fast.entries(), QStringList({"Direct.lnk", "B.lnk", "E.lnk"}));
+    EXPECT_EQ(lists.progs.count(), 4);
+    EXPECT_TRUE(ui.dialogs().empty());
+}
+
+} // namespace
+} // namespace tvn::test
