@@ -1,6 +1,8 @@
 // The shipped data files, as staged in the program folder: the exact byte form the program's
 // reader expects, and the contents other parts of the program rely on.
 #include "Categories.h"
+#include "SequentialFile.h"
+#include "TextCodec.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -104,6 +106,16 @@ TEST_P(LanguageTexts, EightyThreeFieldsInTheirPlaces) {
             EXPECT_FALSE(field(k).trimmed().isEmpty()) << "field " << k;
         }
     }
+}
+
+TEST_P(LanguageTexts, TheProgramsReaderSeesTheSameEightyThreeFields) {
+    ASSERT_EQ(fields_.size(), 83);
+    tvn::SequentialReader reader(tvn::decodeDataFile(readStaged(QString::fromLatin1(GetParam()))));
+    for (int k = 1; k <= 83; ++k) {
+        ASSERT_FALSE(reader.atEnd()) << "field " << k;
+        EXPECT_EQ(reader.next().text, field(k)) << "field " << k;
+    }
+    EXPECT_TRUE(reader.atEnd());
 }
 
 TEST_P(LanguageTexts, RenameQuestionPartsBracketTheTwoNames) {
