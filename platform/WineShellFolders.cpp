@@ -1,0 +1,86 @@
+#include "WineShellFolders.h"
+
+#include "CaseInsensitivePaths.h"
+#include "Registry.h"
+#include "WineRegistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace tvn {
+
+namespace {
+
+QString absolutePrefix(const QString& path) {
+    return path.startsWith(u'/') ? QDir::cleanPath(path) : QString();
+}
+
+bool isSeparator(QChar c) {
+    return c == u'\\' || c == u'/';
+}
+
+// The names of the path after its drive, with "." and ".." worked out as Windows does (never
+// above the drive's root).
+QStringList namesAfterDrive(const QString& windowsPath) {
+    QStringList names;
+    QString rest = windowsPath.sliced(3);
+    rest.replace(u'/', u'\\');
+    for (const QString& name : rest.split(u'\\', Qt::SkipEmptyParts)) {
+        if (name == u"..") {
+            if (!names.isEmpty())
+                names.removeLast();
+        } else if (name != u".") {
+            names << name;
+        }
+    }
+    return names;
+}
+
+} // namespace
+
+WineShellFolders::WineShellFolders(QString prefix)
+    : prefix_(std::move(prefix)) {}
+
+QString WineShellFolders::defaultWinePrefix() {
+    if (qEnvironmentVariableIsSet("WINEPREFIX"))
+        return absolutePrefix(qEnvironmentVariable("WINEPREFIX"));
+    const QString home = absolutePrefix(qEnvironmentVariable("HOME"));
+    return home.isEmpty() ? QString() : QDir::cleanPath(home + QStringLiteral("/.wine"));
+}
+
+QString WineShellFolders::shellFolder(const QString& valueName) {
+    if (prefix_.isEmpty())
+        return {};
+    WineRegistry registry(prefix_ + QStringLiteral("/user.reg"));
+    return unixPath(
+        GetRegString(registry, kHkeyCurrentUser, QString::fromUtf16(kShellFoldersKey), valueName));
+}
+
+QString WineShellFolders::unixPath(const QString& windowsPath) const {
+    if (prefix_.isEmpty() || windowsPath.size() < 3 || windowsPath[0].unicode() > 0x7F ||
+        !windowsPath[0].isLetter() || windowsPath[1] != u':' || !isSeparator(windowsPath[2]))
+        return {};
+    const QString driveLink =
+        prefix_ + QStringLiteral("/dosdevices/") + windowsPath[0].toLower() + u':';
+    const QString drive = QFileInfo(driveLink).canonicalFilePath();
+    if (drive.isEmpty())
+        return {};
+
+    QByteArray path = QFile::encodeName(drive);
+    bool onDisk = true;
+    for (const QString& name : namesAfterDrive(windowsPath)) {
+        const QByteArray written = posix::joinNative(path, QFile::encodeName(name));
+        if (onDisk) {
+            if (auto resolved = posix::resolveExisting(written)) {
+                path = std::move(*resolved);
+                continue;
+            }
+            onDisk = false;
+        }
+        path = written;
+    }
+    return QFile::decodeName(path);
+}
+
+} // namespace tvn

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ShellFolders.h"
+
+namespace tvn {
+
+// The Shell Folders of a Wine prefix: read from the prefix's user.reg and mapped from the
+// Windows path to the Unix one through the prefix's dosdevices links.
+class WineShellFolders final : public ShellFolders {
+public:
+    // `prefix` is the absolute path of the prefix folder; an empty one finds nothing.
+    explicit WineShellFolders(QString prefix);
+
+    // The prefix Wine itself uses: $WINEPREFIX, or ~/.wine when it is unset; empty when the
+    // variable is set but not an absolute path (Wine refuses such a prefix).
+    static QString defaultWinePrefix();
+
+    QString shellFolder(const QString& valueName) override;
+
+    // The Unix path of an absolute Windows path ("C:\users\ann" -> "<prefix>/drive_c/users/ann"):
+    // the drive's link resolved, each name spelled as the disk spells it, ignoring letter case;
+    // from the first name that is missing on, the names as written. Empty when the path does
+    // not begin with a drive letter, a colon and a separator, or the drive is not mapped.
+    QString unixPath(const QString& windowsPath) const;
+
+private:
+    QString prefix_;
+};
+
+} // namespace tvn

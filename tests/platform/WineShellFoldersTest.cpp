@@ -1,0 +1,143 @@
+#include "WineShellFolders.h"
+
+#include "TempTree.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace tvn;
+using tvn::test::TempTree;
+
+namespace {
+
+const QString kSample = QStringLiteral(TORVANE_PLATFORM_TEST_DATA "/wine8-user.reg");
+const QString kRoaming = QStringLiteral("users/root/AppData/Roaming/Microsoft/Windows");
+
+QByteArray sampleRegistry() {
+    QFile file(kSample);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
+
+// A prefix as wineboot leaves it: user.reg, drive_c, and dosdevices/c: -> ../drive_c,
+// z: -> /.
+struct Prefix {
+    TempTree tree;
+    QString driveC;
+
+    explicit Prefix(const QByteArray& userReg = sampleRegistry()) {
+        tree.write("user.reg", userReg);
+        tree.makeFolder("drive_c");
+        tree.makeFolder("dosdevices");
+        EXPECT_TRUE(QFile::link("../drive_c", tree.path("dosdevices/c:")));
+        EXPECT_TRUE(QFile::link("/", tree.path("dosdevices/z:")));
+        driveC = QFileInfo(tree.path("drive_c")).canonicalFilePath();
+    }
+    QString path() const { return tree.path(); }
+};
+
+// Sets an environment variable for the life of the object, or unsets it (a null value).
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value)
+        : name_(name)
+        , had_(qEnvironmentVariableIsSet(name))
+        , old_(qgetenv(name)) {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    ~ScopedEnv() {
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
+} // namespace
+
+TEST(WineShellFolders, MapsTheRegistryPathsIntoThePrefixAsTheDiskSpellsThem) {
+    Prefix prefix;
+    prefix.tree.makeFolder("drive_c/" + kRoaming + "/Start Menu/Programs");
+    WineShellFolders folders(prefix.path());
+    EXPECT_EQ(folders.shellFolder("Start Menu"), prefix.driveC + "/" + kRoaming + "/Start Menu");
+    EXPECT_EQ(folders.shellFolder("Programs"),
+              prefix.driveC + "/" + kRoaming + "/Start Menu/Programs");
+}
+
+TEST(WineShellFolders, ResolvesLetterCaseAndKeepsMissingNamesAsWritten) {
+    Prefix prefix;
+    prefix.tree.makeFolder("drive_c/Users/ROOT/appdata");
+    WineShellFolders folders(prefix.path());
+    EXPECT_EQ(folders.shellFolder("start menu"),
+              prefix.driveC + "/Users/ROOT/appdata/Roaming/Microsoft/Windows/Start Menu");
+
+    EXPECT_EQ(folders.unixPath("c:\\USERS\\root"), prefix.driveC + "/Users/ROOT");
+    EXPECT_EQ(folders.unixPath("C:\\"), prefix.driveC);
+    EXPECT_EQ(folders.unixPath("C:/users//root/./x/../appdata\\"),
+              prefix.driveC + "/Users/ROOT/appdata");
+    // ".." never climbs out of the drive.
+    EXPECT_EQ(folders.unixPath("C:\\..\\..\\etc"), prefix.driveC + "/etc");
+    EXPECT_EQ(folders.unixPath("Z:\\"), "/");
+    EXPECT_EQ(folders.unixPath("Z:\\tmp"), "/tmp");
+}
+
+TEST(WineShellFolders, FindsNothingWithoutAPrefixAKeyAValueOrADrive) {
+    EXPECT_EQ(WineShellFolders(QString()).shellFolder("Start Menu"), "");
+
+    Prefix prefix;
+    WineShellFolders folders(prefix.path());
+    EXPECT_EQ(folders.shellFolder("No Such Value"), "");
+    for (const char* path :
+         {"", "C:", "C:users", "\\\\server\\share", "%USERPROFILE%\\x", "1:\\x", "D:\\unmapped"})
+        EXPECT_EQ(folders.unixPath(path), "") << path;
+
+    Prefix noKey("WINE REGISTRY Version 2\n[Software\\\\Other] 1\n\"Start Menu\"=\"C:\\\\x\"\n");
+    EXPECT_EQ(WineShellFolders(noKey.path()).shellFolder("Start Menu"), "");
+
+    Prefix noFile;
+    QFile::remove(noFile.tree.path("user.reg"));
+    EXPECT_EQ(WineShellFolders(noFile.path()).shellFolder("Start Menu"), "");
+
+    Prefix expandable("WINE REGISTRY Version 2\n"
+                      "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Explorer\\\\"
+                      "Shell Folders] 1\n"
+                      "\"Start Menu\"=str(2):\"C:\\\\x\"\n"
+                      "\"Programs\"=dword:00000010\n");
+    WineShellFolders odd(expandable.path());
+    EXPECT_EQ(odd.shellFolder("Start Menu"), "");
+    EXPECT_EQ(odd.shellFolder("Programs"), ""); // "16" is no Windows path
+}
+
+TEST(WineShellFolders, TakesThePrefixFromTheEnvironmentAsWineDoes) {
+    {
+        ScopedEnv prefix("WINEPREFIX", "/opt/wine/prefix/");
+        EXPECT_EQ(WineShellFolders::defaultWinePrefix(), "/opt/wine/prefix");
+    }
+    {
+        ScopedEnv prefix("WINEPREFIX", "relative/prefix");
+        EXPECT_EQ(WineShellFolders::defaultWinePrefix(), "");
+    }
+    {
+        ScopedEnv prefix("WINEPREFIX", "");
+        EXPECT_EQ(WineShellFolders::defaultWinePrefix(), "");
+    }
+    {
+        ScopedEnv prefix("WINEPREFIX", QByteArray());
+        ScopedEnv home("HOME", "/home/ann");
+        EXPECT_EQ(WineShellFolders::defaultWinePrefix(), "/home/ann/.wine");
+    }
+    {
+        ScopedEnv prefix("WINEPREFIX", QByteArray());
+        ScopedEnv home("HOME", QByteArray());
+        EXPECT_EQ(WineShellFolders::defaultWinePrefix(), "");
+    }
+}
