@@ -1,0 +1,124 @@
+#include "ProtectedFileSystem.h"
+
+#include "Paths.h"
+
+#include <algorithm>
+
+namespace tvn {
+
+namespace {
+
+// Far deeper than any real tree; it only bounds the walk up if ".." never reaches a fixed point.
+constexpr int kMaxDepth = 4096;
+
+QString parentOf(const QString& path) {
+    const qsizetype separator = path.lastIndexOf(QChar(kPathSeparator));
+    if (separator < 0)
+        return {};
+    return separator == 0 ? path.left(1) : path.left(separator);
+}
+
+} // namespace
+
+void ProtectedFileSystem::setProtectedFolder(const QString& path) {
+    protectedPath_ = path;
+    chain_.clear();
+    protectedChain();
+}
+
+std::vector<FileId> ProtectedFileSystem::chainFrom(const QString& folder) {
+    std::vector<FileId> chain;
+    QString current = folder;
+    auto id = inner_.identity(current);
+    while (id && static_cast<int>(chain.size()) < kMaxDepth) {
+        chain.push_back(*id);
+        current = joinPath(current, QStringLiteral(".."));
+        const auto up = inner_.identity(current);
+        if (!up || *up == *id)
+            break;
+        id = up;
+    }
+    return chain;
+}
+
+const std::vector<FileId>& ProtectedFileSystem::protectedChain() {
+    if (protectedPath_.isEmpty()) {
+        chain_.clear();
+        return chain_;
+    }
+    // The folder may appear, or be replaced, after it was set: the cached chain holds only
+    // while the path still names the same folder.
+    const auto id = inner_.identity(protectedPath_);
+    if (!id)
+        chain_.clear();
+    else if (chain_.empty() || chain_.front() != *id)
+        chain_ = chainFrom(protectedPath_);
+    return chain_;
+}
+
+bool ProtectedFileSystem::guarded(const QString& path) {
+    const std::vector<FileId>& chain = protectedChain();
+    if (chain.empty())
+        return false;
+    // The entry itself is the protected folder or holds it.
+    if (const auto id = inner_.identity(path);
+        id && std::find(chain.begin(), chain.end(), *id) != chain.end())
+        return true;
+    // The entry lies inside: some real ancestor of the folder that holds (or would hold) it is
+    // the protected folder. Missing folders are skipped up to the first one that exists.
+    QString folder = parentOf(path);
+    while (!folder.isEmpty() && !inner_.identity(folder)) {
+        const QString up = parentOf(folder);
+        folder = up == folder ? QString() : up;
+    }
+    if (folder.isEmpty())
+        return false;
+    const auto ancestors = chainFrom(folder);
+    return std::find(ancestors.begin(), ancestors.end(), chain.front()) != ancestors.end();
+}
+
+std::optional<FileSystem::Listing> ProtectedFileSystem::listFolder(const QString& folder) {
+    return inner_.listFolder(folder);
+}
+
+bool ProtectedFileSystem::folderExists(const QString& path) {
+    return inner_.folderExists(path);
+}
+
+bool ProtectedFileSystem::fileExists(const QString& path) {
+    return inner_.fileExists(path);
+}
+
+bool ProtectedFileSystem::createFolder(const QString& path) {
+    return !guarded(path) && inner_.createFolder(path);
+}
+
+bool ProtectedFileSystem::removeFolder(const QString& path) {
+    return !guarded(path) && inner_.removeFolder(path);
+}
+
+bool ProtectedFileSystem::rename(const QString& from, const QString& to) {
+    return !guarded(from) && !guarded(to) && inner_.rename(from, to);
+}
+
+bool ProtectedFileSystem::copyFile(const QString& from, const QString& to) {
+    return !guarded(to) && inner_.copyFile(from, to);
+}
+
+bool ProtectedFileSystem::deleteFile(const QString& path) {
+    return !guarded(path) && inner_.deleteFile(path);
+}
+
+std::optional<QByteArray> ProtectedFileSystem::readFile(const QString& path, qsizetype maxBytes) {
+    return inner_.readFile(path, maxBytes);
+}
+
+bool ProtectedFileSystem::writeFile(const QString& path, const QByteArray& content) {
+    return !guarded(path) && inner_.writeFile(path, content);
+}
+
+std::optional<FileId> ProtectedFileSystem::identity(const QString& path) {
+    return inner_.identity(path);
+}
+
+} // namespace tvn

@@ -1,0 +1,91 @@
+#include "ProtectedFileSystem.h"
+
+#include "PosixFileSystem.h"
+#include "TempTree.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace tvn {
+namespace {
+
+using test::TempTree;
+
+class ProtectedFileSystemTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        tree.write("Start Menu/Programs/Games/Cards.lnk", "cards");
+        tree.write("Start Menu/Programs/Readme.tvn", "readme");
+        tree.makeFolder("Start Menu/Programs/Empty");
+        tree.write("Start Menu/Giochi/Chess.lnk", "chess");
+        ASSERT_EQ(::symlink("Programs", path("Start Menu/Link").toUtf8().constData()), 0);
+        fs.setProtectedFolder(path("Start Menu/Programs"));
+    }
+
+    QString path(const QString& relative) const { return tree.path(relative); }
+
+    TempTree tree;
+    PosixFileSystem disk;
+    ProtectedFileSystem fs{disk};
+};
+
+TEST_F(ProtectedFileSystemTest, RefusesEveryMutationInsideTheTreeUnderAnySpelling) {
+    const auto before = tree.snapshot();
+    const QString outside = path("Start Menu/Giochi/Chess.lnk");
+    for (const QString& programs :
+         {path("Start Menu/Programs"), path("START MENU/programs"), path("Start Menu/Link"),
+          path("Start Menu/Giochi/../PROGRAMS"), path("start menu/link/Games/..")}) {
+        SCOPED_TRACE(programs.toStdString());
+        EXPECT_FALSE(fs.deleteFile(programs + "/games/CARDS.LNK"));
+        EXPECT_FALSE(fs.removeFolder(programs + "/EMPTY"));
+        EXPECT_FALSE(fs.createFolder(programs + "/New"));
+        EXPECT_FALSE(fs.createFolder(programs + "/Missing/New"));
+        EXPECT_FALSE(fs.rename(programs + "/Games", programs + "/Renamed"));
+        EXPECT_FALSE(fs.rename(programs + "/Games/Cards.lnk", path("Start Menu/Cards.lnk")));
+        EXPECT_FALSE(fs.rename(outside, programs + "/Chess.lnk"));
+        EXPECT_FALSE(fs.copyFile(outside, programs + "/Games/Cards.lnk"));
+        EXPECT_FALSE(fs.copyFile(outside, programs + "/Chess.lnk"));
+        EXPECT_FALSE(fs.writeFile(programs + "/Readme.tvn", "overwritten"));
+    }
+    EXPECT_EQ(tree.snapshot(), before);
+}
+
+TEST_F(ProtectedFileSystemTest, RefusesToRenameOrRemoveTheTreeOrAFolderHoldingIt) {
+    ASSERT_TRUE(disk.deleteFile(path("Start Menu/Programs/Games/Cards.lnk")));
+    ASSERT_TRUE(disk.removeFolder(path("Start Menu/Programs/Games")));
+    ASSERT_TRUE(disk.removeFolder(path("Start Menu/Programs/Empty")));
+    ASSERT_TRUE(disk.deleteFile(path("Start Menu/Programs/Readme.tvn")));
+    const auto before = tree.snapshot();
+    EXPECT_FALSE(fs.removeFolder(path("start menu/PROGRAMS")));
+    EXPECT_FALSE(fs.rename(path("Start Menu/Programs"), path("Start Menu/Old Programs")));
+    EXPECT_FALSE(fs.rename(path("Start Menu"), path("Old Start Menu")));
+    EXPECT_FALSE(fs.rename(tree.path(), tree.path() + "-moved"));
+    EXPECT_FALSE(fs.deleteFile(path("Start Menu/Link")));
+    EXPECT_EQ(tree.snapshot(), before);
+}
+
+TEST_F(ProtectedFileSystemTest, LetsReadsCopiesFromTheTreeAndMutationsOutsideThrough) {
+    EXPECT_EQ(fs.readFile(path("Start Menu/Link/Readme.tvn")), QByteArray("readme"));
+    ASSERT_TRUE(fs.listFolder(path("Start Menu/Programs")));
+    EXPECT_EQ(fs.listFolder(path("Start Menu/Programs"))->subfolders.size(), 2);
+    EXPECT_TRUE(fs.copyFile(path("Start Menu/Programs/Games/Cards.lnk"),
+                            path("Start Menu/Giochi/Cards.lnk")));
+    EXPECT_TRUE(fs.createFolder(path("Start Menu/Programmi")));
+    EXPECT_TRUE(fs.rename(path("Start Menu/Giochi"), path("Start Menu/_Giochi")));
+    EXPECT_TRUE(fs.deleteFile(path("Start Menu/_Giochi/Chess.lnk")));
+    EXPECT_TRUE(fs.writeFile(path("Config.tvn"), "settings"));
+    EXPECT_EQ(tree.read("Start Menu/Programs/Games/Cards.lnk"), QByteArray("cards"));
+    EXPECT_EQ(tree.read("Start Menu/_Giochi/Cards.lnk"), QByteArray("cards"));
+}
+
+TEST_F(ProtectedFileSystemTest, ProtectsAFolderThatAppearsLaterAndNothingWhenEmpty) {
+    fs.setProtectedFolder(path("Later"));
+    EXPECT_TRUE(fs.createFolder(path("Later")));
+    EXPECT_FALSE(fs.writeFile(path("Later/file.tvn"), "x"));
+
+    fs.setProtectedFolder(QString());
+    EXPECT_TRUE(fs.deleteFile(path("Start Menu/Programs/Games/Cards.lnk")));
+}
+
+} // namespace
+} // namespace tvn
