@@ -67,6 +67,17 @@ void drawHeading(QPainter& painter, const QRect& rect, const QString& word, bool
                      word);
 }
 
+// The heading and the desktop of one half with its task bar, the start button pressed; what is
+// painted next is clipped to the desktop. Returns the task bar.
+QRect drawDesktop(QPainter& painter, const QRect& area, const QString& word, bool tidy,
+                  const QString& startText) {
+    drawHeading(painter, QRect(area.left(), area.top(), area.width(), kHeadingHeight), word, tidy);
+    const QRect scene = area.adjusted(0, kHeadingHeight, 0, 0);
+    painter.setClipRect(scene);
+    painter.fillRect(scene, look::kDesktop);
+    return drawTaskBar(painter, scene, startText, true);
+}
+
 // The start menu of the cluttered half, its Programs item open.
 std::vector<MenuItem> startMenuItems(const PictureWords& words) {
     return {
@@ -104,13 +115,7 @@ std::vector<MenuItem> clutterItems(const QStringList& names, int highlighted) {
 // screen and beyond its top, and the open vendor folder flipped to the left for lack of room.
 void drawBefore(QPainter& painter, const QRect& area, const PictureWords& words,
                 const ClutteredMenu& clutter) {
-    drawHeading(painter, QRect(area.left(), area.top(), area.width(), kHeadingHeight), words.before,
-                false);
-    const QRect scene = area.adjusted(0, kHeadingHeight, 0, 0);
-    painter.save();
-    painter.setClipRect(scene);
-    painter.fillRect(scene, look::kDesktop);
-    const QRect bar = drawTaskBar(painter, scene, words.start, true);
+    const QRect bar = drawDesktop(painter, area, words.before, false, words.start);
 
     MenuStyle startStyle;
     startStyle.rowHeight = 12;
@@ -118,7 +123,7 @@ void drawBefore(QPainter& painter, const QRect& area, const PictureWords& words,
     startStyle.bandWidth = 7;
     const auto startItems = startMenuItems(words);
     const int startHeight = menuHeight(startItems, startStyle);
-    const QRect startMenu(scene.left() + 1, bar.top() - startHeight + 1,
+    const QRect startMenu(bar.left() + 1, bar.top() - startHeight + 1,
                           menuWidth(startItems, startStyle), startHeight);
     const auto startRows = drawMenu(painter, startMenu, startItems, startStyle);
 
@@ -129,7 +134,7 @@ void drawBefore(QPainter& painter, const QRect& area, const PictureWords& words,
     const int listHeight = menuHeight(entries, listStyle);
     const int listLeft = startMenu.right() - 2;
     const QRect list(listLeft, qMin(startRows.front().top() - 3, bar.top() - listHeight),
-                     scene.right() - listLeft, listHeight);
+                     bar.right() - listLeft, listHeight);
     const auto listRows = drawMenu(painter, list, entries, listStyle);
 
     const auto inner = clutterItems(clutter.openFolder, -1);
@@ -137,18 +142,11 @@ void drawBefore(QPainter& painter, const QRect& area, const PictureWords& words,
     const QRect openRow = listRows[size_t(clutter.openEntry)];
     const int innerTop = qMin(openRow.top() - 3, startMenu.top() - innerHeight);
     drawMenu(painter, QRect(list.left() + 3 - 84, innerTop, 84, innerHeight), inner, listStyle);
-    painter.restore();
 }
 
 void drawAfter(QPainter& painter, const QRect& area, const PictureWords& words,
                const QStringList& categories) {
-    drawHeading(painter, QRect(area.left(), area.top(), area.width(), kHeadingHeight), words.after,
-                true);
-    const QRect scene = area.adjusted(0, kHeadingHeight, 0, 0);
-    painter.save();
-    painter.setClipRect(scene);
-    painter.fillRect(scene, look::kDesktop);
-    const QRect bar = drawTaskBar(painter, scene, words.start, true);
+    const QRect bar = drawDesktop(painter, area, words.after, true, words.start);
 
     std::vector<MenuItem> items;
     for (qsizetype k = 0; k < categories.size(); ++k)
@@ -163,8 +161,7 @@ void drawAfter(QPainter& painter, const QRect& area, const PictureWords& words,
     style.bandWidth = 11;
     style.bandText = QStringLiteral("Torvane");
     const int height = menuHeight(items, style);
-    drawMenu(painter, QRect(scene.left() + 1, bar.top() - height + 1, 136, height), items, style);
-    painter.restore();
+    drawMenu(painter, QRect(bar.left() + 1, bar.top() - height + 1, 136, height), items, style);
 }
 
 } // namespace
@@ -196,7 +193,9 @@ QImage drawLanguagePicture(const PictureWords& words, const QStringList& categor
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const int split = 150;
+    painter.save();
     drawBefore(painter, QRect(0, 0, kWidth, split), words, clutter);
+    painter.restore();
     drawAfter(painter, QRect(0, split + 4, kWidth, kHeight - split - 4), words, categories);
     painter.end();
     return image;

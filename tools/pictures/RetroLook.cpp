@@ -23,6 +23,16 @@ void drawArrow(QPainter& painter, const QRect& row, const QColor& color) {
     painter.fillPath(path, color);
 }
 
+// The top and left lines in one colour, the bottom and right ones in another.
+void drawEdgeLines(QPainter& painter, const QRect& r, const QColor& light, const QColor& dark) {
+    painter.setPen(light);
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(dark);
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+}
+
 } // namespace
 
 QFont pictureFont(int pixelSize, bool bold) {
@@ -35,20 +45,9 @@ QFont pictureFont(int pixelSize, bool bold) {
 }
 
 void drawRaisedEdge(QPainter& painter, const QRect& rect) {
-    const QRect r = rect.adjusted(0, 0, -1, -1);
-    painter.setPen(look::kFace);
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(look::kDarkShadow);
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
-    const QRect inner = r.adjusted(1, 1, -1, -1);
-    painter.setPen(Qt::white);
-    painter.drawLine(inner.topLeft(), inner.topRight());
-    painter.drawLine(inner.topLeft(), inner.bottomLeft());
-    painter.setPen(look::kShadow);
-    painter.drawLine(inner.bottomLeft(), inner.bottomRight());
-    painter.drawLine(inner.topRight(), inner.bottomRight());
+    const QRect outer = rect.adjusted(0, 0, -1, -1);
+    drawEdgeLines(painter, outer, look::kFace, look::kDarkShadow);
+    drawEdgeLines(painter, outer.adjusted(1, 1, -1, -1), Qt::white, look::kShadow);
 }
 
 void drawIcon(QPainter& painter, const QRect& rect, MenuIcon icon, const QColor& color) {
