@@ -3,6 +3,7 @@
 #include "DemoPrefix.h"
 
 #include "TempTree.h"
+#include "WineShellFolders.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -92,9 +93,13 @@ TEST(DemoPrefix, RegistryAndDriveLinksLeadToTheStartMenuFolders) {
     EXPECT_EQ(QFileInfo(prefix + "/dosdevices/c:").symLinkTarget(),
               QFileInfo(prefix + "/drive_c").canonicalFilePath());
     EXPECT_EQ(QFile::symLinkTarget(prefix + "/dosdevices/z:"), "/");
-    EXPECT_TRUE(QFileInfo(prefix + "/dosdevices/c:/users/" + QString::fromUtf8("Jürgen") + "/" +
-                          kStartMenu + "/Programs")
-                    .isDir());
+    // The program's own lookup finds both folders on disk.
+    tvn::WineShellFolders shellFolders(prefix);
+    const QString startMenuFolder =
+        prefix + "/drive_c/users/" + QString::fromUtf8("Jürgen") + "/" + kStartMenu;
+    EXPECT_EQ(shellFolders.shellFolder("Start Menu"), startMenuFolder);
+    EXPECT_EQ(shellFolders.shellFolder("Programs"), startMenuFolder + "/Programs");
+    EXPECT_TRUE(QFileInfo(startMenuFolder + "/Programs").isDir());
 }
 
 TEST(DemoPrefix, ProgramsTreeLooksLikeAWellUsedMachine) {
