@@ -1,13 +1,16 @@
 #include "SequentialFile.h"
 
-#include "DiskReadFileSystem.h"
+#include "FaultInjectingFileSystem.h"
+#include "PosixFileSystem.h"
+#include "TempTree.h"
 #include "TextCodec.h"
 
 #include <gtest/gtest.h>
 #include <QRandomGenerator>
 
 using namespace tvn;
-using tvn::test::DiskReadFileSystem;
+using tvn::test::FaultInjectingFileSystem;
+using tvn::test::TempTree;
 
 namespace {
 
@@ -112,7 +115,7 @@ TEST(SequentialReader, GarbageNulsAndHugeLinesReadInLinearTime) {
 }
 
 TEST(SequentialReader, ReadsWindows1252AndUtf8WithMarkFromDisk) {
-    DiskReadFileSystem fs;
+    PosixFileSystem fs;
     auto ansi = SequentialReader::open(fs, kData + "languages-1252.tvn");
     ASSERT_TRUE(ansi);
     EXPECT_EQ(ansi->next().text, "English");
@@ -203,24 +206,32 @@ TEST(SequentialWriter, WritesOneRecordALineAndReadsBackTheSameValues) {
 }
 
 TEST(SequentialWriter, SavesThroughTheFileSystemAndRefusesADoubleQuote) {
-    DiskReadFileSystem fs;
+    TempTree tree;
+    PosixFileSystem disk;
+    FaultInjectingFileSystem fs(disk);
+    const QString path = tree.path("Custom.tvn");
+
     SequentialWriter good;
     good.writeString(QStringLiteral("Français"));
-    EXPECT_TRUE(good.save(fs, "/app/Custom.tvn"));
-    ASSERT_EQ(fs.writes.size(), 1u);
-    EXPECT_EQ(fs.writes[0].path, "/app/Custom.tvn");
-    EXPECT_EQ(fs.writes[0].content, QByteArray("\"Fran\xE7"
-                                               "ais\"\r\n"));
+    EXPECT_TRUE(good.save(fs, path));
+    EXPECT_EQ(tree.read("Custom.tvn"), QByteArray("\"Fran\xE7"
+                                                  "ais\"\r\n"));
 
-    fs.failWrites = true;
-    EXPECT_FALSE(good.save(fs, "/app/Custom.tvn"));
+    // A failed write leaves the previous file whole.
+    SequentialWriter other;
+    other.writeString(QStringLiteral("Giochi"));
+    fs.failNth(1);
+    EXPECT_FALSE(other.save(fs, path));
+    EXPECT_EQ(tree.read("Custom.tvn"), QByteArray("\"Fran\xE7"
+                                                  "ais\"\r\n"));
 
     SequentialWriter bad;
     bad.writeString(QStringLiteral("say \"hi\""));
     bad.writeString(QStringLiteral("fine"));
     EXPECT_FALSE(bad.faithful());
-    fs.failWrites = false;
-    fs.writes.clear();
-    EXPECT_FALSE(bad.save(fs, "/app/Custom.tvn"));
-    EXPECT_TRUE(fs.writes.empty());
+    fs.clearLog();
+    EXPECT_FALSE(bad.save(fs, path));
+    EXPECT_TRUE(fs.operations().empty());
+    EXPECT_EQ(tree.read("Custom.tvn"), QByteArray("\"Fran\xE7"
+                                                  "ais\"\r\n"));
 }
