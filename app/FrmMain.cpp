@@ -1,0 +1,206 @@
+#include "FrmMain.h"
+
+#include "ButtonRoles.h"
+#include "Geometry.h"
+#include "Look.h"
+#include "QtListBox.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tvn {
+
+FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
+                 std::function<QString()> currentFolder, QWidget* parent)
+    : QWidget(parent)
+    , ui_(ui)
+    , fs_(fs)
+    , shellFolders_(shellFolders)
+    , currentFolder_(std::move(currentFolder)) {
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(QStringLiteral("TORVANE"));
+    setFont(torvaneFont());
+    roles_ = std::make_unique<ButtonRoles>(*this);
+
+    // Creation order is stacking order: the wait text lies under every panel.
+    buildWindowSurface();
+    buildLanguagesPanel();
+    buildIntroductionPanel();
+    buildMenuPanel();
+    buildCreationPanel();
+    buildModifyPanel();
+    buildPurgesPanel();
+    buildConfigPanel();
+    buildHiddenStore();
+
+    notYetBox = std::make_unique<QtListBox>(*NotYet, true);
+    purgeListBox = std::make_unique<QtListBox>(*PurgeList, true);
+    listModifyBox = std::make_unique<QtListBox>(*ListModify, false);
+    tvn_ = std::make_unique<Tvn>(Tvn{state_, fs_, ui_,
+                                     CatalogueLists{Progs, Progs_Dirs, Fast, Fast_Dirs, *notYetBox,
+                                                    NotYet_Dirs, *purgeListBox, Purge_Dirs,
+                                                    *listModifyBox},
+                                     *this});
+    connectHandlers();
+    LayOutWindow();
+}
+
+FrmMain::~FrmMain() = default;
+
+std::array<QFrame*, 7> FrmMain::panels() const {
+    return {Languages, Introduction, Menu, Creation, Modify, Purges, Config};
+}
+
+QPushButton* FrmMain::defaultButton() const {
+    return roles_->defaultButton();
+}
+
+QPushButton* FrmMain::cancelButton() const {
+    return roles_->cancelButton();
+}
+
+void FrmMain::LayOutWindow() {
+    PreviewPicture->setGeometry(kPreviewPictureRect);
+    PreviewPicture->show();
+    setFixedSize(kClientWidth, kClientHeight);
+    move(kMainWindowOuter.topLeft());
+    for (QFrame* panel : panels()) {
+        panel->setGeometry(kPanelRect);
+        panel->hide();
+    }
+    About->setGeometry(kAboutRect);
+    About->hide();
+    About2->setGeometry(kPanelRect);
+    About2->hide();
+    Frame1->setGeometry(kDebugFrameRect);
+    Picture1->setGeometry(kHiddenStoreRect);
+}
+
+void FrmMain::setPreviewPictureVisible(bool visible) {
+    PreviewPicture->setVisible(visible);
+}
+
+void FrmMain::setAbout2Visible(bool visible) {
+    About2->setVisible(visible);
+}
+
+QString FrmMain::progressText() const {
+    return Label31->text();
+}
+
+void FrmMain::setProgressText(const QString& text) {
+    Label31->setText(text);
+}
+
+QString FrmMain::debugText() const {
+    return DebugBox->text();
+}
+
+bool FrmMain::hideHelpShortcuts() const {
+    return ChkHide->checkState() == Qt::Checked;
+}
+
+QString FrmMain::categoryCaption(int k) const {
+    return k >= 0 && k < kCategoryCount ? Categories[static_cast<size_t>(k)]->text() : QString();
+}
+
+void FrmMain::setCategoryCaption(int k, const QString& caption) {
+    if (k >= 0 && k < kCategoryCount)
+        Categories[static_cast<size_t>(k)]->setText(caption);
+}
+
+QString FrmMain::messageText(int k) const {
+    return k >= 1 && k <= kMessageCount ? Msg[static_cast<size_t>(k - 1)]->text() : QString();
+}
+
+void FrmMain::connectHandlers() {
+    const auto onClick = [this](QPushButton* button, void (FrmMain::*handler)()) {
+        connect(button, &QPushButton::clicked, this, handler);
+    };
+    onClick(CmdLanguageOK, &FrmMain::CmdLanguageOK_Click);
+    onClick(Command4, &FrmMain::Command4_Click);
+    onClick(CContinue, &FrmMain::CContinue_Click);
+    onClick(Command3, &FrmMain::Command3_Click);
+    onClick(CAdd, &FrmMain::CAdd_Click);
+    onClick(Command6, &FrmMain::Command6_Click);
+    onClick(CShowPurges, &FrmMain::CShowPurges_Click);
+    onClick(Command7, &FrmMain::Command7_Click);
+    onClick(CExit, &FrmMain::CExit_Click);
+    onClick(Command5, &FrmMain::Command5_Click);
+    onClick(CReAnalyse, &FrmMain::CReAnalyse_Click);
+    onClick(Command9, &FrmMain::Command9_Click);
+    onClick(Command11, &FrmMain::Command11_Click);
+    onClick(Command10, &FrmMain::Command10_Click);
+    onClick(Command8, &FrmMain::Command8_Click);
+    onClick(CRemove, &FrmMain::CRemove_Click);
+    onClick(CMove, &FrmMain::CMove_Click);
+    onClick(Command2, &FrmMain::Command2_Click);
+    onClick(CPurge, &FrmMain::CPurge_Click);
+    onClick(Command1, &FrmMain::Command1_Click);
+    onClick(COK, &FrmMain::COK_Click);
+    onClick(CmdChangeLanguage, &FrmMain::CmdChangeLanguage_Click);
+    onClick(CmdDebug, &FrmMain::CmdDebug_Click);
+    for (int k = 0; k < kCategoryCount; ++k) {
+        QPushButton* button = Categories[static_cast<size_t>(k)];
+        connect(button, &QPushButton::clicked, this, [this, k] { Categories_Click(k); });
+        button->installEventFilter(this);
+    }
+    connect(MnuChangeCategorie, &QAction::triggered, this, &FrmMain::MnuChangeCategorie_Click);
+    // A change of either box, by the user or by the settings, shows in the other one.
+    connect(DoNotShowAgain, &QCheckBox::toggled, this, &FrmMain::DoNotShowAgain_Click);
+    connect(DoNotShowAgain2, &QCheckBox::toggled, this, &FrmMain::DoNotShowAgain2_Click);
+    PreviewPicture->installEventFilter(this);
+    About->installEventFilter(this);
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (watched == PreviewPicture) {
+            PreviewPicture_MouseDown();
+            // The picture is gone from under the mouse: the frame now takes the release.
+            pictureHeld_ = true;
+            About->grabMouse();
+            return true;
+        }
+        for (int k = 0; k < kCategoryCount; ++k)
+            if (watched == Categories[static_cast<size_t>(k)])
+                Categories_MouseDown(k, mouse->button(), mouse->globalPosition().toPoint());
+    } else if (event->type() == QEvent::MouseButtonRelease && pictureHeld_ &&
+               (watched == PreviewPicture || watched == About)) {
+        pictureHeld_ = false;
+        About->releaseMouse();
+        PreviewPicture_MouseUp();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void FrmMain::leavePanel(QFrame* panel) {
+    panel->hide();
+    ui_.pumpEvents();
+}
+
+void FrmMain::returnToMenu(QFrame* panel) {
+    leavePanel(panel);
+    RefreshClassified();
+    ShowMenu();
+}
+
+} // namespace tvn

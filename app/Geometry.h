@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QRect>
+
+namespace tvn {
+
+// The window was drawn in twips: 15 twips are one pixel at 96 dots per inch. Qt's high-DPI
+// scaling maps these pixels to the screen.
+constexpr int px(int twips) {
+    return twips / 15;
+}
+
+constexpr QRect twipRect(int left, int top, int width, int height) {
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+// The main window's outer size and place; the client area is what the frame leaves of it.
+inline constexpr QRect kMainWindowOuter = twipRect(495, 540, 9150, 5955);
+inline constexpr int kFrameBorder = 4;   // pixels on each side
+inline constexpr int kFrameCaption = 19; // pixels of title bar
+inline constexpr int kClientWidth = kMainWindowOuter.width() - 2 * kFrameBorder;
+inline constexpr int kClientHeight = kMainWindowOuter.height() - 2 * kFrameBorder - kFrameCaption;
+
+// Every panel of the right column lies here; only one is visible at a time.
+inline constexpr QRect kPanelRect = twipRect(2880, 300, 5835, 4935);
+inline constexpr QRect kPreviewPictureRect = twipRect(180, 300, 2535, 4935);
+// The left column's alternative to the picture: version and credits.
+inline constexpr QRect kAboutRect = twipRect(180, 180, 2535, 5055);
+// Below the window's bottom edge, so the debug controls are never seen.
+inline constexpr QRect kDebugFrameRect = twipRect(180, 6150, 8700, 1500);
+// Right of the window's right edge: the hidden message labels and the drive list.
+inline constexpr QRect kHiddenStoreRect = twipRect(9600, 300, 6000, 4500);
+
+// The category buttons on the Creation panel.
+inline constexpr int kCategoryLeft = px(4020);
+inline constexpr int kCategoryWidth = px(1695);
+inline constexpr int kCategoryHeight = px(315);
+inline constexpr int kCategoryTops[] = {px(1080), px(1680), px(2580), px(3180),
+                                        px(2880), px(1380), px(1980), px(2280),
+                                        px(3780), px(3480), px(4080)};
+
+} // namespace tvn

@@ -1,0 +1,47 @@
+#include "Widgets.h"
+
+#include "Look.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tvn {
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, LabelStyle style) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (style == LabelStyle::Title) {
+        label->setFont(torvaneTitleFont());
+    } else if (style == LabelStyle::Strong) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setMinimumWidth(80);
+    return button;
+}
+
+void addButtonRow(QBoxLayout& layout, std::initializer_list<QPushButton*> left,
+                  std::initializer_list<QPushButton*> right) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(6);
+    for (QPushButton* button : left)
+        row->addWidget(button);
+    row->addStretch();
+    for (QPushButton* button : right)
+        row->addWidget(button);
+    layout.addLayout(row);
+}
+
+} // namespace tvn

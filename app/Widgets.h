@@ -1,0 +1,24 @@
+#pragma once
+
+#include <initializer_list>
+#include <QString>
+
+class QBoxLayout;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace tvn {
+
+enum class LabelStyle { Text, Title, Strong };
+
+// A label as every panel shows it: plain text (language files never turn into markup),
+// wrapped to the panel's width.
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text,
+                  LabelStyle style = LabelStyle::Text);
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption);
+// A row of buttons: `left` at the left edge, `right` at the right edge.
+void addButtonRow(QBoxLayout& layout, std::initializer_list<QPushButton*> left,
+                  std::initializer_list<QPushButton*> right);
+
+} // namespace tvn

@@ -1,0 +1,85 @@
+#include "FrmAbout.h"
+
+#include "Look.h"
+#include "MakerAddresses.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace tvn {
+namespace {
+
+// The client area: 4020 x 5040 twips at 15 twips a pixel.
+constexpr int kClientWidth = 268;
+constexpr int kClientHeight = 336;
+
+QLabel* addLabel(QVBoxLayout& layout, QWidget* parent, const QString& name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    layout.addWidget(label);
+    return label;
+}
+
+} // namespace
+
+FrmAbout::FrmAbout(QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About"));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setFont(torvaneFont());
+    setFixedSize(kClientWidth, kClientHeight);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(8);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setFixedSize(kClientWidth - 24, 170);
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setFrameShape(QFrame::StyledPanel);
+    layout->addWidget(Image1, 0, Qt::AlignHCenter);
+
+    Label1[0] = addLabel(*layout, this, QStringLiteral("Label1_0"), QString());
+    Label1[2] = addLabel(*layout, this, QStringLiteral("Label1_2"),
+                         QString::fromUtf16(kMakerWebAddress));
+    Label1[6] = addLabel(
+        *layout, this, QStringLiteral("Label1_6"),
+        QStringLiteral("Please send us an e-mail with your comments or suggestions to : ") +
+            QString::fromUtf16(kMakerEmailAddress));
+    layout->addStretch();
+    Label1[1] = addLabel(*layout, this, QStringLiteral("Label1_1"),
+                         QStringLiteral("Click here to continue..."));
+    QFont bold = Label1[1]->font();
+    bold.setBold(true);
+    Label1[1]->setFont(bold);
+
+    // Centred on the screen; on a screen smaller than the window it starts off screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
+    }
+}
+
+void FrmAbout::mouseReleaseEvent(QMouseEvent* event) {
+    // The picture and the labels leave their clicks to the window, so any click ends up here.
+    if (rect().contains(event->position().toPoint()))
+        accept();
+}
+
+void FrmAbout::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+} // namespace tvn

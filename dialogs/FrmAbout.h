@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Ui.h"
+
+#include <array>
+#include <QDialog>
+
+class QLabel;
+
+namespace tvn {
+
+// The about window shown before anything else at start: centred on the screen, above every
+// other window, and closed by a click anywhere on it.
+class FrmAbout final : public QDialog, public ModalWindow {
+    Q_OBJECT
+
+public:
+    explicit FrmAbout(QWidget* parent = nullptr);
+
+    QString windowName() const override { return QStringLiteral("frmAbout"); }
+    void execModal() override { exec(); }
+
+    QLabel* Image1 = nullptr;
+    // The label array: 0 blank, 2 the web address, 6 the e-mail invitation, 1 the prompt.
+    std::array<QLabel*, 7> Label1{};
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace tvn

@@ -1,0 +1,120 @@
+#include "QtUi.h"
+
+#include <cstdlib>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace tvn {
+namespace {
+
+// Keeps a Yes/No box open until one of its buttons is pressed: Esc and the window's close
+// command have no answer to give.
+class RequireButtonAnswer final : public QObject {
+public:
+    explicit RequireButtonAnswer(QMessageBox& box)
+        : box_(box) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != &box_)
+            return false;
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            return true;
+        if (event->type() == QEvent::Close && box_.clickedButton() == nullptr) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QMessageBox& box_;
+};
+
+} // namespace
+
+QString dialogTitle(const QString& title) {
+    return title.isEmpty() ? QString::fromUtf16(kApplicationTitle) : title;
+}
+
+QString displayText(const QString& text) {
+    QString result = text;
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    result.replace(u'\r', u'\n');
+    return result;
+}
+
+Answer QtUi::message(const QString& text, const QString& title, Buttons buttons, Icon icon) {
+    QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    dialogTitle(title), displayText(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    RequireButtonAnswer requireButton(box);
+    switch (buttons) {
+    case Buttons::Ok: {
+        QPushButton* ok = box.addButton(QMessageBox::Ok);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+        break;
+    }
+    case Buttons::YesNo:
+        box.setDefaultButton(box.addButton(QMessageBox::Yes));
+        box.addButton(QMessageBox::No);
+        box.installEventFilter(&requireButton);
+        break;
+    case Buttons::YesNoCancel:
+        box.setDefaultButton(box.addButton(QMessageBox::Yes));
+        box.addButton(QMessageBox::No);
+        box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+        break;
+    }
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return Answer::Ok;
+    }
+}
+
+QString QtUi::input(const QString& prompt, const QString& title, const QString& defaultAnswer) {
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(dialogTitle(title));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setLabelText(displayText(prompt));
+    dialog.setTextValue(defaultAnswer);
+    // Prompts come from language files: show them as written, never as markup.
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.textValue();
+}
+
+void QtUi::beep() {
+    QApplication::beep();
+}
+
+void QtUi::pumpEvents() {
+    QCoreApplication::processEvents();
+}
+
+void QtUi::showModal(ModalWindow& window) {
+    window.execModal();
+}
+
+void QtUi::endProgram() {
+    std::exit(0);
+}
+
+} // namespace tvn
