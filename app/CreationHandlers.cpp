@@ -1,4 +1,5 @@
 #include "FrmMain.h"
+#include "QtListBox.h"
 
 #include <QFrame>
 #include <QMenu>

@@ -4,6 +4,7 @@
 #include "Geometry.h"
 #include "Look.h"
 #include "QtListBox.h"
+#include "Ui.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -47,11 +48,11 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
     notYetBox = std::make_unique<QtListBox>(*NotYet, true);
     purgeListBox = std::make_unique<QtListBox>(*PurgeList, true);
     listModifyBox = std::make_unique<QtListBox>(*ListModify, false);
-    tvn_ = std::make_unique<Tvn>(Tvn{state_, fs_, ui_,
-                                     CatalogueLists{Progs, Progs_Dirs, Fast, Fast_Dirs, *notYetBox,
-                                                    NotYet_Dirs, *purgeListBox, Purge_Dirs,
-                                                    *listModifyBox},
-                                     *this});
+    tvn_ = std::make_unique<Tvn>(
+        Tvn{state_, fs_, ui_,
+            CatalogueLists{Progs, Progs_Dirs, Fast, Fast_Dirs, *notYetBox, NotYet_Dirs,
+                           *purgeListBox, Purge_Dirs, *listModifyBox},
+            *this});
     connectHandlers();
     LayOutWindow();
 }

@@ -35,8 +35,7 @@ inline constexpr QRect kHiddenStoreRect = twipRect(9600, 300, 6000, 4500);
 inline constexpr int kCategoryLeft = px(4020);
 inline constexpr int kCategoryWidth = px(1695);
 inline constexpr int kCategoryHeight = px(315);
-inline constexpr int kCategoryTops[] = {px(1080), px(1680), px(2580), px(3180),
-                                        px(2880), px(1380), px(1980), px(2280),
-                                        px(3780), px(3480), px(4080)};
+inline constexpr int kCategoryTops[] = {px(1080), px(1680), px(2580), px(3180), px(2880), px(1380),
+                                        px(1980), px(2280), px(3780), px(3480), px(4080)};
 
 } // namespace tvn

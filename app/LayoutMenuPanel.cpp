@@ -66,9 +66,11 @@ void FrmMain::buildMenuPanel() {
     Command11 = makeButton(Menu, QStringLiteral("Command11"), QStringLiteral("Info..."));
     auto* secondary = new QHBoxLayout;
     secondary->setSpacing(5);
+    // Each button as wide as its caption needs, the room left shared between them.
     for (QPushButton* button : {CExit, Command5, CReAnalyse, Command9, Command11}) {
         button->setMinimumWidth(0);
-        secondary->addWidget(button, 1);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        secondary->addWidget(button);
     }
     layout->addLayout(secondary);
 }

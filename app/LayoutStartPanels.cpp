@@ -1,6 +1,6 @@
 #include "FrmMain.h"
-#include "WrapCheckBox.h"
 #include "Widgets.h"
+#include "WrapCheckBox.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -34,9 +34,9 @@ void FrmMain::buildLanguagesPanel() {
     Label36 = makeLabel(Languages, QStringLiteral("Label36"),
                         QStringLiteral("Avant de commencer, choisissez votre langue :"),
                         LabelStyle::Strong);
-    Label14 = makeLabel(Languages, QStringLiteral("Label14"),
-                        QStringLiteral("Before starting, select your language :"),
-                        LabelStyle::Strong);
+    Label14 =
+        makeLabel(Languages, QStringLiteral("Label14"),
+                  QStringLiteral("Before starting, select your language :"), LabelStyle::Strong);
     layout->addSpacing(10);
     layout->addWidget(Label37);
     layout->addWidget(Label36);
@@ -107,7 +107,8 @@ void FrmMain::buildIntroductionPanel() {
     layout->addWidget(DoNotShowAgain);
 
     Command3 = makeButton(Introduction, QStringLiteral("Command3"), QStringLiteral("Esci!"));
-    CContinue = makeButton(Introduction, QStringLiteral("CContinue"), QStringLiteral("Continua..."));
+    CContinue =
+        makeButton(Introduction, QStringLiteral("CContinue"), QStringLiteral("Continua..."));
     addButtonRow(*layout, {Command3}, {CContinue});
 }
 

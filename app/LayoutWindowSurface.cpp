@@ -63,8 +63,8 @@ void FrmMain::buildWindowSurface() {
     About->setGeometry(kAboutRect);
     auto* aboutLayout = new QVBoxLayout(About);
     aboutLayout->setContentsMargins(10, 14, 10, 10);
-    Label30 = makeLabel(About, QStringLiteral("Label30"), QStringLiteral("TORVANE"),
-                        LabelStyle::Title);
+    Label30 =
+        makeLabel(About, QStringLiteral("Label30"), QStringLiteral("TORVANE"), LabelStyle::Title);
     Label30->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     aboutLayout->addWidget(Label30);
     QLabel* aboutVersion = makeLabel(About, QStringLiteral("AboutVersion"), kVersionText);
@@ -76,8 +76,8 @@ void FrmMain::buildWindowSurface() {
     auto* about2Layout = new QVBoxLayout(About2);
     about2Layout->setContentsMargins(12, 12, 12, 12);
     about2Layout->setSpacing(10);
-    Label32 = makeLabel(About2, QStringLiteral("Label32"), QStringLiteral("TORVANE"),
-                        LabelStyle::Title);
+    Label32 =
+        makeLabel(About2, QStringLiteral("Label32"), QStringLiteral("TORVANE"), LabelStyle::Title);
     Label32->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     about2Layout->addWidget(Label32);
     QLabel* about2Version = makeLabel(About2, QStringLiteral("About2Version"), kVersionText);

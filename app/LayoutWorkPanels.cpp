@@ -53,16 +53,6 @@ void FrmMain::buildCreationPanel() {
     }
     Label38->hide();
 
-    Label39 = makeLabel(Creation, QStringLiteral("Label39"),
-                        QStringLiteral("Premete su una categoria con il tasto di destra del mouse "
-                                       "per cambiarle il nome."));
-    QFont hintFont = Label39->font();
-    hintFont.setPointSizeF(hintFont.pointSizeF() - 1.0);
-    Label39->setFont(hintFont);
-    Label39->setGeometry(kCategoryLeft - 2, 8 + kTitleHeight,
-                         kPanelRect.width() - kCategoryLeft - kMargin + 6,
-                         kCategoryTops[0] - 8 - kTitleHeight - 2);
-
     // The left column: instructions, the list and the hint about help shortcuts.
     auto* column = new QWidget(Creation);
     column->setObjectName(QStringLiteral("CreationColumn"));
@@ -95,8 +85,15 @@ void FrmMain::buildCreationPanel() {
                                        "(help), di testo (Leggimi o Read Me) o di "
                                        "disinstallazione (Uninstall) poiché essi saranno "
                                        "comunque accessibilli dal menu PROGRAMMI."));
-    Label16->setFont(hintFont);
-    layout->addWidget(Label16);
+    Label39 = makeLabel(column, QStringLiteral("Label39"),
+                        QStringLiteral("Premete su una categoria con il tasto di destra del mouse "
+                                       "per cambiarle il nome."));
+    for (QLabel* hint : {Label16, Label39}) {
+        QFont font = hint->font();
+        font.setPointSizeF(font.pointSizeF() - 1.0);
+        hint->setFont(font);
+        layout->addWidget(hint);
+    }
 
     const auto captions = builtInCategoryCaptions();
     for (int k = 0; k < kCategoryCount; ++k) {

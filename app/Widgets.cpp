@@ -2,11 +2,19 @@
 
 #include "Look.h"
 
+#include <algorithm>
 #include <QBoxLayout>
 #include <QLabel>
-#include <QPushButton>
+#include <QStyle>
 
 namespace tvn {
+
+QSize CaptionButton::minimumSizeHint() const {
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this) +
+                       2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    const int width = fontMetrics().horizontalAdvance(text()) + margin + 8;
+    return QSize(std::min(width, sizeHint().width()), sizeHint().height());
+}
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, LabelStyle style) {
     auto* label = new QLabel(text, parent);
@@ -25,7 +33,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, Lab
 }
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new CaptionButton(caption, parent);
     button->setObjectName(name);
     button->setAutoDefault(false);
     button->setMinimumWidth(80);

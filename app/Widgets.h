@@ -1,14 +1,21 @@
 #pragma once
 
 #include <initializer_list>
+#include <QPushButton>
 #include <QString>
 
 class QBoxLayout;
 class QLabel;
-class QPushButton;
-class QWidget;
 
 namespace tvn {
+
+// A push button that, when its row is short of room, may shrink to what its caption needs
+// rather than stop at the style's usual minimum width.
+class CaptionButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+    QSize minimumSizeHint() const override;
+};
 
 enum class LabelStyle { Text, Title, Strong };
 

@@ -49,8 +49,8 @@ FrmAbout::FrmAbout(QWidget* parent)
     layout->addWidget(Image1, 0, Qt::AlignHCenter);
 
     Label1[0] = addLabel(*layout, this, QStringLiteral("Label1_0"), QString());
-    Label1[2] = addLabel(*layout, this, QStringLiteral("Label1_2"),
-                         QString::fromUtf16(kMakerWebAddress));
+    Label1[2] =
+        addLabel(*layout, this, QStringLiteral("Label1_2"), QString::fromUtf16(kMakerWebAddress));
     Label1[6] = addLabel(
         *layout, this, QStringLiteral("Label1_6"),
         QStringLiteral("Please send us an e-mail with your comments or suggestions to : ") +
@@ -65,7 +65,8 @@ FrmAbout::FrmAbout(QWidget* parent)
     // Centred on the screen; on a screen smaller than the window it starts off screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
+        move(area.x() + area.width() / 2 - width() / 2,
+             area.y() + area.height() / 2 - height() / 2);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "QtUi.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <QApplication>
 #include <QCloseEvent>
@@ -114,7 +115,9 @@ void QtUi::showModal(ModalWindow& window) {
 }
 
 void QtUi::endProgram() {
-    std::exit(0);
+    // Not std::exit: destroying the static objects under a live QApplication crashes.
+    std::fflush(nullptr);
+    std::_Exit(0);
 }
 
 } // namespace tvn

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "FrmMain.h"
+#include "PosixFileSystem.h"
+#include "ScriptedUi.h"
+#include "ShellFolders.h"
+#include "TempTree.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <QFrame>
+#include <QStringList>
+#include <vector>
+
+namespace tvn::test {
+
+// Shell folders answered from a table, remembering what was asked.
+class TableShellFolders final : public ShellFolders {
+public:
+    QString shellFolder(const QString& valueName) override {
+        asked.append(valueName);
+        const auto found = values.find(valueName);
+        return found == values.end() ? QString() : found->second;
+    }
+
+    std::map<QString, QString> values;
+    QStringList asked;
+};
+
+// The real main window over a temporary program folder, with the scripted user-interaction
+// service. The window is shown, so key presses reach it as they do on screen.
+class FrmMainTest : public ::testing::Test {
+protected:
+    FrmMainTest() { frm.show(); }
+
+    std::vector<QString> visiblePanels() const {
+        std::vector<QString> names;
+        for (const QFrame* panel : frm.panels())
+            if (panel->isVisible())
+                names.push_back(panel->objectName());
+        return names;
+    }
+
+    void hideAllPanels() {
+        for (QFrame* panel : frm.panels())
+            panel->hide();
+    }
+
+    // Expects `panel` to be the only visible panel, armed with the given buttons.
+    void expectOnly(const QFrame* panel, const QPushButton* defaultButton,
+                    const QPushButton* cancelButton) const {
+        EXPECT_EQ(visiblePanels(), std::vector<QString>{panel->objectName()});
+        if (defaultButton) {
+            EXPECT_EQ(frm.defaultButton(), defaultButton);
+        }
+        EXPECT_EQ(frm.cancelButton(), cancelButton);
+    }
+
+    TempTree tree;
+    ScriptedUi ui;
+    PosixFileSystem fs;
+    TableShellFolders shell;
+    FrmMain frm{ui, fs, shell, [this] {
+                    return tree.path();
+                }};
+};
+
+} // namespace tvn::test

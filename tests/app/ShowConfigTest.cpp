@@ -1,0 +1,67 @@
+#include "FrmMainFixture.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tvn::test {
+namespace {
+
+using ShowConfigTest = FrmMainTest;
+
+const QString kStartMenu = QStringLiteral("/p/drive_c/users/ann/Start Menu");
+const QString kPrograms = QStringLiteral("/p/drive_c/users/ann/Start Menu/Programs");
+
+TEST_F(ShowConfigTest, EveryOpeningProposesTheShellFoldersAfresh) {
+    shell.values = {{QStringLiteral("Start Menu"), kStartMenu},
+                    {QStringLiteral("Programs"), kPrograms}};
+    frm.ShowConfig();
+    EXPECT_EQ(shell.asked, QStringList({"Start Menu", "Programs"}));
+    EXPECT_EQ(frm.StartMenuCustomPath->text(), kStartMenu);
+    EXPECT_EQ(frm.ProgramsMenuCustomPath->text(), kPrograms);
+
+    // Edits last only until the panel opens again.
+    frm.StartMenuCustomPath->setText(QStringLiteral("/elsewhere"));
+    frm.ProgramsMenuCustomPath->setText(QStringLiteral("/elsewhere/Programs"));
+    frm.ShowConfig();
+    EXPECT_EQ(frm.StartMenuCustomPath->text(), kStartMenu);
+    EXPECT_EQ(frm.ProgramsMenuCustomPath->text(), kPrograms);
+}
+
+TEST_F(ShowConfigTest, AFailedLookupLeavesItsBoxEmpty) {
+    shell.values = {{QStringLiteral("Start Menu"), kStartMenu}};
+    frm.ShowConfig();
+    EXPECT_EQ(frm.StartMenuCustomPath->text(), kStartMenu);
+    EXPECT_EQ(frm.ProgramsMenuCustomPath->text(), QString());
+
+    shell.values.clear();
+    frm.ShowConfig();
+    EXPECT_EQ(frm.StartMenuCustomPath->text(), QString());
+}
+
+TEST_F(ShowConfigTest, TheLanguageButtonShowsOnceTheSettingsWereOpenedBefore) {
+    frm.About2->show();
+    ASSERT_FALSE(frm.state().configured);
+    frm.ShowConfig();
+    EXPECT_FALSE(frm.CmdChangeLanguage->isVisible());
+    EXPECT_TRUE(frm.state().configured);
+    EXPECT_FALSE(frm.About2->isVisible());
+
+    frm.ShowConfig();
+    EXPECT_TRUE(frm.CmdChangeLanguage->isVisible());
+}
+
+TEST_F(ShowConfigTest, ConfirmingTakesTheBoxesAsTheWorkingFolders) {
+    shell.values = {{QStringLiteral("Start Menu"), kStartMenu},
+                    {QStringLiteral("Programs"), kPrograms}};
+    frm.ShowConfig();
+    frm.state().scanFailed = true;
+    frm.COK_Click();
+    EXPECT_EQ(frm.state().startMenuPath, kStartMenu);
+    EXPECT_EQ(frm.state().programsPath, kPrograms);
+    EXPECT_FALSE(frm.state().scanFailed);
+    EXPECT_TRUE(frm.state().configured);
+    EXPECT_EQ(frm.state().windowsDrive, QStringLiteral("c:"));
+}
+
+} // namespace
+} // namespace tvn::test

@@ -1,0 +1,58 @@
+#include "FrmAbout.h"
+
+#include "MakerAddresses.h"
+
+#include <gtest/gtest.h>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest/QTest>
+
+namespace tvn {
+namespace {
+
+TEST(FrmAbout, IsACentredTopmostWindowWithTheMakersAddresses) {
+    FrmAbout about;
+    EXPECT_EQ(about.windowName(), QStringLiteral("frmAbout"));
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About"));
+    EXPECT_EQ(about.size(), QSize(268, 336));
+    EXPECT_TRUE(about.windowFlags() & Qt::WindowStaysOnTopHint);
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->geometry().center();
+    EXPECT_LE((about.geometry().center() - screenCentre).manhattanLength(), 2);
+    EXPECT_TRUE(about.Label1[2]->text().contains(QString::fromUtf16(kMakerWebAddress)));
+    EXPECT_TRUE(about.Label1[6]->text().contains(QString::fromUtf16(kMakerEmailAddress)));
+}
+
+TEST(FrmAbout, AClickAnywhereClosesIt) {
+    FrmAbout probe;
+    const std::vector<QString> targets = {QStringLiteral("Image1"),   QStringLiteral("Label1_0"),
+                                          QStringLiteral("Label1_2"), QStringLiteral("Label1_6"),
+                                          QStringLiteral("Label1_1"), QStringLiteral("frmAbout")};
+    for (const QString& name : targets) {
+        SCOPED_TRACE(name.toStdString());
+        FrmAbout about;
+        about.show();
+        QWidget* target = name == about.objectName() ? &about : about.findChild<QWidget*>(name);
+        ASSERT_NE(target, nullptr);
+        QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier,
+                          name == about.objectName() ? QPoint(3, 3) : target->rect().center());
+        EXPECT_FALSE(about.isVisible());
+        EXPECT_EQ(about.result(), QDialog::Accepted);
+    }
+}
+
+TEST(FrmAbout, ShowingItWaitsUntilItIsClosed) {
+    FrmAbout about;
+    bool shownWhileWaiting = false;
+    QTimer::singleShot(20, &about, [&] {
+        shownWhileWaiting = about.isVisible() && about.isModal();
+        QTest::mouseClick(about.Label1[1], Qt::LeftButton);
+    });
+    about.execModal();
+    EXPECT_TRUE(shownWhileWaiting);
+    EXPECT_FALSE(about.isVisible());
+}
+
+} // namespace
+} // namespace tvn
