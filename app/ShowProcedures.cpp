@@ -59,6 +59,9 @@ void FrmMain::ReadShellFolders() {
     // Every opening proposes the folders afresh; a failed lookup leaves the box empty.
     StartMenuCustomPath->setText(shellFolders_.shellFolder(QStringLiteral("Start Menu")));
     ProgramsMenuCustomPath->setText(shellFolders_.shellFolder(QStringLiteral("Programs")));
+    // Long paths show from their beginning.
+    StartMenuCustomPath->setCursorPosition(0);
+    ProgramsMenuCustomPath->setCursorPosition(0);
 }
 
 void FrmMain::OpenCreationPanel() {
