@@ -187,14 +187,15 @@ std::optional<RegValue> readValue(QByteArrayView line, qsizetype pos, Lines& lin
 
 enum class Match { None, Above, Exact };
 
-Match matchKey(const QStringList& section, const QStringList& path) {
-    if (section.size() < path.size())
+// How a section's key name relates to the wanted one (names joined by "\").
+Match matchKey(const QString& section, const QString& wanted) {
+    if (wanted.isEmpty())
+        return section.isEmpty() ? Match::Exact : Match::Above;
+    if (!section.startsWith(wanted, Qt::CaseInsensitive))
         return Match::None;
-    for (qsizetype i = 0; i < path.size(); ++i) {
-        if (section[i].compare(path[i], Qt::CaseInsensitive) != 0)
-            return Match::None;
-    }
-    return section.size() == path.size() ? Match::Exact : Match::Above;
+    if (section.size() == wanted.size())
+        return Match::Exact;
+    return section[wanted.size()] == u'\\' ? Match::Above : Match::None;
 }
 
 void store(std::vector<RegValue>& values, RegValue value) {
@@ -213,13 +214,21 @@ std::optional<QString> unescape(QByteArrayView line, qsizetype& pos, char end) {
     QString text;
     QByteArray raw; // a run of plain bytes, decoded together so UTF-8 sequences stay whole
     auto flush = [&] {
-        text += QString::fromUtf8(raw);
-        raw.clear();
+        if (!raw.isEmpty()) {
+            text += QString::fromUtf8(raw);
+            raw.clear();
+        }
+    };
+    auto plain = [&](char c) {
+        if (static_cast<unsigned char>(c) < 0x80 && raw.isEmpty())
+            text += QLatin1Char(c);
+        else
+            raw.append(c);
     };
     while (pos < line.size() && line[pos] != end) {
         const char c = line[pos++];
         if (c != '\\') {
-            raw.append(c);
+            plain(c);
             continue;
         }
         if (pos >= line.size())
@@ -275,7 +284,7 @@ std::optional<QString> unescape(QByteArrayView line, qsizetype& pos, char end) {
             break;
         }
         default:
-            raw.append(e);
+            plain(e);
             break;
         }
     }
@@ -292,6 +301,7 @@ std::optional<std::vector<RegValue>> findKey(QByteArrayView content, const QStri
     if (!header || *header != "WINE REGISTRY Version 2")
         return std::nullopt;
 
+    const QString wanted = path.join(u'\\');
     std::vector<RegValue> values;
     bool found = path.isEmpty();
     bool inKey = false;
@@ -304,8 +314,7 @@ std::optional<std::vector<RegValue>> findKey(QByteArrayView content, const QStri
         if (first == '[') {
             ++pos;
             auto name = unescape(*line, pos, ']');
-            const Match match =
-                name ? matchKey(name->split(u'\\', Qt::SkipEmptyParts), path) : Match::None;
+            const Match match = name ? matchKey(*name, wanted) : Match::None;
             inKey = match == Match::Exact;
             found = found || match != Match::None;
         } else if (inKey && (first == '"' || first == '@')) {
