@@ -48,7 +48,9 @@ bool hasHidingAttribute(int folderFd, const QByteArray& folder, const char* name
         size = ::syscall(SYS_getxattrat, folderFd, name, 0, kDosAttributeName, &args, sizeof args);
         if (size >= 0)
             return dosAttributesHide(QByteArrayView(value, size));
-        if (errno != ENOSYS)
+        // An older kernel lacks the call; a container's system-call filter may refuse it with
+        // EPERM, which reading a user attribute never gives otherwise.
+        if (errno != ENOSYS && errno != EPERM && errno != EINVAL)
             return false;
         getxattratMissing.store(true, std::memory_order_relaxed);
     }
