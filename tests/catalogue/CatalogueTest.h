@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakeWindow.h"
-#include "ListingFaults.h"
+#include "FaultInjectingFileSystem.h"
 #include "PosixFileSystem.h"
 #include "ProgramState.h"
 #include "ScriptedUi.h"
@@ -35,6 +35,14 @@ protected:
         return relative.isEmpty() ? state.programsPath : state.programsPath + u'/' + relative;
     }
 
+    // A folder the walk sees but cannot read, which permission bits cannot give a test run
+    // as root.
+    void makeUnlistable(const QString& folder) {
+        fs.failWhen([folder](const FaultInjectingFileSystem::Operation& op) {
+            return op.kind == FaultInjectingFileSystem::Kind::ListFolder && op.path == folder;
+        });
+    }
+
     // The message every failing folder shows.
     void expectScanErrors(int count) const {
         const auto dialogs = ui.dialogs();
@@ -49,7 +57,7 @@ protected:
 
     TempTree tree;
     PosixFileSystem posixFs;
-    ListingFaults fs{posixFs}; // lists everything until a test names an unlistable folder
+    FaultInjectingFileSystem fs{posixFs}; // the real one until a test injects a failure
     ScriptedUi ui;
     FakeWindow window;
     FakeLists lists;

@@ -121,7 +121,7 @@ TEST_F(ShortcutScan, UnlistableCategoryFolderIsReportedOnceAndTheRestOfTheTreeSt
     writeStartMenu();
     tree.write(QStringLiteral("Start Menu/grafica/G.lnk"));
     tree.write(QStringLiteral("Start Menu/grafica/Deeper/H.lnk"));
-    fs.unlistable.insert(startMenu("giochi"));
+    makeUnlistable(startMenu("giochi"));
     ui.expectMessage();
 
     AnalyseSystem(tvn);
@@ -139,7 +139,7 @@ TEST_F(ShortcutScan, UnlistableCategoryFolderIsReportedOnceAndTheRestOfTheTreeSt
 
 TEST_F(ShortcutScan, UnlistableProgramsSubfolderStillOpensTheSettingsAfterTheWalk) {
     writeExamplePrograms();
-    fs.unlistable.insert(programs("Games"));
+    makeUnlistable(programs("Games"));
     ui.expectMessage();
 
     AnalyseSystem(tvn);
