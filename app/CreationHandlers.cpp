@@ -1,5 +1,6 @@
 #include "FrmMain.h"
 #include "QtListBox.h"
+#include "SystemAnalysis.h"
 
 #include <QFrame>
 #include <QMenu>
@@ -17,7 +18,7 @@ void FrmMain::CAdd_Click() {
 
 void FrmMain::CReAnalyse_Click() {
     leavePanel(Menu);
-    AnalyseSystem();
+    tvn::AnalyseSystem(tvn());
     // Also after a failed analysis, which has opened the settings panel already.
     ShowMenu();
 }
@@ -37,26 +38,6 @@ void FrmMain::Categories_MouseDown(int index, Qt::MouseButton button, const QPoi
 void FrmMain::MnuChangeCategorie_Click() {
     // Stand-in: renames category popupCategoryIndex, optionally carrying its copies over;
     // comes with the category names.
-}
-
-void FrmMain::AnalyseSystem() {
-    // Stand-in: walks the Start Menu and Programs trees into Fast and Progs; comes with the
-    // catalogue's folder walks.
-}
-
-void FrmMain::RefreshClassified() {
-    // Stand-in: walks the Start Menu tree outside Programs into Fast again; comes with the
-    // catalogue's folder walks.
-}
-
-void FrmMain::BuildNotYetList() {
-    // Stand-in: fills NotYet with the Programs shortcuts not classified yet; comes with the
-    // catalogue's unclassified list.
-}
-
-void FrmMain::HideHelpShortcuts() {
-    // Stand-in: drops help, read-me and uninstall shortcuts from NotYet; comes with the
-    // catalogue's name filter.
 }
 
 } // namespace tvn

@@ -4,6 +4,7 @@
 #include "Geometry.h"
 #include "Look.h"
 #include "QtListBox.h"
+#include "SystemAnalysis.h"
 #include "Ui.h"
 
 #include <QAction>
@@ -200,7 +201,7 @@ void FrmMain::leavePanel(QFrame* panel) {
 
 void FrmMain::returnToMenu(QFrame* panel) {
     leavePanel(panel);
-    RefreshClassified();
+    tvn::RefreshClassified(tvn());
     ShowMenu();
 }
 

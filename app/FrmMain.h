@@ -249,10 +249,6 @@ private:
     // Procedures of other subsystems, reached through the window until they are built.
     void LoadSettings();
     void LoadLanguageTexts();
-    void AnalyseSystem();
-    void RefreshClassified();
-    void BuildNotYetList();
-    void HideHelpShortcuts();
     void FillModifyList();
     void BuildPurgeList();
     void LoadDefaultCategories();

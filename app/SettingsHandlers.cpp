@@ -1,4 +1,5 @@
 #include "FrmMain.h"
+#include "SystemAnalysis.h"
 #include "Ui.h"
 
 #include <QComboBox>
@@ -40,7 +41,7 @@ void FrmMain::ApplySettings() {
     state_.startMenuPath = StartMenuCustomPath->text();
     state_.programsPath = ProgramsMenuCustomPath->text();
     // Stand-in: checking both folders and rewriting Config.tvn come with the settings file.
-    AnalyseSystem();
+    tvn::AnalyseSystem(tvn());
     if (!state_.scanFailed) {
         ShowMenu();
         About2->hide();

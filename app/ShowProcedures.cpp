@@ -1,6 +1,8 @@
 #include "ButtonRoles.h"
 #include "FrmMain.h"
+#include "HelpShortcutFilter.h"
 #include "ShellFolders.h"
+#include "UnclassifiedList.h"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -65,9 +67,9 @@ void FrmMain::ReadShellFolders() {
 }
 
 void FrmMain::OpenCreationPanel() {
-    BuildNotYetList();
+    tvn::BuildNotYetList(tvn());
     if (hideHelpShortcuts())
-        HideHelpShortcuts();
+        tvn::HideHelpShortcuts(tvn());
     Creation->show();
     NotYet->setFocus();
     roles_->setCancelButton(Command10);

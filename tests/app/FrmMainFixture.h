@@ -28,10 +28,22 @@ public:
 };
 
 // The real main window over a temporary program folder, with the scripted user-interaction
-// service. The window is shown, so key presses reach it as they do on screen.
+// service. The window is shown, so key presses reach it as they do on screen. An empty Start
+// Menu with its Programs folder lies in the temporary folder: the shell folders name it and
+// the working folders are set to it, so the analysis and the refresh find it.
 class FrmMainTest : public ::testing::Test {
 protected:
-    FrmMainTest() { frm.show(); }
+    FrmMainTest() {
+        tree.makeFolder(QStringLiteral("Start Menu/Programs"));
+        shell.values = {{QStringLiteral("Start Menu"), startMenu()},
+                        {QStringLiteral("Programs"), programs()}};
+        frm.state().startMenuPath = startMenu();
+        frm.state().programsPath = programs();
+        frm.show();
+    }
+
+    QString startMenu() const { return tree.path(QStringLiteral("Start Menu")); }
+    QString programs() const { return tree.path(QStringLiteral("Start Menu/Programs")); }
 
     std::vector<QString> visiblePanels() const {
         std::vector<QString> names;

@@ -70,7 +70,12 @@ TEST_F(NavigationTest, LeavingAPanelShowsTheWaitTextUntilTheNextPanel) {
         {"Command10", frm.Creation, [&] { frm.Command10_Click(); }, frm.Menu, frm.CExit},
         {"Command2", frm.Modify, [&] { frm.Command2_Click(); }, frm.Menu, frm.CExit},
         {"Command1", frm.Purges, [&] { frm.Command1_Click(); }, frm.Menu, frm.CExit},
-        {"COK", frm.Config, [&] { frm.COK_Click(); }, frm.Menu, frm.CExit},
+        {"COK", frm.Config,
+         [&] {
+             frm.ReadShellFolders();
+             frm.COK_Click();
+         },
+         frm.Menu, frm.CExit},
         {"CContinue", frm.Introduction,
          [&] {
              frm.state().configured = false;

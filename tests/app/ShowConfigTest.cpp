@@ -51,13 +51,13 @@ TEST_F(ShowConfigTest, TheLanguageButtonShowsOnceTheSettingsWereOpenedBefore) {
 }
 
 TEST_F(ShowConfigTest, ConfirmingTakesTheBoxesAsTheWorkingFolders) {
-    shell.values = {{QStringLiteral("Start Menu"), kStartMenu},
-                    {QStringLiteral("Programs"), kPrograms}};
+    frm.state().startMenuPath.clear();
+    frm.state().programsPath.clear();
     frm.ShowConfig();
     frm.state().scanFailed = true;
     frm.COK_Click();
-    EXPECT_EQ(frm.state().startMenuPath, kStartMenu);
-    EXPECT_EQ(frm.state().programsPath, kPrograms);
+    EXPECT_EQ(frm.state().startMenuPath, startMenu());
+    EXPECT_EQ(frm.state().programsPath, programs());
     EXPECT_FALSE(frm.state().scanFailed);
     EXPECT_TRUE(frm.state().configured);
     EXPECT_EQ(frm.state().windowsDrive, QStringLiteral("c:"));

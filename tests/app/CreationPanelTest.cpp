@@ -1,0 +1,113 @@
+#include "FrmMainFixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace tvn::test {
+namespace {
+
+class CreationPanelTest : public FrmMainTest {
+protected:
+    CreationPanelTest() {
+        for (const char* name : {"Zip Tool.lnk", "apps/Paint.lnk", "apps/paint help.lnk",
+                                 "apps/Uninstall Paint.lnk", "apps/uninstall paint.lnk",
+                                 "apps/ReadMe.lnk", "Word/Word.lnk", "Word/word readme.lnk"})
+            tree.write(QStringLiteral("Start Menu/Programs/") + QString::fromLatin1(name));
+        tree.write(QStringLiteral("Start Menu/giochi/Zip Tool.lnk"));
+    }
+
+    // Confirms the settings panel as proposed, which analyses the Start Menu.
+    void confirmSettings() {
+        frm.ShowConfig();
+        frm.COK_Click();
+        ASSERT_EQ(visiblePanels(), std::vector<QString>{QStringLiteral("Menu")});
+    }
+
+    QStringList shown() const {
+        QStringList names;
+        for (int k = 0; k < frm.NotYet->count(); ++k)
+            names.append(frm.NotYet->item(k)->text());
+        return names;
+    }
+    QStringList selected() const {
+        QApplication::processEvents(); // the list box shows the logic's selection next turn
+        QStringList names;
+        for (const QListWidgetItem* item : frm.NotYet->selectedItems())
+            names.append(item->text());
+        return names;
+    }
+};
+
+TEST_F(CreationPanelTest, ClassifyListsTheUnclassifiedShortcutsSortedWithoutHelpWhileTicked) {
+    confirmSettings();
+    frm.ChkHide->setChecked(true);
+
+    frm.CAdd_Click();
+
+    expectOnly(frm.Creation, nullptr, frm.Command10);
+    EXPECT_EQ(shown(), QStringList({"Paint", "ReadMe", "Uninstall Paint", "Word"}));
+    EXPECT_EQ(frm.NotYet_Dirs.entries(), QStringList({programs() + "/apps", programs() + "/apps",
+                                                      programs() + "/apps", programs() + "/Word"}));
+    EXPECT_EQ(selected(), QStringList({"Paint"}));
+    EXPECT_EQ(frm.tvn().lists.notYet.currentIndex(), 0);
+
+    frm.Command10_Click();
+    frm.ChkHide->setChecked(false);
+    frm.CAdd_Click();
+    EXPECT_EQ(shown(), QStringList({"Paint", "paint help", "ReadMe", "Uninstall Paint",
+                                    "uninstall paint", "Word", "word readme"}));
+    EXPECT_EQ(selected(), QStringList({"Paint"}));
+}
+
+TEST_F(CreationPanelTest, LeavingTheCreationPanelCountsNewCopiesAsClassified) {
+    confirmSettings();
+    frm.ChkHide->setChecked(true);
+    frm.CAdd_Click();
+    tree.write(QStringLiteral("Start Menu/grafica/Paint.lnk"));
+
+    frm.Command10_Click();
+    frm.CAdd_Click();
+
+    EXPECT_EQ(shown(), QStringList({"ReadMe", "Uninstall Paint", "Word"}));
+}
+
+TEST_F(CreationPanelTest, EmptyProgramsTreeSelectsNothing) {
+    frm.state().programsPath = tree.path(QStringLiteral("Empty"));
+    tree.makeFolder(QStringLiteral("Empty"));
+    frm.CReAnalyse_Click();
+
+    frm.CAdd_Click();
+
+    EXPECT_EQ(frm.NotYet->count(), 0);
+    EXPECT_EQ(frm.tvn().lists.notYet.currentIndex(), -1);
+    EXPECT_EQ(frm.Label31->text(), QString());
+    expectOnly(frm.Creation, nullptr, frm.Command10);
+}
+
+TEST_F(CreationPanelTest, ReanalysingAMissingStartMenuReportsOnceOpensTheSettingsThenTheMenu) {
+    frm.state().startMenuPath = tree.path(QStringLiteral("Gone"));
+    frm.ShowMenu();
+    shell.asked.clear();
+    ui.expectMessage();
+
+    frm.CReAnalyse_Click();
+
+    ASSERT_EQ(ui.dialogs().size(), 1u);
+    EXPECT_EQ(ui.dialogs().front().text, frm.messageText(2));
+    EXPECT_EQ(ui.dialogs().front().title, QStringLiteral("ERROR!"));
+    EXPECT_EQ(ui.dialogs().front().icon, Icon::Exclamation);
+    EXPECT_TRUE(frm.state().scanFailed);
+    EXPECT_EQ(frm.tvn().lists.progs.count(), 0);
+    // The settings panel was opened (its boxes read afresh), and the menu shown after it.
+    EXPECT_EQ(shell.asked, QStringList({"Start Menu", "Programs"}));
+    EXPECT_TRUE(frm.Config->isVisible());
+    EXPECT_TRUE(frm.Menu->isVisible());
+    EXPECT_EQ(frm.defaultButton(), frm.CAdd);
+    EXPECT_EQ(frm.cancelButton(), frm.CExit);
+}
+
+} // namespace
+} // namespace tvn::test
