@@ -10,11 +10,21 @@
 namespace tvn {
 namespace {
 
-// The error trap of one folder: the configuration is wrong, the settings panel will follow.
-void reportScanFailure(Tvn& tvn) {
-    tvn.ui.message(tvn.window.messageText(2), QStringLiteral("ERROR!"), Buttons::Ok,
-                   Icon::Exclamation);
-    tvn.state.scanFailed = true;
+// Lists the folder and appends its shortcuts to `list`. A folder that cannot be listed means
+// the configuration is wrong: it is reported, ScanFailed set and the folder left, so the
+// settings panel follows the walk.
+std::optional<FileSystem::Listing> collectFolder(Tvn& tvn, CatalogueList list,
+                                                 const QString& folder) {
+    auto listing = tvn.fs.listFolder(folder);
+    if (!listing) {
+        tvn.ui.message(tvn.window.messageText(2), QStringLiteral("ERROR!"), Buttons::Ok,
+                       Icon::Exclamation);
+        tvn.state.scanFailed = true;
+        return std::nullopt;
+    }
+    for (const QString& name : listing->shortcuts)
+        list.add(name, folder);
+    return listing;
 }
 
 void finishFolder(Tvn& tvn) {
@@ -30,28 +40,18 @@ void scanStartMenuFolder(Tvn& tvn, const QString& folder, const std::optional<Fi
         return;
     if (programs && tvn.fs.identity(folder) == programs)
         return;
-    const auto listing = tvn.fs.listFolder(folder);
-    if (!listing) {
-        reportScanFailure(tvn);
+    const auto listing = collectFolder(tvn, fastList(tvn.lists), folder);
+    if (!listing)
         return;
-    }
-    CatalogueList fast = fastList(tvn.lists);
-    for (const QString& name : listing->shortcuts)
-        fast.add(name, folder);
     for (const QString& subfolder : listing->subfolders)
         scanStartMenuFolder(tvn, subfolder, programs);
     finishFolder(tvn);
 }
 
 void scanProgramsFolder(Tvn& tvn, const QString& folder) {
-    const auto listing = tvn.fs.listFolder(folder);
-    if (!listing) {
-        reportScanFailure(tvn);
+    const auto listing = collectFolder(tvn, progsList(tvn.lists), folder);
+    if (!listing)
         return;
-    }
-    CatalogueList progs = progsList(tvn.lists);
-    for (const QString& name : listing->shortcuts)
-        progs.add(name, folder);
     if (tvn.window.debugText() == kNoAnalysisDebugText)
         return;
     for (const QString& subfolder : listing->subfolders)
