@@ -1,5 +1,6 @@
 #include "ProtectedFileSystem.h"
 
+#include "FolderChain.h"
 #include "Paths.h"
 
 #include <algorithm>
@@ -7,9 +8,6 @@
 namespace tvn {
 
 namespace {
-
-// Far deeper than any real tree; it only bounds the walk up if ".." never reaches a fixed point.
-constexpr int kMaxDepth = 4096;
 
 QString parentOf(const QString& path) {
     const qsizetype separator = path.lastIndexOf(QChar(kPathSeparator));
@@ -26,21 +24,6 @@ void ProtectedFileSystem::setProtectedFolder(const QString& path) {
     protectedChain();
 }
 
-std::vector<FileId> ProtectedFileSystem::chainFrom(const QString& folder) {
-    std::vector<FileId> chain;
-    QString current = folder;
-    auto id = inner_.identity(current);
-    while (id && static_cast<int>(chain.size()) < kMaxDepth) {
-        chain.push_back(*id);
-        current = joinPath(current, QStringLiteral(".."));
-        const auto up = inner_.identity(current);
-        if (!up || *up == *id)
-            break;
-        id = up;
-    }
-    return chain;
-}
-
 const std::vector<FileId>& ProtectedFileSystem::protectedChain() {
     if (protectedPath_.isEmpty()) {
         chain_.clear();
@@ -52,7 +35,7 @@ const std::vector<FileId>& ProtectedFileSystem::protectedChain() {
     if (!id)
         chain_.clear();
     else if (chain_.empty() || chain_.front() != *id)
-        chain_ = chainFrom(protectedPath_);
+        chain_ = folderChain(inner_, protectedPath_);
     return chain_;
 }
 
@@ -73,7 +56,7 @@ bool ProtectedFileSystem::guarded(const QString& path) {
     }
     if (folder.isEmpty())
         return false;
-    const auto ancestors = chainFrom(folder);
+    const auto ancestors = folderChain(inner_, folder);
     return std::find(ancestors.begin(), ancestors.end(), chain.front()) != ancestors.end();
 }
 

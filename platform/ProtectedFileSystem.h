@@ -35,8 +35,6 @@ public:
 private:
     // The folders from the protected one up to the root; empty while it does not exist.
     const std::vector<FileId>& protectedChain();
-    // The objects from `folder` up to the root, following the real parents on disk.
-    std::vector<FileId> chainFrom(const QString& folder);
     bool guarded(const QString& path);
 
     FileSystem& inner_;

@@ -3,18 +3,13 @@
 #include "FakeWindow.h"
 #include "FaultInjectingFileSystem.h"
 #include "PosixFileSystem.h"
+#include "PrintQString.h"
 #include "ProgramState.h"
 #include "ScriptedUi.h"
 #include "TempTree.h"
 #include "Tvn.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
-
-// Failure messages show texts rather than bytes.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace tvn::test {
 
