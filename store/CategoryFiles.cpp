@@ -1,0 +1,51 @@
+#include "CategoryFiles.h"
+
+#include "CategoryNames.h"
+#include "Paths.h"
+#include "SequentialFile.h"
+
+namespace tvn {
+
+namespace {
+
+QString dataFile(const Tvn& tvn, const QString& name) {
+    return joinPath(tvn.state.appFolder, name);
+}
+
+// Reads up to eleven items onto the buttons, stopping at the end of the file.
+void readCaptionBlock(Tvn& tvn, SequentialReader& reader) {
+    for (int k = 0; k < kCategoryCount && !reader.atEnd(); ++k) {
+        const QString caption = itemToCaption(reader.next());
+        if (isValidCategoryName(caption))
+            tvn.window.setCategoryCaption(k, caption);
+    }
+}
+
+} // namespace
+
+void SaveCustomCategories(Tvn& tvn) {
+    SequentialWriter writer;
+    for (int k = 0; k < kCategoryCount; ++k)
+        writer.writeString(tvn.window.categoryCaption(k));
+    writer.save(tvn.fs, dataFile(tvn, QStringLiteral("Custom.tvn")));
+}
+
+void ReadCustomCategories(Tvn& tvn) {
+    auto reader = SequentialReader::open(tvn.fs, dataFile(tvn, QStringLiteral("Custom.tvn")));
+    if (reader)
+        readCaptionBlock(tvn, *reader);
+}
+
+void LoadDefaultCategories(Tvn& tvn) {
+    auto reader = SequentialReader::open(tvn.fs, dataFile(tvn, QStringLiteral("Default.tvn")));
+    if (!reader)
+        return;
+    readCaptionBlock(tvn, *reader);
+    if (tvn.state.languageIndex != 0) {
+        readCaptionBlock(tvn, *reader);
+        if (tvn.state.languageIndex != 1)
+            readCaptionBlock(tvn, *reader);
+    }
+}
+
+} // namespace tvn

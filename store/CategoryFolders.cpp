@@ -1,0 +1,23 @@
+#include "CategoryFolders.h"
+
+#include "CategoryNames.h"
+#include "FileSystem.h"
+#include "Paths.h"
+#include "Ui.h"
+
+namespace tvn {
+
+QString categoryFolder(const Tvn& tvn, const QString& name) {
+    return joinPath(tvn.state.startMenuPath, name);
+}
+
+void MakeFolder(Tvn& tvn, const QString& path) {
+    tvn.fs.createFolder(path);
+}
+
+void RemoveCategoryFolder(Tvn& tvn, const QString& name) {
+    if (!isValidCategoryName(name) || !tvn.fs.removeFolder(categoryFolder(tvn, name)))
+        tvn.ui.beep();
+}
+
+} // namespace tvn

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "Tvn.h"
+
+#include <QString>
+
+namespace tvn {
+
+// The folder of the category `name`: directly inside the Start Menu folder.
+QString categoryFolder(const Tvn& tvn, const QString& name);
+
+// Creates the folder; any failure (most often: it exists already) is ignored.
+void MakeFolder(Tvn& tvn, const QString& path);
+
+// Removes the folder of the category `name` when it is empty; otherwise, or when the name is
+// not a valid category name, sounds the beep and leaves everything as it is.
+void RemoveCategoryFolder(Tvn& tvn, const QString& name);
+
+} // namespace tvn

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace tvn {
+
+// A category's name is also the name of its folder directly inside the Start Menu folder, and
+// it is saved between double quotes in Custom.tvn. A valid name is one folder name that Windows
+// keeps exactly as given: not empty, not "." or "..", no path separator, none of
+// < > : " / \ | ? *, no control character, and no trailing dot or blank (Windows would strip
+// them, so the folder would not carry the name).
+bool isValidCategoryName(const QString& name);
+
+// The message that refuses an invalid name, the same in every interface language (none of the
+// language files has a text for it): three lines joined by a bare carriage return.
+const QString& invalidCategoryNameText();
+
+} // namespace tvn

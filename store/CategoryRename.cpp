@@ -1,0 +1,64 @@
+#include "CategoryRename.h"
+
+#include "CategoryFiles.h"
+#include "CategoryFolders.h"
+#include "CategoryNames.h"
+#include "FileSystem.h"
+#include "FolderRefresh.h"
+#include "Paths.h"
+#include "Ui.h"
+
+namespace tvn {
+
+namespace {
+
+// Moves the shortcut files of the old category folder into the new one. Failures are skipped:
+// a file that could not be copied stays in the old folder, which is then kept (and beeps).
+void carryCopiesOver(Tvn& tvn, const QString& oldName, const QString& newName) {
+    const QString oldFolder = categoryFolder(tvn, oldName);
+    const QString newFolder = categoryFolder(tvn, newName);
+    const auto files = tvn.fs.shortcutFiles(oldFolder);
+    if (tvn.state.scanFailed || !files || files->isEmpty())
+        return;
+    // A category named like the Programs folder holds the user's originals, not copies.
+    if (holdsProgramsFolder(tvn, oldFolder))
+        return;
+    // Names that differ only in letter case reach the same folder: moving each file onto
+    // itself would delete it.
+    const auto oldId = tvn.fs.identity(oldFolder);
+    if (oldId && oldId == tvn.fs.identity(newFolder))
+        return;
+    MakeFolder(tvn, newFolder);
+    for (const QString& file : *files)
+        if (tvn.fs.copyFile(joinPath(oldFolder, file), joinPath(newFolder, file)))
+            tvn.fs.deleteFile(joinPath(oldFolder, file));
+    RemoveCategoryFolder(tvn, oldName);
+}
+
+} // namespace
+
+bool RenameCategory(Tvn& tvn) {
+    const int index = tvn.state.popupCategoryIndex;
+    if (index < 0 || index >= kCategoryCount)
+        return false;
+    const QString oldName = tvn.window.categoryCaption(index);
+    const QString newName = tvn.ui.input(tvn.window.messageText(9), {}, oldName);
+    if (newName.isEmpty() || newName == tvn.window.categoryCaption(index))
+        return false;
+    if (!isValidCategoryName(newName)) {
+        tvn.ui.message(invalidCategoryNameText(), {}, Buttons::Ok, Icon::Exclamation);
+        return false;
+    }
+    const QString question = tvn.window.messageText(10) + oldName + tvn.window.messageText(11) +
+                             newName + tvn.window.messageText(12);
+    const Answer answer = tvn.ui.message(question, {}, Buttons::YesNoCancel);
+    if (answer == Answer::Cancel)
+        return false;
+    if (answer == Answer::Yes)
+        carryCopiesOver(tvn, oldName, newName);
+    tvn.window.setCategoryCaption(index, newName);
+    SaveCustomCategories(tvn);
+    return true;
+}
+
+} // namespace tvn

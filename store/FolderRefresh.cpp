@@ -1,0 +1,56 @@
+#include "FolderRefresh.h"
+
+#include "FileSystem.h"
+#include "FolderChain.h"
+
+#include <chrono>
+#include <thread>
+
+namespace tvn {
+
+namespace {
+
+// A rename back that fails at once is most often a passing lock (a virus scanner, the
+// shell's own watcher), so it is retried for about a quarter of a second.
+constexpr int kRestoreRetries = 5;
+constexpr std::chrono::milliseconds kRestorePause{50};
+
+bool isStartMenuFolder(Tvn& tvn, const QString& folder) {
+    if (folder == tvn.state.startMenuPath)
+        return true;
+    const auto id = tvn.fs.identity(folder);
+    return id && id == tvn.fs.identity(tvn.state.startMenuPath);
+}
+
+} // namespace
+
+bool holdsProgramsFolder(Tvn& tvn, const QString& folder) {
+    return !tvn.state.programsPath.isEmpty() &&
+           isSameOrAncestor(tvn.fs, folder, tvn.state.programsPath);
+}
+
+bool RenameAndRestore(Tvn& tvn, const QString& folder, const QString& temporary) {
+    if (holdsProgramsFolder(tvn, folder))
+        return true;
+    if (!tvn.fs.rename(folder, temporary))
+        return false;
+    if (tvn.fs.rename(temporary, folder))
+        return true;
+    for (int retry = 0; retry < kRestoreRetries; ++retry) {
+        std::this_thread::sleep_for(kRestorePause);
+        if (tvn.fs.rename(temporary, folder))
+            break;
+    }
+    return false;
+}
+
+bool RemoveFolderIfNoShortcuts(Tvn& tvn, const QString& folder) {
+    const auto shortcuts = tvn.fs.shortcutFiles(folder);
+    if (!shortcuts)
+        return false;
+    if (!shortcuts->isEmpty() || isStartMenuFolder(tvn, folder) || holdsProgramsFolder(tvn, folder))
+        return true;
+    return tvn.fs.removeFolder(folder);
+}
+
+} // namespace tvn

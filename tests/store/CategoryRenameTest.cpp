@@ -1,0 +1,170 @@
+#include "CategoryRename.h"
+
+#include "CategoryNames.h"
+#include "StoreWorld.h"
+
+namespace tvn::test {
+namespace {
+
+using Kind = FaultInjectingFileSystem::Kind;
+
+constexpr int kGiochi = 0; // "giochi"
+constexpr int kVideo = 3;  // "video"
+constexpr int kSystem = 6; // "utilità di sistema"
+
+class CategoryRename : public StoreTest {
+protected:
+    void SetUp() override {
+        tree.write("Start Menu/giochi/Chess.lnk", "chess");
+        tree.write("Start Menu/giochi/Go.lnk", "go");
+        tree.write("Start Menu/giochi/Poker.LNK", "poker");
+        tree.write("Start Menu/giochi/readme.txt", "text");
+        tree.write("Start Menu/Programs/Games/Chess.lnk", "chess");
+        state.popupCategoryIndex = kGiochi;
+    }
+
+    // Types `name` into the input dialog and answers the question with `answer`.
+    bool rename(const QString& name, Answer answer) {
+        ui.expectInput(name);
+        ui.expectMessage(answer);
+        return RenameCategory(tvn);
+    }
+
+    QStringList customRecords() const {
+        return QString::fromLatin1(tree.read("App/Custom.tvn")).split("\r\n");
+    }
+};
+
+TEST_F(CategoryRename, YesCarriesTheShortcutsOverAndKeepsTheFolderThatHoldsMore) {
+    tree.write("Start Menu/games/Go.lnk", "older go");
+    EXPECT_TRUE(rename("games", Answer::Yes));
+
+    const auto dialogs = ui.dialogs();
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(dialogs[0].kind, UiCall::Kind::Input);
+    EXPECT_EQ(dialogs[0].text, window.messageText(9));
+    EXPECT_EQ(dialogs[0].title, QString());
+    EXPECT_EQ(dialogs[0].defaultAnswer, "giochi");
+    EXPECT_EQ(dialogs[1].text, "Msg10giochiMsg11gamesMsg12");
+    EXPECT_EQ(dialogs[1].buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(dialogs[1].icon, Icon::None);
+
+    EXPECT_EQ(tree.read("Start Menu/games/Chess.lnk"), "chess");
+    EXPECT_EQ(tree.read("Start Menu/games/Go.lnk"), "go");
+    EXPECT_EQ(tree.read("Start Menu/games/Poker.LNK"), "poker");
+    EXPECT_EQ(tree.snapshot("Start Menu/giochi").size(), 1u);
+    EXPECT_EQ(tree.read("Start Menu/giochi/readme.txt"), "text");
+    EXPECT_EQ(ui.beeps(), 1);
+    EXPECT_EQ(window.captions[kGiochi], "games");
+    EXPECT_EQ(customRecords().first(), "\"games\"");
+}
+
+TEST_F(CategoryRename, YesWithAnEmptiedFolderRemovesItWithoutABeep) {
+    ASSERT_TRUE(disk.deleteFile(startMenu("giochi/readme.txt")));
+    EXPECT_TRUE(rename("games", Answer::Yes));
+    EXPECT_FALSE(tree.exists("Start Menu/giochi"));
+    EXPECT_EQ(tree.snapshot("Start Menu/games").size(), 3u);
+    EXPECT_EQ(ui.beeps(), 0);
+}
+
+TEST_F(CategoryRename, ACopyThatFailsStaysInTheOldFolder) {
+    faults.failWhen(
+        [](const auto& op) { return op.kind == Kind::CopyFile && op.path.endsWith("Go.lnk"); });
+    EXPECT_TRUE(rename("games", Answer::Yes));
+    EXPECT_EQ(tree.read("Start Menu/giochi/Go.lnk"), "go");
+    EXPECT_FALSE(tree.exists("Start Menu/games/Go.lnk"));
+    EXPECT_EQ(tree.read("Start Menu/games/Chess.lnk"), "chess");
+    EXPECT_EQ(ui.beeps(), 1);
+}
+
+TEST_F(CategoryRename, NoOnlyRenamesTheButton) {
+    const auto before = tree.snapshot("Start Menu");
+    EXPECT_TRUE(rename("games", Answer::No));
+    EXPECT_EQ(tree.snapshot("Start Menu"), before);
+    EXPECT_EQ(window.captions[kGiochi], "games");
+    EXPECT_EQ(customRecords().size(), 12); // eleven records, each ended by CR LF
+    EXPECT_EQ(ui.beeps(), 0);
+}
+
+TEST_F(CategoryRename, CancelEmptyOrUnchangedChangesNothing) {
+    const auto before = tree.snapshot();
+    EXPECT_FALSE(rename("games", Answer::Cancel));
+    ui.expectInput("");
+    EXPECT_FALSE(RenameCategory(tvn));
+    ui.expectInput("giochi");
+    EXPECT_FALSE(RenameCategory(tvn));
+    EXPECT_EQ(ui.dialogs().size(), 4u) << "no question after an empty or unchanged name";
+    EXPECT_EQ(tree.snapshot(), before);
+    EXPECT_EQ(window.captions[kGiochi], "giochi");
+}
+
+TEST_F(CategoryRename, AnUnusedCategoryOnlyChangesItsName) {
+    state.popupCategoryIndex = kSystem;
+    const auto before = tree.snapshot("Start Menu");
+    EXPECT_TRUE(rename("tools", Answer::Yes));
+    EXPECT_EQ(tree.snapshot("Start Menu"), before);
+    EXPECT_EQ(window.captions[kSystem], "tools");
+    EXPECT_EQ(ui.beeps(), 0);
+}
+
+TEST_F(CategoryRename, AfterAFailedScanNothingIsCarriedOver) {
+    state.scanFailed = true;
+    const auto before = tree.snapshot("Start Menu");
+    EXPECT_TRUE(rename("games", Answer::Yes));
+    EXPECT_EQ(tree.snapshot("Start Menu"), before);
+    EXPECT_EQ(window.captions[kGiochi], "games");
+}
+
+TEST_F(CategoryRename, TakesTheNameAsTypedEvenAnotherButtonsName) {
+    tree.write("Start Menu/video/Player.lnk", "player");
+    EXPECT_TRUE(rename("video", Answer::Yes));
+    EXPECT_EQ(window.captions[kGiochi], "video");
+    EXPECT_EQ(window.captions[kVideo], "video");
+    EXPECT_EQ(tree.snapshot("Start Menu/video").size(), 4u);
+
+    state.popupCategoryIndex = kSystem;
+    EXPECT_TRUE(rename(QStringLiteral("Utilità Di Sistema"), Answer::No));
+    EXPECT_EQ(window.captions[kSystem], QStringLiteral("Utilità Di Sistema"));
+}
+
+TEST_F(CategoryRename, ANameDifferingOnlyInCaseKeepsTheCopiesInTheirFolder) {
+    const auto before = tree.snapshot("Start Menu");
+    EXPECT_TRUE(rename("Giochi", Answer::Yes));
+    EXPECT_EQ(tree.snapshot("Start Menu"), before);
+    EXPECT_EQ(window.captions[kGiochi], "Giochi");
+    EXPECT_EQ(ui.beeps(), 0);
+}
+
+TEST_F(CategoryRename, RefusesEveryNameThatIsNotOneValidFolderName) {
+    const auto before = tree.snapshot();
+    for (const QString& name :
+         {QString("."), QString(".."), QString("../escape"), QString("a/b"), QString("a\\b"),
+          QString("say \"hi\""), QString("<"), QString(">"), QString("c:"), QString("a|b"),
+          QString("why?"), QString("*"), QString("tab\there"), QString("bell\x07"),
+          QString("del\x7f"), QString("trailing."), QString("trailing ")}) {
+        SCOPED_TRACE(name.toStdString());
+        ui.clearCalls();
+        ui.expectInput(name);
+        ui.expectMessage();
+        EXPECT_FALSE(RenameCategory(tvn));
+        const auto dialogs = ui.dialogs();
+        ASSERT_EQ(dialogs.size(), 2u);
+        EXPECT_EQ(dialogs[1].text, invalidCategoryNameText());
+        EXPECT_EQ(dialogs[1].buttons, Buttons::Ok);
+        EXPECT_EQ(dialogs[1].icon, Icon::Exclamation);
+    }
+    EXPECT_EQ(tree.snapshot(), before);
+    EXPECT_EQ(window.captions[kGiochi], "giochi");
+    EXPECT_FALSE(tree.exists("App/Custom.tvn"));
+}
+
+TEST_F(CategoryRename, AcceptsOrdinaryNames) {
+    for (const QString& name :
+         {QStringLiteral("lavoro e studio"), QStringLiteral("C++ & co"), QStringLiteral(" x"),
+          QStringLiteral("v1.2 tools"), QStringLiteral("...more"), QStringLiteral("élan"),
+          QStringLiteral("日本語")})
+        EXPECT_TRUE(isValidCategoryName(name)) << name.toStdString();
+}
+
+} // namespace
+} // namespace tvn::test

@@ -1,0 +1,331 @@
+#include "Classification.h"
+
+#include "Categories.h"
+#include "StoreWorld.h"
+#include "Ui.h"
+
+#include <QSet>
+
+namespace tvn::test {
+namespace {
+
+using Kind = FaultInjectingFileSystem::Kind;
+using Operation = FaultInjectingFileSystem::Operation;
+
+constexpr int kGiochi = 0;  // "giochi"
+constexpr int kUtilita = 1; // "utilità"
+
+class Classification : public StoreTest {
+protected:
+    Classification() { ui.allowOkMessages(); }
+
+    // Programs shortcuts A, B, C, D, E in two folders, all in NotYet (sorted), none selected.
+    void fillFromPrograms() {
+        for (const char* name : {"A", "B", "C", "D", "E"}) {
+            const QString folder = QString(name) < "C" ? "Games" : "Office";
+            tree.write("Start Menu/Programs/" + folder + '/' + name + ".lnk", name);
+            addEntry(name, programs(folder));
+        }
+        faults.clearLog();
+    }
+
+    void expectUnexpectedError() const {
+        ASSERT_EQ(ui.messageTexts(), std::vector<QString>{unexpectedErrorText()});
+    }
+
+    static std::map<QString, QByteArray> caseFolded(const std::map<QString, QByteArray>& tree) {
+        std::map<QString, QByteArray> folded;
+        for (const auto& [path, content] : tree)
+            folded[path.toCaseFolded()] = content;
+        return folded;
+    }
+
+    QStringList copies(const QString& relative) const {
+        QStringList names;
+        for (const auto& [path, content] : tree.snapshot(relative))
+            names.append(path + '=' + content);
+        return names;
+    }
+};
+
+TEST_F(Classification, WithoutACurrentEntryOnlyAsksForASelection) {
+    ui.expectMessage();
+    Categories_Click(tvn, kGiochi);
+
+    fillFromPrograms();
+    ui.expectMessage();
+    Categories_Click(tvn, kGiochi);
+
+    ASSERT_EQ(ui.dialogs().size(), 2u);
+    for (const UiCall& call : ui.dialogs()) {
+        EXPECT_EQ(call.text, window.messageText(1));
+        EXPECT_EQ(call.title, QString());
+        EXPECT_EQ(call.buttons, Buttons::Ok);
+        EXPECT_EQ(call.icon, Icon::None);
+    }
+    EXPECT_FALSE(tree.exists("Start Menu/giochi"));
+    EXPECT_EQ(lists.notYet.count(), 5);
+}
+
+TEST_F(Classification, ACurrentEntryThatIsNotSelectedCopiesNothingAndSelectsTheFirst) {
+    fillFromPrograms();
+    lists.notYet.setSelected(2, true);
+    lists.notYet.setSelected(2, false);
+    Categories_Click(tvn, kGiochi);
+
+    EXPECT_TRUE(tree.exists("Start Menu/giochi"));
+    EXPECT_TRUE(copies("Start Menu/giochi").isEmpty());
+    EXPECT_EQ(lists.notYet.entries(), QStringList({"A", "B", "C", "D", "E"}));
+    EXPECT_EQ(selectedEntries(), QList<int>{0});
+    EXPECT_EQ(lists.notYet.currentIndex(), 0);
+    EXPECT_TRUE(ui.calls().empty());
+}
+
+TEST_F(Classification, CopiesTheSelectedTopToBottomAndSelectsTheEntryAfterTheLast) {
+    fillFromPrograms();
+    const auto programsBefore = tree.snapshot("Start Menu/Programs");
+    select({0, 2, 3});
+    Categories_Click(tvn, kUtilita);
+
+    const QString category = startMenu(QStringLiteral("utilità"));
+    EXPECT_EQ(copies("Start Menu/utilità"), QStringList({"A.lnk=A", "C.lnk=C", "D.lnk=D"}));
+    EXPECT_EQ(tree.snapshot("Start Menu/Programs"), programsBefore);
+    EXPECT_EQ(lists.notYet.entries(), QStringList({"B", "E"}));
+    EXPECT_EQ(entryPaths(), QStringList({programs("Games/B.lnk"), programs("Office/E.lnk")}));
+    EXPECT_EQ(selectedEntries(), QList<int>{1});
+
+    // The folder is created once, and renamed away and back before each copy.
+    const auto op = [](Kind kind, const QString& path, const QString& target = {}) {
+        return Operation{kind, path, target, false};
+    };
+    std::vector<Operation> expected{op(Kind::CreateFolder, category)};
+    for (const QString& source :
+         {programs("Games/A.lnk"), programs("Office/C.lnk"), programs("Office/D.lnk")}) {
+        const QString name = source.section(u'/', -1);
+        expected.push_back(op(Kind::Rename, category, startMenu(QStringLiteral("_utilità"))));
+        expected.push_back(op(Kind::Rename, startMenu(QStringLiteral("_utilità")), category));
+        expected.push_back(op(Kind::CopyFile, source, category + u'/' + name));
+    }
+    EXPECT_EQ(faults.mutations(), expected);
+}
+
+TEST_F(Classification, ProcessingTheLastEntriesLeavesNothingSelected) {
+    fillFromPrograms();
+    select({3, 4});
+    Categories_Click(tvn, kGiochi);
+    EXPECT_EQ(lists.notYet.entries(), QStringList({"A", "B", "C"}));
+    EXPECT_TRUE(selectedEntries().isEmpty());
+    EXPECT_EQ(lists.notYet.currentIndex(), -1);
+}
+
+TEST_F(Classification, FindsTheSourceWhateverTheCaseOfItsExtension) {
+    tree.write("Start Menu/Programs/Tools/Editor.LNK", "editor");
+    addEntry("Editor", programs("Tools"));
+    select({0});
+    Categories_Click(tvn, kGiochi);
+    EXPECT_EQ(tree.read("Start Menu/giochi/Editor.lnk"), "editor");
+    EXPECT_TRUE(ui.calls().empty());
+    EXPECT_EQ(lists.notYet.count(), 0);
+}
+
+TEST_F(Classification, TwoShortcutsOfOneNameLeaveTheLaterCopy) {
+    tree.write("Start Menu/Programs/Cards/Solitaire.lnk", "first");
+    tree.write("Start Menu/Programs/More Cards/Solitaire.lnk", "second");
+    addEntry("Solitaire", programs("Cards"));
+    addEntry("Solitaire", programs("More Cards"));
+    select({0, 1});
+    Categories_Click(tvn, kGiochi);
+    EXPECT_EQ(copies("Start Menu/giochi"), QStringList({"Solitaire.lnk=second"}));
+    EXPECT_EQ(lists.notYet.count(), 0);
+}
+
+TEST_F(Classification, AnInvalidCaptionIsRefusedBeforeAnythingIsDone) {
+    fillFromPrograms();
+    select({0, 1});
+    const auto before = tree.snapshot();
+    for (const QString& caption :
+         {QString("../escape"), QString(".."), QString("a/b"), QString("x:y"), QString("dot."),
+          QString("quote\"d"), QString()}) {
+        SCOPED_TRACE(caption.toStdString());
+        window.captions[kGiochi] = caption;
+        ui.clearCalls();
+        Categories_Click(tvn, kGiochi);
+        expectUnexpectedError();
+    }
+    EXPECT_EQ(tree.snapshot(), before);
+    EXPECT_TRUE(faults.mutations().empty());
+    EXPECT_EQ(lists.notYet.count(), 5);
+    EXPECT_EQ(selectedEntries(), QList<int>({0, 1}));
+}
+
+TEST_F(Classification, ATakenTemporaryNameEndsTheActionBeforeAnyCopy) {
+    fillFromPrograms();
+    tree.write("Start Menu/_giochi", "in the way");
+    select({1, 2});
+    Categories_Click(tvn, kGiochi);
+    expectUnexpectedError();
+    EXPECT_EQ(lists.notYet.count(), 5);
+    EXPECT_EQ(selectedEntries(), QList<int>({1, 2}));
+}
+
+// Move mode: the entries are classified copies in category folders.
+class MoveMode : public Classification {
+protected:
+    void SetUp() override {
+        state.moveMode = true;
+        tree.write("Start Menu/utilità/Word.lnk", "word");
+        tree.write("Start Menu/utilità/Paint.lnk", "paint");
+        tree.write("Start Menu/video/Player.lnk", "player");
+        tree.write("Start Menu/Programs/Games/Cards.lnk", "cards");
+        addEntry("Paint", startMenu(QStringLiteral("utilità")));
+        addEntry("Player", startMenu("video"));
+        addEntry("Word", startMenu(QStringLiteral("utilità")));
+        faults.clearLog();
+    }
+};
+
+TEST_F(MoveMode, MovesAndRemovesTheFolderThatNoShortcutIsLeftIn) {
+    select({0, 1, 2});
+    Categories_Click(tvn, kGiochi);
+    EXPECT_TRUE(ui.calls().empty());
+    EXPECT_EQ(copies("Start Menu/giochi"),
+              QStringList({"Paint.lnk=paint", "Player.lnk=player", "Word.lnk=word"}));
+    EXPECT_FALSE(tree.exists("Start Menu/video"));
+    EXPECT_FALSE(tree.exists(QStringLiteral("Start Menu/utilità")));
+    EXPECT_EQ(lists.notYet.count(), 0);
+}
+
+TEST_F(MoveMode, KeepsAFolderThatStillHoldsAShortcut) {
+    select({0});
+    Categories_Click(tvn, kGiochi);
+    EXPECT_TRUE(ui.calls().empty());
+    EXPECT_EQ(copies(QStringLiteral("Start Menu/utilità")), QStringList({"Word.lnk=word"}));
+    EXPECT_EQ(selectedEntries(), QList<int>{0});
+    EXPECT_EQ(lists.notYet.entries(), QStringList({"Player", "Word"}));
+}
+
+TEST_F(MoveMode, AFolderThatStillHoldsAnotherFileEndsTheAction) {
+    tree.write("Start Menu/video/notes.txt", "notes");
+    select({1, 2});
+    Categories_Click(tvn, kGiochi);
+    expectUnexpectedError();
+    // The shortcut has moved; the folder stays with the other file, and the failing entry stays
+    // selected in its place while the entry after it is left undone.
+    EXPECT_EQ(copies("Start Menu/giochi"), QStringList({"Player.lnk=player"}));
+    EXPECT_EQ(copies("Start Menu/video"), QStringList({"notes.txt=notes"}));
+    EXPECT_EQ(tree.read(QStringLiteral("Start Menu/utilità/Word.lnk")), "word");
+    EXPECT_EQ(lists.notYet.entries(), QStringList({"Paint", "Player", "Word"}));
+    EXPECT_EQ(selectedEntries(), QList<int>({1, 2}));
+}
+
+TEST_F(MoveMode, ATargetThatIsTheSourceIsLeftAloneAndLeavesTheList) {
+    // The same spelling, and another spelling of the same folder ("Video" on disk).
+    ASSERT_TRUE(disk.rename(startMenu("video"), startMenu("Video")));
+    window.captions[3] = "video";
+    addEntry("Player", startMenu("Video"));
+    select({1, 2});
+    const auto before = tree.snapshot();
+    Categories_Click(tvn, 3);
+    EXPECT_TRUE(ui.calls().empty());
+    // The renames away and back give the folder the caption's spelling; nothing else changes.
+    EXPECT_EQ(caseFolded(tree.snapshot()), caseFolded(before));
+    EXPECT_EQ(lists.notYet.entries(), QStringList({"Paint", "Word"}));
+    for (const Operation& op : faults.mutations())
+        EXPECT_TRUE(op.kind == Kind::CreateFolder || op.kind == Kind::Rename)
+            << "nothing copied or deleted";
+}
+
+TEST_F(MoveMode, AShortcutLeavingTheStartMenuFolderItselfNeverRenamesIt) {
+    tree.write("Start Menu/Loose.lnk", "loose");
+    addEntry("Loose", startMenu());
+    const auto programsBefore = tree.snapshot("Start Menu/Programs");
+    select({0});
+    Categories_Click(tvn, kGiochi);
+    EXPECT_TRUE(ui.calls().empty());
+    EXPECT_EQ(tree.read("Start Menu/giochi/Loose.lnk"), "loose");
+    EXPECT_FALSE(tree.exists("Start Menu/Loose.lnk"));
+    EXPECT_EQ(tree.snapshot("Start Menu/Programs"), programsBefore);
+    for (const Operation& op : faults.mutations())
+        EXPECT_NE(op.path, startMenu()) << "the Start Menu folder is never renamed or removed";
+}
+
+TEST_F(MoveMode, AnEntryInsideTheProgramsTreeIsRefused) {
+    addEntry("Cards", programs("Games"));
+    const auto programsBefore = tree.snapshot("Start Menu/Programs");
+    select({0});
+    Categories_Click(tvn, kGiochi);
+    expectUnexpectedError();
+    EXPECT_EQ(tree.snapshot("Start Menu/Programs"), programsBefore);
+    EXPECT_EQ(lists.notYet.at(0), "Cards");
+    EXPECT_EQ(selectedEntries(), QList<int>{0});
+}
+
+// Fails the n-th change on disk of a three-entry action, for every n, and checks what the
+// failure leaves: the lists in step, no half or lost file, the Programs tree untouched.
+class EveryFailure : public ::testing::TestWithParam<bool> {};
+
+TEST_P(EveryFailure, LeavesTheListsInStepAndNoFileHalfDoneOrLost) {
+    const bool move = GetParam();
+    int mutationsOfACleanRun = 0;
+    for (int n = 1;; ++n) {
+        SCOPED_TRACE("failing change " + std::to_string(n));
+        StoreWorld world;
+        world.state.moveMode = move;
+        world.tree.write("Start Menu/Programs/Games/Cards.lnk", "cards");
+        const QString from =
+            move ? QStringLiteral("Start Menu/video/") : QStringLiteral("Start Menu/Programs/");
+        const QString fromFolder = world.tree.path(from.chopped(1));
+        for (const char* name : {"Chess", "Go", "Poker"}) {
+            world.tree.write(from + name + ".lnk", name);
+            world.addEntry(name, fromFolder);
+        }
+        world.select({0, 1, 2});
+        const auto programsBefore = world.tree.snapshot("Start Menu/Programs");
+        const QStringList pathsBefore = world.entryPaths();
+        world.faults.clearLog();
+        world.faults.failNth(n);
+        world.ui.allowOkMessages();
+
+        Categories_Click(world.tvn, kGiochi);
+
+        const bool failed = !world.ui.calls().empty();
+        if (!failed) {
+            mutationsOfACleanRun = static_cast<int>(world.faults.mutations().size());
+            EXPECT_EQ(n, mutationsOfACleanRun + 1);
+            EXPECT_EQ(world.lists.notYet.count(), 0);
+            break;
+        }
+        EXPECT_EQ(world.ui.messageTexts(), std::vector<QString>{unexpectedErrorText()});
+        EXPECT_EQ(world.tree.snapshot("Start Menu/Programs"), programsBefore);
+        // The entries left are the unprocessed tail, in step and still selected.
+        const QStringList left = world.entryPaths();
+        EXPECT_EQ(left, pathsBefore.mid(pathsBefore.size() - left.size()));
+        EXPECT_EQ(world.lists.notYetDirs.count(), world.lists.notYet.count());
+        EXPECT_EQ(world.selectedEntries().size(), left.size());
+        for (const char* name : {"Chess", "Go", "Poker"}) {
+            const QString copy = QString("Start Menu/giochi/") + name + ".lnk";
+            const QString source = from + name + ".lnk";
+            const bool processed = !left.contains(world.tree.path(source));
+            if (processed) {
+                EXPECT_EQ(world.tree.read(copy), name);
+            }
+            // Every shortcut is still somewhere, whole.
+            EXPECT_TRUE(world.tree.read(copy) == name || world.tree.read(source) == name);
+        }
+        for (const auto& [path, content] : world.tree.snapshot()) {
+            EXPECT_FALSE(path.contains(".tvn-")) << "half file " << path.toStdString();
+            EXPECT_FALSE(path.section(u'/', -1).startsWith(u'_') || path.endsWith(u'_'))
+                << "folder left under its temporary name: " << path.toStdString();
+        }
+        ASSERT_LT(n, 100);
+    }
+    EXPECT_EQ(mutationsOfACleanRun, move ? 1 + 3 * 6 + 1 : 1 + 3 * 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(ClassifyAndMove, EveryFailure, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& p) {
+                             return p.param ? "Move" : "Classify";
+                         });
+
+} // namespace
+} // namespace tvn::test

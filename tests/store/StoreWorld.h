@@ -1,0 +1,77 @@
+#pragma once
+
+#include "CatalogueList.h"
+#include "FakeWindow.h"
+#include "FaultInjectingFileSystem.h"
+#include "PosixFileSystem.h"
+#include "PrintQString.h"
+#include "ProgramState.h"
+#include "ProtectedFileSystem.h"
+#include "ScriptedUi.h"
+#include "TempTree.h"
+#include "Tvn.h"
+
+#include <gtest/gtest.h>
+#include <initializer_list>
+
+namespace tvn::test {
+
+// A classification store on a real temporary tree: "App" is the program folder, "Start Menu"
+// holds "Programs". The file system is the real one under the Programs guard the program
+// runs with, with a fault injector between them; the window, lists and dialogs are fakes.
+struct StoreWorld {
+    StoreWorld()
+        : tvn{state, fs, ui, lists.refs(), window} {
+        tree.makeFolder(QStringLiteral("App"));
+        tree.makeFolder(QStringLiteral("Start Menu/Programs"));
+        state.appFolder = tree.path(QStringLiteral("App"));
+        state.startMenuPath = tree.path(QStringLiteral("Start Menu"));
+        state.programsPath = tree.path(QStringLiteral("Start Menu/Programs"));
+        fs.setProtectedFolder(state.programsPath);
+    }
+
+    QString startMenu(const QString& relative = {}) const {
+        return relative.isEmpty() ? state.startMenuPath : state.startMenuPath + u'/' + relative;
+    }
+    QString programs(const QString& relative = {}) const {
+        return relative.isEmpty() ? state.programsPath : state.programsPath + u'/' + relative;
+    }
+
+    // Adds a NotYet entry: the shortcut `name` + ".lnk" in `folder`.
+    int addEntry(const QString& name, const QString& folder) {
+        return notYetList(tvn.lists).add(name, folder);
+    }
+    void select(std::initializer_list<int> indices) {
+        for (int index : indices)
+            lists.notYet.setSelected(index, true);
+    }
+    // Each NotYet entry as its shortcut's path: shows that the two lists are still in step.
+    QStringList entryPaths() const {
+        QStringList paths;
+        for (int k = 0; k < lists.notYet.count(); ++k)
+            paths.append(lists.notYetDirs.at(k) + u'/' + lists.notYet.at(k) +
+                         QStringLiteral(".lnk"));
+        return paths;
+    }
+    QList<int> selectedEntries() const {
+        QList<int> selected;
+        for (int k = 0; k < lists.notYet.count(); ++k)
+            if (lists.notYet.isSelected(k))
+                selected.append(k);
+        return selected;
+    }
+
+    TempTree tree;
+    PosixFileSystem disk;
+    FaultInjectingFileSystem faults{disk};
+    ProtectedFileSystem fs{faults};
+    ScriptedUi ui;
+    FakeWindow window;
+    FakeLists lists;
+    ProgramState state;
+    Tvn tvn;
+};
+
+class StoreTest : public ::testing::Test, protected StoreWorld {};
+
+} // namespace tvn::test
