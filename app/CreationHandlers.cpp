@@ -1,7 +1,10 @@
+#include "CategoryRename.h"
+#include "Classification.h"
 #include "FrmMain.h"
 #include "QtListBox.h"
 #include "SystemAnalysis.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QMenu>
 
@@ -24,20 +27,28 @@ void FrmMain::CReAnalyse_Click() {
 }
 
 void FrmMain::Categories_Click(int index) {
-    // Stand-in: copies the selected shortcuts into the folder of category `index` (or moves
-    // them in move mode); comes with the classification store.
-    static_cast<void>(index);
+    tvn::Categories_Click(tvn(), index);
 }
 
 void FrmMain::Categories_MouseDown(int index, Qt::MouseButton button, const QPoint& globalPos) {
     state_.popupCategoryIndex = index;
-    if (button == Qt::RightButton)
-        MnuPopup->popup(globalPos);
+    if (button != Qt::RightButton)
+        return;
+    // While copies are being moved, NotYet holds those copies; the rename would refill it
+    // with the Programs shortcuts, and the next category press would then move the user's
+    // originals. The menu shows, but its item cannot be chosen until the move ends.
+    MnuChangeCategorie->setEnabled(!state_.moveMode);
+    MnuPopup->popup(globalPos);
 }
 
 void FrmMain::MnuChangeCategorie_Click() {
-    // Stand-in: renames category popupCategoryIndex, optionally carrying its copies over;
-    // comes with the category names.
+    if (state_.moveMode || !RenameCategory(tvn()))
+        return;
+    // The copies may have moved to the new folder: count them again before listing what is
+    // still unclassified.
+    leavePanel(Creation);
+    tvn::RefreshClassified(tvn());
+    OpenCreationPanel();
 }
 
 } // namespace tvn
