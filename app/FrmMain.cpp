@@ -167,7 +167,8 @@ void FrmMain::connectHandlers() {
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
+    // The second press of a double click comes as a double-click event.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (watched == PreviewPicture) {
             PreviewPicture_MouseDown();

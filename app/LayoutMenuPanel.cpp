@@ -14,9 +14,7 @@ namespace tvn {
 
 void FrmMain::buildMenuPanel() {
     Menu = makePanel(QStringLiteral("Menu"));
-    auto* layout = new QVBoxLayout(Menu);
-    layout->setContentsMargins(12, 10, 12, 10);
-    layout->setSpacing(8);
+    QVBoxLayout* layout = makePanelLayout(Menu);
     Label9 = makeLabel(Menu, QStringLiteral("Label9"), QStringLiteral("MENU PRINCIPALE"),
                        LabelStyle::Title);
     Label8 = makeLabel(Menu, QStringLiteral("Label8"),

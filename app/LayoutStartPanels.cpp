@@ -13,20 +13,10 @@
 // The panels a user meets first: the language choice, the introduction and the settings.
 
 namespace tvn {
-namespace {
-
-QVBoxLayout* panelLayout(QFrame* panel) {
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(12, 10, 12, 10);
-    layout->setSpacing(8);
-    return layout;
-}
-
-} // namespace
 
 void FrmMain::buildLanguagesPanel() {
     Languages = makePanel(QStringLiteral("Languages"));
-    QVBoxLayout* layout = panelLayout(Languages);
+    QVBoxLayout* layout = makePanelLayout(Languages);
     // No language is chosen yet: the prompt stands in all three.
     Label37 = makeLabel(Languages, QStringLiteral("Label37"),
                         QStringLiteral("Prima di cominciare, scegliete la vostro lingua :"),
@@ -74,7 +64,7 @@ void FrmMain::buildLanguagesPanel() {
 
 void FrmMain::buildIntroductionPanel() {
     Introduction = makePanel(QStringLiteral("Introduction"));
-    QVBoxLayout* layout = panelLayout(Introduction);
+    QVBoxLayout* layout = makePanelLayout(Introduction);
     Label4 = makeLabel(Introduction, QStringLiteral("Label4"), QStringLiteral("INTRODUZIONE"),
                        LabelStyle::Title);
     Label1 = makeLabel(
@@ -114,7 +104,7 @@ void FrmMain::buildIntroductionPanel() {
 
 void FrmMain::buildConfigPanel() {
     Config = makePanel(QStringLiteral("Config"));
-    QVBoxLayout* layout = panelLayout(Config);
+    QVBoxLayout* layout = makePanelLayout(Config);
     Label24 = makeLabel(Config, QStringLiteral("Label24"), QStringLiteral("CONFIGURAZIONE"),
                         LabelStyle::Title);
     Label25 = makeLabel(

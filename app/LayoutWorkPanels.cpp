@@ -28,13 +28,6 @@ QListWidget* makeList(QWidget* parent, const QString& name) {
     return list;
 }
 
-QVBoxLayout* panelLayout(QFrame* panel) {
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(12, 10, 12, 10);
-    layout->setSpacing(6);
-    return layout;
-}
-
 } // namespace
 
 void FrmMain::buildCreationPanel() {
@@ -122,7 +115,7 @@ void FrmMain::buildCreationPanel() {
 
 void FrmMain::buildModifyPanel() {
     Modify = makePanel(QStringLiteral("Modify"));
-    QVBoxLayout* layout = panelLayout(Modify);
+    QVBoxLayout* layout = makePanelLayout(Modify, 6);
     Label21 = makeLabel(Modify, QStringLiteral("Label21"),
                         QStringLiteral("CANCELLAZIONE DELLE CLASSIFICAZIONI"), LabelStyle::Title);
     Label22 = makeLabel(Modify, QStringLiteral("Label22"),
@@ -146,7 +139,7 @@ void FrmMain::buildModifyPanel() {
 
 void FrmMain::buildPurgesPanel() {
     Purges = makePanel(QStringLiteral("Purges"));
-    QVBoxLayout* layout = panelLayout(Purges);
+    QVBoxLayout* layout = makePanelLayout(Purges, 6);
     Label18 = makeLabel(Purges, QStringLiteral("Label18"),
                         QStringLiteral("DEPURAZIONE DELLE ICONE INUTILI "), LabelStyle::Title);
     Label19 = makeLabel(Purges, QStringLiteral("Label19"),

@@ -32,6 +32,13 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, Lab
     return label;
 }
 
+QVBoxLayout* makePanelLayout(QWidget* panel, int spacing) {
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(12, 10, 12, 10);
+    layout->setSpacing(spacing);
+    return layout;
+}
+
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
     auto* button = new CaptionButton(caption, parent);
     button->setObjectName(name);

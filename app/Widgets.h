@@ -5,6 +5,7 @@
 #include <QString>
 
 class QBoxLayout;
+class QVBoxLayout;
 class QLabel;
 
 namespace tvn {
@@ -23,6 +24,8 @@ enum class LabelStyle { Text, Title, Strong };
 // wrapped to the panel's width.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text,
                   LabelStyle style = LabelStyle::Text);
+// The column of controls that fills a panel, inside the panel's margins.
+QVBoxLayout* makePanelLayout(QWidget* panel, int spacing = 8);
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption);
 // A row of buttons: `left` at the left edge, `right` at the right edge.
 void addButtonRow(QBoxLayout& layout, std::initializer_list<QPushButton*> left,

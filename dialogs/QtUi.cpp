@@ -107,7 +107,10 @@ void QtUi::beep() {
 }
 
 void QtUi::pumpEvents() {
+    if (sincePump_.isValid() && sincePump_.elapsed() < kPumpIntervalMs)
+        return;
     QCoreApplication::processEvents();
+    sincePump_.start();
 }
 
 void QtUi::showModal(ModalWindow& window) {

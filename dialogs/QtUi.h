@@ -2,6 +2,8 @@
 
 #include "Ui.h"
 
+#include <QElapsedTimer>
+
 namespace tvn {
 
 // The user-interaction service over Qt's dialogs. Message boxes answer Enter and Esc as
@@ -18,6 +20,13 @@ public:
     void pumpEvents() override;
     void showModal(ModalWindow& window) override;
     void endProgram() override;
+
+    // The window needs a turn this often to repaint and take clicks; each turn costs system
+    // calls, so the pumps of a long list build in between return at once.
+    static constexpr qint64 kPumpIntervalMs = 5;
+
+private:
+    QElapsedTimer sincePump_;
 };
 
 // A dialog title: the given one, or the application's title when it is empty.

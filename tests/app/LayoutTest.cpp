@@ -6,9 +6,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSet>
 
 namespace tvn::test {
@@ -161,22 +159,19 @@ TEST_F(LayoutTest, TextsFitTheirControls) {
     }
 }
 
-TEST_F(LayoutTest, StartsWithTheBuiltInTexts) {
-    EXPECT_EQ(frm.windowTitle(), QStringLiteral("TORVANE"));
-    EXPECT_EQ(frm.StartMenuCustomPath->text(), QStringLiteral("\\Windows\\Start Menu"));
-    EXPECT_EQ(frm.ProgramsMenuCustomPath->text(),
-              QStringLiteral("\\Windows\\Start Menu\\programs"));
-    EXPECT_EQ(frm.progressText(), QString());
-    EXPECT_EQ(frm.debugText(), QString());
-    EXPECT_TRUE(frm.Language[0]->isChecked());
-    EXPECT_FALSE(frm.Label38->isVisibleTo(frm.Creation));
-    EXPECT_FALSE(frm.Command8->isVisibleTo(frm.Creation));
-    // The move instructions lie under the classification ones, which hide them.
+TEST_F(LayoutTest, MoveModeControlsWaitUnderTheirClassificationCounterparts) {
     hideAllPanels();
     frm.Creation->show();
     QApplication::processEvents();
-    EXPECT_EQ(frm.Label5->geometry(), frm.Label100->geometry());
-    EXPECT_TRUE(frm.Label100->autoFillBackground());
+    EXPECT_FALSE(frm.Label38->isVisible());
+    EXPECT_FALSE(frm.Command8->isVisible());
+    EXPECT_EQ(frm.Label38->geometry(), frm.Label15->geometry());
+    EXPECT_EQ(frm.Command8->geometry(), frm.Command10->geometry());
+    // Label5 stays shown under Label100, which hides it until move mode hides Label100.
+    EXPECT_TRUE(frm.Label5->isVisible());
+    EXPECT_EQ(frm.childAt(frm.Label5->mapTo(&frm, frm.Label5->rect().center())), frm.Label100);
+    frm.Label100->hide();
+    EXPECT_EQ(frm.childAt(frm.Label5->mapTo(&frm, frm.Label5->rect().center())), frm.Label5);
 }
 
 } // namespace
