@@ -25,20 +25,6 @@ protected:
         frm.COK_Click();
         ASSERT_EQ(visiblePanels(), std::vector<QString>{QStringLiteral("Menu")});
     }
-
-    QStringList shown() const {
-        QStringList names;
-        for (int k = 0; k < frm.NotYet->count(); ++k)
-            names.append(frm.NotYet->item(k)->text());
-        return names;
-    }
-    QStringList selected() const {
-        QApplication::processEvents(); // the list box shows the logic's selection next turn
-        QStringList names;
-        for (const QListWidgetItem* item : frm.NotYet->selectedItems())
-            names.append(item->text());
-        return names;
-    }
 };
 
 TEST_F(CreationPanelTest, ClassifyListsTheUnclassifiedShortcutsSortedWithoutHelpWhileTicked) {
@@ -48,18 +34,18 @@ TEST_F(CreationPanelTest, ClassifyListsTheUnclassifiedShortcutsSortedWithoutHelp
     frm.CAdd_Click();
 
     expectOnly(frm.Creation, nullptr, frm.Command10);
-    EXPECT_EQ(shown(), QStringList({"Paint", "ReadMe", "Uninstall Paint", "Word"}));
+    EXPECT_EQ(notYetShown(), QStringList({"Paint", "ReadMe", "Uninstall Paint", "Word"}));
     EXPECT_EQ(frm.NotYet_Dirs.entries(), QStringList({programs() + "/apps", programs() + "/apps",
                                                       programs() + "/apps", programs() + "/Word"}));
-    EXPECT_EQ(selected(), QStringList({"Paint"}));
+    EXPECT_EQ(notYetSelected(), QStringList({"Paint"}));
     EXPECT_EQ(frm.tvn().lists.notYet.currentIndex(), 0);
 
     frm.Command10_Click();
     frm.ChkHide->setChecked(false);
     frm.CAdd_Click();
-    EXPECT_EQ(shown(), QStringList({"Paint", "paint help", "ReadMe", "Uninstall Paint",
-                                    "uninstall paint", "Word", "word readme"}));
-    EXPECT_EQ(selected(), QStringList({"Paint"}));
+    EXPECT_EQ(notYetShown(), QStringList({"Paint", "paint help", "ReadMe", "Uninstall Paint",
+                                          "uninstall paint", "Word", "word readme"}));
+    EXPECT_EQ(notYetSelected(), QStringList({"Paint"}));
 }
 
 TEST_F(CreationPanelTest, LeavingTheCreationPanelCountsNewCopiesAsClassified) {
@@ -71,7 +57,7 @@ TEST_F(CreationPanelTest, LeavingTheCreationPanelCountsNewCopiesAsClassified) {
     frm.Command10_Click();
     frm.CAdd_Click();
 
-    EXPECT_EQ(shown(), QStringList({"ReadMe", "Uninstall Paint", "Word"}));
+    EXPECT_EQ(notYetShown(), QStringList({"ReadMe", "Uninstall Paint", "Word"}));
 }
 
 TEST_F(CreationPanelTest, EmptyProgramsTreeSelectsNothing) {

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <QApplication>
 #include <QFrame>
+#include <QListWidget>
 #include <QStringList>
 #include <vector>
 
@@ -50,6 +52,21 @@ protected:
         for (const QFrame* panel : frm.panels())
             if (panel->isVisible())
                 names.push_back(panel->objectName());
+        return names;
+    }
+
+    // The entries of the NotYet list box as shown, and the ones shown selected.
+    QStringList notYetShown() const {
+        QStringList names;
+        for (int k = 0; k < frm.NotYet->count(); ++k)
+            names.append(frm.NotYet->item(k)->text());
+        return names;
+    }
+    QStringList notYetSelected() const {
+        QApplication::processEvents(); // the list box shows the logic's selection next turn
+        QStringList names;
+        for (const QListWidgetItem* item : frm.NotYet->selectedItems())
+            names.append(item->text());
         return names;
     }
 
