@@ -160,8 +160,8 @@ void FrmMain::connectHandlers() {
     }
     connect(MnuChangeCategorie, &QAction::triggered, this, &FrmMain::MnuChangeCategorie_Click);
     // A change of either box, by the user or by the settings, shows in the other one.
-    connect(DoNotShowAgain, &QCheckBox::toggled, this, &FrmMain::DoNotShowAgain_Click);
-    connect(DoNotShowAgain2, &QCheckBox::toggled, this, &FrmMain::DoNotShowAgain2_Click);
+    connect(DoNotShowAgain, &QCheckBox::stateChanged, this, &FrmMain::DoNotShowAgain_Click);
+    connect(DoNotShowAgain2, &QCheckBox::stateChanged, this, &FrmMain::DoNotShowAgain2_Click);
     PreviewPicture->installEventFilter(this);
     About->installEventFilter(this);
 }

@@ -41,6 +41,10 @@ public:
             std::function<QString()> currentFolder, QWidget* parent = nullptr);
     ~FrmMain() override;
 
+    // Told the Programs folder each time the settings are applied, so that the file system
+    // can refuse every change inside that tree.
+    void setProgramsGuard(std::function<void(const QString&)> guard);
+
     ProgramState& state() { return state_; }
     Tvn& tvn() { return *tvn_; }
     // The panels of the right column, in no particular order.
@@ -253,7 +257,11 @@ private:
     void BuildPurgeList();
     void LoadDefaultCategories();
     void SaveCustomCategories();
+    void LoadCustomCategories();
     void KillConfig(bool silent);
+    QString configFilePath() const;
+    // The folder exists, can be listed, and its path can be stored in Config.tvn.
+    bool usableFolder(const QString& path);
 
     // Hides the panel being left and lets the window repaint before the work starts.
     void leavePanel(QFrame* panel);
@@ -264,6 +272,7 @@ private:
     FileSystem& fs_;
     ShellFolders& shellFolders_;
     std::function<QString()> currentFolder_;
+    std::function<void(const QString&)> programsGuard_;
     ProgramState state_;
     std::unique_ptr<ButtonRoles> roles_;
     std::unique_ptr<Tvn> tvn_;

@@ -1,4 +1,7 @@
+#include "ConfigControls.h"
+#include "FileSystem.h"
 #include "FrmMain.h"
+#include "Paths.h"
 #include "SystemAnalysis.h"
 #include "Ui.h"
 
@@ -7,13 +10,29 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-// The settings panel, the drive check and the debug action.
+// The settings panel, applying the settings, the drive check and the debug action.
 
 namespace tvn {
 
+namespace {
+
+// The debug text that lets unusable folders through, for trying the program without them.
+constexpr auto kNoChecksDebugText = u"Do not check for errors";
+
+} // namespace
+
+void FrmMain::setProgramsGuard(std::function<void(const QString&)> guard) {
+    programsGuard_ = std::move(guard);
+}
+
+QString FrmMain::configFilePath() const {
+    return joinPath(state_.appFolder, QString::fromUtf16(kConfigFileName));
+}
+
 void FrmMain::COK_Click() {
-    leavePanel(Config);
+    Config->hide();
     state_.scanFailed = false;
+    ui_.pumpEvents();
     state_.configured = true;
     state_.windowsDrive = Drive1->currentText();
     LoadDefaultCategories();
@@ -37,10 +56,30 @@ bool FrmMain::CheckDrive() {
     return false;
 }
 
+bool FrmMain::usableFolder(const QString& path) {
+    // A double quote could not be read back from Config.tvn, so such a path is refused too.
+    return !path.contains(u'"') && fs_.folderExists(path) && fs_.listFolder(path).has_value();
+}
+
 void FrmMain::ApplySettings() {
     state_.startMenuPath = StartMenuCustomPath->text();
     state_.programsPath = ProgramsMenuCustomPath->text();
-    // Stand-in: checking both folders and rewriting Config.tvn come with the settings file.
+    // From now on nothing inside the Programs tree may change, whatever the later steps do.
+    if (programsGuard_)
+        programsGuard_(state_.programsPath);
+
+    if (!usableFolder(state_.startMenuPath) || !usableFolder(state_.programsPath)) {
+        ui_.message(messageText(2), QStringLiteral("ERROR!"), Buttons::Ok, Icon::Exclamation);
+        if (DebugBox->text() != kNoChecksDebugText) {
+            ShowConfig();
+            return;
+        }
+        ui_.beep();
+    }
+
+    if (!writeConfigFile(fs_, configFilePath(), configFromWindow(*this)))
+        ui_.message(messageText(3), QStringLiteral("Error!"), Buttons::Ok, Icon::Exclamation);
+
     tvn::AnalyseSystem(tvn());
     if (!state_.scanFailed) {
         ShowMenu();
@@ -56,11 +95,16 @@ void FrmMain::ReadLanguageChoice() {
 
 void FrmMain::LoadDefaultCategories() {
     // Stand-in: puts the language's block of Default.tvn on the category buttons; comes with
-    // the settings file.
+    // the category names.
 }
 
 void FrmMain::SaveCustomCategories() {
     // Stand-in: writes the eleven captions to Custom.tvn; comes with the category names.
+}
+
+void FrmMain::LoadCustomCategories() {
+    // Stand-in: puts the names of Custom.tvn on the category buttons; comes with the category
+    // names.
 }
 
 void FrmMain::CmdDebug_Click() {
@@ -68,9 +112,15 @@ void FrmMain::CmdDebug_Click() {
 }
 
 void FrmMain::KillConfig(bool silent) {
-    // Stand-in: asks, then deletes Config.tvn so that the next start is a first run; comes
-    // with the settings file.
-    static_cast<void>(silent);
+    if (!silent && ui_.message(QStringLiteral("OK?"), {}, Buttons::YesNo) != Answer::Yes)
+        return;
+    if (!fs_.deleteFile(configFilePath())) {
+        ReportUnexpectedError(ui_);
+        return;
+    }
+    // The next start is a first run; this one goes on as it is.
+    state_.configured = false;
+    ui_.message(QStringLiteral("OK!"));
 }
 
 } // namespace tvn

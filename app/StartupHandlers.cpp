@@ -1,4 +1,5 @@
 #include "ButtonRoles.h"
+#include "ConfigControls.h"
 #include "FrmAbout.h"
 #include "FrmMain.h"
 #include "Ui.h"
@@ -38,8 +39,13 @@ void FrmMain::Form_Load() {
 }
 
 void FrmMain::LoadSettings() {
-    // Stand-in: reads Config.tvn and then Custom.tvn into the state and the controls; until
-    // the settings file is built every start is a first run.
+    // The settings a short or damaged file does not reach keep the values they have now.
+    ConfigRecords records = configFromWindow(*this);
+    const int read = readConfigFile(fs_, configFilePath(), records);
+    applyConfig(*this, records);
+    // The category names are taken only from a start whose settings are complete.
+    if (read == kConfigRecordCount)
+        LoadCustomCategories();
 }
 
 void FrmMain::CContinue_Click() {
@@ -54,12 +60,27 @@ void FrmMain::CContinue_Click() {
     ShowConfig();
 }
 
+namespace {
+
+// The two skip-introduction boxes always show the same state, the grey one a stored
+// configuration may give included. Once a box leaves the grey state, clicks only check and
+// uncheck.
+void mirrorCheckBox(QCheckBox& from, QCheckBox& to) {
+    if (from.checkState() != Qt::PartiallyChecked) {
+        from.setTristate(false);
+        to.setTristate(false);
+    }
+    to.setCheckState(from.checkState());
+}
+
+} // namespace
+
 void FrmMain::DoNotShowAgain_Click() {
-    DoNotShowAgain2->setChecked(DoNotShowAgain->checkState() == Qt::Checked);
+    mirrorCheckBox(*DoNotShowAgain, *DoNotShowAgain2);
 }
 
 void FrmMain::DoNotShowAgain2_Click() {
-    DoNotShowAgain->setChecked(DoNotShowAgain2->checkState() == Qt::Checked);
+    mirrorCheckBox(*DoNotShowAgain2, *DoNotShowAgain);
 }
 
 void FrmMain::Command3_Click() {

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "FaultInjectingFileSystem.h"
 #include "FrmMain.h"
 #include "PosixFileSystem.h"
+#include "ProtectedFileSystem.h"
 #include "ScriptedUi.h"
 #include "ShellFolders.h"
 #include "TempTree.h"
 
 #include <gtest/gtest.h>
 #include <map>
+#include <memory>
 #include <QApplication>
 #include <QFrame>
 #include <QListWidget>
@@ -29,31 +32,23 @@ public:
     QStringList asked;
 };
 
-// The real main window over a temporary program folder, with the scripted user-interaction
-// service. The window is shown, so key presses reach it as they do on screen. An empty Start
-// Menu with its Programs folder lies in the temporary folder: the shell folders name it and
-// the working folders are set to it, so the analysis and the refresh find it.
+// The names of the visible panels of a window, in no particular order.
+std::vector<QString> visiblePanelsOf(const FrmMain& frm);
+
+// The real main window over a temporary program folder holding the shipped data files, with
+// the scripted user-interaction service. The file system is wired as the program wires it:
+// the Programs tree is guarded once the settings are applied; under the guard every operation
+// is logged and can be made to fail. The shell folders propose an empty Start Menu with its
+// Programs folder inside the temporary tree. The window is shown, so key presses reach it as
+// they do on screen.
 class FrmMainTest : public ::testing::Test {
 protected:
-    FrmMainTest() {
-        tree.makeFolder(QStringLiteral("Start Menu/Programs"));
-        shell.values = {{QStringLiteral("Start Menu"), startMenu()},
-                        {QStringLiteral("Programs"), programs()}};
-        frm.state().startMenuPath = startMenu();
-        frm.state().programsPath = programs();
-        frm.show();
-    }
+    FrmMainTest();
 
-    QString startMenu() const { return tree.path(QStringLiteral("Start Menu")); }
-    QString programs() const { return tree.path(QStringLiteral("Start Menu/Programs")); }
+    // A fresh window over the same folder, file system and services: the next start.
+    std::unique_ptr<FrmMain> newWindow(ShellFolders& folders);
 
-    std::vector<QString> visiblePanels() const {
-        std::vector<QString> names;
-        for (const QFrame* panel : frm.panels())
-            if (panel->isVisible())
-                names.push_back(panel->objectName());
-        return names;
-    }
+    std::vector<QString> visiblePanels() const { return visiblePanelsOf(frm); }
 
     // The entries of the NotYet list box as shown, and the ones shown selected.
     QStringList notYetShown() const {
@@ -85,9 +80,14 @@ protected:
         EXPECT_EQ(frm.cancelButton(), cancelButton);
     }
 
+    QString startMenu() const { return tree.path(QStringLiteral("Start Menu")); }
+    QString programs() const { return tree.path(QStringLiteral("Start Menu/Programs")); }
+
     TempTree tree;
     ScriptedUi ui;
-    PosixFileSystem fs;
+    PosixFileSystem disk;
+    FaultInjectingFileSystem faults{disk};
+    ProtectedFileSystem fs{faults};
     TableShellFolders shell;
     FrmMain frm{ui, fs, shell, [this] {
                     return tree.path();

@@ -1,0 +1,55 @@
+#include "ConfigControls.h"
+
+#include "FrmMain.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace tvn {
+
+int checkBoxValue(const QCheckBox& box) {
+    switch (box.checkState()) {
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    case Qt::Unchecked:
+        break;
+    }
+    return 0;
+}
+
+void setCheckBoxValue(QCheckBox& box, int value) {
+    box.setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
+
+ConfigRecords configFromWindow(FrmMain& frm) {
+    const ProgramState& state = frm.state();
+    return {state.configured,
+            state.windowsDrive,
+            frm.StartMenuCustomPath->text(),
+            frm.ProgramsMenuCustomPath->text(),
+            checkBoxValue(*frm.DoNotShowAgain),
+            state.languageIndex,
+            checkBoxValue(*frm.ChkHide),
+            frm.DebugBox->text()};
+}
+
+void applyConfig(FrmMain& frm, const ConfigRecords& records) {
+    ProgramState& state = frm.state();
+    state.configured = records.configured;
+    state.windowsDrive = records.windowsDrive;
+    frm.StartMenuCustomPath->setText(records.startMenuPath);
+    frm.ProgramsMenuCustomPath->setText(records.programsPath);
+    // Both skip-introduction boxes show the stored value.
+    setCheckBoxValue(*frm.DoNotShowAgain, records.skipIntroduction);
+    setCheckBoxValue(*frm.DoNotShowAgain2, records.skipIntroduction);
+    state.languageIndex = records.languageIndex;
+    if (records.languageIndex >= 0 && records.languageIndex < 3)
+        frm.Language[static_cast<size_t>(records.languageIndex)]->setChecked(true);
+    setCheckBoxValue(*frm.ChkHide, records.hideHelpShortcuts);
+    frm.DebugBox->setText(records.debugText);
+}
+
+} // namespace tvn

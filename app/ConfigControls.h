@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ConfigFile.h"
+
+class QCheckBox;
+
+namespace tvn {
+
+class FrmMain;
+
+// A check box's value as the settings store it: 0 unchecked, 1 checked, 2 grey.
+int checkBoxValue(const QCheckBox& box);
+void setCheckBoxValue(QCheckBox& box, int value);
+
+// The settings as the window holds them now: the program state and the settings controls.
+ConfigRecords configFromWindow(FrmMain& frm);
+// Puts the settings into the state and the controls; the language option follows the index.
+void applyConfig(FrmMain& frm, const ConfigRecords& records);
+
+} // namespace tvn

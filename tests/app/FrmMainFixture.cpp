@@ -1,0 +1,44 @@
+#include "FrmMainFixture.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+
+namespace tvn::test {
+
+std::vector<QString> visiblePanelsOf(const FrmMain& frm) {
+    std::vector<QString> names;
+    for (const QFrame* panel : frm.panels())
+        if (panel->isVisible())
+            names.push_back(panel->objectName());
+    return names;
+}
+
+FrmMainTest::FrmMainTest() {
+    // The program folder as the build stages it.
+    const QDir data(QStringLiteral(TORVANE_DATA_DIR));
+    for (const QString& name : data.entryList({QStringLiteral("*.tvn")}, QDir::Files)) {
+        QFile file(data.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        tree.write(name, file.readAll());
+    }
+    tree.makeFolder(QStringLiteral("Start Menu/Programs"));
+    shell.values = {{QStringLiteral("Start Menu"), startMenu()},
+                    {QStringLiteral("Programs"), programs()}};
+    // The working folders too, so the analysis and the refresh find the Start Menu.
+    frm.state().startMenuPath = startMenu();
+    frm.state().programsPath = programs();
+    frm.setProgramsGuard([this](const QString& folder) { fs.setProtectedFolder(folder); });
+    // What start-up sets, for the tests that begin after it.
+    frm.state().appFolder = tree.path();
+    frm.ChkHide->setChecked(true);
+    frm.show();
+}
+
+std::unique_ptr<FrmMain> FrmMainTest::newWindow(ShellFolders& folders) {
+    auto window = std::make_unique<FrmMain>(ui, fs, folders, [this] { return tree.path(); });
+    window->setProgramsGuard([this](const QString& folder) { fs.setProtectedFolder(folder); });
+    return window;
+}
+
+} // namespace tvn::test
