@@ -251,13 +251,12 @@ private:
     QFrame* makePanel(const QString& name);
 
     // Procedures of other subsystems, reached through the window until they are built.
-    void LoadSettings();
     void LoadLanguageTexts();
     void FillModifyList();
     void BuildPurgeList();
-    void LoadDefaultCategories();
-    void SaveCustomCategories();
-    void LoadCustomCategories();
+
+    // The settings file.
+    void LoadSettings();
     void KillConfig(bool silent);
     QString configFilePath() const;
     // The folder exists, can be listed, and its path can be stored in Config.tvn.

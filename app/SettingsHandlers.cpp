@@ -1,3 +1,4 @@
+#include "CategoryFiles.h"
 #include "ConfigControls.h"
 #include "FileSystem.h"
 #include "FrmMain.h"
@@ -35,8 +36,9 @@ void FrmMain::COK_Click() {
     ui_.pumpEvents();
     state_.configured = true;
     state_.windowsDrive = Drive1->currentText();
-    LoadDefaultCategories();
-    SaveCustomCategories();
+    // The category names start again from the language's defaults.
+    LoadDefaultCategories(tvn());
+    SaveCustomCategories(tvn());
     ApplySettings();
 }
 
@@ -91,20 +93,6 @@ void FrmMain::ReadLanguageChoice() {
     for (int k = 0; k < 3; ++k)
         if (Language[static_cast<size_t>(k)]->isChecked())
             state_.languageIndex = k;
-}
-
-void FrmMain::LoadDefaultCategories() {
-    // Stand-in: puts the language's block of Default.tvn on the category buttons; comes with
-    // the category names.
-}
-
-void FrmMain::SaveCustomCategories() {
-    // Stand-in: writes the eleven captions to Custom.tvn; comes with the category names.
-}
-
-void FrmMain::LoadCustomCategories() {
-    // Stand-in: puts the names of Custom.tvn on the category buttons; comes with the category
-    // names.
 }
 
 void FrmMain::CmdDebug_Click() {

@@ -1,4 +1,5 @@
 #include "ButtonRoles.h"
+#include "CategoryFiles.h"
 #include "ConfigControls.h"
 #include "FrmAbout.h"
 #include "FrmMain.h"
@@ -45,7 +46,7 @@ void FrmMain::LoadSettings() {
     applyConfig(*this, records);
     // The category names are taken only from a start whose settings are complete.
     if (read == kConfigRecordCount)
-        LoadCustomCategories();
+        ReadCustomCategories(tvn());
 }
 
 void FrmMain::CContinue_Click() {

@@ -105,6 +105,7 @@ TEST_F(SettingsTest, StartUpUsesWhatADamagedFileHoldsBeforeTheDamage) {
         Qt::CheckState skip;
         int language;
         Qt::CheckState hideHelp;
+        bool customRead = false;
     };
     const Case cases[] = {
         {"no file", {}, "Languages", false, "\\Windows\\Start Menu", Qt::Unchecked, 0, Qt::Checked},
@@ -117,14 +118,14 @@ TEST_F(SettingsTest, StartUpUsesWhatADamagedFileHoldsBeforeTheDamage) {
         {"language index 3", head + configLines({"0", "3", "0", quoted("x")}), "Introduction", true,
          "/sm", Qt::Unchecked, 0, Qt::Checked},
         {"grey skip boxes", head + configLines({"2", "0", "1", quoted("")}), "Introduction", true,
-         "/sm", Qt::PartiallyChecked, 0, Qt::Checked},
+         "/sm", Qt::PartiallyChecked, 0, Qt::Checked, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         QFile::remove(tree.path("Config.tvn"));
         if (!c.content.isEmpty())
             tree.write("Config.tvn", c.content);
-        tree.write("Custom.tvn", configLines({quoted("never read")}));
+        tree.write("Custom.tvn", configLines({quoted("user's games")}));
         faults.clearLog();
         auto window = newWindow(shell);
         window->Form_Load();
@@ -137,8 +138,9 @@ TEST_F(SettingsTest, StartUpUsesWhatADamagedFileHoldsBeforeTheDamage) {
         EXPECT_EQ(window->state().languageIndex, c.language);
         EXPECT_EQ(window->ChkHide->checkState(), c.hideHelp);
         EXPECT_EQ(window->DebugBox->text(), QString());
-        EXPECT_EQ(window->Categories[0]->text(), frm.Categories[0]->text());
-        EXPECT_FALSE(customNamesRead());
+        EXPECT_EQ(customNamesRead(), c.customRead);
+        EXPECT_EQ(window->Categories[0]->text(),
+                  c.customRead ? QStringLiteral("user's games") : frm.Categories[0]->text());
     }
 }
 
@@ -178,6 +180,29 @@ TEST_F(SettingsTest, FirstRunOnAWinePrefixWritesTheEightRecords) {
                            quoted(tree.path(menu + "/Programs")), "0", "0", "1", quoted("")}));
 }
 
+TEST_F(SettingsTest, ConfirmingInFrenchPutsTheFrenchDefaultsOnTheButtonsAndInCustomTvn) {
+    tree.write("Custom.tvn", configLines({quoted("renamed earlier")}));
+    frm.ShowConfig();
+    hideAllPanels();
+    frm.ShowConfig();
+    frm.CmdChangeLanguage->click();
+    frm.Language[1]->click();
+    frm.CmdLanguageOK->click();
+    ASSERT_EQ(visiblePanels(), std::vector<QString>{"Config"});
+    frm.COK->click();
+    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
+
+    // The second of the three blocks of eleven names.
+    const QList<QByteArray> defaults = tree.read("Default.tvn").split('\n');
+    QByteArray french;
+    for (qsizetype k = 11; k < 22; ++k)
+        french += defaults[k] + '\n';
+    EXPECT_EQ(tree.read("Custom.tvn"), french);
+    EXPECT_EQ(frm.Categories[0]->text(), QStringLiteral("jeux"));
+    EXPECT_EQ(frm.Categories[3]->text(), QStringLiteral("vid\u00e9o"));
+    EXPECT_EQ(frm.Categories[10]->text(), QStringLiteral("divers"));
+}
+
 TEST_F(SettingsTest, AnUnusableFolderIsRefusedAndTheRegistryValuesProposedAgain) {
     tree.makeFolder("Start Menu/Pro\"grams");
     const QString unusable[] = {tree.path("Start Menu/Missing"),
@@ -203,6 +228,9 @@ TEST_F(SettingsTest, AnUnusableFolderIsRefusedAndTheRegistryValuesProposedAgain)
         EXPECT_EQ(frm.ProgramsMenuCustomPath->text(), path);
         EXPECT_EQ(tree.read("Config.tvn"), "previous");
         EXPECT_EQ(frm.Fast.count(), 0); // no analysis
+        // The category names were reset to the defaults before the check.
+        EXPECT_EQ(frm.Categories[0]->text(), QStringLiteral("games"));
+        EXPECT_TRUE(tree.exists("Custom.tvn"));
     }
 }
 
