@@ -159,6 +159,8 @@ void FrmMain::connectHandlers() {
         button->installEventFilter(this);
     }
     connect(MnuChangeCategorie, &QAction::triggered, this, &FrmMain::MnuChangeCategorie_Click);
+    for (QRadioButton* option : Version)
+        connect(option, &QRadioButton::clicked, this, &FrmMain::Version_Click);
     // A change of either box, by the user or by the settings, shows in the other one.
     connect(DoNotShowAgain, &QCheckBox::stateChanged, this, &FrmMain::DoNotShowAgain_Click);
     connect(DoNotShowAgain2, &QCheckBox::stateChanged, this, &FrmMain::DoNotShowAgain2_Click);

@@ -111,6 +111,9 @@ public:
     // Languages.
     void CmdLanguageOK_Click();
     void CmdChangeLanguage_Click();
+    void LoadLanguageTexts();
+    void LoadLanguagePicture();
+    void Version_Click();
     // Help, information and the picture.
     void Command9_Click();
     void Command11_Click();
@@ -251,7 +254,6 @@ private:
     QFrame* makePanel(const QString& name);
 
     // Procedures of other subsystems, reached through the window until they are built.
-    void LoadLanguageTexts();
     void FillModifyList();
     void BuildPurgeList();
 

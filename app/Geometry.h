@@ -1,14 +1,10 @@
 #pragma once
 
+#include "Twips.h"
+
 #include <QRect>
 
 namespace tvn {
-
-// The window was drawn in twips: 15 twips are one pixel at 96 dots per inch. Qt's high-DPI
-// scaling maps these pixels to the screen.
-constexpr int px(int twips) {
-    return twips / 15;
-}
 
 constexpr QRect twipRect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
@@ -16,10 +12,8 @@ constexpr QRect twipRect(int left, int top, int width, int height) {
 
 // The main window's outer size and place; the client area is what the frame leaves of it.
 inline constexpr QRect kMainWindowOuter = twipRect(495, 540, 9150, 5955);
-inline constexpr int kFrameBorder = 4;   // pixels on each side
-inline constexpr int kFrameCaption = 19; // pixels of title bar
-inline constexpr int kClientWidth = kMainWindowOuter.width() - 2 * kFrameBorder;
-inline constexpr int kClientHeight = kMainWindowOuter.height() - 2 * kFrameBorder - kFrameCaption;
+inline constexpr int kClientWidth = clientSizeOf(9150, 5955).width();
+inline constexpr int kClientHeight = clientSizeOf(9150, 5955).height();
 
 // Every panel of the right column lies here; only one is visible at a time.
 inline constexpr QRect kPanelRect = twipRect(2880, 300, 5835, 4935);

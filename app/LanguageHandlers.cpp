@@ -1,9 +1,12 @@
 #include "FrmMain.h"
+#include "LanguagePictureFile.h"
+#include "LanguageTextFile.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QPushButton>
 
-// The language panel.
+// The language panel, the language texts and the language picture.
 
 namespace tvn {
 
@@ -25,8 +28,16 @@ void FrmMain::CmdChangeLanguage_Click() {
 }
 
 void FrmMain::LoadLanguageTexts() {
-    // Stand-in: applies the chosen language's text file to every caption and loads its
-    // picture; comes with the language files.
+    tvn::LoadLanguageTexts(ui_, fs_, state_.appFolder, state_.languageIndex, *this,
+                           [this] { LoadLanguagePicture(); });
+}
+
+void FrmMain::LoadLanguagePicture() {
+    tvn::LoadLanguagePicture(ui_, fs_, state_.appFolder, state_.languageIndex, *PreviewPicture);
+}
+
+void FrmMain::Version_Click() {
+    // The edition options lie off screen with the message labels: nothing to do.
 }
 
 } // namespace tvn

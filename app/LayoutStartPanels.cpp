@@ -1,3 +1,4 @@
+#include "BuiltInPictures.h"
 #include "FrmMain.h"
 #include "Widgets.h"
 #include "WrapCheckBox.h"
@@ -6,6 +7,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -39,12 +41,15 @@ void FrmMain::buildLanguagesPanel() {
     choices->setContentsMargins(40, 0, 0, 0);
     const QString names[] = {QStringLiteral("English"), QStringLiteral("Français"),
                              QStringLiteral("Italiano")};
+    const BuiltInPicture flags[] = {BuiltInPicture::FlagUnitedKingdom, BuiltInPicture::FlagFrance,
+                                    BuiltInPicture::FlagItaly};
     for (int k = 0; k < 3; ++k) {
         auto* flag = new QLabel(Languages);
         flag->setObjectName(QStringLiteral("Flag%1").arg(k));
-        flag->setFixedSize(32, 21);
+        // A one-pixel frame around the flag drawn at its own size.
         flag->setFrameShape(QFrame::Box);
-        flag->setScaledContents(true);
+        flag->setPixmap(QPixmap(builtInPicturePath(flags[k])));
+        flag->setFixedSize(flag->pixmap().size() + QSize(2, 2));
         Flag[static_cast<size_t>(k)] = flag;
         auto* option = new QRadioButton(names[k], Languages);
         option->setObjectName(QStringLiteral("Language%1").arg(k));

@@ -1,5 +1,6 @@
 #include "FrmMain.h"
 #include "Geometry.h"
+#include "MakerAddresses.h"
 #include "Widgets.h"
 
 #include <QComboBox>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <utility>
 
 // The window surface around the panels: the picture of the left column and its alternative,
 // the wait text under the right column, and the areas the user never sees.
@@ -21,7 +23,9 @@ const QString kWaitText = QStringLiteral("VI PREGO DI ATTENDERE...");
 const QString kSmallIconsHint = QStringLiteral(
     "Per approfittare di questo programma dovete scegliere l'opzione 'Mostra icone piccole' "
     "nelle proprietà della barra delle applicazioni (Premete il tasto destro su di essa).");
-const QString kVersionText = QStringLiteral("Versione 1.23");
+// The version and credit labels are the same in every language.
+const QString kVersionText = QStringLiteral("Version " TORVANE_VERSION);
+const QString kCreditText = QStringLiteral("Freeware");
 
 } // namespace
 
@@ -67,9 +71,18 @@ void FrmMain::buildWindowSurface() {
         makeLabel(About, QStringLiteral("Label30"), QStringLiteral("TORVANE"), LabelStyle::Title);
     Label30->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     aboutLayout->addWidget(Label30);
-    QLabel* aboutVersion = makeLabel(About, QStringLiteral("AboutVersion"), kVersionText);
-    aboutVersion->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    aboutLayout->addWidget(aboutVersion);
+    aboutLayout->addSpacing(4);
+    const std::pair<const char*, QString> aboutLines[] = {
+        {"AboutVersion", kVersionText},
+        {"AboutCredits", kCreditText},
+        {"AboutWebAddress", QString::fromUtf16(kMakerWebAddress)},
+        {"AboutEmailAddress", QString::fromUtf16(kMakerEmailAddress)},
+    };
+    for (const auto& [name, text] : aboutLines) {
+        QLabel* line = makeLabel(About, QString::fromLatin1(name), text);
+        line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        aboutLayout->addWidget(line);
+    }
     aboutLayout->addStretch();
 
     About2 = makePanel(QStringLiteral("About2"));
@@ -80,7 +93,8 @@ void FrmMain::buildWindowSurface() {
         makeLabel(About2, QStringLiteral("Label32"), QStringLiteral("TORVANE"), LabelStyle::Title);
     Label32->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     about2Layout->addWidget(Label32);
-    QLabel* about2Version = makeLabel(About2, QStringLiteral("About2Version"), kVersionText);
+    QLabel* about2Version = makeLabel(About2, QStringLiteral("About2Version"),
+                                      kVersionText + QStringLiteral(" - ") + kCreditText);
     about2Version->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     about2Layout->addWidget(about2Version);
     about2Layout->addSpacing(12);

@@ -1,28 +1,28 @@
 #include "FrmAbout.h"
 
+#include "BuiltInPictures.h"
 #include "Look.h"
 #include "MakerAddresses.h"
+#include "Twips.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QVBoxLayout>
 
 namespace tvn {
 namespace {
 
-// The client area: 4020 x 5040 twips at 15 twips a pixel.
-constexpr int kClientWidth = 268;
-constexpr int kClientHeight = 336;
+// The client area: 4020 x 5040 twips.
+constexpr int kClientWidth = px(4020);
+constexpr int kClientHeight = px(5040);
 
 QLabel* addLabel(QVBoxLayout& layout, QWidget* parent, const QString& name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = makeWindowLabel(parent, name, text);
     label->setWordWrap(true);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     layout.addWidget(label);
     return label;
 }
@@ -46,6 +46,7 @@ FrmAbout::FrmAbout(QWidget* parent)
     Image1->setFixedSize(kClientWidth - 24, 170);
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setFrameShape(QFrame::StyledPanel);
+    Image1->setPixmap(QPixmap(builtInPicturePath(BuiltInPicture::About)));
     layout->addWidget(Image1, 0, Qt::AlignHCenter);
 
     Label1[0] = addLabel(*layout, this, QStringLiteral("Label1_0"), QString());
@@ -62,12 +63,14 @@ FrmAbout::FrmAbout(QWidget* parent)
     bold.setBold(true);
     Label1[1]->setFont(bold);
 
-    // Centred on the screen; on a screen smaller than the window it starts off screen.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + area.width() / 2 - width() / 2,
-             area.y() + area.height() / 2 - height() / 2);
-    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(centredOn(screen->geometry(), size()));
+}
+
+QPoint FrmAbout::centredOn(const QRect& screen, const QSize& window) {
+    // On a screen smaller than the window the window starts off screen.
+    return QPoint(screen.x() + screen.width() / 2 - window.width() / 2,
+                  screen.y() + screen.height() / 2 - window.height() / 2);
 }
 
 void FrmAbout::mouseReleaseEvent(QMouseEvent* event) {

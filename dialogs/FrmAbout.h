@@ -17,6 +17,9 @@ class FrmAbout final : public QDialog, public ModalWindow {
 public:
     explicit FrmAbout(QWidget* parent = nullptr);
 
+    // Where a window of `window`'s size stands centred on `screen`.
+    static QPoint centredOn(const QRect& screen, const QSize& window);
+
     QString windowName() const override { return QStringLiteral("frmAbout"); }
     void execModal() override { exec(); }
 

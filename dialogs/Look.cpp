@@ -1,6 +1,7 @@
 #include "Look.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QStyleFactory>
 
 namespace tvn {
@@ -17,6 +18,14 @@ QFont torvaneTitleFont() {
     font.setPointSizeF(9.0);
     font.setBold(true);
     return font;
+}
+
+QLabel* makeWindowLabel(QWidget* parent, const QString& name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
 }
 
 void applyTorvaneLook(QApplication& app) {

@@ -3,6 +3,9 @@
 #include <QFont>
 
 class QApplication;
+class QLabel;
+class QString;
+class QWidget;
 
 namespace tvn {
 
@@ -11,6 +14,9 @@ namespace tvn {
 QFont torvaneFont();
 // A larger bold face for panel titles.
 QFont torvaneTitleFont();
+
+// A label of the about and information windows: plain text, centred.
+QLabel* makeWindowLabel(QWidget* parent, const QString& name, const QString& text);
 
 // Gives the whole application the same style and font on every desktop.
 void applyTorvaneLook(QApplication& app);

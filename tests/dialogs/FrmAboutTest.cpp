@@ -20,8 +20,19 @@ TEST(FrmAbout, IsACentredTopmostWindowWithTheMakersAddresses) {
     EXPECT_TRUE(about.windowFlags() & Qt::WindowStaysOnTopHint);
     const QPoint screenCentre = QGuiApplication::primaryScreen()->geometry().center();
     EXPECT_LE((about.geometry().center() - screenCentre).manhattanLength(), 2);
-    EXPECT_TRUE(about.Label1[2]->text().contains(QString::fromUtf16(kMakerWebAddress)));
-    EXPECT_TRUE(about.Label1[6]->text().contains(QString::fromUtf16(kMakerEmailAddress)));
+    EXPECT_EQ(about.Label1[0]->text(), QString());
+    EXPECT_EQ(about.Label1[2]->text(), QString::fromUtf16(kMakerWebAddress));
+    EXPECT_EQ(about.Label1[6]->text(),
+              QStringLiteral("Please send us an e-mail with your comments or suggestions to : ") +
+                  QString::fromUtf16(kMakerEmailAddress));
+    EXPECT_EQ(about.Label1[1]->text(), QStringLiteral("Click here to continue..."));
+    EXPECT_EQ(about.Image1->pixmap().size(), QSize(240, 160));
+}
+
+TEST(FrmAbout, OnAScreenSmallerThanTheWindowItStartsOffScreen) {
+    EXPECT_EQ(FrmAbout::centredOn(QRect(0, 0, 1024, 768), QSize(268, 336)), QPoint(378, 216));
+    EXPECT_EQ(FrmAbout::centredOn(QRect(0, 0, 200, 150), QSize(268, 336)), QPoint(-34, -93));
+    EXPECT_EQ(FrmAbout::centredOn(QRect(1920, 0, 640, 480), QSize(268, 336)), QPoint(2106, 72));
 }
 
 TEST(FrmAbout, AClickAnywhereClosesIt) {

@@ -43,6 +43,8 @@ int ScriptedUi::count(UiCall::Kind kind) const {
 
 Answer ScriptedUi::message(const QString& text, const QString& title, Buttons buttons, Icon icon) {
     calls_.push_back({UiCall::Kind::Message, text, title, buttons, icon, {}});
+    if (onMessage)
+        onMessage();
     if (!script_.empty() && !script_.front().isInput) {
         const Answer answer = script_.front().answer;
         script_.pop_front();

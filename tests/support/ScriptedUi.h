@@ -36,6 +36,8 @@ public:
 
     // Runs during every event pump, after it is recorded: a click arriving mid-operation.
     std::function<void()> onPump;
+    // Runs when a message box appears, after it is recorded: what the window shows behind it.
+    std::function<void()> onMessage;
     // Runs when a modal window is shown, instead of showing it.
     std::function<void(ModalWindow&)> onModal;
 

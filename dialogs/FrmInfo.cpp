@@ -1,0 +1,118 @@
+#include "FrmInfo.h"
+
+#include "BuiltInPictures.h"
+#include "Look.h"
+#include "MakerAddresses.h"
+#include "Twips.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tvn {
+namespace {
+
+enum class Emphasis { None, Bold, Shout, Address };
+
+QFont fontFor(QFont font, Emphasis emphasis) {
+    font.setPointSizeF(9.0);
+    if (emphasis != Emphasis::None)
+        font.setBold(true);
+    if (emphasis == Emphasis::Shout)
+        font.setPointSizeF(12.0);
+    return font;
+}
+
+} // namespace
+
+FrmInfo::FrmInfo(QWidget& mainWindow)
+    : QDialog(&mainWindow) {
+    setObjectName(QStringLiteral("FrmInfo"));
+    setWindowTitle(QStringLiteral(" W E   N E E D   Y O U R   H E L P  ! ! !"));
+    setFont(torvaneFont());
+
+    auto* columns = new QHBoxLayout(this);
+    columns->setContentsMargins(12, 12, 12, 12);
+    columns->setSpacing(16);
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(QPixmap(builtInPicturePath(BuiltInPicture::Info)));
+    Image1->setFixedSize(px(3360), px(3360));
+    columns->addWidget(Image1, 0, Qt::AlignVCenter);
+
+    auto* text = new QVBoxLayout;
+    text->setSpacing(4);
+    columns->addLayout(text, 1);
+    const QString email = QString::fromUtf16(kMakerEmailAddress);
+    const QString web = QString::fromUtf16(kMakerWebAddress);
+    struct Part {
+        int index;
+        QString text;
+        Emphasis emphasis;
+    };
+    // One row per line; the parts of a line are read left to right.
+    const std::vector<std::vector<Part>> lines = {
+        {{3, QStringLiteral("This program is completely"), Emphasis::None},
+         {4, QStringLiteral("FREE !!!"), Emphasis::Shout}},
+        {{5, QStringLiteral("Please"), Emphasis::None},
+         {7, QStringLiteral("SEND US AN E-MAIL"), Emphasis::Bold}},
+        {{10, QStringLiteral("with your comments or suggestions"), Emphasis::None}},
+        {{8, QStringLiteral("to :"), Emphasis::None}, {9, email, Emphasis::Address}},
+        {},
+        {{0, QStringLiteral("Get the latest version of this program"), Emphasis::None}},
+        {{6, QStringLiteral("and lots of other free software at :"), Emphasis::None}},
+        {{1, web, Emphasis::Address}},
+        {},
+        {{11, QStringLiteral("T H A N K   Y O U  !"), Emphasis::Shout}},
+    };
+    text->addStretch();
+    for (const std::vector<Part>& line : lines) {
+        if (line.empty()) {
+            text->addSpacing(12);
+            continue;
+        }
+        auto* row = new QHBoxLayout;
+        row->setSpacing(6);
+        row->addStretch();
+        for (const Part& part : line) {
+            QLabel* label =
+                makeWindowLabel(this, QStringLiteral("Label1_%1").arg(part.index), part.text);
+            label->setFont(fontFor(font(), part.emphasis));
+            if (part.emphasis == Emphasis::Address || part.emphasis == Emphasis::Shout) {
+                QPalette palette = label->palette();
+                palette.setColor(QPalette::WindowText, part.emphasis == Emphasis::Address
+                                                           ? QColor(0, 0, 160)
+                                                           : QColor(176, 0, 0));
+                label->setPalette(palette);
+            }
+            row->addWidget(label, 0, Qt::AlignBaseline);
+            Label1[static_cast<size_t>(part.index)] = label;
+        }
+        row->addStretch();
+        text->addLayout(row);
+    }
+    text->addStretch();
+
+    CmdOK = new QPushButton(QStringLiteral("OK"), this);
+    CmdOK->setObjectName(QStringLiteral("CmdOK"));
+    CmdOK->setDefault(true);
+    CmdOK->setMinimumWidth(80);
+    text->addWidget(CmdOK, 0, Qt::AlignRight);
+    connect(CmdOK, &QPushButton::clicked, this, &FrmInfo::CmdOK_Click);
+
+    Form_Load(mainWindow);
+}
+
+void FrmInfo::Form_Load(const QWidget& mainWindow) {
+    setFixedSize(clientSizeOf(9150, 5950));
+    // Both windows share their top-left corner, wherever the main window has been moved.
+    move(mainWindow.pos());
+}
+
+void FrmInfo::CmdOK_Click() {
+    accept();
+}
+
+} // namespace tvn

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "Ui.h"
+
+#include <array>
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace tvn {
+
+// The information window of the main menu's Info button: the program is free, and the maker
+// asks for an e-mail. It opens with its top-left corner on the main window's.
+class FrmInfo final : public QDialog, public ModalWindow {
+    Q_OBJECT
+
+public:
+    explicit FrmInfo(QWidget& mainWindow);
+
+    QString windowName() const override { return QStringLiteral("FrmInfo"); }
+    void execModal() override { exec(); }
+
+    void CmdOK_Click();
+
+    QLabel* Image1 = nullptr;
+    // The label array, read line by line: 3 4 / 5 7 / 10 / 8 9 / 0 / 6 / 1 / 11.
+    std::array<QLabel*, 12> Label1{};
+    QPushButton* CmdOK = nullptr;
+
+private:
+    void Form_Load(const QWidget& mainWindow);
+};
+
+} // namespace tvn

@@ -1,0 +1,52 @@
+#include "LanguagePictureFile.h"
+
+#include "FileSystem.h"
+#include "LanguageFiles.h"
+#include "Paths.h"
+#include "Ui.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QLabel>
+#include <QPixmap>
+
+namespace tvn {
+namespace {
+
+// A picture for a 169 x 329 box needs a few hundred kilobytes; anything decoding to more than
+// this is refused rather than held in memory.
+constexpr int kPictureAllocationLimitMegabytes = 64;
+
+QImage readPicture(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    reader.setAllocationLimit(kPictureAllocationLimitMegabytes);
+    // A null image is the one sure sign of failure; the reader's error text is not.
+    return reader.read();
+}
+
+} // namespace
+
+QString unableToLoadPictureText(const QString& path) {
+    return QStringLiteral("Unable to load '") + path +
+           QStringLiteral("'. Verify this file exists and is located into the Torvane "
+                          "directory.");
+}
+
+void LoadLanguagePicture(Ui& ui, FileSystem& fs, const QString& appFolder, int languageIndex,
+                         QLabel& previewPicture) {
+    const QString path = joinPath(appFolder, languagePictureFileName(languageIndex));
+    if (const auto bytes = fs.readFile(path)) {
+        const QImage picture = readPicture(*bytes);
+        if (!picture.isNull()) {
+            previewPicture.setPixmap(QPixmap::fromImage(picture));
+            return;
+        }
+    }
+    ui.message(unableToLoadPictureText(path));
+}
+
+} // namespace tvn

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+
+namespace tvn {
+
+class FileSystem;
+class Ui;
+
+// Loads the language picture of `languageIndex` from `appFolder` into `previewPicture`, drawn
+// at its own size from the top-left corner. The format is recognised from the content. When
+// the file is missing or holds no picture, the unable-to-load message names its full path and
+// the previous picture stays.
+void LoadLanguagePicture(Ui& ui, FileSystem& fs, const QString& appFolder, int languageIndex,
+                         QLabel& previewPicture);
+
+QString unableToLoadPictureText(const QString& path);
+
+} // namespace tvn

@@ -1,0 +1,53 @@
+#include "LanguageTextFile.h"
+
+#include "CaptionTable.h"
+#include "FileSystem.h"
+#include "LanguageFiles.h"
+#include "Paths.h"
+#include "SequentialFile.h"
+#include "TextCodec.h"
+#include "Ui.h"
+
+namespace tvn {
+
+QString unableToSetLanguageText(const QString& fileName) {
+    return QStringLiteral("Unable to set language! Error reading '") + fileName +
+           QStringLiteral("'. Verify this file exists and is located into the Torvane "
+                          "directory.");
+}
+
+void LoadLanguageTexts(Ui& ui, FileSystem& fs, const QString& appFolder, int languageIndex,
+                       QObject& window, const std::function<void()>& loadLanguagePicture) {
+    bool known = true;
+    const QString name = languageTextFileName(languageIndex, &known);
+    if (!known)
+        ui.beep();
+
+    const auto failed = [&] {
+        // The message names the file as the program's folder sees it, on every platform.
+        ui.message(unableToSetLanguageText(QStringLiteral("\\") + name));
+        loadLanguagePicture();
+    };
+    const auto bytes = fs.readFile(joinPath(appFolder, name), kLanguageTextFileBytes);
+    if (!bytes) {
+        failed();
+        return;
+    }
+    SequentialReader file(decodeDataFile(*bytes));
+    for (const std::u16string_view control : captionTable()) {
+        if (file.atEnd()) {
+            ui.beep();
+            ui.beep();
+            loadLanguagePicture();
+            return;
+        }
+        const SequentialItem field = file.next();
+        if (!control.empty() && !setCaption(window, control, itemToCaption(field))) {
+            failed();
+            return;
+        }
+    }
+    loadLanguagePicture();
+}
+
+} // namespace tvn

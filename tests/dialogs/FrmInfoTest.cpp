@@ -1,0 +1,81 @@
+#include "FrmInfo.h"
+
+#include "DialogAnswering.h"
+#include "MakerAddresses.h"
+
+#include <gtest/gtest.h>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+namespace tvn {
+namespace {
+
+TEST(FrmInfo, OpensOnTheMainWindowsCornerAtItsOwnSize) {
+    QWidget main;
+    main.move(123, 77);
+    FrmInfo info(main);
+    EXPECT_EQ(info.windowName(), QStringLiteral("FrmInfo"));
+    EXPECT_EQ(info.windowTitle(), QStringLiteral(" W E   N E E D   Y O U R   H E L P  ! ! !"));
+    EXPECT_EQ(info.pos(), QPoint(123, 77));
+    // 9150 x 5950 twips, less the window's frame.
+    EXPECT_EQ(info.size(), QSize(602, 369));
+    EXPECT_EQ(info.Image1->size(), QSize(224, 224));
+    EXPECT_EQ(info.Image1->pixmap().size(), QSize(224, 224));
+}
+
+TEST(FrmInfo, ReadsLineByLineBesideThePicture) {
+    QWidget main;
+    FrmInfo info(main);
+    info.show();
+    QApplication::processEvents();
+    const QString email = QString::fromUtf16(kMakerEmailAddress);
+    const QString web = QString::fromUtf16(kMakerWebAddress);
+    const std::vector<std::vector<std::pair<int, QString>>> lines = {
+        {{3, "This program is completely"}, {4, "FREE !!!"}},
+        {{5, "Please"}, {7, "SEND US AN E-MAIL"}},
+        {{10, "with your comments or suggestions"}},
+        {{8, "to :"}, {9, email}},
+        {{0, "Get the latest version of this program"}},
+        {{6, "and lots of other free software at :"}},
+        {{1, web}},
+        {{11, "T H A N K   Y O U  !"}},
+    };
+    int lineTop = -1;
+    for (const auto& line : lines) {
+        int left = -1;
+        const QLabel* first = info.Label1[static_cast<size_t>(line.front().first)];
+        ASSERT_NE(first, nullptr);
+        EXPECT_GT(first->y(), lineTop) << first->text().toStdString();
+        lineTop = first->geometry().bottom() - 2;
+        for (const auto& [index, text] : line) {
+            const QLabel* label = info.Label1[static_cast<size_t>(index)];
+            ASSERT_NE(label, nullptr) << index;
+            EXPECT_EQ(label->text(), text);
+            EXPECT_GT(label->x(), left) << index;
+            EXPECT_GT(label->x(), info.Image1->geometry().right()) << index;
+            EXPECT_GE(label->width(), label->sizeHint().width()) << index;
+            EXPECT_TRUE(info.rect().contains(label->geometry())) << index;
+            left = label->geometry().right();
+        }
+    }
+    EXPECT_EQ(info.CmdOK->text(), QStringLiteral("OK"));
+    EXPECT_GT(info.CmdOK->y(), lineTop);
+    EXPECT_GT(info.CmdOK->x(), info.width() / 2);
+}
+
+TEST(FrmInfo, OkClosesTheWindowAndEndsTheWait) {
+    QWidget main;
+    FrmInfo info(main);
+    bool modal = false;
+    test::whenDialogOpens([&](QWidget& dialog) {
+        modal = &dialog == &info;
+        QTest::mouseClick(info.CmdOK, Qt::LeftButton);
+    });
+    info.execModal();
+    EXPECT_TRUE(modal);
+    EXPECT_FALSE(info.isVisible());
+}
+
+} // namespace
+} // namespace tvn

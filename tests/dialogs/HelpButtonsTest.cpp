@@ -1,0 +1,76 @@
+#include "FrmInfo.h"
+#include "FrmMainFixture.h"
+
+#include <map>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+namespace tvn::test {
+namespace {
+
+using HelpButtonsTest = FrmMainTest;
+
+// Which of the window's own controls show, by name.
+std::map<QString, bool> visibility(const QWidget& window) {
+    std::map<QString, bool> shown;
+    for (const QWidget* child : window.findChildren<QWidget*>())
+        if (!child->objectName().isEmpty())
+            shown[child->objectName()] = child->isVisible();
+    return shown;
+}
+
+TEST_F(HelpButtonsTest, HelpShowsTheDescriptionBesideTheAboutFrameAndPutsEverythingBack) {
+    frm.ShowMenu();
+    QApplication::setActiveWindow(&frm);
+    frm.Command9->setFocus();
+    const auto before = visibility(frm);
+    const QWidget* focus = QApplication::focusWidget();
+    ASSERT_EQ(focus, frm.Command9);
+    frm.Msg[7]->setText(QStringLiteral("What this program does."));
+
+    std::map<QString, bool> behind;
+    ui.onMessage = [&] {
+        behind = visibility(frm);
+    };
+    ui.expectMessage();
+    QTest::mouseClick(frm.Command9, Qt::LeftButton);
+
+    ASSERT_EQ(ui.dialogs().size(), 1u);
+    const UiCall& help = ui.dialogs()[0];
+    EXPECT_EQ(help.text, QStringLiteral("What this program does."));
+    EXPECT_EQ(help.title, QString());
+    EXPECT_EQ(help.buttons, Buttons::Ok);
+    EXPECT_EQ(help.icon, Icon::None);
+    EXPECT_FALSE(behind.at(QStringLiteral("Menu")));
+    EXPECT_FALSE(behind.at(QStringLiteral("PreviewPicture")));
+    EXPECT_TRUE(behind.at(QStringLiteral("About")));
+    EXPECT_TRUE(behind.at(QStringLiteral("About2")));
+
+    EXPECT_EQ(visibility(frm), before);
+    EXPECT_EQ(QApplication::focusWidget(), focus);
+    EXPECT_EQ(frm.defaultButton(), frm.CAdd);
+    EXPECT_EQ(frm.cancelButton(), frm.CExit);
+}
+
+TEST_F(HelpButtonsTest, InfoOpensModallyAtTheMainWindowsCornerWhereverItWasMoved) {
+    frm.ShowMenu();
+    for (const QPoint corner : {QPoint(40, 30), QPoint(311, 205)}) {
+        frm.move(corner);
+        QPoint opened(-1, -1);
+        ui.onModal = [&](ModalWindow& window) {
+            opened = dynamic_cast<FrmInfo&>(window).pos();
+        };
+        ui.clearCalls();
+        QTest::mouseClick(frm.Command11, Qt::LeftButton);
+        ASSERT_EQ(ui.count(UiCall::Kind::Modal), 1);
+        EXPECT_EQ(ui.calls().back().text, QStringLiteral("FrmInfo"));
+        EXPECT_EQ(opened, frm.pos());
+        EXPECT_EQ(opened, corner);
+    }
+    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
+}
+
+} // namespace
+} // namespace tvn::test

@@ -1,0 +1,320 @@
+#include "CaptionTable.h"
+#include "LanguageFixture.h"
+#include "LanguageTextFile.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QtTest/QTest>
+
+namespace tvn::test {
+namespace {
+
+QStringList numberedFields(int count) {
+    QStringList fields;
+    for (int k = 1; k <= count; ++k)
+        fields << QStringLiteral("field %1").arg(k);
+    return fields;
+}
+
+QString expectedMessage(const QString& fileName) {
+    return QStringLiteral("Unable to set language! Error reading '") + fileName +
+           QStringLiteral("'. Verify this file exists and is located into the Torvane "
+                          "directory.");
+}
+
+using LanguageTextsTest = LanguageTest;
+
+TEST_F(LanguageTextsTest, EachFieldSetsItsOwnControl) {
+    stage(pictureFileName("uk"));
+    tree.write(textFileName("uk"), quotedLines(numberedFields(83)));
+    apply(0);
+
+    EXPECT_EQ(ui.beeps(), 0);
+    EXPECT_TRUE(ui.dialogs().empty());
+    // Every field but the dropped one lands in exactly one control.
+    std::map<QString, int> landed;
+    for (const auto& [name, caption] : captions())
+        ++landed[caption];
+    for (int k = 1; k <= 83; ++k)
+        EXPECT_EQ(landed[QStringLiteral("field %1").arg(k)], k == 13 ? 0 : 1) << "field " << k;
+
+    const std::pair<int, QString> places[] = {
+        {1, frm.Msg[0]->text()},       {12, frm.Msg[11]->text()},
+        {14, frm.CAdd->text()},        {24, frm.Command4->text()},
+        {34, frm.CShowPurges->text()}, {35, frm.DoNotShowAgain->text()},
+        {37, frm.Language[0]->text()}, {39, frm.Language[2]->text()},
+        {40, frm.Version[0]->text()},  {43, frm.Version[3]->text()},
+        {44, frm.Label100->text()},    {45, frm.ChkHide->text()},
+        {46, frm.Label1->text()},      {51, frm.Label6->text()},
+        {59, frm.Label14->text()},     {62, frm.Label17->text()},
+        {75, frm.Label30->text()},     {76, frm.Label31->text()},
+        {78, frm.Label35->text()},     {80, frm.Label37->text()},
+        {82, frm.Label39->text()},     {83, frm.MnuChangeCategorie->text()},
+    };
+    for (const auto& [field, caption] : places)
+        EXPECT_EQ(caption, QStringLiteral("field %1").arg(field)) << "field " << field;
+    EXPECT_EQ(frm.messageText(8), QStringLiteral("field 8"));
+    EXPECT_FALSE(shownPicture().isNull());
+}
+
+TEST_F(LanguageTextsTest, ConfirmingTheLanguagePanelAppliesTheChosenLanguage) {
+    stageAllLanguages();
+    frm.state().appFolder = tree.path();
+    for (int index : {1, 2, 0}) {
+        SCOPED_TRACE(index);
+        const QStringList fields = shippedFields(kLanguageCodes[index]);
+        ASSERT_EQ(fields.size(), 83);
+        ui.clearCalls();
+        hideAllPanels();
+        frm.ShowLanguages();
+        frm.Language[static_cast<size_t>(index)]->setChecked(true);
+        QTest::mouseClick(frm.CmdLanguageOK, Qt::LeftButton);
+
+        EXPECT_EQ(frm.state().languageIndex, index);
+        EXPECT_EQ(ui.beeps(), 0);
+        EXPECT_TRUE(ui.dialogs().empty());
+        EXPECT_EQ(frm.CAdd->text(), fields[13]);
+        EXPECT_EQ(frm.messageText(1), fields[0]);
+        EXPECT_EQ(frm.Label14->text(), fields[58]);
+        EXPECT_EQ(frm.MnuChangeCategorie->text(), fields[82]);
+        EXPECT_EQ(shownPicture(), shippedPicture(kLanguageCodes[index]));
+        expectOnly(frm.Introduction, frm.CContinue, frm.Command3);
+    }
+}
+
+TEST_F(LanguageTextsTest, AFileEndingEarlyBeepsTwiceAndLeavesTheRestAsItWas) {
+    stage(pictureFileName("fr"));
+    const auto before = captions();
+    tree.write(textFileName("fr"), quotedLines(numberedFields(82)));
+    apply(1);
+    EXPECT_EQ(ui.beeps(), 2);
+    EXPECT_TRUE(ui.dialogs().empty());
+    EXPECT_EQ(frm.Label39->text(), QStringLiteral("field 82"));
+    EXPECT_EQ(frm.MnuChangeCategorie->text(), before.at(QStringLiteral("MnuChangeCategorie")));
+    EXPECT_EQ(shownPicture(), shippedPicture("fr"));
+
+    // An empty file changes nothing, and still brings the picture.
+    ui.clearCalls();
+    frm.PreviewPicture->clear();
+    const auto applied = captions();
+    tree.write(textFileName("fr"), QByteArray());
+    apply(1);
+    EXPECT_EQ(ui.beeps(), 2);
+    EXPECT_TRUE(ui.dialogs().empty());
+    EXPECT_EQ(captions(), applied);
+    EXPECT_EQ(shownPicture(), shippedPicture("fr"));
+}
+
+TEST_F(LanguageTextsTest, AnUnquotedCommaSplitsAFieldAndShiftsEveryLaterCaption) {
+    stageLanguage("uk");
+    QStringList fields = shippedFields("uk");
+    ASSERT_EQ(fields.size(), 83);
+    // Label20's text holds a comma; written without quotes it becomes two fields.
+    fields[64] = QStringLiteral("If you wish, select some and press REMOVE.");
+    QString text;
+    for (int k = 0; k < 83; ++k)
+        text += (k == 64 ? fields[k] : u'"' + fields[k] + u'"') + QStringLiteral("\r\n");
+    tree.write(textFileName("uk"), encodeDataFile(text));
+    apply(0);
+
+    EXPECT_EQ(ui.beeps(), 0);
+    EXPECT_EQ(frm.Label19->text(), fields[63]);
+    EXPECT_EQ(frm.Label20->text(), QStringLiteral("If you wish"));
+    EXPECT_EQ(frm.Label21->text(), QStringLiteral("select some and press REMOVE."));
+    EXPECT_EQ(frm.Label22->text(), fields[65]);
+    EXPECT_EQ(frm.MnuChangeCategorie->text(), fields[81]);
+}
+
+TEST_F(LanguageTextsTest, UnquotedFieldsReadAsTheyWouldBeTyped) {
+    stage(pictureFileName("uk"));
+    QStringList fields = numberedFields(83);
+    QString text;
+    for (const QString& field : fields)
+        text += u'"' + field + QStringLiteral("\"\r\n");
+    // Fields 14 to 18: numbers in their decimal form, blanks before a field skipped, what
+    // follows a closing quote dropped, an empty line an empty caption, plain words as written.
+    text.replace(QStringLiteral("\"field 14\"\r\n\"field 15\"\r\n\"field 16\"\r\n\"field 17\"\r\n"
+                                "\"field 18\"\r\n"),
+                 QStringLiteral("007\r\n  \"  spaced\"\r\n\"quoted\" tail\r\n\r\n-1.50\r\n"));
+    tree.write(textFileName("uk"), encodeDataFile(text));
+    apply(0);
+    EXPECT_EQ(ui.beeps(), 0);
+    EXPECT_EQ(frm.CAdd->text(), QStringLiteral("7"));
+    EXPECT_EQ(frm.CContinue->text(), QStringLiteral("  spaced"));
+    EXPECT_EQ(frm.CExit->text(), QStringLiteral("quoted"));
+    EXPECT_EQ(frm.CmdChangeLanguage->text(), QString());
+    EXPECT_EQ(frm.CmdLanguageOK->text(), QStringLiteral("-1.5"));
+    EXPECT_EQ(frm.CMove->text(), QStringLiteral("field 19"));
+}
+
+TEST_F(LanguageTextsTest, AShortFileAfterAnotherLanguageKeepsThatLanguagesLaterCaptions) {
+    stageLanguage("fr");
+    stage(pictureFileName("it"));
+    const QStringList french = shippedFields("fr");
+    const QStringList italian = shippedFields("it");
+    ASSERT_EQ(french.size(), 83);
+    ASSERT_EQ(italian.size(), 83);
+    apply(1);
+    tree.write(textFileName("it"), quotedLines(italian.mid(0, 50)));
+    ui.clearCalls();
+    apply(2);
+
+    EXPECT_EQ(ui.beeps(), 2);
+    EXPECT_EQ(frm.Label5->text(), italian[49]);
+    EXPECT_EQ(frm.CAdd->text(), italian[13]);
+    EXPECT_EQ(frm.Label6->text(), french[50]);
+    EXPECT_EQ(frm.Label9->text(), french[53]);
+    EXPECT_EQ(frm.MnuChangeCategorie->text(), french[82]);
+    EXPECT_EQ(shownPicture(), shippedPicture("it"));
+}
+
+TEST_F(LanguageTextsTest, EachApplicationReadsTheFileAfresh) {
+    stageLanguage("it");
+    apply(2);
+    const auto once = captions();
+    apply(2);
+    EXPECT_EQ(captions(), once);
+    EXPECT_EQ(ui.beeps(), 0);
+
+    tree.write(textFileName("it"), quotedLines(numberedFields(83)));
+    apply(2);
+    EXPECT_EQ(frm.CAdd->text(), QStringLiteral("field 14"));
+}
+
+TEST_F(LanguageTextsTest, BothFilesMissingGiveTheTwoMessagesInOrder) {
+    stageLanguage("uk");
+    apply(0);
+    const auto english = captions();
+    const QImage picture = shownPicture();
+    ui.clearCalls();
+    ui.expectMessage();
+    ui.expectMessage();
+    apply(1);
+
+    const auto dialogs = ui.dialogs();
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(dialogs[0].text, expectedMessage(QStringLiteral("\\Txt (fr).tvn")));
+    EXPECT_EQ(dialogs[1].text,
+              QStringLiteral("Unable to load '") + tree.path(QStringLiteral("Gfx (fr).tvn")) +
+                  QStringLiteral("'. Verify this file exists and is located into the Torvane "
+                                 "directory."));
+    EXPECT_TRUE(dialogs[1].text.endsWith(
+        QStringLiteral("Gfx (fr).tvn'. Verify this file exists and is located into the Torvane "
+                       "directory.")));
+    for (const UiCall& dialog : dialogs) {
+        EXPECT_EQ(dialog.title, QString());
+        EXPECT_EQ(dialog.buttons, Buttons::Ok);
+        EXPECT_EQ(dialog.icon, Icon::None);
+    }
+    EXPECT_EQ(ui.beeps(), 0);
+    EXPECT_EQ(captions(), english);
+    EXPECT_EQ(shownPicture(), picture);
+}
+
+TEST_F(LanguageTextsTest, AnIndexOutsideTheLanguagesBeepsOnceAndTakesEnglish) {
+    stageLanguage("uk");
+    const QStringList english = shippedFields("uk");
+    for (int index : {3, -1, 32767}) {
+        SCOPED_TRACE(index);
+        frm.PreviewPicture->clear();
+        ui.clearCalls();
+        apply(index);
+        EXPECT_EQ(ui.beeps(), 1);
+        EXPECT_TRUE(ui.dialogs().empty());
+        EXPECT_EQ(frm.CAdd->text(), english[13]);
+        EXPECT_EQ(shownPicture(), shippedPicture("uk"));
+    }
+}
+
+TEST_F(LanguageTextsTest, BadFilesNeverCrashAndHugeOnesAreReadOnlyAsFarAsNeeded) {
+    stage(pictureFileName("uk"));
+    QByteArray garbage(64 * 1024, '\0');
+    QRandomGenerator random(20240607);
+    for (char& byte : garbage)
+        byte = static_cast<char>(random.bounded(256));
+    QByteArray oneEndlessField(8 * 1024 * 1024, 'x');
+    QByteArray endlessQuote = "\"" + QByteArray(6 * 1024 * 1024, 'y');
+    QByteArray manyFields;
+    for (int k = 0; k < 400000; ++k)
+        manyFields += "\"many\"\r\n";
+    const std::pair<const char*, QByteArray> files[] = {
+        {"binary garbage", garbage},
+        {"one endless field", oneEndlessField},
+        {"an unterminated quote", endlessQuote},
+        {"hundreds of thousands of fields", manyFields},
+    };
+    for (const auto& [what, content] : files) {
+        SCOPED_TRACE(what);
+        ui.clearCalls();
+        tree.write(textFileName("uk"), content);
+        QElapsedTimer timer;
+        timer.start();
+        apply(0);
+        EXPECT_LT(timer.elapsed(), 5000);
+        EXPECT_TRUE(ui.dialogs().empty());
+        EXPECT_TRUE(ui.beeps() == 0 || ui.beeps() == 2) << ui.beeps();
+        EXPECT_FALSE(shownPicture().isNull());
+        EXPECT_LE(frm.Msg[0]->text().size(), kLanguageTextFileBytes);
+    }
+    EXPECT_EQ(frm.MnuChangeCategorie->text(), QStringLiteral("many"));
+}
+
+// A window that lacks a control of the table: the fields before it are applied, the message
+// names the file, and the picture still follows.
+TEST(LanguageTexts, ACaptionThatCannotBeSetEndsLikeAMissingFile) {
+    TempTree tree;
+    ScriptedUi ui;
+    PosixFileSystem fs;
+    tree.write(QStringLiteral("Txt (it).tvn"), quotedLines(numberedFields(83)));
+    QWidget window;
+    std::vector<QLabel*> labels;
+    for (int k = 1; k <= 5; ++k) {
+        labels.push_back(new QLabel(&window));
+        labels.back()->setObjectName(QStringLiteral("Msg%1").arg(k));
+    }
+    int pictures = 0;
+    ui.expectMessage();
+    LoadLanguageTexts(ui, fs, tree.path(), 2, window, [&] { ++pictures; });
+
+    EXPECT_EQ(ui.messageTexts(), std::vector<QString>{expectedMessage("\\Txt (it).tvn")});
+    EXPECT_EQ(labels[4]->text(), QStringLiteral("field 5"));
+    EXPECT_EQ(pictures, 1);
+}
+
+TEST_F(LanguageTextsTest, TheCaptionTableNamesOneControlOfTheWindowPerField) {
+    for (const std::u16string_view control : captionTable()) {
+        if (control.empty())
+            continue;
+        const QString name = QString::fromUtf16(control.data(), qsizetype(control.size()));
+        EXPECT_EQ(frm.findChildren<QObject*>(name).size(), 1) << name.toStdString();
+    }
+    EXPECT_TRUE(captionTable()[12].empty());
+}
+
+// The failure report needs no language file: it reads the same before and after any of them.
+TEST_F(LanguageTextsTest, TheUnexpectedErrorReportIsTheSameInEveryLanguage) {
+    stageAllLanguages();
+    const QString report = QStringLiteral(
+        "UK : Unexpected error...\rFR : Erreur inattendue...\rIT : Errore inaspettato...");
+    for (int index : {-1, 0, 1, 2}) {
+        SCOPED_TRACE(index);
+        if (index >= 0)
+            apply(index);
+        ui.clearCalls();
+        ui.expectMessage();
+        ReportUnexpectedError(ui);
+        const auto dialogs = ui.dialogs();
+        ASSERT_EQ(dialogs.size(), 1u);
+        EXPECT_EQ(dialogs[0].text, report);
+        EXPECT_EQ(dialogs[0].title, QString());
+        EXPECT_EQ(dialogs[0].buttons, Buttons::Ok);
+        EXPECT_EQ(dialogs[0].icon, Icon::None);
+    }
+}
+
+} // namespace
+} // namespace tvn::test

@@ -1,0 +1,83 @@
+// torvane-locate-controls <program folder> <language index>: builds the main window as the
+// program does, applies that language's files from the program folder, and prints where each
+// button, option and list of every panel stands: one "name x y" line per control, its centre
+// in the window's own pixels. The screenshot walk clicks there.
+#include "FrmMain.h"
+#include "Look.h"
+#include "PosixFileSystem.h"
+#include "ShellFolders.h"
+#include "Ui.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+// Answers every dialog at once: the window is only measured, never used.
+class SilentUi final : public tvn::Ui {
+public:
+    tvn::Answer message(const QString& text, const QString&, tvn::Buttons buttons,
+                        tvn::Icon) override {
+        std::fprintf(stderr, "torvane-locate-controls: %s\n", qPrintable(text));
+        return buttons == tvn::Buttons::Ok ? tvn::Answer::Ok : tvn::Answer::Yes;
+    }
+    QString input(const QString&, const QString&, const QString& defaultAnswer) override {
+        return defaultAnswer;
+    }
+    void beep() override {}
+    void pumpEvents() override { QCoreApplication::processEvents(); }
+    void showModal(tvn::ModalWindow&) override {}
+    void endProgram() override { std::_Exit(1); }
+};
+
+class NoShellFolders final : public tvn::ShellFolders {
+public:
+    QString shellFolder(const QString&) override { return {}; }
+};
+
+void print(const QWidget& window, const QWidget& control) {
+    const QPoint centre = control.mapTo(&window, control.rect().center());
+    std::printf("%s %d %d\n", qPrintable(control.objectName()), centre.x(), centre.y());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: torvane-locate-controls <program folder> <language index>\n");
+        return 2;
+    }
+    tvn::applyTorvaneLook(app);
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    SilentUi ui;
+    tvn::PosixFileSystem fs;
+    NoShellFolders shellFolders;
+    tvn::FrmMain window(ui, fs, shellFolders, [folder] { return folder; });
+    window.show();
+    window.state().appFolder = folder;
+    window.state().languageIndex = std::atoi(argv[2]);
+    window.LoadLanguageTexts();
+
+    print(window, *window.PreviewPicture);
+    for (QFrame* panel : window.panels()) {
+        for (QFrame* other : window.panels())
+            other->setVisible(other == panel);
+        // The settings panel as a configured program shows it, with its language button.
+        window.CmdChangeLanguage->show();
+        QApplication::processEvents();
+        for (const QWidget* control : panel->findChildren<QWidget*>()) {
+            const bool clickable = qobject_cast<const QAbstractButton*>(control) ||
+                                   qobject_cast<const QAbstractItemView*>(control);
+            if (clickable && control->isVisible() && !control->objectName().isEmpty())
+                print(window, *control);
+        }
+    }
+    return 0;
+}
