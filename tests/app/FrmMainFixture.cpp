@@ -22,6 +22,13 @@ FrmMainTest::FrmMainTest() {
         EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
         tree.write(name, file.readAll());
     }
+    // The language pictures are drawn by the build into the staged folder.
+    for (const char* code : {"uk", "fr", "it"}) {
+        const QString name = QStringLiteral("Gfx (%1).tvn").arg(QLatin1String(code));
+        QFile file(QStringLiteral(TORVANE_APP_DIR "/") + name);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        tree.write(name, file.readAll());
+    }
     tree.makeFolder(QStringLiteral("Start Menu/Programs"));
     shell.values = {{QStringLiteral("Start Menu"), startMenu()},
                     {QStringLiteral("Programs"), programs()}};

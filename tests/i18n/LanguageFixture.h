@@ -61,10 +61,17 @@ inline QImage shippedPicture(const char* code) {
     return comparable(reader.read());
 }
 
-// The real main window over a temporary program folder that holds copies of the shipped
-// language files.
+// The real main window over a temporary program folder that holds only the language files
+// each test puts there, copies of the shipped ones or its own.
 class LanguageTest : public FrmMainTest {
 protected:
+    LanguageTest() {
+        for (const char* code : kLanguageCodes) {
+            QFile::remove(tree.path(textFileName(code)));
+            QFile::remove(tree.path(pictureFileName(code)));
+        }
+    }
+
     void stage(const QString& name) { tree.write(name, shippedFile(name)); }
     void stageLanguage(const char* code) {
         stage(textFileName(code));
