@@ -17,11 +17,9 @@ namespace {
 enum class Emphasis { None, Bold, Shout, Address };
 
 QFont fontFor(QFont font, Emphasis emphasis) {
-    font.setPointSizeF(9.0);
+    font.setPointSizeF(emphasis == Emphasis::Shout ? 13.0 : 10.0);
     if (emphasis != Emphasis::None)
         font.setBold(true);
-    if (emphasis == Emphasis::Shout)
-        font.setPointSizeF(12.0);
     return font;
 }
 
@@ -43,7 +41,7 @@ FrmInfo::FrmInfo(QWidget& mainWindow)
     columns->addWidget(Image1, 0, Qt::AlignVCenter);
 
     auto* text = new QVBoxLayout;
-    text->setSpacing(4);
+    text->setSpacing(6);
     columns->addLayout(text, 1);
     const QString email = QString::fromUtf16(kMakerEmailAddress);
     const QString web = QString::fromUtf16(kMakerWebAddress);
@@ -70,7 +68,7 @@ FrmInfo::FrmInfo(QWidget& mainWindow)
     text->addStretch();
     for (const std::vector<Part>& line : lines) {
         if (line.empty()) {
-            text->addSpacing(12);
+            text->addSpacing(14);
             continue;
         }
         auto* row = new QHBoxLayout;

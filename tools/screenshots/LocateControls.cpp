@@ -1,7 +1,7 @@
 // torvane-locate-controls <program folder> <language index>: builds the main window as the
 // program does, applies that language's files from the program folder, and prints where each
 // button, option and list of every panel stands: one "name x y" line per control, its centre
-// in the window's own pixels. The screenshot walk clicks there.
+// (the mark of an option) in the window's own pixels. The screenshot walk clicks there.
 #include "FrmMain.h"
 #include "Look.h"
 #include "PosixFileSystem.h"
@@ -13,9 +13,11 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 
@@ -42,8 +44,12 @@ public:
 };
 
 void print(const QWidget& window, const QWidget& control) {
-    const QPoint centre = control.mapTo(&window, control.rect().center());
-    std::printf("%s %d %d\n", qPrintable(control.objectName()), centre.x(), centre.y());
+    // An option or check box answers a click only on its mark and text: aim at the mark.
+    const bool marked =
+        qobject_cast<const QRadioButton*>(&control) || qobject_cast<const QCheckBox*>(&control);
+    const QPoint target = marked ? QPoint(7, control.height() / 2) : control.rect().center();
+    const QPoint at = control.mapTo(&window, target);
+    std::printf("%s %d %d\n", qPrintable(control.objectName()), at.x(), at.y());
 }
 
 } // namespace
