@@ -253,10 +253,6 @@ private:
     void LayOutWindow();
     QFrame* makePanel(const QString& name);
 
-    // Procedures of other subsystems, reached through the window until they are built.
-    void FillModifyList();
-    void BuildPurgeList();
-
     // The settings file.
     void LoadSettings();
     void KillConfig(bool silent);

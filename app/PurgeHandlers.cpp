@@ -1,4 +1,5 @@
 #include "FrmMain.h"
+#include "OrphanPurge.h"
 #include "QtListBox.h"
 
 #include <QFrame>
@@ -9,19 +10,14 @@ namespace tvn {
 
 void FrmMain::CShowPurges_Click() {
     leavePanel(Menu);
-    BuildPurgeList();
+    tvn::BuildPurgeList(tvn());
     ShowPurges();
     if (purgeListBox->count() > 0)
         purgeListBox->selectOnly(0);
 }
 
-void FrmMain::BuildPurgeList() {
-    // Stand-in: fills PurgeList with the classified copies whose source is gone; comes with
-    // the orphan purge.
-}
-
 void FrmMain::CPurge_Click() {
-    // Stand-in: deletes the selected orphans; comes with the orphan purge.
+    tvn::CPurge_Click(tvn());
 }
 
 } // namespace tvn

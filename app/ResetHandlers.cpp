@@ -1,12 +1,19 @@
 #include "FrmMain.h"
+#include "Reset.h"
+
+#include <QFrame>
 
 // The reset of every classification.
 
 namespace tvn {
 
 void FrmMain::Command7_Click() {
-    // Stand-in: after a confirmation deletes every classified copy and the category folders,
-    // then analyses again; comes with the reset.
+    if (!ConfirmReset(tvn()))
+        return;
+    leavePanel(Menu);
+    DeleteAllClassifications(tvn());
+    ShowMenu();
+    Menu->show();
 }
 
 } // namespace tvn

@@ -1,6 +1,8 @@
 #include "CatalogueList.h"
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace tvn {
 
@@ -23,6 +25,27 @@ void CatalogueList::clear() {
 void CatalogueList::assign(const QStringList& newNames, const QStringList& newFolders) {
     names.assign(newNames);
     folders.assign(newFolders);
+}
+
+void CatalogueList::assignInOrder(const QStringList& newNames, const QStringList& newFolders) {
+    if (!names.isSorted()) {
+        assign(newNames, newFolders);
+        return;
+    }
+    std::vector<qsizetype> order(static_cast<size_t>(newNames.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        return sortsBefore(newNames[a], newNames[b]);
+    });
+    QStringList sortedNames;
+    QStringList sortedFolders;
+    sortedNames.reserve(newNames.size());
+    sortedFolders.reserve(newNames.size());
+    for (const qsizetype k : order) {
+        sortedNames.append(newNames[k]);
+        sortedFolders.append(newFolders[k]);
+    }
+    assign(sortedNames, sortedFolders);
 }
 
 QString displayName(const QString& fileName) {

@@ -22,6 +22,10 @@ struct CatalogueList {
     void clear();
     // Replaces both lists at once, in the order given.
     void assign(const QStringList& newNames, const QStringList& newFolders);
+    // Replaces both lists at once with the pairs given, placed as adding them one by one would
+    // place them: a sorted name list puts equal names in the order given. One stable sort
+    // instead of shifting the lists at every insertion.
+    void assignInOrder(const QStringList& newNames, const QStringList& newFolders);
 };
 
 inline CatalogueList progsList(const CatalogueLists& lists) {

@@ -29,6 +29,11 @@ bool holdsProgramsFolder(Tvn& tvn, const QString& folder) {
            isSameOrAncestor(tvn.fs, folder, tvn.state.programsPath);
 }
 
+bool liesInProgramsTree(Tvn& tvn, const QString& folder) {
+    return !tvn.state.programsPath.isEmpty() &&
+           isSameOrAncestor(tvn.fs, tvn.state.programsPath, folder);
+}
+
 bool RenameAndRestore(Tvn& tvn, const QString& folder, const QString& temporary) {
     if (holdsProgramsFolder(tvn, folder))
         return true;

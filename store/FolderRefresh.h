@@ -10,6 +10,10 @@ namespace tvn {
 // folder among them), judged by the objects on disk.
 bool holdsProgramsFolder(Tvn& tvn, const QString& folder);
 
+// True when `folder` is the Programs folder or lies inside its tree, judged by the objects on
+// disk: the shortcuts there are the user's originals, which are never deleted, moved or renamed.
+bool liesInProgramsTree(Tvn& tvn, const QString& folder);
+
 // Renames `folder` to `temporary` and at once back, so that the shell notices that a shortcut
 // came or went. A folder that holds the Programs folder is never renamed (that would rename
 // the user's Programs tree with it): the step counts as done. When the rename back fails it is

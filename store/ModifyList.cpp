@@ -1,0 +1,70 @@
+#include "ModifyList.h"
+
+#include "CatalogueList.h"
+#include "CopyRemoval.h"
+#include "FolderRefresh.h"
+#include "ShortcutScan.h"
+#include "Ui.h"
+
+namespace tvn {
+
+void FillModifyList(Tvn& tvn) {
+    const ListBox& fast = tvn.lists.fast;
+    QStringList names;
+    names.reserve(fast.count());
+    for (int k = 0; k < fast.count(); ++k)
+        names.append(displayName(fast.at(k)));
+    tvn.lists.listModify.assign(names);
+}
+
+void CRemove_Click(Tvn& tvn) {
+    CatalogueLists& lists = tvn.lists;
+    RemoveSelectedCopies(tvn, {lists.listModify, [&](int k) { return lists.fastDirs.at(k); },
+                               [&](int k) { return lists.fast.at(k); },
+                               [&](int k) {
+                                   lists.listModify.removeAt(k);
+                                   fastList(lists).removeAt(k);
+                               }});
+}
+
+bool CMove_Click(Tvn& tvn) {
+    const ListBox& listModify = tvn.lists.listModify;
+    CatalogueList notYet = notYetList(tvn.lists);
+    notYet.clear();
+    QStringList names;
+    QStringList folders;
+    bool refused = false;
+    const int n = listModify.count();
+    for (int i = 0; i < n; ++i) {
+        if (!listModify.isSelected(i))
+            continue;
+        const QString folder = tvn.lists.fastDirs.at(i);
+        if (liesInProgramsTree(tvn, folder)) {
+            refused = true;
+            continue;
+        }
+        names.append(listModify.at(i));
+        folders.append(folder);
+    }
+    if (refused)
+        ReportUnexpectedError(tvn.ui);
+    if (names.isEmpty()) {
+        if (!refused)
+            tvn.ui.message(tvn.window.messageText(1));
+        return false;
+    }
+    // Each name lands where the sorted list puts it, and its folder at that same place.
+    notYet.assignInOrder(names, folders);
+    for (int k = 0; k < notYet.count(); ++k)
+        tvn.lists.notYet.setSelected(k, true);
+    tvn.state.moveMode = true;
+    return true;
+}
+
+void ReloadModifyList(Tvn& tvn) {
+    fastList(tvn.lists).clear();
+    ScanStartMenu(tvn, tvn.state.startMenuPath);
+    FillModifyList(tvn);
+}
+
+} // namespace tvn

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Tvn.h"
+
+namespace tvn {
+
+// An orphan is a classified copy whose source is gone: an entry of Fast whose file name is
+// the name of no Progs entry, letter case ignored. Only names count, never folders: a source
+// moved to another folder of the Programs tree keeps its copies alive.
+
+// Rebuilds PurgeList/Purge_Dirs from Fast/Fast_Dirs and Progs: the display name and folder of
+// every orphan, sorted by name ignoring case, equal names in the order of Fast. The progress
+// label shows the percentage of Fast entries done (empty for a single entry) and keeps the
+// last one; events are pumped once per entry.
+void BuildPurgeList(Tvn& tvn);
+
+// Deletes the copies of the selected PurgeList entries (each its folder, the name and ".lnk")
+// and removes their entries from PurgeList and Purge_Dirs; see RemoveSelectedCopies for the
+// selection after it and for failures. Fast is left as it is until the next walk.
+void CPurge_Click(Tvn& tvn);
+
+} // namespace tvn

@@ -1,0 +1,72 @@
+#include "Reset.h"
+
+#include "CatalogueList.h"
+#include "CategoryFolders.h"
+#include "CategoryNames.h"
+#include "FileSystem.h"
+#include "FolderRefresh.h"
+#include "ModifyList.h"
+#include "Paths.h"
+#include "SystemAnalysis.h"
+#include "Ui.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace tvn {
+
+namespace {
+
+// The category folders the reset may empty and remove. A caption that is no valid folder name
+// names no category folder, and one that reaches the Programs folder (a category named like
+// it) names the user's originals.
+std::vector<QString> categoryFolders(Tvn& tvn) {
+    std::vector<QString> folders;
+    for (int k = 0; k < kCategoryCount; ++k) {
+        const QString caption = tvn.window.categoryCaption(k);
+        if (!isValidCategoryName(caption))
+            continue;
+        const QString folder = categoryFolder(tvn, caption);
+        if (!holdsProgramsFolder(tvn, folder) && !liesInProgramsTree(tvn, folder))
+            folders.push_back(folder);
+    }
+    return folders;
+}
+
+std::vector<FileId> identities(Tvn& tvn, const std::vector<QString>& folders) {
+    std::vector<FileId> ids;
+    for (const QString& folder : folders)
+        if (const auto id = tvn.fs.identity(folder))
+            ids.push_back(*id);
+    return ids;
+}
+
+} // namespace
+
+bool ConfirmReset(Tvn& tvn) {
+    return tvn.ui.message(tvn.window.messageText(6), QStringLiteral("Caution!"), Buttons::YesNo,
+                          Icon::Exclamation) == Answer::Yes;
+}
+
+void DeleteAllClassifications(Tvn& tvn) {
+    FillModifyList(tvn);
+    const std::vector<QString> folders = categoryFolders(tvn);
+    const std::vector<FileId> categories = identities(tvn, folders);
+    const ListBox& fast = tvn.lists.fast;
+    const ListBox& fastDirs = tvn.lists.fastDirs;
+    for (int c = 0; c < fast.count(); ++c) {
+        const auto folder = tvn.fs.identity(fastDirs.at(c));
+        if (folder && std::find(categories.begin(), categories.end(), *folder) != categories.end())
+            tvn.fs.deleteFile(joinPath(fastDirs.at(c), fast.at(c)));
+    }
+    // Every entry has been dealt with, deleted or spared; the analysis lists what is left.
+    tvn.lists.listModify.clear();
+    fastList(tvn.lists).clear();
+
+    for (const QString& folder : folders)
+        tvn.fs.removeFolder(folder);
+    tvn.ui.message(tvn.window.messageText(7));
+    AnalyseSystem(tvn);
+}
+
+} // namespace tvn
