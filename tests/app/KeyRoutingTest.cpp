@@ -15,6 +15,8 @@ namespace {
 using KeyRoutingTest = FrmMainTest;
 
 TEST_F(KeyRoutingTest, EnterAndEscFromAListPressTheRoleButtons) {
+    // The list is empty: each press asks for a selection.
+    ui.allowOkMessages();
     frm.ShowModify();
     frm.ListModify->setFocus();
     QSignalSpy removePressed(frm.CRemove, &QPushButton::clicked);
@@ -77,6 +79,7 @@ TEST_F(KeyRoutingTest, EnterOnAFocusedButtonPressesThatButton) {
 }
 
 TEST_F(KeyRoutingTest, AHeldKeyPressesOnce) {
+    ui.allowOkMessages();
     frm.ShowModify();
     QSignalSpy removePressed(frm.CRemove, &QPushButton::clicked);
     for (bool repeat : {false, true, true}) {

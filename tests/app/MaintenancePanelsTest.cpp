@@ -1,7 +1,5 @@
-#include "Classification.h"
 #include "FrmMainFixture.h"
 #include "QtListBox.h"
-#include "ShortcutScan.h"
 #include "SystemAnalysis.h"
 
 #include <QLabel>
@@ -77,13 +75,13 @@ TEST_F(MaintenancePanels, MoveSwitchesTheCreationPanelAndItsDoneButtonComesBack)
     EXPECT_TRUE(frm.Command8->isVisible());
     EXPECT_FALSE(frm.Label15->isVisible());
     EXPECT_TRUE(frm.Label38->isVisible());
-    EXPECT_TRUE(frm.NotYet->hasFocus());
+    EXPECT_EQ(frm.focusWidget(), frm.NotYet);
     ASSERT_EQ(frm.notYetBox->count(), 2);
     EXPECT_EQ(frm.notYetBox->at(0), "Chess");
     EXPECT_EQ(frm.NotYet_Dirs.at(0), tree.path("Start Menu/giochi"));
     EXPECT_EQ(frm.NotYet_Dirs.at(1), tree.path(QStringLiteral("Start Menu/utilità")));
 
-    tvn::Categories_Click(frm.tvn(), 3);
+    QTest::mouseClick(frm.Categories[3], Qt::LeftButton);
     EXPECT_EQ(tree.read("Start Menu/video/Chess.lnk"), "chess copy");
     EXPECT_EQ(tree.read("Start Menu/video/Writer.lnk"), "writer copy");
     EXPECT_FALSE(tree.exists(QStringLiteral("Start Menu/utilità")));

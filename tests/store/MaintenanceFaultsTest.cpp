@@ -56,6 +56,8 @@ void prepare(CopiesWorld& world, Action action) {
         world.ui.expectMessage();
         break;
     }
+    // The report of a failure is checked afterwards.
+    world.ui.allowOkMessages();
     world.ui.clearCalls();
     world.faults.clearLog();
 }

@@ -102,7 +102,7 @@ TEST_F(ModifyList, RemovingTheSecondAndThirdOfFiveSelectsTheFormerFourth) {
     EXPECT_EQ(lists.listModify.currentIndex(), 1);
 
     // Removing the last entries leaves nothing selected.
-    select(lists.listModify, {2});
+    lists.listModify.selectOnly(2);
     CRemove_Click(tvn);
     EXPECT_TRUE(selected(lists.listModify).isEmpty());
     EXPECT_EQ(modifyPaths(),
