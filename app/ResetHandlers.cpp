@@ -12,6 +12,9 @@ void FrmMain::Command7_Click() {
         return;
     leavePanel(Menu);
     DeleteAllClassifications(tvn());
+    // A failed analysis has opened the settings panel; the menu would show beside it.
+    if (state_.scanFailed)
+        return;
     ShowMenu();
     Menu->show();
 }

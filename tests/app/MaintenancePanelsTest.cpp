@@ -171,5 +171,17 @@ TEST_F(MaintenancePanels, ResetDeletesTheClassificationsAndAnalysesAgain) {
     EXPECT_EQ(frm.ListModify->count(), 0);
 }
 
+TEST_F(MaintenancePanels, AFailedAnalysisAfterTheResetLeavesOnlyTheSettingsPanel) {
+    frm.state().programsPath = tree.path("Start Menu/Gone");
+    ui.expectMessage(Answer::Yes);
+    ui.expectMessage();
+    ui.expectMessage();
+    QTest::mouseClick(frm.Command7, Qt::LeftButton);
+    EXPECT_EQ(ui.messageTexts(),
+              std::vector<QString>({frm.messageText(6), frm.messageText(7), frm.messageText(2)}));
+    EXPECT_FALSE(tree.exists("Start Menu/giochi"));
+    expectOnly(frm.Config, frm.COK, frm.COK);
+}
+
 } // namespace
 } // namespace tvn::test

@@ -1,0 +1,134 @@
+// A new user's session on a demo prefix, through the real main window and the guarded file
+// system the program runs with: classify, lose a source, purge its copy, move a copy, reset.
+#include "DemoPrefix.h"
+#include "FrmMain.h"
+#include "PosixFileSystem.h"
+#include "PrintQString.h"
+#include "ProtectedFileSystem.h"
+#include "QtListBox.h"
+#include "ScriptedUi.h"
+#include "TempTree.h"
+#include "WineShellFolders.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+namespace tvn::test {
+namespace {
+
+constexpr auto kStartMenu =
+    u"prefix/drive_c/users/ann/AppData/Roaming/Microsoft/Windows/Start Menu";
+
+class DemoPrefixSession : public ::testing::Test {
+protected:
+    DemoPrefixSession() {
+        tools::DemoPrefixRequest request;
+        request.folder = tree.path("prefix");
+        request.userName = "ann";
+        const auto made = tools::makeDemoPrefix(request);
+        EXPECT_TRUE(made.error.isEmpty()) << made.error.toStdString();
+        tree.makeFolder("App");
+        frm.setProgramsGuard([this](const QString& programs) { fs.setProtectedFolder(programs); });
+        frm.state().appFolder = tree.path("App");
+        frm.show();
+    }
+
+    QString startMenu(const QString& relative = {}) const {
+        const QString root = QString::fromUtf16(kStartMenu);
+        return relative.isEmpty() ? root : root + u'/' + relative;
+    }
+
+    // Selects exactly the entries of a visible list with these names.
+    static void selectNamed(QtListBox& list, const QStringList& names) {
+        int found = 0;
+        for (int k = 0; k < list.count(); ++k) {
+            const bool wanted = names.contains(list.at(k));
+            list.setSelected(k, wanted);
+            found += wanted ? 1 : 0;
+        }
+        EXPECT_EQ(found, names.size()) << names.join(", ").toStdString();
+    }
+
+    static void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    QStringList categoryFoldersOnDisk() const {
+        QStringList folders =
+            QDir(tree.path(startMenu())).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        folders.removeAll("Programs");
+        return folders;
+    }
+
+    TempTree tree;
+    ScriptedUi ui;
+    PosixFileSystem disk;
+    ProtectedFileSystem fs{disk};
+    WineShellFolders shell{tree.path("prefix")};
+    FrmMain frm{ui, fs, shell, [this] {
+                    return tree.path("App");
+                }};
+};
+
+TEST_F(DemoPrefixSession, PurgesTheLostSourcesCopyMovesOneAndResetsWithoutTouchingPrograms) {
+    // The settings panel proposes the prefix's folders; confirming them analyses the system.
+    frm.ShowConfig();
+    ASSERT_EQ(frm.StartMenuCustomPath->text(), tree.path(startMenu()));
+    click(frm.COK);
+    ASSERT_TRUE(frm.Menu->isVisible());
+    ASSERT_GT(frm.Progs.count(), 30);
+
+    click(frm.CAdd);
+    selectNamed(*frm.notYetBox, {"Cinderpeak", "Tidewater Chess Game"});
+    click(frm.Categories[0]);
+    selectNamed(*frm.notYetBox, {"Quillon Writer"});
+    click(frm.Categories[5]);
+    click(frm.Command10);
+    EXPECT_EQ(frm.Fast.count(), 3);
+
+    // The game is uninstalled outside the program.
+    ASSERT_TRUE(disk.deleteFile(tree.path(startMenu("Programs/Marrowby Games/Cinderpeak.lnk"))));
+    const auto programs = tree.snapshot(startMenu("Programs"));
+    click(frm.CReAnalyse);
+
+    click(frm.CShowPurges);
+    ASSERT_EQ(frm.PurgeList->count(), 1);
+    EXPECT_EQ(frm.purgeListBox->at(0), "Cinderpeak");
+    EXPECT_EQ(frm.Purge_Dirs.at(0), tree.path(startMenu("giochi")));
+    click(frm.CPurge);
+    EXPECT_EQ(frm.PurgeList->count(), 0);
+    EXPECT_FALSE(tree.exists(startMenu("giochi/Cinderpeak.lnk")));
+    EXPECT_TRUE(tree.exists(startMenu("giochi/Tidewater Chess Game.lnk")));
+    click(frm.Command1);
+
+    click(frm.Command6);
+    selectNamed(*frm.listModifyBox, {"Quillon Writer"});
+    click(frm.CMove);
+    ASSERT_TRUE(frm.Creation->isVisible());
+    click(frm.Categories[1]);
+    click(frm.Command8);
+    ASSERT_TRUE(frm.Modify->isVisible());
+    EXPECT_EQ(frm.ListModify->count(), 2);
+    EXPECT_TRUE(tree.exists(startMenu(QStringLiteral("utilità/Quillon Writer.lnk"))));
+    EXPECT_FALSE(tree.exists(startMenu("lavoro e studio")));
+    click(frm.Command2);
+
+    ui.expectMessage(Answer::Yes);
+    ui.expectMessage();
+    click(frm.Command7);
+    EXPECT_TRUE(ui.scriptDone());
+    EXPECT_TRUE(frm.Menu->isVisible());
+    EXPECT_TRUE(categoryFoldersOnDisk().isEmpty())
+        << categoryFoldersOnDisk().join(", ").toStdString();
+    EXPECT_EQ(tree.snapshot(startMenu("Programs")), programs);
+    EXPECT_EQ(frm.Fast.count(), 0);
+
+    // Only the two questions of the reset were asked.
+    EXPECT_EQ(ui.dialogs().size(), 2u);
+}
+
+} // namespace
+} // namespace tvn::test
