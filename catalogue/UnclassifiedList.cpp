@@ -1,8 +1,7 @@
 #include "UnclassifiedList.h"
 
 #include "CatalogueList.h"
-#include "ProgressText.h"
-#include "Ui.h"
+#include "DisplayList.h"
 
 #include <QSet>
 
@@ -21,28 +20,9 @@ QSet<QString> classifiedNames(const ListBox& fast) {
 
 // The hash set answers the same question as a search through Fast: is this exact name there.
 void BuildNotYetList(Tvn& tvn) {
-    CatalogueList notYet = notYetList(tvn.lists);
-    notYet.clear();
-    tvn.window.setProgressText(QString());
-
-    const ListBox& progs = tvn.lists.progs;
-    const ListBox& progsDirs = tvn.lists.progsDirs;
     const QSet<QString> classified = classifiedNames(tvn.lists.fast);
-    const int n = progs.count();
-    QStringList names;
-    QStringList folders;
-    for (int i = 0; i < n; ++i) {
-        const QString name = progs.at(i);
-        if (!classified.contains(name)) {
-            names.append(displayName(name));
-            folders.append(progsDirs.at(i));
-        }
-        if (const auto text = percentText(i, n))
-            tvn.window.setProgressText(*text);
-        tvn.ui.pumpEvents();
-    }
-
-    notYet.assignInOrder(names, folders);
+    BuildDisplayList(tvn, notYetList(tvn.lists), progsList(tvn.lists),
+                     [&](const QString& name) { return !classified.contains(name); });
 }
 
 } // namespace tvn

@@ -2,8 +2,7 @@
 
 #include "CatalogueList.h"
 #include "CopyRemoval.h"
-#include "ProgressText.h"
-#include "Ui.h"
+#include "DisplayList.h"
 
 #include <QSet>
 
@@ -24,27 +23,9 @@ QSet<QString> sourceNames(const ListBox& progs) {
 } // namespace
 
 void BuildPurgeList(Tvn& tvn) {
-    CatalogueList purge = purgeList(tvn.lists);
-    purge.clear();
-    tvn.window.setProgressText(QString());
-
-    const ListBox& fast = tvn.lists.fast;
-    const ListBox& fastDirs = tvn.lists.fastDirs;
     const QSet<QString> sources = sourceNames(tvn.lists.progs);
-    const int n = fast.count();
-    QStringList names;
-    QStringList folders;
-    for (int i = 0; i < n; ++i) {
-        const QString name = fast.at(i);
-        if (!sources.contains(name.toCaseFolded())) {
-            names.append(displayName(name));
-            folders.append(fastDirs.at(i));
-        }
-        if (const auto text = percentText(i, n))
-            tvn.window.setProgressText(*text);
-        tvn.ui.pumpEvents();
-    }
-    purge.assignInOrder(names, folders);
+    BuildDisplayList(tvn, purgeList(tvn.lists), fastList(tvn.lists),
+                     [&](const QString& name) { return !sources.contains(name.toCaseFolded()); });
 }
 
 void CPurge_Click(Tvn& tvn) {

@@ -1,0 +1,30 @@
+#include "DisplayList.h"
+
+#include "ProgressText.h"
+#include "Ui.h"
+
+namespace tvn {
+
+// Collecting first and placing everything at the end gives the order and positions that adding
+// the entries one by one would give, without shifting the list at every insertion.
+void BuildDisplayList(Tvn& tvn, CatalogueList shown, CatalogueList from,
+                      const std::function<bool(const QString&)>& keep) {
+    shown.clear();
+    tvn.window.setProgressText(QString());
+    const int n = from.count();
+    QStringList names;
+    QStringList folders;
+    for (int i = 0; i < n; ++i) {
+        const QString name = from.names.at(i);
+        if (keep(name)) {
+            names.append(displayName(name));
+            folders.append(from.folders.at(i));
+        }
+        if (const auto text = percentText(i, n))
+            tvn.window.setProgressText(*text);
+        tvn.ui.pumpEvents();
+    }
+    shown.assignInOrder(names, folders);
+}
+
+} // namespace tvn
