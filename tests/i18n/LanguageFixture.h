@@ -26,6 +26,19 @@ inline QString pictureFileName(const char* code) {
     return QStringLiteral("Gfx (%1).tvn").arg(QLatin1String(code));
 }
 
+// The messages of a language file that cannot be read, word for word.
+inline QString unableToSetLanguage(const QString& fileName) {
+    return QStringLiteral("Unable to set language! Error reading '") + fileName +
+           QStringLiteral("'. Verify this file exists and is located into the Torvane "
+                          "directory.");
+}
+
+inline QString unableToLoad(const QString& path) {
+    return QStringLiteral("Unable to load '") + path +
+           QStringLiteral("'. Verify this file exists and is located into the Torvane "
+                          "directory.");
+}
+
 inline QByteArray shippedFile(const QString& name) {
     QFile file(QStringLiteral(TORVANE_APP_DIR "/") + name);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();

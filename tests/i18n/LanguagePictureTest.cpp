@@ -35,12 +35,6 @@ QByteArray hugeBitmapHeader() {
     return bytes;
 }
 
-QString unableToLoad(const QString& path) {
-    return QStringLiteral("Unable to load '") + path +
-           QStringLiteral("'. Verify this file exists and is located into the Torvane "
-                          "directory.");
-}
-
 using LanguagePictureTest = LanguageTest;
 
 TEST_F(LanguagePictureTest, TheFormatIsRecognisedFromTheContent) {

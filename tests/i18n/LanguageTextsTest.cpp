@@ -20,12 +20,6 @@ QStringList numberedFields(int count) {
     return fields;
 }
 
-QString expectedMessage(const QString& fileName) {
-    return QStringLiteral("Unable to set language! Error reading '") + fileName +
-           QStringLiteral("'. Verify this file exists and is located into the Torvane "
-                          "directory.");
-}
-
 using LanguageTextsTest = LanguageTest;
 
 TEST_F(LanguageTextsTest, EachFieldSetsItsOwnControl) {
@@ -197,11 +191,8 @@ TEST_F(LanguageTextsTest, BothFilesMissingGiveTheTwoMessagesInOrder) {
 
     const auto dialogs = ui.dialogs();
     ASSERT_EQ(dialogs.size(), 2u);
-    EXPECT_EQ(dialogs[0].text, expectedMessage(QStringLiteral("\\Txt (fr).tvn")));
-    EXPECT_EQ(dialogs[1].text,
-              QStringLiteral("Unable to load '") + tree.path(QStringLiteral("Gfx (fr).tvn")) +
-                  QStringLiteral("'. Verify this file exists and is located into the Torvane "
-                                 "directory."));
+    EXPECT_EQ(dialogs[0].text, unableToSetLanguage(QStringLiteral("\\Txt (fr).tvn")));
+    EXPECT_EQ(dialogs[1].text, unableToLoad(tree.path(QStringLiteral("Gfx (fr).tvn"))));
     EXPECT_TRUE(dialogs[1].text.endsWith(
         QStringLiteral("Gfx (fr).tvn'. Verify this file exists and is located into the Torvane "
                        "directory.")));
@@ -280,7 +271,7 @@ TEST(LanguageTexts, ACaptionThatCannotBeSetEndsLikeAMissingFile) {
     ui.expectMessage();
     LoadLanguageTexts(ui, fs, tree.path(), 2, window, [&] { ++pictures; });
 
-    EXPECT_EQ(ui.messageTexts(), std::vector<QString>{expectedMessage("\\Txt (it).tvn")});
+    EXPECT_EQ(ui.messageTexts(), std::vector<QString>{unableToSetLanguage("\\Txt (it).tvn")});
     EXPECT_EQ(labels[4]->text(), QStringLiteral("field 5"));
     EXPECT_EQ(pictures, 1);
 }
