@@ -22,8 +22,10 @@ void FrmMain::CAdd_Click() {
 void FrmMain::CReAnalyse_Click() {
     leavePanel(Menu);
     tvn::AnalyseSystem(tvn());
-    // Also after a failed analysis, which has opened the settings panel already.
-    ShowMenu();
+    // A failed analysis has opened the settings panel; showing the menu as well would leave
+    // two panels on screen with Enter and Esc pressing the menu's hidden-behind buttons.
+    if (!state_.scanFailed)
+        ShowMenu();
 }
 
 void FrmMain::Categories_Click(int index) {

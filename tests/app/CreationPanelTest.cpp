@@ -73,7 +73,7 @@ TEST_F(CreationPanelTest, EmptyProgramsTreeSelectsNothing) {
     expectOnly(frm.Creation, nullptr, frm.Command10);
 }
 
-TEST_F(CreationPanelTest, ReanalysingAMissingStartMenuReportsOnceOpensTheSettingsThenTheMenu) {
+TEST_F(CreationPanelTest, ReanalysingAMissingStartMenuReportsOnceAndLeavesOnlyTheSettingsPanel) {
     frm.state().startMenuPath = tree.path(QStringLiteral("Gone"));
     frm.ShowMenu();
     shell.asked.clear();
@@ -87,12 +87,10 @@ TEST_F(CreationPanelTest, ReanalysingAMissingStartMenuReportsOnceOpensTheSetting
     EXPECT_EQ(ui.dialogs().front().icon, Icon::Exclamation);
     EXPECT_TRUE(frm.state().scanFailed);
     EXPECT_EQ(frm.tvn().lists.progs.count(), 0);
-    // The settings panel was opened (its boxes read afresh), and the menu shown after it.
+    // The settings panel was opened (its boxes read afresh) and stays the only panel, with
+    // Enter and Esc on its own button.
     EXPECT_EQ(shell.asked, QStringList({"Start Menu", "Programs"}));
-    EXPECT_TRUE(frm.Config->isVisible());
-    EXPECT_TRUE(frm.Menu->isVisible());
-    EXPECT_EQ(frm.defaultButton(), frm.CAdd);
-    EXPECT_EQ(frm.cancelButton(), frm.CExit);
+    expectOnly(frm.Config, frm.COK, frm.COK);
 }
 
 } // namespace
