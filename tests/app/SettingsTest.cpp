@@ -285,7 +285,7 @@ TEST_F(SettingsTest, AFileThatCannotBeWrittenIsReportedAndThePreviousOneKept) {
             ui.expectMessage();
         frm.COK_Click();
         EXPECT_EQ(ui.messageTexts(), c.messages);
-        const UiCall& report = ui.dialogs()[c.messages.size() > 1 ? 1 : 0];
+        const UiCall report = ui.dialogs()[c.messages.size() > 1 ? 1 : 0];
         EXPECT_EQ(report.title, QStringLiteral("Error!"));
         EXPECT_EQ(report.icon, Icon::Exclamation);
         EXPECT_EQ(tree.read("Config.tvn"), "previous");

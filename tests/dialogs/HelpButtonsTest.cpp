@@ -38,7 +38,7 @@ TEST_F(HelpButtonsTest, HelpShowsTheDescriptionBesideTheAboutFrameAndPutsEveryth
     QTest::mouseClick(frm.Command9, Qt::LeftButton);
 
     ASSERT_EQ(ui.dialogs().size(), 1u);
-    const UiCall& help = ui.dialogs()[0];
+    const UiCall help = ui.dialogs()[0];
     EXPECT_EQ(help.text, QStringLiteral("What this program does."));
     EXPECT_EQ(help.title, QString());
     EXPECT_EQ(help.buttons, Buttons::Ok);
