@@ -3,6 +3,7 @@
 #include "AnsiCodePage.h"
 #include "WineRegFile.h"
 
+#include <algorithm>
 #include <cstring>
 #include <QFile>
 #include <QFileInfo>
@@ -49,7 +50,10 @@ std::optional<std::vector<wine::RegValue>> WineRegistry::readKey(const QStringLi
     QFile file(file_);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray content = file.read(kMaxFileBytes + 1);
+    // QIODevice::read reserves the whole limit up front: asking for the measured size (and one
+    // byte more, to see a file that grew past the limit) keeps each key opened from taking the
+    // limit's 64 MiB.
+    const QByteArray content = file.read(std::min(file.size(), kMaxFileBytes) + 1);
     if (content.size() > kMaxFileBytes)
         return std::nullopt;
     auto values = wine::findKey(content, path);
