@@ -1,7 +1,9 @@
 // torvane-locate-controls <program folder> <language index>: builds the main window as the
 // program does, applies that language's files from the program folder, and prints where each
 // button, option and list of every panel stands: one "name x y" line per control, its centre
-// (the mark of an option) in the window's own pixels. The screenshot walk clicks there.
+// (the mark of an option) in the window's own pixels, and for each list the centres of its
+// first two rows ("name.row0", "name.row1"). The screenshot walk and the end-to-end test click
+// there.
 #include "FrmMain.h"
 #include "Look.h"
 #include "PosixFileSystem.h"
@@ -16,6 +18,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -52,6 +55,18 @@ void print(const QWidget& window, const QWidget& control) {
     std::printf("%s %d %d\n", qPrintable(control.objectName()), at.x(), at.y());
 }
 
+// Rows stand where two probe entries are drawn; they are taken out again.
+void printRows(const QWidget& window, QListWidget& list) {
+    list.addItem(QStringLiteral("row 0"));
+    list.addItem(QStringLiteral("row 1"));
+    for (int row = 0; row < 2; ++row) {
+        const QPoint at =
+            list.viewport()->mapTo(&window, list.visualItemRect(list.item(row)).center());
+        std::printf("%s.row%d %d %d\n", qPrintable(list.objectName()), row, at.x(), at.y());
+    }
+    list.clear();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -84,6 +99,9 @@ int main(int argc, char** argv) {
             if (clickable && control->isVisible() && !control->objectName().isEmpty())
                 print(window, *control);
         }
+        for (QListWidget* list : panel->findChildren<QListWidget*>())
+            if (list->isVisible() && !list->objectName().isEmpty())
+                printRows(window, *list);
     }
     return 0;
 }

@@ -1,0 +1,109 @@
+# Sourced by the scripts that drive the staged program under a virtual X server
+# (tools/screenshots/take-screenshots, tests/e2e/run-e2e): the server, a fresh program
+# folder, where each control stands, and the mouse and keyboard. The sourcing script sets
+# `me` (its name, for messages) and `controls` (the file of control positions), and defines
+# `settle`, which each click and key calls after the input event with their second argument:
+# it lets the program work before the next event.
+
+# ImageMagick's import, not another program of that name on the PATH.
+import=/usr/bin/import
+program_pid=""
+xvfb_pid=""
+
+# Stops with the reason on stderr.
+die() {
+    echo "$me: $*" >&2
+    exit 1
+}
+
+# The tools and the staged build files this needs, or a message saying what is missing.
+require_session() {
+    local build=$1 tool file
+    for tool in Xvfb xdotool "$import"; do
+        command -v "$tool" >/dev/null || die "$tool is missing (scripts/install-deps)"
+    done
+    for file in app/torvane tools/make-demo-prefix tools/torvane-locate-controls; do
+        [ -x "$build/$file" ] || die "build $build/$file first"
+    done
+}
+
+end_session() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    return 0
+}
+
+# Starts Xvfb (800 x 600, 96 dpi, no window manager) on a display nobody uses and exports
+# DISPLAY; the server and the program stop when the script ends.
+start_display() {
+    local display=90
+    trap end_session EXIT
+    # Another run may take the same free display at the same moment: the server then fails,
+    # and the next display is tried.
+    for _ in $(seq 20); do
+        while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
+            display=$((display + 1))
+        done
+        Xvfb ":$display" -screen 0 800x600x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+        xvfb_pid=$!
+        export DISPLAY=":$display"
+        for _ in $(seq 100); do
+            if xdotool getdisplaygeometry >/dev/null 2>&1; then
+                return 0
+            fi
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$xvfb_pid" 2>/dev/null
+        xvfb_pid=""
+        display=$((display + 1))
+    done
+    die "no virtual X server would start"
+}
+
+# A program folder as the user unpacks it: the staged executable and its data files.
+fresh_program() {
+    local build=$1 folder=$2
+    mkdir -p "$folder"
+    cp "$build/app/torvane" "$build/app/"*.tvn "$folder/"
+}
+
+# Starts the program in its folder on the demo prefix, as the user starts it there.
+start_program() {
+    local folder=$1 prefix=$2 log=$3
+    (cd "$folder" && exec env WINEPREFIX="$prefix" QT_QPA_PLATFORM=xcb ./torvane) >"$log" 2>&1 &
+    program_pid=$!
+}
+
+# Measures where each control of the main window stands in language `index` (0 English,
+# 1 French, 2 Italian) into `controls`, the file `where` reads.
+locate_controls() {
+    local build=$1 folder=$2 index=$3 log=$4
+    QT_QPA_PLATFORM=offscreen "$build/tools/torvane-locate-controls" "$folder" "$index" \
+        >"$controls" 2>"$log" || die "torvane-locate-controls failed (see $log)"
+}
+
+# The centre of a control in the main window, as torvane-locate-controls measured it.
+where() {
+    awk -v name="$1" '$1 == name { print $2, $3; found = 1 } END { exit !found }' "$controls" ||
+        die "no control $1"
+}
+
+# Clicks a control of the main window `window` with the left mouse button.
+click() {
+    # shellcheck disable=SC2046
+    xdotool mousemove --window "$window" $(where "$1") click 1
+    settle "${2:-}"
+}
+
+key() {
+    xdotool key --clearmodifiers "$1"
+    settle "${2:-}"
+}
+
+# The window the program shows on top with that title; keys go to it.
+focus_top() {
+    local top
+    top=$(xdotool search --onlyvisible --name "$1" | tail -1)
+    xdotool windowfocus --sync "$top" 2>/dev/null || true
+}
