@@ -1,22 +1,33 @@
 #include "FrmMain.h"
 #include "Look.h"
-#include "PosixFileSystem.h"
+#include "NativeFileSystem.h"
 #include "ProtectedFileSystem.h"
 #include "QtUi.h"
-#include "WineShellFolders.h"
 
 #include <QApplication>
 #include <QDir>
+
+#ifdef _WIN32
+#include "Win32ShellFolders.h"
+#else
+#include "WineShellFolders.h"
+#endif
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     tvn::applyTorvaneLook(app);
     tvn::QtUi ui;
-    tvn::PosixFileSystem disk;
+    tvn::NativeFileSystem disk;
     // The user's original shortcuts: nothing in the Programs tree is ever changed.
     tvn::ProtectedFileSystem fs(disk);
+#ifdef _WIN32
+    tvn::Win32ShellFolders shellFolders;
+#else
+    // On Linux the Start Menu of Windows programs lives in a Wine prefix.
     tvn::WineShellFolders shellFolders(tvn::WineShellFolders::defaultWinePrefix());
-    tvn::FrmMain window(ui, fs, shellFolders, [] { return QDir::currentPath(); });
+#endif
+    tvn::FrmMain window(ui, fs, shellFolders,
+                        [] { return QDir::toNativeSeparators(QDir::currentPath()); });
     window.setProgramsGuard([&fs](const QString& programs) { fs.setProtectedFolder(programs); });
     window.Form_Load();
     return app.exec();

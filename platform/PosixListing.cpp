@@ -1,9 +1,9 @@
 #include "CaseInsensitivePaths.h"
 #include "DosAttributes.h"
+#include "ListingRules.h"
 #include "Paths.h"
 #include "PosixFileSystem.h"
 
-#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -62,30 +62,6 @@ bool hasHidingAttribute(int folderFd, const QByteArray& folder, const char* name
     return size >= 0 && dosAttributesHide(QByteArrayView(value, size));
 }
 
-bool hasShortcutSuffix(const char* name, std::size_t size) {
-    if (size < 5)
-        return false;
-    const char* suffix = name + size - 4;
-    return suffix[0] == '.' && (suffix[1] | 0x20) == 'l' && (suffix[2] | 0x20) == 'n' &&
-           (suffix[3] | 0x20) == 'k';
-}
-
-// Name order: letter case ignored, ties broken by the exact spelling (for names that differ
-// only in case, the order of their UTF-16 units is that of their UTF-8 bytes).
-bool listsBefore(const QString& a, const QString& b) {
-    const int byName = QString::compare(a, b, Qt::CaseInsensitive);
-    return byName != 0 ? byName < 0 : a < b;
-}
-
-QStringList sortedNames(std::vector<QString>& names, const QString& prefix) {
-    std::sort(names.begin(), names.end(), listsBefore);
-    QStringList result;
-    result.reserve(static_cast<qsizetype>(names.size()));
-    for (const QString& name : names)
-        result.append(prefix.isEmpty() ? name : prefix + name);
-    return result;
-}
-
 int openFolder(const QString& folder, QByteArray& native) {
     native = folder.toUtf8();
     const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
@@ -121,7 +97,7 @@ public:
         }
         // A link to a file counts as that file; a link to a folder is no subfolder, so that a
         // walk never follows it.
-        const bool shortcutName = hasShortcutSuffix(name, size);
+        const bool shortcutName = listing::isShortcutName(name, size);
         if (type == DT_LNK && shortcutName && ::fstatat(fd_, name, &st, 0) == 0 &&
             S_ISREG(st.st_mode))
             type = DT_REG;
@@ -165,10 +141,10 @@ std::optional<FileSystem::Listing> PosixFileSystem::listFolder(const QString& fo
     ::close(fd);
     if (got < 0)
         return std::nullopt;
-    Listing listing;
-    listing.subfolders = sortedNames(lister.folders, folder + QChar(kPathSeparator));
-    listing.shortcuts = sortedNames(lister.shortcuts, QString());
-    return listing;
+    Listing result;
+    result.subfolders = listing::sortedNames(lister.folders, folder + QChar(kPathSeparator));
+    result.shortcuts = listing::sortedNames(lister.shortcuts, QString());
+    return result;
 }
 
 } // namespace tvn

@@ -1,0 +1,14 @@
+#pragma once
+
+// The file system of the platform the program is built for.
+#ifdef _WIN32
+#include "Win32FileSystem.h"
+namespace tvn {
+using NativeFileSystem = Win32FileSystem;
+}
+#else
+#include "PosixFileSystem.h"
+namespace tvn {
+using NativeFileSystem = PosixFileSystem;
+}
+#endif

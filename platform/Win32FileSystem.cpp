@@ -1,0 +1,321 @@
+#include "Win32FileSystem.h"
+
+#include "ListingRules.h"
+#include "Paths.h"
+
+#include <QRandomGenerator>
+#include <vector>
+#include <windows.h>
+
+namespace tvn {
+
+namespace {
+
+// Every Win32 call takes NUL-terminated text: a path holding a NUL would silently name another
+// object, so such a path names nothing, and neither does an empty one.
+bool usable(const QString& path) {
+    return !path.isEmpty() && !path.contains(QChar(u'\0'));
+}
+
+const wchar_t* wide(const QString& path) {
+    return reinterpret_cast<const wchar_t*>(path.utf16());
+}
+
+bool isSeparator(QChar c) {
+    return c == u'\\' || c == u'/';
+}
+
+DWORD attributesOf(const QString& path) {
+    return usable(path) ? GetFileAttributesW(wide(path)) : INVALID_FILE_ATTRIBUTES;
+}
+
+bool isFolder(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool isFile(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle)
+        : handle_(handle) {}
+    ~Handle() { close(); }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    HANDLE get() const { return handle_; }
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    bool close() {
+        const bool closed = !valid() || CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+class FindHandle {
+public:
+    explicit FindHandle(HANDLE handle)
+        : handle_(handle) {}
+    ~FindHandle() {
+        if (valid())
+            FindClose(handle_);
+    }
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    HANDLE get() const { return handle_; }
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
+std::optional<std::uint64_t> sizeOf(const QString& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(wide(path), GetFileExInfoStandard, &data))
+        return std::nullopt;
+    return std::uint64_t(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
+}
+
+// The folder part of a path with its separator ("C:\a\b.lnk" -> "C:\a\"); empty for a bare name.
+QString folderPart(const QString& path) {
+    for (qsizetype i = path.size() - 1; i >= 0; --i) {
+        if (isSeparator(path[i]) || path[i] == u':')
+            return path.left(i + 1);
+    }
+    return {};
+}
+
+// Creates a new file beside `target` through `create` (which fails when the name is taken),
+// retrying with other names; the temporary's path, or nothing. The name never matches "*.lnk",
+// so no shortcut listing shows a temporary that a crash left behind.
+template <typename Create>
+std::optional<QString> createTemporary(const QString& target, Create create) {
+    const QString folder = folderPart(target);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const quint64 nonce = QRandomGenerator::global()->generate64();
+        QString temporary =
+            folder + QStringLiteral(".tvn-") + QString::number(nonce, 16) + QStringLiteral(".tmp");
+        if (create(temporary))
+            return temporary;
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+void discard(const QString& temporary) {
+    SetFileAttributesW(wide(temporary), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(wide(temporary));
+}
+
+// Flushes a complete file to the disk, so that the rename into place cannot reach the disk
+// before its content.
+bool flushToDisk(const QString& path) {
+    const DWORD attributes = GetFileAttributesW(wide(path));
+    const bool readOnly =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    if (readOnly && !SetFileAttributesW(wide(path), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY)))
+        return false;
+    Handle file(CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    bool ok = file.valid() && FlushFileBuffers(file.get());
+    ok = file.close() && ok;
+    if (readOnly)
+        ok = SetFileAttributesW(wide(path), attributes) && ok;
+    return ok;
+}
+
+// Replaces the target with a complete temporary; on failure the temporary goes and the
+// target stays as it was.
+bool moveIntoPlace(const QString& temporary, const QString& target) {
+    if (MoveFileExW(wide(temporary), wide(target),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    discard(temporary);
+    return false;
+}
+
+bool writeAll(HANDLE file, const QByteArray& content) {
+    constexpr qsizetype kChunk = 1024 * 1024;
+    for (qsizetype offset = 0; offset < content.size();) {
+        const auto chunk = DWORD(std::min(kChunk, content.size() - offset));
+        DWORD written = 0;
+        if (!WriteFile(file, content.constData() + offset, chunk, &written, nullptr) ||
+            written == 0)
+            return false;
+        offset += written;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<FileSystem::Listing> Win32FileSystem::listFolder(const QString& folder) {
+    if (!usable(folder))
+        return std::nullopt;
+    const QString prefix = isSeparator(folder.back()) ? folder : folder + QChar(kPathSeparator);
+    // Every entry is read and the suffix checked here: the pattern "*.lnk" would also match
+    // "x.lnk2" through its short name.
+    const QString pattern = prefix + u'*';
+    WIN32_FIND_DATAW entry;
+    FindHandle find(FindFirstFileExW(wide(pattern), FindExInfoBasic, &entry, FindExSearchNameMatch,
+                                     nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!find.valid()) {
+        // Only a drive's root has no "." entry, and so can list as nothing at all.
+        if (GetLastError() == ERROR_FILE_NOT_FOUND && folderExists(folder))
+            return Listing();
+        return std::nullopt;
+    }
+    std::vector<QString> folders;
+    std::vector<QString> shortcuts;
+    do {
+        const QString name = QString::fromWCharArray(entry.cFileName);
+        const DWORD attributes = entry.dwFileAttributes;
+        if (name == u"." || name == u".." ||
+            (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0)
+            continue;
+        // A junction or a link to a folder is no subfolder, so that a walk never follows it.
+        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
+                folders.push_back(name);
+        } else if (listing::isShortcutName(name)) {
+            shortcuts.push_back(name);
+        }
+    } while (FindNextFileW(find.get(), &entry));
+    if (GetLastError() != ERROR_NO_MORE_FILES)
+        return std::nullopt;
+    Listing result;
+    result.subfolders = listing::sortedNames(folders, prefix);
+    result.shortcuts = listing::sortedNames(shortcuts, QString());
+    return result;
+}
+
+bool Win32FileSystem::folderExists(const QString& path) {
+    return isFolder(attributesOf(path));
+}
+
+bool Win32FileSystem::fileExists(const QString& path) {
+    return isFile(attributesOf(path));
+}
+
+bool Win32FileSystem::createFolder(const QString& path) {
+    return usable(path) && CreateDirectoryW(wide(path), nullptr);
+}
+
+bool Win32FileSystem::removeFolder(const QString& path) {
+    // RemoveDirectory would remove a junction itself, as it stands; like a link on Linux, it
+    // is not a folder to remove.
+    const DWORD attributes = attributesOf(path);
+    return isFolder(attributes) && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0 &&
+           RemoveDirectoryW(wide(path));
+}
+
+bool Win32FileSystem::rename(const QString& from, const QString& to) {
+    return usable(from) && usable(to) && MoveFileW(wide(from), wide(to));
+}
+
+bool Win32FileSystem::copyFile(const QString& from, const QString& to) {
+    if (!isFile(attributesOf(from)) || !usable(to))
+        return false;
+    const DWORD targetAttributes = attributesOf(to);
+    if (isFolder(targetAttributes))
+        return false;
+    // Copying a file onto itself (another spelling of its path) is refused, as on Linux.
+    if (targetAttributes != INVALID_FILE_ATTRIBUTES) {
+        const auto source = identity(from);
+        if (!source || source == identity(to))
+            return false;
+    }
+    const auto expectedSize = sizeOf(from);
+    if (!expectedSize)
+        return false;
+    const auto temporary = createTemporary(to, [&](const QString& candidate) {
+        return CopyFileW(wide(from), wide(candidate), TRUE) != 0;
+    });
+    if (!temporary)
+        return false;
+    if (sizeOf(*temporary) != expectedSize || !flushToDisk(*temporary)) {
+        discard(*temporary);
+        return false;
+    }
+    return moveIntoPlace(*temporary, to);
+}
+
+bool Win32FileSystem::deleteFile(const QString& path) {
+    return usable(path) && DeleteFileW(wide(path));
+}
+
+std::optional<QByteArray> Win32FileSystem::readFile(const QString& path, qsizetype maxBytes) {
+    if (!usable(path))
+        return std::nullopt;
+    // Without FILE_FLAG_BACKUP_SEMANTICS a folder does not open; the type check keeps devices
+    // and pipes out.
+    Handle file(CreateFileW(wide(path), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid() || GetFileType(file.get()) != FILE_TYPE_DISK)
+        return std::nullopt;
+    const qsizetype limit = std::max<qsizetype>(maxBytes, 0);
+    QByteArray content;
+    qsizetype filled = 0;
+    while (filled < limit) {
+        constexpr qsizetype kChunk = 64 * 1024;
+        content.resize(std::min(limit, filled + kChunk));
+        DWORD got = 0;
+        if (!ReadFile(file.get(), content.data() + filled, DWORD(content.size() - filled), &got,
+                      nullptr))
+            return std::nullopt;
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    content.truncate(filled);
+    return content;
+}
+
+bool Win32FileSystem::writeFile(const QString& path, const QByteArray& content) {
+    const DWORD previous = attributesOf(path);
+    if (!usable(path) || isFolder(previous))
+        return false;
+    HANDLE created = INVALID_HANDLE_VALUE;
+    const auto temporary = createTemporary(path, [&](const QString& candidate) {
+        created = CreateFileW(wide(candidate), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+        return created != INVALID_HANDLE_VALUE;
+    });
+    if (!temporary)
+        return false;
+    Handle file(created);
+    bool ok = writeAll(file.get(), content) && FlushFileBuffers(file.get());
+    ok = file.close() && ok && sizeOf(*temporary) == std::uint64_t(content.size());
+    // The replaced file keeps its hidden and system marks.
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+    if (ok && previous != INVALID_FILE_ATTRIBUTES && (previous & kKept) != 0)
+        ok = SetFileAttributesW(wide(*temporary), previous & kKept);
+    if (!ok) {
+        discard(*temporary);
+        return false;
+    }
+    return moveIntoPlace(*temporary, path);
+}
+
+std::optional<FileId> Win32FileSystem::identity(const QString& path) {
+    if (!usable(path))
+        return std::nullopt;
+    // Opening follows links and junctions; backup semantics lets a folder open too.
+    Handle object(CreateFileW(wide(path), FILE_READ_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION information;
+    if (!object.valid() || !GetFileInformationByHandle(object.get(), &information))
+        return std::nullopt;
+    return FileId{information.dwVolumeSerialNumber,
+                  std::uint64_t(information.nFileIndexHigh) << 32 | information.nFileIndexLow};
+}
+
+} // namespace tvn

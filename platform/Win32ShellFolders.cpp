@@ -1,0 +1,14 @@
+#include "Win32ShellFolders.h"
+
+#include "Registry.h"
+#include "Win32Registry.h"
+
+namespace tvn {
+
+QString Win32ShellFolders::shellFolder(const QString& valueName) {
+    Win32Registry registry;
+    return GetRegString(registry, kHkeyCurrentUser, QString::fromUtf16(kShellFoldersKey),
+                        valueName);
+}
+
+} // namespace tvn
