@@ -2,7 +2,7 @@
 
 #include "FakeWindow.h"
 #include "FaultInjectingFileSystem.h"
-#include "PosixFileSystem.h"
+#include "NativeFileSystem.h"
 #include "PrintQString.h"
 #include "ProgramState.h"
 #include "ScriptedUi.h"
@@ -23,11 +23,12 @@ protected:
         state.programsPath = tree.path(QStringLiteral("Start Menu/Programs"));
     }
 
+    // Paths below the configured folders in the program's form; `relative` is '/'-separated.
     QString startMenu(const QString& relative = {}) const {
-        return relative.isEmpty() ? state.startMenuPath : state.startMenuPath + u'/' + relative;
+        return below(state.startMenuPath, relative);
     }
     QString programs(const QString& relative = {}) const {
-        return relative.isEmpty() ? state.programsPath : state.programsPath + u'/' + relative;
+        return below(state.programsPath, relative);
     }
 
     // A folder the walk sees but cannot read, which permission bits cannot give a test run
@@ -51,8 +52,8 @@ protected:
     }
 
     TempTree tree;
-    PosixFileSystem posixFs;
-    FaultInjectingFileSystem fs{posixFs}; // the real one until a test injects a failure
+    NativeFileSystem disk;
+    FaultInjectingFileSystem fs{disk}; // the real one until a test injects a failure
     ScriptedUi ui;
     FakeWindow window;
     FakeLists lists;

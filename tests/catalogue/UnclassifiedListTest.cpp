@@ -129,7 +129,7 @@ TEST(UnclassifiedListEquivalence, MatchesTheLinearSearchAndOneByOneInsertionOnRa
             FakeWindow window;
             ScriptedUi ui;
             ProgramState state;
-            PosixFileSystem fs;
+            NativeFileSystem fs;
             Tvn tvn{state, fs, ui, lists.refs(), window};
         } ours, reference;
         for (Run* run : {&ours, &reference}) {

@@ -1,6 +1,6 @@
 #include "FaultInjectingFileSystem.h"
 
-#include "PosixFileSystem.h"
+#include "NativeFileSystem.h"
 #include "TempTree.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ protected:
     QString path(const QString& relative) const { return tree.path(relative); }
 
     TempTree tree;
-    PosixFileSystem disk;
+    NativeFileSystem disk;
     Fs fs{disk};
 };
 

@@ -1,10 +1,10 @@
 #include "ProtectedFileSystem.h"
 
-#include "PosixFileSystem.h"
+#include "NativeFiles.h"
+#include "NativeFileSystem.h"
 #include "TempTree.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace tvn {
 namespace {
@@ -18,23 +18,32 @@ protected:
         tree.write("Start Menu/Programs/Readme.tvn", "readme");
         tree.makeFolder("Start Menu/Programs/Empty");
         tree.write("Start Menu/Giochi/Chess.lnk", "chess");
-        ASSERT_EQ(::symlink("Programs", path("Start Menu/Link").toUtf8().constData()), 0);
+        linked = test::makeFolderLink(QStringLiteral("Programs"), path("Start Menu/Link"));
+#ifndef _WIN32
+        ASSERT_TRUE(linked);
+#endif
         fs.setProtectedFolder(path("Start Menu/Programs"));
     }
 
-    QString path(const QString& relative) const { return tree.path(relative); }
+    QString path(const QString& relative) const {
+        return tree.path(relative);
+    }
 
+    // Windows (and Wine) may refuse to make the link; the spellings through it are then left out.
+    bool linked = false;
     TempTree tree;
-    PosixFileSystem disk;
+    NativeFileSystem disk;
     ProtectedFileSystem fs{disk};
 };
 
 TEST_F(ProtectedFileSystemTest, RefusesEveryMutationInsideTheTreeUnderAnySpelling) {
     const auto before = tree.snapshot();
     const QString outside = path("Start Menu/Giochi/Chess.lnk");
-    for (const QString& programs :
-         {path("Start Menu/Programs"), path("START MENU/programs"), path("Start Menu/Link"),
-          path("Start Menu/Giochi/../PROGRAMS"), path("start menu/link/Games/..")}) {
+    QStringList spellings = {path("Start Menu/Programs"), path("START MENU/programs"),
+                             path("Start Menu/Giochi/../PROGRAMS")};
+    if (linked)
+        spellings << path("Start Menu/Link") << path("start menu/link/Games/..");
+    for (const QString& programs : spellings) {
         SCOPED_TRACE(programs.toStdString());
         EXPECT_FALSE(fs.deleteFile(programs + "/games/CARDS.LNK"));
         EXPECT_FALSE(fs.removeFolder(programs + "/EMPTY"));
@@ -65,7 +74,9 @@ TEST_F(ProtectedFileSystemTest, RefusesToRenameOrRemoveTheTreeOrAFolderHoldingIt
 }
 
 TEST_F(ProtectedFileSystemTest, LetsReadsCopiesFromTheTreeAndMutationsOutsideThrough) {
-    EXPECT_EQ(fs.readFile(path("Start Menu/Link/Readme.tvn")), QByteArray("readme"));
+    if (linked) {
+        EXPECT_EQ(fs.readFile(path("Start Menu/Link/Readme.tvn")), QByteArray("readme"));
+    }
     ASSERT_TRUE(fs.listFolder(path("Start Menu/Programs")));
     EXPECT_EQ(fs.listFolder(path("Start Menu/Programs"))->subfolders.size(), 2);
     EXPECT_TRUE(fs.copyFile(path("Start Menu/Programs/Games/Cards.lnk"),

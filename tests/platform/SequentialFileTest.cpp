@@ -1,7 +1,7 @@
 #include "SequentialFile.h"
 
 #include "FaultInjectingFileSystem.h"
-#include "PosixFileSystem.h"
+#include "NativeFileSystem.h"
 #include "TempTree.h"
 #include "TextCodec.h"
 
@@ -115,7 +115,7 @@ TEST(SequentialReader, GarbageNulsAndHugeLinesReadInLinearTime) {
 }
 
 TEST(SequentialReader, ReadsWindows1252AndUtf8WithMarkFromDisk) {
-    PosixFileSystem fs;
+    NativeFileSystem fs;
     auto ansi = SequentialReader::open(fs, kData + "languages-1252.tvn");
     ASSERT_TRUE(ansi);
     EXPECT_EQ(ansi->next().text, "English");
@@ -207,7 +207,7 @@ TEST(SequentialWriter, WritesOneRecordALineAndReadsBackTheSameValues) {
 
 TEST(SequentialWriter, SavesThroughTheFileSystemAndRefusesADoubleQuote) {
     TempTree tree;
-    PosixFileSystem disk;
+    NativeFileSystem disk;
     FaultInjectingFileSystem fs(disk);
     const QString path = tree.path("Custom.tvn");
 

@@ -101,10 +101,10 @@ TEST_F(Classification, CopiesTheSelectedTopToBottomAndSelectsTheEntryAfterTheLas
     std::vector<Operation> expected{op(Kind::CreateFolder, category)};
     for (const QString& source :
          {programs("Games/A.lnk"), programs("Office/C.lnk"), programs("Office/D.lnk")}) {
-        const QString name = source.section(u'/', -1);
+        const QString name = source.section(QChar(kPathSeparator), -1);
         expected.push_back(op(Kind::Rename, category, startMenu(QStringLiteral("_utilità"))));
         expected.push_back(op(Kind::Rename, startMenu(QStringLiteral("_utilità")), category));
-        expected.push_back(op(Kind::CopyFile, source, category + u'/' + name));
+        expected.push_back(op(Kind::CopyFile, source, joinPath(category, name)));
     }
     EXPECT_EQ(faults.mutations(), expected);
 }

@@ -3,7 +3,8 @@
 #include "CatalogueList.h"
 #include "FakeWindow.h"
 #include "FaultInjectingFileSystem.h"
-#include "PosixFileSystem.h"
+#include "NativeFileSystem.h"
+#include "Paths.h"
 #include "PrintQString.h"
 #include "ProgramState.h"
 #include "ProtectedFileSystem.h"
@@ -30,11 +31,12 @@ struct StoreWorld {
         fs.setProtectedFolder(state.programsPath);
     }
 
+    // Paths below the configured folders in the program's form; `relative` is '/'-separated.
     QString startMenu(const QString& relative = {}) const {
-        return relative.isEmpty() ? state.startMenuPath : state.startMenuPath + u'/' + relative;
+        return below(state.startMenuPath, relative);
     }
     QString programs(const QString& relative = {}) const {
-        return relative.isEmpty() ? state.programsPath : state.programsPath + u'/' + relative;
+        return below(state.programsPath, relative);
     }
 
     // Adds a NotYet entry: the shortcut `name` + ".lnk" in `folder`.
@@ -49,8 +51,8 @@ struct StoreWorld {
     QStringList entryPaths() const {
         QStringList paths;
         for (int k = 0; k < lists.notYet.count(); ++k)
-            paths.append(lists.notYetDirs.at(k) + u'/' + lists.notYet.at(k) +
-                         QStringLiteral(".lnk"));
+            paths.append(
+                joinPath(lists.notYetDirs.at(k), lists.notYet.at(k) + QStringLiteral(".lnk")));
         return paths;
     }
     QList<int> selectedEntries() const {
@@ -62,7 +64,7 @@ struct StoreWorld {
     }
 
     TempTree tree;
-    PosixFileSystem disk;
+    NativeFileSystem disk;
     FaultInjectingFileSystem faults{disk};
     ProtectedFileSystem fs{faults};
     ScriptedUi ui;

@@ -1,5 +1,7 @@
 #include "TempTree.h"
 
+#include "Paths.h"
+
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QDirIterator>
@@ -13,8 +15,12 @@ TempTree::TempTree() {
         ADD_FAILURE() << "cannot create a temporary folder";
 }
 
+QString below(const QString& folder, const QString& relative) {
+    return relative.isEmpty() ? folder : joinPath(folder, QDir::toNativeSeparators(relative));
+}
+
 QString TempTree::path(const QString& relative) const {
-    return relative.isEmpty() ? dir_.path() : dir_.path() + u'/' + relative;
+    return below(QDir::toNativeSeparators(dir_.path()), relative);
 }
 
 void TempTree::write(const QString& relative, const QByteArray& content) {

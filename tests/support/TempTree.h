@@ -7,12 +7,17 @@
 
 namespace tvn::test {
 
+// `relative` ('/'-separated) below `folder`, in the form the program builds paths; the folder
+// itself when `relative` is empty.
+QString below(const QString& folder, const QString& relative);
+
 // A real temporary folder that tests fill with files and compare before and after.
 class TempTree {
 public:
     TempTree();
 
-    // The absolute path of the root, or of `relative` below it ('/'-separated).
+    // The absolute path of the root, or of `relative` ('/'-separated) below it, in the form the
+    // program builds paths: the platform's separator throughout.
     QString path(const QString& relative = {}) const;
 
     // Creates the file (and its folders) with the given content.
