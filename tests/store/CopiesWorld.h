@@ -5,6 +5,7 @@
 #include "StoreWorld.h"
 
 #include <initializer_list>
+#include <QDir>
 #include <QList>
 #include <QStringList>
 
@@ -25,14 +26,17 @@ struct CopiesWorld : StoreWorld {
         window.progressHistory.clear();
     }
 
-    QString relative(const QString& path) const { return path.mid(tree.path().size() + 1); }
+    // `path` below the tree's root, '/'-separated.
+    QString relative(const QString& path) const {
+        return QDir::fromNativeSeparators(path.mid(tree.path().size() + 1));
+    }
 
     // Each entry of a name list with its folder, as the path of its file below the root.
     QStringList paths(const ListBox& names, const ListBox& folders,
                       const QString& extension = {}) const {
         QStringList result;
         for (int k = 0; k < names.count(); ++k)
-            result.append(relative(folders.at(k)) + u'/' + names.at(k) + extension);
+            result.append(relative(joinPath(folders.at(k), names.at(k) + extension)));
         return result;
     }
     QStringList fastPaths() const { return paths(lists.fast, lists.fastDirs); }

@@ -76,10 +76,10 @@ TEST_F(ModifyList, RemovingTheOnlyCopyOfAFolderRemovesTheFolderAndOneOfTwoLeaves
     const QString giochi = startMenu("giochi");
     const QString video = startMenu("video");
     const std::vector<Operation> expected{
-        {Kind::DeleteFile, giochi + "/Chess.lnk", {}, false},
+        {Kind::DeleteFile, startMenu("giochi/Chess.lnk"), {}, false},
         {Kind::Rename, giochi, giochi + '_', false},
         {Kind::Rename, giochi + '_', giochi, false},
-        {Kind::DeleteFile, video + "/Player.lnk", {}, false},
+        {Kind::DeleteFile, startMenu("video/Player.lnk"), {}, false},
         {Kind::Rename, video, video + '_', false},
         {Kind::Rename, video + '_', video, false},
         {Kind::RemoveFolder, video, {}, false},
