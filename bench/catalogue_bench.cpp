@@ -1,6 +1,8 @@
-// Times the catalogue on synthetic Start Menus of 1,000, 10,000 and 100,000 shortcuts:
-// the full analysis against `find ROOT -iname '*.lnk'` on the same tree, and the building and
-// filtering of the unclassified list with the real Qt event pump and a real progress label.
+// Times the catalogue and the classification store on synthetic Start Menus of 1,000, 10,000
+// and 100,000 shortcuts, with the real Qt event pump, list widgets and progress label: the
+// full analysis, the unclassified and purge list builds, classifying 1 % of the shortcuts,
+// purging as many orphans and resetting the copies (a tenth of the shortcuts). Where the shell
+// does the same disk work (find, cp, rm) that command is timed alongside on the same files.
 //
 //     catalogue_bench [--runs N] [--sizes 1000,10000,100000] [--keep DIR]
 //
@@ -10,10 +12,14 @@
 // best of N runs (default 5) after one warm-up run, so the trees are in the page cache.
 
 #include "Categories.h"
+#include "Classification.h"
 #include "HelpShortcutFilter.h"
+#include "OrphanPurge.h"
 #include "PosixFileSystem.h"
+#include "ProtectedFileSystem.h"
 #include "QtListBox.h"
 #include "QtUi.h"
+#include "Reset.h"
 #include "SystemAnalysis.h"
 #include "Tvn.h"
 #include "Ui.h"
@@ -28,6 +34,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <functional>
+#include <memory>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -41,7 +48,6 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -55,11 +61,15 @@ namespace {
     std::exit(1);
 }
 
-// The real event pump; any dialog means the bench itself went wrong.
+// The real event pump. The reset's closing message is the only dialog expected; any other
+// means the bench itself went wrong.
 class BenchUi final : public Ui {
 public:
     Answer message(const QString& text, const QString&, Buttons, Icon) override {
-        fail(QStringLiteral("unexpected message: ") + text);
+        if (expectedMessages_ == 0)
+            fail(QStringLiteral("unexpected message: ") + text);
+        --expectedMessages_;
+        return Answer::Ok;
     }
     QString input(const QString& prompt, const QString&, const QString&) override {
         fail(QStringLiteral("unexpected input dialog: ") + prompt);
@@ -69,8 +79,11 @@ public:
     void showModal(ModalWindow& window) override { window.execModal(); }
     void endProgram() override { fail(QStringLiteral("program ended")); }
 
+    void expectMessage() { ++expectedMessages_; }
+
 private:
     QtUi qt_;
+    int expectedMessages_ = 0;
 };
 
 // The parts of the main window the catalogue uses, with a real, visible progress label.
@@ -103,15 +116,16 @@ private:
     QLabel* label_ = nullptr;
 };
 
-// The hidden lists as in the main window; NotYet is the window's own list box adapter over a
-// list widget, which lies on a hidden panel while the list is built.
+// The lists as in the main window: the hidden ones plain vectors, the visible ones (NotYet,
+// PurgeList, ListModify) the window's own list box adapter over a list widget.
 struct Lists {
     VectorListBox progs, progsDirs, fast, fastDirs;
-    QListWidget notYetWidget;
+    QListWidget notYetWidget, purgeWidget, modifyWidget;
     QtListBox notYet{notYetWidget, true};
     VectorListBox notYetDirs;
-    VectorListBox purgeList{true}, purgeDirs;
-    VectorListBox listModify;
+    QtListBox purgeList{purgeWidget, true};
+    VectorListBox purgeDirs;
+    QtListBox listModify{modifyWidget, false};
 
     CatalogueLists refs() {
         return {progs,      progsDirs, fast,      fastDirs,  notYet,
@@ -134,28 +148,46 @@ struct Tree {
     QString startMenu;
     QString programs;
     int shortcuts = 0;
-    int copies = 0;
     int folders = 0;
+    // The eleven category folders and the classified copies in them.
+    QStringList categoryFolders;
+    QStringList copies;
 };
+
+void makeFolder(const QString& path) {
+    if (::mkdir(QFile::encodeName(path).constData(), 0755) != 0 && errno != EEXIST)
+        fail(QStringLiteral("cannot create ") + path);
+}
+
+// Writes a small shortcut file; one left by an earlier run is kept.
+void writeShortcut(const QString& path) {
+    static const char content[] = "L\0\0\0\x01\x14\x02\0\0\0\0\0\xc0\0\0\0";
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0 && errno == EEXIST)
+        return;
+    if (fd < 0 || ::write(fd, content, sizeof content - 1) != sizeof content - 1)
+        fail(QStringLiteral("cannot write ") + path);
+    ::close(fd);
+}
+
+void deleteFile(const QString& path) {
+    if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT)
+        fail(QStringLiteral("cannot delete ") + path);
+}
+
+bool exists(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0;
+}
 
 class TreeWriter {
 public:
     void folder(const QString& path) {
         if (made_.contains(path))
             return;
-        if (::mkdir(QFile::encodeName(path).constData(), 0755) != 0 && errno != EEXIST)
-            fail(QStringLiteral("cannot create ") + path);
+        makeFolder(path);
         made_.insert(path);
-    }
-    void file(const QString& path) {
-        static const char content[] = "L\0\0\0\x01\x14\x02\0\0\0\0\0\xc0\0\0\0";
-        const int fd = ::open(QFile::encodeName(path).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (fd < 0 && errno == EEXIST)
-            return; // a tree kept from an earlier run
-        if (fd < 0 || ::write(fd, content, sizeof content - 1) != sizeof content - 1)
-            fail(QStringLiteral("cannot write ") + path);
-        ::close(fd);
     }
     int folders() const { return static_cast<int>(made_.size()); }
 
@@ -165,7 +197,7 @@ private:
 
 // A Start Menu whose Programs tree holds `count` shortcuts in vendor folders (a third of the
 // products inside a suite folder), 2 to 6 shortcuts a product, and whose eleven category
-// folders hold copies of every other shortcut.
+// folders hold copies of every tenth shortcut.
 Tree generate(const QString& root, int count) {
     Tree tree;
     tree.startMenu = root + QStringLiteral("/Start Menu");
@@ -174,9 +206,10 @@ Tree generate(const QString& root, int count) {
     writer.folder(root);
     writer.folder(tree.startMenu);
     writer.folder(tree.programs);
-    const auto categories = builtInCategoryCaptions();
-    for (const QString& caption : categories)
-        writer.folder(tree.startMenu + u'/' + caption);
+    for (const QString& caption : builtInCategoryCaptions()) {
+        tree.categoryFolders.push_back(tree.startMenu + u'/' + caption);
+        writer.folder(tree.categoryFolders.back());
+    }
 
     const int vendors = std::max(1, count / 300);
     for (int product = 0; tree.shortcuts < count; ++product) {
@@ -195,12 +228,11 @@ Tree generate(const QString& root, int count) {
             const QString name =
                 (k == 0 ? stem : kCompanions[(product + k) % kCompanions.size()].arg(stem)) +
                 QStringLiteral(".lnk");
-            writer.file(folder + u'/' + name);
-            if (tree.shortcuts % 2 == 0) {
-                const QString& caption =
-                    categories[static_cast<size_t>(tree.shortcuts / 2 % kCategoryCount)];
-                writer.file(tree.startMenu + u'/' + caption + u'/' + name);
-                ++tree.copies;
+            writeShortcut(folder + u'/' + name);
+            if (tree.shortcuts % 10 == 0) {
+                const auto category = tree.shortcuts / 10 % kCategoryCount;
+                tree.copies.push_back(tree.categoryFolders[category] + u'/' + name);
+                writeShortcut(tree.copies.back());
             }
             ++tree.shortcuts;
         }
@@ -209,9 +241,17 @@ Tree generate(const QString& root, int count) {
     return tree;
 }
 
-// Elapsed time and processor time (this process and the children it has waited for, so
-// `find` counts too), in milliseconds. Processor time stays meaningful while other work
-// shares the machine; elapsed time is what the user waits.
+// The classified copies and their folders back on disk after an operation deleted them.
+void restoreCopies(const Tree& tree) {
+    for (const QString& folder : tree.categoryFolders)
+        makeFolder(folder);
+    for (const QString& copy : tree.copies)
+        writeShortcut(copy);
+}
+
+// Elapsed time and processor time (this process and the children it has waited for, so the
+// shell commands count too), in milliseconds. Processor time stays meaningful while other
+// work shares the machine; elapsed time is what the user waits.
 struct Timing {
     double wall = 1e30;
     double cpu = 1e30;
@@ -233,10 +273,18 @@ double processorMs() {
     return own.tv_sec * 1e3 + own.tv_nsec / 1e6 + ms(children.ru_utime) + ms(children.ru_stime);
 }
 
-Timing timeOnce(const std::function<void()>& run) {
+// One timed step: `prepare` puts the disk and the lists in the state the step needs, untimed.
+struct Step {
+    std::function<void()> prepare = [] {
+    };
+    std::function<void()> run;
+};
+
+Timing timeOnce(const Step& step) {
+    step.prepare();
     const auto start = std::chrono::steady_clock::now();
     const double cpuStart = processorMs();
-    run();
+    step.run();
     return {
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count(),
         processorMs() - cpuStart};
@@ -244,10 +292,9 @@ Timing timeOnce(const std::function<void()>& run) {
 
 // The best of `runs` timings of each, after one warm-up run of each. The runs alternate, so a
 // burst of load on the machine cannot favour one side.
-std::pair<Timing, Timing> bestOfBoth(int runs, const std::function<void()>& first,
-                                     const std::function<void()>& second) {
-    first();
-    second();
+std::pair<Timing, Timing> bestOfBoth(int runs, const Step& first, const Step& second) {
+    timeOnce(first);
+    timeOnce(second);
     std::pair<Timing, Timing> fastest;
     for (int k = 0; k < runs; ++k) {
         fastest.first.keepBest(timeOnce(first));
@@ -256,24 +303,47 @@ std::pair<Timing, Timing> bestOfBoth(int runs, const std::function<void()>& firs
     return fastest;
 }
 
-Timing best(int runs, const std::function<void()>& run) {
-    return bestOfBoth(runs, run, [] {}).first;
+Timing best(int runs, const Step& step) {
+    timeOnce(step);
+    Timing fastest;
+    for (int k = 0; k < runs; ++k)
+        fastest.keepBest(timeOnce(step));
+    return fastest;
 }
 
-void runFind(const QString& root) {
-    const QByteArray path = QFile::encodeName(root);
-    char* const args[] = {const_cast<char*>("find"), const_cast<char*>(path.constData()),
-                          const_cast<char*>("-iname"), const_cast<char*>("*.lnk"), nullptr};
+// Runs a shell command to completion, its output discarded; `input` (if any) is its stdin.
+void runCommand(const std::vector<QByteArray>& command, const QString& input = {}) {
+    std::vector<char*> args;
+    for (const QByteArray& arg : command)
+        args.push_back(const_cast<char*>(arg.constData()));
+    args.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    const QByteArray inputPath = QFile::encodeName(input);
+    if (!input.isEmpty())
+        posix_spawn_file_actions_addopen(&actions, 0, inputPath.constData(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    const int error = posix_spawnp(&pid, "find", &actions, nullptr, args, environ);
+    const int error = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     int status = 0;
     if (error != 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
         WEXITSTATUS(status) != 0)
-        fail(QStringLiteral("find failed on ") + root);
+        fail(QStringLiteral("%1 failed").arg(QString::fromLocal8Bit(command.front())));
+}
+
+void runFind(const QString& root) {
+    runCommand({"find", QFile::encodeName(root), "-iname", "*.lnk"});
+}
+
+// Writes the paths into `file`, each ended by a NUL, for `xargs -0`.
+QString writePathList(const QString& file, const QStringList& paths) {
+    QFile list(file);
+    if (!list.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        fail(QStringLiteral("cannot write ") + file);
+    for (const QString& path : paths)
+        list.write(QFile::encodeName(path) + '\0');
+    return file;
 }
 
 long peakMemoryKiB() {
@@ -286,49 +356,232 @@ long peakMemoryKiB() {
     return -1;
 }
 
-struct Result {
-    Tree tree;
-    int progs = 0;
-    int fast = 0;
-    int notYetBuilt = 0;
-    int notYetShown = 0;
-    Timing find;
-    Timing analysis;
-    Timing listBuild;
-};
-
-Result measure(const QString& root, int count, int runs) {
-    Result result;
-    result.tree = generate(root, count);
-
-    ProgramState state;
-    state.startMenuPath = result.tree.startMenu;
-    state.programsPath = result.tree.programs;
-    PosixFileSystem fs;
-    BenchUi ui;
-    BenchWindow window;
-    Lists lists;
-    Tvn tvn{state, fs, ui, lists.refs(), window};
-
-    std::tie(result.find, result.analysis) = bestOfBoth(
-        runs, [&] { runFind(result.tree.startMenu); }, [&] { AnalyseSystem(tvn); });
-    result.progs = lists.progs.count();
-    result.fast = lists.fast.count();
-    if (result.progs != result.tree.shortcuts || result.fast != result.tree.copies)
-        fail(QStringLiteral("the analysis found %1 and %2 shortcuts, not %3 and %4")
-                 .arg(result.progs)
-                 .arg(result.fast)
-                 .arg(result.tree.shortcuts)
-                 .arg(result.tree.copies));
-
-    result.listBuild = best(runs, [&] {
-        BuildNotYetList(tvn);
-        result.notYetBuilt = lists.notYet.count();
-        HideHelpShortcuts(tvn);
-    });
-    result.notYetShown = lists.notYet.count();
-    return result;
+// Starts the peak memory count afresh, so each tree's peak is its own.
+void resetPeakMemory() {
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    if (clearRefs.open(QIODevice::WriteOnly))
+        clearRefs.write("5");
 }
+
+// One line of the table; `baseline` names the shell command timed on the same files, if any.
+void printRow(const char* operation, const QString& entries, const Timing& timing,
+              const char* baseline = nullptr, const Timing& baselineTiming = {}) {
+    std::printf("  %-22s %15s %9.1f %9.1f", operation, qPrintable(entries), timing.wall,
+                timing.cpu);
+    if (baseline)
+        std::printf("   %-16s %9.1f %9.1f %6.2f %6.2f", baseline, baselineTiming.wall,
+                    baselineTiming.cpu, timing.wall / baselineTiming.wall,
+                    timing.cpu / baselineTiming.cpu);
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
+// Entries spread evenly over the list, `wanted` of them (or all the list has).
+std::vector<int> spreadPositions(int count, int wanted) {
+    std::vector<int> positions;
+    wanted = std::min(wanted, count);
+    for (int k = 0; k < wanted; ++k)
+        positions.push_back(static_cast<int>(static_cast<long long>(k) * count / wanted));
+    return positions;
+}
+
+class Bench {
+public:
+    Bench(const QString& root, int count, int runs)
+        : tree_(generate(root, count))
+        , runs_(runs)
+        , scratch_(root + QStringLiteral("/paths"))
+        , fs_(disk_) {
+        state_.startMenuPath = tree_.startMenu;
+        state_.programsPath = tree_.programs;
+        fs_.setProtectedFolder(tree_.programs);
+    }
+
+    void measureAll() {
+        std::printf("%d shortcuts in %d folders, %lld copies in the category folders\n",
+                    tree_.shortcuts, tree_.folders, static_cast<long long>(tree_.copies.size()));
+        analysis();
+        unclassifiedList();
+        classify();
+        purge();
+        reset();
+        std::printf("  peak memory (VmHWM): %.1f MiB\n\n",
+                    static_cast<double>(peakMemoryKiB()) / 1024);
+    }
+
+private:
+    void expectCatalogue(int progs, int fast) {
+        if (lists_.progs.count() != progs || lists_.fast.count() != fast)
+            fail(QStringLiteral("the catalogue holds %1 and %2 shortcuts, not %3 and %4")
+                     .arg(lists_.progs.count())
+                     .arg(lists_.fast.count())
+                     .arg(progs)
+                     .arg(fast));
+    }
+    int copies() const { return static_cast<int>(tree_.copies.size()); }
+
+    void analysis() {
+        const auto [find, analysis] = bestOfBoth(runs_,
+                                                 {.run =
+                                                      [&] {
+                                                          runFind(tree_.startMenu);
+                                                      }},
+                                                 {.run = [&] {
+                                                     AnalyseSystem(tvn_);
+                                                 }});
+        expectCatalogue(tree_.shortcuts, copies());
+        printRow("analysis", QString::number(tree_.shortcuts + copies()), analysis, "find -iname",
+                 find);
+    }
+
+    void buildUnclassified() {
+        BuildNotYetList(tvn_);
+        notYetBuilt_ = lists_.notYet.count();
+        HideHelpShortcuts(tvn_);
+    }
+
+    void unclassifiedList() {
+        const Timing timing = best(runs_, {.run = [&] {
+                                       buildUnclassified();
+                                   }});
+        printRow("unclassified list",
+                 QStringLiteral("%1 -> %2").arg(notYetBuilt_).arg(lists_.notYet.count()), timing);
+    }
+
+    // Category 0 takes 1 % of the shortcuts, picked evenly from the unclassified list; the
+    // copies are deleted again after each run. cp copies the same files into the same folder.
+    void classify() {
+        const QString category = tree_.categoryFolders.front();
+        QStringList sources;
+        QStringList targets;
+        std::vector<int> positions;
+        const auto prepare = [&] {
+            // The copies of the run before, classified or copied by cp.
+            for (const QString& target : targets) {
+                if (!exists(target))
+                    fail(QStringLiteral("classifying left no ") + target);
+                deleteFile(target);
+            }
+            buildUnclassified();
+            positions = spreadPositions(lists_.notYet.count(), tree_.shortcuts / 100);
+            sources.clear();
+            targets.clear();
+            for (const int k : positions) {
+                const QString file = lists_.notYet.at(k) + QStringLiteral(".lnk");
+                sources.push_back(lists_.notYetDirs.at(k) + u'/' + file);
+                targets.push_back(category + u'/' + file);
+            }
+        };
+        const Step classify{prepare, [&] {
+                                for (const int k : positions)
+                                    lists_.notYet.setSelected(k, true);
+                                Categories_Click(tvn_, 0);
+                            }};
+        std::vector<QByteArray> cp{"cp", "-f"};
+        const Step copy{[&] {
+                            prepare();
+                            cp.resize(2);
+                            for (const QString& source : sources)
+                                cp.push_back(QFile::encodeName(source));
+                            cp.push_back(QFile::encodeName(category));
+                        },
+                        [&] {
+                            runCommand(cp);
+                        }};
+        const auto [timing, cpTiming] = bestOfBoth(runs_, classify, copy);
+        for (const QString& target : targets) {
+            if (!exists(target))
+                fail(QStringLiteral("classifying left no ") + target);
+            deleteFile(target);
+        }
+        printRow("classify (Categories)", QString::number(positions.size()), timing, "cp -f",
+                 cpTiming);
+    }
+
+    // As many orphans as the classification took: copies in the category folders whose
+    // source does not exist. The purge deletes them all; they are written again for each run.
+    void purge() {
+        QStringList orphans;
+        for (int k = 0; k < tree_.shortcuts / 100; ++k)
+            orphans.push_back(tree_.categoryFolders[k % kCategoryCount] +
+                              QStringLiteral("/Gone %1.lnk").arg(k));
+        const auto writeOrphans = [&] {
+            for (const QString& orphan : orphans)
+                writeShortcut(orphan);
+        };
+        writeOrphans();
+        RefreshClassified(tvn_);
+        const int fast = lists_.fast.count();
+
+        const Timing listTiming = best(runs_, {.run = [&] {
+                                           BuildPurgeList(tvn_);
+                                       }});
+        if (lists_.purgeList.count() != orphans.size())
+            fail(QStringLiteral("%1 orphans listed, not %2")
+                     .arg(lists_.purgeList.count())
+                     .arg(orphans.size()));
+        printRow("purge list", QStringLiteral("%1 -> %2").arg(fast).arg(orphans.size()),
+                 listTiming);
+
+        const Step purge{[&] {
+                             writeOrphans();
+                             BuildPurgeList(tvn_);
+                         },
+                         [&] {
+                             for (int k = 0; k < lists_.purgeList.count(); ++k)
+                                 lists_.purgeList.setSelected(k, true);
+                             CPurge_Click(tvn_);
+                         }};
+        const QString list = writePathList(scratch_, orphans);
+        const Step rm{writeOrphans, [&] {
+                          runCommand({"xargs", "-0", "rm", "-f"}, list);
+                      }};
+        const auto [timing, rmTiming] = bestOfBoth(runs_, purge, rm);
+        if (lists_.purgeList.count() != 0 || std::any_of(orphans.begin(), orphans.end(), exists))
+            fail(QStringLiteral("the purge left orphans"));
+        RefreshClassified(tvn_);
+        printRow("purge (CPurge)", QString::number(orphans.size()), timing, "rm -f", rmTiming);
+    }
+
+    // Every copy deleted, the category folders removed and the system analysed again; the
+    // shell deletes the same files and folders and lists the tree again.
+    void reset() {
+        const QString list = writePathList(scratch_, tree_.copies);
+        const Step reset{[&] {
+                             restoreCopies(tree_);
+                             AnalyseSystem(tvn_);
+                             ui_.expectMessage();
+                         },
+                         [&] {
+                             DeleteAllClassifications(tvn_);
+                         }};
+        const Step shell{[&] { restoreCopies(tree_); },
+                         [&] {
+                             runCommand({"xargs", "-0", "rm", "-f"}, list);
+                             for (const QString& folder : tree_.categoryFolders)
+                                 ::rmdir(QFile::encodeName(folder).constData());
+                             runFind(tree_.startMenu);
+                         }};
+        const auto [timing, shellTiming] = bestOfBoth(runs_, reset, shell);
+        expectCatalogue(tree_.shortcuts, 0);
+        if (std::any_of(tree_.categoryFolders.begin(), tree_.categoryFolders.end(), exists))
+            fail(QStringLiteral("the reset left category folders"));
+        restoreCopies(tree_);
+        printRow("reset", QString::number(copies()), timing, "rm -f, find", shellTiming);
+    }
+
+    Tree tree_;
+    int runs_;
+    QString scratch_;
+    ProgramState state_;
+    PosixFileSystem disk_;
+    ProtectedFileSystem fs_;
+    BenchUi ui_;
+    BenchWindow window_;
+    Lists lists_;
+    Tvn tvn_{state_, fs_, ui_, lists_.refs(), window_};
+    int notYetBuilt_ = 0;
+};
 
 int run(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -353,25 +606,17 @@ int run(int argc, char** argv) {
     if (base.isEmpty() || !QDir().mkpath(base))
         fail(QStringLiteral("no folder for the trees"));
 
-    std::printf("best of %d runs, warm cache, platform %s\n\n", runs,
+    std::printf("best of %d runs, warm cache, platform %s; times in ms\n\n", runs,
                 qPrintable(QApplication::platformName()));
-    std::printf("%9s %7s %15s %15s %11s %15s %11s %15s\n", "shortcuts", "folders", "find ms",
-                "analysis ms", "ratio", "Progs x Fast", "NotYet", "list ms");
-    std::printf("%9s %7s %15s %15s %11s %15s %11s %15s\n", "", "", "wall / cpu", "wall / cpu",
-                "wall / cpu", "", "shown/built", "wall / cpu");
+    std::printf("  %-22s %15s %9s %9s   %-16s %9s %9s %6s %6s\n", "operation", "entries", "wall",
+                "cpu", "baseline", "wall", "cpu", "ratio", "(cpu)");
     for (const int size : sizes) {
-        const Result r = measure(base + QStringLiteral("/%1").arg(size), size, runs);
-        std::printf("%9d %7d %7.1f / %5.1f %7.1f / %5.1f %5.2f / %4.2f %6d x %-6d %5d/%-5d "
-                    "%7.1f / %5.1f\n",
-                    r.tree.shortcuts, r.tree.folders, r.find.wall, r.find.cpu, r.analysis.wall,
-                    r.analysis.cpu, r.analysis.wall / r.find.wall, r.analysis.cpu / r.find.cpu,
-                    r.progs, r.fast, r.notYetShown, r.notYetBuilt, r.listBuild.wall,
-                    r.listBuild.cpu);
-        std::fflush(stdout);
+        resetPeakMemory();
+        auto bench = std::make_unique<Bench>(base + QStringLiteral("/%1").arg(size), size, runs);
+        bench->measureAll();
     }
-    std::printf("\npeak memory (VmHWM): %.1f MiB\n", static_cast<double>(peakMemoryKiB()) / 1024);
-    std::printf("NotYet: entries shown after the filter / built; list ms: BuildNotYetList + "
-                "HideHelpShortcuts\n");
+    std::printf("entries: what the operation goes through (list builds: entries in -> listed); "
+                "ratio: operation / baseline\n");
     return 0;
 }
 
