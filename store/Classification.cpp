@@ -28,22 +28,36 @@ bool sameFile(Tvn& tvn, const QString& source, const QString& target) {
     return id && id == tvn.fs.identity(target);
 }
 
-// Copies (or moves) one shortcut into the category folder; false at the first failing step.
-bool classifyEntry(Tvn& tvn, const QString& caption, const QString& name, const QString& folder) {
+// What became of one entry: `done` once its shortcut is in the category folder and, when
+// moving, gone from where it was, so the entry leaves the lists whatever follows; `failed` when
+// a step failed, which ends the action.
+struct EntryResult {
+    bool done = false;
+    bool failed = false;
+};
+
+// Copies (or moves) one shortcut into the category folder, up to the first failing step.
+EntryResult classifyEntry(Tvn& tvn, const QString& caption, const QString& name,
+                          const QString& folder) {
     const QString category = categoryFolder(tvn, caption);
     if (!RenameAndRestore(tvn, category, categoryFolder(tvn, u'_' + caption)))
-        return false;
+        return {false, true};
     const QString source = shortcutPath(folder, name);
     const QString target = shortcutPath(category, name);
     if (sameFile(tvn, source, target))
-        return true;
+        return {true, false};
     if (!tvn.fs.copyFile(source, target))
-        return false;
+        return {false, true};
     if (!tvn.state.moveMode)
-        return true;
+        return {true, false};
     // The copy is complete and verified before its source goes.
-    return tvn.fs.deleteFile(source) && RenameAndRestore(tvn, folder, folder + u'_') &&
-           RemoveFolderIfNoShortcuts(tvn, folder);
+    if (!tvn.fs.deleteFile(source))
+        return {false, true};
+    // The shortcut has moved: a folder that cannot be refreshed or removed after it (one that
+    // still holds other files) is reported, but the entry no longer names a file there.
+    const bool tidied =
+        RenameAndRestore(tvn, folder, folder + u'_') && RemoveFolderIfNoShortcuts(tvn, folder);
+    return {true, !tidied};
 }
 
 } // namespace
@@ -76,12 +90,17 @@ void Categories_Click(Tvn& tvn, int index) {
             continue;
         }
         const auto caption = validCaption();
-        if (!caption || !classifyEntry(tvn, *caption, notYet.at(i), tvn.lists.notYetDirs.at(i))) {
+        const EntryResult result =
+            caption ? classifyEntry(tvn, *caption, notYet.at(i), tvn.lists.notYetDirs.at(i))
+                    : EntryResult{false, true};
+        if (result.done) {
+            last = i;
+            entries.removeAt(i);
+        }
+        if (result.failed) {
             ReportUnexpectedError(tvn.ui);
             return;
         }
-        last = i;
-        entries.removeAt(i);
     }
     if (entries.count() > last)
         notYet.selectOnly(last);

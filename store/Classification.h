@@ -10,7 +10,8 @@ namespace tvn {
 // Processed entries leave NotYet and NotYet_Dirs; afterwards the entry that followed the last
 // one processed is selected. With no current entry only a message is shown. The first failing
 // step after the category folder is created ends the action with the unexpected-error report:
-// entries done before stay done, the failing one stays in the lists, still selected.
+// entries done before stay done, the failing one stays in the lists, still selected, unless its
+// shortcut had already moved (only the tidying of the folder it left failed): it then leaves them.
 void Categories_Click(Tvn& tvn, int index);
 
 } // namespace tvn
