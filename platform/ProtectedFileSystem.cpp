@@ -4,6 +4,7 @@
 #include "Paths.h"
 
 #include <algorithm>
+#include <QDir>
 
 namespace tvn {
 
@@ -31,18 +32,34 @@ const std::vector<FileId>& ProtectedFileSystem::protectedChain() {
     }
     // The folder may appear, or be replaced, after it was set: the cached chain holds only
     // while the path still names the same folder.
+    // A folder that cannot be looked up now keeps the chain it had: a failing look-up must not
+    // lift the guard. A folder that is really gone leaves only its old identities guarded.
     const auto id = inner_.identity(protectedPath_);
-    if (!id)
-        chain_.clear();
-    else if (chain_.empty() || chain_.front() != *id)
+    if (id && (chain_.empty() || chain_.front() != *id))
         chain_ = folderChain(inner_, protectedPath_);
     return chain_;
+}
+
+// The path is, lies inside or holds the protected folder as spelt (cleaned, so with '/'),
+// letter case ignored. This
+// needs no look-up, so it holds even when the disk fails to answer one.
+bool ProtectedFileSystem::guardedAsSpelt(const QString& path) const {
+    const QString entry = QDir::cleanPath(path);
+    const QString folder = QDir::cleanPath(protectedPath_);
+    const auto within = [](const QString& inner, const QString& outer) {
+        return inner.startsWith(outer, Qt::CaseInsensitive) &&
+               (inner.size() == outer.size() || inner[outer.size()] == u'/' ||
+                outer.endsWith(u'/'));
+    };
+    return within(entry, folder) || within(folder, entry);
 }
 
 bool ProtectedFileSystem::guarded(const QString& path) {
     const std::vector<FileId>& chain = protectedChain();
     if (chain.empty())
         return false;
+    if (guardedAsSpelt(path))
+        return true;
     // The entry itself is the protected folder or holds it.
     if (const auto id = inner_.identity(path);
         id && std::find(chain.begin(), chain.end(), *id) != chain.end())

@@ -36,6 +36,7 @@ private:
     // The folders from the protected one up to the root; empty while it does not exist.
     const std::vector<FileId>& protectedChain();
     bool guarded(const QString& path);
+    bool guardedAsSpelt(const QString& path) const;
 
     FileSystem& inner_;
     QString protectedPath_;

@@ -1,5 +1,6 @@
 #include "ProtectedFileSystem.h"
 
+#include "FaultInjectingFileSystem.h"
 #include "NativeFiles.h"
 #include "NativeFileSystem.h"
 #include "TempTree.h"
@@ -96,6 +97,25 @@ TEST_F(ProtectedFileSystemTest, ProtectsAFolderThatAppearsLaterAndNothingWhenEmp
 
     fs.setProtectedFolder(QString());
     EXPECT_TRUE(fs.deleteFile(path("Start Menu/Programs/Games/Cards.lnk")));
+}
+
+// A look-up that fails (a passing error, a folder briefly unreadable) must not lift the guard:
+// the tree's own spelling stays refused once the folder has been seen.
+TEST_F(ProtectedFileSystemTest, FailingLookUpsKeepTheTreeGuarded) {
+    test::FaultInjectingFileSystem faults{disk};
+    ProtectedFileSystem guarded{faults};
+    guarded.setProtectedFolder(path("Start Menu/Programs"));
+    faults.failWhen([](const test::FaultInjectingFileSystem::Operation& operation) {
+        return operation.kind == test::FaultInjectingFileSystem::Kind::Identity;
+    });
+    const auto before = tree.snapshot();
+    const QString outside = path("Start Menu/Giochi/Chess.lnk");
+    EXPECT_FALSE(guarded.copyFile(outside, path("Start Menu/Programs/Chess.lnk")));
+    EXPECT_FALSE(guarded.deleteFile(path("Start Menu/programs/Games/Cards.lnk")));
+    EXPECT_FALSE(guarded.rename(path("Start Menu"), path("Old Start Menu")));
+    EXPECT_FALSE(guarded.writeFile(path("Start Menu/Programs/Readme.tvn"), "overwritten"));
+    EXPECT_EQ(tree.snapshot(), before);
+    EXPECT_TRUE(guarded.copyFile(outside, path("Start Menu/Giochi/Copy.lnk")));
 }
 
 } // namespace
