@@ -1,0 +1,317 @@
+#include "CatalogueList.h"
+#include "Categories.h"
+#include "CategoryNames.h"
+#include "CategoryRename.h"
+#include "Classification.h"
+#include "ModifyList.h"
+#include "OrphanPurge.h"
+#include "Reset.h"
+#include "StoreWorld.h"
+#include "SystemAnalysis.h"
+#include "UnclassifiedList.h"
+
+#include <array>
+#include <QDir>
+#include <random>
+#include <set>
+
+namespace tvn::test {
+namespace {
+
+// Random Start Menus and random sequences of the catalogue's and the store's actions, with the
+// file system failing at random points. After every step the invariants hold: the Programs
+// tree and everything outside the Start Menu unchanged, the list pairs in step, every listed
+// entry on disk, and every file below the Start Menu either one that was there or a whole copy
+// of a shortcut, under a shortcut's name. TORVANE_RANDOM_SEED=<n> reruns one seed.
+
+constexpr int kSteps = 40;
+
+const QStringList kNames{
+    QStringLiteral("Chess"),          QStringLiteral("Space Game"), QStringLiteral("Café Noir"),
+    QStringLiteral("ÜBER Tool"),      QStringLiteral("日本語"),     QStringLiteral("x, y"),
+    QStringLiteral("name.with.dots"), QStringLiteral("100% done"),  QStringLiteral("#hash"),
+    QStringLiteral("giochi"),         QStringLiteral("Uninstall"),  QStringLiteral("a b  c"),
+};
+const QStringList kExtensions{QStringLiteral(".lnk"), QStringLiteral(".LNK"),
+                              QStringLiteral(".Lnk")};
+// New category names: other spellings of the built-in ones, names of folders already in the
+// Start Menu, the Programs folder's, invalid ones and the empty (cancelled) one.
+const QStringList kNewCaptions{
+    QStringLiteral("Giochi"),   QStringLiteral("Spiele"),    QStringLiteral("jeux vidéo"),
+    QStringLiteral("video"),    QStringLiteral("Vendor"),    QStringLiteral("Programs"),
+    QStringLiteral("bad/name"), QStringLiteral("trailing."), QStringLiteral(""),
+    QStringLiteral("Ω tools"),  QStringLiteral("GIOCHI"),    QStringLiteral("Deep"),
+};
+
+struct RandomWorld : StoreWorld {
+    explicit RandomWorld(unsigned seed)
+        : rng(seed) {
+        ui.allowOkMessages();
+        makeTree();
+        programsBefore = tree.snapshot(QStringLiteral("Start Menu/Programs"));
+        outsideBefore = outsideSnapshot();
+        for (const auto& [path, content] : tree.snapshot(QStringLiteral("Start Menu"))) {
+            if (content != "<dir>")
+                contents.insert(content);
+            startMenuBefore.insert(path);
+        }
+    }
+
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+    bool chance(int oneIn) { return below(oneIn) == 0; }
+    QString pick(const QStringList& list) { return list.at(below(int(list.size()))); }
+
+    void writeFile(const QString& relative) {
+        tree.write(relative, QByteArrayLiteral("shortcut ") + QByteArray::number(++files));
+    }
+
+    // Shortcuts with random names in random folders, a few levels deep; the same name in
+    // several folders, hidden files and other files among them.
+    void fillFolder(const QString& folder, int depth) {
+        std::set<QString> used;
+        for (int n = below(4); n > 0; --n) {
+            const QString name = pick(kNames);
+            if (!used.insert(name.toCaseFolded()).second)
+                continue;
+            writeFile(folder + u'/' + name + pick(kExtensions));
+        }
+        if (chance(3))
+            writeFile(folder + QStringLiteral("/.hidden.lnk"));
+        if (chance(4))
+            writeFile(folder + QStringLiteral("/readme.txt"));
+        if (depth < 4) {
+            std::set<QString> subfolders;
+            for (int n = below(3); n > 0; --n) {
+                const QString name = pick(kNames);
+                if (subfolders.insert(name.toCaseFolded()).second &&
+                    !used.count(name.toCaseFolded()))
+                    fillFolder(folder + u'/' + name, depth + 1);
+            }
+        }
+    }
+
+    void makeTree() {
+        fillFolder(QStringLiteral("Start Menu/Programs"), 0);
+        writeFile(QStringLiteral("Start Menu/Programs/Deep/er/and/deeper/Chess.lnk"));
+        // Earlier classifications, some of them orphans, and the user's own folders.
+        writeFile(QStringLiteral("Start Menu/giochi/Chess.lnk"));
+        writeFile(QStringLiteral("Start Menu/giochi/Gone.lnk"));
+        writeFile(QStringLiteral("Start Menu/video/Gone Too.LNK"));
+        writeFile(QStringLiteral("Start Menu/Vendor/Chess.lnk"));
+        writeFile(QStringLiteral("Start Menu/Vendor/readme.txt"));
+        writeFile(QStringLiteral("Start Menu/Vendor/.hidden.lnk"));
+        writeFile(QStringLiteral("Start Menu/top.lnk"));
+        // Siblings whose names begin like the Start Menu's, and the program folder's content.
+        writeFile(QStringLiteral("Start Menu Old/giochi/Chess.lnk"));
+        writeFile(QStringLiteral("Start/Chess.lnk"));
+        writeFile(QStringLiteral("App/Default.tvn"));
+    }
+
+    // Everything outside the Start Menu tree, except the file that keeps the category names.
+    std::map<QString, QByteArray> outsideSnapshot() const {
+        auto all = tree.snapshot();
+        std::erase_if(all, [](const auto& entry) {
+            return entry.first == u"Start Menu" || entry.first.startsWith(u"Start Menu/") ||
+                   entry.first == u"App/Custom.tvn";
+        });
+        return all;
+    }
+
+    void selectRandomly(ListBox& list) {
+        for (int k = 0; k < list.count(); ++k)
+            list.setSelected(k, chance(2));
+        if (list.count() > 0 && chance(4))
+            list.selectOnly(below(list.count()));
+    }
+
+    // Each operation of the file system fails with this chance while faults are on.
+    void injectFaults() {
+        faults.failWhen([this](const FaultInjectingFileSystem::Operation&) { return chance(8); });
+    }
+
+    // One step the user takes: the action, its category and new name, the dialog's answer.
+    struct Step {
+        int action = 0;
+        int index = 0;
+        QString name;
+        Answer answer = Answer::Yes;
+        bool faulty = false;
+        QString text;
+    };
+
+    Step chooseStep() {
+        static const QStringList kActions{"analyse", "classify", "move", "remove",
+                                          "rename",  "purge",    "reset"};
+        Step s;
+        s.action = below(int(kActions.size()));
+        s.index = below(kCategoryCount);
+        s.name = pick(kNewCaptions);
+        s.answer = std::array{Answer::Yes, Answer::No, Answer::Cancel}[below(3)];
+        s.faulty = chance(2);
+        s.text = QStringLiteral("%1 (category %2, name \"%3\", answer %4)%5")
+                     .arg(kActions.at(s.action))
+                     .arg(s.index)
+                     .arg(s.name)
+                     .arg(int(s.answer))
+                     .arg(s.faulty ? QStringLiteral(", with faults") : QString());
+        return s;
+    }
+
+    // The step as the main window's handlers take it, then back to the menu, where the
+    // classified copies are counted again.
+    void perform(const Step& s) {
+        if (s.faulty)
+            injectFaults();
+        switch (s.action) {
+        case 0:
+            AnalyseSystem(tvn);
+            // A failed walk opened the settings panel; the user confirms it.
+            state.scanFailed = false;
+            break;
+        case 1:
+            BuildNotYetList(tvn);
+            selectRandomly(lists.notYet);
+            Categories_Click(tvn, s.index);
+            checkListed(notYetList(tvn.lists), QStringLiteral(".lnk"));
+            break;
+        case 2:
+            FillModifyList(tvn);
+            selectRandomly(lists.listModify);
+            if (CMove_Click(tvn)) {
+                Categories_Click(tvn, s.index);
+                checkListed(notYetList(tvn.lists), QStringLiteral(".lnk"));
+                state.moveMode = false;
+                ReloadModifyList(tvn);
+                checkModifyInStep();
+            }
+            break;
+        case 3:
+            FillModifyList(tvn);
+            selectRandomly(lists.listModify);
+            CRemove_Click(tvn);
+            checkModifyInStep();
+            break;
+        case 4:
+            state.popupCategoryIndex = s.index;
+            ui.expectInput(s.name);
+            if (!s.name.isEmpty() && isValidCategoryName(s.name) &&
+                s.name != window.categoryCaption(s.index))
+                ui.expectMessage(s.answer);
+            if (RenameCategory(tvn))
+                captions.insert(s.name.toCaseFolded());
+            break;
+        case 5:
+            BuildPurgeList(tvn);
+            selectRandomly(lists.purgeList);
+            CPurge_Click(tvn);
+            checkListed(purgeList(tvn.lists), QStringLiteral(".lnk"));
+            break;
+        case 6:
+            ui.expectMessage(s.answer == Answer::Yes ? Answer::Yes : Answer::No);
+            if (ConfirmReset(tvn))
+                DeleteAllClassifications(tvn);
+            state.scanFailed = false;
+            break;
+        }
+        faults.clearFaults();
+        EXPECT_TRUE(ui.scriptDone());
+        RefreshClassified(tvn);
+        checkListed(fastList(tvn.lists), {});
+    }
+
+    bool onDisk(const QString& path) { return disk.fileExists(path); }
+
+    // Every entry of the pair has its file on disk.
+    void checkListed(const CatalogueList& list, const QString& extension) {
+        ASSERT_EQ(list.names.count(), list.folders.count());
+        for (int k = 0; k < list.count(); ++k)
+            EXPECT_TRUE(onDisk(list.folders.at(k) + u'/' + list.names.at(k) + extension))
+                << (list.folders.at(k) + u'/' + list.names.at(k)).toStdString();
+    }
+
+    void checkModifyInStep() {
+        ASSERT_EQ(lists.listModify.count(), lists.fast.count());
+        for (int k = 0; k < lists.fast.count(); ++k)
+            EXPECT_EQ(lists.listModify.at(k), displayName(lists.fast.at(k)));
+        checkListed(fastList(tvn.lists), {});
+    }
+
+    void checkInvariants() {
+        EXPECT_EQ(tree.snapshot(QStringLiteral("Start Menu/Programs")), programsBefore);
+        EXPECT_EQ(outsideSnapshot(), outsideBefore);
+        EXPECT_EQ(lists.progs.count(), lists.progsDirs.count());
+        EXPECT_EQ(lists.fast.count(), lists.fastDirs.count());
+        EXPECT_EQ(lists.notYet.count(), lists.notYetDirs.count());
+        EXPECT_EQ(lists.purgeList.count(), lists.purgeDirs.count());
+        const QStringList appFiles = QDir(tree.path(QStringLiteral("App")))
+                                         .entryList(QDir::Files | QDir::Hidden | QDir::System);
+        for (const QString& name : appFiles)
+            EXPECT_TRUE(name == u"Default.tvn" || name == u"Custom.tvn") << name.toStdString();
+        for (const auto& [path, content] : tree.snapshot(QStringLiteral("Start Menu"))) {
+            if (startMenuBefore.count(path))
+                continue;
+            const QString name = path.section(u'/', -1);
+            if (content == "<dir>") {
+                // A new folder is a category's, never one left under a temporary name.
+                EXPECT_TRUE(path == name && captions.count(name.toCaseFolded()))
+                    << "folder " << path.toStdString();
+            } else {
+                EXPECT_TRUE(name.endsWith(u".lnk", Qt::CaseInsensitive) && !name.startsWith(u'.'))
+                    << "file " << path.toStdString();
+                EXPECT_TRUE(contents.count(content))
+                    << "half or foreign copy " << path.toStdString();
+            }
+        }
+    }
+
+    std::mt19937 rng;
+    int files = 0;
+    std::map<QString, QByteArray> programsBefore;
+    std::map<QString, QByteArray> outsideBefore;
+    std::set<QString> startMenuBefore;
+    std::set<QByteArray> contents;
+    // Every caption a category had, case-folded: the names new folders may take.
+    std::set<QString> captions = [] {
+        std::set<QString> folded;
+        for (const QString& caption : builtInCategoryCaptions())
+            folded.insert(caption.toCaseFolded());
+        return folded;
+    }();
+};
+
+void runSeed(unsigned seed) {
+    RandomWorld world(seed);
+    AnalyseSystem(world.tvn);
+    for (int n = 1; n <= kSteps; ++n) {
+        const auto step = world.chooseStep();
+        SCOPED_TRACE(QStringLiteral("seed %1, step %2: %3 (rerun with TORVANE_RANDOM_SEED=%1)")
+                         .arg(seed)
+                         .arg(n)
+                         .arg(step.text)
+                         .toStdString());
+        world.perform(step);
+        world.checkInvariants();
+        if (::testing::Test::HasFailure())
+            return;
+    }
+}
+
+class RandomOperations : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(RandomOperations, KeepTheInvariantsAfterEveryStep) {
+    runSeed(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(FixedSeeds, RandomOperations, ::testing::Range(1u, 25u));
+// Seeds that once found a copy written into the Programs tree through a failing look-up.
+INSTANTIATE_TEST_SUITE_P(FoundFaults, RandomOperations, ::testing::Values(29u, 109u));
+
+TEST(RandomOperationsSeed, FromTheEnvironment) {
+    const QByteArray seed = qgetenv("TORVANE_RANDOM_SEED");
+    if (seed.isEmpty())
+        GTEST_SKIP() << "TORVANE_RANDOM_SEED is not set";
+    runSeed(seed.toUInt());
+}
+
+} // namespace
+} // namespace tvn::test
