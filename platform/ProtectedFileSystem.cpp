@@ -11,7 +11,13 @@ namespace tvn {
 namespace {
 
 QString parentOf(const QString& path) {
+#ifdef _WIN32
+    // Windows takes '/' for a separator too: a path spelt with it is guarded all the same.
+    const qsizetype separator =
+        std::max(path.lastIndexOf(QChar(kPathSeparator)), path.lastIndexOf(u'/'));
+#else
     const qsizetype separator = path.lastIndexOf(QChar(kPathSeparator));
+#endif
     if (separator < 0)
         return {};
     return separator == 0 ? path.left(1) : path.left(separator);

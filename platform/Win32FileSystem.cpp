@@ -131,8 +131,14 @@ bool flushToDisk(const QString& path) {
 }
 
 // Replaces the target with a complete temporary; on failure the temporary goes and the
-// target stays as it was.
+// target stays as it was. A read-only target is never replaced: Windows refuses it, and Wine,
+// which would replace it, is held to the same rule.
 bool moveIntoPlace(const QString& temporary, const QString& target) {
+    const DWORD attributes = attributesOf(target);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        discard(temporary);
+        return false;
+    }
     if (MoveFileExW(wide(temporary), wide(target),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
@@ -216,7 +222,23 @@ bool Win32FileSystem::removeFolder(const QString& path) {
 }
 
 bool Win32FileSystem::rename(const QString& from, const QString& to) {
-    return usable(from) && usable(to) && MoveFileW(wide(from), wide(to));
+    if (!usable(from) || !usable(to))
+        return false;
+    // A new letter case for the same name goes through a temporary name: Wine reports such a
+    // rename done without changing the name.
+    if (from != to && QString::compare(from, to, Qt::CaseInsensitive) == 0 && identity(from) &&
+        identity(from) == identity(to)) {
+        const auto temporary = createTemporary(to, [&](const QString& candidate) {
+            return MoveFileW(wide(from), wide(candidate)) != 0;
+        });
+        if (!temporary)
+            return false;
+        if (MoveFileW(wide(*temporary), wide(to)))
+            return true;
+        MoveFileW(wide(*temporary), wide(from));
+        return false;
+    }
+    return MoveFileW(wide(from), wide(to));
 }
 
 bool Win32FileSystem::copyFile(const QString& from, const QString& to) {
