@@ -1,5 +1,7 @@
 #include "Registry.h"
 
+#include "AnsiCodePage.h"
+
 #include <gtest/gtest.h>
 #include <map>
 
@@ -97,7 +99,8 @@ TEST(GetRegString, CutsAtTheFirstNulAndShowsNumbersAsDecimalText) {
     registry.values["Programs"].data = QByteArray("C:\\P\0junk\0", 10);
     registry.values["Count"] = {kRegDword, dword(42)};
     registry.values["Minus"] = {kRegDword, dword(0xFFFFFFFFu)};
-    registry.values["Ümlaut"].data = QByteArray("Menü\0", 6);
+    registry.values[ansiFromText(QStringLiteral("Ümlaut"))].data =
+        ansiFromText(QStringLiteral("Menü")) + '\0';
     EXPECT_EQ(registry.lookUp("Programs"), "C:\\P");
     EXPECT_EQ(registry.lookUp("Count"), "42");
     EXPECT_EQ(registry.lookUp("Minus"), "-1");

@@ -8,6 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace tvn::test {
 
 TempTree::TempTree() {
@@ -38,7 +42,13 @@ void TempTree::makeFolder(const QString& relative) {
 }
 
 bool TempTree::exists(const QString& relative) const {
+#ifdef _WIN32
+    // Qt on Windows takes a .lnk file for a link to its target: the file itself counts here.
+    return GetFileAttributesW(reinterpret_cast<const wchar_t*>(path(relative).utf16())) !=
+           INVALID_FILE_ATTRIBUTES;
+#else
     return QFileInfo::exists(path(relative));
+#endif
 }
 
 QByteArray TempTree::read(const QString& relative) const {
@@ -57,7 +67,7 @@ std::map<QString, QByteArray> TempTree::snapshot(const QString& relative) const 
         const QString full = it.next();
         const QString key = full.mid(root.size() + 1);
         const QFileInfo info = it.fileInfo();
-        if (info.isSymLink())
+        if (info.isSymbolicLink())
             result[key] = "<link>" + info.symLinkTarget().toUtf8();
         else if (info.isDir())
             result[key] = "<dir>";
