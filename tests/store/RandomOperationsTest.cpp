@@ -303,7 +303,11 @@ TEST_P(RandomOperations, KeepTheInvariantsAfterEveryStep) {
     runSeed(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(FixedSeeds, RandomOperations, ::testing::Range(1u, 25u));
+#ifndef TORVANE_RANDOM_SEED_COUNT
+#define TORVANE_RANDOM_SEED_COUNT 24
+#endif
+INSTANTIATE_TEST_SUITE_P(FixedSeeds, RandomOperations,
+                         ::testing::Range(1u, TORVANE_RANDOM_SEED_COUNT + 1u));
 // Seeds that once found a copy written into the Programs tree through a failing look-up.
 INSTANTIATE_TEST_SUITE_P(FoundFaults, RandomOperations, ::testing::Values(29u, 109u));
 
