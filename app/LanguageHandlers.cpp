@@ -28,12 +28,12 @@ void FrmMain::CmdChangeLanguage_Click() {
 }
 
 void FrmMain::LoadLanguageTexts() {
-    tvn::LoadLanguageTexts(ui_, fs_, state_.appFolder, state_.languageIndex, *this,
+    tvn::LoadLanguageTexts(ui_, fs_, state_.dataFolders(), state_.languageIndex, *this,
                            [this] { LoadLanguagePicture(); });
 }
 
 void FrmMain::LoadLanguagePicture() {
-    tvn::LoadLanguagePicture(ui_, fs_, state_.appFolder, state_.languageIndex, *PreviewPicture);
+    tvn::LoadLanguagePicture(ui_, fs_, state_.dataFolders(), state_.languageIndex, *PreviewPicture);
 }
 
 void FrmMain::Version_Click() {

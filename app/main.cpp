@@ -1,11 +1,13 @@
 #include "FrmMain.h"
 #include "Look.h"
 #include "NativeFileSystem.h"
+#include "ProgramFolders.h"
 #include "ProtectedFileSystem.h"
 #include "QtUi.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 #ifdef _WIN32
 #include "Win32ShellFolders.h"
@@ -15,6 +17,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The user's data folder is named after the program; the desktop file after its id.
+    QApplication::setApplicationName(QStringLiteral("torvane"));
+    QApplication::setDesktopFileName(QStringLiteral(TORVANE_DESKTOP_ID));
     tvn::applyTorvaneLook(app);
     tvn::QtUi ui;
     tvn::NativeFileSystem disk;
@@ -26,8 +31,11 @@ int main(int argc, char** argv) {
     // On Linux the Start Menu of Windows programs lives in a Wine prefix.
     tvn::WineShellFolders shellFolders(tvn::WineShellFolders::defaultWinePrefix());
 #endif
-    tvn::FrmMain window(ui, fs, shellFolders,
-                        [] { return QDir::toNativeSeparators(QDir::currentPath()); });
+    const tvn::ProgramFolders folders = tvn::programFoldersAtStart(
+        {QApplication::applicationDirPath(), QStringLiteral(TORVANE_INSTALLED_DATA_FROM_BIN),
+         QDir::currentPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
+    tvn::FrmMain window(ui, fs, shellFolders, [&folders] { return folders.appFolder; });
+    window.state().shippedFolder = folders.shippedFolder;
     window.setProgramsGuard([&fs](const QString& programs) { fs.setProtectedFolder(programs); });
     window.Form_Load();
     return app.exec();
