@@ -7,6 +7,7 @@
 class QBoxLayout;
 class QVBoxLayout;
 class QLabel;
+class QListWidget;
 
 namespace tvn {
 
@@ -27,6 +28,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text,
 // The column of controls that fills a panel, inside the panel's margins.
 QVBoxLayout* makePanelLayout(QWidget* panel, int spacing = 8);
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption);
+QListWidget* makeList(QWidget* parent, const QString& name);
 // A row of buttons: `left` at the left edge, `right` at the right edge.
 void addButtonRow(QBoxLayout& layout, std::initializer_list<QPushButton*> left,
                   std::initializer_list<QPushButton*> right);
