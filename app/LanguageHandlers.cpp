@@ -1,6 +1,7 @@
 #include "FrmMain.h"
 #include "LanguagePictureFile.h"
 #include "LanguageTextFile.h"
+#include "QtTranslations.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -28,6 +29,7 @@ void FrmMain::CmdChangeLanguage_Click() {
 }
 
 void FrmMain::LoadLanguageTexts() {
+    useQtTranslations(state_.languageIndex);
     tvn::LoadLanguageTexts(ui_, fs_, state_.appFolder, state_.languageIndex, *this,
                            [this] { LoadLanguagePicture(); });
 }
