@@ -21,14 +21,14 @@ void FrmMain::buildLanguagesPanel() {
     QVBoxLayout* layout = makePanelLayout(Languages);
     // No language is chosen yet: the prompt stands in all three.
     Label37 = makeLabel(Languages, QStringLiteral("Label37"),
-                        QStringLiteral("Prima di cominciare, scegliete la vostro lingua :"),
+                        QStringLiteral("Prima di cominciare, scegliete la vostra lingua:"),
                         LabelStyle::Strong);
     Label36 = makeLabel(Languages, QStringLiteral("Label36"),
-                        QStringLiteral("Avant de commencer, choisissez votre langue :"),
+                        QStringLiteral("Avant de commencer, choisissez votre langue\u00A0:"),
                         LabelStyle::Strong);
     Label14 =
         makeLabel(Languages, QStringLiteral("Label14"),
-                  QStringLiteral("Before starting, select your language :"), LabelStyle::Strong);
+                  QStringLiteral("Before you start, choose your language:"), LabelStyle::Strong);
     layout->addSpacing(10);
     layout->addWidget(Label37);
     layout->addWidget(Label36);
@@ -83,8 +83,8 @@ void FrmMain::buildIntroductionPanel() {
                        "genere (giochi, programmi, multimedia...), in categorie che appaiono "
                        "direttamente nel menu Avvio, come mostra l'immagine qui a fianco."));
     Label3 = makeLabel(Introduction, QStringLiteral("Label3"),
-                       QStringLiteral("RILASSATEVI : Nessun file verra modificato o cancellato "
-                                      "dal vostro disco! I file aggiunti potranno essere "
+                       QStringLiteral("RILASSATEVI: nessun file del vostro disco verrà "
+                                      "modificato o cancellato! I file aggiunti potranno essere "
                                       "cancellati."),
                        LabelStyle::Strong);
     Label7 = makeLabel(Introduction, QStringLiteral("Label7"),
