@@ -31,8 +31,8 @@ void FrmMain::buildIntroductionPanel() {
                        "genere (giochi, programmi, multimedia...), in categorie che appaiono "
                        "direttamente nel menu Avvio, come mostra l'immagine qui a fianco."));
     Label3 = makeLabel(Introduction, QStringLiteral("Label3"),
-                       QStringLiteral("RILASSATEVI : Nessun file verra modificato o cancellato "
-                                      "dal vostro disco! I file aggiunti potranno essere "
+                       QStringLiteral("RILASSATEVI: nessun file del vostro disco verrà "
+                                      "modificato o cancellato! I file aggiunti potranno essere "
                                       "cancellati."),
                        LabelStyle::Strong);
     Label7 = makeLabel(Introduction, QStringLiteral("Label7"),

@@ -3,6 +3,7 @@
 #include "FrmMain.h"
 #include "LanguagePictureFile.h"
 #include "LanguageTextFile.h"
+#include "QtTranslations.h"
 #include "Widgets.h"
 
 #include <QFrame>
@@ -22,14 +23,14 @@ void FrmMain::buildLanguagesPanel() {
     QVBoxLayout* layout = makePanelLayout(Languages);
     // No language is chosen yet: the prompt stands in all three.
     Label37 = makeLabel(Languages, QStringLiteral("Label37"),
-                        QStringLiteral("Prima di cominciare, scegliete la vostro lingua :"),
+                        QStringLiteral("Prima di cominciare, scegliete la vostra lingua:"),
                         LabelStyle::Strong);
     Label36 = makeLabel(Languages, QStringLiteral("Label36"),
-                        QStringLiteral("Avant de commencer, choisissez votre langue :"),
+                        QStringLiteral("Avant de commencer, choisissez votre langue\u00A0:"),
                         LabelStyle::Strong);
     Label14 =
         makeLabel(Languages, QStringLiteral("Label14"),
-                  QStringLiteral("Before starting, select your language :"), LabelStyle::Strong);
+                  QStringLiteral("Before you start, choose your language:"), LabelStyle::Strong);
     layout->addSpacing(10);
     layout->addWidget(Label37);
     layout->addWidget(Label36);
@@ -103,12 +104,13 @@ void FrmMain::ReadLanguageChoice() {
 }
 
 void FrmMain::LoadLanguageTexts() {
-    tvn::LoadLanguageTexts(ui_, fs_, state_.appFolder, state_.languageIndex, *this,
+    useQtTranslations(state_.languageIndex);
+    tvn::LoadLanguageTexts(ui_, fs_, state_.dataFolders(), state_.languageIndex, *this,
                            [this] { LoadLanguagePicture(); });
 }
 
 void FrmMain::LoadLanguagePicture() {
-    tvn::LoadLanguagePicture(ui_, fs_, state_.appFolder, state_.languageIndex, *PreviewPicture);
+    tvn::LoadLanguagePicture(ui_, fs_, state_.dataFolders(), state_.languageIndex, *PreviewPicture);
 }
 
 } // namespace tvn
