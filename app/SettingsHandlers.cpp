@@ -3,6 +3,7 @@
 #include "FileSystem.h"
 #include "FrmMain.h"
 #include "Paths.h"
+#include "ProgramsTrees.h"
 #include "SystemAnalysis.h"
 #include "Ui.h"
 
@@ -22,8 +23,8 @@ constexpr auto kNoChecksDebugText = u"Do not check for errors";
 
 } // namespace
 
-void FrmMain::setProgramsGuard(std::function<void(const QString&)> guard) {
-    programsGuard_ = std::move(guard);
+void FrmMain::setProgramsGuard(std::function<void(const QStringList&)> guard) {
+    tvn_->guardProgramsTrees = std::move(guard);
 }
 
 QString FrmMain::configFilePath() const {
@@ -66,9 +67,8 @@ bool FrmMain::usableFolder(const QString& path) {
 void FrmMain::ApplySettings() {
     state_.startMenuPath = StartMenuCustomPath->text();
     state_.programsPath = ProgramsMenuCustomPath->text();
-    // From now on nothing inside the Programs tree may change, whatever the later steps do.
-    if (programsGuard_)
-        programsGuard_(state_.programsPath);
+    // From now on nothing inside the Programs trees may change, whatever the later steps do.
+    UpdateProgramsTrees(tvn());
 
     if (!usableFolder(state_.startMenuPath) || !usableFolder(state_.programsPath)) {
         ui_.message(messageText(2), QStringLiteral("ERROR!"), Buttons::Ok, Icon::Exclamation);
