@@ -48,17 +48,6 @@ QString unescaped(QByteArrayView line, char end = '"') {
 
 } // namespace
 
-TEST(WineRegistry, ReadsTheMachinesShellFoldersFromSystemRegAsLocalMachine) {
-    WineRegistry machine(QStringLiteral(TORVANE_PLATFORM_TEST_DATA "/wine8-system.reg"),
-                         kHkeyLocalMachine);
-    EXPECT_EQ(GetRegString(machine, kHkeyLocalMachine, kShellFolders, "Common Programs"),
-              "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs");
-    EXPECT_EQ(GetRegString(machine, kHkeyCurrentUser, kShellFolders, "Common Programs"), "");
-    // The user's branch holds no machine keys.
-    WineRegistry user(kSample, kHkeyCurrentUser);
-    EXPECT_EQ(GetRegString(user, kHkeyLocalMachine, kShellFolders, "Start Menu"), "");
-}
-
 TEST(WineRegistry, ReadsTheShellFoldersOfAFreshPrefix) {
     WineRegistry registry(kSample);
     EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, kShellFolders, "Start Menu"),
