@@ -4,6 +4,7 @@
 #include "FileSystem.h"
 #include "FrmMain.h"
 #include "Paths.h"
+#include "ProgramsTrees.h"
 #include "ShellFolders.h"
 #include "SystemAnalysis.h"
 #include "Ui.h"
@@ -98,8 +99,8 @@ void FrmMain::ReadShellFolders() {
     ProgramsMenuCustomPath->setCursorPosition(0);
 }
 
-void FrmMain::setProgramsGuard(std::function<void(const QString&)> guard) {
-    programsGuard_ = std::move(guard);
+void FrmMain::setProgramsGuard(std::function<void(const QStringList&)> guard) {
+    tvn_->guardProgramsTrees = std::move(guard);
 }
 
 QString FrmMain::configFilePath() const {
@@ -142,9 +143,8 @@ bool FrmMain::usableFolder(const QString& path) {
 void FrmMain::ApplySettings() {
     state_.startMenuPath = StartMenuCustomPath->text();
     state_.programsPath = ProgramsMenuCustomPath->text();
-    // From now on nothing inside the Programs tree may change, whatever the later steps do.
-    if (programsGuard_)
-        programsGuard_(state_.programsPath);
+    // From now on nothing inside the Programs trees may change, whatever the later steps do.
+    UpdateProgramsTrees(tvn());
 
     if (!usableFolder(state_.startMenuPath) || !usableFolder(state_.programsPath)) {
         ui_.message(messageText(2), QStringLiteral("ERROR!"), Buttons::Ok, Icon::Exclamation);

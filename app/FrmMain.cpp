@@ -50,7 +50,7 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
         Tvn{state_, fs_, ui_,
             CatalogueLists{Progs, Progs_Dirs, Fast, Fast_Dirs, *notYetBox, NotYet_Dirs,
                            *purgeListBox, Purge_Dirs, *listModifyBox},
-            *this});
+            *this, &shellFolders_});
     connectHandlers();
     LayOutWindow();
 }

@@ -44,9 +44,10 @@ public:
             std::function<QString()> currentFolder, QWidget* parent = nullptr);
     ~FrmMain() override;
 
-    // Told the Programs folder each time the settings are applied, so that the file system
-    // can refuse every change inside that tree.
-    void setProgramsGuard(std::function<void(const QString&)> guard);
+    // Told the Programs folders (the user's and the all-users one) each time the settings are
+    // applied and at each analysis, so that the file system can refuse every change inside
+    // those trees.
+    void setProgramsGuard(std::function<void(const QStringList&)> guard);
 
     ProgramState& state() { return state_; }
     Tvn& tvn() { return *tvn_; }
@@ -275,7 +276,6 @@ private:
     FileSystem& fs_;
     ShellFolders& shellFolders_;
     std::function<QString()> currentFolder_;
-    std::function<void(const QString&)> programsGuard_;
     ProgramState state_;
     std::unique_ptr<ButtonRoles> roles_;
     std::unique_ptr<Tvn> tvn_;

@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     tvn::applyTorvaneLook(app);
     tvn::QtUi ui;
     tvn::NativeFileSystem disk;
-    // The user's original shortcuts: nothing in the Programs tree is ever changed.
+    // The user's original shortcuts: nothing in the Programs trees is ever changed.
     tvn::ProtectedFileSystem fs(disk);
 #ifdef _WIN32
     tvn::Win32ShellFolders shellFolders;
@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
          QDir::currentPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
     tvn::FrmMain window(ui, fs, shellFolders, [&folders] { return folders.appFolder; });
     window.state().shippedFolder = folders.shippedFolder;
-    window.setProgramsGuard([&fs](const QString& programs) { fs.setProtectedFolder(programs); });
+    window.setProgramsGuard([&fs](const QStringList& trees) { fs.setProtectedFolders(trees); });
     window.Form_Load();
     return app.exec();
 }

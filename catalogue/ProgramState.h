@@ -24,6 +24,9 @@ struct ProgramState {
     // The working folders, set only when the settings are applied.
     QString startMenuPath;
     QString programsPath;
+    // The all-users Programs folder found beside the Start Menu folder at the last analysis;
+    // empty when there is none. It is never saved.
+    QString allUsersProgramsPath;
     // Set by a failing folder walk, cleared when the settings panel is confirmed.
     bool scanFailed = false;
     // True while classified copies are being moved to another category.

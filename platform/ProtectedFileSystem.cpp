@@ -23,35 +23,11 @@ QString parentOf(const QString& path) {
     return separator == 0 ? path.left(1) : path.left(separator);
 }
 
-} // namespace
-
-void ProtectedFileSystem::setProtectedFolder(const QString& path) {
-    protectedPath_ = path;
-    chain_.clear();
-    protectedChain();
-}
-
-const std::vector<FileId>& ProtectedFileSystem::protectedChain() {
-    if (protectedPath_.isEmpty()) {
-        chain_.clear();
-        return chain_;
-    }
-    // The folder may appear, or be replaced, after it was set: the cached chain holds only
-    // while the path still names the same folder.
-    // A folder that cannot be looked up now keeps the chain it had: a failing look-up must not
-    // lift the guard. A folder that is really gone leaves only its old identities guarded.
-    const auto id = inner_.identity(protectedPath_);
-    if (id && (chain_.empty() || chain_.front() != *id))
-        chain_ = folderChain(inner_, protectedPath_);
-    return chain_;
-}
-
-// The path is, lies inside or holds the protected folder as spelt (cleaned, so with '/'),
-// letter case ignored. This
-// needs no look-up, so it holds even when the disk fails to answer one.
-bool ProtectedFileSystem::guardedAsSpelt(const QString& path) const {
+// The path is, lies inside or holds the folder as spelt (cleaned, so with '/'), letter case
+// ignored. This needs no look-up, so it holds even when the disk fails to answer one.
+bool guardedAsSpelt(const QString& path, const QString& protectedPath) {
     const QString entry = QDir::cleanPath(path);
-    const QString folder = QDir::cleanPath(protectedPath_);
+    const QString folder = QDir::cleanPath(protectedPath);
     const auto within = [](const QString& inner, const QString& outer) {
         return inner.startsWith(outer, Qt::CaseInsensitive) &&
                (inner.size() == outer.size() || inner[outer.size()] == u'/' ||
@@ -60,18 +36,48 @@ bool ProtectedFileSystem::guardedAsSpelt(const QString& path) const {
     return within(entry, folder) || within(folder, entry);
 }
 
+} // namespace
+
+void ProtectedFileSystem::setProtectedFolders(const QStringList& paths) {
+    trees_.clear();
+    for (const QString& path : paths) {
+        if (path.isEmpty())
+            continue;
+        trees_.push_back({path, {}});
+        chainOf(trees_.back());
+    }
+}
+
+const std::vector<FileId>& ProtectedFileSystem::chainOf(Tree& tree) {
+    // The folder may appear, or be replaced, after it was set: the cached chain holds only
+    // while the path still names the same folder.
+    // A folder that cannot be looked up now keeps the chain it had: a failing look-up must not
+    // lift the guard. A folder that is really gone leaves only its old identities guarded.
+    const auto id = inner_.identity(tree.path);
+    if (id && (tree.chain.empty() || tree.chain.front() != *id))
+        tree.chain = folderChain(inner_, tree.path);
+    return tree.chain;
+}
+
 bool ProtectedFileSystem::guarded(const QString& path) {
-    const std::vector<FileId>& chain = protectedChain();
-    if (chain.empty())
+    std::vector<const Tree*> seen;
+    for (Tree& tree : trees_) {
+        if (chainOf(tree).empty())
+            continue;
+        if (guardedAsSpelt(path, tree.path))
+            return true;
+        seen.push_back(&tree);
+    }
+    if (seen.empty())
         return false;
-    if (guardedAsSpelt(path))
-        return true;
-    // The entry itself is the protected folder or holds it.
-    if (const auto id = inner_.identity(path);
-        id && std::find(chain.begin(), chain.end(), *id) != chain.end())
-        return true;
+    // The entry itself is a protected folder or holds one.
+    if (const auto id = inner_.identity(path)) {
+        for (const Tree* tree : seen)
+            if (std::find(tree->chain.begin(), tree->chain.end(), *id) != tree->chain.end())
+                return true;
+    }
     // The entry lies inside: some real ancestor of the folder that holds (or would hold) it is
-    // the protected folder. Missing folders are skipped up to the first one that exists.
+    // a protected folder. Missing folders are skipped up to the first one that exists.
     QString folder = parentOf(path);
     while (!folder.isEmpty() && !inner_.identity(folder)) {
         const QString up = parentOf(folder);
@@ -80,7 +86,10 @@ bool ProtectedFileSystem::guarded(const QString& path) {
     if (folder.isEmpty())
         return false;
     const auto ancestors = folderChain(inner_, folder);
-    return std::find(ancestors.begin(), ancestors.end(), chain.front()) != ancestors.end();
+    return std::any_of(seen.begin(), seen.end(), [&ancestors](const Tree* tree) {
+        return std::find(ancestors.begin(), ancestors.end(), tree->chain.front()) !=
+               ancestors.end();
+    });
 }
 
 std::optional<FileSystem::Listing> ProtectedFileSystem::listFolder(const QString& folder) {

@@ -6,18 +6,19 @@
 
 namespace tvn {
 
-// Guards one folder tree (the Programs folder, whose shortcuts are the user's originals) over
+// Guards folder trees (the Programs folders, whose shortcuts are the user's originals) over
 // another file system: every delete, rename, folder creation or removal, copy and write whose
-// path lies inside the tree is refused, and so is renaming or removing the folder itself or a
+// path lies inside a tree is refused, and so is renaming or removing such a folder itself or a
 // folder that holds it. Paths are judged by the objects on disk, so no spelling, letter case,
-// ".." or link that reaches the tree gets through. Reads and listings pass through.
+// ".." or link that reaches a tree gets through. Reads and listings pass through.
 class ProtectedFileSystem final : public FileSystem {
 public:
     explicit ProtectedFileSystem(FileSystem& inner)
         : inner_(inner) {}
 
-    // An empty path protects nothing.
-    void setProtectedFolder(const QString& path);
+    // Replaces the guarded trees with these; empty paths protect nothing.
+    void setProtectedFolders(const QStringList& paths);
+    void setProtectedFolder(const QString& path) { setProtectedFolders({path}); }
 
     std::optional<Listing> listFolder(const QString& folder) override;
     bool folderExists(const QString& path) override;
@@ -33,14 +34,17 @@ public:
     std::optional<FileId> identity(const QString& path) override;
 
 private:
-    // The folders from the protected one up to the root; empty while it does not exist.
-    const std::vector<FileId>& protectedChain();
+    struct Tree {
+        QString path;
+        // The folders from the tree's own up to the root; empty while it does not exist.
+        std::vector<FileId> chain;
+    };
+
+    const std::vector<FileId>& chainOf(Tree& tree);
     bool guarded(const QString& path);
-    bool guardedAsSpelt(const QString& path) const;
 
     FileSystem& inner_;
-    QString protectedPath_;
-    std::vector<FileId> chain_;
+    std::vector<Tree> trees_;
 };
 
 } // namespace tvn

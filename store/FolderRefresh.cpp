@@ -2,7 +2,9 @@
 
 #include "FileSystem.h"
 #include "FolderChain.h"
+#include "ProgramsTrees.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -25,13 +27,17 @@ bool isStartMenuFolder(Tvn& tvn, const QString& folder) {
 } // namespace
 
 bool holdsProgramsFolder(Tvn& tvn, const QString& folder) {
-    return !tvn.state.programsPath.isEmpty() &&
-           isSameOrAncestor(tvn.fs, folder, tvn.state.programsPath);
+    const QStringList trees = programsTrees(tvn.state);
+    return std::any_of(trees.begin(), trees.end(), [&](const QString& programs) {
+        return !programs.isEmpty() && isSameOrAncestor(tvn.fs, folder, programs);
+    });
 }
 
 bool liesInProgramsTree(Tvn& tvn, const QString& folder) {
-    return !tvn.state.programsPath.isEmpty() &&
-           isSameOrAncestor(tvn.fs, tvn.state.programsPath, folder);
+    const QStringList trees = programsTrees(tvn.state);
+    return std::any_of(trees.begin(), trees.end(), [&](const QString& programs) {
+        return !programs.isEmpty() && isSameOrAncestor(tvn.fs, programs, folder);
+    });
 }
 
 bool RenameAndRestore(Tvn& tvn, const QString& folder, const QString& temporary) {

@@ -44,6 +44,7 @@ public:
 class NoShellFolders final : public tvn::ShellFolders {
 public:
     QString shellFolder(const QString&) override { return {}; }
+    QString allUsersPrograms(const QString&) override { return {}; }
 };
 
 void print(const QWidget& window, const QWidget& control) {
