@@ -87,6 +87,10 @@ std::optional<FileSystem::Listing> ProtectedFileSystem::listFolder(const QString
     return inner_.listFolder(folder);
 }
 
+std::optional<FileSystem::FolderContent> ProtectedFileSystem::folderContent(const QString& folder) {
+    return inner_.folderContent(folder);
+}
+
 bool ProtectedFileSystem::folderExists(const QString& path) {
     return inner_.folderExists(path);
 }

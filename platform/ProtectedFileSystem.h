@@ -20,6 +20,7 @@ public:
     void setProtectedFolder(const QString& path);
 
     std::optional<Listing> listFolder(const QString& folder) override;
+    std::optional<FolderContent> folderContent(const QString& folder) override;
     bool folderExists(const QString& path) override;
     bool fileExists(const QString& path) override;
     bool createFolder(const QString& path) override;
