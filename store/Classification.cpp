@@ -53,8 +53,8 @@ EntryResult classifyEntry(Tvn& tvn, const QString& caption, const QString& name,
     // The copy is complete and verified before its source goes.
     if (!tvn.fs.deleteFile(source))
         return {false, true};
-    // The shortcut has moved: a folder that cannot be refreshed or removed after it (one that
-    // still holds other files) is reported, but the entry no longer names a file there.
+    // The shortcut has moved: a folder that cannot be refreshed or tidied after it is reported,
+    // but the entry no longer names a file there.
     const bool tidied =
         RenameAndRestore(tvn, folder, folder + u'_') && RemoveFolderIfNoShortcuts(tvn, folder);
     return {true, !tidied};

@@ -128,6 +128,21 @@ TEST_F(OrphanPurge, PurgingEntriesOneAndThreeOfFiveSelectsTheFormerFourth) {
     EXPECT_EQ(faults.mutations()[1], (Operation{Kind::Rename, giochi, giochi + '_', false}));
 }
 
+TEST_F(OrphanPurge, PurgingTheLastShortcutBesideAnotherFileKeepsTheFolderAndGoesOn) {
+    tree.write("Start Menu/giochi/Gone.lnk");
+    tree.write("Start Menu/giochi/.directory", "dir");
+    tree.write("Start Menu/video/Lost.lnk");
+    analyse();
+    build();
+    select(lists.purgeList, {0, 1});
+    CPurge_Click(tvn);
+    EXPECT_TRUE(ui.calls().empty());
+    EXPECT_EQ(lists.purgeList.count(), 0);
+    EXPECT_EQ(tree.snapshot("Start Menu/giochi"),
+              (std::map<QString, QByteArray>{{".directory", "dir"}}));
+    EXPECT_FALSE(tree.exists("Start Menu/video"));
+}
+
 TEST_F(OrphanPurge, AnOrphanAlreadyGoneLeavesTheListWithoutAFault) {
     tree.write("Start Menu/giochi/Gone.lnk");
     tree.write("Start Menu/giochi/Kept.lnk", "kept");
