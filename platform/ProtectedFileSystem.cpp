@@ -60,19 +60,14 @@ bool ProtectedFileSystem::guardedAsSpelt(const QString& path) const {
     return within(entry, folder) || within(folder, entry);
 }
 
-bool ProtectedFileSystem::guarded(const QString& path) {
-    const std::vector<FileId>& chain = protectedChain();
-    if (chain.empty())
-        return false;
-    if (guardedAsSpelt(path))
-        return true;
-    // The entry itself is the protected folder or holds it.
-    if (const auto id = inner_.identity(path);
-        id && std::find(chain.begin(), chain.end(), *id) != chain.end())
-        return true;
-    // The entry lies inside: some real ancestor of the folder that holds (or would hold) it is
-    // the protected folder. Missing folders are skipped up to the first one that exists.
-    QString folder = parentOf(path);
+bool ProtectedFileSystem::isChainFolder(const std::vector<FileId>& chain, const QString& path) {
+    const auto id = inner_.identity(path);
+    return id && std::find(chain.begin(), chain.end(), *id) != chain.end();
+}
+
+// Some real ancestor of `folder`, or of the first of its ancestors that exists, is the protected
+// folder: whatever lies in it lies inside the tree.
+bool ProtectedFileSystem::liesInside(const std::vector<FileId>& chain, QString folder) {
     while (!folder.isEmpty() && !inner_.identity(folder)) {
         const QString up = parentOf(folder);
         folder = up == folder ? QString() : up;
@@ -81,6 +76,23 @@ bool ProtectedFileSystem::guarded(const QString& path) {
         return false;
     const auto ancestors = folderChain(inner_, folder);
     return std::find(ancestors.begin(), ancestors.end(), chain.front()) != ancestors.end();
+}
+
+bool ProtectedFileSystem::guarded(const QString& path) {
+    const std::vector<FileId>& chain = protectedChain();
+    if (chain.empty())
+        return false;
+    return guardedAsSpelt(path) || isChainFolder(chain, path) || liesInside(chain, parentOf(path));
+}
+
+// A file operation acts on the entry itself, never on a folder it is or links to (each file
+// system refuses to copy onto, write or delete a folder), so the folder that holds the entry
+// decides. That spares looking up an entry that does not exist yet.
+bool ProtectedFileSystem::guardedFile(const QString& path) {
+    const std::vector<FileId>& chain = protectedChain();
+    if (chain.empty())
+        return false;
+    return guardedAsSpelt(path) || liesInside(chain, parentOf(path));
 }
 
 std::optional<FileSystem::Listing> ProtectedFileSystem::listFolder(const QString& folder) {
@@ -108,15 +120,25 @@ bool ProtectedFileSystem::removeFolder(const QString& path) {
 }
 
 bool ProtectedFileSystem::rename(const QString& from, const QString& to) {
-    return !guarded(from) && !guarded(to) && inner_.rename(from, to);
+    const std::vector<FileId>& chain = protectedChain();
+    if (chain.empty())
+        return inner_.rename(from, to);
+    // A rename within one folder (the refresh of a folder, away and back) judges it once.
+    const QString fromFolder = parentOf(from);
+    const QString toFolder = parentOf(to);
+    const bool guardedRename = guardedAsSpelt(from) || guardedAsSpelt(to) ||
+                               isChainFolder(chain, from) || isChainFolder(chain, to) ||
+                               liesInside(chain, fromFolder) ||
+                               (toFolder != fromFolder && liesInside(chain, toFolder));
+    return !guardedRename && inner_.rename(from, to);
 }
 
 bool ProtectedFileSystem::copyFile(const QString& from, const QString& to) {
-    return !guarded(to) && inner_.copyFile(from, to);
+    return !guardedFile(to) && inner_.copyFile(from, to);
 }
 
 bool ProtectedFileSystem::deleteFile(const QString& path) {
-    return !guarded(path) && inner_.deleteFile(path);
+    return !guardedFile(path) && inner_.deleteFile(path);
 }
 
 std::optional<QByteArray> ProtectedFileSystem::readFile(const QString& path, qsizetype maxBytes) {
@@ -124,7 +146,7 @@ std::optional<QByteArray> ProtectedFileSystem::readFile(const QString& path, qsi
 }
 
 bool ProtectedFileSystem::writeFile(const QString& path, const QByteArray& content) {
-    return !guarded(path) && inner_.writeFile(path, content);
+    return !guardedFile(path) && inner_.writeFile(path, content);
 }
 
 std::optional<FileId> ProtectedFileSystem::identity(const QString& path) {

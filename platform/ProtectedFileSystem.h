@@ -36,8 +36,13 @@ public:
 private:
     // The folders from the protected one up to the root; empty while it does not exist.
     const std::vector<FileId>& protectedChain();
+    // The entry, a folder or a file, is or holds the protected folder or lies inside it.
     bool guarded(const QString& path);
+    // The same for an entry that a file operation acts on: only its folder decides.
+    bool guardedFile(const QString& path);
     bool guardedAsSpelt(const QString& path) const;
+    bool isChainFolder(const std::vector<FileId>& chain, const QString& path);
+    bool liesInside(const std::vector<FileId>& chain, QString folder);
 
     FileSystem& inner_;
     QString protectedPath_;

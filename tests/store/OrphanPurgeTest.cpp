@@ -3,6 +3,8 @@
 #include "CopiesWorld.h"
 #include "Ui.h"
 
+#include <algorithm>
+
 namespace tvn::test {
 namespace {
 
@@ -126,6 +128,13 @@ TEST_F(OrphanPurge, PurgingEntriesOneAndThreeOfFiveSelectsTheFormerFourth) {
     EXPECT_EQ(faults.mutations()[0],
               (Operation{Kind::DeleteFile, startMenu("giochi/B.lnk"), {}, false}));
     EXPECT_EQ(faults.mutations()[1], (Operation{Kind::Rename, giochi, giochi + '_', false}));
+    // After each deletion the folder is read up to its first shortcut, not listed whole.
+    const auto count = [&](Kind kind) {
+        return std::count_if(faults.operations().begin(), faults.operations().end(),
+                             [&](const Operation& op) { return op.kind == kind; });
+    };
+    EXPECT_EQ(count(Kind::FolderContent), 2);
+    EXPECT_EQ(count(Kind::ListFolder), 0);
 }
 
 TEST_F(OrphanPurge, PurgingTheLastShortcutBesideAnotherFileKeepsTheFolderAndGoesOn) {
