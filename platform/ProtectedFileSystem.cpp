@@ -59,26 +59,29 @@ const std::vector<FileId>& ProtectedFileSystem::chainOf(Tree& tree) {
     return tree.chain;
 }
 
-bool ProtectedFileSystem::guarded(const QString& path) {
-    std::vector<const Tree*> seen;
-    for (Tree& tree : trees_) {
-        if (chainOf(tree).empty())
-            continue;
-        if (guardedAsSpelt(path, tree.path))
-            return true;
-        seen.push_back(&tree);
-    }
-    if (seen.empty())
-        return false;
-    // The entry itself is a protected folder or holds one.
-    if (const auto id = inner_.identity(path)) {
-        for (const Tree* tree : seen)
-            if (std::find(tree->chain.begin(), tree->chain.end(), *id) != tree->chain.end())
-                return true;
-    }
-    // The entry lies inside: some real ancestor of the folder that holds (or would hold) it is
-    // a protected folder. Missing folders are skipped up to the first one that exists.
-    QString folder = parentOf(path);
+std::vector<const ProtectedFileSystem::Tree*> ProtectedFileSystem::existingTrees() {
+    std::vector<const Tree*> trees;
+    for (Tree& tree : trees_)
+        if (!chainOf(tree).empty())
+            trees.push_back(&tree);
+    return trees;
+}
+
+bool ProtectedFileSystem::spelt(const Trees& trees, const QString& path) {
+    return std::any_of(trees.begin(), trees.end(),
+                       [&path](const Tree* tree) { return guardedAsSpelt(path, tree->path); });
+}
+
+bool ProtectedFileSystem::isChainFolder(const Trees& trees, const QString& path) {
+    const auto id = inner_.identity(path);
+    return id && std::any_of(trees.begin(), trees.end(), [&id](const Tree* tree) {
+               return std::find(tree->chain.begin(), tree->chain.end(), *id) != tree->chain.end();
+           });
+}
+
+// Some real ancestor of `folder`, or of the first of its ancestors that exists, is a protected
+// folder: whatever lies in it lies inside that tree.
+bool ProtectedFileSystem::liesInside(const Trees& trees, QString folder) {
     while (!folder.isEmpty() && !inner_.identity(folder)) {
         const QString up = parentOf(folder);
         folder = up == folder ? QString() : up;
@@ -86,14 +89,35 @@ bool ProtectedFileSystem::guarded(const QString& path) {
     if (folder.isEmpty())
         return false;
     const auto ancestors = folderChain(inner_, folder);
-    return std::any_of(seen.begin(), seen.end(), [&ancestors](const Tree* tree) {
+    return std::any_of(trees.begin(), trees.end(), [&ancestors](const Tree* tree) {
         return std::find(ancestors.begin(), ancestors.end(), tree->chain.front()) !=
                ancestors.end();
     });
 }
 
+bool ProtectedFileSystem::guarded(const QString& path) {
+    const Trees trees = existingTrees();
+    if (trees.empty())
+        return false;
+    return spelt(trees, path) || isChainFolder(trees, path) || liesInside(trees, parentOf(path));
+}
+
+// A file operation acts on the entry itself, never on a folder it is or links to (each file
+// system refuses to copy onto, write or delete a folder), so the folder that holds the entry
+// decides. That spares looking up an entry that does not exist yet.
+bool ProtectedFileSystem::guardedFile(const QString& path) {
+    const Trees trees = existingTrees();
+    if (trees.empty())
+        return false;
+    return spelt(trees, path) || liesInside(trees, parentOf(path));
+}
+
 std::optional<FileSystem::Listing> ProtectedFileSystem::listFolder(const QString& folder) {
     return inner_.listFolder(folder);
+}
+
+std::optional<FileSystem::FolderContent> ProtectedFileSystem::folderContent(const QString& folder) {
+    return inner_.folderContent(folder);
 }
 
 bool ProtectedFileSystem::folderExists(const QString& path) {
@@ -113,15 +137,25 @@ bool ProtectedFileSystem::removeFolder(const QString& path) {
 }
 
 bool ProtectedFileSystem::rename(const QString& from, const QString& to) {
-    return !guarded(from) && !guarded(to) && inner_.rename(from, to);
+    const Trees trees = existingTrees();
+    if (trees.empty())
+        return inner_.rename(from, to);
+    // A rename within one folder (the refresh of a folder, away and back) judges it once.
+    const QString fromFolder = parentOf(from);
+    const QString toFolder = parentOf(to);
+    const bool guardedRename = spelt(trees, from) || spelt(trees, to) ||
+                               isChainFolder(trees, from) || isChainFolder(trees, to) ||
+                               liesInside(trees, fromFolder) ||
+                               (toFolder != fromFolder && liesInside(trees, toFolder));
+    return !guardedRename && inner_.rename(from, to);
 }
 
 bool ProtectedFileSystem::copyFile(const QString& from, const QString& to) {
-    return !guarded(to) && inner_.copyFile(from, to);
+    return !guardedFile(to) && inner_.copyFile(from, to);
 }
 
 bool ProtectedFileSystem::deleteFile(const QString& path) {
-    return !guarded(path) && inner_.deleteFile(path);
+    return !guardedFile(path) && inner_.deleteFile(path);
 }
 
 std::optional<QByteArray> ProtectedFileSystem::readFile(const QString& path, qsizetype maxBytes) {
@@ -129,7 +163,7 @@ std::optional<QByteArray> ProtectedFileSystem::readFile(const QString& path, qsi
 }
 
 bool ProtectedFileSystem::writeFile(const QString& path, const QByteArray& content) {
-    return !guarded(path) && inner_.writeFile(path, content);
+    return !guardedFile(path) && inner_.writeFile(path, content);
 }
 
 std::optional<FileId> ProtectedFileSystem::identity(const QString& path) {

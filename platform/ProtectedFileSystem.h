@@ -21,6 +21,7 @@ public:
     void setProtectedFolder(const QString& path) { setProtectedFolders({path}); }
 
     std::optional<Listing> listFolder(const QString& folder) override;
+    std::optional<FolderContent> folderContent(const QString& folder) override;
     bool folderExists(const QString& path) override;
     bool fileExists(const QString& path) override;
     bool createFolder(const QString& path) override;
@@ -39,9 +40,18 @@ private:
         // The folders from the tree's own up to the root; empty while it does not exist.
         std::vector<FileId> chain;
     };
+    using Trees = std::vector<const Tree*>;
 
     const std::vector<FileId>& chainOf(Tree& tree);
+    // The guarded trees that exist now.
+    Trees existingTrees();
+    // The entry, a folder or a file, is or holds a protected folder or lies inside one.
     bool guarded(const QString& path);
+    // The same for an entry that a file operation acts on: only its folder decides.
+    bool guardedFile(const QString& path);
+    static bool spelt(const Trees& trees, const QString& path);
+    bool isChainFolder(const Trees& trees, const QString& path);
+    bool liesInside(const Trees& trees, QString folder);
 
     FileSystem& inner_;
     std::vector<Tree> trees_;

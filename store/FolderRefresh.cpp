@@ -56,10 +56,12 @@ bool RenameAndRestore(Tvn& tvn, const QString& folder, const QString& temporary)
 }
 
 bool RemoveFolderIfNoShortcuts(Tvn& tvn, const QString& folder) {
-    const auto shortcuts = tvn.fs.shortcutFiles(folder);
-    if (!shortcuts)
+    const auto content = tvn.fs.folderContent(folder);
+    if (!content)
         return false;
-    if (!shortcuts->isEmpty() || isStartMenuFolder(tvn, folder) || holdsProgramsFolder(tvn, folder))
+    // A folder that keeps anything else (a desktop.ini, a read-me, a hidden file) stays.
+    if (*content != FileSystem::FolderContent::Empty || isStartMenuFolder(tvn, folder) ||
+        holdsProgramsFolder(tvn, folder))
         return true;
     return tvn.fs.removeFolder(folder);
 }

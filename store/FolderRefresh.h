@@ -21,9 +21,10 @@ bool liesInProgramsTree(Tvn& tvn, const QString& folder);
 // is false whenever either rename failed.
 bool RenameAndRestore(Tvn& tvn, const QString& folder, const QString& temporary);
 
-// After a shortcut left `folder`: removes the folder when no ordinary shortcut file is left in
-// it. The Start Menu folder and the folders that hold a Programs folder are kept. False when
-// the folder cannot be listed, or cannot be removed because it still holds something else.
+// After a shortcut left `folder`: removes the folder when nothing at all is left in it. A folder
+// that still holds a shortcut or anything else (a desktop.ini, a read-me, a hidden file, a
+// subfolder) stays, and so do the Start Menu folder and the folders that hold a Programs
+// folder. False when the folder cannot be read, or is empty and cannot be removed.
 bool RemoveFolderIfNoShortcuts(Tvn& tvn, const QString& folder);
 
 } // namespace tvn

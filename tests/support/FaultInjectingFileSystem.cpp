@@ -12,6 +12,8 @@ const char* kindName(Kind kind) {
     switch (kind) {
     case Kind::ListFolder:
         return "listFolder";
+    case Kind::FolderContent:
+        return "folderContent";
     case Kind::FolderExists:
         return "folderExists";
     case Kind::FileExists:
@@ -95,6 +97,13 @@ std::optional<FileSystem::Listing> FaultInjectingFileSystem::listFolder(const QS
     if (fails(Kind::ListFolder, folder))
         return std::nullopt;
     return real_.listFolder(folder);
+}
+
+std::optional<FileSystem::FolderContent>
+FaultInjectingFileSystem::folderContent(const QString& folder) {
+    if (fails(Kind::FolderContent, folder))
+        return std::nullopt;
+    return real_.folderContent(folder);
 }
 
 bool FaultInjectingFileSystem::folderExists(const QString& path) {

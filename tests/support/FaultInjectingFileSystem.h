@@ -15,6 +15,7 @@ class FaultInjectingFileSystem final : public FileSystem {
 public:
     enum class Kind {
         ListFolder,
+        FolderContent,
         FolderExists,
         FileExists,
         CreateFolder,
@@ -55,6 +56,7 @@ public:
     void clearLog() { operations_.clear(); }
 
     std::optional<Listing> listFolder(const QString& folder) override;
+    std::optional<FolderContent> folderContent(const QString& folder) override;
     bool folderExists(const QString& path) override;
     bool fileExists(const QString& path) override;
     bool createFolder(const QString& path) override;
