@@ -63,6 +63,7 @@ void FrmMain::buildConfigPanel() {
 
     LblPrefix = makeLabel(Config, QStringLiteral("LblPrefix"), QString());
     LblPrefix->setWordWrap(false);
+    LblPrefix->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     CboPrefix = new QComboBox(Config);
     CboPrefix->setObjectName(QStringLiteral("CboPrefix"));
     // Long prefix names give way rather than widen the panel.
