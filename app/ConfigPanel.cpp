@@ -1,6 +1,7 @@
 #include "ButtonRoles.h"
 #include "CategoryFiles.h"
 #include "ConfigControls.h"
+#include "ElidedLabel.h"
 #include "FileSystem.h"
 #include "FrmMain.h"
 #include "Paths.h"
@@ -13,6 +14,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,8 +61,23 @@ void FrmMain::buildConfigPanel() {
                                        Config);
     DoNotShowAgain2->setObjectName(QStringLiteral("DoNotShowAgain2"));
 
+    LblPrefix = makeLabel(Config, QStringLiteral("LblPrefix"), QString());
+    LblPrefix->setWordWrap(false);
+    LblPrefix->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    CboPrefix = new QComboBox(Config);
+    CboPrefix->setObjectName(QStringLiteral("CboPrefix"));
+    // Long prefix names give way rather than widen the panel.
+    CboPrefix->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    CboPrefix->setMinimumContentsLength(10);
+    LblAllUsers = new ElidedLabel(Config);
+    LblAllUsers->setObjectName(QStringLiteral("LblAllUsers"));
+
     layout->addWidget(Label24);
     layout->addWidget(Label25);
+    auto* prefix = new QHBoxLayout;
+    prefix->addWidget(LblPrefix);
+    prefix->addWidget(CboPrefix, 1);
+    layout->addLayout(prefix);
     auto* paths = new QVBoxLayout;
     paths->setSpacing(3);
     paths->addWidget(Label28);
@@ -68,6 +85,7 @@ void FrmMain::buildConfigPanel() {
     paths->addSpacing(4);
     paths->addWidget(Label29);
     paths->addWidget(ProgramsMenuCustomPath);
+    paths->addWidget(LblAllUsers);
     layout->addLayout(paths);
     layout->addWidget(ChkHide);
     layout->addWidget(DoNotShowAgain2);
@@ -80,7 +98,10 @@ void FrmMain::buildConfigPanel() {
 }
 
 void FrmMain::ShowConfig() {
+    FillPrefixChooser();
     ReadShellFolders();
+    // In the interface language, even when the boxes kept their texts.
+    ShowAllUsersPrograms();
     About2->hide();
     Config->show();
     // Esc confirms the settings just as OK does.

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -150,6 +151,11 @@ void FrmMain::connectHandlers() {
     onClick(COK, &FrmMain::COK_Click);
     onClick(CmdChangeLanguage, &FrmMain::CmdChangeLanguage_Click);
     connect(DoNotShowAgain2, &QCheckBox::stateChanged, this, &FrmMain::DoNotShowAgain2_Click);
+    // Only the user's choice of a prefix refills the boxes, never the chooser's own filling.
+    connect(CboPrefix, &QComboBox::activated, this, &FrmMain::CboPrefix_Click);
+    // Whatever changes a path box, the all-users line follows.
+    connect(StartMenuCustomPath, &QLineEdit::textChanged, this, &FrmMain::ShowAllUsersPrograms);
+    connect(ProgramsMenuCustomPath, &QLineEdit::textChanged, this, &FrmMain::ShowAllUsersPrograms);
     // The debug frame.
     onClick(CmdDebug, &FrmMain::CmdDebug_Click);
     // The window surface: a press on the picture comes through eventFilter.

@@ -25,6 +25,7 @@ class QRadioButton;
 namespace tvn {
 
 class ButtonRoles;
+class ElidedLabel;
 class FileSystem;
 class QtListBox;
 class ShellFolders;
@@ -219,6 +220,13 @@ public:
     QCheckBox* DoNotShowAgain2 = nullptr;        // skip the introduction; mirrors DoNotShowAgain
     QPushButton* CmdChangeLanguage = nullptr;    // Language...: the Languages panel
     QPushButton* COK = nullptr;                  // OK: save, apply and analyse
+    // Where the two folders are proposed from, and what they bring in (PrefixChooser.cpp).
+    void FillPrefixChooser();
+    void CboPrefix_Click();
+    void ShowAllUsersPrograms();
+    QLabel* LblPrefix = nullptr;        // beside CboPrefix
+    QComboBox* CboPrefix = nullptr;     // the Wine prefixes found, then Other folder...
+    ElidedLabel* LblAllUsers = nullptr; // the all-users Programs folder the two boxes bring in
 
     // The debug frame below the window's bottom edge (DebugFrame.cpp).
     void CmdDebug_Click();
@@ -281,6 +289,8 @@ private:
     std::unique_ptr<Tvn> tvn_;
     // The mouse went down on the picture and the About frame shows until it comes up.
     bool pictureHeld_ = false;
+    // The entry of CboPrefix whose prefix proposes the folders now.
+    int prefixIndex_ = -1;
 };
 
 } // namespace tvn

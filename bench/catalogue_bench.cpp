@@ -74,6 +74,9 @@ public:
     QString input(const QString& prompt, const QString&, const QString&) override {
         fail(QStringLiteral("unexpected input dialog: ") + prompt);
     }
+    QString chooseFolder(const QString& title, const QString&) override {
+        fail(QStringLiteral("unexpected folder dialog: ") + title);
+    }
     void beep() override {}
     void pumpEvents() override { qt_.pumpEvents(); }
     void showModal(ModalWindow& window) override { window.execModal(); }

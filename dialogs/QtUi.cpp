@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -100,6 +101,17 @@ QString QtUi::input(const QString& prompt, const QString& title, const QString& 
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();
+}
+
+QString QtUi::chooseFolder(const QString& title, const QString& startFolder) {
+    // Hidden folders shown: Wine keeps its default prefix in ~/.wine.
+    QFileDialog dialog(QApplication::activeWindow(), dialogTitle(title), startFolder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setFilter(dialog.filter() | QDir::Hidden);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 void QtUi::beep() {

@@ -16,6 +16,7 @@ public:
                    Icon icon = Icon::None) override;
     QString input(const QString& prompt, const QString& title,
                   const QString& defaultAnswer) override;
+    QString chooseFolder(const QString& title, const QString& startFolder) override;
     void beep() override;
     void pumpEvents() override;
     void showModal(ModalWindow& window) override;

@@ -16,6 +16,11 @@ public:
     // with the Start Menu folder `startMenuFolder`, as a path of this platform, or an empty text
     // when it cannot be found. The folder itself may not exist.
     virtual QString allUsersPrograms(const QString& startMenuFolder) = 0;
+
+    // The Wine prefix whose registry shellFolder reads. A platform with one registry of its own
+    // has no prefix and ignores a choice.
+    virtual QString prefix() const { return {}; }
+    virtual void setPrefix(const QString&) {}
 };
 
 } // namespace tvn

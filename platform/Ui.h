@@ -34,6 +34,9 @@ public:
     // The text typed, or an empty text when the dialog is cancelled.
     virtual QString input(const QString& prompt, const QString& title,
                           const QString& defaultAnswer) = 0;
+    // The folder the user picks, starting in `startFolder`, or an empty text when the dialog
+    // is cancelled.
+    virtual QString chooseFolder(const QString& title, const QString& startFolder) = 0;
     virtual void beep() = 0;
     // Processes the window events pending now (repaint, queued input) and returns.
     virtual void pumpEvents() = 0;

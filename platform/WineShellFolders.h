@@ -21,6 +21,9 @@ public:
     // empty when there is none.
     static QString prefixHolding(const QString& folder);
 
+    QString prefix() const override { return prefix_; }
+    void setPrefix(const QString& prefix) override { prefix_ = prefix; }
+
     QString shellFolder(const QString& valueName) override;
     // Read from the system.reg of the prefix holding the Start Menu folder, which need not be
     // this object's prefix, and mapped through that prefix's dosdevices links.

@@ -11,6 +11,7 @@ public:
         return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     }
     QString input(const QString&, const QString&, const QString&) override { return {}; }
+    QString chooseFolder(const QString&, const QString&) override { return {}; }
     void beep() override {}
     void pumpEvents() override {}
     void showModal(ModalWindow&) override {}

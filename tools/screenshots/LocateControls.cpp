@@ -35,6 +35,7 @@ public:
     QString input(const QString&, const QString&, const QString& defaultAnswer) override {
         return defaultAnswer;
     }
+    QString chooseFolder(const QString&, const QString&) override { return {}; }
     void beep() override {}
     void pumpEvents() override { QCoreApplication::processEvents(); }
     void showModal(tvn::ModalWindow&) override {}
