@@ -1,5 +1,6 @@
 #include "ProtectedFileSystem.h"
 
+#include "FailureCause.h"
 #include "FolderChain.h"
 #include "Paths.h"
 
@@ -83,6 +84,13 @@ bool ProtectedFileSystem::guarded(const QString& path) {
     return std::find(ancestors.begin(), ancestors.end(), chain.front()) != ancestors.end();
 }
 
+bool ProtectedFileSystem::refuse(const char* operation, const QString& path,
+                                 const QString& target) {
+    recordFailure({QString::fromLatin1(operation), path, target,
+                   QStringLiteral("the Programs folder is protected")});
+    return false;
+}
+
 std::optional<FileSystem::Listing> ProtectedFileSystem::listFolder(const QString& folder) {
     return inner_.listFolder(folder);
 }
@@ -96,23 +104,33 @@ bool ProtectedFileSystem::fileExists(const QString& path) {
 }
 
 bool ProtectedFileSystem::createFolder(const QString& path) {
-    return !guarded(path) && inner_.createFolder(path);
+    if (guarded(path))
+        return refuse("create folder", path);
+    return inner_.createFolder(path);
 }
 
 bool ProtectedFileSystem::removeFolder(const QString& path) {
-    return !guarded(path) && inner_.removeFolder(path);
+    if (guarded(path))
+        return refuse("remove folder", path);
+    return inner_.removeFolder(path);
 }
 
 bool ProtectedFileSystem::rename(const QString& from, const QString& to) {
-    return !guarded(from) && !guarded(to) && inner_.rename(from, to);
+    if (guarded(from) || guarded(to))
+        return refuse("rename", from, to);
+    return inner_.rename(from, to);
 }
 
 bool ProtectedFileSystem::copyFile(const QString& from, const QString& to) {
-    return !guarded(to) && inner_.copyFile(from, to);
+    if (guarded(to))
+        return refuse("copy", from, to);
+    return inner_.copyFile(from, to);
 }
 
 bool ProtectedFileSystem::deleteFile(const QString& path) {
-    return !guarded(path) && inner_.deleteFile(path);
+    if (guarded(path))
+        return refuse("delete", path);
+    return inner_.deleteFile(path);
 }
 
 std::optional<QByteArray> ProtectedFileSystem::readFile(const QString& path, qsizetype maxBytes) {
@@ -120,7 +138,9 @@ std::optional<QByteArray> ProtectedFileSystem::readFile(const QString& path, qsi
 }
 
 bool ProtectedFileSystem::writeFile(const QString& path, const QByteArray& content) {
-    return !guarded(path) && inner_.writeFile(path, content);
+    if (guarded(path))
+        return refuse("write", path);
+    return inner_.writeFile(path, content);
 }
 
 std::optional<FileId> ProtectedFileSystem::identity(const QString& path) {

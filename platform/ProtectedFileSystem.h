@@ -37,6 +37,8 @@ private:
     const std::vector<FileId>& protectedChain();
     bool guarded(const QString& path);
     bool guardedAsSpelt(const QString& path) const;
+    // Records why the operation is refused and returns its result: false.
+    static bool refuse(const char* operation, const QString& path, const QString& target = {});
 
     FileSystem& inner_;
     QString protectedPath_;

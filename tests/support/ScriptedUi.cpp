@@ -41,8 +41,9 @@ int ScriptedUi::count(UiCall::Kind kind) const {
     return n;
 }
 
-Answer ScriptedUi::message(const QString& text, const QString& title, Buttons buttons, Icon icon) {
-    calls_.push_back({UiCall::Kind::Message, text, title, buttons, icon, {}});
+Answer ScriptedUi::message(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                           const QString& details) {
+    calls_.push_back({UiCall::Kind::Message, text, title, buttons, icon, {}, details});
     if (onMessage)
         onMessage();
     if (!script_.empty() && !script_.front().isInput) {
@@ -58,7 +59,8 @@ Answer ScriptedUi::message(const QString& text, const QString& title, Buttons bu
 
 QString ScriptedUi::input(const QString& prompt, const QString& title,
                           const QString& defaultAnswer) {
-    calls_.push_back({UiCall::Kind::Input, prompt, title, Buttons::Ok, Icon::None, defaultAnswer});
+    calls_.push_back(
+        {UiCall::Kind::Input, prompt, title, Buttons::Ok, Icon::None, defaultAnswer, {}});
     if (!script_.empty() && script_.front().isInput) {
         const QString typed = script_.front().typed;
         script_.pop_front();
@@ -69,23 +71,24 @@ QString ScriptedUi::input(const QString& prompt, const QString& title,
 }
 
 void ScriptedUi::beep() {
-    calls_.push_back({UiCall::Kind::Beep, {}, {}, Buttons::Ok, Icon::None, {}});
+    calls_.push_back({UiCall::Kind::Beep, {}, {}, Buttons::Ok, Icon::None, {}, {}});
 }
 
 void ScriptedUi::pumpEvents() {
-    calls_.push_back({UiCall::Kind::Pump, {}, {}, Buttons::Ok, Icon::None, {}});
+    calls_.push_back({UiCall::Kind::Pump, {}, {}, Buttons::Ok, Icon::None, {}, {}});
     if (onPump)
         onPump();
 }
 
 void ScriptedUi::showModal(ModalWindow& window) {
-    calls_.push_back({UiCall::Kind::Modal, window.windowName(), {}, Buttons::Ok, Icon::None, {}});
+    calls_.push_back(
+        {UiCall::Kind::Modal, window.windowName(), {}, Buttons::Ok, Icon::None, {}, {}});
     if (onModal)
         onModal(window);
 }
 
 void ScriptedUi::endProgram() {
-    calls_.push_back({UiCall::Kind::End, {}, {}, Buttons::Ok, Icon::None, {}});
+    calls_.push_back({UiCall::Kind::End, {}, {}, Buttons::Ok, Icon::None, {}, {}});
 }
 
 } // namespace tvn::test
