@@ -4,6 +4,7 @@
 #include "ElidedLabel.h"
 #include "FileSystem.h"
 #include "FrmMain.h"
+#include "PathBox.h"
 #include "Paths.h"
 #include "ProgramsTrees.h"
 #include "ShellFolders.h"
@@ -43,12 +44,11 @@ void FrmMain::buildConfigPanel() {
                        "correggetele."));
     Label28 = makeLabel(Config, QStringLiteral("Label28"),
                         QStringLiteral("Percorso della cartella MENU AVVIO :"));
-    StartMenuCustomPath = new QLineEdit(QStringLiteral("\\Windows\\Start Menu"), Config);
+    StartMenuCustomPath = new PathBox(QStringLiteral("\\Windows\\Start Menu"), Config);
     StartMenuCustomPath->setObjectName(QStringLiteral("StartMenuCustomPath"));
     Label29 = makeLabel(Config, QStringLiteral("Label29"),
                         QStringLiteral("Percorso della cartella PROGRAMMI nel Menu Avvio :"));
-    ProgramsMenuCustomPath =
-        new QLineEdit(QStringLiteral("\\Windows\\Start Menu\\programs"), Config);
+    ProgramsMenuCustomPath = new PathBox(QStringLiteral("\\Windows\\Start Menu\\programs"), Config);
     ProgramsMenuCustomPath->setObjectName(QStringLiteral("ProgramsMenuCustomPath"));
     ChkHide = new WrapCheckBox(QStringLiteral("Durante la classificazione delle icone, non "
                                               "elencare le icone di aiuto, testo e "
@@ -107,6 +107,7 @@ void FrmMain::ShowConfig() {
     // Esc confirms the settings just as OK does.
     roles_->setDefaultButton(COK);
     roles_->setCancelButton(COK);
+    COK->setFocus();
     CmdChangeLanguage->setVisible(state_.configured);
     state_.configured = true;
 }

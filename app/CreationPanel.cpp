@@ -2,6 +2,7 @@
 #include "Categories.h"
 #include "CategoryRename.h"
 #include "Classification.h"
+#include "FailureCause.h"
 #include "FrmMain.h"
 #include "Geometry.h"
 #include "HelpShortcutFilter.h"
@@ -40,17 +41,19 @@ void FrmMain::buildCreationPanel() {
                         QStringLiteral("CLASSIFICAZIONE DI COLLEGAMENTI"), LabelStyle::Title);
     Label38 = makeLabel(Creation, QStringLiteral("Label38"),
                         QStringLiteral("SPOSTAMENTO DI COLLEGAMENTI"), LabelStyle::Title);
+    // Where every other panel's layout puts its title, so that nothing moves between panels.
+    const QRect titleArea = Creation->contentsRect().marginsRemoved(kPanelMargins);
     for (QLabel* title : {Label15, Label38}) {
         title->setWordWrap(false);
-        title->setGeometry(kMargin, 8, kPanelRect.width() - 2 * kMargin, kTitleHeight);
+        title->setGeometry(titleArea.left(), titleArea.top(), titleArea.width(), kTitleHeight);
     }
     Label38->hide();
 
     // The left column: instructions, the list and the hint about help shortcuts.
+    const int columnTop = titleArea.top() + kTitleHeight;
     auto* column = new QWidget(Creation);
     column->setObjectName(QStringLiteral("CreationColumn"));
-    column->setGeometry(kMargin, 8 + kTitleHeight, columnWidth,
-                        panelHeight - 8 - kTitleHeight - kMargin);
+    column->setGeometry(kMargin, columnTop, columnWidth, panelHeight - columnTop - kMargin);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
@@ -130,6 +133,8 @@ void FrmMain::CAdd_Click() {
 }
 
 void FrmMain::Categories_Click(int index) {
+    // The error report names the failure of this action only.
+    clearLastFailure();
     tvn::Categories_Click(tvn(), index);
 }
 

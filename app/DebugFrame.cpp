@@ -1,6 +1,8 @@
+#include "FailureCause.h"
 #include "FileSystem.h"
 #include "FrmMain.h"
 #include "Geometry.h"
+#include "OffWindowArea.h"
 #include "Ui.h"
 #include "Widgets.h"
 
@@ -24,9 +26,12 @@ void FrmMain::buildDebugFrame() {
     debugLayout->addWidget(DebugBox, 1);
     CmdDebug = makeButton(Frame1, QStringLiteral("CmdDebug"), QStringLiteral("Kill Config!"));
     debugLayout->addWidget(CmdDebug);
+    new OffWindowArea(*Frame1);
 }
 
 void FrmMain::CmdDebug_Click() {
+    // The error report names the failure of this action only.
+    clearLastFailure();
     KillConfig(false);
 }
 

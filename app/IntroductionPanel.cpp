@@ -59,6 +59,7 @@ void FrmMain::ShowIntroduction() {
     Introduction->show();
     roles_->setDefaultButton(CContinue);
     roles_->setCancelButton(Command3);
+    CContinue->setFocus();
     About->hide();
 }
 

@@ -74,6 +74,7 @@ void FrmMain::ShowLanguages() {
     Languages->show();
     roles_->setCancelButton(Command4);
     roles_->setDefaultButton(CmdLanguageOK);
+    CmdLanguageOK->setFocus();
 }
 
 void FrmMain::CmdLanguageOK_Click() {

@@ -85,6 +85,7 @@ void FrmMain::ShowMenu() {
     Menu->show();
     roles_->setDefaultButton(CAdd);
     roles_->setCancelButton(CExit);
+    CAdd->setFocus();
 }
 
 void FrmMain::CReAnalyse_Click() {

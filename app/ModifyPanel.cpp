@@ -1,4 +1,5 @@
 #include "ButtonRoles.h"
+#include "FailureCause.h"
 #include "FrmMain.h"
 #include "ModifyList.h"
 #include "QtListBox.h"
@@ -43,6 +44,7 @@ void FrmMain::ShowModify() {
     Modify->show();
     roles_->setDefaultButton(CRemove);
     roles_->setCancelButton(Command2);
+    CRemove->setFocus();
 }
 
 void FrmMain::Command6_Click() {
@@ -50,17 +52,23 @@ void FrmMain::Command6_Click() {
     leavePanel(Menu);
     tvn::FillModifyList(tvn());
     ShowModify();
-    if (listModifyBox->count() > 0)
+    if (listModifyBox->count() > 0) {
         listModifyBox->selectOnly(0);
+        ListModify->setFocus();
+    }
 }
 
 void FrmMain::CRemove_Click() {
+    // The error report names the failure of this action only.
+    clearLastFailure();
     tvn::CRemove_Click(tvn());
 }
 
 // The copies to move wait in NotYet on the Creation panel, which shows its move title and
 // instructions, and whose done button brings the Modify panel back.
 void FrmMain::CMove_Click() {
+    // The error report names the failure of this action only.
+    clearLastFailure();
     if (!tvn::CMove_Click(tvn()))
         return;
     Label100->hide();

@@ -1,4 +1,5 @@
 #include "ButtonRoles.h"
+#include "FailureCause.h"
 #include "FrmMain.h"
 #include "OrphanPurge.h"
 #include "QtListBox.h"
@@ -40,17 +41,22 @@ void FrmMain::ShowPurges() {
     Purges->show();
     roles_->setDefaultButton(CPurge);
     roles_->setCancelButton(Command1);
+    CPurge->setFocus();
 }
 
 void FrmMain::CShowPurges_Click() {
     leavePanel(Menu);
     tvn::BuildPurgeList(tvn());
     ShowPurges();
-    if (purgeListBox->count() > 0)
+    if (purgeListBox->count() > 0) {
         purgeListBox->selectOnly(0);
+        PurgeList->setFocus();
+    }
 }
 
 void FrmMain::CPurge_Click() {
+    // The error report names the failure of this action only.
+    clearLastFailure();
     tvn::CPurge_Click(tvn());
 }
 

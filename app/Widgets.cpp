@@ -35,7 +35,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, Lab
 
 QVBoxLayout* makePanelLayout(QWidget* panel, int spacing) {
     auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(12, 10, 12, 10);
+    layout->setContentsMargins(kPanelMargins);
     layout->setSpacing(spacing);
     return layout;
 }

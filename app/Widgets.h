@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <QMargins>
 #include <QPushButton>
 #include <QString>
 
@@ -25,6 +26,8 @@ enum class LabelStyle { Text, Title, Strong };
 // wrapped to the panel's width.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text,
                   LabelStyle style = LabelStyle::Text);
+// The margins of a panel's column of controls, inside the panel's frame.
+inline constexpr QMargins kPanelMargins(12, 10, 12, 10);
 // The column of controls that fills a panel, inside the panel's margins.
 QVBoxLayout* makePanelLayout(QWidget* panel, int spacing = 8);
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption);

@@ -1,6 +1,7 @@
 #include "FrmMain.h"
 #include "Geometry.h"
 #include "MakerAddresses.h"
+#include "OffWindowArea.h"
 #include "Widgets.h"
 
 #include <QComboBox>
@@ -161,6 +162,7 @@ void FrmMain::buildHiddenStore() {
         store->addWidget(option);
         Version[static_cast<size_t>(k)] = option;
     }
+    new OffWindowArea(*Picture1);
 }
 
 void FrmMain::LayOutWindow() {

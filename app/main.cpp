@@ -1,3 +1,4 @@
+#include "FailureRecordingFileSystem.h"
 #include "FrmMain.h"
 #include "Look.h"
 #include "NativeFileSystem.h"
@@ -23,8 +24,10 @@ int main(int argc, char** argv) {
     tvn::applyTorvaneLook(app);
     tvn::QtUi ui;
     tvn::NativeFileSystem disk;
+    // Every failure keeps its cause, for the error report.
+    tvn::FailureRecordingFileSystem recordedDisk(disk);
     // The user's original shortcuts: nothing in the Programs trees is ever changed.
-    tvn::ProtectedFileSystem fs(disk);
+    tvn::ProtectedFileSystem fs(recordedDisk);
 #ifdef _WIN32
     tvn::Win32ShellFolders shellFolders;
 #else

@@ -65,7 +65,7 @@ namespace {
 // means the bench itself went wrong.
 class BenchUi final : public Ui {
 public:
-    Answer message(const QString& text, const QString&, Buttons, Icon) override {
+    Answer message(const QString& text, const QString&, Buttons, Icon, const QString&) override {
         if (expectedMessages_ == 0)
             fail(QStringLiteral("unexpected message: ") + text);
         --expectedMessages_;

@@ -52,11 +52,13 @@ QString displayText(const QString& text) {
     return result;
 }
 
-Answer QtUi::message(const QString& text, const QString& title, Buttons buttons, Icon icon) {
+Answer QtUi::message(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                     const QString& details) {
     QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                     dialogTitle(title), displayText(text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    box.setDetailedText(details);
     RequireButtonAnswer requireButton(box);
     switch (buttons) {
     case Buttons::Ok: {

@@ -1,5 +1,6 @@
 #include "ProtectedFileSystem.h"
 
+#include "FailureCause.h"
 #include "FolderChain.h"
 #include "Paths.h"
 
@@ -128,12 +129,23 @@ bool ProtectedFileSystem::fileExists(const QString& path) {
     return inner_.fileExists(path);
 }
 
+bool ProtectedFileSystem::refuse(const char* operation, const QString& path,
+                                 const QString& target) {
+    recordFailure({QString::fromLatin1(operation), path, target,
+                   QStringLiteral("the Programs folders are protected")});
+    return false;
+}
+
 bool ProtectedFileSystem::createFolder(const QString& path) {
-    return !guarded(path) && inner_.createFolder(path);
+    if (guarded(path))
+        return refuse("create folder", path);
+    return inner_.createFolder(path);
 }
 
 bool ProtectedFileSystem::removeFolder(const QString& path) {
-    return !guarded(path) && inner_.removeFolder(path);
+    if (guarded(path))
+        return refuse("remove folder", path);
+    return inner_.removeFolder(path);
 }
 
 bool ProtectedFileSystem::rename(const QString& from, const QString& to) {
@@ -147,15 +159,21 @@ bool ProtectedFileSystem::rename(const QString& from, const QString& to) {
                                isChainFolder(trees, from) || isChainFolder(trees, to) ||
                                liesInside(trees, fromFolder) ||
                                (toFolder != fromFolder && liesInside(trees, toFolder));
-    return !guardedRename && inner_.rename(from, to);
+    if (guardedRename)
+        return refuse("rename", from, to);
+    return inner_.rename(from, to);
 }
 
 bool ProtectedFileSystem::copyFile(const QString& from, const QString& to) {
-    return !guardedFile(to) && inner_.copyFile(from, to);
+    if (guardedFile(to))
+        return refuse("copy", from, to);
+    return inner_.copyFile(from, to);
 }
 
 bool ProtectedFileSystem::deleteFile(const QString& path) {
-    return !guardedFile(path) && inner_.deleteFile(path);
+    if (guardedFile(path))
+        return refuse("delete", path);
+    return inner_.deleteFile(path);
 }
 
 std::optional<QByteArray> ProtectedFileSystem::readFile(const QString& path, qsizetype maxBytes) {
@@ -163,7 +181,9 @@ std::optional<QByteArray> ProtectedFileSystem::readFile(const QString& path, qsi
 }
 
 bool ProtectedFileSystem::writeFile(const QString& path, const QByteArray& content) {
-    return !guardedFile(path) && inner_.writeFile(path, content);
+    if (guardedFile(path))
+        return refuse("write", path);
+    return inner_.writeFile(path, content);
 }
 
 std::optional<FileId> ProtectedFileSystem::identity(const QString& path) {

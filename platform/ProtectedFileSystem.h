@@ -52,6 +52,8 @@ private:
     static bool spelt(const Trees& trees, const QString& path);
     bool isChainFolder(const Trees& trees, const QString& path);
     bool liesInside(const Trees& trees, QString folder);
+    // Records why the operation is refused and returns its result: false.
+    static bool refuse(const char* operation, const QString& path, const QString& target = {});
 
     FileSystem& inner_;
     std::vector<Tree> trees_;

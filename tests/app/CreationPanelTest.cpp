@@ -1,4 +1,6 @@
+#include "FailureCause.h"
 #include "FrmMainFixture.h"
+#include "Ui.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -57,6 +59,29 @@ TEST_F(CreationPanelTest, LeavingTheCreationPanelCountsNewCopiesAsClassified) {
     frm.CAdd_Click();
 
     EXPECT_EQ(notYetShown(), QStringList({"Word"}));
+}
+
+TEST_F(CreationPanelTest, AFailedCopyIsReportedWithItsPathAndReasonAsDetails) {
+    confirmSettings();
+    frm.CAdd_Click();
+    const QString source = programs() + QStringLiteral("/apps/Paint.lnk");
+    faults.failWhen([&](const FaultInjectingFileSystem::Operation& op) {
+        return op.kind == FaultInjectingFileSystem::Kind::CopyFile && op.path == source;
+    });
+    ui.expectMessage();
+    frm.Categories_Click(0);
+    ASSERT_EQ(ui.dialogs().size(), 1u);
+    EXPECT_EQ(ui.dialogs().back().text, unexpectedErrorText());
+    EXPECT_TRUE(ui.dialogs().back().details.contains(source));
+    EXPECT_TRUE(ui.dialogs().back().details.contains(QStringLiteral("injected failure")));
+
+    // A failure the file system never saw has no details, not those of an earlier failure.
+    recordFailure({QStringLiteral("read"), tree.path(QStringLiteral("Custom.tvn")), {}, {}});
+    frm.setCategoryCaption(1, QStringLiteral("a/b"));
+    ui.expectMessage();
+    frm.Categories_Click(1);
+    ASSERT_EQ(ui.dialogs().size(), 2u);
+    EXPECT_EQ(ui.dialogs().back().details, QString());
 }
 
 TEST_F(CreationPanelTest, EmptyProgramsTreeSelectsNothing) {

@@ -1,5 +1,7 @@
 #include "FaultInjectingFileSystem.h"
 
+#include "FailureCause.h"
+
 #include <ostream>
 
 namespace tvn::test {
@@ -90,6 +92,10 @@ bool FaultInjectingFileSystem::fails(Kind kind, const QString& path, const QStri
         fail = --countdown_ == 0 || fail;
     operation.failed = fail;
     operations_.push_back(operation);
+    // As the system's file system does, say why.
+    if (fail)
+        recordFailure({QString::fromLatin1(kindName(kind)), path, target,
+                       QStringLiteral("injected failure")});
     return fail;
 }
 

@@ -10,7 +10,7 @@ namespace tvn::test {
 
 // A file system for tests that forwards to a real one, records every operation in order and
 // fails the operations it is told to fail without performing them (a failed copy therefore
-// leaves nothing behind, not even a half file).
+// leaves nothing behind, not even a half file), recording each as the last failure.
 class FaultInjectingFileSystem final : public FileSystem {
 public:
     enum class Kind {

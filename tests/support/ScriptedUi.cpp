@@ -49,8 +49,9 @@ int ScriptedUi::count(UiCall::Kind kind) const {
     return n;
 }
 
-Answer ScriptedUi::message(const QString& text, const QString& title, Buttons buttons, Icon icon) {
-    calls_.push_back({UiCall::Kind::Message, text, title, buttons, icon, {}});
+Answer ScriptedUi::message(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                           const QString& details) {
+    calls_.push_back({UiCall::Kind::Message, text, title, buttons, icon, {}, details});
     if (onMessage)
         onMessage();
     if (!script_.empty() && script_.front().kind == UiCall::Kind::Message) {
@@ -66,12 +67,14 @@ Answer ScriptedUi::message(const QString& text, const QString& title, Buttons bu
 
 QString ScriptedUi::input(const QString& prompt, const QString& title,
                           const QString& defaultAnswer) {
-    calls_.push_back({UiCall::Kind::Input, prompt, title, Buttons::Ok, Icon::None, defaultAnswer});
+    calls_.push_back(
+        {UiCall::Kind::Input, prompt, title, Buttons::Ok, Icon::None, defaultAnswer, {}});
     return nextTyped(UiCall::Kind::Input, prompt);
 }
 
 QString ScriptedUi::chooseFolder(const QString& title, const QString& startFolder) {
-    calls_.push_back({UiCall::Kind::Folder, title, title, Buttons::Ok, Icon::None, startFolder});
+    calls_.push_back(
+        {UiCall::Kind::Folder, title, title, Buttons::Ok, Icon::None, startFolder, {}});
     return nextTyped(UiCall::Kind::Folder, title);
 }
 
@@ -87,23 +90,24 @@ QString ScriptedUi::nextTyped(UiCall::Kind kind, const QString& what) {
 }
 
 void ScriptedUi::beep() {
-    calls_.push_back({UiCall::Kind::Beep, {}, {}, Buttons::Ok, Icon::None, {}});
+    calls_.push_back({UiCall::Kind::Beep, {}, {}, Buttons::Ok, Icon::None, {}, {}});
 }
 
 void ScriptedUi::pumpEvents() {
-    calls_.push_back({UiCall::Kind::Pump, {}, {}, Buttons::Ok, Icon::None, {}});
+    calls_.push_back({UiCall::Kind::Pump, {}, {}, Buttons::Ok, Icon::None, {}, {}});
     if (onPump)
         onPump();
 }
 
 void ScriptedUi::showModal(ModalWindow& window) {
-    calls_.push_back({UiCall::Kind::Modal, window.windowName(), {}, Buttons::Ok, Icon::None, {}});
+    calls_.push_back(
+        {UiCall::Kind::Modal, window.windowName(), {}, Buttons::Ok, Icon::None, {}, {}});
     if (onModal)
         onModal(window);
 }
 
 void ScriptedUi::endProgram() {
-    calls_.push_back({UiCall::Kind::End, {}, {}, Buttons::Ok, Icon::None, {}});
+    calls_.push_back({UiCall::Kind::End, {}, {}, Buttons::Ok, Icon::None, {}, {}});
 }
 
 } // namespace tvn::test

@@ -18,6 +18,7 @@ struct UiCall {
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
     QString defaultAnswer;
+    QString details; // of a message box
 };
 
 // The user-interaction service of the tests. It records every call and answers dialogs from
@@ -53,7 +54,8 @@ public:
     void clearCalls() { calls_.clear(); }
     bool scriptDone() const { return script_.empty(); }
 
-    Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
+    Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                   const QString& details) override;
     QString input(const QString& prompt, const QString& title,
                   const QString& defaultAnswer) override;
     QString chooseFolder(const QString& title, const QString& startFolder) override;

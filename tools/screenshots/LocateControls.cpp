@@ -27,8 +27,8 @@ namespace {
 // Answers every dialog at once: the window is only measured, never used.
 class SilentUi final : public tvn::Ui {
 public:
-    tvn::Answer message(const QString& text, const QString&, tvn::Buttons buttons,
-                        tvn::Icon) override {
+    tvn::Answer message(const QString& text, const QString&, tvn::Buttons buttons, tvn::Icon,
+                        const QString&) override {
         std::fprintf(stderr, "torvane-locate-controls: %s\n", qPrintable(text));
         return buttons == tvn::Buttons::Ok ? tvn::Answer::Ok : tvn::Answer::Yes;
     }
