@@ -108,6 +108,7 @@ void FrmMain::LoadLanguageTexts() {
     useQtTranslations(state_.languageIndex);
     tvn::LoadLanguageTexts(ui_, fs_, state_.dataFolders(), state_.languageIndex, *this,
                            [this] { LoadLanguagePicture(); });
+    ShowUndoTexts();
 }
 
 void FrmMain::LoadLanguagePicture() {

@@ -101,7 +101,7 @@ void FrmMain::Command7_Click() {
     if (!ConfirmReset(tvn()))
         return;
     leavePanel(Menu);
-    DeleteAllClassifications(tvn());
+    undoable(UndoScope::Menu, [this] { DeleteAllClassifications(tvn()); });
     // A failed analysis has opened the settings panel; the menu would show beside it.
     if (state_.scanFailed)
         return;
