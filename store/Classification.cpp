@@ -4,6 +4,7 @@
 #include "CategoryFolders.h"
 #include "CategoryNames.h"
 #include "FileSystem.h"
+#include "FolderChain.h"
 #include "FolderRefresh.h"
 #include "Paths.h"
 #include "Ui.h"
@@ -16,17 +17,6 @@ namespace {
 
 QString shortcutPath(const QString& folder, const QString& name) {
     return joinPath(folder, name + QStringLiteral(".lnk"));
-}
-
-// The shortcut already lies in the category folder: the same folder path, or another spelling
-// of the same folder on disk (a folder "Giochi" reached through the caption "giochi"). Copying
-// would then copy the file onto itself, and a move would delete the only copy. The folders are
-// compared, not the files, since the target most often does not exist yet.
-bool sameFolder(Tvn& tvn, const QString& folder, const QString& category) {
-    if (folder == category)
-        return true;
-    const auto id = tvn.fs.identity(folder);
-    return id && id == tvn.fs.identity(category);
 }
 
 // What became of one entry: `done` once its shortcut is in the category folder and, when
@@ -43,7 +33,11 @@ EntryResult classifyEntry(Tvn& tvn, const QString& caption, const QString& name,
     const QString category = categoryFolder(tvn, caption);
     if (!RenameAndRestore(tvn, category, categoryFolder(tvn, u'_' + caption)))
         return {false, true};
-    if (sameFolder(tvn, folder, category))
+    // The shortcut already lies in the category folder, maybe under another spelling (a folder
+    // "Giochi" reached through the caption "giochi"): copying would copy the file onto itself,
+    // and a move would delete the only copy. The folders are compared, not the files, since the
+    // target most often does not exist yet.
+    if (isSameFolder(tvn.fs, folder, category))
         return {true, false};
     const QString source = shortcutPath(folder, name);
     const QString target = shortcutPath(category, name);
