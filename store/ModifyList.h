@@ -11,8 +11,8 @@ namespace tvn {
 void FillModifyList(Tvn& tvn);
 
 // Deletes the copies of the selected ListModify entries and removes their entries from
-// ListModify, Fast and Fast_Dirs together; see RemoveSelectedCopies for the selection after it
-// and for failures.
+// ListModify, Fast and Fast_Dirs together; see ProcessSelectedEntries for the selection after
+// it and for failures. With no current entry only a message is shown.
 void CRemove_Click(Tvn& tvn);
 
 // Loads the selected ListModify entries into NotYet/NotYet_Dirs (sorted, each name with its own
