@@ -52,7 +52,7 @@ EntryOutcome classifyEntry(Tvn& tvn, const QString& caption, const QString& name
 
 } // namespace
 
-void Categories_Click(Tvn& tvn, int index) {
+void ClassifySelected(Tvn& tvn, int index) {
     if (!CheckSelection(tvn.ui, tvn.window, tvn.lists.notYet))
         return;
     // The caption names a folder inside the Start Menu folder: one that is not a single valid

@@ -18,7 +18,7 @@ void FillModifyList(Tvn& tvn) {
     tvn.lists.listModify.assign(names);
 }
 
-void CRemove_Click(Tvn& tvn) {
+void RemoveSelectedCopies(Tvn& tvn) {
     CatalogueLists& lists = tvn.lists;
     if (!CheckSelection(tvn.ui, tvn.window, lists.listModify))
         return;
@@ -31,7 +31,7 @@ void CRemove_Click(Tvn& tvn) {
         });
 }
 
-bool CMove_Click(Tvn& tvn) {
+bool LoadSelectedCopiesForMove(Tvn& tvn) {
     const ListBox& listModify = tvn.lists.listModify;
     CatalogueList notYet = notYetList(tvn.lists);
     notYet.clear();

@@ -29,7 +29,7 @@ void BuildPurgeList(Tvn& tvn) {
                      [&](const QString& name) { return !sources.contains(caseFoldedName(name)); });
 }
 
-void CPurge_Click(Tvn& tvn) {
+void PurgeSelectedOrphans(Tvn& tvn) {
     CatalogueLists& lists = tvn.lists;
     if (!CheckSelection(tvn.ui, tvn.window, lists.purgeList))
         return;

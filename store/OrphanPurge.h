@@ -18,6 +18,6 @@ void BuildPurgeList(Tvn& tvn);
 // and removes their entries from PurgeList and Purge_Dirs; see ProcessSelectedEntries for the
 // selection after it and for failures. With no current entry only a message is shown. Fast is
 // left as it is until the next walk.
-void CPurge_Click(Tvn& tvn);
+void PurgeSelectedOrphans(Tvn& tvn);
 
 } // namespace tvn
