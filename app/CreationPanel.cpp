@@ -140,7 +140,7 @@ void FrmMain::CAdd_Click() {
 void FrmMain::Categories_Click(int index) {
     // The error report names the failure of this action only.
     clearLastFailure();
-    undoable(creationScope(), [this, index] { tvn::Categories_Click(tvn(), index); });
+    undoable(creationScope(), [this, index] { tvn::ClassifySelected(tvn(), index); });
 }
 
 void FrmMain::Categories_MouseDown(int index, Qt::MouseButton button, const QPoint& globalPos) {

@@ -62,7 +62,7 @@ void FrmMain::Command6_Click() {
 void FrmMain::CRemove_Click() {
     // The error report names the failure of this action only.
     clearLastFailure();
-    undoable(UndoScope::Modify, [this] { tvn::CRemove_Click(tvn()); });
+    undoable(UndoScope::Modify, [this] { tvn::RemoveSelectedCopies(tvn()); });
 }
 
 // The copies to move wait in NotYet on the Creation panel, which shows its move title and
@@ -70,7 +70,7 @@ void FrmMain::CRemove_Click() {
 void FrmMain::CMove_Click() {
     // The error report names the failure of this action only.
     clearLastFailure();
-    if (!tvn::CMove_Click(tvn()))
+    if (!tvn::LoadSelectedCopiesForMove(tvn()))
         return;
     Label100->hide();
     Modify->hide();

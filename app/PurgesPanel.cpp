@@ -58,7 +58,7 @@ void FrmMain::CShowPurges_Click() {
 void FrmMain::CPurge_Click() {
     // The error report names the failure of this action only.
     clearLastFailure();
-    undoable(UndoScope::Purges, [this] { tvn::CPurge_Click(tvn()); });
+    undoable(UndoScope::Purges, [this] { tvn::PurgeSelectedOrphans(tvn()); });
 }
 
 void FrmMain::Command1_Click() {

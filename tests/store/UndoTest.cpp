@@ -86,28 +86,28 @@ const Action kActions[] = {
      [](UndoWorld& w) {
          BuildNotYetList(w.tvn);
          w.selectAll(w.lists.notYet);
-         Categories_Click(w.tvn, kUtility);
+         ClassifySelected(w.tvn, kUtility);
      }},
     {"move onto an older copy", UndoScope::Moving,
      [](UndoWorld& w) {
          FillModifyList(w.tvn);
          w.lists.listModify.setSelected(0, true); // giochi/Chess.lnk
          w.lists.listModify.setSelected(1, true); // giochi/Gone.lnk
-         if (CMove_Click(w.tvn))
-             Categories_Click(w.tvn, kVideo);
+         if (LoadSelectedCopiesForMove(w.tvn))
+             ClassifySelected(w.tvn, kVideo);
          w.state.moveMode = false;
      }},
     {"remove", UndoScope::Modify,
      [](UndoWorld& w) {
          FillModifyList(w.tvn);
          w.selectAll(w.lists.listModify);
-         CRemove_Click(w.tvn);
+         RemoveSelectedCopies(w.tvn);
      }},
     {"purge", UndoScope::Purges,
      [](UndoWorld& w) {
          BuildPurgeList(w.tvn);
          w.selectAll(w.lists.purgeList);
-         CPurge_Click(w.tvn);
+         PurgeSelectedOrphans(w.tvn);
      }},
     {"rename carrying the copies", UndoScope::Creation,
      [](UndoWorld& w) {
