@@ -1,0 +1,127 @@
+#include "WineMenuBuilder.h"
+
+#include "Ui.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+
+namespace tvn {
+
+namespace {
+
+// A few links per process, so that the progress label moves; each process costs well under a
+// tenth of a second once the server runs, against some 30 ms a link.
+constexpr qsizetype kLinksPerProcess = 20;
+// Windows caps a command line at 32,767 characters.
+constexpr qsizetype kMaxCommandLine = 30000;
+// How long the server stays up after the last Wine process of the batch has ended.
+constexpr int kServerLingerSeconds = 3;
+// The first call after a Wine upgrade updates the prefix first, which takes a while.
+constexpr qint64 kMaxRunMilliseconds = 180'000;
+constexpr int kPumpMilliseconds = 50;
+
+bool namesMenuBuilder(const QString& dll) {
+    return dll.compare(u"winemenubuilder", Qt::CaseInsensitive) == 0 ||
+           dll.compare(u"winemenubuilder.exe", Qt::CaseInsensitive) == 0;
+}
+
+// The user's overrides without any that names the menu builder, then the builder's own one.
+QString overridesAllowingMenuBuilder(const QString& overrides) {
+    QStringList kept;
+    for (const QString& entry : overrides.split(u';', Qt::SkipEmptyParts)) {
+        const qsizetype equals = entry.indexOf(u'=');
+        QStringList dlls = entry.left(equals).split(u',', Qt::SkipEmptyParts);
+        dlls.removeIf(namesMenuBuilder);
+        if (!dlls.isEmpty())
+            kept << dlls.join(u',') + (equals < 0 ? QString() : entry.sliced(equals));
+    }
+    kept << QStringLiteral("winemenubuilder.exe=b");
+    return kept.join(u';');
+}
+
+} // namespace
+
+WineMenuBuilder::WineMenuBuilder(Programs programs, QProcessEnvironment environment, Ui& ui)
+    : wine_(std::move(programs.wine))
+    , wineserver_(std::move(programs.wineserver))
+    , environment_(std::move(environment))
+    , ui_(ui) {}
+
+QProcessEnvironment WineMenuBuilder::environmentFor(QProcessEnvironment base, const QString& prefix,
+                                                    const QString& dataHome,
+                                                    const QString& configHome) {
+    base.insert(QStringLiteral("WINEPREFIX"), prefix);
+    base.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+    base.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    base.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+    base.insert(QStringLiteral("WINEDLLOVERRIDES"),
+                overridesAllowingMenuBuilder(base.value(QStringLiteral("WINEDLLOVERRIDES"))));
+    return base;
+}
+
+bool WineMenuBuilder::makeEntries(const QStringList& links,
+                                  const std::function<void(qsizetype)>& onProgress) {
+    if (links.isEmpty())
+        return true;
+    startServer();
+    bool allRan = true;
+    for (qsizetype done = 0; done < links.size();) {
+        const QStringList batch = nextBatch(links, done);
+        allRan = run(wine_, QStringList{QStringLiteral("winemenubuilder")} + batch) && allRan;
+        done += batch.size();
+        onProgress(done);
+    }
+    return allRan;
+}
+
+void WineMenuBuilder::startServer() {
+    // Starting a server where one runs already (the user's programs) fails harmlessly: the calls
+    // then share that one. An infinite persistence would need a kill, which would end the
+    // user's programs too.
+    if (serverStarted_ || wineserver_.isEmpty())
+        return;
+    serverStarted_ = true;
+    run(wineserver_, {QStringLiteral("-p%1").arg(kServerLingerSeconds)});
+}
+
+QStringList WineMenuBuilder::nextBatch(const QStringList& links, qsizetype from) const {
+    QStringList batch;
+    qsizetype length = 0;
+    for (qsizetype i = from; i < links.size() && batch.size() < kLinksPerProcess; ++i) {
+        length += links[i].size() + 3; // quotes and a blank
+        if (!batch.isEmpty() && length > kMaxCommandLine)
+            break;
+        batch << links[i];
+    }
+    return batch;
+}
+
+bool WineMenuBuilder::run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setProcessEnvironment(environment_);
+    // Wine's own helper processes (the server, services) outlive the call: they must not hold a
+    // pipe of ours open.
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start();
+    if (!process.waitForStarted())
+        return false;
+    QElapsedTimer clock;
+    clock.start();
+    while (!process.waitForFinished(kPumpMilliseconds)) {
+        if (process.state() == QProcess::NotRunning)
+            break;
+        ui_.pumpEvents();
+        if (clock.elapsed() > kMaxRunMilliseconds) {
+            process.kill();
+            process.waitForFinished();
+            return false;
+        }
+    }
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+} // namespace tvn

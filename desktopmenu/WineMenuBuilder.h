@@ -1,0 +1,50 @@
+#pragma once
+
+#include <functional>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+namespace tvn {
+
+class Ui;
+
+// Runs Wine's own menu builder on shortcuts of one Wine prefix, as few processes as the
+// command-line length allows, in one Wine server that stays up between the calls and ends by
+// itself a few seconds after the last one. While a process runs, the window's events are
+// pumped.
+class WineMenuBuilder {
+public:
+    struct Programs {
+        QString wine;
+        // Empty when the server cannot be started ahead: each call then starts its own.
+        QString wineserver;
+    };
+
+    // `environment` is the one the Wine processes run in: the prefix and the XDG folders set.
+    WineMenuBuilder(Programs programs, QProcessEnvironment environment, Ui& ui);
+
+    // Makes the menu entries of `links` (Windows paths of shortcuts); `onProgress` is told
+    // how many links are done after each process. False when a process could not be started,
+    // failed, or did not end in time; which entries exist then is for the caller to look at.
+    bool makeEntries(const QStringList& links, const std::function<void(qsizetype)>& onProgress);
+
+    // The environment for Wine's processes: `base` with the prefix, the XDG folders, no debug
+    // output, and the menu builder allowed even where the user's overrides turn it off (prefix
+    // managers do, so that installers leave the menu alone; here the user asked for the menu).
+    static QProcessEnvironment environmentFor(QProcessEnvironment base, const QString& prefix,
+                                              const QString& dataHome, const QString& configHome);
+
+private:
+    void startServer();
+    QStringList nextBatch(const QStringList& links, qsizetype from) const;
+    bool run(const QString& program, const QStringList& arguments);
+
+    QString wine_;
+    QString wineserver_;
+    QProcessEnvironment environment_;
+    Ui& ui_;
+    bool serverStarted_ = false;
+};
+
+} // namespace tvn
