@@ -25,9 +25,10 @@ public:
     WineMenuBuilder(Programs programs, QProcessEnvironment environment, Ui& ui);
 
     // Makes the menu entries of `links` (Windows paths of shortcuts); `onProgress` is told
-    // how many links are done after each process. False when a process could not be started,
-    // failed, or did not end in time; which entries exist then is for the caller to look at.
-    bool makeEntries(const QStringList& links, const std::function<void(qsizetype)>& onProgress);
+    // how many links are done after each process. When a process cannot be started or does not
+    // end in time, the links after it are not tried. Which entries exist is for the caller to
+    // look at: Wine's exit code does not say which link failed.
+    void makeEntries(const QStringList& links, const std::function<void(qsizetype)>& onProgress);
 
     // The environment for Wine's processes: `base` with the prefix, the XDG folders, no debug
     // output, and the menu builder allowed even where the user's overrides turn it off (prefix
@@ -38,13 +39,13 @@ public:
 private:
     void startServer();
     QStringList nextBatch(const QStringList& links, qsizetype from) const;
+    // False when the program could not be started or was stopped for taking too long.
     bool run(const QString& program, const QStringList& arguments);
 
     QString wine_;
     QString wineserver_;
     QProcessEnvironment environment_;
     Ui& ui_;
-    bool serverStarted_ = false;
 };
 
 } // namespace tvn
