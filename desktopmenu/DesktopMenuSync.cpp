@@ -182,18 +182,17 @@ private:
         }
     }
 
-    // A submenu this program made and no menu file refers to any more goes: its folder of
-    // entries when empty, then its .directory file, the last trace of it.
+    // The entry folders left empty go; then the .directory file of each submenu this program
+    // made that no menu file refers to any more, the last trace of it (every such submenu is
+    // among the managed ones, so its folder has gone first when empty).
     void removeUnusedSubmenus(const QStringList& managed) {
-        const QSet<QString> referenced = files_.referencedDirectoryFiles();
         for (const QString& menu : managed)
             QDir().rmdir(files_.entryFolder(menu));
+        const QSet<QString> referenced = files_.referencedDirectoryFiles();
         for (const QString& menu : files_.markedDirectoryMenus()) {
             const QString directory = files_.directoryFile(menu);
-            if (!referenced.contains(QFileInfo(directory).fileName())) {
-                QDir().rmdir(files_.entryFolder(menu));
+            if (!referenced.contains(QFileInfo(directory).fileName()))
                 QFile::remove(directory);
-            }
         }
     }
 
