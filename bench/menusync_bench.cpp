@@ -16,6 +16,7 @@
 #include "Tvn.h"
 #include "Ui.h"
 #include "VectorListBox.h"
+#include "WineMenuBuilder.h"
 #include "WinePrefix.h"
 #include "WineShellFolders.h"
 
@@ -78,9 +79,7 @@ bool run(const QString& program, const QStringList& arguments,
          const QProcessEnvironment& environment) {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
+    prepareWineProcess(process);
     process.start(program, arguments);
     return process.waitForFinished(600'000) && process.exitStatus() == QProcess::NormalExit &&
            process.exitCode() == 0;

@@ -2,8 +2,12 @@
 
 #include "Ui.h"
 
+#include <algorithm>
+#include <fcntl.h>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace tvn {
 
@@ -41,7 +45,24 @@ QString overridesAllowingMenuBuilder(const QString& overrides) {
     return kept.join(u';');
 }
 
+// Runs in the child between fork and exec, so it only makes system calls.
+void closeInheritedDescriptorsOnExec() {
+    if (close_range(3, ~0U, CLOSE_RANGE_CLOEXEC) == 0)
+        return;
+    rlimit limit{};
+    const rlim_t last = getrlimit(RLIMIT_NOFILE, &limit) == 0 ? limit.rlim_cur : 1024;
+    for (int fd = 3; fd < int(std::min<rlim_t>(last, 65536)); ++fd)
+        fcntl(fd, F_SETFD, FD_CLOEXEC);
+}
+
 } // namespace
+
+void prepareWineProcess(QProcess& process) {
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.setChildProcessModifier(closeInheritedDescriptorsOnExec);
+}
 
 WineMenuBuilder::WineMenuBuilder(Programs programs, QProcessEnvironment environment, Ui& ui)
     : wine_(std::move(programs.wine))
@@ -101,11 +122,7 @@ bool WineMenuBuilder::run(const QString& program, const QStringList& arguments) 
     process.setProgram(program);
     process.setArguments(arguments);
     process.setProcessEnvironment(environment_);
-    // Wine's own helper processes (the server, services) outlive the call: they must not hold a
-    // pipe of ours open.
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
+    prepareWineProcess(process);
     process.start();
     if (!process.waitForStarted())
         return false;

@@ -5,9 +5,17 @@
 #include <QString>
 #include <QStringList>
 
+class QProcess;
+
 namespace tvn {
 
 class Ui;
+
+// Sets up `process` to run a Wine program. Wine's server and its helper processes stay up after
+// the call, so they must hold nothing of ours: no pipe to read (their output goes nowhere),
+// and none of the descriptors this program inherited (a lock, a launcher's pipe), which they
+// would keep open for as long as they live.
+void prepareWineProcess(QProcess& process);
 
 // Runs Wine's own menu builder on shortcuts of one Wine prefix, as few processes as the
 // command-line length allows, in one Wine server that stays up between the calls and ends by
