@@ -36,30 +36,45 @@ void ButtonRoles::setCancelButton(QPushButton* button) {
     cancel_ = button;
 }
 
+bool ButtonRoles::isRepeat(const QKeyEvent& key) const {
+    // X servers repeat a held key as release and press pairs stamped with the same time. The
+    // toolkit marks them as repeats only when the press is already queued as it reads the
+    // release; on a busy event loop it often is not, and the pair looks like a new press.
+    return key.isAutoRepeat() || (key.timestamp() != 0 && key.key() == lastReleasedKey_ &&
+                                  key.timestamp() == lastReleaseTime_);
+}
+
 bool ButtonRoles::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+    if ((event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) ||
+        !watched->isWidgetType())
         return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::KeyRelease) {
+        lastReleasedKey_ = key->key();
+        lastReleaseTime_ = key->timestamp();
+        return false;
+    }
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!enter && key->key() != Qt::Key_Escape)
+        return false;
+    // A held Enter or Esc presses one button once: its repeats press nothing, neither here nor
+    // in the message box its press may have opened.
+    if (isRepeat(*key))
+        return true;
+
     auto* receiver = static_cast<QWidget*>(watched);
     if (receiver->window() != &window_)
         return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-
-    QPushButton* target = nullptr;
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+    QPushButton* target = cancel_.data();
+    if (enter) {
         auto* focused = qobject_cast<QPushButton*>(receiver);
         target = answers(focused) ? focused : default_.data();
-    } else if (key->key() == Qt::Key_Escape) {
-        target = cancel_.data();
-    } else {
-        return false;
     }
     if (!answers(target))
         return false;
-    // A held key presses the button once.
-    if (!key->isAutoRepeat())
-        target->click();
+    target->click();
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
+class QKeyEvent;
 class QPushButton;
 class QWidget;
 
@@ -12,6 +13,7 @@ namespace tvn {
 // whichever child has the focus. Giving a button a role takes that role from the button that
 // held it. A role button that is hidden or disabled does not answer its key; a push button
 // with the focus answers Enter itself, as on Windows.
+// A held Enter or Esc acts once, in every window of the program.
 class ButtonRoles final : public QObject {
 public:
     explicit ButtonRoles(QWidget& window);
@@ -26,9 +28,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool isRepeat(const QKeyEvent& key) const;
+
     QWidget& window_;
     QPointer<QPushButton> default_;
     QPointer<QPushButton> cancel_;
+    // The last key released in the window and when: a press of the same key at the same time
+    // is the key held down.
+    int lastReleasedKey_ = 0;
+    quint64 lastReleaseTime_ = 0;
 };
 
 } // namespace tvn

@@ -24,6 +24,17 @@ void setCheckBoxValue(QCheckBox& box, int value) {
     box.setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
 }
 
+// The two skip-introduction boxes always show the same state, the grey one a stored
+// configuration may give included. Once a box leaves the grey state, clicks only check and
+// uncheck.
+void mirrorCheckBox(QCheckBox& from, QCheckBox& to) {
+    if (from.checkState() != Qt::PartiallyChecked) {
+        from.setTristate(false);
+        to.setTristate(false);
+    }
+    to.setCheckState(from.checkState());
+}
+
 ConfigRecords configFromWindow(FrmMain& frm) {
     const ProgramState& state = frm.state();
     return {state.configured,

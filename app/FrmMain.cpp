@@ -1,7 +1,6 @@
 #include "FrmMain.h"
 
 #include "ButtonRoles.h"
-#include "Geometry.h"
 #include "Look.h"
 #include "QtListBox.h"
 #include "SystemAnalysis.h"
@@ -9,10 +8,8 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -44,6 +41,7 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
     buildModifyPanel();
     buildPurgesPanel();
     buildConfigPanel();
+    buildDebugFrame();
     buildHiddenStore();
 
     notYetBox = std::make_unique<QtListBox>(*NotYet, true);
@@ -53,7 +51,7 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
         Tvn{state_, fs_, ui_,
             CatalogueLists{Progs, Progs_Dirs, Fast, Fast_Dirs, *notYetBox, NotYet_Dirs,
                            *purgeListBox, Purge_Dirs, *listModifyBox},
-            *this});
+            *this, &shellFolders_});
     connectHandlers();
     LayOutWindow();
 }
@@ -70,23 +68,6 @@ QPushButton* FrmMain::defaultButton() const {
 
 QPushButton* FrmMain::cancelButton() const {
     return roles_->cancelButton();
-}
-
-void FrmMain::LayOutWindow() {
-    PreviewPicture->setGeometry(kPreviewPictureRect);
-    PreviewPicture->show();
-    setFixedSize(kClientWidth, kClientHeight);
-    move(kMainWindowOuter.topLeft());
-    for (QFrame* panel : panels()) {
-        panel->setGeometry(kPanelRect);
-        panel->hide();
-    }
-    About->setGeometry(kAboutRect);
-    About->hide();
-    About2->setGeometry(kPanelRect);
-    About2->hide();
-    Frame1->setGeometry(kDebugFrameRect);
-    Picture1->setGeometry(kHiddenStoreRect);
 }
 
 void FrmMain::setPreviewPictureVisible(bool visible) {
@@ -130,10 +111,16 @@ void FrmMain::connectHandlers() {
     const auto onClick = [this](QPushButton* button, void (FrmMain::*handler)()) {
         connect(button, &QPushButton::clicked, this, handler);
     };
+    // Languages.
     onClick(CmdLanguageOK, &FrmMain::CmdLanguageOK_Click);
     onClick(Command4, &FrmMain::Command4_Click);
+    // Introduction. A change of either skip box, by the user or by the settings, shows in
+    // the other one.
     onClick(CContinue, &FrmMain::CContinue_Click);
     onClick(Command3, &FrmMain::Command3_Click);
+    connect(DoNotShowAgain, &QCheckBox::stateChanged, this, &FrmMain::DoNotShowAgain_Click);
+    // Menu. CLASSIFY, MODIFY, CLEAN UP and Settings have their handlers with the panel they
+    // open.
     onClick(CAdd, &FrmMain::CAdd_Click);
     onClick(Command6, &FrmMain::Command6_Click);
     onClick(CShowPurges, &FrmMain::CShowPurges_Click);
@@ -143,27 +130,37 @@ void FrmMain::connectHandlers() {
     onClick(CReAnalyse, &FrmMain::CReAnalyse_Click);
     onClick(Command9, &FrmMain::Command9_Click);
     onClick(Command11, &FrmMain::Command11_Click);
+    // Creation. A mouse press on a category button comes through eventFilter; the done
+    // button of move mode (Command8) has its handler with the Modify panel.
     onClick(Command10, &FrmMain::Command10_Click);
     onClick(Command8, &FrmMain::Command8_Click);
-    onClick(CRemove, &FrmMain::CRemove_Click);
-    onClick(CMove, &FrmMain::CMove_Click);
-    onClick(Command2, &FrmMain::Command2_Click);
-    onClick(CPurge, &FrmMain::CPurge_Click);
-    onClick(Command1, &FrmMain::Command1_Click);
-    onClick(COK, &FrmMain::COK_Click);
-    onClick(CmdChangeLanguage, &FrmMain::CmdChangeLanguage_Click);
-    onClick(CmdDebug, &FrmMain::CmdDebug_Click);
     for (int k = 0; k < kCategoryCount; ++k) {
         QPushButton* button = Categories[static_cast<size_t>(k)];
         connect(button, &QPushButton::clicked, this, [this, k] { Categories_Click(k); });
         button->installEventFilter(this);
     }
     connect(MnuChangeCategorie, &QAction::triggered, this, &FrmMain::MnuChangeCategorie_Click);
+    // Modify.
+    onClick(CRemove, &FrmMain::CRemove_Click);
+    onClick(CMove, &FrmMain::CMove_Click);
+    onClick(Command2, &FrmMain::Command2_Click);
+    // Purges.
+    onClick(CPurge, &FrmMain::CPurge_Click);
+    onClick(Command1, &FrmMain::Command1_Click);
+    // Config.
+    onClick(COK, &FrmMain::COK_Click);
+    onClick(CmdChangeLanguage, &FrmMain::CmdChangeLanguage_Click);
+    connect(DoNotShowAgain2, &QCheckBox::stateChanged, this, &FrmMain::DoNotShowAgain2_Click);
+    // Only the user's choice of a prefix refills the boxes, never the chooser's own filling.
+    connect(CboPrefix, &QComboBox::activated, this, &FrmMain::CboPrefix_Click);
+    // Whatever changes a path box, the all-users line follows.
+    connect(StartMenuCustomPath, &QLineEdit::textChanged, this, &FrmMain::ShowAllUsersPrograms);
+    connect(ProgramsMenuCustomPath, &QLineEdit::textChanged, this, &FrmMain::ShowAllUsersPrograms);
+    // The debug frame.
+    onClick(CmdDebug, &FrmMain::CmdDebug_Click);
+    // The window surface: a press on the picture comes through eventFilter.
     for (QRadioButton* option : Version)
         connect(option, &QRadioButton::clicked, this, &FrmMain::Version_Click);
-    // A change of either box, by the user or by the settings, shows in the other one.
-    connect(DoNotShowAgain, &QCheckBox::stateChanged, this, &FrmMain::DoNotShowAgain_Click);
-    connect(DoNotShowAgain2, &QCheckBox::stateChanged, this, &FrmMain::DoNotShowAgain2_Click);
     PreviewPicture->installEventFilter(this);
     About->installEventFilter(this);
 }
@@ -190,11 +187,6 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void FrmMain::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    event->accept();
 }
 
 void FrmMain::leavePanel(QFrame* panel) {

@@ -25,6 +25,7 @@ class QRadioButton;
 namespace tvn {
 
 class ButtonRoles;
+class ElidedLabel;
 class FileSystem;
 class QtListBox;
 class ShellFolders;
@@ -33,6 +34,9 @@ class Ui;
 // The program's one working window. Its screens are panels that share the right column;
 // exactly one of them is visible after every navigation. Controls carry their names as
 // object names and as members, and every handler runs to completion on the event thread.
+// Each panel's layout, show procedure and handlers live in one file named after the panel
+// (MenuPanel.cpp, ModifyPanel.cpp ...); below, each group names its file. A main-menu button
+// that opens a panel has its handler with the panel it opens.
 class FrmMain final : public QWidget, public Window {
     Q_OBJECT
 
@@ -41,9 +45,10 @@ public:
             std::function<QString()> currentFolder, QWidget* parent = nullptr);
     ~FrmMain() override;
 
-    // Told the Programs folder each time the settings are applied, so that the file system
-    // can refuse every change inside that tree.
-    void setProgramsGuard(std::function<void(const QString&)> guard);
+    // Told the Programs folders (the user's and the all-users one) each time the settings are
+    // applied and at each analysis, so that the file system can refuse every change inside
+    // those trees.
+    void setProgramsGuard(std::function<void(const QStringList&)> guard);
 
     ProgramState& state() { return state_; }
     Tvn& tvn() { return *tvn_; }
@@ -52,7 +57,8 @@ public:
     QPushButton* defaultButton() const;
     QPushButton* cancelButton() const;
 
-    // Window: what the catalogue and store procedures read and act on.
+    // Window: what the catalogue and store procedures read and act on (FrmMain.cpp;
+    // ShowConfig with the Config panel).
     void ShowConfig() override;
     void setPreviewPictureVisible(bool visible) override;
     void setAbout2Visible(bool visible) override;
@@ -64,163 +70,169 @@ public:
     void setCategoryCaption(int k, const QString& caption) override;
     QString messageText(int k) const override;
 
-    // Panel-showing procedures: each shows its panel and arms its Enter and Esc buttons.
-    void ShowMenu();
-    void ShowIntroduction();
-    void ShowLanguages();
-    void ShowModify();
-    void ShowPurges();
-    void ReadShellFolders();
-    void OpenCreationPanel();
-    void ReadLanguageChoice();
-    bool CheckDrive();
-    void ApplySettings();
-
-    // Start-up and exit.
+    // Start-up and exit (StartupAndExit.cpp).
     void Form_Load();
     void Form_Unload();
+
+    // The window surface (WindowSurface.cpp): the left column, what lies under the panels,
+    // and the store of hidden labels and lists right of the window's right edge.
+    void PreviewPicture_MouseDown();
+    void PreviewPicture_MouseUp();
+    void Version_Click();
+    QLabel* PreviewPicture = nullptr;         // the language picture; held down, shows About
+    QFrame* About = nullptr;                  // version and credits in place of the picture
+    QLabel* Label30 = nullptr;                // About: product title
+    QFrame* About2 = nullptr;                 // over the panels while help shows
+    QLabel* Label32 = nullptr;                // About2: product title
+    QLabel* Label35 = nullptr;                // About2: please wait
+    QLabel* Label6 = nullptr;                 // About2: the small-icons hint
+    QFrame* Picture5 = nullptr;               // the sunken frame under the panels
+    QLabel* Label17 = nullptr;                // under the panels: please wait
+    QLabel* Label31 = nullptr;                // under the panels: progress of a long operation
+    QFrame* Picture1 = nullptr;               // the hidden store
+    std::array<QLabel*, kMessageCount> Msg{}; // message texts; Msg[k - 1] is the label Msg<k>
+    QComboBox* Drive1 = nullptr;              // the saved Windows drive
+    std::array<QRadioButton*, 4> Version{};   // the Windows edition, unused
+    QLabel* Label26 = nullptr;                // beside Drive1
+    QLabel* Label27 = nullptr;                // beside Version
+
+    // The Languages panel (LanguagesPanel.cpp).
+    void ShowLanguages();
+    void CmdLanguageOK_Click();
+    void Command4_Click();
+    void CmdChangeLanguage_Click(); // the Config panel's button
+    void ReadLanguageChoice();
+    void LoadLanguageTexts();
+    void LoadLanguagePicture();
+    QFrame* Languages = nullptr;
+    QLabel* Label37 = nullptr;               // Italian prompt
+    QLabel* Label36 = nullptr;               // French prompt
+    QLabel* Label14 = nullptr;               // English prompt
+    std::array<QRadioButton*, 3> Language{}; // English, French, Italian
+    std::array<QLabel*, 3> Flag{};           // the flag beside each option
+    QPushButton* CmdLanguageOK = nullptr;    // OK
+    QPushButton* Command4 = nullptr;         // Exit! (first start only)
+
+    // The Introduction panel (IntroductionPanel.cpp).
+    void ShowIntroduction();
     void CContinue_Click();
     void DoNotShowAgain_Click();
-    void DoNotShowAgain2_Click();
     void Command3_Click();
-    void Command4_Click();
-    void CExit_Click();
-    // Back to the main menu from the Creation, Modify and Purges panels.
-    void Command10_Click();
-    void Command2_Click();
-    void Command1_Click();
-    // The main menu and the Creation panel.
-    void CAdd_Click();
+    QFrame* Introduction = nullptr;
+    QLabel* Label4 = nullptr;            // title
+    QLabel* Label1 = nullptr;            // what the program is for
+    QLabel* Label2 = nullptr;            // what it does
+    QLabel* Label3 = nullptr;            // nothing on the disk is changed
+    QLabel* Label7 = nullptr;            // the analysis comes next
+    QCheckBox* DoNotShowAgain = nullptr; // skip the introduction; mirrors DoNotShowAgain2
+    QPushButton* CContinue = nullptr;    // Continue...
+    QPushButton* Command3 = nullptr;     // Exit!
+
+    // The Menu panel (MenuPanel.cpp).
+    void ShowMenu();
     void CReAnalyse_Click();
+    void Command7_Click();
+    void Command9_Click();
+    void Command11_Click();
+    void CExit_Click();
+    QFrame* Menu = nullptr;
+    QLabel* Label9 = nullptr;           // title
+    QLabel* Label8 = nullptr;           // choose what to do
+    QPushButton* CAdd = nullptr;        // CLASSIFY: the Creation panel
+    QLabel* Label10 = nullptr;          // beside CAdd
+    QPushButton* Command6 = nullptr;    // MODIFY: the Modify panel
+    QLabel* Label12 = nullptr;          // beside Command6
+    QPushButton* CShowPurges = nullptr; // CLEAN UP: the Purges panel
+    QLabel* Label11 = nullptr;          // beside CShowPurges
+    QPushButton* Command7 = nullptr;    // RESET
+    QLabel* Label13 = nullptr;          // beside Command7
+    QPushButton* CExit = nullptr;       // Exit!
+    QPushButton* Command5 = nullptr;    // Settings...: the Config panel
+    QPushButton* CReAnalyse = nullptr;  // Rescan!
+    QPushButton* Command9 = nullptr;    // Help...
+    QPushButton* Command11 = nullptr;   // Info...: the information window
+
+    // The Creation panel (CreationPanel.cpp): classifying, and moving copies in move mode.
+    void OpenCreationPanel();
+    void CAdd_Click();
     void Categories_Click(int index);
     void Categories_MouseDown(int index, Qt::MouseButton button, const QPoint& globalPos);
     void MnuChangeCategorie_Click();
-    // The Modify panel and moving copies.
+    void Command10_Click();
+    QFrame* Creation = nullptr;
+    QLabel* Label15 = nullptr;     // title
+    QLabel* Label38 = nullptr;     // title in move mode
+    QLabel* Label100 = nullptr;    // how to classify
+    QLabel* Label5 = nullptr;      // how to move
+    QLabel* Label16 = nullptr;     // help shortcuts need no classifying
+    QLabel* Label39 = nullptr;     // right-click a category to rename it
+    QListWidget* NotYet = nullptr; // the unclassified shortcuts, or the copies to move
+    std::array<QPushButton*, kCategoryCount> Categories{}; // one per category, its name
+    QPushButton* Command10 = nullptr;                      // Done: back to the menu
+    QPushButton* Command8 = nullptr;       // Done... in move mode: back to the Modify panel
+    QMenu* MnuPopup = nullptr;             // a category button's right-click menu
+    QAction* MnuChangeCategorie = nullptr; // Rename...
+
+    // The Modify panel (ModifyPanel.cpp), with the start and end of move mode.
+    void ShowModify();
     void Command6_Click();
     void CRemove_Click();
     void CMove_Click();
     void Command8_Click();
-    // The orphan purge and the reset.
+    void Command2_Click();
+    QFrame* Modify = nullptr;
+    QLabel* Label21 = nullptr;         // title
+    QLabel* Label22 = nullptr;         // how to remove
+    QLabel* Label23 = nullptr;         // the originals stay
+    QListWidget* ListModify = nullptr; // the classified copies
+    QPushButton* CRemove = nullptr;    // REMOVE
+    QPushButton* CMove = nullptr;      // MOVE: the Creation panel in move mode
+    QPushButton* Command2 = nullptr;   // Done: back to the menu
+
+    // The Purges panel (PurgesPanel.cpp).
+    void ShowPurges();
     void CShowPurges_Click();
     void CPurge_Click();
-    void Command7_Click();
-    // Settings.
-    void COK_Click();
-    void Command5_Click();
-    void CmdDebug_Click();
-    // Languages.
-    void CmdLanguageOK_Click();
-    void CmdChangeLanguage_Click();
-    void LoadLanguageTexts();
-    void LoadLanguagePicture();
-    void Version_Click();
-    // Help, information and the picture.
-    void Command9_Click();
-    void Command11_Click();
-    void PreviewPicture_MouseDown();
-    void PreviewPicture_MouseUp();
-
-    // Window surface.
-    QLabel* PreviewPicture = nullptr;
-    QFrame* About = nullptr;
-    QLabel* Label30 = nullptr;
-    QFrame* About2 = nullptr;
-    QLabel* Label32 = nullptr;
-    QLabel* Label35 = nullptr;
-    QLabel* Label6 = nullptr;
-    QFrame* Picture5 = nullptr;
-    QLabel* Label17 = nullptr;
-    QLabel* Label31 = nullptr;
-    // The debug frame, below the window's bottom edge.
-    QGroupBox* Frame1 = nullptr;
-    QLineEdit* DebugBox = nullptr;
-    QPushButton* CmdDebug = nullptr;
-    // The store of hidden labels and lists, right of the window's right edge.
-    QFrame* Picture1 = nullptr;
-    std::array<QLabel*, kMessageCount> Msg{}; // Msg[k - 1] is the label Msg<k>
-    QComboBox* Drive1 = nullptr;
-    std::array<QRadioButton*, 4> Version{};
-    QLabel* Label26 = nullptr;
-    QLabel* Label27 = nullptr;
-
-    QFrame* Languages = nullptr;
-    QLabel* Label37 = nullptr;
-    QLabel* Label36 = nullptr;
-    QLabel* Label14 = nullptr;
-    std::array<QRadioButton*, 3> Language{};
-    std::array<QLabel*, 3> Flag{};
-    QPushButton* CmdLanguageOK = nullptr;
-    QPushButton* Command4 = nullptr;
-
-    QFrame* Introduction = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label7 = nullptr;
-    QCheckBox* DoNotShowAgain = nullptr;
-    QPushButton* CContinue = nullptr;
-    QPushButton* Command3 = nullptr;
-
-    QFrame* Menu = nullptr;
-    QLabel* Label9 = nullptr;
-    QLabel* Label8 = nullptr;
-    QPushButton* CAdd = nullptr;
-    QLabel* Label10 = nullptr;
-    QPushButton* Command6 = nullptr;
-    QLabel* Label12 = nullptr;
-    QPushButton* CShowPurges = nullptr;
-    QLabel* Label11 = nullptr;
-    QPushButton* Command7 = nullptr;
-    QLabel* Label13 = nullptr;
-    QPushButton* CExit = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* CReAnalyse = nullptr;
-    QPushButton* Command9 = nullptr;
-    QPushButton* Command11 = nullptr;
-
-    QFrame* Creation = nullptr;
-    QLabel* Label15 = nullptr;
-    QLabel* Label38 = nullptr;
-    QLabel* Label100 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label16 = nullptr;
-    QLabel* Label39 = nullptr;
-    QListWidget* NotYet = nullptr;
-    std::array<QPushButton*, kCategoryCount> Categories{};
-    QPushButton* Command10 = nullptr;
-    QPushButton* Command8 = nullptr;
-    QMenu* MnuPopup = nullptr;
-    QAction* MnuChangeCategorie = nullptr;
-
-    QFrame* Modify = nullptr;
-    QLabel* Label21 = nullptr;
-    QLabel* Label22 = nullptr;
-    QLabel* Label23 = nullptr;
-    QListWidget* ListModify = nullptr;
-    QPushButton* CRemove = nullptr;
-    QPushButton* CMove = nullptr;
-    QPushButton* Command2 = nullptr;
-
+    void Command1_Click();
     QFrame* Purges = nullptr;
-    QLabel* Label18 = nullptr;
-    QLabel* Label19 = nullptr;
-    QLabel* Label20 = nullptr;
-    QListWidget* PurgeList = nullptr;
-    QPushButton* CPurge = nullptr;
-    QPushButton* Command1 = nullptr;
+    QLabel* Label18 = nullptr;        // title
+    QLabel* Label19 = nullptr;        // what the list holds
+    QLabel* Label20 = nullptr;        // how to remove
+    QListWidget* PurgeList = nullptr; // copies whose source shortcut is gone
+    QPushButton* CPurge = nullptr;    // REMOVE
+    QPushButton* Command1 = nullptr;  // Back to menu...
 
+    // The Config panel, the settings (ConfigPanel.cpp).
+    void ReadShellFolders();
+    void Command5_Click();
+    void COK_Click();
+    void DoNotShowAgain2_Click();
+    bool CheckDrive();
+    void ApplySettings();
     QFrame* Config = nullptr;
-    QLabel* Label24 = nullptr;
-    QLabel* Label25 = nullptr;
-    QLabel* Label28 = nullptr;
-    QLineEdit* StartMenuCustomPath = nullptr;
-    QLabel* Label29 = nullptr;
-    QLineEdit* ProgramsMenuCustomPath = nullptr;
-    QCheckBox* ChkHide = nullptr;
-    QCheckBox* DoNotShowAgain2 = nullptr;
-    QPushButton* CmdChangeLanguage = nullptr;
-    QPushButton* COK = nullptr;
+    QLabel* Label24 = nullptr;                   // title
+    QLabel* Label25 = nullptr;                   // check the statements below
+    QLabel* Label28 = nullptr;                   // above StartMenuCustomPath
+    QLineEdit* StartMenuCustomPath = nullptr;    // the Start Menu folder
+    QLabel* Label29 = nullptr;                   // above ProgramsMenuCustomPath
+    QLineEdit* ProgramsMenuCustomPath = nullptr; // the Programs folder
+    QCheckBox* ChkHide = nullptr;                // hide help, read-me and uninstall shortcuts
+    QCheckBox* DoNotShowAgain2 = nullptr;        // skip the introduction; mirrors DoNotShowAgain
+    QPushButton* CmdChangeLanguage = nullptr;    // Language...: the Languages panel
+    QPushButton* COK = nullptr;                  // OK: save, apply and analyse
+    // Where the two folders are proposed from, and what they bring in (PrefixChooser.cpp).
+    void FillPrefixChooser();
+    void CboPrefix_Click();
+    void ShowAllUsersPrograms();
+    QLabel* LblPrefix = nullptr;        // beside CboPrefix
+    QComboBox* CboPrefix = nullptr;     // the Wine prefixes found, then Other folder...
+    ElidedLabel* LblAllUsers = nullptr; // the all-users Programs folder the two boxes bring in
+
+    // The debug frame below the window's bottom edge (DebugFrame.cpp).
+    void CmdDebug_Click();
+    QGroupBox* Frame1 = nullptr;
+    QLineEdit* DebugBox = nullptr;   // saved with the settings; can skip the folder checks
+    QPushButton* CmdDebug = nullptr; // Kill Config!: deletes Config.tvn
 
     // The hidden catalogue lists; the visible ones are adapters over NotYet, PurgeList and
     // ListModify.
@@ -239,8 +251,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Each in the file of its panel or area; creation order is stacking order.
     void buildWindowSurface();
-    void buildHiddenStore();
     void buildLanguagesPanel();
     void buildIntroductionPanel();
     void buildMenuPanel();
@@ -248,10 +260,13 @@ private:
     void buildModifyPanel();
     void buildPurgesPanel();
     void buildConfigPanel();
-    void connectHandlers();
+    void buildDebugFrame();
+    void buildHiddenStore();
+    QFrame* makePanel(const QString& name);
     // Places every panel and area where start-up puts them, all panels hidden.
     void LayOutWindow();
-    QFrame* makePanel(const QString& name);
+    // The signal wiring, grouped by panel (FrmMain.cpp).
+    void connectHandlers();
 
     // The settings file.
     void LoadSettings();
@@ -269,12 +284,13 @@ private:
     FileSystem& fs_;
     ShellFolders& shellFolders_;
     std::function<QString()> currentFolder_;
-    std::function<void(const QString&)> programsGuard_;
     ProgramState state_;
     std::unique_ptr<ButtonRoles> roles_;
     std::unique_ptr<Tvn> tvn_;
     // The mouse went down on the picture and the About frame shows until it comes up.
     bool pictureHeld_ = false;
+    // The entry of CboPrefix whose prefix proposes the folders now.
+    int prefixIndex_ = -1;
 };
 
 } // namespace tvn

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <QBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QStyle>
 
 namespace tvn {
@@ -34,7 +35,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, Lab
 
 QVBoxLayout* makePanelLayout(QWidget* panel, int spacing) {
     auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(12, 10, 12, 10);
+    layout->setContentsMargins(kPanelMargins);
     layout->setSpacing(spacing);
     return layout;
 }
@@ -45,6 +46,13 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     button->setAutoDefault(false);
     button->setMinimumWidth(80);
     return button;
+}
+
+QListWidget* makeList(QWidget* parent, const QString& name) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setMinimumHeight(60);
+    return list;
 }
 
 void addButtonRow(QBoxLayout& layout, std::initializer_list<QPushButton*> left,

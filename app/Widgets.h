@@ -1,12 +1,14 @@
 #pragma once
 
 #include <initializer_list>
+#include <QMargins>
 #include <QPushButton>
 #include <QString>
 
 class QBoxLayout;
 class QVBoxLayout;
 class QLabel;
+class QListWidget;
 
 namespace tvn {
 
@@ -24,9 +26,12 @@ enum class LabelStyle { Text, Title, Strong };
 // wrapped to the panel's width.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text,
                   LabelStyle style = LabelStyle::Text);
+// The margins of a panel's column of controls, inside the panel's frame.
+inline constexpr QMargins kPanelMargins(12, 10, 12, 10);
 // The column of controls that fills a panel, inside the panel's margins.
 QVBoxLayout* makePanelLayout(QWidget* panel, int spacing = 8);
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption);
+QListWidget* makeList(QWidget* parent, const QString& name);
 // A row of buttons: `left` at the left edge, `right` at the right edge.
 void addButtonRow(QBoxLayout& layout, std::initializer_list<QPushButton*> left,
                   std::initializer_list<QPushButton*> right);

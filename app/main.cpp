@@ -1,11 +1,14 @@
+#include "FailureRecordingFileSystem.h"
 #include "FrmMain.h"
 #include "Look.h"
 #include "NativeFileSystem.h"
+#include "ProgramFolders.h"
 #include "ProtectedFileSystem.h"
 #include "QtUi.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 #ifdef _WIN32
 #include "Win32ShellFolders.h"
@@ -15,20 +18,28 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The user's data folder is named after the program; the desktop file after its id.
+    QApplication::setApplicationName(QStringLiteral("torvane"));
+    QApplication::setDesktopFileName(QStringLiteral(TORVANE_DESKTOP_ID));
     tvn::applyTorvaneLook(app);
     tvn::QtUi ui;
     tvn::NativeFileSystem disk;
-    // The user's original shortcuts: nothing in the Programs tree is ever changed.
-    tvn::ProtectedFileSystem fs(disk);
+    // Every failure keeps its cause, for the error report.
+    tvn::FailureRecordingFileSystem recordedDisk(disk);
+    // The user's original shortcuts: nothing in the Programs trees is ever changed.
+    tvn::ProtectedFileSystem fs(recordedDisk);
 #ifdef _WIN32
     tvn::Win32ShellFolders shellFolders;
 #else
     // On Linux the Start Menu of Windows programs lives in a Wine prefix.
     tvn::WineShellFolders shellFolders(tvn::WineShellFolders::defaultWinePrefix());
 #endif
-    tvn::FrmMain window(ui, fs, shellFolders,
-                        [] { return QDir::toNativeSeparators(QDir::currentPath()); });
-    window.setProgramsGuard([&fs](const QString& programs) { fs.setProtectedFolder(programs); });
+    const tvn::ProgramFolders folders = tvn::programFoldersAtStart(
+        {QApplication::applicationDirPath(), QStringLiteral(TORVANE_INSTALLED_DATA_FROM_BIN),
+         QDir::currentPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
+    tvn::FrmMain window(ui, fs, shellFolders, [&folders] { return folders.appFolder; });
+    window.state().shippedFolder = folders.shippedFolder;
+    window.setProgramsGuard([&fs](const QStringList& trees) { fs.setProtectedFolders(trees); });
     window.Form_Load();
     return app.exec();
 }

@@ -2,7 +2,7 @@
 // and 100,000 shortcuts, with the real Qt event pump, list widgets and progress label: the
 // full analysis, the unclassified and purge list builds, classifying 1 % of the shortcuts,
 // purging as many orphans and resetting the copies (a tenth of the shortcuts). Where the shell
-// does the same disk work (find, cp, rm) that command is timed alongside on the same files.
+// does the same disk work (find, cp, rm, mv) that command is timed alongside on the same files.
 //
 //     catalogue_bench [--runs N] [--sizes 1000,10000,100000] [--keep DIR]
 //
@@ -65,7 +65,7 @@ namespace {
 // means the bench itself went wrong.
 class BenchUi final : public Ui {
 public:
-    Answer message(const QString& text, const QString&, Buttons, Icon) override {
+    Answer message(const QString& text, const QString&, Buttons, Icon, const QString&) override {
         if (expectedMessages_ == 0)
             fail(QStringLiteral("unexpected message: ") + text);
         --expectedMessages_;
@@ -73,6 +73,9 @@ public:
     }
     QString input(const QString& prompt, const QString&, const QString&) override {
         fail(QStringLiteral("unexpected input dialog: ") + prompt);
+    }
+    QString chooseFolder(const QString& title, const QString&) override {
+        fail(QStringLiteral("unexpected folder dialog: ") + title);
     }
     void beep() override {}
     void pumpEvents() override { qt_.pumpEvents(); }
@@ -336,6 +339,16 @@ void runFind(const QString& root) {
     runCommand({"find", QFile::encodeName(root), "-iname", "*.lnk"});
 }
 
+// Renames each folder to its name with "_" appended and back with mv, one folder after the
+// other, as the program refreshes a folder for every shortcut it adds or removes there.
+void renameAwayAndBack(const QStringList& folders) {
+    std::vector<QByteArray> command{
+        "sh", "-c", R"(for d do mv -- "$d" "${d}_" && mv -- "${d}_" "$d" || exit 1; done)", "sh"};
+    for (const QString& folder : folders)
+        command.push_back(QFile::encodeName(folder));
+    runCommand(command);
+}
+
 // Writes the paths into `file`, each ended by a NUL, for `xargs -0`.
 QString writePathList(const QString& file, const QStringList& paths) {
     QFile list(file);
@@ -449,7 +462,8 @@ private:
     }
 
     // Category 0 takes 1 % of the shortcuts, picked evenly from the unclassified list; the
-    // copies are deleted again after each run. cp copies the same files into the same folder.
+    // copies are deleted again after each run. cp copies the same files into the same folder,
+    // and mv renames that folder away and back once per file.
     void classify() {
         const QString category = tree_.categoryFolders.front();
         QStringList sources;
@@ -487,6 +501,7 @@ private:
                         },
                         [&] {
                             runCommand(cp);
+                            renameAwayAndBack(QStringList(sources.size(), category));
                         }};
         const auto [timing, cpTiming] = bestOfBoth(runs_, classify, copy);
         for (const QString& target : targets) {
@@ -494,17 +509,20 @@ private:
                 fail(QStringLiteral("classifying left no ") + target);
             deleteFile(target);
         }
-        printRow("classify (Categories)", QString::number(positions.size()), timing, "cp -f",
+        printRow("classify (Categories)", QString::number(positions.size()), timing, "cp -f, mv",
                  cpTiming);
     }
 
     // As many orphans as the classification took: copies in the category folders whose
     // source does not exist. The purge deletes them all; they are written again for each run.
+    // rm deletes the same files, and mv renames the folder of each away and back.
     void purge() {
         QStringList orphans;
-        for (int k = 0; k < tree_.shortcuts / 100; ++k)
-            orphans.push_back(tree_.categoryFolders[k % kCategoryCount] +
-                              QStringLiteral("/Gone %1.lnk").arg(k));
+        QStringList orphanFolders;
+        for (int k = 0; k < tree_.shortcuts / 100; ++k) {
+            orphanFolders.push_back(tree_.categoryFolders[k % kCategoryCount]);
+            orphans.push_back(orphanFolders.back() + QStringLiteral("/Gone %1.lnk").arg(k));
+        }
         const auto writeOrphans = [&] {
             for (const QString& orphan : orphans)
                 writeShortcut(orphan);
@@ -535,12 +553,13 @@ private:
         const QString list = writePathList(scratch_, orphans);
         const Step rm{writeOrphans, [&] {
                           runCommand({"xargs", "-0", "rm", "-f"}, list);
+                          renameAwayAndBack(orphanFolders);
                       }};
         const auto [timing, rmTiming] = bestOfBoth(runs_, purge, rm);
         if (lists_.purgeList.count() != 0 || std::any_of(orphans.begin(), orphans.end(), exists))
             fail(QStringLiteral("the purge left orphans"));
         RefreshClassified(tvn_);
-        printRow("purge (CPurge)", QString::number(orphans.size()), timing, "rm -f", rmTiming);
+        printRow("purge (CPurge)", QString::number(orphans.size()), timing, "rm -f, mv", rmTiming);
     }
 
     // Every copy deleted, the category folders removed and the system analysed again; the

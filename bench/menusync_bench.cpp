@@ -44,11 +44,14 @@ namespace {
 
 class BenchUi final : public Ui {
 public:
-    Answer message(const QString& text, const QString&, Buttons, Icon) override {
+    Answer message(const QString& text, const QString&, Buttons, Icon, const QString&) override {
         fail(QStringLiteral("unexpected message: ") + text);
     }
     QString input(const QString& prompt, const QString&, const QString&) override {
         fail(QStringLiteral("unexpected input dialog: ") + prompt);
+    }
+    QString chooseFolder(const QString& title, const QString&) override {
+        fail(QStringLiteral("unexpected folder dialog: ") + title);
     }
     void beep() override {}
     void pumpEvents() override { ++pumps; }

@@ -28,6 +28,7 @@ namespace {
 class NoShellFolders final : public ShellFolders {
 public:
     QString shellFolder(const QString&) override { return {}; }
+    QString allUsersPrograms(const QString&) override { return {}; }
 };
 
 double bestSeconds(const std::function<void()>& prepare, const std::function<void()>& run) {

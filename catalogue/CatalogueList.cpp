@@ -48,6 +48,32 @@ void CatalogueList::assignInOrder(const QStringList& newNames, const QStringList
     assign(sortedNames, sortedFolders);
 }
 
+QString caseFoldedName(const QString& name) {
+    const auto lone = [&](qsizetype i) {
+        const QChar c = name[i];
+        return (c.isHighSurrogate() && (i + 1 == name.size() || !name[i + 1].isLowSurrogate())) ||
+               (c.isLowSurrogate() && (i == 0 || !name[i - 1].isHighSurrogate()));
+    };
+    qsizetype i = 0;
+    while (i < name.size() && !lone(i))
+        ++i;
+    if (i == name.size())
+        return name.toCaseFolded();
+    // Fold the pieces between lone surrogates and keep those as they are.
+    QString folded;
+    folded.reserve(name.size());
+    qsizetype piece = 0;
+    for (i = 0; i < name.size(); ++i) {
+        if (!lone(i))
+            continue;
+        folded += QStringView(name).mid(piece, i - piece).toString().toCaseFolded();
+        folded += name[i];
+        piece = i + 1;
+    }
+    folded += QStringView(name).mid(piece).toString().toCaseFolded();
+    return folded;
+}
+
 QString displayName(const QString& fileName) {
     return fileName.left(std::max<qsizetype>(0, fileName.size() - 4));
 }

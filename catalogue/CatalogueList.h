@@ -41,6 +41,11 @@ inline CatalogueList purgeList(const CatalogueLists& lists) {
     return {lists.purgeList, lists.purgeDirs};
 }
 
+// A name in the form in which names are told apart without regard to letter case, as the disk
+// tells them apart. Unlike QString::toCaseFolded it keeps a lone surrogate (the stand-in for a
+// byte of a Linux file name that is not UTF-8), so names that differ only there stay apart.
+QString caseFoldedName(const QString& name);
+
 // The name a visible list shows for a shortcut file: the file name less its last four
 // characters (the ".lnk").
 QString displayName(const QString& fileName);

@@ -31,9 +31,9 @@ constexpr Keyword kKeywords[] = {
 
 bool isHelpShortcutName(const QString& name) {
     for (const Keyword& k : kKeywords) {
-        if (k.atEnd && name.endsWith(k.word, Qt::CaseSensitive))
+        if (k.atEnd && name.endsWith(k.word, Qt::CaseInsensitive))
             return true;
-        if (k.atStart && name.startsWith(k.word, Qt::CaseSensitive))
+        if (k.atStart && name.startsWith(k.word, Qt::CaseInsensitive))
             return true;
     }
     return false;

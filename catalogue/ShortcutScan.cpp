@@ -2,29 +2,34 @@
 
 #include "CatalogueList.h"
 #include "FileSystem.h"
+#include "ProgramsTrees.h"
 #include "ProgressText.h"
 #include "Ui.h"
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace tvn {
 namespace {
 
-// Lists the folder and appends its shortcuts to `list`. A folder that cannot be listed means
-// the configuration is wrong: it is reported, ScanFailed set and the folder left, so the
-// settings panel follows the walk.
+// Lists the folder and appends its shortcuts to `list`; nothing when it cannot be listed.
 std::optional<FileSystem::Listing> collectFolder(Tvn& tvn, CatalogueList list,
                                                  const QString& folder) {
     auto listing = tvn.fs.listFolder(folder);
-    if (!listing) {
-        tvn.ui.message(tvn.window.messageText(2), QStringLiteral("ERROR!"), Buttons::Ok,
-                       Icon::Exclamation);
-        tvn.state.scanFailed = true;
-        return std::nullopt;
+    if (listing) {
+        for (const QString& name : listing->shortcuts)
+            list.add(name, folder);
     }
-    for (const QString& name : listing->shortcuts)
-        list.add(name, folder);
     return listing;
+}
+
+// A folder of the user's trees that cannot be listed means the configuration is wrong: it is
+// reported, ScanFailed set and the folder left, so the settings panel follows the walk.
+void reportScanFailure(Tvn& tvn) {
+    tvn.ui.message(tvn.window.messageText(2), QStringLiteral("ERROR!"), Buttons::Ok,
+                   Icon::Exclamation);
+    tvn.state.scanFailed = true;
 }
 
 void finishFolder(Tvn& tvn) {
@@ -32,41 +37,68 @@ void finishFolder(Tvn& tvn) {
     tvn.ui.pumpEvents();
 }
 
-// `programs` is the Programs folder on disk, when it exists. It is compared as well as the
-// configured path, so a Programs folder spelt differently (letter case, a link) is still
-// skipped and its originals never count as classified copies.
-void scanStartMenuFolder(Tvn& tvn, const QString& folder, const std::optional<FileId>& programs) {
-    if (folder == tvn.state.programsPath)
+// The Programs folders the Start Menu walk leaves out, by path and by the folder on disk.
+struct ProgramsFolders {
+    QStringList paths;
+    std::vector<FileId> ids;
+};
+
+// The Programs folders are compared by the objects on disk as well as by the configured paths,
+// so one spelt differently (letter case, a link) is still skipped and its originals never
+// count as classified copies.
+void scanStartMenuFolder(Tvn& tvn, const QString& folder, const ProgramsFolders& programs) {
+    if (programs.paths.contains(folder))
         return;
-    if (programs && tvn.fs.identity(folder) == programs)
-        return;
+    if (!programs.ids.empty()) {
+        const auto id = tvn.fs.identity(folder);
+        if (id && std::find(programs.ids.begin(), programs.ids.end(), *id) != programs.ids.end())
+            return;
+    }
     const auto listing = collectFolder(tvn, fastList(tvn.lists), folder);
-    if (!listing)
+    if (!listing) {
+        reportScanFailure(tvn);
         return;
+    }
     for (const QString& subfolder : listing->subfolders)
         scanStartMenuFolder(tvn, subfolder, programs);
     finishFolder(tvn);
 }
 
-void scanProgramsFolder(Tvn& tvn, const QString& folder) {
+// `reportFailures` is false for the all-users tree: the user cannot change where it lies, so a
+// folder there that cannot be listed is left without a message and without sending the user
+// to the settings.
+void scanProgramsFolder(Tvn& tvn, const QString& folder, bool reportFailures) {
     const auto listing = collectFolder(tvn, progsList(tvn.lists), folder);
-    if (!listing)
+    if (!listing) {
+        if (reportFailures)
+            reportScanFailure(tvn);
         return;
+    }
     if (tvn.window.debugText() == kNoAnalysisDebugText)
         return;
     for (const QString& subfolder : listing->subfolders)
-        scanProgramsFolder(tvn, subfolder);
+        scanProgramsFolder(tvn, subfolder, reportFailures);
     finishFolder(tvn);
 }
 
 } // namespace
 
 void ScanStartMenu(Tvn& tvn, const QString& folder) {
-    scanStartMenuFolder(tvn, folder, tvn.fs.identity(tvn.state.programsPath));
+    ProgramsFolders programs;
+    for (const QString& tree : programsTrees(tvn.state)) {
+        programs.paths.append(tree);
+        if (const auto id = tvn.fs.identity(tree))
+            programs.ids.push_back(*id);
+    }
+    scanStartMenuFolder(tvn, folder, programs);
 }
 
 void ScanPrograms(Tvn& tvn, const QString& folder) {
-    scanProgramsFolder(tvn, folder);
+    scanProgramsFolder(tvn, folder, true);
+}
+
+void ScanAllUsersPrograms(Tvn& tvn, const QString& folder) {
+    scanProgramsFolder(tvn, folder, false);
 }
 
 } // namespace tvn

@@ -1,6 +1,7 @@
 #include "SystemAnalysis.h"
 
 #include "CatalogueList.h"
+#include "ProgramsTrees.h"
 #include "ShortcutScan.h"
 #include "Ui.h"
 
@@ -14,6 +15,7 @@ void AnalyseSystem(Tvn& tvn) {
     tvn.lists.listModify.clear();
     fastList(tvn.lists).clear();
     progsList(tvn.lists).clear();
+    UpdateProgramsTrees(tvn);
 
     ScanStartMenu(tvn, tvn.state.startMenuPath);
     if (tvn.state.scanFailed) {
@@ -25,6 +27,8 @@ void AnalyseSystem(Tvn& tvn) {
         tvn.window.ShowConfig();
         return;
     }
+    if (!tvn.state.allUsersProgramsPath.isEmpty())
+        ScanAllUsersPrograms(tvn, tvn.state.allUsersProgramsPath);
     tvn.window.setAbout2Visible(false);
     tvn.window.setPreviewPictureVisible(true);
 }

@@ -5,9 +5,10 @@
 namespace tvn {
 
 // Rebuilds the whole catalogue from disk: empties ListModify, Fast and Progs (with their
-// folder lists), walks the Start Menu tree, then the Programs tree. When a walk has failed
-// (now or earlier, until the settings are confirmed) it opens the settings panel instead of
-// going on.
+// folder lists), looks the all-users Programs folder up afresh, walks the Start Menu tree, then
+// the user's Programs tree and the all-users one into the same lists. When a walk of the
+// user's folders has failed (now or earlier, until the settings are confirmed) it opens the
+// settings panel instead of going on.
 void AnalyseSystem(Tvn& tvn);
 
 // Re-walks only the Start Menu tree after the classification store has changed, so Fast

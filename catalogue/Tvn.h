@@ -4,9 +4,13 @@
 #include "ProgramState.h"
 #include "Window.h"
 
+#include <functional>
+#include <QStringList>
+
 namespace tvn {
 
 class FileSystem;
+class ShellFolders;
 class Ui;
 
 // The catalogue's lists. Each name list has a folder list kept at the same positions;
@@ -31,6 +35,11 @@ struct Tvn {
     Ui& ui;
     CatalogueLists lists;
     Window& window;
+    // Finds the all-users Programs folder; without it only the user's Programs tree is used.
+    ShellFolders* shellFolders = nullptr;
+    // Told every Programs tree in use whenever they are looked up, so that nothing inside
+    // them can be changed from then on.
+    std::function<void(const QStringList&)> guardProgramsTrees = {};
 };
 
 } // namespace tvn

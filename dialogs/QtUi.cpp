@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -51,11 +52,13 @@ QString displayText(const QString& text) {
     return result;
 }
 
-Answer QtUi::message(const QString& text, const QString& title, Buttons buttons, Icon icon) {
+Answer QtUi::message(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                     const QString& details) {
     QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                     dialogTitle(title), displayText(text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    box.setDetailedText(details);
     RequireButtonAnswer requireButton(box);
     switch (buttons) {
     case Buttons::Ok: {
@@ -100,6 +103,17 @@ QString QtUi::input(const QString& prompt, const QString& title, const QString& 
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();
+}
+
+QString QtUi::chooseFolder(const QString& title, const QString& startFolder) {
+    // Hidden folders shown: Wine keeps its default prefix in ~/.wine.
+    QFileDialog dialog(QApplication::activeWindow(), dialogTitle(title), startFolder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setFilter(dialog.filter() | QDir::Hidden);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 void QtUi::beep() {

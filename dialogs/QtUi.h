@@ -13,9 +13,10 @@ namespace tvn {
 class QtUi final : public Ui {
 public:
     Answer message(const QString& text, const QString& title = {}, Buttons buttons = Buttons::Ok,
-                   Icon icon = Icon::None) override;
+                   Icon icon = Icon::None, const QString& details = {}) override;
     QString input(const QString& prompt, const QString& title,
                   const QString& defaultAnswer) override;
+    QString chooseFolder(const QString& title, const QString& startFolder) override;
     void beep() override;
     void pumpEvents() override;
     void showModal(ModalWindow& window) override;

@@ -2,7 +2,7 @@
 
 #include "FileSystem.h"
 #include "LanguageFiles.h"
-#include "Paths.h"
+#include "ProgramFolders.h"
 #include "Ui.h"
 
 #include <QBuffer>
@@ -36,9 +36,9 @@ QString unableToLoadPictureText(const QString& path) {
                           "directory.");
 }
 
-void LoadLanguagePicture(Ui& ui, FileSystem& fs, const QString& appFolder, int languageIndex,
+void LoadLanguagePicture(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
                          QLabel& previewPicture) {
-    const QString path = joinPath(appFolder, languagePictureFileName(languageIndex));
+    const QString path = dataFilePath(fs, folders, languagePictureFileName(languageIndex));
     if (const auto bytes = fs.readFile(path)) {
         const QImage picture = readPicture(*bytes);
         if (!picture.isNull()) {

@@ -7,13 +7,14 @@ class QLabel;
 namespace tvn {
 
 class FileSystem;
+struct ProgramFolders;
 class Ui;
 
-// Loads the language picture of `languageIndex` from `appFolder` into `previewPicture`, drawn
-// at its own size from the top-left corner. The format is recognised from the content. When
+// Loads the language picture of `languageIndex` (found through `folders`) into `previewPicture`,
+// drawn at its own size from the top-left corner. The format is recognised from the content. When
 // the file is missing or holds no picture, the unable-to-load message names its full path and
 // the previous picture stays.
-void LoadLanguagePicture(Ui& ui, FileSystem& fs, const QString& appFolder, int languageIndex,
+void LoadLanguagePicture(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
                          QLabel& previewPicture);
 
 QString unableToLoadPictureText(const QString& path);

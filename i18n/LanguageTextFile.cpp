@@ -3,7 +3,7 @@
 #include "CaptionTable.h"
 #include "FileSystem.h"
 #include "LanguageFiles.h"
-#include "Paths.h"
+#include "ProgramFolders.h"
 #include "SequentialFile.h"
 #include "TextCodec.h"
 #include "Ui.h"
@@ -16,7 +16,7 @@ QString unableToSetLanguageText(const QString& fileName) {
                           "directory.");
 }
 
-void LoadLanguageTexts(Ui& ui, FileSystem& fs, const QString& appFolder, int languageIndex,
+void LoadLanguageTexts(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
                        QObject& window, const std::function<void()>& loadLanguagePicture) {
     bool known = true;
     const QString name = languageTextFileName(languageIndex, &known);
@@ -28,7 +28,7 @@ void LoadLanguageTexts(Ui& ui, FileSystem& fs, const QString& appFolder, int lan
         ui.message(unableToSetLanguageText(QStringLiteral("\\") + name));
         loadLanguagePicture();
     };
-    const auto bytes = fs.readFile(joinPath(appFolder, name), kLanguageTextFileBytes);
+    const auto bytes = fs.readFile(dataFilePath(fs, folders, name), kLanguageTextFileBytes);
     if (!bytes) {
         failed();
         return;

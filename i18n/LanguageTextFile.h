@@ -8,21 +8,22 @@ class QObject;
 namespace tvn {
 
 class FileSystem;
+struct ProgramFolders;
 class Ui;
 
 // A language text file is read at most this far: its 83 fields take a few kilobytes, and a
 // huge or foreign file must neither exhaust memory nor hand a caption megabytes of text.
 inline constexpr qsizetype kLanguageTextFileBytes = 256 * 1024;
 
-// Applies the language text file of `languageIndex` in `appFolder` to the captions of the
-// controls of `window` (the caption table), field by field, and ends with
+// Applies the language text file of `languageIndex` (found through `folders`) to the captions of
+// the controls of `window` (the caption table), field by field, and ends with
 // `loadLanguagePicture`, whichever way it ends:
 // - an index outside the three languages beeps once and takes the English file;
 // - a file that ends before its last field beeps twice; the controls of the missing fields
 //   keep the captions they had;
 // - a file that cannot be read, or a caption that cannot be set, shows the unable-to-set-
 //   language message; the captions already set stay.
-void LoadLanguageTexts(Ui& ui, FileSystem& fs, const QString& appFolder, int languageIndex,
+void LoadLanguageTexts(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
                        QObject& window, const std::function<void()>& loadLanguagePicture);
 
 // The message of a language text file that cannot be read; `fileName` as the message names

@@ -5,10 +5,52 @@
 #include <dirent.h>
 #include <QList>
 #include <sys/stat.h>
+#include <utility>
 
 namespace tvn::posix {
 
 namespace {
+
+constexpr char16_t kEscapeBase = 0xDC00;
+constexpr char16_t kFirstEscape = 0xDC80;
+constexpr char16_t kLastEscape = 0xDCFF;
+
+// The code point of the well-formed UTF-8 sequence at the start of `bytes` and its length in
+// bytes; a length of 0 when the sequence is not well-formed (overlong, a surrogate, beyond
+// U+10FFFF, cut short).
+std::pair<char32_t, int> decodeSequence(const unsigned char* bytes, qsizetype size) {
+    const unsigned char lead = bytes[0];
+    if (lead < 0x80)
+        return {lead, 1};
+    int length = 0;
+    char32_t code = 0;
+    char32_t smallest = 0;
+    if (lead >= 0xc2 && lead <= 0xdf) {
+        length = 2, code = lead & 0x1f, smallest = 0x80;
+    } else if (lead >= 0xe0 && lead <= 0xef) {
+        length = 3, code = lead & 0x0f, smallest = 0x800;
+    } else if (lead >= 0xf0 && lead <= 0xf4) {
+        length = 4, code = lead & 0x07, smallest = 0x10000;
+    } else {
+        return {0, 0};
+    }
+    if (size < length)
+        return {0, 0};
+    for (int k = 1; k < length; ++k) {
+        if ((bytes[k] & 0xc0) != 0x80)
+            return {0, 0};
+        code = code << 6 | (bytes[k] & 0x3f);
+    }
+    if (code < smallest || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff))
+        return {0, 0};
+    return {code, length};
+}
+
+// A code point of the escape range that does not end a surrogate pair stands for one byte.
+bool isEscapedByte(QStringView text, qsizetype i) {
+    const char16_t c = text[i].unicode();
+    return c >= kFirstEscape && c <= kLastEscape && (i == 0 || !text[i - 1].isHighSurrogate());
+}
 
 bool isAscii(const char* bytes, qsizetype size) {
     for (qsizetype i = 0; i < size; ++i)
@@ -25,7 +67,7 @@ bool entryExists(const QByteArray& path) {
 // The entry of `folder` equal to `name` ignoring case; among several, the first in name order
 // (ties of letter case are broken by the bytes, so the smallest).
 std::optional<QByteArray> findIgnoringCase(const QByteArray& folder, const QByteArray& name) {
-    const QString wanted = QString::fromUtf8(name);
+    const QString wanted = decodeName(name);
     const bool wantedAscii = isAscii(name.constData(), name.size());
     DIR* dir = ::opendir(folder.isEmpty() ? "." : folder.constData());
     if (!dir)
@@ -37,8 +79,7 @@ std::optional<QByteArray> findIgnoringCase(const QByteArray& folder, const QByte
         // match another of the same length; non-ASCII names go through the full comparison.
         if (wantedAscii && size != name.size() && isAscii(entry->d_name, size))
             continue;
-        const auto decoded = decodeName(entry->d_name, size);
-        if (!decoded || QString::compare(*decoded, wanted, Qt::CaseInsensitive) != 0)
+        if (QString::compare(decodeName(entry->d_name, size), wanted, Qt::CaseInsensitive) != 0)
             continue;
         QByteArray bytes(entry->d_name, size);
         if (!best || bytes < *best)
@@ -50,11 +91,43 @@ std::optional<QByteArray> findIgnoringCase(const QByteArray& folder, const QByte
 
 } // namespace
 
-std::optional<QString> decodeName(const char* bytes, qsizetype size) {
-    QString name = QString::fromUtf8(bytes, size);
-    if (!isAscii(bytes, size) && name.toUtf8() != QByteArrayView(bytes, size))
-        return std::nullopt;
+QString decodeName(const char* bytes, qsizetype size) {
+    if (isAscii(bytes, size))
+        return QString::fromLatin1(bytes, size);
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes);
+    QString name;
+    name.reserve(size);
+    for (qsizetype i = 0; i < size;) {
+        const auto [code, length] = decodeSequence(data + i, size - i);
+        if (length == 0) {
+            name.append(QChar(char16_t(kEscapeBase + data[i])));
+            ++i;
+            continue;
+        }
+        if (QChar::requiresSurrogates(code)) {
+            name.append(QChar(QChar::highSurrogate(code)));
+            name.append(QChar(QChar::lowSurrogate(code)));
+        } else {
+            name.append(QChar(char16_t(code)));
+        }
+        i += length;
+    }
     return name;
+}
+
+QByteArray encodeName(QStringView text) {
+    QByteArray bytes;
+    qsizetype run = 0; // start of the text not yet encoded
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isEscapedByte(text, i))
+            continue;
+        bytes += text.mid(run, i - run).toUtf8();
+        bytes += char(text[i].unicode() - kEscapeBase);
+        run = i + 1;
+    }
+    if (run == 0)
+        return text.toUtf8();
+    return bytes + text.mid(run).toUtf8();
 }
 
 QByteArray joinNative(const QByteArray& folder, const QByteArray& name) {

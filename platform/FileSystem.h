@@ -17,17 +17,17 @@ struct FileId {
 
 // The file system as the program sees it: Windows semantics on every platform. Names are
 // matched without regard to letter case, listings come in name order and leave out hidden and
-// system files, a rename never replaces its target, a copy never leaves a half file, and a
-// folder is removed only when it is empty. Every operation takes full paths; a failure is
-// reported by the result, never by an exception.
+// system files (never folders), a rename never replaces its target, a copy never leaves a half
+// file, and a folder is removed only when it is empty. Every operation takes full paths; a failure
+// is reported by the result, never by an exception.
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
     // One listing of a folder, taken in a single pass.
     struct Listing {
-        // The full paths (folder, separator, name) of the visible subfolders, in name order.
-        // Links to folders are not subfolders, so a walk cannot loop.
+        // The full paths (folder, separator, name) of every subfolder, hidden and system ones
+        // too, in name order. Links to folders are not subfolders, so a walk cannot loop.
         QStringList subfolders;
         // The bare names of the visible files matching "*.lnk" in any letter case, in name
         // order.
@@ -41,6 +41,16 @@ public:
         auto listing = listFolder(folder);
         return listing ? std::optional<QStringList>(std::move(listing->shortcuts)) : std::nullopt;
     }
+
+    // What a folder holds, read only as far as the answer needs: the reading stops at the first
+    // shortcut a listing would show.
+    enum class FolderContent {
+        Empty,
+        NoShortcut, // something, but no shortcut a listing would show
+        Shortcut,
+    };
+    // Nothing when the folder is missing or cannot be read.
+    virtual std::optional<FolderContent> folderContent(const QString& folder) = 0;
 
     virtual bool folderExists(const QString& path) = 0;
     virtual bool fileExists(const QString& path) = 0;

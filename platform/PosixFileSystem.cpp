@@ -20,7 +20,7 @@ using posix::resolveExisting;
 using posix::resolveTarget;
 
 QByteArray native(const QString& path) {
-    return path.toUtf8();
+    return posix::encodeName(path);
 }
 
 bool statFollowing(const QByteArray& path, struct stat& st) {

@@ -11,6 +11,7 @@ namespace tvn {
 class PosixFileSystem final : public FileSystem {
 public:
     std::optional<Listing> listFolder(const QString& folder) override;
+    std::optional<FolderContent> folderContent(const QString& folder) override;
     bool folderExists(const QString& path) override;
     bool fileExists(const QString& path) override;
     bool createFolder(const QString& path) override;

@@ -63,7 +63,7 @@ bool hasHidingAttribute(int folderFd, const QByteArray& folder, const char* name
 }
 
 int openFolder(const QString& folder, QByteArray& native) {
-    native = folder.toUtf8();
+    native = posix::encodeName(folder);
     const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
     const int fd = ::open(native.constData(), flags);
     if (fd >= 0 || (errno != ENOENT && errno != ENOTDIR))
@@ -75,76 +75,112 @@ int openFolder(const QString& folder, QByteArray& native) {
     return ::open(native.constData(), flags);
 }
 
-// Sorts the entries of one open folder into visible subfolders and shortcuts.
-class Lister {
-public:
-    Lister(int fd, const QByteArray& native)
-        : fd_(fd)
-        , native_(native) {}
+bool isSelfOrParent(const char* name) {
+    return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
+}
 
-    void add(const char* name, unsigned char type) {
-        if (name[0] == '.')
-            return;
-        const std::size_t size = std::strlen(name);
-        struct stat st;
-        if (type == DT_UNKNOWN) {
-            if (::fstatat(fd_, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-                return;
-            type = S_ISDIR(st.st_mode)   ? DT_DIR
-                   : S_ISREG(st.st_mode) ? DT_REG
-                   : S_ISLNK(st.st_mode) ? DT_LNK
-                                         : DT_UNKNOWN;
-        }
-        // A link to a file counts as that file; a link to a folder is no subfolder, so that a
-        // walk never follows it.
-        const bool shortcutName = listing::isShortcutName(name, size);
-        if (type == DT_LNK && shortcutName && ::fstatat(fd_, name, &st, 0) == 0 &&
-            S_ISREG(st.st_mode))
-            type = DT_REG;
-        std::vector<QString>* into = type == DT_DIR                   ? &folders
-                                     : type == DT_REG && shortcutName ? &shortcuts
-                                                                      : nullptr;
-        if (!into)
-            return;
-        auto decoded = posix::decodeName(name, static_cast<qsizetype>(size));
-        if (decoded && !hasHidingAttribute(fd_, native_, name))
-            into->push_back(std::move(*decoded));
+enum class EntryKind { Other, Subfolder, Shortcut };
+
+// What a listing makes of the entry `name` of the open folder: every real subfolder, hidden
+// ones too, and the visible files matching "*.lnk".
+EntryKind kindOf(int fd, const QByteArray& native, const char* name, unsigned char type) {
+    const bool shortcutName = name[0] != '.' && listing::isShortcutName(name, std::strlen(name));
+    struct stat st;
+    if (type == DT_UNKNOWN) {
+        if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return EntryKind::Other;
+        type = S_ISDIR(st.st_mode)   ? DT_DIR
+               : S_ISREG(st.st_mode) ? DT_REG
+               : S_ISLNK(st.st_mode) ? DT_LNK
+                                     : DT_UNKNOWN;
     }
+    // A link to a folder is no subfolder, so that a walk never follows it.
+    if (type == DT_DIR)
+        return EntryKind::Subfolder;
+    if (!shortcutName)
+        return EntryKind::Other;
+    // A link to a file counts as that file.
+    if (type == DT_LNK && ::fstatat(fd, name, &st, 0) == 0 && S_ISREG(st.st_mode))
+        type = DT_REG;
+    return type == DT_REG && !hasHidingAttribute(fd, native, name) ? EntryKind::Shortcut
+                                                                   : EntryKind::Other;
+}
 
-    std::vector<QString> folders;
-    std::vector<QString> shortcuts;
+// Reads the entries of an open folder, one buffer at a time, until `take` returns false.
+// False when the folder cannot be read.
+template <typename Take> bool readEntries(int fd, char* buffer, std::size_t size, Take take) {
+    ssize_t got;
+    while ((got = ::getdents64(fd, buffer, size)) > 0) {
+        for (ssize_t offset = 0; offset < got;) {
+            const auto* entry = reinterpret_cast<const dirent64*>(buffer + offset);
+            offset += entry->d_reclen;
+            if (!isSelfOrParent(entry->d_name) && !take(entry->d_name, entry->d_type))
+                return true;
+        }
+    }
+    return got == 0;
+}
+
+class FolderFd {
+public:
+    explicit FolderFd(int fd)
+        : fd_(fd) {}
+    ~FolderFd() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FolderFd(const FolderFd&) = delete;
+    FolderFd& operator=(const FolderFd&) = delete;
+    int get() const { return fd_; }
 
 private:
     int fd_;
-    const QByteArray& native_;
 };
 
 } // namespace
 
 std::optional<FileSystem::Listing> PosixFileSystem::listFolder(const QString& folder) {
     QByteArray native;
-    const int fd = openFolder(folder, native);
-    if (fd < 0)
+    const FolderFd fd(openFolder(folder, native));
+    if (fd.get() < 0)
         return std::nullopt;
+    std::vector<QString> folders;
+    std::vector<QString> shortcuts;
+    const auto take = [&](const char* name, unsigned char type) {
+        const EntryKind kind = kindOf(fd.get(), native, name, type);
+        if (kind != EntryKind::Other)
+            (kind == EntryKind::Subfolder ? folders : shortcuts)
+                .push_back(posix::decodeName(name, static_cast<qsizetype>(std::strlen(name))));
+        return true;
+    };
     // getdents64 straight into a buffer: a directory stream would cost three more system calls
     // per folder.
     alignas(dirent64) char buffer[32 * 1024];
-    Lister lister(fd, native);
-    ssize_t got;
-    while ((got = ::getdents64(fd, buffer, sizeof buffer)) > 0) {
-        for (ssize_t offset = 0; offset < got;) {
-            const auto* entry = reinterpret_cast<const dirent64*>(buffer + offset);
-            lister.add(entry->d_name, entry->d_type);
-            offset += entry->d_reclen;
-        }
-    }
-    ::close(fd);
-    if (got < 0)
+    if (!readEntries(fd.get(), buffer, sizeof buffer, take))
         return std::nullopt;
     Listing result;
-    result.subfolders = listing::sortedNames(lister.folders, folder + QChar(kPathSeparator));
-    result.shortcuts = listing::sortedNames(lister.shortcuts, QString());
+    result.subfolders = listing::sortedNames(folders, folder + QChar(kPathSeparator));
+    result.shortcuts = listing::sortedNames(shortcuts, QString());
     return result;
+}
+
+std::optional<FileSystem::FolderContent> PosixFileSystem::folderContent(const QString& folder) {
+    QByteArray native;
+    const FolderFd fd(openFolder(folder, native));
+    if (fd.get() < 0)
+        return std::nullopt;
+    FolderContent content = FolderContent::Empty;
+    const auto take = [&](const char* name, unsigned char type) {
+        content = kindOf(fd.get(), native, name, type) == EntryKind::Shortcut
+                      ? FolderContent::Shortcut
+                      : FolderContent::NoShortcut;
+        return content != FolderContent::Shortcut;
+    };
+    // A small buffer: the first entries read are most often a shortcut already.
+    alignas(dirent64) char buffer[4 * 1024];
+    if (!readEntries(fd.get(), buffer, sizeof buffer, take))
+        return std::nullopt;
+    return content;
 }
 
 } // namespace tvn

@@ -1,5 +1,6 @@
 #include "ProtectedFileSystem.h"
 
+#include "FailureCause.h"
 #include "FolderChain.h"
 #include "Paths.h"
 
@@ -23,35 +24,11 @@ QString parentOf(const QString& path) {
     return separator == 0 ? path.left(1) : path.left(separator);
 }
 
-} // namespace
-
-void ProtectedFileSystem::setProtectedFolder(const QString& path) {
-    protectedPath_ = path;
-    chain_.clear();
-    protectedChain();
-}
-
-const std::vector<FileId>& ProtectedFileSystem::protectedChain() {
-    if (protectedPath_.isEmpty()) {
-        chain_.clear();
-        return chain_;
-    }
-    // The folder may appear, or be replaced, after it was set: the cached chain holds only
-    // while the path still names the same folder.
-    // A folder that cannot be looked up now keeps the chain it had: a failing look-up must not
-    // lift the guard. A folder that is really gone leaves only its old identities guarded.
-    const auto id = inner_.identity(protectedPath_);
-    if (id && (chain_.empty() || chain_.front() != *id))
-        chain_ = folderChain(inner_, protectedPath_);
-    return chain_;
-}
-
-// The path is, lies inside or holds the protected folder as spelt (cleaned, so with '/'),
-// letter case ignored. This
-// needs no look-up, so it holds even when the disk fails to answer one.
-bool ProtectedFileSystem::guardedAsSpelt(const QString& path) const {
+// The path is, lies inside or holds the folder as spelt (cleaned, so with '/'), letter case
+// ignored. This needs no look-up, so it holds even when the disk fails to answer one.
+bool guardedAsSpelt(const QString& path, const QString& protectedPath) {
     const QString entry = QDir::cleanPath(path);
-    const QString folder = QDir::cleanPath(protectedPath_);
+    const QString folder = QDir::cleanPath(protectedPath);
     const auto within = [](const QString& inner, const QString& outer) {
         return inner.startsWith(outer, Qt::CaseInsensitive) &&
                (inner.size() == outer.size() || inner[outer.size()] == u'/' ||
@@ -60,19 +37,52 @@ bool ProtectedFileSystem::guardedAsSpelt(const QString& path) const {
     return within(entry, folder) || within(folder, entry);
 }
 
-bool ProtectedFileSystem::guarded(const QString& path) {
-    const std::vector<FileId>& chain = protectedChain();
-    if (chain.empty())
-        return false;
-    if (guardedAsSpelt(path))
-        return true;
-    // The entry itself is the protected folder or holds it.
-    if (const auto id = inner_.identity(path);
-        id && std::find(chain.begin(), chain.end(), *id) != chain.end())
-        return true;
-    // The entry lies inside: some real ancestor of the folder that holds (or would hold) it is
-    // the protected folder. Missing folders are skipped up to the first one that exists.
-    QString folder = parentOf(path);
+} // namespace
+
+void ProtectedFileSystem::setProtectedFolders(const QStringList& paths) {
+    trees_.clear();
+    for (const QString& path : paths) {
+        if (path.isEmpty())
+            continue;
+        trees_.push_back({path, {}});
+        chainOf(trees_.back());
+    }
+}
+
+const std::vector<FileId>& ProtectedFileSystem::chainOf(Tree& tree) {
+    // The folder may appear, or be replaced, after it was set: the cached chain holds only
+    // while the path still names the same folder.
+    // A folder that cannot be looked up now keeps the chain it had: a failing look-up must not
+    // lift the guard. A folder that is really gone leaves only its old identities guarded.
+    const auto id = inner_.identity(tree.path);
+    if (id && (tree.chain.empty() || tree.chain.front() != *id))
+        tree.chain = folderChain(inner_, tree.path);
+    return tree.chain;
+}
+
+std::vector<const ProtectedFileSystem::Tree*> ProtectedFileSystem::existingTrees() {
+    std::vector<const Tree*> trees;
+    for (Tree& tree : trees_)
+        if (!chainOf(tree).empty())
+            trees.push_back(&tree);
+    return trees;
+}
+
+bool ProtectedFileSystem::spelt(const Trees& trees, const QString& path) {
+    return std::any_of(trees.begin(), trees.end(),
+                       [&path](const Tree* tree) { return guardedAsSpelt(path, tree->path); });
+}
+
+bool ProtectedFileSystem::isChainFolder(const Trees& trees, const QString& path) {
+    const auto id = inner_.identity(path);
+    return id && std::any_of(trees.begin(), trees.end(), [&id](const Tree* tree) {
+               return std::find(tree->chain.begin(), tree->chain.end(), *id) != tree->chain.end();
+           });
+}
+
+// Some real ancestor of `folder`, or of the first of its ancestors that exists, is a protected
+// folder: whatever lies in it lies inside that tree.
+bool ProtectedFileSystem::liesInside(const Trees& trees, QString folder) {
     while (!folder.isEmpty() && !inner_.identity(folder)) {
         const QString up = parentOf(folder);
         folder = up == folder ? QString() : up;
@@ -80,11 +90,35 @@ bool ProtectedFileSystem::guarded(const QString& path) {
     if (folder.isEmpty())
         return false;
     const auto ancestors = folderChain(inner_, folder);
-    return std::find(ancestors.begin(), ancestors.end(), chain.front()) != ancestors.end();
+    return std::any_of(trees.begin(), trees.end(), [&ancestors](const Tree* tree) {
+        return std::find(ancestors.begin(), ancestors.end(), tree->chain.front()) !=
+               ancestors.end();
+    });
+}
+
+bool ProtectedFileSystem::guarded(const QString& path) {
+    const Trees trees = existingTrees();
+    if (trees.empty())
+        return false;
+    return spelt(trees, path) || isChainFolder(trees, path) || liesInside(trees, parentOf(path));
+}
+
+// A file operation acts on the entry itself, never on a folder it is or links to (each file
+// system refuses to copy onto, write or delete a folder), so the folder that holds the entry
+// decides. That spares looking up an entry that does not exist yet.
+bool ProtectedFileSystem::guardedFile(const QString& path) {
+    const Trees trees = existingTrees();
+    if (trees.empty())
+        return false;
+    return spelt(trees, path) || liesInside(trees, parentOf(path));
 }
 
 std::optional<FileSystem::Listing> ProtectedFileSystem::listFolder(const QString& folder) {
     return inner_.listFolder(folder);
+}
+
+std::optional<FileSystem::FolderContent> ProtectedFileSystem::folderContent(const QString& folder) {
+    return inner_.folderContent(folder);
 }
 
 bool ProtectedFileSystem::folderExists(const QString& path) {
@@ -95,24 +129,51 @@ bool ProtectedFileSystem::fileExists(const QString& path) {
     return inner_.fileExists(path);
 }
 
+bool ProtectedFileSystem::refuse(const char* operation, const QString& path,
+                                 const QString& target) {
+    recordFailure({QString::fromLatin1(operation), path, target,
+                   QStringLiteral("the Programs folders are protected")});
+    return false;
+}
+
 bool ProtectedFileSystem::createFolder(const QString& path) {
-    return !guarded(path) && inner_.createFolder(path);
+    if (guarded(path))
+        return refuse("create folder", path);
+    return inner_.createFolder(path);
 }
 
 bool ProtectedFileSystem::removeFolder(const QString& path) {
-    return !guarded(path) && inner_.removeFolder(path);
+    if (guarded(path))
+        return refuse("remove folder", path);
+    return inner_.removeFolder(path);
 }
 
 bool ProtectedFileSystem::rename(const QString& from, const QString& to) {
-    return !guarded(from) && !guarded(to) && inner_.rename(from, to);
+    const Trees trees = existingTrees();
+    if (trees.empty())
+        return inner_.rename(from, to);
+    // A rename within one folder (the refresh of a folder, away and back) judges it once.
+    const QString fromFolder = parentOf(from);
+    const QString toFolder = parentOf(to);
+    const bool guardedRename = spelt(trees, from) || spelt(trees, to) ||
+                               isChainFolder(trees, from) || isChainFolder(trees, to) ||
+                               liesInside(trees, fromFolder) ||
+                               (toFolder != fromFolder && liesInside(trees, toFolder));
+    if (guardedRename)
+        return refuse("rename", from, to);
+    return inner_.rename(from, to);
 }
 
 bool ProtectedFileSystem::copyFile(const QString& from, const QString& to) {
-    return !guarded(to) && inner_.copyFile(from, to);
+    if (guardedFile(to))
+        return refuse("copy", from, to);
+    return inner_.copyFile(from, to);
 }
 
 bool ProtectedFileSystem::deleteFile(const QString& path) {
-    return !guarded(path) && inner_.deleteFile(path);
+    if (guardedFile(path))
+        return refuse("delete", path);
+    return inner_.deleteFile(path);
 }
 
 std::optional<QByteArray> ProtectedFileSystem::readFile(const QString& path, qsizetype maxBytes) {
@@ -120,7 +181,9 @@ std::optional<QByteArray> ProtectedFileSystem::readFile(const QString& path, qsi
 }
 
 bool ProtectedFileSystem::writeFile(const QString& path, const QByteArray& content) {
-    return !guarded(path) && inner_.writeFile(path, content);
+    if (guardedFile(path))
+        return refuse("write", path);
+    return inner_.writeFile(path, content);
 }
 
 std::optional<FileId> ProtectedFileSystem::identity(const QString& path) {

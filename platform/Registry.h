@@ -8,10 +8,11 @@
 namespace tvn {
 
 // The subset of the Windows registry functions the program uses, in their ANSI form, so the
-// lookup logic runs over the real registry on Windows and over a Wine prefix's user.reg on
-// Linux. Status codes are those of the Windows API (0 success).
+// lookup logic runs over the real registry on Windows and over a Wine prefix's user.reg and
+// system.reg on Linux. Status codes are those of the Windows API (0 success).
 using RegKey = std::uint32_t;
 inline constexpr RegKey kHkeyCurrentUser = 0x80000001u;
+inline constexpr RegKey kHkeyLocalMachine = 0x80000002u;
 inline constexpr std::uint32_t kKeyRead = 0x20019u;
 inline constexpr std::uint32_t kRegSz = 1;
 inline constexpr std::uint32_t kRegDword = 4;

@@ -28,12 +28,17 @@ class Ui {
 public:
     virtual ~Ui() = default;
 
-    // An empty title shows kApplicationTitle.
+    // An empty title shows kApplicationTitle. Details, when given, are what a user may open
+    // below the text (what exactly failed).
     virtual Answer message(const QString& text, const QString& title = {},
-                           Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
+                           Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
+                           const QString& details = {}) = 0;
     // The text typed, or an empty text when the dialog is cancelled.
     virtual QString input(const QString& prompt, const QString& title,
                           const QString& defaultAnswer) = 0;
+    // The folder the user picks, starting in `startFolder`, or an empty text when the dialog
+    // is cancelled.
+    virtual QString chooseFolder(const QString& title, const QString& startFolder) = 0;
     virtual void beep() = 0;
     // Processes the window events pending now (repaint, queued input) and returns.
     virtual void pumpEvents() = 0;
@@ -46,7 +51,9 @@ public:
 // language file has been applied: three lines joined by a bare carriage return.
 const QString& unexpectedErrorText();
 
-// Tells the user that an operation failed unexpectedly and was abandoned.
+// Tells the user that an operation failed unexpectedly and was abandoned; the last failure the
+// platform layer recorded (the operation, the path and the reason) goes to the box's details
+// and to standard error.
 void ReportUnexpectedError(Ui& ui);
 
 } // namespace tvn

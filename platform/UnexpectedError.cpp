@@ -1,4 +1,7 @@
+#include "FailureCause.h"
 #include "Ui.h"
+
+#include <cstdio>
 
 namespace tvn {
 
@@ -9,7 +12,12 @@ const QString& unexpectedErrorText() {
 }
 
 void ReportUnexpectedError(Ui& ui) {
-    ui.message(unexpectedErrorText());
+    const std::optional<FailureCause> cause = lastFailure();
+    clearLastFailure();
+    const QString details = cause ? describeFailure(*cause) : QString();
+    std::fprintf(stderr, "torvane: unexpected error%s%s\n", details.isEmpty() ? "" : ": ",
+                 details.toLocal8Bit().constData());
+    ui.message(unexpectedErrorText(), {}, Buttons::Ok, Icon::None, details);
 }
 
 } // namespace tvn

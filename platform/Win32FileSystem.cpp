@@ -161,44 +161,78 @@ bool writeAll(HANDLE file, const QByteArray& content) {
 
 } // namespace
 
-std::optional<FileSystem::Listing> Win32FileSystem::listFolder(const QString& folder) {
+namespace {
+
+enum class EntryKind { Other, Subfolder, Shortcut };
+
+// What a listing makes of one entry: every real subfolder, hidden and system ones too (a
+// junction or a link to a folder is none, so that a walk never follows it), and the visible
+// files whose name ends in ".lnk" (checked here: the pattern "*.lnk" would also match
+// "x.lnk2" through its short name).
+EntryKind kindOf(const WIN32_FIND_DATAW& entry, const QString& name) {
+    const DWORD attributes = entry.dwFileAttributes;
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0 ? EntryKind::Subfolder
+                                                                : EntryKind::Other;
+    if ((attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0)
+        return EntryKind::Other;
+    return listing::isShortcutName(name) ? EntryKind::Shortcut : EntryKind::Other;
+}
+
+QString folderPrefix(const QString& folder) {
+    return isSeparator(folder.back()) ? folder : folder + QChar(kPathSeparator);
+}
+
+// Reads the entries of a folder, "." and ".." left out, until `take` returns false. False when
+// the folder cannot be read.
+template <typename Take> bool readEntries(Win32FileSystem& fs, const QString& folder, Take take) {
     if (!usable(folder))
-        return std::nullopt;
-    const QString prefix = isSeparator(folder.back()) ? folder : folder + QChar(kPathSeparator);
-    // Every entry is read and the suffix checked here: the pattern "*.lnk" would also match
-    // "x.lnk2" through its short name.
-    const QString pattern = prefix + u'*';
+        return false;
+    const QString pattern = folderPrefix(folder) + u'*';
     WIN32_FIND_DATAW entry;
     FindHandle find(FindFirstFileExW(wide(pattern), FindExInfoBasic, &entry, FindExSearchNameMatch,
                                      nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!find.valid()) {
         // Only a drive's root has no "." entry, and so can list as nothing at all.
-        if (GetLastError() == ERROR_FILE_NOT_FOUND && folderExists(folder))
-            return Listing();
-        return std::nullopt;
+        return GetLastError() == ERROR_FILE_NOT_FOUND && fs.folderExists(folder);
     }
-    std::vector<QString> folders;
-    std::vector<QString> shortcuts;
     do {
         const QString name = QString::fromWCharArray(entry.cFileName);
-        const DWORD attributes = entry.dwFileAttributes;
-        if (name == u"." || name == u".." ||
-            (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0)
-            continue;
-        // A junction or a link to a folder is no subfolder, so that a walk never follows it.
-        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-            if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
-                folders.push_back(name);
-        } else if (listing::isShortcutName(name)) {
-            shortcuts.push_back(name);
-        }
+        if (name != u"." && name != u".." && !take(entry, name))
+            return true;
     } while (FindNextFileW(find.get(), &entry));
-    if (GetLastError() != ERROR_NO_MORE_FILES)
+    return GetLastError() == ERROR_NO_MORE_FILES;
+}
+
+} // namespace
+
+std::optional<FileSystem::Listing> Win32FileSystem::listFolder(const QString& folder) {
+    std::vector<QString> folders;
+    std::vector<QString> shortcuts;
+    const auto take = [&](const WIN32_FIND_DATAW& entry, const QString& name) {
+        const EntryKind kind = kindOf(entry, name);
+        if (kind != EntryKind::Other)
+            (kind == EntryKind::Subfolder ? folders : shortcuts).push_back(name);
+        return true;
+    };
+    if (!readEntries(*this, folder, take))
         return std::nullopt;
     Listing result;
-    result.subfolders = listing::sortedNames(folders, prefix);
+    result.subfolders = listing::sortedNames(folders, folderPrefix(folder));
     result.shortcuts = listing::sortedNames(shortcuts, QString());
     return result;
+}
+
+std::optional<FileSystem::FolderContent> Win32FileSystem::folderContent(const QString& folder) {
+    FolderContent content = FolderContent::Empty;
+    const auto take = [&](const WIN32_FIND_DATAW& entry, const QString& name) {
+        content = kindOf(entry, name) == EntryKind::Shortcut ? FolderContent::Shortcut
+                                                             : FolderContent::NoShortcut;
+        return content != FolderContent::Shortcut;
+    };
+    if (!readEntries(*this, folder, take))
+        return std::nullopt;
+    return content;
 }
 
 bool Win32FileSystem::folderExists(const QString& path) {

@@ -11,4 +11,10 @@ QString Win32ShellFolders::shellFolder(const QString& valueName) {
                         valueName);
 }
 
+QString Win32ShellFolders::allUsersPrograms(const QString&) {
+    Win32Registry registry;
+    return GetRegString(registry, kHkeyLocalMachine, QString::fromUtf16(kShellFoldersKey),
+                        QStringLiteral("Common Programs"));
+}
+
 } // namespace tvn

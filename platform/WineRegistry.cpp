@@ -38,8 +38,9 @@ QString nameText(const QByteArray& name) {
 
 } // namespace
 
-WineRegistry::WineRegistry(QString userRegFile)
-    : file_(std::move(userRegFile)) {}
+WineRegistry::WineRegistry(QString branchFile, RegKey root)
+    : file_(std::move(branchFile))
+    , root_(root) {}
 
 WineRegistry::~WineRegistry() = default;
 
@@ -81,7 +82,7 @@ long WineRegistry::RegOpenKeyExA(RegKey root, const QByteArray& subKey, std::uin
     QStringList path;
     if (auto parent = open_.find(root); parent != open_.end())
         path = parent->second.path;
-    else if (root != kHkeyCurrentUser)
+    else if (root != root_)
         return isPredefined(root) ? kErrorFileNotFound : kErrorInvalidHandle;
     path += nameText(subKey).split(u'\\', Qt::SkipEmptyParts);
 

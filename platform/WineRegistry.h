@@ -10,13 +10,14 @@
 
 namespace tvn {
 
-// The registry functions over a Wine prefix's per-user branch (its user.reg): only
-// HKEY_CURRENT_USER and the keys opened below it. The file is read afresh each time a key is
-// opened, and the opened key keeps the values it had then. A file that is missing, unreadable,
-// not a registry file or larger than kMaxFileBytes has no keys.
+// The registry functions over one branch file of a Wine prefix: its user.reg is
+// HKEY_CURRENT_USER, its system.reg HKEY_LOCAL_MACHINE. Only that root and the keys opened below
+// it exist. The file is read afresh each time a key is opened, and the opened key keeps the
+// values it had then. A file that is missing, unreadable, not a registry file or larger than
+// kMaxFileBytes has no keys.
 class WineRegistry final : public RegistryApi {
 public:
-    explicit WineRegistry(QString userRegFile);
+    explicit WineRegistry(QString branchFile, RegKey root = kHkeyCurrentUser);
     ~WineRegistry() override;
 
     long RegOpenKeyExA(RegKey root, const QByteArray& subKey, std::uint32_t options,
@@ -38,6 +39,7 @@ private:
     RegKey newHandle();
 
     QString file_;
+    RegKey root_;
     std::map<RegKey, OpenKey> open_;
     RegKey lastHandle_ = 0;
 };

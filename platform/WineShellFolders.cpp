@@ -37,6 +37,27 @@ QStringList namesAfterDrive(const QString& windowsPath) {
     return names;
 }
 
+// The folder that holds `path` ("/" for "/a"), or an empty text for "/".
+QString parentOf(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(u'/');
+    if (slash < 0 || path == u"/")
+        return {};
+    return slash == 0 ? QStringLiteral("/") : path.left(slash);
+}
+
+bool isPrefix(const QString& folder) {
+    return QFileInfo(folder + QStringLiteral("/system.reg")).isFile() &&
+           QFileInfo(folder + QStringLiteral("/dosdevices")).isDir();
+}
+
+QString prefixAbove(const QString& path) {
+    for (QString above = parentOf(path); !above.isEmpty(); above = parentOf(above)) {
+        if (isPrefix(above))
+            return above;
+    }
+    return {};
+}
+
 } // namespace
 
 WineShellFolders::WineShellFolders(QString prefix)
@@ -55,6 +76,27 @@ QString WineShellFolders::shellFolder(const QString& valueName) {
     WineRegistry registry(prefix_ + QStringLiteral("/user.reg"));
     return unixPath(
         GetRegString(registry, kHkeyCurrentUser, QString::fromUtf16(kShellFoldersKey), valueName));
+}
+
+QString WineShellFolders::prefixHolding(const QString& folder) {
+    const QString given = absolutePrefix(folder);
+    if (given.isEmpty())
+        return {};
+    if (QString prefix = prefixAbove(given); !prefix.isEmpty())
+        return prefix;
+    // A Start Menu reached through a link from outside its prefix.
+    const QString real = QFileInfo(given).canonicalFilePath();
+    return real.isEmpty() || real == given ? QString() : prefixAbove(real);
+}
+
+QString WineShellFolders::allUsersPrograms(const QString& startMenuFolder) {
+    const QString prefix = prefixHolding(startMenuFolder);
+    if (prefix.isEmpty())
+        return {};
+    WineRegistry machine(prefix + QStringLiteral("/system.reg"), kHkeyLocalMachine);
+    return WineShellFolders(prefix).unixPath(GetRegString(machine, kHkeyLocalMachine,
+                                                          QString::fromUtf16(kShellFoldersKey),
+                                                          QStringLiteral("Common Programs")));
 }
 
 QString WineShellFolders::unixPath(const QString& windowsPath) const {

@@ -2,6 +2,7 @@
 
 #include "CategoryNames.h"
 #include "Paths.h"
+#include "ProgramFolders.h"
 #include "SequentialFile.h"
 
 namespace tvn {
@@ -37,7 +38,9 @@ void ReadCustomCategories(Tvn& tvn) {
 }
 
 void LoadDefaultCategories(Tvn& tvn) {
-    auto reader = SequentialReader::open(tvn.fs, dataFile(tvn, QStringLiteral("Default.tvn")));
+    const QString defaults =
+        dataFilePath(tvn.fs, tvn.state.dataFolders(), QStringLiteral("Default.tvn"));
+    auto reader = SequentialReader::open(tvn.fs, defaults);
     if (!reader)
         return;
     readCaptionBlock(tvn, *reader);

@@ -18,14 +18,15 @@ QString shortcutPath(const QString& folder, const QString& name) {
     return joinPath(folder, name + QStringLiteral(".lnk"));
 }
 
-// Both paths name one file: the same spelling, or another spelling of the same object on disk
-// (a folder "Giochi" reached through the caption "giochi"). Copying would then copy the file
-// onto itself, and a move would delete the only copy.
-bool sameFile(Tvn& tvn, const QString& source, const QString& target) {
-    if (source == target)
+// The shortcut already lies in the category folder: the same folder path, or another spelling
+// of the same folder on disk (a folder "Giochi" reached through the caption "giochi"). Copying
+// would then copy the file onto itself, and a move would delete the only copy. The folders are
+// compared, not the files, since the target most often does not exist yet.
+bool sameFolder(Tvn& tvn, const QString& folder, const QString& category) {
+    if (folder == category)
         return true;
-    const auto id = tvn.fs.identity(source);
-    return id && id == tvn.fs.identity(target);
+    const auto id = tvn.fs.identity(folder);
+    return id && id == tvn.fs.identity(category);
 }
 
 // What became of one entry: `done` once its shortcut is in the category folder and, when
@@ -42,10 +43,10 @@ EntryResult classifyEntry(Tvn& tvn, const QString& caption, const QString& name,
     const QString category = categoryFolder(tvn, caption);
     if (!RenameAndRestore(tvn, category, categoryFolder(tvn, u'_' + caption)))
         return {false, true};
+    if (sameFolder(tvn, folder, category))
+        return {true, false};
     const QString source = shortcutPath(folder, name);
     const QString target = shortcutPath(category, name);
-    if (sameFile(tvn, source, target))
-        return {true, false};
     if (!tvn.fs.copyFile(source, target))
         return {false, true};
     if (!tvn.state.moveMode)
@@ -53,8 +54,8 @@ EntryResult classifyEntry(Tvn& tvn, const QString& caption, const QString& name,
     // The copy is complete and verified before its source goes.
     if (!tvn.fs.deleteFile(source))
         return {false, true};
-    // The shortcut has moved: a folder that cannot be refreshed or removed after it (one that
-    // still holds other files) is reported, but the entry no longer names a file there.
+    // The shortcut has moved: a folder that cannot be refreshed or tidied after it is reported,
+    // but the entry no longer names a file there.
     const bool tidied =
         RenameAndRestore(tvn, folder, folder + u'_') && RemoveFolderIfNoShortcuts(tvn, folder);
     return {true, !tidied};

@@ -6,7 +6,7 @@ namespace tvn {
 
 // Category button `index` pressed: copies the shortcut of every selected NotYet entry into the
 // category's folder under the same name with ".lnk" (replacing a file of that name), or, in
-// move mode, moves it there and removes the folder it leaves when no shortcut is left in it.
+// move mode, moves it there and removes the folder it leaves when nothing is left in it.
 // Processed entries leave NotYet and NotYet_Dirs; afterwards the entry that followed the last
 // one processed is selected. With no current entry only a message is shown. The first failing
 // step after the category folder is created ends the action with the unexpected-error report:

@@ -19,8 +19,6 @@ bool isGone(Tvn& tvn, const QString& folder, const QString& path) {
 } // namespace
 
 CopyRemoval RemoveCopy(Tvn& tvn, const QString& folder, const QString& fileName) {
-    if (liesInProgramsTree(tvn, folder))
-        return {false, true};
     const QString path = joinPath(folder, fileName);
     if (!tvn.fs.deleteFile(path)) {
         if (!isGone(tvn, folder, path))

@@ -17,10 +17,10 @@ struct CopyRemoval {
 };
 
 // Deletes the copy `fileName` in `folder`, renames the folder away and back so the shell
-// notices, and removes the folder when no shortcut is left in it. A folder inside the Programs
-// tree is refused before anything is touched: its shortcuts are originals. A copy that was
-// deleted outside the program is not a failure; the rest of the steps then run as usual when
-// its folder still exists.
+// notices, and removes the folder when nothing is left in it (one that keeps other files stays).
+// An original of the Programs tree is never deleted: the program's file system refuses it, and
+// the refusal is a failure. A copy that was deleted outside the program is not a failure; the
+// rest of the steps then run as usual when its folder still exists.
 CopyRemoval RemoveCopy(Tvn& tvn, const QString& folder, const QString& fileName);
 
 // One visible list of classified copies and how to reach each entry's file and lists.

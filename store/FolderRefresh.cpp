@@ -2,7 +2,9 @@
 
 #include "FileSystem.h"
 #include "FolderChain.h"
+#include "ProgramsTrees.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -25,13 +27,17 @@ bool isStartMenuFolder(Tvn& tvn, const QString& folder) {
 } // namespace
 
 bool holdsProgramsFolder(Tvn& tvn, const QString& folder) {
-    return !tvn.state.programsPath.isEmpty() &&
-           isSameOrAncestor(tvn.fs, folder, tvn.state.programsPath);
+    const QStringList trees = programsTrees(tvn.state);
+    return std::any_of(trees.begin(), trees.end(), [&](const QString& programs) {
+        return !programs.isEmpty() && isSameOrAncestor(tvn.fs, folder, programs);
+    });
 }
 
 bool liesInProgramsTree(Tvn& tvn, const QString& folder) {
-    return !tvn.state.programsPath.isEmpty() &&
-           isSameOrAncestor(tvn.fs, tvn.state.programsPath, folder);
+    const QStringList trees = programsTrees(tvn.state);
+    return std::any_of(trees.begin(), trees.end(), [&](const QString& programs) {
+        return !programs.isEmpty() && isSameOrAncestor(tvn.fs, programs, folder);
+    });
 }
 
 bool RenameAndRestore(Tvn& tvn, const QString& folder, const QString& temporary) {
@@ -50,10 +56,12 @@ bool RenameAndRestore(Tvn& tvn, const QString& folder, const QString& temporary)
 }
 
 bool RemoveFolderIfNoShortcuts(Tvn& tvn, const QString& folder) {
-    const auto shortcuts = tvn.fs.shortcutFiles(folder);
-    if (!shortcuts)
+    const auto content = tvn.fs.folderContent(folder);
+    if (!content)
         return false;
-    if (!shortcuts->isEmpty() || isStartMenuFolder(tvn, folder) || holdsProgramsFolder(tvn, folder))
+    // A folder that keeps anything else (a desktop.ini, a read-me, a hidden file) stays.
+    if (*content != FileSystem::FolderContent::Empty || isStartMenuFolder(tvn, folder) ||
+        holdsProgramsFolder(tvn, folder))
         return true;
     return tvn.fs.removeFolder(folder);
 }

@@ -6,24 +6,25 @@
 
 namespace tvn {
 
-// True when `folder` is the Programs folder or one of the folders that hold it (the Start Menu
-// folder among them), judged by the objects on disk.
+// True when `folder` is a Programs folder (the user's or the all-users one) or one of the
+// folders that hold it (the Start Menu folder among them), judged by the objects on disk.
 bool holdsProgramsFolder(Tvn& tvn, const QString& folder);
 
-// True when `folder` is the Programs folder or lies inside its tree, judged by the objects on
+// True when `folder` is a Programs folder or lies inside its tree, judged by the objects on
 // disk: the shortcuts there are the user's originals, which are never deleted, moved or renamed.
 bool liesInProgramsTree(Tvn& tvn, const QString& folder);
 
 // Renames `folder` to `temporary` and at once back, so that the shell notices that a shortcut
-// came or went. A folder that holds the Programs folder is never renamed (that would rename
+// came or went. A folder that holds a Programs folder is never renamed (that would rename
 // the user's Programs tree with it): the step counts as done. When the rename back fails it is
 // tried again a few times, so the folder does not stay under its temporary name; the result
 // is false whenever either rename failed.
 bool RenameAndRestore(Tvn& tvn, const QString& folder, const QString& temporary);
 
-// After a shortcut left `folder`: removes the folder when no ordinary shortcut file is left in
-// it. The Start Menu folder and the folders that hold the Programs folder are kept. False when
-// the folder cannot be listed, or cannot be removed because it still holds something else.
+// After a shortcut left `folder`: removes the folder when nothing at all is left in it. A folder
+// that still holds a shortcut or anything else (a desktop.ini, a read-me, a hidden file, a
+// subfolder) stays, and so do the Start Menu folder and the folders that hold a Programs
+// folder. False when the folder cannot be read, or is empty and cannot be removed.
 bool RemoveFolderIfNoShortcuts(Tvn& tvn, const QString& folder);
 
 } // namespace tvn

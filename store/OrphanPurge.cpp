@@ -16,7 +16,7 @@ QSet<QString> sourceNames(const ListBox& progs) {
     QSet<QString> names;
     names.reserve(progs.count());
     for (int j = 0; j < progs.count(); ++j)
-        names.insert(progs.at(j).toCaseFolded());
+        names.insert(caseFoldedName(progs.at(j)));
     return names;
 }
 
@@ -25,7 +25,7 @@ QSet<QString> sourceNames(const ListBox& progs) {
 void BuildPurgeList(Tvn& tvn) {
     const QSet<QString> sources = sourceNames(tvn.lists.progs);
     BuildDisplayList(tvn, purgeList(tvn.lists), fastList(tvn.lists),
-                     [&](const QString& name) { return !sources.contains(name.toCaseFolded()); });
+                     [&](const QString& name) { return !sources.contains(caseFoldedName(name)); });
 }
 
 void CPurge_Click(Tvn& tvn) {

@@ -1,4 +1,6 @@
+#include "FailureCause.h"
 #include "FrmMainFixture.h"
+#include "Ui.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,9 +36,8 @@ TEST_F(CreationPanelTest, ClassifyListsTheUnclassifiedShortcutsSortedWithoutHelp
     frm.CAdd_Click();
 
     expectOnly(frm.Creation, nullptr, frm.Command10);
-    EXPECT_EQ(notYetShown(), QStringList({"Paint", "ReadMe", "Uninstall Paint", "Word"}));
-    EXPECT_EQ(frm.NotYet_Dirs.entries(), QStringList({programs() + "/apps", programs() + "/apps",
-                                                      programs() + "/apps", programs() + "/Word"}));
+    EXPECT_EQ(notYetShown(), QStringList({"Paint", "Word"}));
+    EXPECT_EQ(frm.NotYet_Dirs.entries(), QStringList({programs() + "/apps", programs() + "/Word"}));
     EXPECT_EQ(notYetSelected(), QStringList({"Paint"}));
     EXPECT_EQ(frm.tvn().lists.notYet.currentIndex(), 0);
 
@@ -57,7 +58,30 @@ TEST_F(CreationPanelTest, LeavingTheCreationPanelCountsNewCopiesAsClassified) {
     frm.Command10_Click();
     frm.CAdd_Click();
 
-    EXPECT_EQ(notYetShown(), QStringList({"ReadMe", "Uninstall Paint", "Word"}));
+    EXPECT_EQ(notYetShown(), QStringList({"Word"}));
+}
+
+TEST_F(CreationPanelTest, AFailedCopyIsReportedWithItsPathAndReasonAsDetails) {
+    confirmSettings();
+    frm.CAdd_Click();
+    const QString source = programs() + QStringLiteral("/apps/Paint.lnk");
+    faults.failWhen([&](const FaultInjectingFileSystem::Operation& op) {
+        return op.kind == FaultInjectingFileSystem::Kind::CopyFile && op.path == source;
+    });
+    ui.expectMessage();
+    frm.Categories_Click(0);
+    ASSERT_EQ(ui.dialogs().size(), 1u);
+    EXPECT_EQ(ui.dialogs().back().text, unexpectedErrorText());
+    EXPECT_TRUE(ui.dialogs().back().details.contains(source));
+    EXPECT_TRUE(ui.dialogs().back().details.contains(QStringLiteral("injected failure")));
+
+    // A failure the file system never saw has no details, not those of an earlier failure.
+    recordFailure({QStringLiteral("read"), tree.path(QStringLiteral("Custom.tvn")), {}, {}});
+    frm.setCategoryCaption(1, QStringLiteral("a/b"));
+    ui.expectMessage();
+    frm.Categories_Click(1);
+    ASSERT_EQ(ui.dialogs().size(), 2u);
+    EXPECT_EQ(ui.dialogs().back().details, QString());
 }
 
 TEST_F(CreationPanelTest, EmptyProgramsTreeSelectsNothing) {

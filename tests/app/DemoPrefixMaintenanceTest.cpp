@@ -1,5 +1,6 @@
 // A new user's session on a demo prefix, through the real main window and the guarded file
-// system the program runs with: classify, lose a source, purge its copy, move a copy, reset.
+// system the program runs with: classify from both Programs trees, lose a source, purge its
+// copy, move a copy, reset.
 #include "DemoPrefix.h"
 #include "FrmMain.h"
 #include "PosixFileSystem.h"
@@ -33,7 +34,7 @@ protected:
         const auto made = tools::makeDemoPrefix(request);
         EXPECT_TRUE(made.error.isEmpty()) << made.error.toStdString();
         tree.makeFolder("App");
-        frm.setProgramsGuard([this](const QString& programs) { fs.setProtectedFolder(programs); });
+        frm.setProgramsGuard([this](const QStringList& trees) { fs.setProtectedFolders(trees); });
         frm.state().appFolder = tree.path("App");
         frm.show();
     }
@@ -81,13 +82,17 @@ TEST_F(DemoPrefixSession, PurgesTheLostSourcesCopyMovesOneAndResetsWithoutTouchi
     ASSERT_TRUE(frm.Menu->isVisible());
     ASSERT_GT(frm.Progs.count(), 30);
 
+    // The all-users shortcuts are listed with the user's and copied into the same folders.
+    const QString allUsers = "prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu";
+    const auto allUsersBefore = tree.snapshot(allUsers);
     click(frm.CAdd);
-    selectNamed(*frm.notYetBox, {"Cinderpeak", "Tidewater Chess Game"});
+    selectNamed(*frm.notYetBox, {"Cinderpeak", "Cinderpeak Editor", "Tidewater Chess Game"});
     click(frm.Categories[0]);
+    EXPECT_TRUE(tree.exists(startMenu("giochi/Cinderpeak Editor.lnk")));
     selectNamed(*frm.notYetBox, {"Quillon Writer"});
     click(frm.Categories[5]);
     click(frm.Command10);
-    EXPECT_EQ(frm.Fast.count(), 3);
+    EXPECT_EQ(frm.Fast.count(), 4);
 
     // The game is uninstalled outside the program.
     ASSERT_TRUE(disk.deleteFile(tree.path(startMenu("Programs/Marrowby Games/Cinderpeak.lnk"))));
@@ -111,7 +116,7 @@ TEST_F(DemoPrefixSession, PurgesTheLostSourcesCopyMovesOneAndResetsWithoutTouchi
     click(frm.Categories[1]);
     click(frm.Command8);
     ASSERT_TRUE(frm.Modify->isVisible());
-    EXPECT_EQ(frm.ListModify->count(), 2);
+    EXPECT_EQ(frm.ListModify->count(), 3);
     EXPECT_TRUE(tree.exists(startMenu(QStringLiteral("utilità/Quillon Writer.lnk"))));
     EXPECT_FALSE(tree.exists(startMenu("lavoro e studio")));
     click(frm.Command2);
@@ -124,6 +129,7 @@ TEST_F(DemoPrefixSession, PurgesTheLostSourcesCopyMovesOneAndResetsWithoutTouchi
     EXPECT_TRUE(categoryFoldersOnDisk().isEmpty())
         << categoryFoldersOnDisk().join(", ").toStdString();
     EXPECT_EQ(tree.snapshot(startMenu("Programs")), programs);
+    EXPECT_EQ(tree.snapshot(allUsers), allUsersBefore);
     EXPECT_EQ(frm.Fast.count(), 0);
 
     // Only the two questions of the reset were asked.

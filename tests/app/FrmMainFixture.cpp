@@ -35,7 +35,7 @@ FrmMainTest::FrmMainTest() {
     // The working folders too, so the analysis and the refresh find the Start Menu.
     frm.state().startMenuPath = startMenu();
     frm.state().programsPath = programs();
-    frm.setProgramsGuard([this](const QString& folder) { fs.setProtectedFolder(folder); });
+    frm.setProgramsGuard([this](const QStringList& trees) { fs.setProtectedFolders(trees); });
     // What start-up sets, for the tests that begin after it.
     frm.state().appFolder = tree.path();
     frm.ChkHide->setChecked(true);
@@ -44,7 +44,7 @@ FrmMainTest::FrmMainTest() {
 
 std::unique_ptr<FrmMain> FrmMainTest::newWindow(ShellFolders& folders) {
     auto window = std::make_unique<FrmMain>(ui, fs, folders, [this] { return tree.path(); });
-    window->setProgramsGuard([this](const QString& folder) { fs.setProtectedFolder(folder); });
+    window->setProgramsGuard([this](const QStringList& trees) { fs.setProtectedFolders(trees); });
     return window;
 }
 

@@ -27,6 +27,7 @@ public:
         const auto found = values.find(valueName);
         return found == values.end() ? QString() : found->second;
     }
+    QString allUsersPrograms(const QString&) override { return {}; }
 
     std::map<QString, QString> values;
     QStringList asked;

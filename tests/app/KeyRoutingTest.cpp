@@ -82,11 +82,52 @@ TEST_F(KeyRoutingTest, AHeldKeyPressesOnce) {
     ui.allowOkMessages();
     frm.ShowModify();
     QSignalSpy removePressed(frm.CRemove, &QPushButton::clicked);
-    for (bool repeat : {false, true, true}) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), repeat);
-        QApplication::sendEvent(frm.ListModify, &press);
+    struct Key {
+        QEvent::Type type;
+        bool markedRepeat;
+        quint64 time; // ms; 0 when unknown, as for synthetic events
+    };
+    // A key held down and let go, three times. An X server repeats a held key as release and
+    // press pairs of one time stamp, which the toolkit does not always mark as repeats.
+    const Key keys[] = {
+        {QEvent::KeyPress, false, 0},    {QEvent::KeyPress, true, 0},
+        {QEvent::KeyPress, true, 0},     {QEvent::KeyRelease, false, 0},
+        {QEvent::KeyPress, false, 1000}, {QEvent::KeyRelease, true, 1660},
+        {QEvent::KeyPress, true, 1660},  {QEvent::KeyRelease, false, 1700},
+        {QEvent::KeyPress, false, 1700}, {QEvent::KeyRelease, false, 1740},
+        {QEvent::KeyPress, false, 1740}, {QEvent::KeyRelease, false, 1790},
+        {QEvent::KeyPress, false, 2500}, {QEvent::KeyRelease, false, 2600},
+    };
+    for (const Key& key : keys) {
+        QKeyEvent event(key.type, Qt::Key_Return, Qt::NoModifier, QString(), key.markedRepeat);
+        event.setTimestamp(key.time);
+        QApplication::sendEvent(frm.ListModify, &event);
     }
-    EXPECT_EQ(removePressed.count(), 1);
+    EXPECT_EQ(removePressed.count(), 3);
+}
+
+TEST_F(KeyRoutingTest, KeysTypedAfterLeavingAPanelReachNoHiddenControl) {
+    frm.ShowConfig();
+    frm.COK_Click();
+    ASSERT_EQ(visiblePanels(), std::vector<QString>{QStringLiteral("Menu")});
+    QSignalSpy killPressed(frm.CmdDebug, &QPushButton::clicked);
+    const auto focused = [&]() -> QWidget* {
+        return frm.focusWidget() ? frm.focusWidget() : &frm;
+    };
+    QTest::keyClicks(focused(), QStringLiteral("Donotcheckforerrors"));
+    // Tab goes round the menu's buttons only, so Space can press only a button in sight.
+    for (int k = 0; k < 12; ++k) {
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        EXPECT_TRUE(frm.Menu->isAncestorOf(frm.focusWidget())) << k;
+    }
+    EXPECT_EQ(frm.DebugBox->text(), QString());
+    EXPECT_EQ(killPressed.count(), 0);
+
+    // The debug text saved with the settings stays empty.
+    ui.expectMessage(Answer::Yes);
+    frm.Command5_Click();
+    frm.COK_Click();
+    EXPECT_TRUE(tree.read("Config.tvn").endsWith("\"\"\r\n"));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QSet>
 
@@ -111,6 +112,17 @@ TEST_F(LayoutTest, CategoryButtonsStandInTheirOrder) {
         onScreen.push_back(k);
     EXPECT_EQ(onScreen, (std::vector<int>{0, 5, 1, 6, 7, 2, 4, 3, 9, 8, 10}));
     EXPECT_EQ(frm.categoryCaption(6), QStringLiteral("utilità di sistema"));
+}
+
+TEST_F(LayoutTest, EveryPanelsTitleStandsInOnePlace) {
+    for (QFrame* panel : frm.panels()) {
+        panel->show();
+        if (panel->layout())
+            panel->layout()->activate();
+    }
+    for (const QLabel* title :
+         {frm.Label4, frm.Label15, frm.Label38, frm.Label21, frm.Label18, frm.Label24})
+        EXPECT_EQ(title->pos(), frm.Label9->pos()) << title->objectName().toStdString();
 }
 
 TEST_F(LayoutTest, HiddenAreasLieOutsideTheWindow) {

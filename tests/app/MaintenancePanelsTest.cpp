@@ -51,8 +51,8 @@ TEST_F(MaintenancePanels, ModifyListsEveryCopyWithTheFirstSelected) {
     EXPECT_EQ(frm.listModifyBox->currentIndex(), 0);
     EXPECT_TRUE(frm.listModifyBox->isSelected(0));
 
-    // Enter presses the remove button: the selected copy goes.
-    frm.ListModify->setFocus();
+    // The list opens with the focus; Enter presses the remove button: the selected copy goes.
+    EXPECT_EQ(frm.focusWidget(), frm.ListModify);
     QTest::keyClick(frm.ListModify, Qt::Key_Return);
     EXPECT_FALSE(tree.exists("Start Menu/giochi/Chess.lnk"));
     EXPECT_EQ(tree.read("Start Menu/giochi/Gone.lnk"), "orphan");
@@ -127,6 +127,7 @@ TEST_F(MaintenancePanels, PurgeListsTheOrphanAndDeletesIt) {
     ASSERT_EQ(frm.PurgeList->count(), 1);
     EXPECT_EQ(frm.PurgeList->item(0)->text(), "Gone");
     EXPECT_TRUE(frm.purgeListBox->isSelected(0));
+    EXPECT_EQ(frm.focusWidget(), frm.PurgeList);
 
     QTest::mouseClick(frm.CPurge, Qt::LeftButton);
     EXPECT_FALSE(tree.exists("Start Menu/giochi/Gone.lnk"));

@@ -37,6 +37,7 @@ TEST_F(NavigationTest, ShowProceduresShowTheirPanelAndArmItsButtons) {
         hideAllPanels();
         c.show();
         expectOnly(c.panel, c.defaultButton, c.cancelButton);
+        EXPECT_EQ(frm.focusWidget(), c.defaultButton);
     }
     // Taking a role takes it from the button that held it: one default frame at a time.
     int defaults = 0;

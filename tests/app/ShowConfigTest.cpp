@@ -1,7 +1,9 @@
 #include "FrmMainFixture.h"
+#include "PathBox.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QtTest/QTest>
 
 namespace tvn::test {
 namespace {
@@ -25,6 +27,32 @@ TEST_F(ShowConfigTest, EveryOpeningProposesTheShellFoldersAfresh) {
     frm.ShowConfig();
     EXPECT_EQ(frm.StartMenuCustomPath->text(), kStartMenu);
     EXPECT_EQ(frm.ProgramsMenuCustomPath->text(), kPrograms);
+}
+
+TEST_F(ShowConfigTest, LongPathsShowBothEndsUntilEditedAndKeepTheirWholeText) {
+    const QString roaming =
+        QStringLiteral("/home/ann/.wine/drive_c/users/ann/AppData/Roaming/Microsoft/Windows");
+    shell.values = {{QStringLiteral("Start Menu"), roaming + QStringLiteral("/Start Menu")},
+                    {QStringLiteral("Programs"), roaming + QStringLiteral("/Start Menu/Programs")}};
+    frm.ShowConfig();
+    frm.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frm));
+    for (QLineEdit* edit : {frm.StartMenuCustomPath, frm.ProgramsMenuCustomPath}) {
+        const auto* box = dynamic_cast<PathBox*>(edit);
+        ASSERT_NE(box, nullptr);
+        const QString path = box->text();
+        EXPECT_EQ(path,
+                  shell.values.at(edit == frm.StartMenuCustomPath ? "Start Menu" : "Programs"));
+        EXPECT_EQ(box->toolTip(), path);
+        const QString shown = box->shownText();
+        EXPECT_LT(shown.size(), path.size());
+        EXPECT_TRUE(shown.startsWith(QStringLiteral("/home/")));
+        EXPECT_TRUE(shown.endsWith(path.section(u'/', -1)));
+
+        edit->setFocus();
+        EXPECT_EQ(box->shownText(), path);
+        frm.COK->setFocus();
+    }
 }
 
 TEST_F(ShowConfigTest, AFailedLookupLeavesItsBoxEmpty) {

@@ -23,32 +23,14 @@ TEST(HelpShortcutName, EveryKeywordMatchesAtTheEndOrAtTheStartWhereItApplies) {
         EXPECT_TRUE(isHelpShortcutName(keyword + QStringLiteral(" Tool"))) << keyword.toStdString();
 }
 
-TEST(HelpShortcutName, ComparisonIsExactAndMostKeywordsCountOnlyAtTheEnd) {
+TEST(HelpShortcutName, LetterCaseIsIgnoredAndMostKeywordsCountOnlyAtTheEnd) {
     for (const char* removed :
-         {"uninstall program", "program readme", "help", "guida rapida", "welcome", "game", "Game",
-          "notes", "Doc.txt", "Guide.hlp", "Hello me!", "x manuel", "manuel x", "Order form"})
+         {"uninstall program", "Uninstall X", "program readme", "README", "Ledger Help", "HELP",
+          "Guida rapida", "welcome", "Game", "NOTES", "Doc.TXT", "Guide.hlp", "Hello ME!",
+          "x Manuel", "MANUEL x", "Order Form", "Setup", "Call Me"})
         EXPECT_TRUE(isHelpShortcutName(QString::fromUtf8(removed))) << removed;
-    for (const char* kept : {"Uninstall",
-                             "ReadMe",
-                             "Help",
-                             "HELP",
-                             "Read Me",
-                             "Call Me",
-                             "Guida",
-                             "La guida",
-                             "manual x",
-                             "readme first",
-                             "setup wizard",
-                             "Setup",
-                             "Doc.TXT",
-                             "Uninstall Tool",
-                             "Format",
-                             "form",
-                             "m",
-                             "e",
-                             "",
-                             "Notes ",
-                             "help!"})
+    for (const char* kept : {"La guida", "manual x", "readme first", "setup wizard", "Format",
+                             "form", "m", "e", "", "Notes ", "help!", "Read-Me first"})
         EXPECT_FALSE(isHelpShortcutName(QString::fromUtf8(kept))) << kept;
 }
 
@@ -74,7 +56,7 @@ TEST_F(HideHelp, RemovesMatchesWithTheirFoldersAndKeepsTheOrderOfTheRest) {
 
     HideHelpShortcuts(tvn);
 
-    EXPECT_EQ(lists.notYet.entries(), QStringList({"Help", "Paint", "ReadMe", "Word"}));
+    EXPECT_EQ(lists.notYet.entries(), QStringList({"Paint", "Word"}));
     expectPairsIntact();
 }
 

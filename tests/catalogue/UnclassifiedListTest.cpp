@@ -36,17 +36,22 @@ TEST_F(UnclassifiedList, ListsUnclassifiedShortcutsSortedWithTheirFolders) {
     EXPECT_EQ(lists.notYetDirs.entries(), QStringList({"/p/a1", "/p/a2", "/p/b", "/p/z"}));
 }
 
-TEST_F(UnclassifiedList, ClassifiedTestComparesTheWholeNameExactly) {
-    setProgs({"Game.LNK", "Solitaire.lnk", "Solitaire.lnk", "paint.lnk", "Word.lnk", ".lnk"},
-             {"/p/a", "/p/cards", "/p/more cards", "/p/b", "/p/c", "/p/d"});
-    // A copy named with ".lnk" does not hide a source whose extension is in capitals, and one
-    // copy hides every Programs shortcut of that name; "Paint.lnk" differs in case.
-    setFast({"Game.lnk", "Solitaire.lnk", "Paint.lnk", "Word.lnk.lnk"});
+TEST_F(UnclassifiedList, ClassifiedTestComparesWholeNamesIgnoringCase) {
+    // Two Latin-1 names from a Linux disk, whose undecodable bytes stand as lone surrogates.
+    const QString cafe = QStringLiteral("Caf") + QChar(0xdce9);
+    const QString cafa = QStringLiteral("Caf") + QChar(0xdce8);
+    setProgs({"Game.LNK", "Solitaire.lnk", "Solitaire.lnk", "paint.lnk", "Word.lnk", ".lnk",
+              "\u00c4rger.lnk", cafe + ".lnk", cafa + ".lnk"},
+             {"/p/a", "/p/cards", "/p/more cards", "/p/b", "/p/c", "/p/d", "/p/e", "/p/f", "/p/g"});
+    // The copy of "Game.LNK" is "Game.lnk": it hides its source, as one copy hides every
+    // Programs shortcut of its name in any letter case; "Word.lnk.lnk" is another name.
+    setFast({"Game.lnk", "Solitaire.lnk", "Paint.lnk", "Word.lnk.lnk", "\u00e4RGER.lnk",
+             QStringLiteral("CAF") + QChar(0xdce9) + ".LNK"});
 
     BuildNotYetList(tvn);
 
-    EXPECT_EQ(lists.notYet.entries(), QStringList({"", "Game", "paint", "Word"}));
-    EXPECT_EQ(lists.notYetDirs.entries(), QStringList({"/p/d", "/p/a", "/p/b", "/p/c"}));
+    EXPECT_EQ(lists.notYet.entries(), QStringList({"", cafa, "Word"}));
+    EXPECT_EQ(lists.notYetDirs.entries(), QStringList({"/p/d", "/p/g", "/p/c"}));
 }
 
 TEST_F(UnclassifiedList, TwoUnclassifiedShortcutsOfOneNameAreBothListed) {
@@ -81,8 +86,8 @@ TEST_F(UnclassifiedList, ProgressShowsWholePercentagesAndPumpsOncePerEntry) {
     EXPECT_EQ(lists.notYet.count(), 0);
 }
 
-// The build as the list box does it: a linear search of Fast for every Progs entry and one
-// sorted insertion at a time, the folder going where the name landed.
+// The build as the list box does it: a linear search of Fast for every Progs entry, comparing
+// case-folded names, and one sorted insertion at a time, the folder going where the name landed.
 void referenceBuild(Tvn& tvn) {
     ListBox& notYet = tvn.lists.notYet;
     ListBox& notYetDirs = tvn.lists.notYetDirs;
@@ -94,7 +99,7 @@ void referenceBuild(Tvn& tvn) {
         const QString name = tvn.lists.progs.at(i);
         bool classified = false;
         for (int j = 0; j < tvn.lists.fast.count() && !classified; ++j)
-            classified = tvn.lists.fast.at(j) == name;
+            classified = tvn.lists.fast.at(j).toCaseFolded() == name.toCaseFolded();
         if (!classified)
             notYetDirs.insert(notYet.add(name.left(name.size() - 4)), tvn.lists.progsDirs.at(i));
         if (n > 1)

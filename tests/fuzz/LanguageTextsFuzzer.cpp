@@ -4,6 +4,7 @@
 #include "FuzzCheck.h"
 #include "LanguageTextFile.h"
 #include "MemoryFileSystem.h"
+#include "ProgramFolders.h"
 #include "SilentUi.h"
 
 #include <cstddef>
@@ -38,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs.files[QStringLiteral("/app/Txt (uk).tvn")] =
         QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
     int pictures = 0;
-    LoadLanguageTexts(ui, fs, QStringLiteral("/app"), 0, *window, [&] { ++pictures; });
+    const ProgramFolders folders{QStringLiteral("/app"), QString()};
+    LoadLanguageTexts(ui, fs, folders, 0, *window, [&] { ++pictures; });
     FUZZ_CHECK(pictures == 1);
     for (const QLabel* label : window->findChildren<QLabel*>())
         FUZZ_CHECK(label->text().size() <= kLanguageTextFileBytes);

@@ -13,6 +13,7 @@ public:
     std::map<QString, QByteArray> files;
 
     std::optional<Listing> listFolder(const QString&) override { return std::nullopt; }
+    std::optional<FolderContent> folderContent(const QString&) override { return std::nullopt; }
     bool folderExists(const QString&) override { return false; }
     bool fileExists(const QString& path) override { return files.count(path) != 0; }
     bool createFolder(const QString&) override { return false; }

@@ -7,10 +7,11 @@ namespace tvn::fuzz {
 // Answers every dialog at once, as a user clicking the default button would.
 class SilentUi final : public Ui {
 public:
-    Answer message(const QString&, const QString&, Buttons buttons, Icon) override {
+    Answer message(const QString&, const QString&, Buttons buttons, Icon, const QString&) override {
         return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     }
     QString input(const QString&, const QString&, const QString&) override { return {}; }
+    QString chooseFolder(const QString&, const QString&) override { return {}; }
     void beep() override {}
     void pumpEvents() override {}
     void showModal(ModalWindow&) override {}

@@ -1,6 +1,6 @@
-// Reads any bytes as a prefix's user.reg: the Start Menu and Programs folders through the
-// whole chain (registry file, ANSI conversion, drive mapping), and the Shell Folders key
-// directly.
+// Reads any bytes as a prefix's user.reg and system.reg: the Start Menu, Programs and all-users
+// Programs folders through the whole chain (registry file, ANSI conversion, drive mapping), and
+// the Shell Folders key directly.
 #include "FuzzCheck.h"
 #include "Registry.h"
 #include "WineRegFile.h"
@@ -29,16 +29,20 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tvn;
     const QByteArray content(reinterpret_cast<const char*>(data), qsizetype(size));
-    {
-        QFile file(prefix->filePath(QStringLiteral("user.reg")));
+    for (const QString& branch : {QStringLiteral("user.reg"), QStringLiteral("system.reg")}) {
+        QFile file(prefix->filePath(branch));
         FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         FUZZ_CHECK(file.write(content) == content.size());
     }
+    const QString driveC = prefix->path() + QStringLiteral("/drive_c");
     WineShellFolders folders(prefix->path());
     for (const QString& name : {QStringLiteral("Start Menu"), QStringLiteral("Programs")}) {
         const QString path = folders.shellFolder(name);
-        FUZZ_CHECK(path.isEmpty() || path.startsWith(prefix->path() + QStringLiteral("/drive_c")));
+        FUZZ_CHECK(path.isEmpty() || path.startsWith(driveC));
     }
+    const QString allUsers =
+        folders.allUsersPrograms(driveC + QStringLiteral("/users/root/Start Menu"));
+    FUZZ_CHECK(allUsers.isEmpty() || allUsers.startsWith(driveC));
 
     const QStringList key = QString::fromUtf16(kShellFoldersKey).split(u'\\');
     if (auto values = wine::findKey(content, key)) {

@@ -179,6 +179,20 @@ TEST_F(LanguageTextsTest, EachApplicationReadsTheFileAfresh) {
     EXPECT_EQ(frm.CAdd->text(), QStringLiteral("field 14"));
 }
 
+TEST_F(LanguageTextsTest, InstalledTheShippedFilesAreReadUnlessTheUserFolderHasItsOwn) {
+    TempTree shared;
+    for (const QString& name : {textFileName("fr"), pictureFileName("fr")})
+        shared.write(name, shippedFile(name));
+    QStringList mine = shippedFields("fr");
+    mine[13] = QStringLiteral("mine");
+    tree.write(textFileName("fr"), quotedLines(mine));
+    frm.state().shippedFolder = shared.path();
+    apply(1);
+    EXPECT_TRUE(ui.dialogs().empty());
+    EXPECT_EQ(frm.CAdd->text(), "mine");
+    EXPECT_EQ(shownPicture(), shippedPicture("fr"));
+}
+
 TEST_F(LanguageTextsTest, BothFilesMissingGiveTheTwoMessagesInOrder) {
     stageLanguage("uk");
     apply(0);
@@ -269,7 +283,7 @@ TEST(LanguageTexts, ACaptionThatCannotBeSetEndsLikeAMissingFile) {
     }
     int pictures = 0;
     ui.expectMessage();
-    LoadLanguageTexts(ui, fs, tree.path(), 2, window, [&] { ++pictures; });
+    LoadLanguageTexts(ui, fs, {tree.path(), {}}, 2, window, [&] { ++pictures; });
 
     EXPECT_EQ(ui.messageTexts(), std::vector<QString>{unableToSetLanguage("\\Txt (it).tvn")});
     EXPECT_EQ(labels[4]->text(), QStringLiteral("field 5"));

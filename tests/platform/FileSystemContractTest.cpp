@@ -49,6 +49,23 @@ TEST_F(FileSystemContractTest, ListingAMissingFolderOrAFileFails) {
     EXPECT_EQ(fs.shortcutFiles(path("missing")), std::nullopt);
 }
 
+TEST_F(FileSystemContractTest, FolderContentTellsShortcutsFromEverythingElse) {
+    using Content = FileSystem::FolderContent;
+    tree.makeFolder("Empty");
+    tree.write("Other/desktop.ini");
+    tree.makeFolder("Nested/Sub");
+    tree.write("Quirk/x.lnk2");
+    tree.write("Shortcuts/readme.txt");
+    tree.write("Shortcuts/a.LNK");
+    EXPECT_EQ(fs.folderContent(path("EMPTY")), Content::Empty);
+    EXPECT_EQ(fs.folderContent(path("Other")), Content::NoShortcut);
+    EXPECT_EQ(fs.folderContent(path("Nested")), Content::NoShortcut);
+    EXPECT_EQ(fs.folderContent(path("Quirk")), Content::NoShortcut);
+    EXPECT_EQ(fs.folderContent(path("shortcuts")), Content::Shortcut);
+    EXPECT_EQ(fs.folderContent(path("Missing")), std::nullopt);
+    EXPECT_EQ(fs.folderContent(path("Other/desktop.ini")), std::nullopt);
+}
+
 TEST_F(FileSystemContractTest, RenameNeverReplaces) {
     tree.write("a.lnk", "a");
     tree.write("b.lnk", "b");

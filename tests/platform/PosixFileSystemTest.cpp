@@ -1,12 +1,15 @@
 #include "PosixFileSystem.h"
 
+#include "CaseInsensitivePaths.h"
 #include "DosAttributes.h"
 #include "FileSystemTest.h"
+#include "Paths.h"
 
 #include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -76,19 +79,64 @@ TEST_F(PosixFileSystemTest, NewNamesLandOnTheExistingEntryOfAnotherCase) {
     EXPECT_FALSE(tree.exists("CONFIG.TVN"));
 }
 
-TEST_F(PosixFileSystemTest, LeavesOutDotNamesAndNamesThatAreNotUtf8) {
+TEST_F(PosixFileSystemTest, LeavesOutDotFilesButListsDotFolders) {
     tree.write(".hidden.lnk");
     tree.write(".cache/a.lnk");
     tree.write("visible.lnk");
-    const QByteArray bad = path("").toUtf8() + "/caf\xe9.lnk";
-    const int fd = ::open(bad.constData(), O_WRONLY | O_CREAT, 0644);
-    ASSERT_GE(fd, 0);
-    ::close(fd);
     EXPECT_EQ(shortcuts(), QStringList{"visible.lnk"});
-    EXPECT_EQ(subfolders(), QStringList());
+    EXPECT_EQ(subfolders(), QStringList{path(".cache")});
 }
 
-TEST_F(PosixFileSystemTest, LeavesOutEntriesMarkedHiddenOrSystem) {
+TEST(PosixNames, EveryByteStringSurvivesDecodingAndEncoding) {
+    // Latin-1, a cut sequence, a lone continuation byte, an overlong NUL, an encoded surrogate,
+    // U+10080 (whose second half lies in the escape range) and an escape right after it.
+    for (const QByteArray& bytes :
+         {QByteArray("Caf\xe9"), QByteArray("\xe2\x82"),
+          QByteArray("a\x80"
+                     "b"),
+          QByteArray("\xc0\x80"), QByteArray("\xed\xb2\x80"), QByteArray("\xf0\x90\x82\x80"),
+          QByteArray("\xf0\x90\x82\x80\x80"), QByteArray("\xc3\xa9t\xc3\xa9"),
+          QByteArray("\xff\xfe")}) {
+        const QString text = posix::decodeName(bytes);
+        EXPECT_EQ(posix::encodeName(text), bytes) << bytes.toHex().toStdString();
+    }
+    EXPECT_EQ(posix::decodeName(QByteArray("\xc3\xa9t\xc3\xa9")),
+              QString::fromUtf8("\xc3\xa9t\xc3\xa9"));
+    EXPECT_EQ(posix::decodeName(QByteArray("\xf0\x90\x82\x80")).size(), 2);
+}
+
+// Bytes that are not UTF-8 (Latin-1 "Café", "Jeux vidéo") stay reachable under their own name.
+TEST_F(PosixFileSystemTest, NamesThatAreNotUtf8AreListedCopiedAndDeletedUnderTheirOwnBytes) {
+    const auto onDisk = [&](const char* relative) {
+        return (path("").toUtf8() + relative);
+    };
+    struct stat st;
+    ASSERT_EQ(::mkdir(onDisk("/Jeux vid\xe9o").constData(), 0755), 0);
+    const int fd =
+        ::open(onDisk("/Jeux vid\xe9o/Caf\xe9.lnk").constData(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    tree.makeFolder("Copies");
+
+    const QStringList folders = subfolders();
+    ASSERT_EQ(folders.size(), 2);
+    const QString games = folders[1];
+    EXPECT_EQ(games, path(QStringLiteral("Jeux vid") + QChar(0xdce9) + u'o'));
+    const QString name = QStringLiteral("Caf") + QChar(0xdce9) + QStringLiteral(".lnk");
+    EXPECT_EQ(fs.shortcutFiles(games), QStringList{name});
+    // (QString::toUpper would turn the escaped byte into U+FFFD.)
+    EXPECT_TRUE(fs.fileExists(
+        joinPath(games, QStringLiteral("CAF") + QChar(0xdce9) + QStringLiteral(".LNK"))));
+
+    ASSERT_TRUE(fs.copyFile(joinPath(games, name), joinPath(path("Copies"), name)));
+    EXPECT_EQ(::stat(onDisk("/Copies/Caf\xe9.lnk").constData(), &st), 0);
+    EXPECT_TRUE(fs.deleteFile(joinPath(path("Copies"), name)));
+    ASSERT_TRUE(fs.deleteFile(joinPath(games, name)));
+    EXPECT_NE(::stat(onDisk("/Jeux vid\xe9o/Caf\xe9.lnk").constData(), &st), 0);
+    EXPECT_TRUE(fs.removeFolder(games));
+}
+
+TEST_F(PosixFileSystemTest, LeavesOutFilesMarkedHiddenOrSystemButNoFolder) {
     tree.write("wine-hidden.lnk");
     tree.write("shell-hidden.lnk");
     tree.write("system.lnk");
@@ -105,7 +153,7 @@ TEST_F(PosixFileSystemTest, LeavesOutEntriesMarkedHiddenOrSystem) {
     ASSERT_TRUE(setDosAttribute("Hidden folder", "0x12"));
     ASSERT_TRUE(setDosAttribute("Archive folder", "0x10"));
     EXPECT_EQ(shortcuts(), (QStringList{"archive.lnk", "garbage.lnk"}));
-    EXPECT_EQ(subfolders(), QStringList{path("Archive folder")});
+    EXPECT_EQ(subfolders(), (QStringList{path("Archive folder"), path("Hidden folder")}));
 }
 
 TEST_F(PosixFileSystemTest, LinksToFilesCountButLinksToFoldersAreNotFollowed) {

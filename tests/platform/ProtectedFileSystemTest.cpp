@@ -99,6 +99,22 @@ TEST_F(ProtectedFileSystemTest, ProtectsAFolderThatAppearsLaterAndNothingWhenEmp
     EXPECT_TRUE(fs.deleteFile(path("Start Menu/Programs/Games/Cards.lnk")));
 }
 
+TEST_F(ProtectedFileSystemTest, GuardsEveryTreeOfTheSetUntilTheSetIsReplaced) {
+    tree.write("All Users/Programs/Atlas.lnk", "atlas");
+    fs.setProtectedFolders({path("Start Menu/Programs"), QString(), path("All Users/Programs")});
+    const auto before = tree.snapshot();
+    EXPECT_FALSE(fs.deleteFile(path("all users/programs/ATLAS.LNK")));
+    EXPECT_FALSE(fs.rename(path("All Users"), path("Old All Users")));
+    EXPECT_FALSE(fs.deleteFile(path("Start Menu/Programs/Games/Cards.lnk")));
+    EXPECT_EQ(tree.snapshot(), before);
+    EXPECT_TRUE(
+        fs.copyFile(path("All Users/Programs/Atlas.lnk"), path("Start Menu/Giochi/Atlas.lnk")));
+
+    fs.setProtectedFolders({path("All Users/Programs")});
+    EXPECT_TRUE(fs.deleteFile(path("Start Menu/Programs/Games/Cards.lnk")));
+    EXPECT_FALSE(fs.deleteFile(path("All Users/Programs/Atlas.lnk")));
+}
+
 // A look-up that fails (a passing error, a folder briefly unreadable) must not lift the guard:
 // the tree's own spelling stays refused once the folder has been seen.
 TEST_F(ProtectedFileSystemTest, FailingLookUpsKeepTheTreeGuarded) {

@@ -32,7 +32,7 @@ protected:
     }
 };
 
-TEST_F(Win32FileSystemTest, ListingsLeaveOutEntriesMarkedHiddenOrSystem) {
+TEST_F(Win32FileSystemTest, ListingsLeaveOutFilesMarkedHiddenOrSystemButNoFolder) {
     for (const char* name : {"hidden.lnk", "system.lnk", "both.lnk", "archive.lnk", "readonly.lnk",
                              "Hidden folder/a.lnk", "System folder/a.lnk", "Archive folder/a.lnk"})
         tree.write(name);
@@ -44,7 +44,8 @@ TEST_F(Win32FileSystemTest, ListingsLeaveOutEntriesMarkedHiddenOrSystem) {
     ASSERT_TRUE(setAttributes("Hidden folder", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN));
     ASSERT_TRUE(setAttributes("System folder", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM));
     EXPECT_EQ(shortcuts(), (QStringList{"archive.lnk", "readonly.lnk"}));
-    EXPECT_EQ(subfolders(), QStringList{path("Archive folder")});
+    EXPECT_EQ(subfolders(),
+              (QStringList{path("Archive folder"), path("Hidden folder"), path("System folder")}));
     // The shared helper marks files the same way.
     ASSERT_TRUE(test::setDosAttributes(path("archive.lnk"), FILE_ATTRIBUTE_HIDDEN));
     EXPECT_EQ(shortcuts(), QStringList{"readonly.lnk"});

@@ -173,6 +173,9 @@ TEST(Win32RegistryWineTest, ReadsTheValuesSetWithRegAdd) {
     EXPECT_EQ(shellFolders.shellFolder("Start Menu"), QString::fromUtf16(kWineStartMenu));
     EXPECT_EQ(shellFolders.shellFolder("Programs"), QString::fromUtf16(kWinePrograms));
     EXPECT_EQ(shellFolders.shellFolder("No such folder"), QString());
+    // Written into HKEY_LOCAL_MACHINE by wineboot.
+    EXPECT_EQ(shellFolders.allUsersPrograms(QString()),
+              "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "TempTree.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -11,23 +12,24 @@ using tvn::test::TempTree;
 
 namespace {
 
-const QString kSample = QStringLiteral(TORVANE_PLATFORM_TEST_DATA "/wine8-user.reg");
 const QString kRoaming = QStringLiteral("users/root/AppData/Roaming/Microsoft/Windows");
 
-QByteArray sampleRegistry() {
-    QFile file(kSample);
+QByteArray sampleRegistry(const char* name = "wine8-user.reg") {
+    QFile file(QStringLiteral(TORVANE_PLATFORM_TEST_DATA "/") + QString::fromUtf8(name));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     return file.readAll();
 }
 
-// A prefix as wineboot leaves it: user.reg, drive_c, and dosdevices/c: -> ../drive_c,
-// z: -> /.
+// A prefix as wineboot leaves it: user.reg, system.reg, drive_c, and dosdevices/c: ->
+// ../drive_c, z: -> /.
 struct Prefix {
     TempTree tree;
     QString driveC;
 
-    explicit Prefix(const QByteArray& userReg = sampleRegistry()) {
+    explicit Prefix(const QByteArray& userReg = sampleRegistry(),
+                    const QByteArray& systemReg = sampleRegistry("wine8-system.reg")) {
         tree.write("user.reg", userReg);
+        tree.write("system.reg", systemReg);
         tree.makeFolder("drive_c");
         tree.makeFolder("dosdevices");
         EXPECT_TRUE(QFile::link("../drive_c", tree.path("dosdevices/c:")));
@@ -139,5 +141,44 @@ TEST(WineShellFolders, TakesThePrefixFromTheEnvironmentAsWineDoes) {
         ScopedEnv prefix("WINEPREFIX", QByteArray());
         ScopedEnv home("HOME", QByteArray());
         EXPECT_EQ(WineShellFolders::defaultWinePrefix(), "");
+    }
+}
+
+TEST(WineShellFolders, FindsTheAllUsersProgramsOfThePrefixHoldingTheStartMenu) {
+    Prefix prefix;
+    prefix.tree.makeFolder("drive_c/" + kRoaming + "/Start Menu");
+    prefix.tree.makeFolder("drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs");
+    const QString allUsers = prefix.driveC + "/ProgramData/Microsoft/Windows/Start Menu/Programs";
+    TempTree outside;
+    ASSERT_TRUE(
+        QFile::link(prefix.driveC + "/" + kRoaming + "/Start Menu", outside.path("Start Menu")));
+    // The Start Menu folder decides the prefix, whatever prefix the lookup was made for.
+    for (const QString& startMenu :
+         {prefix.driveC + "/" + kRoaming + "/Start Menu",
+          prefix.path() + "/dosdevices/c:/users/root/AppData/Roaming/Microsoft/Windows/Start Menu",
+          outside.path("Start Menu")}) {
+        SCOPED_TRACE(startMenu.toStdString());
+        EXPECT_EQ(WineShellFolders(QString()).allUsersPrograms(startMenu), allUsers);
+    }
+    EXPECT_EQ(WineShellFolders::prefixHolding(prefix.driveC + "/users"),
+              QFileInfo(prefix.path()).canonicalFilePath());
+}
+
+TEST(WineShellFolders, FindsNoAllUsersProgramsWithoutAPrefixSystemRegOrValue) {
+    Prefix noValue(sampleRegistry(), "WINE REGISTRY Version 2\n[Software\\\\Other] 1\n");
+    Prefix noSystemReg;
+    QFile::remove(noSystemReg.tree.path("system.reg"));
+    Prefix noDosDevices;
+    QFile::remove(noDosDevices.tree.path("dosdevices/c:"));
+    QFile::remove(noDosDevices.tree.path("dosdevices/z:"));
+    QDir(noDosDevices.tree.path()).rmdir("dosdevices");
+    TempTree plain;
+    plain.makeFolder("Start Menu");
+    for (const QString& startMenu :
+         {noValue.driveC + "/users", noSystemReg.driveC + "/users",
+          noDosDevices.tree.path("drive_c/users"), plain.path("Start Menu"), QString(),
+          QStringLiteral("relative/Start Menu")}) {
+        SCOPED_TRACE(startMenu.toStdString());
+        EXPECT_EQ(WineShellFolders(noValue.path()).allUsersPrograms(startMenu), "");
     }
 }

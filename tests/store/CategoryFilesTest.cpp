@@ -109,6 +109,16 @@ TEST_F(DefaultCategories, PutsTheShippedNamesOfTheCurrentLanguage) {
     EXPECT_EQ(window.captions, builtIn);
 }
 
+TEST_F(DefaultCategories, InstalledTheShippedFileIsReadUnlessTheUserFolderHasItsOwn) {
+    tree.write("Shared/Default.tvn", "\"shipped\"\r\n");
+    state.shippedFolder = tree.path("Shared");
+    LoadDefaultCategories(tvn);
+    EXPECT_EQ(window.captions[0], "shipped");
+    tree.write("App/Default.tvn", "\"mine\"\r\n");
+    LoadDefaultCategories(tvn);
+    EXPECT_EQ(window.captions[0], "mine");
+}
+
 TEST_F(DefaultCategories, AShortFileOrAnInvalidNameKeepsTheCaptionItFindsInPlace) {
     // Thirteen names: block 1 complete and two French names, the second of them unusable.
     QByteArray content;

@@ -66,7 +66,7 @@ TEST_F(FolderRefresh, FailsWithoutChangeWhenTheTemporaryNameIsTaken) {
     EXPECT_EQ(tree.snapshot(), before);
 }
 
-TEST_F(FolderRefresh, RemovesOnlyAFolderLeftWithoutShortcuts) {
+TEST_F(FolderRefresh, RemovesOnlyAFolderLeftEmpty) {
     tree.makeFolder("Start Menu/empty");
     tree.write("Start Menu/notes/readme.txt", "text");
     tree.write("Start Menu/hidden/.Ghost.lnk", "hidden");
@@ -75,9 +75,9 @@ TEST_F(FolderRefresh, RemovesOnlyAFolderLeftWithoutShortcuts) {
     EXPECT_FALSE(tree.exists("Start Menu/empty"));
     EXPECT_TRUE(RemoveFolderIfNoShortcuts(tvn, startMenu("giochi")));
     EXPECT_TRUE(tree.exists("Start Menu/giochi/Chess.lnk"));
-    // A file that is not an ordinary shortcut keeps the folder, and that is a failure.
-    EXPECT_FALSE(RemoveFolderIfNoShortcuts(tvn, startMenu("notes")));
-    EXPECT_FALSE(RemoveFolderIfNoShortcuts(tvn, startMenu("hidden")));
+    // A file that is not an ordinary shortcut keeps the folder, and that is no failure.
+    EXPECT_TRUE(RemoveFolderIfNoShortcuts(tvn, startMenu("notes")));
+    EXPECT_TRUE(RemoveFolderIfNoShortcuts(tvn, startMenu("hidden")));
     EXPECT_TRUE(tree.exists("Start Menu/notes/readme.txt"));
     EXPECT_TRUE(tree.exists("Start Menu/hidden/.Ghost.lnk"));
     EXPECT_FALSE(RemoveFolderIfNoShortcuts(tvn, startMenu("missing")));

@@ -3,6 +3,8 @@
 #include "CopiesWorld.h"
 #include "Ui.h"
 
+#include <algorithm>
+
 namespace tvn::test {
 namespace {
 
@@ -126,6 +128,28 @@ TEST_F(OrphanPurge, PurgingEntriesOneAndThreeOfFiveSelectsTheFormerFourth) {
     EXPECT_EQ(faults.mutations()[0],
               (Operation{Kind::DeleteFile, startMenu("giochi/B.lnk"), {}, false}));
     EXPECT_EQ(faults.mutations()[1], (Operation{Kind::Rename, giochi, giochi + '_', false}));
+    // After each deletion the folder is read up to its first shortcut, not listed whole.
+    const auto count = [&](Kind kind) {
+        return std::count_if(faults.operations().begin(), faults.operations().end(),
+                             [&](const Operation& op) { return op.kind == kind; });
+    };
+    EXPECT_EQ(count(Kind::FolderContent), 2);
+    EXPECT_EQ(count(Kind::ListFolder), 0);
+}
+
+TEST_F(OrphanPurge, PurgingTheLastShortcutBesideAnotherFileKeepsTheFolderAndGoesOn) {
+    tree.write("Start Menu/giochi/Gone.lnk");
+    tree.write("Start Menu/giochi/.directory", "dir");
+    tree.write("Start Menu/video/Lost.lnk");
+    analyse();
+    build();
+    select(lists.purgeList, {0, 1});
+    CPurge_Click(tvn);
+    EXPECT_TRUE(ui.calls().empty());
+    EXPECT_EQ(lists.purgeList.count(), 0);
+    EXPECT_EQ(tree.snapshot("Start Menu/giochi"),
+              (std::map<QString, QByteArray>{{".directory", "dir"}}));
+    EXPECT_FALSE(tree.exists("Start Menu/video"));
 }
 
 TEST_F(OrphanPurge, AnOrphanAlreadyGoneLeavesTheListWithoutAFault) {

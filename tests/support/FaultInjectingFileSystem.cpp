@@ -1,5 +1,7 @@
 #include "FaultInjectingFileSystem.h"
 
+#include "FailureCause.h"
+
 #include <ostream>
 
 namespace tvn::test {
@@ -12,6 +14,8 @@ const char* kindName(Kind kind) {
     switch (kind) {
     case Kind::ListFolder:
         return "listFolder";
+    case Kind::FolderContent:
+        return "folderContent";
     case Kind::FolderExists:
         return "folderExists";
     case Kind::FileExists:
@@ -88,6 +92,10 @@ bool FaultInjectingFileSystem::fails(Kind kind, const QString& path, const QStri
         fail = --countdown_ == 0 || fail;
     operation.failed = fail;
     operations_.push_back(operation);
+    // As the system's file system does, say why.
+    if (fail)
+        recordFailure({QString::fromLatin1(kindName(kind)), path, target,
+                       QStringLiteral("injected failure")});
     return fail;
 }
 
@@ -95,6 +103,13 @@ std::optional<FileSystem::Listing> FaultInjectingFileSystem::listFolder(const QS
     if (fails(Kind::ListFolder, folder))
         return std::nullopt;
     return real_.listFolder(folder);
+}
+
+std::optional<FileSystem::FolderContent>
+FaultInjectingFileSystem::folderContent(const QString& folder) {
+    if (fails(Kind::FolderContent, folder))
+        return std::nullopt;
+    return real_.folderContent(folder);
 }
 
 bool FaultInjectingFileSystem::folderExists(const QString& path) {

@@ -10,11 +10,12 @@ namespace tvn::test {
 
 // A file system for tests that forwards to a real one, records every operation in order and
 // fails the operations it is told to fail without performing them (a failed copy therefore
-// leaves nothing behind, not even a half file).
+// leaves nothing behind, not even a half file), recording each as the last failure.
 class FaultInjectingFileSystem final : public FileSystem {
 public:
     enum class Kind {
         ListFolder,
+        FolderContent,
         FolderExists,
         FileExists,
         CreateFolder,
@@ -55,6 +56,7 @@ public:
     void clearLog() { operations_.clear(); }
 
     std::optional<Listing> listFolder(const QString& folder) override;
+    std::optional<FolderContent> folderContent(const QString& folder) override;
     bool folderExists(const QString& path) override;
     bool fileExists(const QString& path) override;
     bool createFolder(const QString& path) override;

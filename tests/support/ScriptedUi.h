@@ -11,13 +11,14 @@ namespace tvn::test {
 
 // One call a handler made on the user-interaction service.
 struct UiCall {
-    enum class Kind { Message, Input, Beep, Pump, Modal, End };
+    enum class Kind { Message, Input, Folder, Beep, Pump, Modal, End };
     Kind kind;
-    QString text;  // message text, input prompt or modal window name
+    QString text;  // message text, input prompt, folder dialog title or modal window name
     QString title; // as passed: empty means the application's title
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
     QString defaultAnswer;
+    QString details; // of a message box
 };
 
 // The user-interaction service of the tests. It records every call and answers dialogs from
@@ -30,6 +31,8 @@ public:
     // Queue the answer to the next message box or input dialog.
     void expectMessage(Answer answer = Answer::Ok);
     void expectInput(const QString& typed);
+    // Queue the folder picked in the next folder dialog; an empty one cancels it.
+    void expectFolder(const QString& picked);
     // An unscripted message box with only an OK button is answered OK (and recorded) instead
     // of failing the test.
     void allowOkMessages(bool allow = true) { allowOk_ = allow; }
@@ -51,9 +54,11 @@ public:
     void clearCalls() { calls_.clear(); }
     bool scriptDone() const { return script_.empty(); }
 
-    Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
+    Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                   const QString& details) override;
     QString input(const QString& prompt, const QString& title,
                   const QString& defaultAnswer) override;
+    QString chooseFolder(const QString& title, const QString& startFolder) override;
     void beep() override;
     void pumpEvents() override;
     void showModal(ModalWindow& window) override;
@@ -61,10 +66,13 @@ public:
 
 private:
     struct Scripted {
-        bool isInput;
+        UiCall::Kind kind;
         Answer answer;
         QString typed;
     };
+
+    // The scripted text for the next dialog of this kind; fails the test when none is queued.
+    QString nextTyped(UiCall::Kind kind, const QString& what);
 
     std::deque<Scripted> script_;
     std::vector<UiCall> calls_;

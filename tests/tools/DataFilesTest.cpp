@@ -134,6 +134,31 @@ TEST_P(LanguageTexts, LanguagePanelPromptsAreTheSameInEveryFile) {
         EXPECT_EQ(field(k), english[k - 1]) << "field " << k;
 }
 
+TEST_P(LanguageTexts, PunctuationIsSpacedAsEachLanguageWritesIt) {
+    ASSERT_EQ(fields_.size(), 83);
+    // French keeps a non-breaking space before : ; ! ? and inside « », so a line never starts
+    // with the mark; English and Italian put no space before them. The language panel's three
+    // prompts are in their own languages whatever the file.
+    const QString file = QString::fromLatin1(GetParam());
+    const QChar nbsp(0xA0);
+    for (int k = 1; k <= 83; ++k) {
+        const bool french =
+            k == 79 || (file.contains(QStringLiteral("(fr)")) && k != 59 && k != 80);
+        const QString text = field(k);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar before = i > 0 ? text[i - 1] : QChar();
+            const QChar after = i + 1 < text.size() ? text[i + 1] : QChar();
+            if (QStringLiteral(":;!?\u00BB").contains(text[i]) && french) {
+                EXPECT_EQ(before, nbsp) << "field " << k << " at " << i;
+            } else if (text[i] == QChar(0xAB)) {
+                EXPECT_EQ(after, nbsp) << "field " << k << " at " << i;
+            } else if (QStringLiteral(":;!?").contains(text[i])) {
+                EXPECT_FALSE(before.isSpace()) << "field " << k << " at " << i;
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Shipped, LanguageTexts,
                          testing::Values("Txt (uk).tvn", "Txt (fr).tvn", "Txt (it).tvn"));
 

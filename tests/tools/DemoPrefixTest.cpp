@@ -100,6 +100,11 @@ TEST(DemoPrefix, RegistryAndDriveLinksLeadToTheStartMenuFolders) {
     EXPECT_EQ(shellFolders.shellFolder("Start Menu"), startMenuFolder);
     EXPECT_EQ(shellFolders.shellFolder("Programs"), startMenuFolder + "/Programs");
     EXPECT_TRUE(QFileInfo(startMenuFolder + "/Programs").isDir());
+    // system.reg leads to the all-users tree, which holds shortcuts too.
+    const QString allUsers = shellFolders.allUsersPrograms(startMenuFolder);
+    EXPECT_EQ(allUsers, prefix + "/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs");
+    EXPECT_GT(result.allUsersShortcutCount, 0);
+    EXPECT_TRUE(QFileInfo(allUsers + "/Zephyr Remote Desktop.lnk").isFile());
 }
 
 TEST(DemoPrefix, ProgramsTreeLooksLikeAWellUsedMachine) {

@@ -16,6 +16,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
+const QString kAllUsersStartMenuWindows =
+    QStringLiteral("C:\\ProgramData\\Microsoft\\Windows\\Start Menu");
+const QString kAllUsersProgramsWindows = kAllUsersStartMenuWindows + QStringLiteral("\\Programs");
+
 // 2024-03-04 09:30 UTC as a FILETIME; each shortcut's target is dated a few minutes later.
 constexpr quint64 kBaseFileTime = 133540182000000000ull;
 constexpr quint64 kFileTimeMinute = 600000000ull;
@@ -64,6 +68,31 @@ QByteArray userRegistry(const QString& user) {
     text += value.arg(QStringLiteral("Programs"), regString(startMenu + "\\Programs"));
     text += value.arg(QStringLiteral("Start Menu"), regString(startMenu));
     text += value.arg(QStringLiteral("StartUp"), regString(startMenu + "\\Programs\\StartUp"));
+    text += QStringLiteral("\n");
+    return text.toUtf8();
+}
+
+// The machine's branch as Wine 8 writes it into a fresh prefix, cut to the Shell Folders key.
+QByteArray systemRegistry(const QString& user) {
+    const QString value = QStringLiteral("\"%1\"=\"%2\"\n");
+    QString text = QStringLiteral("WINE REGISTRY Version 2\n"
+                                  ";; All keys relative to REGISTRY\\\\Machine\n"
+                                  "\n"
+                                  "#arch=win64\n"
+                                  "\n"
+                                  "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Explorer"
+                                  "\\\\Shell Folders] 1709544600\n"
+                                  "#time=1da6e0d5f1e3b10\n");
+    text +=
+        value.arg(QStringLiteral("Common AppData"), regString(QStringLiteral("C:\\ProgramData")));
+    text += value.arg(QStringLiteral("Common Desktop"),
+                      regString(QStringLiteral("C:\\users\\Public\\Desktop")));
+    text += value.arg(QStringLiteral("Common Favorites"),
+                      regString(QStringLiteral("C:\\users\\") + user + "\\Favorites"));
+    text += value.arg(QStringLiteral("Common Programs"), regString(kAllUsersProgramsWindows));
+    text += value.arg(QStringLiteral("Common Start Menu"), regString(kAllUsersStartMenuWindows));
+    text += value.arg(QStringLiteral("Common StartUp"),
+                      regString(kAllUsersProgramsWindows + "\\StartUp"));
     text += QStringLiteral("\n");
     return text.toUtf8();
 }
@@ -135,6 +164,41 @@ bool setDosAttributes(const QString& path, const QByteArray& attributes) {
                       size_t(attributes.size()), 0) == 0;
 }
 
+// Writes the files of a Programs tree into `programs` (`programsWindows` on drive C:), counting
+// its shortcuts in `count`; false (with the error in `result`) when a file cannot be written.
+bool writeTree(const std::vector<DemoFile>& files, const QString& programs,
+               const QString& programsWindows, quint64& minute, DemoPrefixResult& result,
+               int& count) {
+    for (const DemoFile& file : files) {
+        const QString path = programs + '/' + file.path;
+        const QString folder = QFileInfo(path).path();
+        if (!makePath(folder, result.error))
+            return false;
+        QByteArray content = file.content;
+        if (!file.target.isEmpty()) {
+            const qsizetype slash = file.path.lastIndexOf('/');
+            QString windowsFolder = programsWindows;
+            if (slash > 0)
+                windowsFolder += '\\' + file.path.left(slash).replace('/', '\\');
+            ShellLinkTarget target;
+            target.description = file.description;
+            target.relativePath = relativeWindowsPath(windowsFolder, file.target);
+            target.workingDirectory = file.target.left(file.target.lastIndexOf('\\'));
+            target.arguments = file.arguments;
+            target.iconLocation = file.target;
+            target.targetSize = quint32(40960 + 4096 * minute);
+            target.targetTime = kBaseFileTime + kFileTimeMinute * ++minute;
+            content = shellLinkBytes(target);
+            ++count;
+        }
+        if (!writeFile(path, content, result.error))
+            return false;
+        if (!file.dosAttributes.isEmpty() && !setDosAttributes(path, file.dosAttributes))
+            result.unhiddenFiles << path;
+    }
+    return true;
+}
+
 } // namespace
 
 QString demoUserName() {
@@ -156,10 +220,14 @@ DemoPrefixResult makeDemoPrefix(const DemoPrefixRequest& request) {
     const QString programs =
         userFolder + QStringLiteral("/AppData/Roaming/Microsoft/Windows/Start Menu/Programs");
     const QString programsWindows = startMenuWindowsPath(request.userName) + "\\Programs";
+    const QString allUsersPrograms =
+        driveC + QStringLiteral("/ProgramData/Microsoft/Windows/Start Menu/Programs");
 
     if (!writeFile(root.filePath(QString::fromLatin1(kDemoPrefixMarker)),
                    "A demo Wine prefix made by make-demo-prefix; it may be replaced.\n", error) ||
         !writeFile(root.filePath(QStringLiteral("user.reg")), userRegistry(request.userName),
+                   error) ||
+        !writeFile(root.filePath(QStringLiteral("system.reg")), systemRegistry(request.userName),
                    error) ||
         !makePath(root.filePath(QStringLiteral("dosdevices")), error) ||
         !makeLink(QStringLiteral("../drive_c"), root.filePath(QStringLiteral("dosdevices/c:")),
@@ -173,33 +241,12 @@ DemoPrefixResult makeDemoPrefix(const DemoPrefixRequest& request) {
         return result;
 
     quint64 minute = 0;
-    for (const DemoFile& file : demoProgramsTree()) {
-        const QString path = programs + '/' + file.path;
-        const QString folder = QFileInfo(path).path();
-        if (!makePath(folder, error))
-            return result;
-        QByteArray content = file.content;
-        if (!file.target.isEmpty()) {
-            const qsizetype slash = file.path.lastIndexOf('/');
-            QString windowsFolder = programsWindows;
-            if (slash > 0)
-                windowsFolder += '\\' + file.path.left(slash).replace('/', '\\');
-            ShellLinkTarget target;
-            target.description = file.description;
-            target.relativePath = relativeWindowsPath(windowsFolder, file.target);
-            target.workingDirectory = file.target.left(file.target.lastIndexOf('\\'));
-            target.arguments = file.arguments;
-            target.iconLocation = file.target;
-            target.targetSize = quint32(40960 + 4096 * minute);
-            target.targetTime = kBaseFileTime + kFileTimeMinute * ++minute;
-            content = shellLinkBytes(target);
-            ++result.shortcutCount;
-        }
-        if (!writeFile(path, content, error))
-            return result;
-        if (!file.dosAttributes.isEmpty() && !setDosAttributes(path, file.dosAttributes))
-            result.unhiddenFiles << path;
-    }
+    if (!writeTree(demoProgramsTree(), programs, programsWindows, minute, result,
+                   result.shortcutCount) ||
+        !makePath(allUsersPrograms + QStringLiteral("/StartUp"), error))
+        return result;
+    writeTree(demoAllUsersProgramsTree(), allUsersPrograms, kAllUsersProgramsWindows, minute,
+              result, result.allUsersShortcutCount);
     return result;
 }
 

@@ -21,7 +21,9 @@ struct DemoPrefixRequest {
 struct DemoPrefixResult {
     // Empty on success; otherwise what went wrong, for the user.
     QString error;
+    // The shortcuts of the user's Programs tree and of the all-users one.
     int shortcutCount = 0;
+    int allUsersShortcutCount = 0;
     // Files whose hidden attribute could not be stored (a file system without extended
     // attributes); they are left visible.
     QStringList unhiddenFiles;
@@ -30,8 +32,9 @@ struct DemoPrefixResult {
 // The user name for the demo: $USER, or "user" when it is unset or not a usable folder name.
 QString demoUserName();
 
-// Writes a fresh Wine-style prefix: user.reg with the Shell Folders values, the dosdevices
-// links and the Start Menu with its Programs tree. Refuses a folder that exists and is not
+// Writes a fresh Wine-style prefix: user.reg and system.reg with the Shell Folders values, the
+// dosdevices links, the user's Start Menu with its Programs tree and the all-users Programs
+// tree. Refuses a folder that exists and is not
 // empty, unless `replace` is set and the folder carries the demo marker; nothing outside the
 // folder is ever touched (links are removed, never followed).
 DemoPrefixResult makeDemoPrefix(const DemoPrefixRequest& request);

@@ -155,4 +155,21 @@ std::vector<DemoFile> demoProgramsTree() {
     };
 }
 
+std::vector<DemoFile> demoAllUsersProgramsTree() {
+    return {
+        shortcut("Marrowby Games/Cinderpeak Editor.lnk",
+                 "C:\\Program Files\\Marrowby Games\\Cinderpeak\\editor.exe",
+                 "Build your own mountains"),
+        shortcut("Lanternfish Backup/Lanternfish Backup.lnk",
+                 "C:\\Program Files\\Lanternfish\\backup.exe", "Back up your files every night"),
+        shortcut("Lanternfish Backup/Lanternfish Backup Help.lnk",
+                 "C:\\Program Files\\Lanternfish\\backup.chm", "Help for Lanternfish Backup"),
+        shortcut("Lanternfish Backup/Uninstall Lanternfish Backup.lnk",
+                 "C:\\Program Files\\Lanternfish\\uninstall.exe", "Remove Lanternfish Backup"),
+        shortcut("Zephyr Remote Desktop.lnk", "C:\\Program Files\\Zephyr\\remote.exe",
+                 "Work on another computer from this one"),
+        plainFile("desktop.ini", desktopIni("Programs"), "0x6"),
+    };
+}
+
 } // namespace tvn::tools

@@ -27,4 +27,8 @@ struct DemoFile {
 // program is invented.
 std::vector<DemoFile> demoProgramsTree();
 
+// The all-users Programs tree beside it: what installers wrote for every user of the machine,
+// among them a vendor folder that the user's tree has too.
+std::vector<DemoFile> demoAllUsersProgramsTree();
+
 } // namespace tvn::tools

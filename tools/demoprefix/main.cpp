@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
                      "make-demo-prefix: could not mark %s hidden (no extended "
                      "attributes here)\n",
                      qPrintable(path));
-    std::printf("Demo prefix for user %s in %s: %d shortcuts\n", qPrintable(request.userName),
-                qPrintable(QDir(request.folder).absolutePath()), result.shortcutCount);
+    std::printf("Demo prefix for user %s in %s: %d shortcuts, %d more for all users\n",
+                qPrintable(request.userName), qPrintable(QDir(request.folder).absolutePath()),
+                result.shortcutCount, result.allUsersShortcutCount);
     return 0;
 }

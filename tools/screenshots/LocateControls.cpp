@@ -27,14 +27,15 @@ namespace {
 // Answers every dialog at once: the window is only measured, never used.
 class SilentUi final : public tvn::Ui {
 public:
-    tvn::Answer message(const QString& text, const QString&, tvn::Buttons buttons,
-                        tvn::Icon) override {
+    tvn::Answer message(const QString& text, const QString&, tvn::Buttons buttons, tvn::Icon,
+                        const QString&) override {
         std::fprintf(stderr, "torvane-locate-controls: %s\n", qPrintable(text));
         return buttons == tvn::Buttons::Ok ? tvn::Answer::Ok : tvn::Answer::Yes;
     }
     QString input(const QString&, const QString&, const QString& defaultAnswer) override {
         return defaultAnswer;
     }
+    QString chooseFolder(const QString&, const QString&) override { return {}; }
     void beep() override {}
     void pumpEvents() override { QCoreApplication::processEvents(); }
     void showModal(tvn::ModalWindow&) override {}
@@ -44,6 +45,7 @@ public:
 class NoShellFolders final : public tvn::ShellFolders {
 public:
     QString shellFolder(const QString&) override { return {}; }
+    QString allUsersPrograms(const QString&) override { return {}; }
 };
 
 void print(const QWidget& window, const QWidget& control) {

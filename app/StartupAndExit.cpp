@@ -6,10 +6,11 @@
 #include "Ui.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QPushButton>
 
-// Start-up, the introduction panel and the end of the program.
+// Start-up and the end of the program.
 
 namespace tvn {
 
@@ -49,56 +50,14 @@ void FrmMain::LoadSettings() {
         ReadCustomCategories(tvn());
 }
 
-void FrmMain::CContinue_Click() {
-    leavePanel(Introduction);
-    if (CheckDrive())
-        return;
-    if (state_.configured) {
-        ApplySettings();
-        return;
-    }
-    ui_.message(messageText(4));
-    ShowConfig();
-}
-
-namespace {
-
-// The two skip-introduction boxes always show the same state, the grey one a stored
-// configuration may give included. Once a box leaves the grey state, clicks only check and
-// uncheck.
-void mirrorCheckBox(QCheckBox& from, QCheckBox& to) {
-    if (from.checkState() != Qt::PartiallyChecked) {
-        from.setTristate(false);
-        to.setTristate(false);
-    }
-    to.setCheckState(from.checkState());
-}
-
-} // namespace
-
-void FrmMain::DoNotShowAgain_Click() {
-    mirrorCheckBox(*DoNotShowAgain, *DoNotShowAgain2);
-}
-
-void FrmMain::DoNotShowAgain2_Click() {
-    mirrorCheckBox(*DoNotShowAgain2, *DoNotShowAgain);
-}
-
-void FrmMain::Command3_Click() {
-    close();
-}
-
-void FrmMain::Command4_Click() {
-    close();
-}
-
-void FrmMain::CExit_Click() {
-    close();
-}
-
 void FrmMain::Form_Unload() {
     // Nothing is saved at exit: the settings are written only when they are applied.
     ui_.endProgram();
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
 }
 
 } // namespace tvn

@@ -1,14 +1,22 @@
+#include "ButtonRoles.h"
+#include "FrmInfo.h"
 #include "FrmMain.h"
+#include "Reset.h"
+#include "SystemAnalysis.h"
+#include "Ui.h"
 #include "Widgets.h"
 
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 // The main menu: four main actions in a column, each with the label that describes it, and
-// the five secondary buttons in a row along the bottom.
+// the five secondary buttons in a row along the bottom. The buttons that open a panel have
+// their handlers with that panel; the menu's own actions are here: the re-analysis, the reset,
+// help, the information window and the exit.
 
 namespace tvn {
 
@@ -71,6 +79,60 @@ void FrmMain::buildMenuPanel() {
         secondary->addWidget(button);
     }
     layout->addLayout(secondary);
+}
+
+void FrmMain::ShowMenu() {
+    Menu->show();
+    roles_->setDefaultButton(CAdd);
+    roles_->setCancelButton(CExit);
+    CAdd->setFocus();
+}
+
+void FrmMain::CReAnalyse_Click() {
+    leavePanel(Menu);
+    tvn::AnalyseSystem(tvn());
+    // A failed analysis has opened the settings panel; showing the menu as well would leave
+    // two panels on screen with Enter and Esc pressing the menu's hidden-behind buttons.
+    if (!state_.scanFailed)
+        ShowMenu();
+}
+
+void FrmMain::Command7_Click() {
+    if (!ConfirmReset(tvn()))
+        return;
+    leavePanel(Menu);
+    DeleteAllClassifications(tvn());
+    // A failed analysis has opened the settings panel; the menu would show beside it.
+    if (state_.scanFailed)
+        return;
+    ShowMenu();
+    Menu->show();
+}
+
+void FrmMain::Command9_Click() {
+    // Hiding the menu takes the focus from its button; it goes back when the menu returns, so
+    // that the keyboard does not end up in a control the user cannot see.
+    const QPointer<QWidget> focus = focusWidget();
+    Menu->hide();
+    PreviewPicture->hide();
+    About->show();
+    About2->show();
+    ui_.message(messageText(8));
+    PreviewPicture->show();
+    About->hide();
+    About2->hide();
+    Menu->show();
+    if (focus)
+        focus->setFocus();
+}
+
+void FrmMain::Command11_Click() {
+    FrmInfo info(*this);
+    ui_.showModal(info);
+}
+
+void FrmMain::CExit_Click() {
+    close();
 }
 
 } // namespace tvn

@@ -1,20 +1,20 @@
 #include "FrmMain.h"
 #include "Geometry.h"
 #include "MakerAddresses.h"
+#include "OffWindowArea.h"
 #include "Widgets.h"
 
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <utility>
 
 // The window surface around the panels: the picture of the left column and its alternative,
-// the wait text under the right column, and the areas the user never sees.
+// the wait text under the right column, and the store of hidden labels and lists the user
+// never sees.
 
 namespace tvn {
 namespace {
@@ -107,16 +107,6 @@ void FrmMain::buildWindowSurface() {
 }
 
 void FrmMain::buildHiddenStore() {
-    Frame1 = new QGroupBox(QStringLiteral("DEBUG :"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(kDebugFrameRect);
-    auto* debugLayout = new QHBoxLayout(Frame1);
-    DebugBox = new QLineEdit(Frame1);
-    DebugBox->setObjectName(QStringLiteral("DebugBox"));
-    debugLayout->addWidget(DebugBox, 1);
-    CmdDebug = makeButton(Frame1, QStringLiteral("CmdDebug"), QStringLiteral("Kill Config!"));
-    debugLayout->addWidget(CmdDebug);
-
     Picture1 = new QFrame(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(kHiddenStoreRect);
@@ -172,6 +162,38 @@ void FrmMain::buildHiddenStore() {
         store->addWidget(option);
         Version[static_cast<size_t>(k)] = option;
     }
+    new OffWindowArea(*Picture1);
+}
+
+void FrmMain::LayOutWindow() {
+    PreviewPicture->setGeometry(kPreviewPictureRect);
+    PreviewPicture->show();
+    setFixedSize(kClientWidth, kClientHeight);
+    move(kMainWindowOuter.topLeft());
+    for (QFrame* panel : panels()) {
+        panel->setGeometry(kPanelRect);
+        panel->hide();
+    }
+    About->setGeometry(kAboutRect);
+    About->hide();
+    About2->setGeometry(kPanelRect);
+    About2->hide();
+    Frame1->setGeometry(kDebugFrameRect);
+    Picture1->setGeometry(kHiddenStoreRect);
+}
+
+void FrmMain::PreviewPicture_MouseDown() {
+    PreviewPicture->hide();
+    About->show();
+}
+
+void FrmMain::PreviewPicture_MouseUp() {
+    About->hide();
+    PreviewPicture->show();
+}
+
+void FrmMain::Version_Click() {
+    // The edition options lie off screen with the message labels: nothing to do.
 }
 
 } // namespace tvn

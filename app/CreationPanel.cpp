@@ -1,6 +1,14 @@
+#include "ButtonRoles.h"
 #include "Categories.h"
+#include "CategoryRename.h"
+#include "Classification.h"
+#include "FailureCause.h"
 #include "FrmMain.h"
 #include "Geometry.h"
+#include "HelpShortcutFilter.h"
+#include "QtListBox.h"
+#include "SystemAnalysis.h"
+#include "UnclassifiedList.h"
 #include "Widgets.h"
 
 #include <QAction>
@@ -12,21 +20,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-// The working panels: classification (and moving) with the category buttons, the list of
-// classified copies, and the orphan purge.
+// The Creation panel: the shortcuts not classified yet and the eleven category buttons, opened
+// by the main menu's CLASSIFY. Moving copies borrows this panel (see ModifyPanel.cpp).
 
 namespace tvn {
 namespace {
 
 constexpr int kMargin = 10;
 constexpr int kTitleHeight = 20;
-
-QListWidget* makeList(QWidget* parent, const QString& name) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setMinimumHeight(60);
-    return list;
-}
 
 } // namespace
 
@@ -40,17 +41,19 @@ void FrmMain::buildCreationPanel() {
                         QStringLiteral("CLASSIFICAZIONE DI COLLEGAMENTI"), LabelStyle::Title);
     Label38 = makeLabel(Creation, QStringLiteral("Label38"),
                         QStringLiteral("SPOSTAMENTO DI COLLEGAMENTI"), LabelStyle::Title);
+    // Where every other panel's layout puts its title, so that nothing moves between panels.
+    const QRect titleArea = Creation->contentsRect().marginsRemoved(kPanelMargins);
     for (QLabel* title : {Label15, Label38}) {
         title->setWordWrap(false);
-        title->setGeometry(kMargin, 8, kPanelRect.width() - 2 * kMargin, kTitleHeight);
+        title->setGeometry(titleArea.left(), titleArea.top(), titleArea.width(), kTitleHeight);
     }
     Label38->hide();
 
     // The left column: instructions, the list and the hint about help shortcuts.
+    const int columnTop = titleArea.top() + kTitleHeight;
     auto* column = new QWidget(Creation);
     column->setObjectName(QStringLiteral("CreationColumn"));
-    column->setGeometry(kMargin, 8 + kTitleHeight, columnWidth,
-                        panelHeight - 8 - kTitleHeight - kMargin);
+    column->setGeometry(kMargin, columnTop, columnWidth, panelHeight - columnTop - kMargin);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
@@ -113,50 +116,51 @@ void FrmMain::buildCreationPanel() {
     MnuChangeCategorie->setObjectName(QStringLiteral("MnuChangeCategorie"));
 }
 
-void FrmMain::buildModifyPanel() {
-    Modify = makePanel(QStringLiteral("Modify"));
-    QVBoxLayout* layout = makePanelLayout(Modify, 6);
-    Label21 = makeLabel(Modify, QStringLiteral("Label21"),
-                        QStringLiteral("CANCELLAZIONE DELLE CLASSIFICAZIONI"), LabelStyle::Title);
-    Label22 = makeLabel(Modify, QStringLiteral("Label22"),
-                        QStringLiteral("Ecco la lista di tutti i collegamenti classificati "
-                                       "attraverso il comando AGGIUNGI del menu principale. "
-                                       "Selezionate un collegamento e premete RIMUOVI."));
-    Label23 = makeLabel(Modify, QStringLiteral("Label23"),
-                        QStringLiteral("La rimozione di uno di questi collegamenti non implica la "
-                                       "rimozione del collegamento originale (che si trova nel "
-                                       "menu PROGRAMMI) o del file originale."));
-    ListModify = makeList(Modify, QStringLiteral("ListModify"));
-    layout->addWidget(Label21);
-    layout->addWidget(Label22);
-    layout->addWidget(ListModify, 1);
-    layout->addWidget(Label23);
-    Command2 = makeButton(Modify, QStringLiteral("Command2"), QStringLiteral("Finito"));
-    CMove = makeButton(Modify, QStringLiteral("CMove"), QStringLiteral("SPOSTA"));
-    CRemove = makeButton(Modify, QStringLiteral("CRemove"), QStringLiteral("RIMUOVI"));
-    addButtonRow(*layout, {Command2}, {CMove, CRemove});
+void FrmMain::OpenCreationPanel() {
+    tvn::BuildNotYetList(tvn());
+    if (hideHelpShortcuts())
+        tvn::HideHelpShortcuts(tvn());
+    Creation->show();
+    NotYet->setFocus();
+    roles_->setCancelButton(Command10);
 }
 
-void FrmMain::buildPurgesPanel() {
-    Purges = makePanel(QStringLiteral("Purges"));
-    QVBoxLayout* layout = makePanelLayout(Purges, 6);
-    Label18 = makeLabel(Purges, QStringLiteral("Label18"),
-                        QStringLiteral("DEPURAZIONE DELLE ICONE INUTILI "), LabelStyle::Title);
-    Label19 = makeLabel(Purges, QStringLiteral("Label19"),
-                        QStringLiteral("Ecco la lista dei collegamenti classificati (creati con "
-                                       "questo programma) i quali collegamenti originali non "
-                                       "esistono più."));
-    Label20 = makeLabel(Purges, QStringLiteral("Label20"),
-                        QStringLiteral("Se lo desiderate, selezionate uno o più classificazioni "
-                                       "inutili e premete il comando RIMUOVI."));
-    PurgeList = makeList(Purges, QStringLiteral("PurgeList"));
-    layout->addWidget(Label18);
-    layout->addWidget(Label19);
-    layout->addWidget(PurgeList, 1);
-    layout->addWidget(Label20);
-    Command1 = makeButton(Purges, QStringLiteral("Command1"), QStringLiteral("Torna al menu..."));
-    CPurge = makeButton(Purges, QStringLiteral("CPurge"), QStringLiteral("RIMUOVI"));
-    addButtonRow(*layout, {Command1}, {CPurge});
+void FrmMain::CAdd_Click() {
+    leavePanel(Menu);
+    OpenCreationPanel();
+    if (notYetBox->count() > 0)
+        notYetBox->selectOnly(0);
+}
+
+void FrmMain::Categories_Click(int index) {
+    // The error report names the failure of this action only.
+    clearLastFailure();
+    tvn::Categories_Click(tvn(), index);
+}
+
+void FrmMain::Categories_MouseDown(int index, Qt::MouseButton button, const QPoint& globalPos) {
+    state_.popupCategoryIndex = index;
+    if (button != Qt::RightButton)
+        return;
+    // While copies are being moved, NotYet holds those copies; the rename would refill it
+    // with the Programs shortcuts, and the next category press would then move the user's
+    // originals. The menu shows, but its item cannot be chosen until the move ends.
+    MnuChangeCategorie->setEnabled(!state_.moveMode);
+    MnuPopup->popup(globalPos);
+}
+
+void FrmMain::MnuChangeCategorie_Click() {
+    if (state_.moveMode || !RenameCategory(tvn()))
+        return;
+    // The copies may have moved to the new folder: count them again before listing what is
+    // still unclassified.
+    leavePanel(Creation);
+    tvn::RefreshClassified(tvn());
+    OpenCreationPanel();
+}
+
+void FrmMain::Command10_Click() {
+    returnToMenu(Creation);
 }
 
 } // namespace tvn

@@ -1,7 +1,7 @@
 #include "ConfigFile.h"
 
 #include "FaultInjectingFileSystem.h"
-#include "PosixFileSystem.h"
+#include "NativeFileSystem.h"
 #include "TempTree.h"
 
 #include <gtest/gtest.h>
@@ -75,7 +75,7 @@ TEST(ConfigFile, LoadingKeepsTheRecordsBeforeTheFirstMissingOrUnfitOne) {
         {"binary garbage", QByteArray("\x00\xff\xfe\x01garbage\x7f", 12), 0, startValues()},
     };
     TempTree tree;
-    PosixFileSystem fs;
+    NativeFileSystem fs;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         tree.write("Config.tvn", c.content);
@@ -90,7 +90,7 @@ TEST(ConfigFile, LoadingKeepsTheRecordsBeforeTheFirstMissingOrUnfitOne) {
 
 TEST(ConfigFile, WritesEightRecordsThatReadBackTheSame) {
     TempTree tree;
-    PosixFileSystem fs;
+    NativeFileSystem fs;
     const QString path = tree.path("Config.tvn");
     const ConfigRecords records{
         true, "c:", "\\Windows\\Start Menu", "\\Windows\\Start Menu\\programs", 1, 0, 1, ""};
@@ -110,7 +110,7 @@ TEST(ConfigFile, WritesEightRecordsThatReadBackTheSame) {
 
 TEST(ConfigFile, AWriteThatWouldNotReadBackOrFailsKeepsThePreviousFile) {
     TempTree tree;
-    PosixFileSystem disk;
+    NativeFileSystem disk;
     FaultInjectingFileSystem fs(disk);
     tree.write("Config.tvn", "previous");
     ConfigRecords quoted = startValues();

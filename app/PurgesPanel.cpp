@@ -1,0 +1,67 @@
+#include "ButtonRoles.h"
+#include "FailureCause.h"
+#include "FrmMain.h"
+#include "OrphanPurge.h"
+#include "QtListBox.h"
+#include "Widgets.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+// The Purges panel: the orphan purge of classified copies whose Programs shortcut is gone.
+
+namespace tvn {
+
+void FrmMain::buildPurgesPanel() {
+    Purges = makePanel(QStringLiteral("Purges"));
+    QVBoxLayout* layout = makePanelLayout(Purges, 6);
+    Label18 = makeLabel(Purges, QStringLiteral("Label18"),
+                        QStringLiteral("DEPURAZIONE DELLE ICONE INUTILI "), LabelStyle::Title);
+    Label19 = makeLabel(Purges, QStringLiteral("Label19"),
+                        QStringLiteral("Ecco la lista dei collegamenti classificati (creati con "
+                                       "questo programma) i quali collegamenti originali non "
+                                       "esistono più."));
+    Label20 = makeLabel(Purges, QStringLiteral("Label20"),
+                        QStringLiteral("Se lo desiderate, selezionate uno o più classificazioni "
+                                       "inutili e premete il comando RIMUOVI."));
+    PurgeList = makeList(Purges, QStringLiteral("PurgeList"));
+    layout->addWidget(Label18);
+    layout->addWidget(Label19);
+    layout->addWidget(PurgeList, 1);
+    layout->addWidget(Label20);
+    Command1 = makeButton(Purges, QStringLiteral("Command1"), QStringLiteral("Torna al menu..."));
+    CPurge = makeButton(Purges, QStringLiteral("CPurge"), QStringLiteral("RIMUOVI"));
+    addButtonRow(*layout, {Command1}, {CPurge});
+}
+
+void FrmMain::ShowPurges() {
+    Purges->show();
+    roles_->setDefaultButton(CPurge);
+    roles_->setCancelButton(Command1);
+    CPurge->setFocus();
+}
+
+void FrmMain::CShowPurges_Click() {
+    leavePanel(Menu);
+    tvn::BuildPurgeList(tvn());
+    ShowPurges();
+    if (purgeListBox->count() > 0) {
+        purgeListBox->selectOnly(0);
+        PurgeList->setFocus();
+    }
+}
+
+void FrmMain::CPurge_Click() {
+    // The error report names the failure of this action only.
+    clearLastFailure();
+    tvn::CPurge_Click(tvn());
+}
+
+void FrmMain::Command1_Click() {
+    returnToMenu(Purges);
+}
+
+} // namespace tvn

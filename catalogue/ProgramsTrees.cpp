@@ -1,0 +1,36 @@
+#include "ProgramsTrees.h"
+
+#include "FileSystem.h"
+#include "FolderChain.h"
+#include "ShellFolders.h"
+
+namespace tvn {
+
+QStringList programsTrees(const ProgramState& state) {
+    QStringList trees{state.programsPath};
+    if (!state.allUsersProgramsPath.isEmpty())
+        trees.append(state.allUsersProgramsPath);
+    return trees;
+}
+
+QString FindAllUsersPrograms(Tvn& tvn, const QString& startMenuFolder,
+                             const QString& programsFolder) {
+    if (!tvn.shellFolders || startMenuFolder.isEmpty())
+        return {};
+    const QString folder = tvn.shellFolders->allUsersPrograms(startMenuFolder);
+    if (folder.isEmpty() || !tvn.fs.listFolder(folder))
+        return {};
+    if (isSameOrAncestor(tvn.fs, folder, programsFolder) ||
+        isSameOrAncestor(tvn.fs, programsFolder, folder))
+        return {};
+    return folder;
+}
+
+void UpdateProgramsTrees(Tvn& tvn) {
+    tvn.state.allUsersProgramsPath =
+        FindAllUsersPrograms(tvn, tvn.state.startMenuPath, tvn.state.programsPath);
+    if (tvn.guardProgramsTrees)
+        tvn.guardProgramsTrees(programsTrees(tvn.state));
+}
+
+} // namespace tvn

@@ -1,0 +1,28 @@
+#include "BuiltInTexts.h"
+
+#include <array>
+
+namespace tvn {
+
+QString builtInText(BuiltInText text, int languageIndex) {
+    // English, French, Italian; French puts a no-break space before a colon.
+    using Texts = std::array<const char16_t*, 3>;
+    static constexpr Texts kTexts[] = {
+        {u"Wine prefix:", u"Pr\u00e9fixe Wine\u00a0:", u"Prefisso Wine:"},
+        {u"Other folder\u2026", u"Autre dossier\u2026", u"Altra cartella\u2026"},
+        {u"Choose the folder of a Wine prefix", u"Choisissez le dossier d'un pr\u00e9fixe Wine",
+         u"Scegliete la cartella di un prefisso Wine"},
+        {u"This folder is not a Wine prefix: it holds no user.reg file.",
+         u"Ce dossier n'est pas un pr\u00e9fixe Wine\u00a0: il ne contient pas de fichier "
+         u"user.reg.",
+         u"Questa cartella non \u00e8 un prefisso Wine: non contiene il file user.reg."},
+        {u"All users' Programs: %1", u"Programmes de tous les utilisateurs\u00a0: %1",
+         u"Programmi di tutti gli utenti: %1"},
+        {u"All users' Programs: none", u"Programmes de tous les utilisateurs\u00a0: aucun",
+         u"Programmi di tutti gli utenti: nessuno"},
+    };
+    const auto language = languageIndex >= 0 && languageIndex < 3 ? languageIndex : 0;
+    return QString::fromUtf16(kTexts[static_cast<size_t>(text)][static_cast<size_t>(language)]);
+}
+
+} // namespace tvn

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace tvn {
+
+// Texts of the controls that the language files have no field for: the files keep their fixed
+// 83 fields, which other tools read too, so these texts live here in the three languages.
+enum class BuiltInText {
+    PrefixCaption,      // beside the Wine prefix chooser
+    OtherFolder,        // the chooser's last entry: pick a prefix folder
+    ChoosePrefixFolder, // the folder dialog's title
+    NotAPrefix,         // the folder picked holds no user.reg
+    AllUsersPrograms,   // the all-users Programs folder in use: "%1" is its path
+    NoAllUsersPrograms, // there is none
+};
+
+// The text in the interface language (0 English, 1 French, 2 Italian; English otherwise).
+QString builtInText(BuiltInText text, int languageIndex);
+
+} // namespace tvn

@@ -1,0 +1,59 @@
+#include "FailureCause.h"
+
+#include <cerrno>
+#include <QDebug>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace tvn {
+
+Q_LOGGING_CATEGORY(platformLog, "torvane.platform", QtWarningMsg)
+
+namespace {
+
+thread_local std::optional<FailureCause> last;
+
+} // namespace
+
+void recordFailure(const FailureCause& cause) {
+    last = cause;
+    qCDebug(platformLog).noquote() << describeFailure(cause);
+}
+
+std::optional<FailureCause> lastFailure() {
+    return last;
+}
+
+void clearLastFailure() {
+    last.reset();
+}
+
+QString systemErrorText() {
+#ifdef _WIN32
+    const DWORD code = GetLastError();
+#else
+    const int code = errno;
+#endif
+    return code == 0 ? QString() : qt_error_string(static_cast<int>(code));
+}
+
+void clearSystemError() {
+#ifdef _WIN32
+    SetLastError(0);
+#else
+    errno = 0;
+#endif
+}
+
+QString describeFailure(const FailureCause& cause) {
+    QString line = cause.operation + QStringLiteral(": ") + cause.path;
+    if (!cause.target.isEmpty())
+        line += QStringLiteral(" -> ") + cause.target;
+    if (!cause.reason.isEmpty())
+        line += QStringLiteral(": ") + cause.reason;
+    return line;
+}
+
+} // namespace tvn

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <optional>
+#include <QLoggingCategory>
+#include <QString>
+
+namespace tvn {
+
+// Why the platform layer could not do something: the operation, the path (and the second path
+// of a rename or copy) and the reason the system or a guard gave.
+struct FailureCause {
+    QString operation;
+    QString path;
+    QString target;
+    QString reason;
+    friend bool operator==(const FailureCause&, const FailureCause&) = default;
+};
+
+// "torvane.platform": each recorded failure as a debug message, silent unless enabled
+// (QT_LOGGING_RULES="torvane.platform.debug=true").
+Q_DECLARE_LOGGING_CATEGORY(platformLog)
+
+// Keeps the cause as the last failure and logs it. Like errno, the last failure is only
+// meaningful right after an operation failed: an action clears it before it starts, and its
+// error report reads it.
+void recordFailure(const FailureCause& cause);
+std::optional<FailureCause> lastFailure();
+void clearLastFailure();
+
+// The system's own text for the error of the call that failed last on this thread, empty when
+// no call failed since clearSystemError().
+QString systemErrorText();
+void clearSystemError();
+// One line for a person: "copy: /a/X.lnk -> /b/X.lnk: Permission denied".
+QString describeFailure(const FailureCause& cause);
+
+} // namespace tvn

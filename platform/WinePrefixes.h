@@ -1,0 +1,30 @@
+#pragma once
+
+#include <chrono>
+#include <QString>
+#include <vector>
+
+namespace tvn {
+
+// A Wine prefix found on this machine.
+struct WinePrefix {
+    // The manager and the folder's name, for the user: "Wine: default", "Steam: 489830",
+    // "Bottles: Office".
+    QString name;
+    // The absolute path of the prefix folder, which holds user.reg.
+    QString path;
+};
+
+inline constexpr std::chrono::milliseconds kPrefixSearchTime{1500};
+
+// The Wine prefixes in the places where Wine and the usual managers keep them below `home`:
+// ~/.wine, `winePrefix` ($WINEPREFIX, when set), winetricks, Bottles (native and Flatpak),
+// Lutris games, Heroic, Steam Proton in every library of each Steam installation, PlayOnLinux
+// and CrossOver. Only folders holding user.reg count; each is listed once, under the first place
+// that finds it, and the list is sorted by name (numbers by their value). Only those places
+// are looked at, never deeper; unreadable folders and files that do not read are skipped, and
+// the search stops with what it has found once `timeLimit` has passed.
+std::vector<WinePrefix> findWinePrefixes(const QString& home, const QString& winePrefix = {},
+                                         std::chrono::milliseconds timeLimit = kPrefixSearchTime);
+
+} // namespace tvn

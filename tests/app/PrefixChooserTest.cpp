@@ -1,0 +1,158 @@
+// The settings panel's Wine prefix chooser over a home holding demo prefixes, with the real
+// registry lookup: what a choice puts in the path boxes, what reopening the panel keeps, and
+// the all-users Programs line.
+#include "DemoPrefix.h"
+#include "ElidedLabel.h"
+#include "FrmMain.h"
+#include "PosixFileSystem.h"
+#include "PrintQString.h"
+#include "ProtectedFileSystem.h"
+#include "ScriptedUi.h"
+#include "TempTree.h"
+#include "WineShellFolders.h"
+
+#include <gtest/gtest.h>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace tvn::test {
+namespace {
+
+// Sets an environment variable for the test's lifetime.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const QString& value)
+        : name_(name)
+        , wasSet_(qEnvironmentVariableIsSet(name))
+        , old_(qgetenv(name)) {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value.toLocal8Bit());
+    }
+    ~ScopedEnvironment() {
+        if (wasSet_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    bool wasSet_;
+    QByteArray old_;
+};
+
+// The Start Menu of a demo prefix's user, and its all-users Programs folder.
+QString startMenuOf(const QString& prefix, const QString& user) {
+    return prefix + "/drive_c/users/" + user + "/AppData/Roaming/Microsoft/Windows/Start Menu";
+}
+QString allUsersOf(const QString& prefix) {
+    return prefix + "/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs";
+}
+
+class PrefixChooserTest : public ::testing::Test {
+protected:
+    PrefixChooserTest() {
+        makePrefix(wine, "ann");
+        makePrefix(games, "bob");
+        frm.state().appFolder = tree.path("App");
+        tree.makeFolder("App");
+        ui.allowOkMessages();
+    }
+
+    void makePrefix(const QString& folder, const QString& user) {
+        tools::DemoPrefixRequest request{folder, user, false};
+        const auto made = tools::makeDemoPrefix(request);
+        ASSERT_TRUE(made.error.isEmpty()) << made.error.toStdString();
+    }
+
+    void choose(const QString& prefix) {
+        const int k = frm.CboPrefix->findData(prefix);
+        ASSERT_GE(k, 0) << prefix.toStdString();
+        frm.CboPrefix->setCurrentIndex(k);
+        frm.CboPrefix_Click();
+    }
+
+    // The prefix the chooser shows, and the Start Menu folder the boxes propose.
+    QString chosen() const { return frm.CboPrefix->currentData().toString(); }
+    QString startMenuBox() const { return frm.StartMenuCustomPath->text(); }
+
+    TempTree tree;
+    QString home = tree.path("home");
+    QString wine = home + "/.wine";
+    QString games = home + "/.local/share/wineprefixes/games";
+    ScopedEnvironment fakeHome{"HOME", home};
+    ScopedEnvironment noWinePrefix{"WINEPREFIX", QString()};
+    ScriptedUi ui;
+    PosixFileSystem disk;
+    ProtectedFileSystem fs{disk};
+    WineShellFolders shell{WineShellFolders::defaultWinePrefix()};
+    FrmMain frm{ui, fs, shell, [this] {
+                    return tree.path("App");
+                }};
+};
+
+TEST_F(PrefixChooserTest, ChoosingAPrefixFillsTheBoxesFromItsRegistry) {
+    frm.ShowConfig();
+    ASSERT_EQ(frm.CboPrefix->count(), 3); // the two prefixes and "Other folder..."
+    EXPECT_EQ(chosen(), wine);
+    EXPECT_EQ(startMenuBox(), startMenuOf(wine, "ann"));
+    EXPECT_EQ(frm.ProgramsMenuCustomPath->text(), startMenuOf(wine, "ann") + "/Programs");
+    EXPECT_EQ(frm.LblAllUsers->path(), allUsersOf(wine));
+
+    choose(games);
+    EXPECT_EQ(startMenuBox(), startMenuOf(games, "bob"));
+    EXPECT_EQ(frm.ProgramsMenuCustomPath->text(), startMenuOf(games, "bob") + "/Programs");
+    EXPECT_EQ(frm.LblAllUsers->path(), allUsersOf(games));
+
+    // Boxes typed outside any prefix bring no all-users folder in.
+    frm.StartMenuCustomPath->setText(tree.path("App"));
+    EXPECT_EQ(frm.LblAllUsers->path(), QString());
+    EXPECT_FALSE(frm.LblAllUsers->text().isEmpty());
+}
+
+TEST_F(PrefixChooserTest, ReopeningTheSettingsKeepsThePrefixInUse) {
+    frm.ShowConfig();
+    choose(games);
+    frm.COK_Click();
+    ASSERT_EQ(frm.state().startMenuPath, startMenuOf(games, "bob"));
+    EXPECT_EQ(frm.state().allUsersProgramsPath, allUsersOf(games));
+
+    // The next start proposes from Wine's own prefix; the settings still open on the one in use.
+    shell.setPrefix(wine);
+    frm.ShowConfig();
+    EXPECT_EQ(chosen(), games);
+    EXPECT_EQ(startMenuBox(), startMenuOf(games, "bob"));
+    EXPECT_EQ(frm.LblAllUsers->path(), frm.state().allUsersProgramsPath);
+}
+
+TEST_F(PrefixChooserTest, OtherFolderTakesOnlyAPrefix) {
+    const QString elsewhere = tree.path("elsewhere");
+    makePrefix(elsewhere, "cy");
+    frm.ShowConfig();
+    const int other = frm.CboPrefix->count() - 1;
+    const auto chooseOther = [&](const QString& picked) {
+        ui.expectFolder(picked);
+        frm.CboPrefix->setCurrentIndex(other);
+        frm.CboPrefix_Click();
+    };
+
+    // Cancelled, or a folder without a registry: the prefix in use and its folders stay.
+    for (const QString& picked : {QString(), tree.path("App")}) {
+        ui.clearCalls();
+        chooseOther(picked);
+        EXPECT_EQ(chosen(), wine);
+        EXPECT_EQ(startMenuBox(), startMenuOf(wine, "ann"));
+        EXPECT_EQ(ui.messageTexts().size(), picked.isEmpty() ? 0u : 1u);
+    }
+
+    chooseOther(elsewhere);
+    EXPECT_EQ(chosen(), elsewhere);
+    EXPECT_EQ(startMenuBox(), startMenuOf(elsewhere, "cy"));
+    EXPECT_EQ(frm.CboPrefix->count(), 4);
+    EXPECT_EQ(frm.CboPrefix->itemData(frm.CboPrefix->count() - 1), QVariant());
+}
+
+} // namespace
+} // namespace tvn::test
