@@ -182,7 +182,10 @@ private:
         std::printf("making a Wine prefix in %s ...\n", qPrintable(prefix_));
         std::fflush(stdout);
         auto boot = wine_;
-        boot.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("winemenubuilder.exe=d"));
+        // No Mono or Gecko prompt, no menu entries of the prefix's own, no window.
+        boot.insert(QStringLiteral("WINEDLLOVERRIDES"),
+                    QStringLiteral("mscoree,mshtml=;winemenubuilder.exe=d"));
+        boot.remove(QStringLiteral("DISPLAY"));
         if (!run(QStringLiteral("wineboot"), {QStringLiteral("-i")}, boot) ||
             !run(QStringLiteral("wineserver"), {QStringLiteral("-w")}, boot))
             fail(QStringLiteral("wineboot failed"));

@@ -230,7 +230,7 @@ DesktopMenuSupport desktopMenuSupport(const QString& startMenuPath,
                                       const DesktopMenuEnvironment& environment) {
     if (environment.wine.isEmpty())
         return DesktopMenuSupport::WineMissing;
-    if (winePrefixOf(startMenuPath).isEmpty())
+    if (setUpWinePrefixOf(startMenuPath).isEmpty())
         return DesktopMenuSupport::NoWinePrefix;
     return DesktopMenuSupport::Available;
 }
@@ -240,7 +240,7 @@ DesktopMenuSyncResult SyncDesktopMenu(Tvn& tvn, const DesktopMenuEnvironment& en
     result.support = desktopMenuSupport(tvn.state.startMenuPath, environment);
     if (result.support != DesktopMenuSupport::Available)
         return result;
-    const QString prefix = winePrefixOf(tvn.state.startMenuPath);
+    const QString prefix = setUpWinePrefixOf(tvn.state.startMenuPath);
     const QString windowsStartMenu = windowsPathIn(prefix, tvn.state.startMenuPath);
     if (windowsStartMenu.isEmpty()) {
         result.support = DesktopMenuSupport::NoWinePrefix;

@@ -15,7 +15,8 @@ enum class DesktopMenuSupport {
     NotNeeded,
     // Wine is not installed: the desktop menu cannot show the categories.
     WineMissing,
-    // The Start Menu folder lies in no Wine prefix, so no desktop menu shows it.
+    // The Start Menu folder lies in no Wine prefix that Wine has set up, so no desktop menu
+    // shows it.
     NoWinePrefix,
 };
 

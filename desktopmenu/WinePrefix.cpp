@@ -1,39 +1,18 @@
 #include "WinePrefix.h"
 
+#include "WineShellFolders.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace tvn {
 
-namespace {
-
-bool isPrefix(const QString& folder) {
-    return QFileInfo(folder + QStringLiteral("/system.reg")).isFile() &&
-           QFileInfo(folder + QStringLiteral("/dosdevices")).isDir();
-}
-
-QString nearestPrefix(QString folder) {
-    while (!folder.isEmpty()) {
-        if (isPrefix(folder))
-            return folder;
-        if (folder == u'/')
-            break;
-        folder = QFileInfo(folder).path();
-    }
-    return {};
-}
-
-} // namespace
-
-QString winePrefixOf(const QString& folder) {
-    if (!QDir::isAbsolutePath(folder))
+QString setUpWinePrefixOf(const QString& folder) {
+    const QString prefix = WineShellFolders::prefixHolding(folder);
+    if (prefix.isEmpty() || !QFileInfo(prefix + QStringLiteral("/.update-timestamp")).isFile())
         return {};
-    const QString given = nearestPrefix(QDir::cleanPath(folder));
-    if (!given.isEmpty())
-        return given;
-    const QString resolved = QFileInfo(folder).canonicalFilePath();
-    return resolved.isEmpty() ? QString() : nearestPrefix(resolved);
+    return prefix;
 }
 
 QString windowsPathIn(const QString& prefix, const QString& unixPath) {

@@ -4,10 +4,10 @@
 
 namespace tvn {
 
-// The Wine prefix that holds `folder`: the nearest folder, the folder itself included, that
-// holds system.reg and dosdevices/. Tried on the path as given, then on the path with its
-// links resolved. Empty when there is none.
-QString winePrefixOf(const QString& folder);
+// The Wine prefix that holds `folder` and that Wine has set up (its .update-timestamp file
+// exists); empty when there is none. Wine sets up any other prefix folder before it runs a
+// program there: some 700 MB and a minute, and the demo prefixes are not meant for it.
+QString setUpWinePrefixOf(const QString& folder);
 
 // The Windows path ("C:\users\ann\Start Menu") of the existing Unix path `unixPath` as the
 // programs of `prefix` see it: through the drive links of the prefix's dosdevices/ folder,

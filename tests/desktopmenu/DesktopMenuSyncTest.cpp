@@ -5,10 +5,12 @@
 namespace tvn::test {
 namespace {
 
-// A prefix's layout, without Wine: system.reg, C: on drive_c and Z: on the whole disk.
+// A prefix's layout as Wine sets it up, without Wine: system.reg, the update stamp, C: on
+// drive_c and Z: on the whole disk.
 struct FakePrefix : MenuWorld {
     FakePrefix() {
         tree.write(QStringLiteral("prefix/system.reg"));
+        tree.write(QStringLiteral("prefix/.update-timestamp"));
         tree.makeFolder(QStringLiteral("prefix/drive_c/users/ann/Start Menu/Programs"));
         tree.makeFolder(QStringLiteral("prefix/dosdevices"));
         QFile::link(QStringLiteral("../drive_c"), prefix + QStringLiteral("/dosdevices/c:"));
@@ -38,25 +40,35 @@ TEST(WinePrefix, FindsThePrefixAndTheClosestDrive) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.folder.toStdString());
-        EXPECT_EQ(winePrefixOf(row.folder), row.prefix);
+        EXPECT_EQ(setUpWinePrefixOf(row.folder), row.prefix);
         EXPECT_EQ(windowsPathIn(prefix, row.folder), row.windowsPath);
     }
 }
 
-TEST(DesktopMenuSync, AttemptsNothingWithoutWineOrOutsideAPrefix) {
-    for (const bool wineInstalled : {false, true}) {
+TEST(DesktopMenuSync, AttemptsNothingWithoutWineOrAPrefixWineHasSetUp) {
+    enum class Place { SetUpPrefix, PrefixNotSetUp, NoPrefix };
+    const struct {
+        bool wineInstalled;
+        Place place;
+        DesktopMenuSupport support;
+    } rows[] = {
+        {false, Place::SetUpPrefix, DesktopMenuSupport::WineMissing},
+        {true, Place::PrefixNotSetUp, DesktopMenuSupport::NoWinePrefix},
+        {true, Place::NoPrefix, DesktopMenuSupport::NoWinePrefix},
+    };
+    for (const auto& row : rows) {
         FakePrefix world;
-        world.environment.wine = wineInstalled ? QStringLiteral("/bin/false") : QString();
-        if (wineInstalled) // a Start Menu folder beside the prefix, in none
+        world.environment.wine = row.wineInstalled ? QStringLiteral("/bin/false") : QString();
+        if (row.place == Place::PrefixNotSetUp)
+            QFile::remove(world.prefix + QStringLiteral("/.update-timestamp"));
+        if (row.place == Place::NoPrefix)
             world.useStartMenu(world.tree.path(QStringLiteral("Start Menu")),
                                world.tree.path(QStringLiteral("Start Menu/Programs")));
         world.putShortcut(QStringLiteral("giochi/Chess.lnk"));
-        const auto support =
-            wineInstalled ? DesktopMenuSupport::NoWinePrefix : DesktopMenuSupport::WineMissing;
 
-        EXPECT_EQ(desktopMenuSupport(world.state.startMenuPath, world.environment), support);
+        EXPECT_EQ(desktopMenuSupport(world.state.startMenuPath, world.environment), row.support);
         const DesktopMenuSyncResult result = world.sync();
-        EXPECT_EQ(result.support, support);
+        EXPECT_EQ(result.support, row.support);
         EXPECT_EQ(result.written + result.removed + result.failed.size(), 0);
         EXPECT_FALSE(world.tree.exists(QStringLiteral("data")));
         EXPECT_FALSE(world.tree.exists(QStringLiteral("config")));
