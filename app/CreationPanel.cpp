@@ -156,6 +156,7 @@ void FrmMain::MnuChangeCategorie_Click() {
     // still unclassified.
     leavePanel(Creation);
     tvn::RefreshClassified(tvn());
+    SyncDesktopMenu();
     OpenCreationPanel();
 }
 

@@ -13,6 +13,8 @@ enum class BuiltInText {
     NotAPrefix,         // the folder picked holds no user.reg
     AllUsersPrograms,   // the all-users Programs folder in use: "%1" is its path
     NoAllUsersPrograms, // there is none
+    NoWineForMenu,      // Linux without Wine: the desktop menu cannot show the categories
+    MenuEntriesFailed,  // Wine made no desktop menu entry for some copies
 };
 
 // The text in the interface language (0 English, 1 French, 2 Italian; English otherwise).
