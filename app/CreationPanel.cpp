@@ -164,6 +164,7 @@ void FrmMain::MnuChangeCategorie_Click() {
     // still unclassified.
     leavePanel(Creation);
     tvn::RefreshClassified(tvn());
+    SyncDesktopMenu();
     OpenCreationPanel();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesktopMenuSync.h"
 #include "ProgramState.h"
 #include "Tvn.h"
 #include "UndoJournal.h"
@@ -54,6 +55,10 @@ public:
     // The journal under the file system, which keeps the changes of each action for the
     // panels' Undo and asks before deleting a file the trash cannot take.
     void setUndoJournal(UndoJournal& journal);
+    // Where the desktop's application menu lives and the programs that make its entries; from
+    // then on the menu follows the category folders after each change (DesktopMenu.cpp).
+    // Without it the menu is left alone.
+    void setDesktopMenu(DesktopMenuEnvironment environment);
 
     ProgramState& state() { return state_; }
     Tvn& tvn() { return *tvn_; }
@@ -239,6 +244,11 @@ public:
     QLabel* LblPrefix = nullptr;        // beside CboPrefix
     QComboBox* CboPrefix = nullptr;     // the Wine prefixes found, then Other folder...
     ElidedLabel* LblAllUsers = nullptr; // the all-users Programs folder the two boxes bring in
+    // The desktop menu (DesktopMenu.cpp): brought in step with the category folders on leaving
+    // the Creation, Modify and Purges panels, after a rename and after the reset.
+    void SyncDesktopMenu();
+    void ShowDesktopMenuNote();
+    QLabel* LblDesktopMenu = nullptr; // Linux without Wine: the desktop menu cannot follow
 
     // The debug frame below the window's bottom edge (DebugFrame.cpp).
     void CmdDebug_Click();
@@ -314,6 +324,9 @@ private:
     bool pictureHeld_ = false;
     // The entry of CboPrefix whose prefix proposes the folders now.
     int prefixIndex_ = -1;
+    std::optional<DesktopMenuEnvironment> desktopMenu_;
+    // Wine's failures have been shown once in this run.
+    bool menuFailureShown_ = false;
 };
 
 } // namespace tvn

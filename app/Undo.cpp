@@ -138,6 +138,8 @@ void FrmMain::reloadAfterUndo(UndoScope scope, const QStringList& restored) {
     case UndoScope::Menu:
         leavePanel(Menu);
         tvn::AnalyseSystem(tvn());
+        // The copies are back: so are their desktop menu entries.
+        SyncDesktopMenu();
         if (!state_.scanFailed)
             ShowMenu();
         break;

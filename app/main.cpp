@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
     window.state().shippedFolder = folders.shippedFolder;
     window.setProgramsGuard([&fs](const QStringList& trees) { fs.setProtectedFolders(trees); });
     window.setUndoJournal(journal);
+    window.setDesktopMenu(tvn::DesktopMenuEnvironment::fromSystem());
     window.Form_Load();
     return app.exec();
 }

@@ -38,6 +38,16 @@ QString builtInText(BuiltInText text, int languageIndex) {
          u"\u00ab%1\u00bb non pu\u00f2 essere spostato nel cestino. Eliminarlo "
          u"definitivamente, insieme a ogni altro file di questa azione che il cestino non pu\u00f2 "
          u"accogliere?"},
+        {u"Wine is not installed: the desktop menu cannot show the categories.",
+         u"Wine n'est pas install\u00e9\u00a0: le menu du bureau ne peut pas montrer les "
+         u"cat\u00e9gories.",
+         u"Wine non \u00e8 installato: il menu del desktop non pu\u00f2 mostrare le categorie."},
+        {u"Wine could not add some of the classified shortcuts to the desktop menu. They stay "
+         u"in their category folders.",
+         u"Wine n'a pas pu ajouter au menu du bureau certains des raccourcis class\u00e9s. Ils "
+         u"restent dans leurs dossiers de cat\u00e9gorie.",
+         u"Wine non \u00e8 riuscito ad aggiungere al menu del desktop alcuni dei collegamenti "
+         u"classificati. Restano nelle loro cartelle di categoria."},
     };
     const auto language = languageIndex >= 0 && languageIndex < 3 ? languageIndex : 0;
     return QString::fromUtf16(kTexts[static_cast<size_t>(text)][static_cast<size_t>(language)]);

@@ -17,6 +17,8 @@ enum class BuiltInText {
     UndoTip,            // their tooltip, with the key
     UndoOutdated,       // the last action cannot be taken back: "%1" changed since
     DeleteForGood,      // "%1" cannot go to the trash: delete it for good?
+    NoWineForMenu,      // Linux without Wine: the desktop menu cannot show the categories
+    MenuEntriesFailed,  // Wine made no desktop menu entry for some copies
 };
 
 // The text in the interface language (0 English, 1 French, 2 Italian; English otherwise).
