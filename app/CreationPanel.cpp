@@ -110,6 +110,11 @@ void FrmMain::buildCreationPanel() {
     }
     Command8->hide();
 
+    // Above the categories, clear of the list column and the titles.
+    CmdUndoCreation = makeButton(Creation, QStringLiteral("CmdUndoCreation"), QString());
+    CmdUndoCreation->setMinimumWidth(0);
+    CmdUndoCreation->setGeometry(kCategoryLeft, kCategoryTops[0] - 30, kCategoryWidth, 24);
+
     MnuPopup = new QMenu(this);
     MnuPopup->setObjectName(QStringLiteral("MnuPopup"));
     MnuChangeCategorie = MnuPopup->addAction(QStringLiteral("Personalizza..."));
@@ -135,7 +140,7 @@ void FrmMain::CAdd_Click() {
 void FrmMain::Categories_Click(int index) {
     // The error report names the failure of this action only.
     clearLastFailure();
-    tvn::ClassifySelected(tvn(), index);
+    undoable(creationScope(), [this, index] { tvn::ClassifySelected(tvn(), index); });
 }
 
 void FrmMain::Categories_MouseDown(int index, Qt::MouseButton button, const QPoint& globalPos) {
@@ -150,7 +155,10 @@ void FrmMain::Categories_MouseDown(int index, Qt::MouseButton button, const QPoi
 }
 
 void FrmMain::MnuChangeCategorie_Click() {
-    if (state_.moveMode || !RenameCategory(tvn()))
+    bool renamed = false;
+    if (!state_.moveMode)
+        undoable(UndoScope::Creation, [this, &renamed] { renamed = RenameCategory(tvn()); });
+    if (!renamed)
         return;
     // The copies may have moved to the new folder: count them again before listing what is
     // still unclassified.

@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 namespace tvn {
 
@@ -53,6 +54,8 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
                            *purgeListBox, Purge_Dirs, *listModifyBox},
             *this, &shellFolders_});
     connectHandlers();
+    ShowUndoTexts();
+    enableUndoButtons();
     LayOutWindow();
 }
 
@@ -147,6 +150,11 @@ void FrmMain::connectHandlers() {
     // Purges.
     onClick(CPurge, &FrmMain::CPurge_Click);
     onClick(Command1, &FrmMain::Command1_Click);
+    // Undo, on the three panels and by key.
+    for (QPushButton* undo : {CmdUndoCreation, CmdUndoModify, CmdUndoPurges})
+        onClick(undo, &FrmMain::Undo_Click);
+    auto* undoKey = new QShortcut(QKeySequence::Undo, this);
+    connect(undoKey, &QShortcut::activated, this, &FrmMain::Undo_Click);
     // Config.
     onClick(COK, &FrmMain::COK_Click);
     onClick(CmdChangeLanguage, &FrmMain::CmdChangeLanguage_Click);

@@ -3,6 +3,7 @@
 #include "DesktopMenuSync.h"
 #include "ProgramState.h"
 #include "Tvn.h"
+#include "UndoJournal.h"
 #include "VectorListBox.h"
 #include "Window.h"
 
@@ -51,6 +52,9 @@ public:
     // applied and at each analysis, so that the file system can refuse every change inside
     // those trees.
     void setProgramsGuard(std::function<void(const QStringList&)> guard);
+    // The journal under the file system, which keeps the changes of each action for the
+    // panels' Undo and asks before deleting a file the trash cannot take.
+    void setUndoJournal(UndoJournal& journal);
     // Where the desktop's application menu lives and the programs that make its entries; from
     // then on the menu follows the category folders after each change (DesktopMenu.cpp).
     // Without it the menu is left alone.
@@ -208,6 +212,13 @@ public:
     QPushButton* CPurge = nullptr;    // REMOVE
     QPushButton* Command1 = nullptr;  // Back to menu...
 
+    // Undo (Undo.cpp): Ctrl+Z, and the button of the Creation, Modify and Purges panels, takes
+    // back the shown panel's last action; on the menu, the last reset.
+    void Undo_Click();
+    QPushButton* CmdUndoCreation = nullptr;
+    QPushButton* CmdUndoModify = nullptr;
+    QPushButton* CmdUndoPurges = nullptr;
+
     // The Config panel, the settings (ConfigPanel.cpp).
     void ReadShellFolders();
     void Command5_Click();
@@ -291,6 +302,16 @@ private:
     // Back to the main menu after the classified copies may have changed on disk.
     void returnToMenu(QFrame* panel);
 
+    // Undo.cpp: an action of a panel, recorded so that its Undo can take it back.
+    void undoable(UndoScope scope, const std::function<void()>& action);
+    UndoScope creationScope() const;
+    // The scope of the panel shown, when it has an Undo.
+    std::optional<UndoScope> shownUndoScope() const;
+    // The panel's lists rebuilt after its action was taken back, as the panel builds them.
+    void reloadAfterUndo(UndoScope scope, const QStringList& restored);
+    void ShowUndoTexts();
+    void enableUndoButtons();
+
     Ui& ui_;
     FileSystem& fs_;
     ShellFolders& shellFolders_;
@@ -298,6 +319,7 @@ private:
     ProgramState state_;
     std::unique_ptr<ButtonRoles> roles_;
     std::unique_ptr<Tvn> tvn_;
+    UndoJournal* journal_ = nullptr;
     // The mouse went down on the picture and the About frame shows until it comes up.
     bool pictureHeld_ = false;
     // The entry of CboPrefix whose prefix proposes the folders now.

@@ -106,8 +106,10 @@ void FrmMain::ReadLanguageChoice() {
 
 void FrmMain::LoadLanguageTexts() {
     useQtTranslations(state_.languageIndex);
-    tvn::LoadLanguageTexts(ui_, fs_, state_.dataFolders(), state_.languageIndex, *this,
-                           [this] { LoadLanguagePicture(); });
+    // The texts the language files have no field for follow the ones they have.
+    if (tvn::LoadLanguageTexts(ui_, fs_, state_.dataFolders(), state_.languageIndex, *this,
+                               [this] { LoadLanguagePicture(); }))
+        ShowUndoTexts();
 }
 
 void FrmMain::LoadLanguagePicture() {

@@ -101,7 +101,7 @@ void FrmMain::Command7_Click() {
     if (!ConfirmReset(tvn()))
         return;
     leavePanel(Menu);
-    DeleteAllClassifications(tvn());
+    undoable(UndoScope::Menu, [this] { DeleteAllClassifications(tvn()); });
     // The copies are gone even when the analysis failed: their entries go too. Removing entries
     // needs no Wine and shows no progress, so the settings panel may show meanwhile.
     SyncDesktopMenu();

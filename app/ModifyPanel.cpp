@@ -37,7 +37,8 @@ void FrmMain::buildModifyPanel() {
     Command2 = makeButton(Modify, QStringLiteral("Command2"), QStringLiteral("Finito"));
     CMove = makeButton(Modify, QStringLiteral("CMove"), QStringLiteral("SPOSTA"));
     CRemove = makeButton(Modify, QStringLiteral("CRemove"), QStringLiteral("RIMUOVI"));
-    addButtonRow(*layout, {Command2}, {CMove, CRemove});
+    CmdUndoModify = makeButton(Modify, QStringLiteral("CmdUndoModify"), QString());
+    addButtonRow(*layout, {Command2, CmdUndoModify}, {CMove, CRemove});
 }
 
 void FrmMain::ShowModify() {
@@ -61,7 +62,7 @@ void FrmMain::Command6_Click() {
 void FrmMain::CRemove_Click() {
     // The error report names the failure of this action only.
     clearLastFailure();
-    tvn::RemoveSelectedCopies(tvn());
+    undoable(UndoScope::Modify, [this] { tvn::RemoveSelectedCopies(tvn()); });
 }
 
 // The copies to move wait in NotYet on the Creation panel, which shows its move title and
@@ -80,10 +81,15 @@ void FrmMain::CMove_Click() {
     roles_->setCancelButton(Command8);
     Label15->hide();
     Label38->show();
+    enableUndoButtons();
 }
 
 void FrmMain::Command8_Click() {
     state_.moveMode = false;
+    // The moves are the Modify panel's to take back now.
+    if (journal_)
+        journal_->moveScope(UndoScope::Moving, UndoScope::Modify);
+    enableUndoButtons();
     Creation->hide();
     Command8->hide();
     Command10->show();

@@ -34,7 +34,8 @@ void FrmMain::buildPurgesPanel() {
     layout->addWidget(Label20);
     Command1 = makeButton(Purges, QStringLiteral("Command1"), QStringLiteral("Torna al menu..."));
     CPurge = makeButton(Purges, QStringLiteral("CPurge"), QStringLiteral("RIMUOVI"));
-    addButtonRow(*layout, {Command1}, {CPurge});
+    CmdUndoPurges = makeButton(Purges, QStringLiteral("CmdUndoPurges"), QString());
+    addButtonRow(*layout, {Command1, CmdUndoPurges}, {CPurge});
 }
 
 void FrmMain::ShowPurges() {
@@ -57,7 +58,7 @@ void FrmMain::CShowPurges_Click() {
 void FrmMain::CPurge_Click() {
     // The error report names the failure of this action only.
     clearLastFailure();
-    tvn::PurgeSelectedOrphans(tvn());
+    undoable(UndoScope::Purges, [this] { tvn::PurgeSelectedOrphans(tvn()); });
 }
 
 void FrmMain::Command1_Click() {

@@ -5,6 +5,7 @@
 #include "ProgramFolders.h"
 #include "ProtectedFileSystem.h"
 #include "QtUi.h"
+#include "UndoJournal.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,8 +27,10 @@ int main(int argc, char** argv) {
     tvn::NativeFileSystem disk;
     // Every failure keeps its cause, for the error report.
     tvn::FailureRecordingFileSystem recordedDisk(disk);
+    // What each action changes, for Undo; deleted shortcuts go to the trash.
+    tvn::UndoJournal journal(recordedDisk);
     // The user's original shortcuts: nothing in the Programs trees is ever changed.
-    tvn::ProtectedFileSystem fs(recordedDisk);
+    tvn::ProtectedFileSystem fs(journal);
 #ifdef _WIN32
     tvn::Win32ShellFolders shellFolders;
 #else
@@ -40,6 +43,7 @@ int main(int argc, char** argv) {
     tvn::FrmMain window(ui, fs, shellFolders, [&folders] { return folders.appFolder; });
     window.state().shippedFolder = folders.shippedFolder;
     window.setProgramsGuard([&fs](const QStringList& trees) { fs.setProtectedFolders(trees); });
+    window.setUndoJournal(journal);
     window.setDesktopMenu(tvn::DesktopMenuEnvironment::fromSystem());
     window.Form_Load();
     return app.exec();

@@ -20,6 +20,24 @@ QString builtInText(BuiltInText text, int languageIndex) {
          u"Programmi di tutti gli utenti: %1"},
         {u"All users' Programs: none", u"Programmes de tous les utilisateurs\u00a0: aucun",
          u"Programmi di tutti gli utenti: nessuno"},
+        {u"Undo", u"Annuler", u"Annulla"},
+        {u"Undo the last action on this panel (Ctrl+Z)",
+         u"Annuler la derni\u00e8re action de ce panneau (Ctrl+Z)",
+         u"Annulla l'ultima azione di questo pannello (Ctrl+Z)"},
+        {u"The last action cannot be undone any more: \u201c%1\u201d has changed since. "
+         u"Nothing was changed.",
+         u"La derni\u00e8re action ne peut plus \u00eatre annul\u00e9e\u00a0: "
+         u"\u00ab\u00a0%1\u00a0\u00bb a chang\u00e9 depuis. Rien n'a \u00e9t\u00e9 modifi\u00e9.",
+         u"L'ultima azione non pu\u00f2 pi\u00f9 essere annullata: \u00ab%1\u00bb \u00e8 "
+         u"cambiato nel frattempo. Non \u00e8 stato modificato nulla."},
+        {u"\u201c%1\u201d cannot be moved to the trash. Delete it for good, and any other file of "
+         u"this action that the trash cannot take?",
+         u"\u00ab\u00a0%1\u00a0\u00bb ne peut pas aller \u00e0 la corbeille. Le supprimer "
+         u"d\u00e9finitivement, ainsi que tout autre fichier de cette action que la corbeille "
+         u"ne peut pas prendre\u00a0?",
+         u"\u00ab%1\u00bb non pu\u00f2 essere spostato nel cestino. Eliminarlo "
+         u"definitivamente, insieme a ogni altro file di questa azione che il cestino non pu\u00f2 "
+         u"accogliere?"},
         {u"Wine is not installed: the desktop menu cannot show the categories.",
          u"Wine n'est pas install\u00e9\u00a0: le menu du bureau ne peut pas montrer les "
          u"cat\u00e9gories.",

@@ -13,6 +13,10 @@ enum class BuiltInText {
     NotAPrefix,         // the folder picked holds no user.reg
     AllUsersPrograms,   // the all-users Programs folder in use: "%1" is its path
     NoAllUsersPrograms, // there is none
+    Undo,               // the Undo buttons of the Creation, Modify and Purges panels
+    UndoTip,            // their tooltip, with the key
+    UndoOutdated,       // the last action cannot be taken back: "%1" changed since
+    DeleteForGood,      // "%1" cannot go to the trash: delete it for good?
     NoWineForMenu,      // Linux without Wine: the desktop menu cannot show the categories
     MenuEntriesFailed,  // Wine made no desktop menu entry for some copies
 };

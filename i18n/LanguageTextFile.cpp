@@ -16,7 +16,7 @@ QString unableToSetLanguageText(const QString& fileName) {
                           "directory.");
 }
 
-void LoadLanguageTexts(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
+bool LoadLanguageTexts(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
                        QObject& window, const std::function<void()>& loadLanguagePicture) {
     bool known = true;
     const QString name = languageTextFileName(languageIndex, &known);
@@ -31,7 +31,7 @@ void LoadLanguageTexts(Ui& ui, FileSystem& fs, const ProgramFolders& folders, in
     const auto bytes = fs.readFile(dataFilePath(fs, folders, name), kLanguageTextFileBytes);
     if (!bytes) {
         failed();
-        return;
+        return false;
     }
     SequentialReader file(decodeDataFile(*bytes));
     for (const std::u16string_view control : captionTable()) {
@@ -39,15 +39,16 @@ void LoadLanguageTexts(Ui& ui, FileSystem& fs, const ProgramFolders& folders, in
             ui.beep();
             ui.beep();
             loadLanguagePicture();
-            return;
+            return true;
         }
         const SequentialItem field = file.next();
         if (!control.empty() && !setCaption(window, control, itemToCaption(field))) {
             failed();
-            return;
+            return false;
         }
     }
     loadLanguagePicture();
+    return true;
 }
 
 } // namespace tvn

@@ -23,7 +23,8 @@ inline constexpr qsizetype kLanguageTextFileBytes = 256 * 1024;
 //   keep the captions they had;
 // - a file that cannot be read, or a caption that cannot be set, shows the unable-to-set-
 //   language message; the captions already set stay.
-void LoadLanguageTexts(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
+// False in that last case: the language's texts are not (all) in place.
+bool LoadLanguageTexts(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
                        QObject& window, const std::function<void()>& loadLanguagePicture);
 
 // The message of a language text file that cannot be read; `fileName` as the message names

@@ -61,6 +61,16 @@ bool FailureRecordingFileSystem::deleteFile(const QString& path) {
     return recorded("delete", path, {}, [&] { return inner_.deleteFile(path); });
 }
 
+std::optional<FileSystem::TrashedFile>
+FailureRecordingFileSystem::moveToTrash(const QString& path) {
+    return recorded("move to trash", path, {}, [&] { return inner_.moveToTrash(path); });
+}
+
+bool FailureRecordingFileSystem::restoreFromTrash(const TrashedFile& file) {
+    return recorded("restore from trash", file.trashed, file.original,
+                    [&] { return inner_.restoreFromTrash(file); });
+}
+
 std::optional<QByteArray> FailureRecordingFileSystem::readFile(const QString& path,
                                                                qsizetype maxBytes) {
     return recorded("read", path, {}, [&] { return inner_.readFile(path, maxBytes); });

@@ -67,6 +67,20 @@ public:
     virtual bool copyFile(const QString& from, const QString& to) = 0;
     virtual bool deleteFile(const QString& path) = 0;
 
+    // A file in the desktop's trash: the path it had, spelt as the disk spelt it, and where it
+    // lies in the trash.
+    struct TrashedFile {
+        QString original;
+        QString trashed;
+        friend bool operator==(const TrashedFile&, const TrashedFile&) = default;
+    };
+    // Moves a file (never a folder) to the desktop's trash: the freedesktop trash on Linux, the
+    // Recycle Bin on Windows. Nothing when the file cannot go there (no trash on that disk).
+    virtual std::optional<TrashedFile> moveToTrash(const QString& path) = 0;
+    // Puts a trashed file back where it was, never replacing what lies there now, and drops the
+    // trash's record of it.
+    virtual bool restoreFromTrash(const TrashedFile& file) = 0;
+
     // At most `maxBytes` of the file's beginning, so a huge data file cannot exhaust memory.
     virtual std::optional<QByteArray> readFile(const QString& path,
                                                qsizetype maxBytes = kMaxDataFileBytes) = 0;

@@ -176,6 +176,20 @@ bool ProtectedFileSystem::deleteFile(const QString& path) {
     return inner_.deleteFile(path);
 }
 
+std::optional<FileSystem::TrashedFile> ProtectedFileSystem::moveToTrash(const QString& path) {
+    if (guardedFile(path)) {
+        refuse("move to trash", path);
+        return std::nullopt;
+    }
+    return inner_.moveToTrash(path);
+}
+
+bool ProtectedFileSystem::restoreFromTrash(const TrashedFile& file) {
+    if (guardedFile(file.original))
+        return refuse("restore from trash", file.trashed, file.original);
+    return inner_.restoreFromTrash(file);
+}
+
 std::optional<QByteArray> ProtectedFileSystem::readFile(const QString& path, qsizetype maxBytes) {
     return inner_.readFile(path, maxBytes);
 }

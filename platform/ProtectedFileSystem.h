@@ -29,6 +29,8 @@ public:
     bool rename(const QString& from, const QString& to) override;
     bool copyFile(const QString& from, const QString& to) override;
     bool deleteFile(const QString& path) override;
+    std::optional<TrashedFile> moveToTrash(const QString& path) override;
+    bool restoreFromTrash(const TrashedFile& file) override;
     std::optional<QByteArray> readFile(const QString& path,
                                        qsizetype maxBytes = kMaxDataFileBytes) override;
     bool writeFile(const QString& path, const QByteArray& content) override;

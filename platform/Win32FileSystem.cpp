@@ -3,6 +3,8 @@
 #include "ListingRules.h"
 #include "Paths.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
 #include <vector>
 #include <windows.h>
@@ -304,6 +306,29 @@ bool Win32FileSystem::copyFile(const QString& from, const QString& to) {
 
 bool Win32FileSystem::deleteFile(const QString& path) {
     return usable(path) && DeleteFileW(wide(path));
+}
+
+std::optional<FileSystem::TrashedFile> Win32FileSystem::moveToTrash(const QString& path) {
+    if (!isFile(attributesOf(path)))
+        return std::nullopt;
+    QString trashed;
+    if (!QFile::moveToTrash(path, &trashed))
+        return std::nullopt;
+    return TrashedFile{path, QDir::toNativeSeparators(trashed)};
+}
+
+bool Win32FileSystem::restoreFromTrash(const TrashedFile& file) {
+    if (!usable(file.trashed) || !usable(file.original) ||
+        attributesOf(file.original) != INVALID_FILE_ATTRIBUTES ||
+        !MoveFileW(wide(file.trashed), wide(file.original)))
+        return false;
+    // The Recycle Bin keeps each file as "$R..." beside its record "$I..." of the same tail; a
+    // record left behind would show a file the bin no longer holds.
+    const qsizetype separator = file.trashed.lastIndexOf(u'\\');
+    const QString name = file.trashed.mid(separator + 1);
+    if (name.startsWith(u"$R"))
+        DeleteFileW(wide(file.trashed.left(separator + 1) + u"$I" + name.mid(2)));
+    return true;
 }
 
 std::optional<QByteArray> Win32FileSystem::readFile(const QString& path, qsizetype maxBytes) {

@@ -36,6 +36,7 @@ FrmMainTest::FrmMainTest() {
     frm.state().startMenuPath = startMenu();
     frm.state().programsPath = programs();
     frm.setProgramsGuard([this](const QStringList& trees) { fs.setProtectedFolders(trees); });
+    frm.setUndoJournal(journal);
     // What start-up sets, for the tests that begin after it.
     frm.state().appFolder = tree.path();
     frm.ChkHide->setChecked(true);
@@ -45,6 +46,7 @@ FrmMainTest::FrmMainTest() {
 std::unique_ptr<FrmMain> FrmMainTest::newWindow(ShellFolders& folders) {
     auto window = std::make_unique<FrmMain>(ui, fs, folders, [this] { return tree.path(); });
     window->setProgramsGuard([this](const QStringList& trees) { fs.setProtectedFolders(trees); });
+    window->setUndoJournal(journal);
     return window;
 }
 

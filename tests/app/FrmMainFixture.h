@@ -6,7 +6,9 @@
 #include "ProtectedFileSystem.h"
 #include "ScriptedUi.h"
 #include "ShellFolders.h"
+#include "TempTrash.h"
 #include "TempTree.h"
+#include "UndoJournal.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -39,9 +41,9 @@ std::vector<QString> visiblePanelsOf(const FrmMain& frm);
 // The real main window over a temporary program folder holding the shipped data files, with
 // the scripted user-interaction service. The file system is wired as the program wires it:
 // the Programs tree is guarded once the settings are applied; under the guard every operation
-// is logged and can be made to fail. The shell folders propose an empty Start Menu with its
-// Programs folder inside the temporary tree. The window is shown, so key presses reach it as
-// they do on screen.
+// is logged and can be made to fail, and what the program deletes lands in the test's own trash.
+// The shell folders propose an empty Start Menu with its Programs folder inside the temporary tree.
+// The window is shown, so key presses reach it as they do on screen.
 class FrmMainTest : public ::testing::Test {
 protected:
     FrmMainTest();
@@ -84,10 +86,12 @@ protected:
     QString startMenu() const { return tree.path(QStringLiteral("Start Menu")); }
     QString programs() const { return tree.path(QStringLiteral("Start Menu/Programs")); }
 
+    TempTrash trash;
     TempTree tree;
     ScriptedUi ui;
     PosixFileSystem disk;
-    FaultInjectingFileSystem faults{disk};
+    UndoJournal journal{disk};
+    FaultInjectingFileSystem faults{journal};
     ProtectedFileSystem fs{faults};
     TableShellFolders shell;
     FrmMain frm{ui, fs, shell, [this] {

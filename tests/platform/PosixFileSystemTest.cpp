@@ -4,6 +4,7 @@
 #include "DosAttributes.h"
 #include "FileSystemTest.h"
 #include "Paths.h"
+#include "TempTrash.h"
 
 #include <csignal>
 #include <fcntl.h>
@@ -134,6 +135,33 @@ TEST_F(PosixFileSystemTest, NamesThatAreNotUtf8AreListedCopiedAndDeletedUnderThe
     ASSERT_TRUE(fs.deleteFile(joinPath(games, name)));
     EXPECT_NE(::stat(onDisk("/Jeux vid\xe9o/Caf\xe9.lnk").constData(), &st), 0);
     EXPECT_TRUE(fs.removeFolder(games));
+}
+
+// The freedesktop trash: the file and its record go in, come back out, and nothing is replaced.
+TEST_F(PosixFileSystemTest, TrashTakesFilesUnderTheirDiskNameAndGivesThemBack) {
+    test::TempTrash trash;
+    tree.write("Giochi/Chess.LNK", "chess");
+    tree.write("Giochi/Go.lnk", "go");
+    tree.makeFolder("Giochi/Folder");
+
+    const auto chess = fs.moveToTrash(path("giochi/chess.lnk"));
+    ASSERT_TRUE(chess.has_value());
+    EXPECT_EQ(chess->original, path("Giochi/Chess.LNK"));
+    EXPECT_FALSE(tree.exists("Giochi/Chess.LNK"));
+    EXPECT_EQ(trash.files(), QStringList{"Chess.LNK"});
+    EXPECT_EQ(trash.records(), QStringList{"Chess.LNK.trashinfo"});
+    EXPECT_FALSE(fs.moveToTrash(path("Giochi/Folder")).has_value());
+    EXPECT_FALSE(fs.moveToTrash(path("Giochi/Missing.lnk")).has_value());
+
+    // Something that took its place meanwhile is never replaced.
+    tree.write("Giochi/CHESS.lnk", "new");
+    EXPECT_FALSE(fs.restoreFromTrash(*chess));
+    ASSERT_TRUE(fs.deleteFile(path("Giochi/CHESS.lnk")));
+    ASSERT_TRUE(fs.restoreFromTrash(*chess));
+    EXPECT_EQ(tree.read("Giochi/Chess.LNK"), "chess");
+    EXPECT_TRUE(trash.files().isEmpty());
+    EXPECT_TRUE(trash.records().isEmpty());
+    EXPECT_FALSE(fs.restoreFromTrash(*chess));
 }
 
 TEST_F(PosixFileSystemTest, LeavesOutFilesMarkedHiddenOrSystemButNoFolder) {

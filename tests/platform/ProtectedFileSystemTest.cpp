@@ -47,6 +47,8 @@ TEST_F(ProtectedFileSystemTest, RefusesEveryMutationInsideTheTreeUnderAnySpellin
     for (const QString& programs : spellings) {
         SCOPED_TRACE(programs.toStdString());
         EXPECT_FALSE(fs.deleteFile(programs + "/games/CARDS.LNK"));
+        EXPECT_FALSE(fs.moveToTrash(programs + "/games/CARDS.LNK"));
+        EXPECT_FALSE(fs.restoreFromTrash({programs + "/Chess.lnk", outside}));
         EXPECT_FALSE(fs.removeFolder(programs + "/EMPTY"));
         EXPECT_FALSE(fs.createFolder(programs + "/New"));
         EXPECT_FALSE(fs.createFolder(programs + "/Missing/New"));

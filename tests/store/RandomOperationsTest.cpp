@@ -10,6 +10,7 @@
 #include "StoreWorld.h"
 #include "SystemAnalysis.h"
 #include "UnclassifiedList.h"
+#include "Undo.h"
 
 #include <array>
 #include <QDir>
@@ -23,7 +24,9 @@ namespace {
 // file system failing at random points. After every step the invariants hold: the Programs
 // tree and everything outside the Start Menu unchanged, the list pairs in step, every listed
 // entry on disk, and every file below the Start Menu either one that was there or a whole copy
-// of a shortcut, under a shortcut's name. TORVANE_RANDOM_SEED=<n> reruns one seed.
+// of a shortcut, under a shortcut's name. Every other step is then undone, which must give back
+// the Start Menu, the category names and Custom.tvn exactly, and the catalogue listed from them.
+// TORVANE_RANDOM_SEED=<n> reruns one seed.
 
 constexpr int kSteps = 40;
 
@@ -158,11 +161,27 @@ struct RandomWorld : StoreWorld {
         return s;
     }
 
-    // The step as the main window's handlers take it, then back to the menu, where the
-    // classified copies are counted again.
+    // Where the main window records each action for its Undo.
+    static UndoScope scopeOf(int action) {
+        static constexpr UndoScope kScopes[] = {
+            UndoScope::Menu,     UndoScope::Creation, UndoScope::Moving, UndoScope::Modify,
+            UndoScope::Creation, UndoScope::Purges,   UndoScope::Menu};
+        return kScopes[action];
+    }
+
+    // The step as the main window's handlers take it, recorded for undo, then back to the
+    // menu, where the classified copies are counted again.
     void perform(const Step& s) {
         if (s.faulty)
             injectFaults();
+        RecordUndoable(tvn, journal, scopeOf(s.action), [&] { act(s); });
+        faults.clearFaults();
+        EXPECT_TRUE(ui.scriptDone());
+        RefreshClassified(tvn);
+        checkListed(fastList(tvn.lists), {});
+    }
+
+    void act(const Step& s) {
         switch (s.action) {
         case 0:
             AnalyseSystem(tvn);
@@ -214,10 +233,33 @@ struct RandomWorld : StoreWorld {
             state.scanFailed = false;
             break;
         }
-        faults.clearFaults();
-        EXPECT_TRUE(ui.scriptDone());
+    }
+
+    // What an undo gives back: the store, the names, and the catalogue listed from them.
+    struct Store {
+        std::map<QString, QByteArray> startMenu;
+        QByteArray customFile;
+        std::array<QString, kCategoryCount> captions;
+        QStringList fast;
+        QStringList fastDirs;
+        bool operator==(const Store&) const = default;
+    };
+    Store store() {
         RefreshClassified(tvn);
-        checkListed(fastList(tvn.lists), {});
+        return {tree.snapshot(QStringLiteral("Start Menu")),
+                tree.exists(QStringLiteral("App/Custom.tvn"))
+                    ? tree.read(QStringLiteral("App/Custom.tvn"))
+                    : QByteArray("<none>"),
+                window.captions, lists.fast.entries(), lists.fastDirs.entries()};
+    }
+
+    // Takes the step back when it left an entry; it must give back the store before it.
+    void undo(const Step& s, size_t entriesBefore, const Store& before) {
+        if (journal.entries().size() == entriesBefore)
+            return;
+        const UndoOutcome outcome = UndoLastAction(tvn, journal, scopeOf(s.action));
+        EXPECT_EQ(outcome.result, UndoOutcome::Result::Undone) << outcome.what.toStdString();
+        EXPECT_EQ(store(), before) << "undo";
     }
 
     bool onDisk(const QString& path) { return disk.fileExists(path); }
@@ -290,8 +332,12 @@ void runSeed(unsigned seed) {
                          .arg(n)
                          .arg(step.text)
                          .toStdString());
+        const auto before = world.store();
+        const size_t entries = world.journal.entries().size();
         world.perform(step);
         world.checkInvariants();
+        if (n % 2 == 0)
+            world.undo(step, entries, before);
         if (::testing::Test::HasFailure())
             return;
     }

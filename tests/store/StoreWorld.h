@@ -9,8 +9,10 @@
 #include "ProgramState.h"
 #include "ProtectedFileSystem.h"
 #include "ScriptedUi.h"
+#include "TempTrash.h"
 #include "TempTree.h"
 #include "Tvn.h"
+#include "UndoJournal.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -18,8 +20,9 @@
 namespace tvn::test {
 
 // A classification store on a real temporary tree: "App" is the program folder, "Start Menu"
-// holds "Programs". The file system is the real one under the Programs guard the program
-// runs with, with a fault injector between them; the window, lists and dialogs are fakes.
+// holds "Programs". The file system is the real one under the undo journal and the Programs
+// guard the program runs with, with a fault injector between them that fails the actions' own
+// operations, and a trash of the test's own; the window, lists and dialogs are fakes.
 struct StoreWorld {
     StoreWorld()
         : tvn{state, fs, ui, lists.refs(), window} {
@@ -63,9 +66,11 @@ struct StoreWorld {
         return selected;
     }
 
+    TempTrash trash;
     TempTree tree;
     NativeFileSystem disk;
-    FaultInjectingFileSystem faults{disk};
+    UndoJournal journal{disk};
+    FaultInjectingFileSystem faults{journal};
     ProtectedFileSystem fs{faults};
     ScriptedUi ui;
     FakeWindow window;

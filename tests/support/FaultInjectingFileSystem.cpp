@@ -30,6 +30,10 @@ const char* kindName(Kind kind) {
         return "copyFile";
     case Kind::DeleteFile:
         return "deleteFile";
+    case Kind::MoveToTrash:
+        return "moveToTrash";
+    case Kind::RestoreFromTrash:
+        return "restoreFromTrash";
     case Kind::ReadFile:
         return "readFile";
     case Kind::WriteFile:
@@ -49,6 +53,8 @@ bool FaultInjectingFileSystem::Operation::isMutation() const {
     case Kind::Rename:
     case Kind::CopyFile:
     case Kind::DeleteFile:
+    case Kind::MoveToTrash:
+    case Kind::RestoreFromTrash:
     case Kind::WriteFile:
         return true;
     default:
@@ -138,6 +144,17 @@ bool FaultInjectingFileSystem::copyFile(const QString& from, const QString& to) 
 
 bool FaultInjectingFileSystem::deleteFile(const QString& path) {
     return !fails(Kind::DeleteFile, path) && real_.deleteFile(path);
+}
+
+std::optional<FileSystem::TrashedFile> FaultInjectingFileSystem::moveToTrash(const QString& path) {
+    if (fails(Kind::MoveToTrash, path))
+        return std::nullopt;
+    return real_.moveToTrash(path);
+}
+
+bool FaultInjectingFileSystem::restoreFromTrash(const TrashedFile& file) {
+    return !fails(Kind::RestoreFromTrash, file.trashed, file.original) &&
+           real_.restoreFromTrash(file);
 }
 
 std::optional<QByteArray> FaultInjectingFileSystem::readFile(const QString& path,

@@ -68,10 +68,14 @@ fresh_program() {
     cp "$build/app/torvane" "$build/app/"*.tvn "$folder/"
 }
 
-# Starts the program in its folder on the demo prefix, as the user starts it there.
+# Starts the program in its folder on the demo prefix, as the user starts it there. What it
+# deletes goes to a desktop trash beside the folder (FOLDER-data/Trash), never the user's.
 start_program() {
     local folder=$1 prefix=$2 log=$3
-    (cd "$folder" && exec env WINEPREFIX="$prefix" QT_QPA_PLATFORM=xcb ./torvane) >"$log" 2>&1 &
+    local data="${folder%/}-data"
+    mkdir -p "$data"
+    (cd "$folder" && exec env WINEPREFIX="$prefix" XDG_DATA_HOME="$data" QT_QPA_PLATFORM=xcb \
+        ./torvane) >"$log" 2>&1 &
     program_pid=$!
 }
 

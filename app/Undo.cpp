@@ -1,0 +1,167 @@
+#include "Undo.h"
+
+#include "BuiltInTexts.h"
+#include "CatalogueList.h"
+#include "FailureCause.h"
+#include "FrmMain.h"
+#include "ModifyList.h"
+#include "OrphanPurge.h"
+#include "Paths.h"
+#include "QtListBox.h"
+#include "SystemAnalysis.h"
+#include "Ui.h"
+
+#include <QFrame>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSet>
+
+// Undo: each panel takes back its own last action, several steps back within the session. The
+// journal under the file system keeps what each action changed; here the panels record their
+// actions, and after an undo rebuild their lists as they do when they open.
+
+namespace tvn {
+
+void FrmMain::setUndoJournal(UndoJournal& journal) {
+    journal_ = &journal;
+    journal.setDeleteForGoodQuestion([this](const QString& path) {
+        return ui_.message(builtInText(BuiltInText::DeleteForGood, state_.languageIndex).arg(path),
+                           {}, Buttons::YesNo, Icon::Exclamation) == Answer::Yes;
+    });
+    enableUndoButtons();
+}
+
+void FrmMain::undoable(UndoScope scope, const std::function<void()>& action) {
+    if (journal_)
+        RecordUndoable(tvn(), *journal_, scope, action);
+    else
+        action();
+    enableUndoButtons();
+}
+
+UndoScope FrmMain::creationScope() const {
+    return state_.moveMode ? UndoScope::Moving : UndoScope::Creation;
+}
+
+std::optional<UndoScope> FrmMain::shownUndoScope() const {
+    if (Creation->isVisible())
+        return creationScope();
+    if (Modify->isVisible())
+        return UndoScope::Modify;
+    if (Purges->isVisible())
+        return UndoScope::Purges;
+    if (Menu->isVisible())
+        return UndoScope::Menu;
+    return std::nullopt;
+}
+
+void FrmMain::Undo_Click() {
+    const auto scope = shownUndoScope();
+    if (!scope)
+        return;
+    // The error report names the failure of this undo only.
+    clearLastFailure();
+    const UndoOutcome outcome = journal_ ? UndoLastAction(tvn(), *journal_, *scope)
+                                         : UndoOutcome{UndoOutcome::Result::Nothing};
+    switch (outcome.result) {
+    case UndoOutcome::Result::Nothing:
+        ui_.beep();
+        return;
+    case UndoOutcome::Result::Outdated:
+        ui_.message(builtInText(BuiltInText::UndoOutdated, state_.languageIndex).arg(outcome.what),
+                    {}, Buttons::Ok, Icon::Exclamation);
+        enableUndoButtons();
+        return;
+    case UndoOutcome::Result::Failed:
+        ReportUnexpectedError(ui_);
+        break;
+    case UndoOutcome::Result::Undone:
+        break;
+    }
+    reloadAfterUndo(*scope, outcome.restored);
+    enableUndoButtons();
+}
+
+void FrmMain::reloadAfterUndo(UndoScope scope, const QStringList& restored) {
+    switch (scope) {
+    case UndoScope::Creation: {
+        // The shortcuts taken back are the ones the list did not show: they come back selected.
+        const auto shown = [this] {
+            QSet<QString> entries;
+            for (int k = 0; k < notYetBox->count(); ++k)
+                entries.insert(joinPath(NotYet_Dirs.at(k), notYetBox->at(k)));
+            return entries;
+        };
+        const QSet<QString> before = shown();
+        leavePanel(Creation);
+        tvn::RefreshClassified(tvn());
+        OpenCreationPanel();
+        QList<int> back;
+        for (int k = 0; k < notYetBox->count(); ++k)
+            if (!before.contains(joinPath(NotYet_Dirs.at(k), notYetBox->at(k))))
+                back.append(k);
+        if (notYetBox->count() > 0)
+            notYetBox->selectOnly(back.isEmpty() ? 0 : back.front());
+        for (int k : back)
+            notYetBox->setSelected(k, true);
+        break;
+    }
+    case UndoScope::Moving: {
+        // The copies to move are not on disk to be listed again: the ones put back return to
+        // the list, selected, each with its folder.
+        CatalogueList toMove = notYetList(tvn().lists);
+        for (int k = 0; k < toMove.count(); ++k)
+            notYetBox->setSelected(k, false);
+        for (const QString& path : restored) {
+            const qsizetype separator = path.lastIndexOf(QChar(kPathSeparator));
+            const int k = toMove.add(displayName(path.mid(separator + 1)), path.left(separator));
+            notYetBox->setSelected(k, true);
+        }
+        NotYet->setFocus();
+        break;
+    }
+    case UndoScope::Modify:
+        leavePanel(Modify);
+        ReloadModifyList(tvn());
+        ShowModify();
+        if (listModifyBox->count() > 0)
+            listModifyBox->selectOnly(0);
+        break;
+    case UndoScope::Purges:
+        leavePanel(Purges);
+        tvn::RefreshClassified(tvn());
+        tvn::BuildPurgeList(tvn());
+        ShowPurges();
+        if (purgeListBox->count() > 0)
+            purgeListBox->selectOnly(0);
+        break;
+    case UndoScope::Menu:
+        leavePanel(Menu);
+        tvn::AnalyseSystem(tvn());
+        // The copies are back: so are their desktop menu entries.
+        SyncDesktopMenu();
+        if (!state_.scanFailed)
+            ShowMenu();
+        break;
+    }
+}
+
+void FrmMain::ShowUndoTexts() {
+    const QString caption = builtInText(BuiltInText::Undo, state_.languageIndex);
+    const QString tip = builtInText(BuiltInText::UndoTip, state_.languageIndex);
+    for (QPushButton* undo : {CmdUndoCreation, CmdUndoModify, CmdUndoPurges}) {
+        undo->setText(caption);
+        undo->setToolTip(tip);
+    }
+}
+
+void FrmMain::enableUndoButtons() {
+    const auto has = [this](UndoScope scope) {
+        return journal_ && journal_->lastEntry(scope) != nullptr;
+    };
+    CmdUndoCreation->setEnabled(has(creationScope()));
+    CmdUndoModify->setEnabled(has(UndoScope::Modify));
+    CmdUndoPurges->setEnabled(has(UndoScope::Purges));
+}
+
+} // namespace tvn

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Tvn.h"
+#include "UndoJournal.h"
+
+#include <functional>
+
+namespace tvn {
+
+// Runs one action of a panel with its changes on disk and to the category names recorded in
+// the journal, so that the panel can take it back.
+void RecordUndoable(Tvn& tvn, UndoJournal& journal, UndoScope scope,
+                    const std::function<void()>& action);
+
+struct UndoOutcome {
+    enum class Result {
+        Nothing,  // no action of that scope to take back
+        Undone,   // the store is as it was before the action
+        Outdated, // something the action left changed since: nothing was touched, the entry is
+                  // dropped
+        Failed,   // a step failed: the steps taken back are done, the rest stay for a new try
+    };
+    Result result;
+    // Outdated: the file, folder or category name that changed.
+    QString what = {};
+    // The files the action had deleted, put back from the trash, as the disk spells them.
+    QStringList restored = {};
+};
+
+// Takes back the last action of `scope`: first checks that every change it made is still as
+// it left it (each copy byte for byte, each trashed file still in the trash, each removed folder
+// still absent, the category names), then takes the changes back, last to first, and puts the
+// category names back. The lists are left to the caller, which rebuilds them as its panel does.
+UndoOutcome UndoLastAction(Tvn& tvn, UndoJournal& journal, UndoScope scope);
+
+} // namespace tvn

@@ -1,0 +1,74 @@
+#include "FrmMainFixture.h"
+#include "QtListBox.h"
+#include "SystemAnalysis.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+// Undo through the real main window: Ctrl+Z and the panels' buttons take back the shown
+// panel's last action and the panel shows its lists as they were.
+
+namespace tvn::test {
+namespace {
+
+class UndoPanels : public FrmMainTest {
+protected:
+    UndoPanels() {
+        tree.write("Start Menu/Programs/Games/Chess.lnk", "chess");
+        tree.write("Start Menu/Programs/Games/Go.lnk", "go");
+        tree.write("Start Menu/giochi/Gone.lnk", "orphan");
+        AnalyseSystem(frm.tvn());
+        ui.clearCalls();
+        hideAllPanels();
+        frm.ShowMenu();
+    }
+
+    // The key is the window's shortcut: it reaches the active window only.
+    void pressUndoKey() {
+        frm.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&frm));
+        QWidget* focus = frm.focusWidget();
+        QTest::keyClick(focus ? focus : &frm, Qt::Key_Z, Qt::ControlModifier);
+    }
+};
+
+TEST_F(UndoPanels, CtrlZTakesBackAClassificationAndTheListShowsItAgain) {
+    QTest::mouseClick(frm.CAdd, Qt::LeftButton);
+    EXPECT_FALSE(frm.CmdUndoCreation->isEnabled());
+    frm.notYetBox->selectOnly(1); // Go
+    QTest::mouseClick(frm.Categories[0], Qt::LeftButton);
+    ASSERT_EQ(tree.read("Start Menu/giochi/Go.lnk"), "go");
+    EXPECT_EQ(notYetShown(), QStringList{"Chess"});
+    EXPECT_TRUE(frm.CmdUndoCreation->isEnabled());
+
+    pressUndoKey();
+    EXPECT_FALSE(tree.exists("Start Menu/giochi/Go.lnk"));
+    EXPECT_EQ(tree.read("Start Menu/giochi/Gone.lnk"), "orphan");
+    EXPECT_EQ(notYetShown(), (QStringList{"Chess", "Go"}));
+    EXPECT_EQ(notYetSelected(), QStringList{"Go"});
+    expectOnly(frm.Creation, nullptr, frm.Command10);
+    EXPECT_FALSE(frm.CmdUndoCreation->isEnabled());
+    // Nothing more to take back: a beep.
+    pressUndoKey();
+    EXPECT_EQ(ui.beeps(), 1);
+}
+
+TEST_F(UndoPanels, ARemovedCopyWaitsInTheTrashUntilTheButtonBringsItBack) {
+    QTest::mouseClick(frm.Command6, Qt::LeftButton);
+    ASSERT_EQ(frm.ListModify->count(), 1);
+    QTest::mouseClick(frm.CRemove, Qt::LeftButton);
+    EXPECT_FALSE(tree.exists("Start Menu/giochi"));
+    EXPECT_EQ(trash.files(), QStringList{"Gone.lnk"});
+    EXPECT_EQ(frm.ListModify->count(), 0);
+
+    QTest::mouseClick(frm.CmdUndoModify, Qt::LeftButton);
+    EXPECT_EQ(tree.read("Start Menu/giochi/Gone.lnk"), "orphan");
+    EXPECT_TRUE(trash.files().isEmpty());
+    ASSERT_EQ(frm.ListModify->count(), 1);
+    EXPECT_EQ(frm.ListModify->item(0)->text(), "Gone");
+    expectOnly(frm.Modify, frm.CRemove, frm.Command2);
+}
+
+} // namespace
+} // namespace tvn::test

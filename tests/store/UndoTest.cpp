@@ -1,0 +1,228 @@
+#include "Undo.h"
+
+#include "CategoryRename.h"
+#include "Classification.h"
+#include "CopiesWorld.h"
+#include "ModifyList.h"
+#include "OrphanPurge.h"
+#include "Reset.h"
+#include "SystemAnalysis.h"
+#include "UnclassifiedList.h"
+
+#include <functional>
+#include <memory>
+#include <QDir>
+#include <QFile>
+
+namespace tvn::test {
+namespace {
+
+using Kind = FaultInjectingFileSystem::Kind;
+using Result = UndoOutcome::Result;
+
+constexpr int kGiochi = 0; // "giochi"
+constexpr int kUtility = 1;
+constexpr int kVideo = 3; // "video"
+
+// A Start Menu with copies, orphans among them, a copy that a move replaces and a category
+// folder that keeps a file of its own; then what a panel shows of it.
+struct UndoWorld : CopiesWorld {
+    UndoWorld() {
+        ui.allowOkMessages();
+        tree.write("Start Menu/Programs/Games/Chess.lnk", "chess");
+        tree.write("Start Menu/Programs/Games/Go.lnk", "go");
+        tree.write("Start Menu/Programs/Tools/Editor.lnk", "editor");
+        tree.write("Start Menu/giochi/Chess.lnk", "chess copy");
+        tree.write("Start Menu/giochi/Gone.lnk", "orphan");
+        tree.write("Start Menu/video/Chess.LNK", "older chess copy");
+        tree.write("Start Menu/video/Gone Too.lnk", "orphan too");
+        tree.write("Start Menu/video/desktop.ini", "the user's");
+        tree.write("App/Custom.tvn", "\"giochi\"\r\n");
+        AnalyseSystem(tvn);
+    }
+
+    // Everything an undo must give back: the Start Menu and the program folder byte for byte,
+    // the names of the categories, and the lists as the panels build them from the disk.
+    struct Snapshot {
+        std::map<QString, QByteArray> startMenu;
+        std::map<QString, QByteArray> app;
+        std::array<QString, kCategoryCount> captions;
+        QStringList fast, notYet, purge;
+        bool operator==(const Snapshot&) const = default;
+    };
+    Snapshot snapshot() {
+        RefreshClassified(tvn);
+        BuildNotYetList(tvn);
+        const QStringList notYet = notYetPaths();
+        BuildPurgeList(tvn);
+        return {tree.snapshot("Start Menu"),
+                tree.snapshot("App"),
+                window.captions,
+                fastPaths(),
+                notYet,
+                purgePaths()};
+    }
+
+    void selectAll(ListBox& list) {
+        for (int k = 0; k < list.count(); ++k)
+            list.setSelected(k, true);
+    }
+
+    UndoOutcome record(UndoScope scope, const std::function<void()>& action) {
+        RecordUndoable(tvn, journal, scope, action);
+        faults.clearFaults();
+        return UndoLastAction(tvn, journal, scope);
+    }
+};
+
+struct Action {
+    const char* name;
+    UndoScope scope;
+    std::function<void(UndoWorld&)> run;
+};
+
+const Action kActions[] = {
+    {"classify", UndoScope::Creation,
+     [](UndoWorld& w) {
+         BuildNotYetList(w.tvn);
+         w.selectAll(w.lists.notYet);
+         ClassifySelected(w.tvn, kUtility);
+     }},
+    {"move onto an older copy", UndoScope::Moving,
+     [](UndoWorld& w) {
+         FillModifyList(w.tvn);
+         w.lists.listModify.setSelected(0, true); // giochi/Chess.lnk
+         w.lists.listModify.setSelected(1, true); // giochi/Gone.lnk
+         if (LoadSelectedCopiesForMove(w.tvn))
+             ClassifySelected(w.tvn, kVideo);
+         w.state.moveMode = false;
+     }},
+    {"remove", UndoScope::Modify,
+     [](UndoWorld& w) {
+         FillModifyList(w.tvn);
+         w.selectAll(w.lists.listModify);
+         RemoveSelectedCopies(w.tvn);
+     }},
+    {"purge", UndoScope::Purges,
+     [](UndoWorld& w) {
+         BuildPurgeList(w.tvn);
+         w.selectAll(w.lists.purgeList);
+         PurgeSelectedOrphans(w.tvn);
+     }},
+    {"rename carrying the copies", UndoScope::Creation,
+     [](UndoWorld& w) {
+         w.state.popupCategoryIndex = kVideo;
+         w.ui.expectInput("Filme");
+         w.ui.expectMessage(Answer::Yes);
+         RenameCategory(w.tvn);
+     }},
+    {"rename alone", UndoScope::Creation,
+     [](UndoWorld& w) {
+         w.state.popupCategoryIndex = kGiochi;
+         w.ui.expectInput("Spiele");
+         w.ui.expectMessage(Answer::No);
+         RenameCategory(w.tvn);
+     }},
+    {"reset", UndoScope::Menu,
+     [](UndoWorld& w) {
+         DeleteAllClassifications(w.tvn);
+     }},
+};
+
+// Every kind of action, whole or cut short by a failure at its first, second ... change on
+// disk: the undo gives back exactly the state before it.
+TEST(Undo, EveryActionWholeOrCutShortIsTakenBackExactly) {
+    for (const Action& action : kActions) {
+        for (int failing = 0; failing <= 4; ++failing) {
+            SCOPED_TRACE(std::string(action.name) + ", failing change " + std::to_string(failing));
+            UndoWorld world;
+            const auto before = world.snapshot();
+            if (failing > 0)
+                world.faults.failNth(failing);
+            const UndoOutcome outcome = world.record(action.scope, [&] { action.run(world); });
+            EXPECT_NE(outcome.result, Result::Failed);
+            EXPECT_NE(outcome.result, Result::Outdated) << outcome.what.toStdString();
+            // The copies a whole move deleted come back; the older copy it replaced is no copy
+            // to move.
+            if (action.scope == UndoScope::Moving && failing == 0) {
+                QStringList restored;
+                for (const QString& path : outcome.restored)
+                    restored.append(world.relative(path));
+                EXPECT_EQ(restored, (QStringList{"Start Menu/giochi/Gone.lnk",
+                                                 "Start Menu/giochi/Chess.lnk"}));
+            }
+            EXPECT_EQ(world.snapshot(), before);
+            EXPECT_TRUE(world.trash.files().isEmpty())
+                << world.trash.files().join(", ").toStdString();
+            EXPECT_TRUE(world.ui.scriptDone());
+        }
+    }
+}
+
+TEST(Undo, DeletedCopiesWaitInTheTrashAndSeveralStepsGoBack) {
+    UndoWorld w;
+    const auto before = w.snapshot();
+    RecordUndoable(w.tvn, w.journal, UndoScope::Purges, [&] { kActions[3].run(w); });
+    EXPECT_EQ(w.trash.files(), (QStringList{"Gone Too.lnk", "Gone.lnk"}));
+    const auto afterPurge = w.snapshot();
+    RecordUndoable(w.tvn, w.journal, UndoScope::Creation, [&] { kActions[0].run(w); });
+    RecordUndoable(w.tvn, w.journal, UndoScope::Creation, [&] { kActions[5].run(w); });
+
+    EXPECT_EQ(UndoLastAction(w.tvn, w.journal, UndoScope::Creation).result, Result::Undone);
+    EXPECT_EQ(UndoLastAction(w.tvn, w.journal, UndoScope::Creation).result, Result::Undone);
+    EXPECT_EQ(UndoLastAction(w.tvn, w.journal, UndoScope::Creation).result, Result::Nothing);
+    EXPECT_EQ(w.snapshot(), afterPurge);
+    EXPECT_EQ(UndoLastAction(w.tvn, w.journal, UndoScope::Purges).result, Result::Undone);
+    EXPECT_EQ(w.snapshot(), before);
+    EXPECT_TRUE(w.trash.files().isEmpty());
+}
+
+// What changed since the action is said, and nothing is touched.
+TEST(Undo, ACopyChangedOrATrashedFileGoneIsSaidAndNothingIsTouched) {
+    const std::pair<const char*, std::function<void(UndoWorld&)>> changes[] = {
+        {"Start Menu/video/Chess.lnk",
+         [](UndoWorld& w) {
+             w.tree.write("Start Menu/video/Chess.lnk", "edited");
+         }},
+        {"Start Menu/giochi/Chess.lnk",
+         [](UndoWorld& w) {
+             QFile::remove(w.trash.filesFolder() + "/Chess.lnk");
+         }},
+    };
+    for (const auto& [what, change] : changes) {
+        SCOPED_TRACE(what);
+        UndoWorld w;
+        RecordUndoable(w.tvn, w.journal, UndoScope::Moving, [&] { kActions[1].run(w); });
+        change(w);
+        const auto changed = w.snapshot();
+        const UndoOutcome outcome = UndoLastAction(w.tvn, w.journal, UndoScope::Moving);
+        EXPECT_EQ(outcome.result, Result::Outdated);
+        EXPECT_EQ(w.relative(outcome.what), what);
+        EXPECT_EQ(w.snapshot(), changed);
+        EXPECT_EQ(UndoLastAction(w.tvn, w.journal, UndoScope::Moving).result, Result::Nothing);
+    }
+}
+
+// A file the trash cannot take (no trash can be set up) is deleted only when the user agrees,
+// asked once per action; nothing lands anywhere else.
+TEST(Undo, WithoutATrashFilesAreDeletedOnlyWhenTheUserAgrees) {
+    for (const bool agree : {false, true}) {
+        UndoWorld w;
+        const QStringList here = QDir::current().entryList();
+        qputenv("XDG_DATA_HOME", QFile::encodeName(w.tree.path("App/Custom.tvn/data")));
+        QStringList asked;
+        w.journal.setDeleteForGoodQuestion([&](const QString& path) {
+            asked.append(w.relative(path));
+            return agree;
+        });
+        const UndoOutcome outcome = w.record(UndoScope::Purges, [&] { kActions[3].run(w); });
+        EXPECT_EQ(asked, QStringList{"Start Menu/giochi/Gone.lnk"});
+        EXPECT_EQ(w.tree.exists("Start Menu/giochi/Gone.lnk"), !agree);
+        EXPECT_EQ(w.tree.exists("Start Menu/video/Gone Too.lnk"), !agree);
+        EXPECT_EQ(outcome.result, agree ? Result::Outdated : Result::Nothing);
+        EXPECT_EQ(QDir::current().entryList(), here);
+    }
+}
+
+} // namespace
+} // namespace tvn::test
