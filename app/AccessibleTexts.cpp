@@ -29,10 +29,11 @@ void FrmMain::ApplyAccessibleTexts() {
         {PurgeList, Label18},
         {StartMenuCustomPath, Label28},
         {ProgramsMenuCustomPath, Label29},
-        {CboPrefix, LblPrefix},
     };
     for (const auto& [control, label] : named)
         control->setAccessibleName(label->text());
+    // Its label gets its text only when the settings panel fills the chooser.
+    CboPrefix->setAccessibleName(text(BuiltInText::PrefixCaption));
 
     const std::pair<QWidget*, QLabel*> describedByLabel[] = {
         {CAdd, Label10},

@@ -15,7 +15,6 @@ ListFilter::ListFilter(QWidget& parent, QBoxLayout& layout, QListWidget& list)
     , list_(list) {
     box_ = new QLineEdit(&parent);
     box_->setObjectName(list.objectName() + QStringLiteral("Filter"));
-    box_->setClearButtonEnabled(true);
     count_ = new QLabel(&parent);
     count_->setObjectName(list.objectName() + QStringLiteral("Count"));
     count_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -84,6 +84,7 @@ TEST_F(ListFilterTest, RemovingCopiesWhileFilteredKeepsTheModifyListsInStep) {
     // Enter in the box goes on into the list, without pressing REMOVE; Shift+End selects to the
     // last entry shown.
     QTest::keyClick(frm.listModifyFilter->box(), Qt::Key_Return);
+    QApplication::processEvents(); // the list shows the logic's current entry
     QTest::keyClick(frm.ListModify, Qt::Key_Down);
     QTest::keyClick(frm.ListModify, Qt::Key_End, Qt::ShiftModifier);
     QTest::mouseClick(frm.CRemove, Qt::LeftButton);
