@@ -71,6 +71,8 @@ void FrmMain::buildConfigPanel() {
     CboPrefix->setMinimumContentsLength(10);
     LblAllUsers = new ElidedLabel(Config);
     LblAllUsers->setObjectName(QStringLiteral("LblAllUsers"));
+    LblDesktopMenu = makeLabel(Config, QStringLiteral("LblDesktopMenu"), QString());
+    LblDesktopMenu->hide();
 
     layout->addWidget(Label24);
     layout->addWidget(Label25);
@@ -89,6 +91,7 @@ void FrmMain::buildConfigPanel() {
     layout->addLayout(paths);
     layout->addWidget(ChkHide);
     layout->addWidget(DoNotShowAgain2);
+    layout->addWidget(LblDesktopMenu);
     layout->addStretch();
 
     CmdChangeLanguage =
@@ -102,6 +105,7 @@ void FrmMain::ShowConfig() {
     ReadShellFolders();
     // In the interface language, even when the boxes kept their texts.
     ShowAllUsersPrograms();
+    ShowDesktopMenuNote();
     About2->hide();
     Config->show();
     // Esc confirms the settings just as OK does.

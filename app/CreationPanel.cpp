@@ -140,7 +140,7 @@ void FrmMain::CAdd_Click() {
 void FrmMain::Categories_Click(int index) {
     // The error report names the failure of this action only.
     clearLastFailure();
-    tvn::Categories_Click(tvn(), index);
+    tvn::ClassifySelected(tvn(), index);
 }
 
 void FrmMain::Categories_MouseDown(int index, Qt::MouseButton button, const QPoint& globalPos) {
@@ -161,6 +161,7 @@ void FrmMain::MnuChangeCategorie_Click() {
     // still unclassified.
     leavePanel(Creation);
     tvn::RefreshClassified(tvn());
+    SyncDesktopMenu();
     OpenCreationPanel();
 }
 

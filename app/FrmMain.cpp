@@ -240,6 +240,7 @@ void FrmMain::leavePanel(QFrame* panel) {
 void FrmMain::returnToMenu(QFrame* panel) {
     leavePanel(panel);
     tvn::RefreshClassified(tvn());
+    SyncDesktopMenu();
     ShowMenu();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CategorySuggestion.h"
+#include "DesktopMenuSync.h"
 #include "ProgramState.h"
 #include "Tvn.h"
 #include "VectorListBox.h"
@@ -9,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <QWidget>
 
 class QAction;
@@ -51,6 +53,10 @@ public:
     // applied and at each analysis, so that the file system can refuse every change inside
     // those trees.
     void setProgramsGuard(std::function<void(const QStringList&)> guard);
+    // Where the desktop's application menu lives and the programs that make its entries; from
+    // then on the menu follows the category folders after each change (DesktopMenu.cpp).
+    // Without it the menu is left alone.
+    void setDesktopMenu(DesktopMenuEnvironment environment);
 
     ProgramState& state() { return state_; }
     Tvn& tvn() { return *tvn_; }
@@ -239,6 +245,11 @@ public:
     QLabel* LblPrefix = nullptr;        // beside CboPrefix
     QComboBox* CboPrefix = nullptr;     // the Wine prefixes found, then Other folder...
     ElidedLabel* LblAllUsers = nullptr; // the all-users Programs folder the two boxes bring in
+    // The desktop menu (DesktopMenu.cpp): brought in step with the category folders on leaving
+    // the Creation, Modify and Purges panels, after a rename and after the reset.
+    void SyncDesktopMenu();
+    void ShowDesktopMenuNote();
+    QLabel* LblDesktopMenu = nullptr; // Linux without Wine: the desktop menu cannot follow
 
     // The debug frame below the window's bottom edge (DebugFrame.cpp).
     void CmdDebug_Click();
@@ -315,6 +326,9 @@ private:
     int suggestedCategory_ = -1;
     // The entry of CboPrefix whose prefix proposes the folders now.
     int prefixIndex_ = -1;
+    std::optional<DesktopMenuEnvironment> desktopMenu_;
+    // Wine's failures have been shown once in this run.
+    bool menuFailureShown_ = false;
 };
 
 } // namespace tvn

@@ -102,6 +102,9 @@ void FrmMain::Command7_Click() {
         return;
     leavePanel(Menu);
     DeleteAllClassifications(tvn());
+    // The copies are gone even when the analysis failed: their entries go too. Removing entries
+    // needs no Wine and shows no progress, so the settings panel may show meanwhile.
+    SyncDesktopMenu();
     // A failed analysis has opened the settings panel; the menu would show beside it.
     if (state_.scanFailed)
         return;

@@ -64,7 +64,7 @@ void FrmMain::Command6_Click() {
 void FrmMain::CRemove_Click() {
     // The error report names the failure of this action only.
     clearLastFailure();
-    tvn::CRemove_Click(tvn());
+    tvn::RemoveSelectedCopies(tvn());
 }
 
 // The copies to move wait in NotYet on the Creation panel, which shows its move title and
@@ -74,7 +74,7 @@ void FrmMain::CMove_Click() {
     clearLastFailure();
     // Every copy to move is shown and selected.
     notYetFilter->clear();
-    if (!tvn::CMove_Click(tvn()))
+    if (!tvn::LoadSelectedCopiesForMove(tvn()))
         return;
     Label100->hide();
     Modify->hide();

@@ -60,7 +60,7 @@ void FrmMain::CShowPurges_Click() {
 void FrmMain::CPurge_Click() {
     // The error report names the failure of this action only.
     clearLastFailure();
-    tvn::CPurge_Click(tvn());
+    tvn::PurgeSelectedOrphans(tvn());
 }
 
 void FrmMain::Command1_Click() {

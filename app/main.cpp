@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
     tvn::FrmMain window(ui, fs, shellFolders, [&folders] { return folders.appFolder; });
     window.state().shippedFolder = folders.shippedFolder;
     window.setProgramsGuard([&fs](const QStringList& trees) { fs.setProtectedFolders(trees); });
+    window.setDesktopMenu(tvn::DesktopMenuEnvironment::fromSystem());
     window.Form_Load();
     return app.exec();
 }

@@ -489,7 +489,7 @@ private:
         const Step classify{prepare, [&] {
                                 for (const int k : positions)
                                     lists_.notYet.setSelected(k, true);
-                                Categories_Click(tvn_, 0);
+                                ClassifySelected(tvn_, 0);
                             }};
         std::vector<QByteArray> cp{"cp", "-f"};
         const Step copy{[&] {
@@ -548,7 +548,7 @@ private:
                          [&] {
                              for (int k = 0; k < lists_.purgeList.count(); ++k)
                                  lists_.purgeList.setSelected(k, true);
-                             CPurge_Click(tvn_);
+                             PurgeSelectedOrphans(tvn_);
                          }};
         const QString list = writePathList(scratch_, orphans);
         const Step rm{writeOrphans, [&] {

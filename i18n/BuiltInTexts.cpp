@@ -20,6 +20,16 @@ QString builtInText(BuiltInText text, int languageIndex) {
          u"Programmi di tutti gli utenti: %1"},
         {u"All users' Programs: none", u"Programmes de tous les utilisateurs\u00a0: aucun",
          u"Programmi di tutti gli utenti: nessuno"},
+        {u"Wine is not installed: the desktop menu cannot show the categories.",
+         u"Wine n'est pas install\u00e9\u00a0: le menu du bureau ne peut pas montrer les "
+         u"cat\u00e9gories.",
+         u"Wine non \u00e8 installato: il menu del desktop non pu\u00f2 mostrare le categorie."},
+        {u"Wine could not add some of the classified shortcuts to the desktop menu. They stay "
+         u"in their category folders.",
+         u"Wine n'a pas pu ajouter au menu du bureau certains des raccourcis class\u00e9s. Ils "
+         u"restent dans leurs dossiers de cat\u00e9gorie.",
+         u"Wine non \u00e8 riuscito ad aggiungere al menu del desktop alcuni dei collegamenti "
+         u"classificati. Restano nelle loro cartelle di categoria."},
         {u"Filter", u"Filtre", u"Filtro"},
         {u"Shows only the entries whose name contains this text, whatever the letter case. Esc "
          u"empties it; the Down arrow goes on to the list.",

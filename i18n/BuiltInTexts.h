@@ -13,6 +13,8 @@ enum class BuiltInText {
     NotAPrefix,         // the folder picked holds no user.reg
     AllUsersPrograms,   // the all-users Programs folder in use: "%1" is its path
     NoAllUsersPrograms, // there is none
+    NoWineForMenu,      // Linux without Wine: the desktop menu cannot show the categories
+    MenuEntriesFailed,  // Wine made no desktop menu entry for some copies
     // What assistive technology says of the controls whose caption does not say it all.
     FilterName,          // a list's filter box; also its placeholder
     FilterDescription,   // what typing there does

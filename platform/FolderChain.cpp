@@ -36,4 +36,11 @@ bool isSameOrAncestor(FileSystem& fs, const QString& folder, const QString& inne
     return std::find(chain.begin(), chain.end(), *id) != chain.end();
 }
 
+bool isSameFolder(FileSystem& fs, const QString& a, const QString& b) {
+    if (a == b)
+        return true;
+    const auto id = fs.identity(a);
+    return id && id == fs.identity(b);
+}
+
 } // namespace tvn

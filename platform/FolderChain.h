@@ -14,4 +14,9 @@ std::vector<FileId> folderChain(FileSystem& fs, const QString& folder);
 // disk; false when either does not exist.
 bool isSameOrAncestor(FileSystem& fs, const QString& folder, const QString& inner);
 
+// True when both paths name one folder: the same path, or two spellings of the same object on
+// disk (another letter case, a "..", a link). Two different paths of folders that do not exist
+// name none.
+bool isSameFolder(FileSystem& fs, const QString& a, const QString& b);
+
 } // namespace tvn

@@ -4,6 +4,7 @@
 #include "CategoryFolders.h"
 #include "CategoryNames.h"
 #include "FileSystem.h"
+#include "FolderChain.h"
 #include "FolderRefresh.h"
 #include "Paths.h"
 #include "Ui.h"
@@ -25,8 +26,7 @@ void carryCopiesOver(Tvn& tvn, const QString& oldName, const QString& newName) {
         return;
     // Names that differ only in letter case reach the same folder: moving each file onto
     // itself would delete it.
-    const auto oldId = tvn.fs.identity(oldFolder);
-    if (oldId && oldId == tvn.fs.identity(newFolder))
+    if (isSameFolder(tvn.fs, oldFolder, newFolder))
         return;
     MakeFolder(tvn, newFolder);
     for (const QString& file : *files)

@@ -17,13 +17,6 @@ namespace {
 constexpr int kRestoreRetries = 5;
 constexpr std::chrono::milliseconds kRestorePause{50};
 
-bool isStartMenuFolder(Tvn& tvn, const QString& folder) {
-    if (folder == tvn.state.startMenuPath)
-        return true;
-    const auto id = tvn.fs.identity(folder);
-    return id && id == tvn.fs.identity(tvn.state.startMenuPath);
-}
-
 } // namespace
 
 bool holdsProgramsFolder(Tvn& tvn, const QString& folder) {
@@ -60,8 +53,8 @@ bool RemoveFolderIfNoShortcuts(Tvn& tvn, const QString& folder) {
     if (!content)
         return false;
     // A folder that keeps anything else (a desktop.ini, a read-me, a hidden file) stays.
-    if (*content != FileSystem::FolderContent::Empty || isStartMenuFolder(tvn, folder) ||
-        holdsProgramsFolder(tvn, folder))
+    if (*content != FileSystem::FolderContent::Empty ||
+        isSameFolder(tvn.fs, folder, tvn.state.startMenuPath) || holdsProgramsFolder(tvn, folder))
         return true;
     return tvn.fs.removeFolder(folder);
 }

@@ -3,6 +3,7 @@
 #include "CatalogueList.h"
 #include "CopyRemoval.h"
 #include "FolderRefresh.h"
+#include "SelectedEntries.h"
 #include "ShortcutScan.h"
 #include "Ui.h"
 
@@ -17,17 +18,20 @@ void FillModifyList(Tvn& tvn) {
     tvn.lists.listModify.assign(names);
 }
 
-void CRemove_Click(Tvn& tvn) {
+void RemoveSelectedCopies(Tvn& tvn) {
     CatalogueLists& lists = tvn.lists;
-    RemoveSelectedCopies(tvn, {lists.listModify, [&](int k) { return lists.fastDirs.at(k); },
-                               [&](int k) { return lists.fast.at(k); },
-                               [&](int k) {
-                                   lists.listModify.removeAt(k);
-                                   fastList(lists).removeAt(k);
-                               }});
+    if (!CheckSelection(tvn.ui, tvn.window, lists.listModify))
+        return;
+    ProcessSelectedEntries(
+        tvn.ui, lists.listModify,
+        [&](int k) { return RemoveCopy(tvn, lists.fastDirs.at(k), lists.fast.at(k)); },
+        [&](int k) {
+            lists.listModify.removeAt(k);
+            fastList(lists).removeAt(k);
+        });
 }
 
-bool CMove_Click(Tvn& tvn) {
+bool LoadSelectedCopiesForMove(Tvn& tvn) {
     const ListBox& listModify = tvn.lists.listModify;
     CatalogueList notYet = notYetList(tvn.lists);
     notYet.clear();

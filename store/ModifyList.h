@@ -11,16 +11,16 @@ namespace tvn {
 void FillModifyList(Tvn& tvn);
 
 // Deletes the copies of the selected ListModify entries and removes their entries from
-// ListModify, Fast and Fast_Dirs together; see RemoveSelectedCopies for the selection after it
-// and for failures.
-void CRemove_Click(Tvn& tvn);
+// ListModify, Fast and Fast_Dirs together; see ProcessSelectedEntries for the selection after
+// it and for failures. With no current entry only a message is shown.
+void RemoveSelectedCopies(Tvn& tvn);
 
 // Loads the selected ListModify entries into NotYet/NotYet_Dirs (sorted, each name with its own
 // folder), selects them all and sets MoveMode, so the category buttons move them. An entry in
 // the Programs tree is an original, not a copy: it is left out and reported once. False, with
 // MoveMode unchanged, when nothing was loaded (after the message that asks for a selection, or
 // the report); NotYet is then empty.
-bool CMove_Click(Tvn& tvn);
+bool LoadSelectedCopiesForMove(Tvn& tvn);
 
 // After a move: walks the Start Menu tree into Fast again (the progress label goes on from what
 // it shows) and refills ListModify from it.

@@ -3,6 +3,7 @@
 #include "CatalogueList.h"
 #include "CopyRemoval.h"
 #include "DisplayList.h"
+#include "SelectedEntries.h"
 
 #include <QSet>
 
@@ -28,14 +29,17 @@ void BuildPurgeList(Tvn& tvn) {
                      [&](const QString& name) { return !sources.contains(caseFoldedName(name)); });
 }
 
-void CPurge_Click(Tvn& tvn) {
+void PurgeSelectedOrphans(Tvn& tvn) {
     CatalogueLists& lists = tvn.lists;
-    RemoveSelectedCopies(tvn,
-                         {lists.purgeList, [&](int k) { return lists.purgeDirs.at(k); },
-                          [&](int k) { return lists.purgeList.at(k) + QStringLiteral(".lnk"); },
-                          [&](int k) {
-                              purgeList(lists).removeAt(k);
-                          }});
+    if (!CheckSelection(tvn.ui, tvn.window, lists.purgeList))
+        return;
+    ProcessSelectedEntries(
+        tvn.ui, lists.purgeList,
+        [&](int k) {
+            return RemoveCopy(tvn, lists.purgeDirs.at(k),
+                              lists.purgeList.at(k) + QStringLiteral(".lnk"));
+        },
+        [&](int k) { purgeList(lists).removeAt(k); });
 }
 
 } // namespace tvn

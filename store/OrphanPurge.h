@@ -15,8 +15,9 @@ namespace tvn {
 void BuildPurgeList(Tvn& tvn);
 
 // Deletes the copies of the selected PurgeList entries (each its folder, the name and ".lnk")
-// and removes their entries from PurgeList and Purge_Dirs; see RemoveSelectedCopies for the
-// selection after it and for failures. Fast is left as it is until the next walk.
-void CPurge_Click(Tvn& tvn);
+// and removes their entries from PurgeList and Purge_Dirs; see ProcessSelectedEntries for the
+// selection after it and for failures. With no current entry only a message is shown. Fast is
+// left as it is until the next walk.
+void PurgeSelectedOrphans(Tvn& tvn);
 
 } // namespace tvn

@@ -69,7 +69,7 @@ protected:
         for (int i = 0; i < lists.notYet.count(); ++i)
             lists.notYet.setSelected(i, shortcuts.contains(joinPath(lists.notYetDirs.at(i),
                                                                     lists.notYet.at(i) + ".lnk")));
-        Categories_Click(tvn, 0);
+        ClassifySelected(tvn, 0);
         RefreshClassified(tvn);
     }
 

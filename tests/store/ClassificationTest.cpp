@@ -50,11 +50,11 @@ protected:
 
 TEST_F(Classification, WithoutACurrentEntryOnlyAsksForASelection) {
     ui.expectMessage();
-    Categories_Click(tvn, kGiochi);
+    ClassifySelected(tvn, kGiochi);
 
     fillFromPrograms();
     ui.expectMessage();
-    Categories_Click(tvn, kGiochi);
+    ClassifySelected(tvn, kGiochi);
 
     ASSERT_EQ(ui.dialogs().size(), 2u);
     for (const UiCall& call : ui.dialogs()) {
@@ -71,7 +71,7 @@ TEST_F(Classification, ACurrentEntryThatIsNotSelectedCopiesNothingAndSelectsTheF
     fillFromPrograms();
     lists.notYet.setSelected(2, true);
     lists.notYet.setSelected(2, false);
-    Categories_Click(tvn, kGiochi);
+    ClassifySelected(tvn, kGiochi);
 
     EXPECT_TRUE(tree.exists("Start Menu/giochi"));
     EXPECT_TRUE(copies("Start Menu/giochi").isEmpty());
@@ -85,7 +85,7 @@ TEST_F(Classification, CopiesTheSelectedTopToBottomAndSelectsTheEntryAfterTheLas
     fillFromPrograms();
     const auto programsBefore = tree.snapshot("Start Menu/Programs");
     select({0, 2, 3});
-    Categories_Click(tvn, kUtilita);
+    ClassifySelected(tvn, kUtilita);
 
     const QString category = startMenu(QStringLiteral("utilità"));
     EXPECT_EQ(copies("Start Menu/utilità"), QStringList({"A.lnk=A", "C.lnk=C", "D.lnk=D"}));
@@ -118,7 +118,7 @@ TEST_F(Classification, CopiesTheSelectedTopToBottomAndSelectsTheEntryAfterTheLas
 TEST_F(Classification, ProcessingTheLastEntriesLeavesNothingSelected) {
     fillFromPrograms();
     select({3, 4});
-    Categories_Click(tvn, kGiochi);
+    ClassifySelected(tvn, kGiochi);
     EXPECT_EQ(lists.notYet.entries(), QStringList({"A", "B", "C"}));
     EXPECT_TRUE(selectedEntries().isEmpty());
     EXPECT_EQ(lists.notYet.currentIndex(), -1);
@@ -128,7 +128,7 @@ TEST_F(Classification, FindsTheSourceWhateverTheCaseOfItsExtension) {
     tree.write("Start Menu/Programs/Tools/Editor.LNK", "editor");
     addEntry("Editor", programs("Tools"));
     select({0});
-    Categories_Click(tvn, kGiochi);
+    ClassifySelected(tvn, kGiochi);
     EXPECT_EQ(tree.read("Start Menu/giochi/Editor.lnk"), "editor");
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(lists.notYet.count(), 0);
@@ -140,7 +140,7 @@ TEST_F(Classification, TwoShortcutsOfOneNameLeaveTheLaterCopy) {
     addEntry("Solitaire", programs("Cards"));
     addEntry("Solitaire", programs("More Cards"));
     select({0, 1});
-    Categories_Click(tvn, kGiochi);
+    ClassifySelected(tvn, kGiochi);
     EXPECT_EQ(copies("Start Menu/giochi"), QStringList({"Solitaire.lnk=second"}));
     EXPECT_EQ(lists.notYet.count(), 0);
 }
@@ -155,7 +155,7 @@ TEST_F(Classification, AnInvalidCaptionIsRefusedBeforeAnythingIsDone) {
         SCOPED_TRACE(caption.toStdString());
         window.captions[kGiochi] = caption;
         ui.clearCalls();
-        Categories_Click(tvn, kGiochi);
+        ClassifySelected(tvn, kGiochi);
         expectUnexpectedError();
     }
     EXPECT_EQ(tree.snapshot(), before);
@@ -168,7 +168,7 @@ TEST_F(Classification, ATakenTemporaryNameEndsTheActionBeforeAnyCopy) {
     fillFromPrograms();
     tree.write("Start Menu/_giochi", "in the way");
     select({1, 2});
-    Categories_Click(tvn, kGiochi);
+    ClassifySelected(tvn, kGiochi);
     expectUnexpectedError();
     EXPECT_EQ(lists.notYet.count(), 5);
     EXPECT_EQ(selectedEntries(), QList<int>({1, 2}));
@@ -192,7 +192,7 @@ protected:
 
 TEST_F(MoveMode, MovesAndRemovesTheFolderThatNoShortcutIsLeftIn) {
     select({0, 1, 2});
-    Categories_Click(tvn, kGiochi);
+    ClassifySelected(tvn, kGiochi);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(copies("Start Menu/giochi"),
               QStringList({"Paint.lnk=paint", "Player.lnk=player", "Word.lnk=word"}));
@@ -203,7 +203,7 @@ TEST_F(MoveMode, MovesAndRemovesTheFolderThatNoShortcutIsLeftIn) {
 
 TEST_F(MoveMode, KeepsAFolderThatStillHoldsAShortcut) {
     select({0});
-    Categories_Click(tvn, kGiochi);
+    ClassifySelected(tvn, kGiochi);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(copies(QStringLiteral("Start Menu/utilità")), QStringList({"Word.lnk=word"}));
     EXPECT_EQ(selectedEntries(), QList<int>{0});
@@ -214,7 +214,7 @@ TEST_F(MoveMode, AFolderThatStillHoldsAnotherFileStaysAndTheRestGoesOn) {
     tree.write("Start Menu/video/desktop.ini", "ini");
     tree.write(QStringLiteral("Start Menu/utilità/.directory"), "dir");
     select({0, 1, 2});
-    Categories_Click(tvn, kGiochi);
+    ClassifySelected(tvn, kGiochi);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(copies("Start Menu/giochi"),
               QStringList({"Paint.lnk=paint", "Player.lnk=player", "Word.lnk=word"}));
@@ -230,7 +230,7 @@ TEST_F(MoveMode, ATargetThatIsTheSourceIsLeftAloneAndLeavesTheList) {
     addEntry("Player", startMenu("Video"));
     select({1, 2});
     const auto before = tree.snapshot();
-    Categories_Click(tvn, 3);
+    ClassifySelected(tvn, 3);
     EXPECT_TRUE(ui.calls().empty());
     // The renames away and back give the folder the caption's spelling; nothing else changes.
     EXPECT_EQ(caseFolded(tree.snapshot()), caseFolded(before));
@@ -245,7 +245,7 @@ TEST_F(MoveMode, AShortcutLeavingTheStartMenuFolderItselfNeverRenamesIt) {
     addEntry("Loose", startMenu());
     const auto programsBefore = tree.snapshot("Start Menu/Programs");
     select({0});
-    Categories_Click(tvn, kGiochi);
+    ClassifySelected(tvn, kGiochi);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(tree.read("Start Menu/giochi/Loose.lnk"), "loose");
     EXPECT_FALSE(tree.exists("Start Menu/Loose.lnk"));
@@ -258,7 +258,7 @@ TEST_F(MoveMode, AnEntryInsideTheProgramsTreeIsRefused) {
     addEntry("Cards", programs("Games"));
     const auto programsBefore = tree.snapshot("Start Menu/Programs");
     select({0});
-    Categories_Click(tvn, kGiochi);
+    ClassifySelected(tvn, kGiochi);
     expectUnexpectedError();
     EXPECT_EQ(tree.snapshot("Start Menu/Programs"), programsBefore);
     EXPECT_EQ(lists.notYet.at(0), "Cards");
@@ -291,7 +291,7 @@ TEST_P(EveryFailure, LeavesTheListsInStepAndNoFileHalfDoneOrLost) {
         world.faults.failNth(n);
         world.ui.allowOkMessages();
 
-        Categories_Click(world.tvn, kGiochi);
+        ClassifySelected(world.tvn, kGiochi);
 
         const bool failed = !world.ui.calls().empty();
         if (!failed) {

@@ -65,10 +65,10 @@ void prepare(CopiesWorld& world, Action action) {
 void run(CopiesWorld& world, Action action) {
     switch (action) {
     case Action::Remove:
-        CRemove_Click(world.tvn);
+        RemoveSelectedCopies(world.tvn);
         break;
     case Action::Purge:
-        CPurge_Click(world.tvn);
+        PurgeSelectedOrphans(world.tvn);
         break;
     case Action::Reset:
         if (ConfirmReset(world.tvn))

@@ -44,11 +44,11 @@ TEST_F(ModifyList, ShowsEveryCopyLessItsExtensionBesideItsFolder) {
 
 TEST_F(ModifyList, RemoveWithoutACurrentEntryOnlyAsksForASelection) {
     ui.expectMessage();
-    CRemove_Click(tvn);
+    RemoveSelectedCopies(tvn);
     lists.listModify.clear();
     fastList(tvn.lists).clear();
     ui.expectMessage();
-    CRemove_Click(tvn);
+    RemoveSelectedCopies(tvn);
 
     ASSERT_EQ(ui.dialogs().size(), 2u);
     for (const UiCall& call : ui.dialogs()) {
@@ -62,7 +62,7 @@ TEST_F(ModifyList, RemoveWithoutACurrentEntryOnlyAsksForASelection) {
 
 TEST_F(ModifyList, RemovingTheOnlyCopyOfAFolderRemovesTheFolderAndOneOfTwoLeavesIt) {
     select(lists.listModify, {0, 2});
-    CRemove_Click(tvn);
+    RemoveSelectedCopies(tvn);
 
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(tree.read("Start Menu/giochi/Go.lnk"), "go");
@@ -94,7 +94,7 @@ TEST_F(ModifyList, RemovingTheSecondAndThirdOfFiveSelectsTheFormerFourth) {
     FillModifyList(tvn);
     ASSERT_EQ(lists.listModify.entries(), QStringList({"Chess", "Go", "Player", "Radio", "Tv"}));
     select(lists.listModify, {1, 2});
-    CRemove_Click(tvn);
+    RemoveSelectedCopies(tvn);
 
     EXPECT_EQ(lists.listModify.entries(), QStringList({"Chess", "Radio", "Tv"}));
     expectModifyInStep();
@@ -103,7 +103,7 @@ TEST_F(ModifyList, RemovingTheSecondAndThirdOfFiveSelectsTheFormerFourth) {
 
     // Removing the last entries leaves nothing selected.
     lists.listModify.selectOnly(2);
-    CRemove_Click(tvn);
+    RemoveSelectedCopies(tvn);
     EXPECT_TRUE(selected(lists.listModify).isEmpty());
     EXPECT_EQ(modifyPaths(),
               QStringList({"Start Menu/giochi/Chess.lnk", "Start Menu/video/Radio.lnk"}));
@@ -115,7 +115,7 @@ TEST_F(ModifyList, ACopyDeletedOutsideTheProgramSimplyLeavesTheLists) {
     ASSERT_TRUE(disk.deleteFile(startMenu("giochi/Chess.lnk")));
     ASSERT_TRUE(disk.removeFolder(startMenu("giochi")));
     select(lists.listModify, {0, 1, 2});
-    CRemove_Click(tvn);
+    RemoveSelectedCopies(tvn);
 
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(lists.listModify.count(), 0);
@@ -135,7 +135,7 @@ TEST_F(ModifyList, AFailureIsReportedOnceAndStopsWithTheRestStillSelected) {
         return op.kind == Kind::DeleteFile && op.path == startMenu("giochi/Go.lnk");
     });
     select(lists.listModify, {0, 1, 2, 3});
-    CRemove_Click(tvn);
+    RemoveSelectedCopies(tvn);
 
     EXPECT_EQ(ui.messageTexts(), std::vector<QString>{unexpectedErrorText()});
     EXPECT_FALSE(tree.exists("Start Menu/giochi/Chess.lnk"));
@@ -150,7 +150,7 @@ TEST_F(ModifyList, AFailureIsReportedOnceAndStopsWithTheRestStillSelected) {
 TEST_F(ModifyList, AFolderLeftHoldingAnotherFileKeepsItAndTheRestGoesOn) {
     tree.write("Start Menu/video/desktop.ini", "ini");
     select(lists.listModify, {2, 3});
-    CRemove_Click(tvn);
+    RemoveSelectedCopies(tvn);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(tree.snapshot("Start Menu/video"),
               (std::map<QString, QByteArray>{{"desktop.ini", "ini"}}));
@@ -165,7 +165,7 @@ TEST_F(ModifyList, OriginalsOfTheProgramsTreeAreRefused) {
     fastList(tvn.lists).add("Go.lnk", startMenu("giochi"));
     FillModifyList(tvn);
     select(lists.listModify, {3, 4});
-    CRemove_Click(tvn);
+    RemoveSelectedCopies(tvn);
 
     EXPECT_EQ(ui.messageTexts(), std::vector<QString>{unexpectedErrorText()});
     expectProgramsUntouched();
@@ -176,7 +176,7 @@ TEST_F(ModifyList, OriginalsOfTheProgramsTreeAreRefused) {
     // The same entries cannot be moved either.
     ui.clearCalls();
     lists.listModify.selectOnly(3);
-    EXPECT_FALSE(CMove_Click(tvn));
+    EXPECT_FALSE(LoadSelectedCopiesForMove(tvn));
     EXPECT_EQ(ui.messageTexts(), std::vector<QString>{unexpectedErrorText()});
     EXPECT_FALSE(state.moveMode);
     EXPECT_EQ(lists.notYet.count(), 0);
@@ -185,7 +185,7 @@ TEST_F(ModifyList, OriginalsOfTheProgramsTreeAreRefused) {
 TEST_F(ModifyList, MovingNothingAsksForASelectionAndLeavesNotYetEmpty) {
     addEntry("Stale", startMenu("giochi"));
     ui.expectMessage();
-    EXPECT_FALSE(CMove_Click(tvn));
+    EXPECT_FALSE(LoadSelectedCopiesForMove(tvn));
     EXPECT_EQ(ui.messageTexts(), std::vector<QString>{window.messageText(1)});
     EXPECT_EQ(lists.notYet.count(), 0);
     EXPECT_EQ(lists.notYetDirs.count(), 0);
@@ -202,14 +202,14 @@ TEST_F(ModifyList, MovedCopiesKeepTheirFoldersAndEndInTheChosenCategory) {
     ASSERT_EQ(lists.listModify.entries(),
               QStringList({"Chess", "Go", "Zoom", "Archive", "Player"}));
     select(lists.listModify, {2, 3});
-    ASSERT_TRUE(CMove_Click(tvn));
+    ASSERT_TRUE(LoadSelectedCopiesForMove(tvn));
 
     EXPECT_TRUE(state.moveMode);
     EXPECT_EQ(notYetPaths(),
               QStringList({"Start Menu/video/Archive", QStringLiteral("Start Menu/utilità/Zoom")}));
     EXPECT_EQ(selected(lists.notYet), QList<int>({0, 1}));
 
-    Categories_Click(tvn, kGiochi);
+    ClassifySelected(tvn, kGiochi);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(tree.read("Start Menu/giochi/Zoom.lnk"), "zoom");
     EXPECT_EQ(tree.read("Start Menu/giochi/Archive.lnk"), "archive");
@@ -231,10 +231,10 @@ TEST_F(ModifyList, MovedCopiesKeepTheirFoldersAndEndInTheChosenCategory) {
 
 TEST_F(ModifyList, MovingACopyToTheCategoryItLiesInChangesNothing) {
     select(lists.listModify, {2});
-    ASSERT_TRUE(CMove_Click(tvn));
+    ASSERT_TRUE(LoadSelectedCopiesForMove(tvn));
     const auto before = tree.snapshot();
     faults.clearLog();
-    Categories_Click(tvn, kVideo);
+    ClassifySelected(tvn, kVideo);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(tree.snapshot(), before);
     EXPECT_EQ(lists.notYet.count(), 0);

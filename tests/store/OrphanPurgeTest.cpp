@@ -33,7 +33,7 @@ TEST_F(OrphanPurge, WithoutCopiesTheListAndLabelStayEmptyAndPurgeAsksForASelecti
     EXPECT_EQ(builtPumps, 0);
 
     ui.expectMessage();
-    CPurge_Click(tvn);
+    PurgeSelectedOrphans(tvn);
     ASSERT_EQ(ui.dialogs().size(), 1u);
     EXPECT_EQ(ui.dialogs()[0].text, window.messageText(1));
     EXPECT_EQ(ui.dialogs()[0].buttons, Buttons::Ok);
@@ -98,7 +98,7 @@ TEST_F(OrphanPurge, TwoOrphansOfOneNameAreListedAndDeletedEachFromItsFolder) {
               QStringList({"Start Menu/altro/Solitaire.lnk", "Start Menu/giochi/Solitaire.lnk",
                            "Start Menu/video/solitaire.lnk"}));
     select(lists.purgeList, {1, 2});
-    CPurge_Click(tvn);
+    PurgeSelectedOrphans(tvn);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_FALSE(tree.exists("Start Menu/giochi"));
     EXPECT_FALSE(tree.exists("Start Menu/video"));
@@ -115,7 +115,7 @@ TEST_F(OrphanPurge, PurgingEntriesOneAndThreeOfFiveSelectsTheFormerFourth) {
     analyse();
     build();
     select(lists.purgeList, {1, 3});
-    CPurge_Click(tvn);
+    PurgeSelectedOrphans(tvn);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(lists.purgeList.entries(), QStringList({"A", "C", "E"}));
     EXPECT_EQ(purgePaths().size(), 3);
@@ -144,7 +144,7 @@ TEST_F(OrphanPurge, PurgingTheLastShortcutBesideAnotherFileKeepsTheFolderAndGoes
     analyse();
     build();
     select(lists.purgeList, {0, 1});
-    CPurge_Click(tvn);
+    PurgeSelectedOrphans(tvn);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(lists.purgeList.count(), 0);
     EXPECT_EQ(tree.snapshot("Start Menu/giochi"),
@@ -159,7 +159,7 @@ TEST_F(OrphanPurge, AnOrphanAlreadyGoneLeavesTheListWithoutAFault) {
     build();
     ASSERT_TRUE(disk.deleteFile(startMenu("giochi/Gone.lnk")));
     select(lists.purgeList, {0});
-    CPurge_Click(tvn);
+    PurgeSelectedOrphans(tvn);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(lists.purgeList.entries(), QStringList{"Kept"});
     EXPECT_EQ(purgePaths(), QStringList{"Start Menu/giochi/Kept.lnk"});
@@ -173,7 +173,7 @@ TEST_F(OrphanPurge, ACopyThatCannotBeDeletedIsReportedOnceAndKept) {
     build();
     faults.failWhen([](const Operation& op) { return op.kind == Kind::DeleteFile; });
     select(lists.purgeList, {0, 1, 2});
-    CPurge_Click(tvn);
+    PurgeSelectedOrphans(tvn);
     EXPECT_EQ(ui.messageTexts(), std::vector<QString>{unexpectedErrorText()});
     EXPECT_EQ(purgePaths(), QStringList({"Start Menu/giochi/A.lnk", "Start Menu/giochi/B.lnk",
                                          "Start Menu/giochi/C.lnk"}));
@@ -191,7 +191,7 @@ TEST_F(OrphanPurge, OriginalsThatReachedFastAreNeverPurged) {
     build();
     ASSERT_EQ(lists.purgeList.count(), 1);
     select(lists.purgeList, {0});
-    CPurge_Click(tvn);
+    PurgeSelectedOrphans(tvn);
     EXPECT_EQ(ui.messageTexts(), std::vector<QString>{unexpectedErrorText()});
     EXPECT_EQ(tree.snapshot(), before);
     EXPECT_TRUE(faults.mutations().empty());

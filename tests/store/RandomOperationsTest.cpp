@@ -172,14 +172,14 @@ struct RandomWorld : StoreWorld {
         case 1:
             BuildNotYetList(tvn);
             selectRandomly(lists.notYet);
-            Categories_Click(tvn, s.index);
+            ClassifySelected(tvn, s.index);
             checkListed(notYetList(tvn.lists), QStringLiteral(".lnk"));
             break;
         case 2:
             FillModifyList(tvn);
             selectRandomly(lists.listModify);
-            if (CMove_Click(tvn)) {
-                Categories_Click(tvn, s.index);
+            if (LoadSelectedCopiesForMove(tvn)) {
+                ClassifySelected(tvn, s.index);
                 checkListed(notYetList(tvn.lists), QStringLiteral(".lnk"));
                 state.moveMode = false;
                 ReloadModifyList(tvn);
@@ -189,7 +189,7 @@ struct RandomWorld : StoreWorld {
         case 3:
             FillModifyList(tvn);
             selectRandomly(lists.listModify);
-            CRemove_Click(tvn);
+            RemoveSelectedCopies(tvn);
             checkModifyInStep();
             break;
         case 4:
@@ -204,7 +204,7 @@ struct RandomWorld : StoreWorld {
         case 5:
             BuildPurgeList(tvn);
             selectRandomly(lists.purgeList);
-            CPurge_Click(tvn);
+            PurgeSelectedOrphans(tvn);
             checkListed(purgeList(tvn.lists), QStringLiteral(".lnk"));
             break;
         case 6:

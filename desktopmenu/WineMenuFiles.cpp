@@ -1,0 +1,248 @@
+#include "WineMenuFiles.h"
+
+#include <algorithm>
+#include <optional>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+#include <QXmlStreamReader>
+#include <vector>
+
+namespace tvn {
+
+namespace {
+
+// The line that marks a submenu's .directory file as written by this program: only such a
+// file is ever removed, and only once no menu refers to it.
+const QString kMark = QStringLiteral("X-Torvane-Category=true");
+
+const QString kExecKey = QStringLiteral("Exec=");
+const QString kExecStart = QStringLiteral("env WINEPREFIX=");
+
+// A value as a desktop file stores it: backslashes doubled, line breaks and tabs escaped, and
+// a leading blank written as \s so that it is not dropped.
+QString keyFileValue(const QString& value) {
+    QString out;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c == u'\\')
+            out += QStringLiteral("\\\\");
+        else if (c == u'\n')
+            out += QStringLiteral("\\n");
+        else if (c == u'\t')
+            out += QStringLiteral("\\t");
+        else if (c == u'\r')
+            out += QStringLiteral("\\r");
+        else if (c == u' ' && i == 0)
+            out += QStringLiteral("\\s");
+        else
+            out += c;
+    }
+    return out;
+}
+
+// One argument of an Exec value: between double quotes, with " ` $ \ escaped by a backslash
+// and % doubled, as the desktop entry rules ask. Every other character is safe inside quotes.
+QString quotedArgument(const QString& argument) {
+    QString out(u'"');
+    for (const QChar c : argument) {
+        if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
+            out += u'\\';
+        else if (c == u'%')
+            out += u'%';
+        out += c;
+    }
+    return out + u'"';
+}
+
+QString execPrefix(const QString& prefix) {
+    return kExecStart + keyFileValue(quotedArgument(prefix)) + u' ';
+}
+
+QString execSuffix(const QString& windowsPath) {
+    return u' ' + keyFileValue(quotedArgument(windowsPath));
+}
+
+std::optional<QStringList> readLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return QString::fromUtf8(file.readAll()).split(u'\n');
+}
+
+bool writeText(const QString& path, const QString& text) {
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0 && file.commit();
+}
+
+qsizetype execLine(const QStringList& lines) {
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (lines[i].startsWith(kExecKey))
+            return i;
+    return -1;
+}
+
+// The launcher Wine named in the Exec value it wrote ("env WINEPREFIX="P" wine-stable ...").
+QString launcherOf(const QString& execValue) {
+    const qsizetype quote = execValue.indexOf(QStringLiteral("\" "), kExecStart.size() + 1);
+    if (!execValue.startsWith(kExecStart + u'"') || quote < 0)
+        return QStringLiteral("wine");
+    const qsizetype start = quote + 2;
+    const qsizetype end = execValue.indexOf(u' ', start);
+    const QString launcher = execValue.mid(start, end < 0 ? -1 : end - start);
+    return launcher.isEmpty() ? QStringLiteral("wine") : launcher;
+}
+
+// Every <Filename> of a .menu file with the names of the menus that enclose it.
+struct MenuInclude {
+    QStringList menus;
+    QString filename;
+};
+
+struct MenuFileContent {
+    std::vector<MenuInclude> includes;
+    QStringList directories;
+};
+
+MenuFileContent readMenuFile(const QString& path) {
+    MenuFileContent content;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return content;
+    QXmlStreamReader xml(&file);
+    QStringList menus;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            const auto name = xml.name();
+            if (name == u"Menu") {
+                menus.append(QString());
+            } else if (name == u"Name" && !menus.isEmpty()) {
+                menus.last() = xml.readElementText().trimmed();
+            } else if (name == u"Filename") {
+                content.includes.push_back({menus, xml.readElementText().trimmed()});
+            } else if (name == u"Directory") {
+                content.directories.append(xml.readElementText().trimmed());
+            }
+        } else if (xml.isEndElement() && xml.name() == u"Menu" && !menus.isEmpty()) {
+            menus.removeLast();
+        }
+    }
+    return content;
+}
+
+QString desktopFileId(const QString& menu, const QString& entry) {
+    return QStringLiteral("wine-") + menu + u'-' + entry + QStringLiteral(".desktop");
+}
+
+} // namespace
+
+WineMenuFiles::WineMenuFiles(XdgFolders folders)
+    : folders_(std::move(folders)) {}
+
+QString WineMenuFiles::entryFolder(const QString& menu) const {
+    return folders_.dataHome + QStringLiteral("/applications/wine/") + menu;
+}
+
+QString WineMenuFiles::desktopFile(const QString& menu, const QString& entry) const {
+    return entryFolder(menu) + u'/' + entry + QStringLiteral(".desktop");
+}
+
+QString WineMenuFiles::menuFile(const QString& menu, const QString& entry) const {
+    return mergedMenuFolder() + QStringLiteral("/wine-") + menu + u'-' + entry +
+           QStringLiteral(".menu");
+}
+
+QString WineMenuFiles::directoryFile(const QString& menu) const {
+    return directoryFolder() + QStringLiteral("/wine-") + menu + QStringLiteral(".directory");
+}
+
+QString WineMenuFiles::directoryFolder() const {
+    return folders_.dataHome + QStringLiteral("/desktop-directories");
+}
+
+QString WineMenuFiles::mergedMenuFolder() const {
+    return folders_.configHome + QStringLiteral("/menus/applications-merged");
+}
+
+bool WineMenuFiles::menuFileIncludes(const QString& menu, const QString& entry) const {
+    const QString id = desktopFileId(menu, entry);
+    const MenuFileContent content = readMenuFile(menuFile(menu, entry));
+    return std::any_of(content.includes.begin(), content.includes.end(),
+                       [&](const MenuInclude& include) { return include.filename == id; });
+}
+
+bool WineMenuFiles::menuFileIsForEntry(const QString& menu, const QString& entry) const {
+    const MenuFileContent content = readMenuFile(menuFile(menu, entry));
+    const QStringList menus{QStringLiteral("Applications"), QStringLiteral("wine-wine"),
+                            QStringLiteral("wine-") + menu};
+    return content.includes.size() == 1 && content.includes[0].menus == menus &&
+           content.includes[0].filename == desktopFileId(menu, entry);
+}
+
+QSet<QString> WineMenuFiles::referencedDirectoryFiles() const {
+    QSet<QString> referenced;
+    const QDir merged(mergedMenuFolder());
+    for (const QString& name : merged.entryList({QStringLiteral("*.menu")}, QDir::Files))
+        for (const QString& directory : readMenuFile(merged.filePath(name)).directories)
+            referenced.insert(directory);
+    return referenced;
+}
+
+void WineMenuFiles::writeMarkedDirectoryFile(const QString& menu) const {
+    const QString path = directoryFile(menu);
+    // A submenu named "wine" shares its file with Wine's own top menu, which must keep its name.
+    if (menu == u"wine" || QFileInfo::exists(path) || !QDir().mkpath(directoryFolder()))
+        return;
+    writeText(path, QStringLiteral("[Desktop Entry]\nType=Directory\nName=") + keyFileValue(menu) +
+                        QStringLiteral("\nIcon=folder\n") + kMark + u'\n');
+}
+
+QStringList WineMenuFiles::markedDirectoryMenus() const {
+    QStringList menus;
+    const QDir folder(directoryFolder());
+    const QString head = QStringLiteral("wine-");
+    const QString tail = QStringLiteral(".directory");
+    for (const QString& name : folder.entryList({head + u'*' + tail}, QDir::Files)) {
+        const auto lines = readLines(folder.filePath(name));
+        if (lines && lines->contains(kMark))
+            menus.append(name.sliced(head.size(), name.size() - head.size() - tail.size()));
+    }
+    return menus;
+}
+
+QString WineMenuFiles::execValue(const QString& prefix, const QString& launcher,
+                                 const QString& windowsPath) {
+    return execPrefix(prefix) + launcher + execSuffix(windowsPath);
+}
+
+bool WineMenuFiles::hasQuotedExec(const QString& menu, const QString& entry, const QString& prefix,
+                                  const QString& windowsPath) const {
+    const auto lines = readLines(desktopFile(menu, entry));
+    const qsizetype line = lines ? execLine(*lines) : -1;
+    if (line < 0)
+        return false;
+    const QString value = lines->at(line).sliced(kExecKey.size());
+    const QString head = execPrefix(prefix);
+    const QString tail = execSuffix(windowsPath);
+    if (!value.startsWith(head) || !value.endsWith(tail) ||
+        value.size() <= head.size() + tail.size())
+        return false;
+    return !value.sliced(head.size(), value.size() - head.size() - tail.size()).contains(u' ');
+}
+
+bool WineMenuFiles::quoteExec(const QString& menu, const QString& entry, const QString& prefix,
+                              const QString& windowsPath) const {
+    const QString path = desktopFile(menu, entry);
+    auto lines = readLines(path);
+    const qsizetype line = lines ? execLine(*lines) : -1;
+    if (line < 0)
+        return false;
+    const QString launcher = launcherOf(lines->at(line).sliced(kExecKey.size()));
+    (*lines)[line] = kExecKey + execValue(prefix, launcher, windowsPath);
+    return writeText(path, lines->join(u'\n'));
+}
+
+} // namespace tvn

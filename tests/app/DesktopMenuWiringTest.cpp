@@ -1,0 +1,141 @@
+#include "BuiltInTexts.h"
+#include "FrmMainFixture.h"
+#include "PrintQString.h"
+#include "SystemAnalysis.h"
+
+#include <functional>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+// When the window brings the desktop menu in step with the category folders, and what the user
+// is told about it. The menu's content itself is tested against Wine in tests/desktopmenu.
+
+namespace tvn::test {
+namespace {
+
+class DesktopMenuWiring : public FrmMainTest {
+protected:
+    DesktopMenuWiring() {
+        // A prefix as Wine sets it up, its Start Menu with one original and one classified copy.
+        tree.write("prefix/system.reg");
+        tree.write("prefix/.update-timestamp");
+        tree.makeFolder("prefix/dosdevices");
+        QFile::link("../drive_c", tree.path("prefix/dosdevices/c:"));
+        tree.write(menu + "/Programs/Games/Chess.lnk", "chess");
+        tree.write(menu + "/giochi/Chess.lnk", "chess");
+        frm.state().startMenuPath = tree.path(menu);
+        frm.state().programsPath = tree.path(menu + "/Programs");
+        AnalyseSystem(frm.tvn());
+        // Wine fails on every shortcut.
+        frm.setDesktopMenu({"/bin/false", {}, tree.path("data"), tree.path("config")});
+        ui.clearCalls();
+        hideAllPanels();
+        frm.ShowMenu();
+    }
+
+    // An entry left in a submenu the program made, for a copy that is gone: a sync removes it.
+    void putStaleEntry() {
+        tree.write(staleEntry);
+        tree.write("data/desktop-directories/wine-giochi.directory",
+                   "[Desktop Entry]\nType=Directory\nName=giochi\nX-Torvane-Category=true\n");
+    }
+
+    const QString menu = "prefix/drive_c/users/ann/Start Menu";
+    const QString staleEntry = "data/applications/wine/giochi/Gone.desktop";
+};
+
+TEST_F(DesktopMenuWiring, FollowsTheStoreOnLeavingAPanelAfterARenameAndAfterTheReset) {
+    const struct {
+        const char* what;
+        std::function<void()> act;
+    } rows[] = {
+        {"Creation done",
+         [this] {
+             frm.CAdd_Click();
+             frm.Command10_Click();
+         }},
+        {"Modify done",
+         [this] {
+             frm.Command6_Click();
+             frm.Command2_Click();
+         }},
+        {"Purges back",
+         [this] {
+             frm.CShowPurges_Click();
+             frm.Command1_Click();
+         }},
+        {"rename",
+         [this] {
+             frm.CAdd_Click();
+             ui.expectInput("jeux");
+             ui.expectMessage(Answer::No);
+             frm.state().popupCategoryIndex = 0;
+             frm.MnuChangeCategorie_Click();
+         }},
+        {"reset",
+         [this] {
+             ui.expectMessage(Answer::Yes);
+             ui.expectMessage();
+             frm.Command7_Click();
+         }},
+        {"Modify opened only",
+         [this] {
+             frm.Command6_Click();
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        putStaleEntry();
+        ui.allowOkMessages();
+        row.act();
+        EXPECT_EQ(tree.exists(staleEntry), QString(row.what) == "Modify opened only");
+        EXPECT_TRUE(ui.scriptDone());
+        hideAllPanels();
+        frm.ShowMenu();
+    }
+}
+
+// Wine's failures are told once a run, the copies named in the details; the progress shows
+// while no panel covers it.
+TEST_F(DesktopMenuWiring, TellsOnceWhichCopiesWineLeftOut) {
+    std::vector<QString> shownAtPumps;
+    ui.onPump = [this, &shownAtPumps] {
+        if (visiblePanels().empty())
+            shownAtPumps.push_back(frm.Label31->text());
+    };
+    ui.expectMessage();
+    frm.CAdd_Click();
+    QTest::mouseClick(frm.Command10, Qt::LeftButton);
+    ASSERT_EQ(ui.dialogs().size(), 1u);
+    const UiCall& told = ui.dialogs().front();
+    EXPECT_EQ(told.text, builtInText(BuiltInText::MenuEntriesFailed, frm.state().languageIndex));
+    EXPECT_EQ(told.details, tree.path(menu + "/giochi/Chess.lnk"));
+    EXPECT_EQ(told.icon, Icon::Exclamation);
+    EXPECT_FALSE(shownAtPumps.empty());
+    EXPECT_EQ(shownAtPumps.back(), "100 %");
+    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
+
+    frm.CAdd_Click();
+    frm.Command10_Click();
+    EXPECT_EQ(ui.dialogs().size(), 1u);
+}
+
+TEST_F(DesktopMenuWiring, TheSettingsSayOnlyWhenWineIsMissing) {
+    const struct {
+        bool wineInstalled;
+        bool noteShown;
+    } rows[] = {{true, false}, {false, true}};
+    for (const auto& row : rows) {
+        frm.setDesktopMenu(
+            {row.wineInstalled ? "/bin/false" : "", {}, tree.path("data"), tree.path("config")});
+        hideAllPanels();
+        frm.ShowConfig();
+        EXPECT_EQ(frm.LblDesktopMenu->isVisible(), row.noteShown);
+        EXPECT_FALSE(frm.LblDesktopMenu->text().isEmpty());
+    }
+}
+
+} // namespace
+} // namespace tvn::test

@@ -1,0 +1,271 @@
+// The desktop menu sync against Wine itself: one prefix made by wineboot for the whole binary,
+// fresh XDG folders for each test, the menu read back by a freedesktop menu parser.
+#include "MenuWorld.h"
+#include "PrintQString.h"
+#include "ShellLinkFile.h"
+#include "WineMenuBuilder.h"
+#include "WinePrefix.h"
+#include "WineShellFolders.h"
+
+#include <map>
+#include <QDirIterator>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace tvn::test {
+namespace {
+
+// Runs a program to its end; its output, or nothing when it failed. Wine's programs are run
+// as the sync runs them (`wine` true).
+std::optional<QByteArray> runProgram(const QString& program, const QStringList& arguments,
+                                     const QProcessEnvironment& environment, bool wine = true) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    if (wine)
+        prepareWineProcess(process);
+    process.start(program, arguments);
+    if (!process.waitForFinished(300'000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return std::nullopt;
+    return wine ? QByteArray() : process.readAllStandardOutput();
+}
+
+QProcessEnvironment withXdg(const DesktopMenuEnvironment& menu) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), menu.dataHome);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), menu.configHome);
+    return environment;
+}
+
+// The prefix the tests share: they are skipped without Wine and fail when it cannot be made.
+struct SharedPrefix : ::testing::Environment {
+    void SetUp() override {
+        if (QStandardPaths::findExecutable(QStringLiteral("wine")).isEmpty())
+            return;
+        folder = std::make_unique<QTemporaryDir>();
+        path = folder->filePath(QStringLiteral("prefix"));
+        // As prefix managers set it: installers and wineboot leave the menu alone; the sync
+        // must reach Wine's menu builder all the same. Without Mono and Gecko, wineboot asks
+        // nobody to install them, and without a display it opens no window.
+        qputenv("WINEDLLOVERRIDES", "mscoree,mshtml=;winemenubuilder.exe=d");
+        qputenv("WINEDEBUG", "-all");
+        qputenv("WINEPREFIX", path.toUtf8());
+        qunsetenv("DISPLAY");
+        const auto environment = QProcessEnvironment::systemEnvironment();
+        made = runProgram(QStringLiteral("wineboot"), {QStringLiteral("-i")}, environment) &&
+               runProgram(QStringLiteral("wineserver"), {QStringLiteral("-w")}, environment);
+    }
+    void TearDown() override {
+        if (folder)
+            runProgram(QStringLiteral("wineserver"), {QStringLiteral("-k")},
+                       QProcessEnvironment::systemEnvironment());
+    }
+    std::unique_ptr<QTemporaryDir> folder;
+    QString path;
+    bool made = false;
+};
+SharedPrefix* const prefix =
+    static_cast<SharedPrefix*>(::testing::AddGlobalTestEnvironment(new SharedPrefix));
+
+class WineMenu : public ::testing::Test, protected MenuWorld {
+protected:
+    void SetUp() override {
+        if (!prefix->folder)
+            GTEST_SKIP() << "Wine is not installed (Debian: wine, wine64): menu tests skipped";
+        ASSERT_TRUE(prefix->made) << "wineboot -i failed or took over 5 minutes";
+        WineShellFolders folders(prefix->path);
+        useStartMenu(folders.shellFolder(QStringLiteral("Start Menu")),
+                     folders.shellFolder(QStringLiteral("Programs")));
+        windowsStartMenu = windowsPathIn(prefix->path, state.startMenuPath);
+        putLink(QStringLiteral("Programs/Acme/Acme Writer.lnk"));
+        makeEntriesAsWineDoes({QStringLiteral("Programs/Acme/Acme Writer.lnk")});
+        programsFiles = menuFiles(QStringLiteral("Programs"));
+    }
+
+    void TearDown() override {
+        if (state.startMenuPath.isEmpty())
+            return;
+        for (const QFileInfo& folder :
+             QDir(state.startMenuPath).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+            if (folder.fileName() != u"Programs")
+                QDir(folder.filePath()).removeRecursively();
+        QDir(state.programsPath + QStringLiteral("/Acme")).removeRecursively();
+    }
+
+    // A valid shortcut to Notepad at `relative` below the Start Menu folder.
+    void putLink(const QString& relative) {
+        tools::ShellLinkTarget target;
+        target.relativePath = QStringLiteral("..\\..\\..\\..\\..\\..\\..\\windows\\notepad.exe");
+        target.workingDirectory = QStringLiteral("C:\\windows");
+        putShortcut(relative, tools::shellLinkBytes(target));
+    }
+
+    QString windowsPath(const QString& relative) const {
+        return windowsStartMenu + u'\\' + QString(relative).replace(u'/', u'\\');
+    }
+
+    // Wine's menu builder run on the shortcuts as a Windows installer's shortcut runs it: the
+    // entries in Wine's own form.
+    void makeEntriesAsWineDoes(const QStringList& relatives) {
+        QStringList arguments{QStringLiteral("winemenubuilder")};
+        for (const QString& relative : relatives)
+            arguments << windowsPath(relative);
+        auto wine = withXdg(environment);
+        wine.remove(QStringLiteral("WINEDLLOVERRIDES"));
+        ASSERT_TRUE(runProgram(QStringLiteral("wine"), arguments, wine));
+    }
+
+    // The menu files (not the icons) whose path mentions `part`, each with its content and its
+    // time: a file written again with the same content was still touched.
+    std::map<QString, QByteArray> menuFiles(const QString& part = {}) const {
+        std::map<QString, QByteArray> files;
+        for (const QString& root : {environment.dataHome, environment.configHome}) {
+            QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString path = it.next();
+                QFile file(path);
+                if (!path.contains(QStringLiteral("/icons/")) && path.contains(part))
+                    files[path] =
+                        (file.open(QIODevice::ReadOnly) ? file.readAll() : "") +
+                        QByteArray::number(it.fileInfo().lastModified().toMSecsSinceEpoch());
+            }
+        }
+        return files;
+    }
+
+    // The menu shows exactly the shortcuts `relatives` of the Start Menu folder (and the
+    // Programs one), each under Wine › its folders and starting it through Wine in the
+    // prefix; the Programs entry's files are as Wine wrote them; every desktop file is valid.
+    void expectMenuShows(QStringList relatives) {
+        relatives << QStringLiteral("Programs/Acme/Acme Writer.lnk");
+        QStringList expected;
+        for (const QString& relative : relatives)
+            expected << QStringList{QStringLiteral("Wine/") + relative.chopped(4),
+                                    QStringLiteral("env"),
+                                    QStringLiteral("WINEPREFIX=") + prefix->path,
+                                    QStringLiteral("wine"), windowsPath(relative)}
+                            .join(u'\t');
+        const auto output = runProgram(TORVANE_SYSTEM_PYTHON, {TORVANE_MENU_ENTRIES_SCRIPT},
+                                       withXdg(environment), false);
+        ASSERT_TRUE(output) << "the menu parser failed (Debian: python3-xdg)";
+        // Debian's launcher is wine-stable.
+        QStringList shown = QString::fromUtf8(*output)
+                                .replace(QRegularExpression(QStringLiteral("\twine[^\t]*\t")),
+                                         QStringLiteral("\twine\t"))
+                                .split(u'\n', Qt::SkipEmptyParts);
+        shown.sort();
+        expected.sort();
+        EXPECT_EQ(shown, expected);
+        EXPECT_EQ(menuFiles(QStringLiteral("Programs")), programsFiles);
+
+        QStringList desktopFiles;
+        QDirIterator it(environment.dataHome, {"*.desktop", "*.directory"}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            desktopFiles << it.next();
+        QProcess validator;
+        validator.setProcessChannelMode(QProcess::MergedChannels);
+        validator.start(QStringLiteral("desktop-file-validate"), desktopFiles);
+        ASSERT_TRUE(validator.waitForFinished(60'000)) << "desktop-file-validate did not run";
+        EXPECT_EQ(validator.exitCode(), 0) << validator.readAll().toStdString();
+    }
+
+    void syncExpecting(int written, int removed) {
+        const DesktopMenuSyncResult result = sync();
+        EXPECT_EQ(result.support, DesktopMenuSupport::Available);
+        EXPECT_EQ(result.written, written);
+        EXPECT_EQ(result.removed, removed);
+        EXPECT_EQ(result.failed, QStringList());
+    }
+
+    void move(const QString& from, const QString& to) {
+        ASSERT_TRUE(QDir(state.startMenuPath).rename(from, to)) << from.toStdString();
+    }
+    void remove(const QString& relative) {
+        const QString path = state.startMenuPath + u'/' + relative;
+        const bool isFolder = QFileInfo(path).isDir();
+        ASSERT_TRUE(isFolder ? QDir(path).removeRecursively() : QFile::remove(path))
+            << path.toStdString();
+    }
+
+    QString windowsStartMenu;
+    std::map<QString, QByteArray> programsFiles;
+};
+
+TEST_F(WineMenu, FollowsTheCategoryFolders) {
+    const QString odd = QStringLiteral("Tom & Jerry's (x64)");
+    const QString fun = QStringLiteral("100% Fun; $5 `now`.lnk");
+    window.captions[0] = QStringLiteral("games");
+    window.captions[1] = odd;
+    putLink(QStringLiteral("games/Acme Writer.lnk"));
+    putLink(QStringLiteral("games/Chess (64-bit).lnk"));
+    putLink(odd + u'/' + fun);
+    syncExpecting(3, 0);
+    expectMenuShows({"games/Acme Writer.lnk", "games/Chess (64-bit).lnk", odd + u'/' + fun});
+    EXPECT_EQ(window.progress, QStringLiteral("100 %"));
+    EXPECT_GT(ui.pumps(), 0);
+
+    SCOPED_TRACE("a second sync");
+    const auto before = menuFiles();
+    const auto labelTexts = window.progressHistory.size();
+    syncExpecting(0, 0);
+    EXPECT_EQ(menuFiles(), before);
+    EXPECT_EQ(window.progressHistory.size(), labelTexts);
+
+    SCOPED_TRACE("a copy removed, the other moved, its category left empty");
+    QFile::remove(state.startMenuPath + QStringLiteral("/games/Chess (64-bit).lnk"));
+    move(odd + u'/' + fun, QStringLiteral("games/") + fun);
+    syncExpecting(1, 2);
+    expectMenuShows({"games/Acme Writer.lnk", QStringLiteral("games/") + fun});
+
+    SCOPED_TRACE("the category renamed, its copies carried over");
+    move(QStringLiteral("games"), QStringLiteral("jeux"));
+    window.captions[0] = QStringLiteral("jeux");
+    syncExpecting(2, 2);
+    expectMenuShows({"jeux/Acme Writer.lnk", QStringLiteral("jeux/") + fun});
+
+    SCOPED_TRACE("renamed again, the copies left in the old folder, then one purged");
+    window.captions[0] = QStringLiteral("spiele");
+    syncExpecting(0, 0);
+    remove(QStringLiteral("jeux/Acme Writer.lnk"));
+    syncExpecting(0, 1);
+    expectMenuShows({QStringLiteral("jeux/") + fun});
+
+    SCOPED_TRACE("everything emptied");
+    remove(QStringLiteral("jeux"));
+    remove(odd);
+    syncExpecting(0, 1);
+    expectMenuShows({});
+    for (const auto& file : menuFiles())
+        EXPECT_TRUE(file.first.contains(u"Programs") ||
+                    file.first.endsWith(u"/wine-wine.directory"))
+            << file.first.toStdString();
+}
+
+// What an interrupted sync leaves (entries in Wine's own form, one without its .menu file, one
+// whose removal stopped half-way) is repaired; entries of shortcuts outside the category
+// folders stay, even when their shortcut is gone.
+TEST_F(WineMenu, RepairsAnInterruptedSyncAndLeavesOtherEntries) {
+    window.captions[0] = QStringLiteral("games");
+    const QStringList links{"games/Alpha.lnk", "games/Beta.lnk", "games/Gamma.lnk",
+                            "Vendor Tools/Tool.lnk"};
+    for (const QString& link : links)
+        putLink(link);
+    makeEntriesAsWineDoes(links);
+    const QString merged = environment.configHome + QStringLiteral("/menus/applications-merged/");
+    ASSERT_TRUE(QFile::remove(merged + QStringLiteral("wine-games-Beta.menu")));
+    ASSERT_TRUE(QFile::remove(merged + QStringLiteral("wine-games-Gamma.menu")));
+    remove(QStringLiteral("games/Gamma.lnk"));
+    remove(QStringLiteral("Vendor Tools/Tool.lnk"));
+    remove(QStringLiteral("Programs/Acme/Acme Writer.lnk"));
+    const auto vendorFiles = menuFiles(QStringLiteral("Vendor Tools"));
+
+    syncExpecting(2, 1);
+    expectMenuShows({"games/Alpha.lnk", "games/Beta.lnk", "Vendor Tools/Tool.lnk"});
+    EXPECT_EQ(menuFiles(QStringLiteral("Vendor Tools")), vendorFiles);
+    syncExpecting(0, 0);
+}
+
+} // namespace
+} // namespace tvn::test
