@@ -167,22 +167,28 @@ void FrmMain::MnuChangeCategorie_Click() {
 
 Qt::Key FrmMain::categoryKey(int k) {
     // Letters: one key each for all eleven, on every keyboard layout, and free since the
-    // filter box above the list does what typing a name in the list used to do.
-    return static_cast<Qt::Key>(Qt::Key_A + k);
+    // filter box above the list does what typing a name in the list used to do. They run from
+    // the top button down, as the user reads the column.
+    int above = 0;
+    for (const int top : kCategoryTops)
+        above += top < kCategoryTops[k] ? 1 : 0;
+    return static_cast<Qt::Key>(Qt::Key_A + above);
 }
 
 bool FrmMain::creationKeyPress(QObject* watched, const QKeyEvent& key) {
     if (key.modifiers() & ~Qt::KeypadModifier)
         return false;
     if (watched == NotYet) {
-        const int k = key.key() - Qt::Key_A;
-        if (k < 0 || k >= kCategoryCount)
-            return false;
-        // A held key classifies once, not every entry that comes up under it.
-        QPushButton* button = Categories[static_cast<size_t>(k)];
-        if (!roles_->isRepeat(key) && button->isVisible() && button->isEnabled())
-            button->click();
-        return true;
+        for (int k = 0; k < kCategoryCount; ++k) {
+            if (key.key() != categoryKey(k))
+                continue;
+            // A held key classifies once, not every entry that comes up under it.
+            QPushButton* button = Categories[static_cast<size_t>(k)];
+            if (!roles_->isRepeat(key) && button->isVisible() && button->isEnabled())
+                button->click();
+            return true;
+        }
+        return false;
     }
     if (key.key() != Qt::Key_F2)
         return false;
