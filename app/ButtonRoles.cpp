@@ -67,6 +67,8 @@ bool ButtonRoles::eventFilter(QObject* watched, QEvent* event) {
     auto* receiver = static_cast<QWidget*>(watched);
     if (receiver->window() != &window_)
         return false;
+    if (keyFirst_ && keyFirst_(*receiver, enter))
+        return true;
     QPushButton* target = cancel_.data();
     if (enter) {
         auto* focused = qobject_cast<QPushButton*>(receiver);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <QObject>
 #include <QPointer>
 
@@ -21,18 +22,23 @@ public:
 
     void setDefaultButton(QPushButton* button);
     void setCancelButton(QPushButton* button);
+    // Asked first when Enter (`enter`) or Esc reaches `receiver`; when it returns true, the key
+    // has done its work there and no button is pressed.
+    using KeyFirst = std::function<bool(QWidget& receiver, bool enter)>;
+    void setKeyFirst(KeyFirst handler) { keyFirst_ = std::move(handler); }
     QPushButton* defaultButton() const { return default_; }
     QPushButton* cancelButton() const { return cancel_; }
+    // A key held down: its repeats must not press anything again.
+    bool isRepeat(const QKeyEvent& key) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool isRepeat(const QKeyEvent& key) const;
-
     QWidget& window_;
     QPointer<QPushButton> default_;
     QPointer<QPushButton> cancel_;
+    KeyFirst keyFirst_;
     // The last key released in the window and when: a press of the same key at the same time
     // is the key held down.
     int lastReleasedKey_ = 0;

@@ -6,6 +6,7 @@
 #include "FrmMain.h"
 #include "Geometry.h"
 #include "HelpShortcutFilter.h"
+#include "ListFilter.h"
 #include "QtListBox.h"
 #include "SystemAnalysis.h"
 #include "UnclassifiedList.h"
@@ -14,9 +15,11 @@
 #include <QAction>
 #include <QFrame>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPalette>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -75,6 +78,7 @@ void FrmMain::buildCreationPanel() {
     instructions->addWidget(Label100, 0, 0);
     layout->addLayout(instructions);
     NotYet = makeList(column, QStringLiteral("NotYet"));
+    notYetFilter = new ListFilter(*column, *layout, *NotYet);
     layout->addWidget(NotYet, 1);
     Label16 = makeLabel(column, QStringLiteral("Label16"),
                         QStringLiteral("E' inutile classificate i collegamenti per i file di aiuto "
@@ -132,6 +136,7 @@ void FrmMain::OpenCreationPanel() {
 
 void FrmMain::CAdd_Click() {
     leavePanel(Menu);
+    notYetFilter->clear();
     OpenCreationPanel();
     if (notYetBox->count() > 0)
         notYetBox->selectOnly(0);
@@ -166,6 +171,76 @@ void FrmMain::MnuChangeCategorie_Click() {
     tvn::RefreshClassified(tvn());
     SyncDesktopMenu();
     OpenCreationPanel();
+}
+
+Qt::Key FrmMain::categoryKey(int k) {
+    // Letters: one key each for all eleven, on every keyboard layout, and free since the
+    // filter box above the list does what typing a name in the list used to do. They run from
+    // the top button down, as the user reads the column.
+    int above = 0;
+    for (const int top : kCategoryTops)
+        above += top < kCategoryTops[k] ? 1 : 0;
+    return static_cast<Qt::Key>(Qt::Key_A + above);
+}
+
+bool FrmMain::creationKeyPress(QObject* watched, const QKeyEvent& key) {
+    if (key.modifiers() & ~Qt::KeypadModifier)
+        return false;
+    if (watched == NotYet) {
+        for (int k = 0; k < kCategoryCount; ++k) {
+            if (key.key() != categoryKey(k))
+                continue;
+            // A held key classifies once, not every entry that comes up under it.
+            QPushButton* button = Categories[static_cast<size_t>(k)];
+            if (!roles_->isRepeat(key) && button->isVisible() && button->isEnabled())
+                button->click();
+            return true;
+        }
+        return false;
+    }
+    if (key.key() != Qt::Key_F2)
+        return false;
+    for (int k = 0; k < kCategoryCount; ++k) {
+        if (watched != Categories[static_cast<size_t>(k)])
+            continue;
+        state_.popupCategoryIndex = k;
+        if (!roles_->isRepeat(key))
+            MnuChangeCategorie_Click();
+        return true;
+    }
+    return false;
+}
+
+bool FrmMain::categoryContextMenu(QObject* watched) {
+    for (int k = 0; k < kCategoryCount; ++k) {
+        QPushButton* button = Categories[static_cast<size_t>(k)];
+        if (watched == button) {
+            Categories_MouseDown(k, Qt::RightButton, button->mapToGlobal(button->rect().center()));
+            return true;
+        }
+    }
+    return false;
+}
+
+void FrmMain::ShowSuggestion() {
+    const int current = notYetBox->currentIndex();
+    const int suggested =
+        current < 0 || current >= NotYet_Dirs.count()
+            ? -1
+            : SuggestCategory(categoryWords_, notYetBox->at(current),
+                              FoldersBelowPrograms(state_, NotYet_Dirs.at(current)));
+    if (suggested == suggestedCategory_)
+        return;
+    suggestedCategory_ = suggested;
+    // A tint of the selection colour marks the button without making it look pressed.
+    for (int k = 0; k < kCategoryCount; ++k) {
+        QPushButton* button = Categories[static_cast<size_t>(k)];
+        QPalette look = Creation->palette();
+        if (k == suggested)
+            look.setColor(QPalette::Button, look.color(QPalette::Highlight).lighter(175));
+        button->setPalette(look);
+    }
+    ShowCategoryHints();
 }
 
 void FrmMain::Command10_Click() {

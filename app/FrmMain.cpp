@@ -1,6 +1,7 @@
 #include "FrmMain.h"
 
 #include "ButtonRoles.h"
+#include "ListFilter.h"
 #include "Look.h"
 #include "QtListBox.h"
 #include "SystemAnalysis.h"
@@ -9,7 +10,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFrame>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,6 +51,22 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
     notYetBox = std::make_unique<QtListBox>(*NotYet, true);
     purgeListBox = std::make_unique<QtListBox>(*PurgeList, true);
     listModifyBox = std::make_unique<QtListBox>(*ListModify, false);
+    notYetFilter->attach(*notYetBox);
+    purgeListFilter->attach(*purgeListBox);
+    listModifyFilter->attach(*listModifyBox);
+    // In a filter box Enter goes on to the list rather than pressing the panel's default button
+    // (on the Modify panel, REMOVE); Esc first empties the box.
+    roles_->setKeyFirst([this](QWidget& receiver, bool enter) {
+        if (!enter)
+            return clearShownFilter();
+        for (ListFilter* filter : {notYetFilter, listModifyFilter, purgeListFilter})
+            if (&receiver == filter->box()) {
+                filter->enterList();
+                return true;
+            }
+        return false;
+    });
+    ApplyAccessibleTexts();
     tvn_ = std::make_unique<Tvn>(
         Tvn{state_, fs_, ui_,
             CatalogueLists{Progs, Progs_Dirs, Fast, Fast_Dirs, *notYetBox, NotYet_Dirs,
@@ -171,9 +190,24 @@ void FrmMain::connectHandlers() {
         connect(option, &QRadioButton::clicked, this, &FrmMain::Version_Click);
     PreviewPicture->installEventFilter(this);
     About->installEventFilter(this);
+    NotYet->installEventFilter(this);
+    // The suggestion follows the current entry, whoever moved it, once the change is complete:
+    // the widget reports its own changes while the list box is still updating.
+    connect(NotYet->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &FrmMain::ShowSuggestion, Qt::QueuedConnection);
+    connect(notYetBox.get(), &QtListBox::countsChanged, this, &FrmMain::ShowSuggestion,
+            Qt::QueuedConnection);
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        creationKeyPress(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
+    // The menu key or Shift+F10 on a category button.
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard &&
+        categoryContextMenu(watched))
+        return true;
     // The second press of a double click comes as a double-click event.
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -195,6 +229,15 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool FrmMain::clearShownFilter() {
+    const std::pair<QFrame*, ListFilter*> filtered[] = {
+        {Creation, notYetFilter}, {Modify, listModifyFilter}, {Purges, purgeListFilter}};
+    for (const auto& [panel, filter] : filtered)
+        if (panel->isVisible())
+            return filter->clear();
+    return false;
 }
 
 void FrmMain::leavePanel(QFrame* panel) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CategorySuggestion.h"
 #include "DesktopMenuSync.h"
 #include "ProgramState.h"
 #include "Tvn.h"
@@ -29,6 +30,7 @@ namespace tvn {
 
 class ButtonRoles;
 class ElidedLabel;
+class ListFilter;
 class FileSystem;
 class QtListBox;
 class ShellFolders;
@@ -113,6 +115,11 @@ public:
     void CmdChangeLanguage_Click(); // the Config panel's button
     void ReadLanguageChoice();
     void LoadLanguageTexts();
+    // Names and describes every control for assistive technology (AccessibleTexts.cpp).
+    void ApplyAccessibleTexts();
+    // The tooltip of each category button: its key, how to rename it, and whether it is the
+    // one suggested for the current shortcut.
+    void ShowCategoryHints();
     void LoadLanguagePicture();
     QFrame* Languages = nullptr;
     QLabel* Label37 = nullptr;               // Italian prompt
@@ -169,14 +176,17 @@ public:
     void Categories_MouseDown(int index, Qt::MouseButton button, const QPoint& globalPos);
     void MnuChangeCategorie_Click();
     void Command10_Click();
+    // The key that presses category button k (0 to 10) while NotYet has the focus.
+    static Qt::Key categoryKey(int k);
     QFrame* Creation = nullptr;
-    QLabel* Label15 = nullptr;     // title
-    QLabel* Label38 = nullptr;     // title in move mode
-    QLabel* Label100 = nullptr;    // how to classify
-    QLabel* Label5 = nullptr;      // how to move
-    QLabel* Label16 = nullptr;     // help shortcuts need no classifying
-    QLabel* Label39 = nullptr;     // right-click a category to rename it
-    QListWidget* NotYet = nullptr; // the unclassified shortcuts, or the copies to move
+    QLabel* Label15 = nullptr;          // title
+    QLabel* Label38 = nullptr;          // title in move mode
+    QLabel* Label100 = nullptr;         // how to classify
+    QLabel* Label5 = nullptr;           // how to move
+    QLabel* Label16 = nullptr;          // help shortcuts need no classifying
+    QLabel* Label39 = nullptr;          // right-click a category to rename it
+    QListWidget* NotYet = nullptr;      // the unclassified shortcuts, or the copies to move
+    ListFilter* notYetFilter = nullptr; // narrows NotYet to the names holding a text
     std::array<QPushButton*, kCategoryCount> Categories{}; // one per category, its name
     QPushButton* Command10 = nullptr;                      // Done: back to the menu
     QPushButton* Command8 = nullptr;       // Done... in move mode: back to the Modify panel
@@ -195,9 +205,10 @@ public:
     QLabel* Label22 = nullptr;         // how to remove
     QLabel* Label23 = nullptr;         // the originals stay
     QListWidget* ListModify = nullptr; // the classified copies
-    QPushButton* CRemove = nullptr;    // REMOVE
-    QPushButton* CMove = nullptr;      // MOVE: the Creation panel in move mode
-    QPushButton* Command2 = nullptr;   // Done: back to the menu
+    ListFilter* listModifyFilter = nullptr;
+    QPushButton* CRemove = nullptr;  // REMOVE
+    QPushButton* CMove = nullptr;    // MOVE: the Creation panel in move mode
+    QPushButton* Command2 = nullptr; // Done: back to the menu
 
     // The Purges panel (PurgesPanel.cpp).
     void ShowPurges();
@@ -209,8 +220,9 @@ public:
     QLabel* Label19 = nullptr;        // what the list holds
     QLabel* Label20 = nullptr;        // how to remove
     QListWidget* PurgeList = nullptr; // copies whose source shortcut is gone
-    QPushButton* CPurge = nullptr;    // REMOVE
-    QPushButton* Command1 = nullptr;  // Back to menu...
+    ListFilter* purgeListFilter = nullptr;
+    QPushButton* CPurge = nullptr;   // REMOVE
+    QPushButton* Command1 = nullptr; // Back to menu...
 
     // Undo (Undo.cpp): Ctrl+Z, and the button of the Creation, Modify and Purges panels, takes
     // back the shown panel's last action; on the menu, the last reset.
@@ -273,6 +285,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The keys of the Creation panel: a category's key in NotYet, F2 or the menu key on a
+    // category button; true when the key was used.
+    bool creationKeyPress(QObject* watched, const QKeyEvent& key);
+    bool categoryContextMenu(QObject* watched);
     // Each in the file of its panel or area; creation order is stacking order.
     void buildWindowSurface();
     void buildLanguagesPanel();
@@ -297,6 +313,8 @@ private:
     // The folder exists, can be listed, and its path can be stored in Config.tvn.
     bool usableFolder(const QString& path);
 
+    // Esc first empties the filter box of the panel shown; true when there was one to empty.
+    bool clearShownFilter();
     // Hides the panel being left and lets the window repaint before the work starts.
     void leavePanel(QFrame* panel);
     // Back to the main menu after the classified copies may have changed on disk.
@@ -322,6 +340,12 @@ private:
     UndoJournal* journal_ = nullptr;
     // The mouse went down on the picture and the About frame shows until it comes up.
     bool pictureHeld_ = false;
+    // Marks the category button that fits the current entry of NotYet (CreationPanel.cpp).
+    void ShowSuggestion();
+    // The words of the interface language that point to each category.
+    CategoryWords categoryWords_;
+    // The category suggested for the current entry of NotYet; -1 for none.
+    int suggestedCategory_ = -1;
     // The entry of CboPrefix whose prefix proposes the folders now.
     int prefixIndex_ = -1;
     std::optional<DesktopMenuEnvironment> desktopMenu_;

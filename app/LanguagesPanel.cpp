@@ -1,8 +1,10 @@
 #include "BuiltInPictures.h"
 #include "ButtonRoles.h"
 #include "FrmMain.h"
+#include "LanguageFiles.h"
 #include "LanguagePictureFile.h"
 #include "LanguageTextFile.h"
+#include "ProgramFolders.h"
 #include "QtTranslations.h"
 #include "Widgets.h"
 
@@ -110,6 +112,10 @@ void FrmMain::LoadLanguageTexts() {
     if (tvn::LoadLanguageTexts(ui_, fs_, state_.dataFolders(), state_.languageIndex, *this,
                                [this] { LoadLanguagePicture(); }))
         ShowUndoTexts();
+    categoryWords_ = ReadCategoryWords(
+        fs_, dataFilePath(fs_, state_.dataFolders(), categoryWordsFileName(state_.languageIndex)));
+    ApplyAccessibleTexts();
+    ShowSuggestion();
 }
 
 void FrmMain::LoadLanguagePicture() {

@@ -1,6 +1,7 @@
 #include "ButtonRoles.h"
 #include "FailureCause.h"
 #include "FrmMain.h"
+#include "ListFilter.h"
 #include "ModifyList.h"
 #include "QtListBox.h"
 #include "Ui.h"
@@ -32,6 +33,7 @@ void FrmMain::buildModifyPanel() {
     ListModify = makeList(Modify, QStringLiteral("ListModify"));
     layout->addWidget(Label21);
     layout->addWidget(Label22);
+    listModifyFilter = new ListFilter(*Modify, *layout, *ListModify);
     layout->addWidget(ListModify, 1);
     layout->addWidget(Label23);
     Command2 = makeButton(Modify, QStringLiteral("Command2"), QStringLiteral("Finito"));
@@ -51,6 +53,7 @@ void FrmMain::ShowModify() {
 void FrmMain::Command6_Click() {
     setProgressText(QString());
     leavePanel(Menu);
+    listModifyFilter->clear();
     tvn::FillModifyList(tvn());
     ShowModify();
     if (listModifyBox->count() > 0) {
@@ -70,6 +73,8 @@ void FrmMain::CRemove_Click() {
 void FrmMain::CMove_Click() {
     // The error report names the failure of this action only.
     clearLastFailure();
+    // Every copy to move is shown and selected.
+    notYetFilter->clear();
     if (!tvn::LoadSelectedCopiesForMove(tvn()))
         return;
     Label100->hide();

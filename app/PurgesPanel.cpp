@@ -1,6 +1,7 @@
 #include "ButtonRoles.h"
 #include "FailureCause.h"
 #include "FrmMain.h"
+#include "ListFilter.h"
 #include "OrphanPurge.h"
 #include "QtListBox.h"
 #include "Widgets.h"
@@ -30,6 +31,7 @@ void FrmMain::buildPurgesPanel() {
     PurgeList = makeList(Purges, QStringLiteral("PurgeList"));
     layout->addWidget(Label18);
     layout->addWidget(Label19);
+    purgeListFilter = new ListFilter(*Purges, *layout, *PurgeList);
     layout->addWidget(PurgeList, 1);
     layout->addWidget(Label20);
     Command1 = makeButton(Purges, QStringLiteral("Command1"), QStringLiteral("Torna al menu..."));
@@ -47,6 +49,7 @@ void FrmMain::ShowPurges() {
 
 void FrmMain::CShowPurges_Click() {
     leavePanel(Menu);
+    purgeListFilter->clear();
     tvn::BuildPurgeList(tvn());
     ShowPurges();
     if (purgeListBox->count() > 0) {

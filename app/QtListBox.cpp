@@ -73,8 +73,12 @@ void QtListBox::insert(int index, const QString& entry) {
         widget_.insertItem(index, entry);
     }
     selected_.insert(selected_.begin() + index, 0);
+    hidden_.insert(hidden_.begin() + index, 0);
+    ++shownCount_;
     if (current_ >= index)
         ++current_;
+    applyFilter(index);
+    Q_EMIT countsChanged();
 }
 
 void QtListBox::removeAt(int index) {
@@ -84,7 +88,10 @@ void QtListBox::removeAt(int index) {
         Updating updating(updatingWidget_);
         delete widget_.takeItem(index);
     }
+    if (hidden_[toSize(index)] == 0)
+        --shownCount_;
     selected_.erase(selected_.begin() + index);
+    hidden_.erase(hidden_.begin() + index);
     if (current_ == index) {
         // The view moves its current entry to a neighbour; the list box has none left.
         current_ = -1;
@@ -92,6 +99,7 @@ void QtListBox::removeAt(int index) {
     } else if (current_ > index) {
         --current_;
     }
+    Q_EMIT countsChanged();
 }
 
 void QtListBox::clear() {
@@ -106,7 +114,14 @@ void QtListBox::assign(const QStringList& entries) {
         keepNoCurrentEntry();
     }
     selected_.assign(static_cast<size_t>(entries.size()), 0);
+    // The reset showed every row again.
+    hidden_.assign(selected_.size(), 0);
+    shownCount_ = count();
     current_ = -1;
+    if (!filter_.isEmpty())
+        for (int row = 0; row < count(); ++row)
+            applyFilter(row);
+    Q_EMIT countsChanged();
 }
 
 bool QtListBox::isSelected(int index) const {
@@ -114,7 +129,7 @@ bool QtListBox::isSelected(int index) const {
 }
 
 void QtListBox::setSelected(int index, bool selected) {
-    if (!validIndex(index))
+    if (!validIndex(index) || (selected && !isShown(index)))
         return;
     selected_[static_cast<size_t>(index)] = selected ? 1 : 0;
     if (selected)
@@ -125,9 +140,57 @@ void QtListBox::setSelected(int index, bool selected) {
 void QtListBox::selectOnly(int index) {
     if (!validIndex(index))
         return;
+    // A hidden entry gives way to the next one shown, or else to the last one shown before it:
+    // the one the user sees following the entries just dealt with.
+    const int after =
+        static_cast<int>(std::find(hidden_.begin() + index, hidden_.end(), 0) - hidden_.begin());
+    if (after < count()) {
+        index = after;
+    } else {
+        while (index >= 0 && !isShown(index))
+            --index;
+    }
     std::fill(selected_.begin(), selected_.end(), 0);
-    selected_[static_cast<size_t>(index)] = 1;
+    current_ = -1;
+    widgetNeedsSync();
+    if (index < 0)
+        return;
+    selected_[toSize(index)] = 1;
     current_ = index;
+}
+
+void QtListBox::setFilter(const QString& text) {
+    if (text == filter_)
+        return;
+    filter_ = text;
+    for (int row = 0; row < count(); ++row)
+        applyFilter(row);
+    if (current_ < 0 && shownCount_ > 0)
+        selectOnly(0);
+    widgetNeedsSync();
+    Q_EMIT countsChanged();
+}
+
+bool QtListBox::passesFilter(const QString& entry) const {
+    return entry.contains(filter_, Qt::CaseInsensitive);
+}
+
+void QtListBox::applyFilter(int index) {
+    const bool hide = !passesFilter(widget_.item(index)->text());
+    char& hidden = hidden_[toSize(index)];
+    if ((hidden != 0) == hide)
+        return;
+    hidden = hide ? 1 : 0;
+    shownCount_ += hide ? -1 : 1;
+    {
+        Updating updating(updatingWidget_);
+        widget_.setRowHidden(index, hide);
+    }
+    if (!hide)
+        return;
+    selected_[toSize(index)] = 0;
+    if (current_ == index)
+        current_ = -1;
     widgetNeedsSync();
 }
 
@@ -160,18 +223,31 @@ void QtListBox::selectionChangedByUser(const QItemSelection& selected,
                                        const QItemSelection& deselected) {
     if (updatingWidget_)
         return;
-    const auto mark = [this](const QItemSelection& ranges, char value) {
+    // A range the user selects across hidden rows (Shift, or select all) takes only the rows
+    // shown; the widget is then told to drop the others.
+    bool tookHidden = false;
+    const auto mark = [&](const QItemSelection& ranges, char value) {
         for (const QItemSelectionRange& range : ranges)
-            for (int row = std::max(range.top(), 0); row <= range.bottom() && row < count(); ++row)
-                selected_[static_cast<size_t>(row)] = value;
+            for (int row = std::max(range.top(), 0); row <= range.bottom() && row < count();
+                 ++row) {
+                const bool shown = isShown(row);
+                tookHidden = tookHidden || (value != 0 && !shown);
+                selected_[toSize(row)] = shown ? value : 0;
+            }
     };
     mark(deselected, 0);
     mark(selected, 1);
+    if (tookHidden)
+        widgetNeedsSync();
 }
 
 void QtListBox::currentChangedByUser(const QModelIndex& current) {
     if (updatingWidget_)
         return;
+    if (current.isValid() && !isShown(current.row())) {
+        widgetNeedsSync();
+        return;
+    }
     current_ = current.isValid() ? current.row() : -1;
 }
 

@@ -48,7 +48,56 @@ QString builtInText(BuiltInText text, int languageIndex) {
          u"restent dans leurs dossiers de cat\u00e9gorie.",
          u"Wine non \u00e8 riuscito ad aggiungere al menu del desktop alcuni dei collegamenti "
          u"classificati. Restano nelle loro cartelle di categoria."},
+        {u"Filter", u"Filtre", u"Filtro"},
+        {u"Shows only the entries whose name contains this text, whatever the letter case. Esc "
+         u"empties it; the Down arrow goes on to the list.",
+         u"N'affiche que les entr\u00e9es dont le nom contient ce texte, majuscules ou "
+         u"minuscules. \u00c9chap le vide\u00a0; la fl\u00e8che vers le bas m\u00e8ne \u00e0 la "
+         u"liste.",
+         u"Mostra solo le voci il cui nome contiene questo testo, maiuscole o minuscole. Esc lo "
+         u"svuota; la freccia in gi\u00f9 porta alla lista."},
+        {u"Entries shown / all entries", u"Entr\u00e9es affich\u00e9es / toutes les entr\u00e9es",
+         u"Voci mostrate / tutte le voci"},
+        {u"Key %1 copies the selected shortcuts into this category. F2 or a right click renames "
+         u"it.",
+         u"La touche %1 copie les raccourcis s\u00e9lectionn\u00e9s dans cette cat\u00e9gorie. F2 "
+         u"ou un clic droit la renomme.",
+         u"Il tasto %1 copia i collegamenti selezionati in questa categoria. F2 o un clic destro "
+         u"la rinomina."},
+        {u"Suggested for the current shortcut.", u"Sugg\u00e9r\u00e9e pour le raccourci en cours.",
+         u"Suggerita per il collegamento corrente."},
+        {u"Goes back to the main menu.", u"Revient au menu principal.",
+         u"Torna al menu principale."},
+        {u"Ends the program.", u"Quitte le programme.", u"Chiude il programma."},
+        {u"Opens the settings: the Start Menu and Programs folders and the options.",
+         u"Ouvre les r\u00e9glages\u00a0: les dossiers du menu D\u00e9marrer et des programmes, "
+         u"et les options.",
+         u"Apre le impostazioni: le cartelle del menu Start e dei programmi, e le opzioni."},
+        {u"Reads the Start Menu folders again.", u"Relit les dossiers du menu D\u00e9marrer.",
+         u"Rilegge le cartelle del menu Start."},
+        {u"Shows the help.", u"Affiche l'aide.", u"Mostra l'aiuto."},
+        {u"Shows the information window.", u"Affiche la fen\u00eatre d'informations.",
+         u"Mostra la finestra delle informazioni."},
+        {u"Chooses the language of the program.", u"Choisit la langue du programme.",
+         u"Sceglie la lingua del programma."},
+        {u"Uses the language chosen.", u"Utilise la langue choisie.", u"Usa la lingua scelta."},
+        {u"Saves the settings and analyses the Start Menu.",
+         u"Enregistre les r\u00e9glages et analyse le menu D\u00e9marrer.",
+         u"Salva le impostazioni e analizza il menu Start."},
+        {u"Moves the selected copies to another category.",
+         u"D\u00e9place les copies s\u00e9lectionn\u00e9es vers une autre cat\u00e9gorie.",
+         u"Sposta le copie selezionate in un'altra categoria."},
+        {u"Ends the move and goes back to the list of copies.",
+         u"Termine le d\u00e9placement et revient \u00e0 la liste des copies.",
+         u"Termina lo spostamento e torna alla lista delle copie."},
+        {u"Fills both folder boxes from the Wine prefix chosen.",
+         u"Remplit les deux cases de dossier \u00e0 partir du pr\u00e9fixe Wine choisi.",
+         u"Riempie le due caselle delle cartelle dal prefisso Wine scelto."},
+        {u"When ticked, the program starts without the introduction.",
+         u"Coch\u00e9e, le programme d\u00e9marre sans l'introduction.",
+         u"Se selezionata, il programma si avvia senza l'introduzione."},
     };
+    static_assert(std::size(kTexts) == static_cast<size_t>(BuiltInText::SkipIntroduction) + 1);
     const auto language = languageIndex >= 0 && languageIndex < 3 ? languageIndex : 0;
     return QString::fromUtf16(kTexts[static_cast<size_t>(text)][static_cast<size_t>(language)]);
 }

@@ -19,6 +19,25 @@ enum class BuiltInText {
     DeleteForGood,      // "%1" cannot go to the trash: delete it for good?
     NoWineForMenu,      // Linux without Wine: the desktop menu cannot show the categories
     MenuEntriesFailed,  // Wine made no desktop menu entry for some copies
+    // What assistive technology says of the controls whose caption does not say it all.
+    FilterName,          // a list's filter box; also its placeholder
+    FilterDescription,   // what typing there does
+    CountName,           // the count beside a filter box
+    CategoryDescription, // a category button: "%1" is its key
+    CategorySuggested,   // added to the description of the category suggested
+    BackToMenu,          // the done buttons of the Creation, Modify and Purges panels
+    EndProgram,          // the exit buttons
+    OpenSettings,        // the menu's settings button
+    ReAnalyse,           // the menu's rescan button
+    ShowHelp,            // the menu's help button
+    ShowInfo,            // the menu's information button
+    ChooseLanguage,      // the language options and the settings' language button
+    UseLanguage,         // the language panel's OK
+    ConfirmSettings,     // the settings panel's OK
+    MoveCopies,          // the Modify panel's move button
+    EndMove,             // the done button of move mode
+    ChoosePrefix,        // the Wine prefix chooser
+    SkipIntroduction,    // the two "do not show again" boxes
 };
 
 // The text in the interface language (0 English, 1 French, 2 Italian; English otherwise).

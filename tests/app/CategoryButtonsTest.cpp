@@ -1,8 +1,11 @@
 #include "FrmMainFixture.h"
+#include "ListFilter.h"
 #include "SequentialFile.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -123,6 +126,51 @@ TEST_F(CategoryButtonsTest, NoRenameWhileCopiesAreBeingMoved) {
     QTest::mouseClick(frm.Categories[kGiochi], Qt::RightButton);
     EXPECT_TRUE(frm.MnuChangeCategorie->isEnabled());
     frm.MnuPopup->hide();
+}
+
+TEST_F(CategoryButtonsTest, TriagingByKeysAloneAndTheSuggestionFollowsTheCurrentEntry) {
+    frm.LoadLanguageTexts(); // the category words of the language
+    const auto copy = [&](int k, const char* name) {
+        return read(QStringLiteral("Start Menu/%1/%2.lnk")
+                        .arg(frm.categoryCaption(k), QString::fromLatin1(name)));
+    };
+    const auto suggested = [&] {
+        QApplication::processEvents();
+        std::vector<int> marked;
+        const QColor plain = frm.Command10->palette().color(QPalette::Button);
+        for (int k = 0; k < kCategoryCount; ++k)
+            if (frm.Categories[static_cast<size_t>(k)]->palette().color(QPalette::Button) != plain)
+                marked.push_back(k);
+        return marked;
+    };
+    frm.NotYet->setFocus();
+    EXPECT_EQ(suggested(), std::vector<int>{kGiochi}); // Chess, in Games
+
+    // Each key classifies the current entry; the next one comes up for the next key. The
+    // letters run down the column of buttons: B is the second from the top.
+    for (const Qt::Key key : {Qt::Key_A, Qt::Key_K, Qt::Key_B})
+        QTest::keyClick(frm.NotYet, key);
+    EXPECT_EQ(copy(kGiochi, "Chess"), "chess");
+    EXPECT_EQ(copy(10, "Go"), "go");
+    EXPECT_EQ(copy(kLavoro, "Sheet"), "sheet");
+    EXPECT_EQ(notYetShown(), QStringList({"Writer"}));
+    EXPECT_EQ(suggested(), std::vector<int>{kLavoro}); // Writer, in Office
+
+    // A held key classifies once; letters typed in the filter box only filter.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F, Qt::NoModifier, QStringLiteral("f"), true);
+    QApplication::sendEvent(frm.NotYet, &repeat);
+    QTest::keyClicks(frm.notYetFilter->box(), QStringLiteral("f"));
+    EXPECT_EQ(frm.notYetFilter->box()->text(), QStringLiteral("f"));
+    frm.notYetFilter->clear();
+    EXPECT_EQ(notYetShown(), QStringList({"Writer"}));
+    EXPECT_TRUE(ui.dialogs().empty());
+
+    // F2 on a category button renames that category.
+    ui.expectInput(QString());
+    QTest::keyClick(frm.Categories[kSystem], Qt::Key_F2);
+    ASSERT_EQ(ui.dialogs().size(), 1u);
+    EXPECT_EQ(ui.dialogs().front().defaultAnswer, frm.categoryCaption(kSystem));
+    EXPECT_EQ(frm.state().popupCategoryIndex, kSystem);
 }
 
 } // namespace

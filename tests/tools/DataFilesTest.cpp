@@ -1,6 +1,8 @@
 // The shipped data files, as staged in the program folder: the exact byte form the program's
 // reader expects, and the contents other parts of the program rely on.
 #include "Categories.h"
+#include "CategorySuggestion.h"
+#include "NativeFileSystem.h"
 #include "SequentialFile.h"
 #include "TextCodec.h"
 
@@ -161,5 +163,49 @@ TEST_P(LanguageTexts, PunctuationIsSpacedAsEachLanguageWritesIt) {
 
 INSTANTIATE_TEST_SUITE_P(Shipped, LanguageTexts,
                          testing::Values("Txt (uk).tvn", "Txt (fr).tvn", "Txt (it).tvn"));
+
+// The words that suggest a category: one record per category, the last one (miscellaneous)
+// empty, and each language's words leading common shortcut names to their category.
+TEST(CategoryWords, SuggestTheCategoryOfCommonShortcutsInEachLanguage) {
+    struct Case {
+        const char* file;
+        const char* name;
+        const char* folders;
+        int expected;
+    };
+    const Case cases[] = {
+        {"Words (uk).tvn", "Chess Titans", "Games", 0},
+        {"Words (uk).tvn", "7-Zip File Manager", "7-Zip", 1},
+        {"Words (uk).tvn", "GIMP 2.10", "", 2},
+        {"Words (uk).tvn", "VLC media player", "VideoLAN", 3},
+        {"Words (uk).tvn", "Audacity", "", 4},
+        {"Words (uk).tvn", "LibreOffice Calc", "LibreOffice", 5},
+        {"Words (uk).tvn", "Disk Cleanup", "Accessories/System Tools", 6},
+        {"Words (uk).tvn", "Encyclopedia 2000", "", 7},
+        {"Words (uk).tvn", "IDLE (Python 3.11)", "Python 3.11", 8},
+        {"Words (uk).tvn", "Mozilla Firefox", "", 9},
+        {"Words (uk).tvn", "Frobnicator", "Acme", -1},
+        {"Words (fr).tvn", "\u00c9checs", "Jeux", 0},
+        {"Words (fr).tvn", "Navigateur Web", "", 9},
+        {"Words (it).tvn", "Scacchi", "Giochi", 0},
+        {"Words (it).tvn", "Posta elettronica", "", 9},
+    };
+    tvn::NativeFileSystem fs;
+    for (const char* file : {"Words (uk).tvn", "Words (fr).tvn", "Words (it).tvn"}) {
+        const QStringList records = quotedLines(QString::fromLatin1(file));
+        ASSERT_EQ(records.size(), tvn::kCategoryCount) << file;
+        for (int k = 0; k + 1 < tvn::kCategoryCount; ++k)
+            EXPECT_FALSE(records[k].isEmpty()) << file << " " << k;
+        EXPECT_TRUE(records.back().isEmpty()) << file;
+    }
+    for (const Case& c : cases) {
+        const auto words = tvn::ReadCategoryWords(fs, QStringLiteral(TORVANE_APP_DIR "/") +
+                                                          QString::fromLatin1(c.file));
+        EXPECT_EQ(
+            tvn::SuggestCategory(words, QString::fromUtf8(c.name), QString::fromUtf8(c.folders)),
+            c.expected)
+            << c.file << ": " << c.name;
+    }
+}
 
 } // namespace

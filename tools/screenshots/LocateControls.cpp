@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -97,7 +98,8 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         for (const QWidget* control : panel->findChildren<QWidget*>()) {
             const bool clickable = qobject_cast<const QAbstractButton*>(control) ||
-                                   qobject_cast<const QAbstractItemView*>(control);
+                                   qobject_cast<const QAbstractItemView*>(control) ||
+                                   qobject_cast<const QLineEdit*>(control);
             if (clickable && control->isVisible() && !control->objectName().isEmpty())
                 print(window, *control);
         }
