@@ -85,7 +85,7 @@ fresh_program() {
 start_program() {
     local folder=$1 prefix=$2 log=$3
     if $windows; then
-        (cd "$folder" && exec env WINEPREFIX="$prefix" wine torvane.exe) >"$log" 2>&1 &
+        (cd "$folder" && exec env WINEPREFIX="$prefix" wine "$folder/torvane.exe") >"$log" 2>&1 &
     else
         (cd "$folder" && exec env WINEPREFIX="$prefix" QT_QPA_PLATFORM=xcb ./torvane) >"$log" 2>&1 &
     fi
