@@ -6,7 +6,7 @@
 // there.
 #include "FrmMain.h"
 #include "Look.h"
-#include "PosixFileSystem.h"
+#include "NativeFileSystem.h"
 #include "ShellFolders.h"
 #include "Ui.h"
 
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
     tvn::applyTorvaneLook(app);
     const QString folder = QString::fromLocal8Bit(argv[1]);
     SilentUi ui;
-    tvn::PosixFileSystem fs;
+    tvn::NativeFileSystem fs;
     NoShellFolders shellFolders;
     tvn::FrmMain window(ui, fs, shellFolders, [folder] { return folder; });
     window.show();

@@ -3,12 +3,14 @@
 # folder, where each control stands, and the mouse and keyboard. The sourcing script sets
 # `me` (its name, for messages) and `controls` (the file of control positions), and defines
 # `settle`, which each click and key calls after the input event with their second argument:
-# it lets the program work before the next event.
+# it lets the program work before the next event. With `windows=true` the staged program is
+# the Windows build (app/torvane.exe), run by Wine in the prefix WINEPREFIX names.
 
 # ImageMagick's import, not another program of that name on the PATH.
 import=/usr/bin/import
 program_pid=""
 xvfb_pid=""
+windows=${windows:-false}
 
 # Stops with the reason on stderr.
 die() {
@@ -22,6 +24,13 @@ require_session() {
     for tool in Xvfb xdotool "$import"; do
         command -v "$tool" >/dev/null || die "$tool is missing (scripts/install-deps)"
     done
+    if $windows; then
+        command -v wine >/dev/null || die "wine is missing (scripts/deps-windows.txt)"
+        for file in app/torvane.exe tools/torvane-locate-controls.exe; do
+            [ -f "$build/$file" ] || die "build $build/$file first"
+        done
+        return 0
+    fi
     for file in app/torvane tools/make-demo-prefix tools/torvane-locate-controls; do
         [ -x "$build/$file" ] || die "build $build/$file first"
     done
@@ -65,7 +74,11 @@ start_display() {
 fresh_program() {
     local build=$1 folder=$2
     mkdir -p "$folder"
-    cp "$build/app/torvane" "$build/app/"*.tvn "$folder/"
+    if $windows; then
+        cp "$build/app/torvane.exe" "$build/app/"*.tvn "$folder/"
+    else
+        cp "$build/app/torvane" "$build/app/"*.tvn "$folder/"
+    fi
 }
 
 # Starts the program in its folder on the demo prefix, as the user starts it there. What it
@@ -74,15 +87,27 @@ start_program() {
     local folder=$1 prefix=$2 log=$3
     local data="${folder%/}-data"
     mkdir -p "$data"
-    (cd "$folder" && exec env WINEPREFIX="$prefix" XDG_DATA_HOME="$data" QT_QPA_PLATFORM=xcb \
-        ./torvane) >"$log" 2>&1 &
+    if $windows; then
+        (cd "$folder" && exec env WINEPREFIX="$prefix" XDG_DATA_HOME="$data" \
+            wine "$folder/torvane.exe") >"$log" 2>&1 &
+    else
+        (cd "$folder" && exec env WINEPREFIX="$prefix" XDG_DATA_HOME="$data" QT_QPA_PLATFORM=xcb \
+            ./torvane) >"$log" 2>&1 &
+    fi
     program_pid=$!
 }
 
 # Measures where each control of the main window stands in language `index` (0 English,
-# 1 French, 2 Italian) into `controls`, the file `where` reads.
+# 1 French, 2 Italian) into `controls`, the file `where` reads. Under Wine the measuring
+# program shows the window on the display, with Wine's own fonts, as the program will.
 locate_controls() {
     local build=$1 folder=$2 index=$3 log=$4
+    if $windows; then
+        # Windows ends its lines with CR LF.
+        wine "$build/tools/torvane-locate-controls.exe" "Z:$folder" "$index" 2>"$log" |
+            tr -d '\r' >"$controls" || die "torvane-locate-controls.exe failed (see $log)"
+        return 0
+    fi
     QT_QPA_PLATFORM=offscreen "$build/tools/torvane-locate-controls" "$folder" "$index" \
         >"$controls" 2>"$log" || die "torvane-locate-controls failed (see $log)"
 }
