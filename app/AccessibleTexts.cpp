@@ -1,6 +1,6 @@
-#include "BuiltInTexts.h"
-#include "FrmMain.h"
-#include "ListFilter.h"
+#include "app/FrmMain.h"
+#include "app/ListFilter.h"
+#include "i18n/BuiltInTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "ButtonRoles.h"
+#include "app/ButtonRoles.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "ConfigControls.h"
+#include "app/ConfigControls.h"
 
-#include "FrmMain.h"
+#include "app/FrmMain.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConfigFile.h"
+#include "store/ConfigFile.h"
 
 class QCheckBox;
 

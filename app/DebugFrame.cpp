@@ -1,10 +1,10 @@
-#include "FailureCause.h"
-#include "FileSystem.h"
-#include "FrmMain.h"
-#include "Geometry.h"
-#include "OffWindowArea.h"
-#include "Ui.h"
-#include "Widgets.h"
+#include "app/FrmMain.h"
+#include "app/Geometry.h"
+#include "app/OffWindowArea.h"
+#include "app/Widgets.h"
+#include "platform/FailureCause.h"
+#include "platform/FileSystem.h"
+#include "platform/Ui.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "BuiltInTexts.h"
-#include "FrmMain.h"
-#include "Ui.h"
+#include "app/FrmMain.h"
+#include "i18n/BuiltInTexts.h"
+#include "platform/Ui.h"
 
 #include <QDir>
 #include <QLabel>

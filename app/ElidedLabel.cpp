@@ -1,4 +1,4 @@
-#include "ElidedLabel.h"
+#include "app/ElidedLabel.h"
 
 namespace tvn {
 

@@ -1,11 +1,11 @@
-#include "FrmMain.h"
+#include "app/FrmMain.h"
 
-#include "ButtonRoles.h"
-#include "ListFilter.h"
-#include "Look.h"
-#include "QtListBox.h"
-#include "SystemAnalysis.h"
-#include "Ui.h"
+#include "app/ButtonRoles.h"
+#include "app/ListFilter.h"
+#include "app/QtListBox.h"
+#include "catalogue/SystemAnalysis.h"
+#include "dialogs/Look.h"
+#include "platform/Ui.h"
 
 #include <QAction>
 #include <QCheckBox>

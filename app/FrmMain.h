@@ -1,12 +1,12 @@
 #pragma once
 
-#include "CategorySuggestion.h"
-#include "DesktopMenuSync.h"
-#include "ProgramState.h"
-#include "Tvn.h"
-#include "UndoJournal.h"
-#include "VectorListBox.h"
-#include "Window.h"
+#include "catalogue/CategorySuggestion.h"
+#include "catalogue/ProgramState.h"
+#include "catalogue/Tvn.h"
+#include "catalogue/VectorListBox.h"
+#include "catalogue/Window.h"
+#include "desktopmenu/DesktopMenuSync.h"
+#include "store/UndoJournal.h"
 
 #include <array>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Twips.h"
+#include "dialogs/Twips.h"
 
 #include <QRect>
 

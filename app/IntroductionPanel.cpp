@@ -1,9 +1,9 @@
-#include "ButtonRoles.h"
-#include "ConfigControls.h"
-#include "FrmMain.h"
-#include "Ui.h"
-#include "Widgets.h"
-#include "WrapCheckBox.h"
+#include "app/ButtonRoles.h"
+#include "app/ConfigControls.h"
+#include "app/FrmMain.h"
+#include "app/Widgets.h"
+#include "app/WrapCheckBox.h"
+#include "platform/Ui.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,12 +1,12 @@
-#include "BuiltInPictures.h"
-#include "ButtonRoles.h"
-#include "FrmMain.h"
-#include "LanguageFiles.h"
-#include "LanguagePictureFile.h"
-#include "LanguageTextFile.h"
-#include "ProgramFolders.h"
-#include "QtTranslations.h"
-#include "Widgets.h"
+#include "app/ButtonRoles.h"
+#include "app/FrmMain.h"
+#include "app/Widgets.h"
+#include "i18n/LanguageFiles.h"
+#include "i18n/LanguagePictureFile.h"
+#include "i18n/LanguageTextFile.h"
+#include "i18n/QtTranslations.h"
+#include "platform/ProgramFolders.h"
+#include "tools/pictures/BuiltInPictures.h"
 
 #include <QFrame>
 #include <QGridLayout>

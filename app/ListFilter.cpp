@@ -1,6 +1,6 @@
-#include "ListFilter.h"
+#include "app/ListFilter.h"
 
-#include "QtListBox.h"
+#include "app/QtListBox.h"
 
 #include <QBoxLayout>
 #include <QKeyEvent>

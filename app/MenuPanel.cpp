@@ -1,10 +1,10 @@
-#include "ButtonRoles.h"
-#include "FrmInfo.h"
-#include "FrmMain.h"
-#include "Reset.h"
-#include "SystemAnalysis.h"
-#include "Ui.h"
-#include "Widgets.h"
+#include "app/ButtonRoles.h"
+#include "app/FrmMain.h"
+#include "app/Widgets.h"
+#include "catalogue/SystemAnalysis.h"
+#include "dialogs/FrmInfo.h"
+#include "platform/Ui.h"
+#include "store/Reset.h"
 
 #include <QFrame>
 #include <QGridLayout>

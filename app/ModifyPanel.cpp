@@ -1,11 +1,11 @@
-#include "ButtonRoles.h"
-#include "FailureCause.h"
-#include "FrmMain.h"
-#include "ListFilter.h"
-#include "ModifyList.h"
-#include "QtListBox.h"
-#include "Ui.h"
-#include "Widgets.h"
+#include "app/ButtonRoles.h"
+#include "app/FrmMain.h"
+#include "app/ListFilter.h"
+#include "app/QtListBox.h"
+#include "app/Widgets.h"
+#include "platform/FailureCause.h"
+#include "platform/Ui.h"
+#include "store/ModifyList.h"
 
 #include <QFrame>
 #include <QLabel>

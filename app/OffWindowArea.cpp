@@ -1,4 +1,4 @@
-#include "OffWindowArea.h"
+#include "app/OffWindowArea.h"
 
 #include <QEvent>
 #include <QWidget>

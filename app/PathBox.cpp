@@ -1,4 +1,4 @@
-#include "PathBox.h"
+#include "app/PathBox.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,10 +1,10 @@
-#include "BuiltInTexts.h"
-#include "ElidedLabel.h"
-#include "FileSystem.h"
-#include "FrmMain.h"
-#include "ProgramsTrees.h"
-#include "ShellFolders.h"
-#include "Ui.h"
+#include "app/ElidedLabel.h"
+#include "app/FrmMain.h"
+#include "catalogue/ProgramsTrees.h"
+#include "i18n/BuiltInTexts.h"
+#include "platform/FileSystem.h"
+#include "platform/ShellFolders.h"
+#include "platform/Ui.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -13,8 +13,8 @@
 #include <QLineEdit>
 
 #ifndef _WIN32
-#include "WinePrefixes.h"
-#include "WineShellFolders.h"
+#include "platform/WinePrefixes.h"
+#include "platform/WineShellFolders.h"
 #endif
 
 // The settings panel's Wine prefix chooser and its all-users Programs line.

@@ -1,10 +1,10 @@
-#include "ButtonRoles.h"
-#include "FailureCause.h"
-#include "FrmMain.h"
-#include "ListFilter.h"
-#include "OrphanPurge.h"
-#include "QtListBox.h"
-#include "Widgets.h"
+#include "app/ButtonRoles.h"
+#include "app/FrmMain.h"
+#include "app/ListFilter.h"
+#include "app/QtListBox.h"
+#include "app/Widgets.h"
+#include "platform/FailureCause.h"
+#include "store/OrphanPurge.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "ButtonRoles.h"
-#include "CategoryFiles.h"
-#include "ConfigControls.h"
-#include "FrmAbout.h"
-#include "FrmMain.h"
-#include "Ui.h"
+#include "app/ButtonRoles.h"
+#include "app/ConfigControls.h"
+#include "app/FrmMain.h"
+#include "dialogs/FrmAbout.h"
+#include "platform/Ui.h"
+#include "store/CategoryFiles.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

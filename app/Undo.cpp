@@ -1,15 +1,15 @@
-#include "Undo.h"
+#include "store/Undo.h"
 
-#include "BuiltInTexts.h"
-#include "CatalogueList.h"
-#include "FailureCause.h"
-#include "FrmMain.h"
-#include "ModifyList.h"
-#include "OrphanPurge.h"
-#include "Paths.h"
-#include "QtListBox.h"
-#include "SystemAnalysis.h"
-#include "Ui.h"
+#include "app/FrmMain.h"
+#include "app/QtListBox.h"
+#include "catalogue/CatalogueList.h"
+#include "catalogue/SystemAnalysis.h"
+#include "i18n/BuiltInTexts.h"
+#include "platform/FailureCause.h"
+#include "platform/Paths.h"
+#include "platform/Ui.h"
+#include "store/ModifyList.h"
+#include "store/OrphanPurge.h"
 
 #include <QFrame>
 #include <QListWidget>

@@ -1,6 +1,6 @@
-#include "Widgets.h"
+#include "app/Widgets.h"
 
-#include "Look.h"
+#include "dialogs/Look.h"
 
 #include <algorithm>
 #include <QBoxLayout>

@@ -1,8 +1,8 @@
-#include "FrmMain.h"
-#include "Geometry.h"
-#include "MakerAddresses.h"
-#include "OffWindowArea.h"
-#include "Widgets.h"
+#include "app/FrmMain.h"
+#include "app/Geometry.h"
+#include "app/OffWindowArea.h"
+#include "app/Widgets.h"
+#include "dialogs/MakerAddresses.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,4 +1,4 @@
-#include "WrapCheckBox.h"
+#include "app/WrapCheckBox.h"
 
 #include <algorithm>
 #include <QStyleOptionButton>

@@ -1,20 +1,20 @@
-#include "FailureRecordingFileSystem.h"
-#include "FrmMain.h"
-#include "Look.h"
-#include "NativeFileSystem.h"
-#include "ProgramFolders.h"
-#include "ProtectedFileSystem.h"
-#include "QtUi.h"
-#include "UndoJournal.h"
+#include "app/FrmMain.h"
+#include "dialogs/Look.h"
+#include "dialogs/QtUi.h"
+#include "platform/FailureRecordingFileSystem.h"
+#include "platform/NativeFileSystem.h"
+#include "platform/ProgramFolders.h"
+#include "platform/ProtectedFileSystem.h"
+#include "store/UndoJournal.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
 
 #ifdef _WIN32
-#include "Win32ShellFolders.h"
+#include "platform/Win32ShellFolders.h"
 #else
-#include "WineShellFolders.h"
+#include "platform/WineShellFolders.h"
 #endif
 
 int main(int argc, char** argv) {

@@ -11,20 +11,20 @@
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise. Every figure is the
 // best of N runs (default 5) after one warm-up run, so the trees are in the page cache.
 
-#include "Categories.h"
-#include "Classification.h"
-#include "HelpShortcutFilter.h"
-#include "OrphanPurge.h"
-#include "PosixFileSystem.h"
-#include "ProtectedFileSystem.h"
-#include "QtListBox.h"
-#include "QtUi.h"
-#include "Reset.h"
-#include "SystemAnalysis.h"
-#include "Tvn.h"
-#include "Ui.h"
-#include "UnclassifiedList.h"
-#include "VectorListBox.h"
+#include "app/QtListBox.h"
+#include "catalogue/Categories.h"
+#include "catalogue/HelpShortcutFilter.h"
+#include "catalogue/SystemAnalysis.h"
+#include "catalogue/Tvn.h"
+#include "catalogue/UnclassifiedList.h"
+#include "catalogue/VectorListBox.h"
+#include "dialogs/QtUi.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/ProtectedFileSystem.h"
+#include "platform/Ui.h"
+#include "store/Classification.h"
+#include "store/OrphanPurge.h"
+#include "store/Reset.h"
 
 #include <algorithm>
 #include <cerrno>

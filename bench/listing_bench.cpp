@@ -6,7 +6,7 @@
 // builds 10,000 folders holding 100,000 shortcuts in a temporary folder (or in ROOT, which is
 // kept and reused by later runs, since building the tree takes far longer than walking it).
 
-#include "PosixFileSystem.h"
+#include "platform/PosixFileSystem.h"
 
 #include <algorithm>
 #include <chrono>

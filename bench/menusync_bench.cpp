@@ -9,16 +9,16 @@
 // is the best of N runs (default 3), in milliseconds of elapsed time: the work is done by
 // Wine's processes and server, which the bench's own processor time does not count.
 
-#include "Categories.h"
-#include "DesktopMenuSync.h"
-#include "PosixFileSystem.h"
-#include "ShellLinkFile.h"
-#include "Tvn.h"
-#include "Ui.h"
-#include "VectorListBox.h"
-#include "WineMenuBuilder.h"
-#include "WinePrefix.h"
-#include "WineShellFolders.h"
+#include "catalogue/Categories.h"
+#include "catalogue/Tvn.h"
+#include "catalogue/VectorListBox.h"
+#include "desktopmenu/DesktopMenuSync.h"
+#include "desktopmenu/WineMenuBuilder.h"
+#include "desktopmenu/WinePrefix.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/Ui.h"
+#include "platform/WineShellFolders.h"
+#include "tools/demoprefix/ShellLinkFile.h"
 
 #include <algorithm>
 #include <array>

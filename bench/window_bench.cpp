@@ -6,12 +6,12 @@
 //
 // Every figure is the best of five runs.
 
-#include "FrmMain.h"
-#include "Look.h"
-#include "PosixFileSystem.h"
-#include "QtListBox.h"
-#include "QtUi.h"
-#include "ShellFolders.h"
+#include "app/FrmMain.h"
+#include "app/QtListBox.h"
+#include "dialogs/Look.h"
+#include "dialogs/QtUi.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/ShellFolders.h"
 
 #include <algorithm>
 #include <chrono>

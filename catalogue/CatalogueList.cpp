@@ -1,4 +1,4 @@
-#include "CatalogueList.h"
+#include "catalogue/CatalogueList.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ListBox.h"
-#include "Tvn.h"
+#include "catalogue/ListBox.h"
+#include "catalogue/Tvn.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProgramState.h"
+#include "catalogue/ProgramState.h"
 
 #include <array>
 #include <QString>

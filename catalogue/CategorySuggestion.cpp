@@ -1,6 +1,6 @@
-#include "CategorySuggestion.h"
+#include "catalogue/CategorySuggestion.h"
 
-#include "SequentialFile.h"
+#include "platform/SequentialFile.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
-#include "DisplayList.h"
+#include "catalogue/DisplayList.h"
 
-#include "ProgressText.h"
-#include "Ui.h"
+#include "catalogue/ProgressText.h"
+#include "platform/Ui.h"
 
 namespace tvn {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CatalogueList.h"
-#include "Tvn.h"
+#include "catalogue/CatalogueList.h"
+#include "catalogue/Tvn.h"
 
 #include <functional>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "HelpShortcutFilter.h"
+#include "catalogue/HelpShortcutFilter.h"
 
-#include "CatalogueList.h"
+#include "catalogue/CatalogueList.h"
 
 #include <QStringView>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProgramFolders.h"
+#include "platform/ProgramFolders.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "ProgramsTrees.h"
+#include "catalogue/ProgramsTrees.h"
 
-#include "FileSystem.h"
-#include "FolderChain.h"
-#include "ShellFolders.h"
+#include "platform/FileSystem.h"
+#include "platform/FolderChain.h"
+#include "platform/ShellFolders.h"
 
 namespace tvn {
 

@@ -1,4 +1,4 @@
-#include "ProgressText.h"
+#include "catalogue/ProgressText.h"
 
 #include <cmath>
 #include <limits>

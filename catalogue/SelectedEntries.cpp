@@ -1,7 +1,7 @@
-#include "SelectedEntries.h"
+#include "catalogue/SelectedEntries.h"
 
-#include "Ui.h"
-#include "Window.h"
+#include "catalogue/Window.h"
+#include "platform/Ui.h"
 
 namespace tvn {
 

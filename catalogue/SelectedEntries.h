@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ListBox.h"
+#include "catalogue/ListBox.h"
 
 #include <functional>
 

@@ -1,10 +1,10 @@
-#include "ShortcutScan.h"
+#include "catalogue/ShortcutScan.h"
 
-#include "CatalogueList.h"
-#include "FileSystem.h"
-#include "ProgramsTrees.h"
-#include "ProgressText.h"
-#include "Ui.h"
+#include "catalogue/CatalogueList.h"
+#include "catalogue/ProgramsTrees.h"
+#include "catalogue/ProgressText.h"
+#include "platform/FileSystem.h"
+#include "platform/Ui.h"
 
 #include <algorithm>
 #include <optional>

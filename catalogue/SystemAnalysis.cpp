@@ -1,9 +1,9 @@
-#include "SystemAnalysis.h"
+#include "catalogue/SystemAnalysis.h"
 
-#include "CatalogueList.h"
-#include "ProgramsTrees.h"
-#include "ShortcutScan.h"
-#include "Ui.h"
+#include "catalogue/CatalogueList.h"
+#include "catalogue/ProgramsTrees.h"
+#include "catalogue/ShortcutScan.h"
+#include "platform/Ui.h"
 
 namespace tvn {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ListBox.h"
-#include "ProgramState.h"
-#include "Window.h"
+#include "catalogue/ListBox.h"
+#include "catalogue/ProgramState.h"
+#include "catalogue/Window.h"
 
 #include <functional>
 #include <QStringList>

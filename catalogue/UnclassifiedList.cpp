@@ -1,7 +1,7 @@
-#include "UnclassifiedList.h"
+#include "catalogue/UnclassifiedList.h"
 
-#include "CatalogueList.h"
-#include "DisplayList.h"
+#include "catalogue/CatalogueList.h"
+#include "catalogue/DisplayList.h"
 
 #include <QSet>
 

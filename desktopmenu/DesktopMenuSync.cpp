@@ -1,15 +1,15 @@
-#include "DesktopMenuSync.h"
+#include "desktopmenu/DesktopMenuSync.h"
 
-#include "CategoryFolders.h"
-#include "CategoryNames.h"
-#include "FileSystem.h"
-#include "FolderRefresh.h"
-#include "Paths.h"
-#include "ProgressText.h"
-#include "Ui.h"
-#include "WineMenuBuilder.h"
-#include "WineMenuFiles.h"
-#include "WinePrefix.h"
+#include "catalogue/ProgressText.h"
+#include "desktopmenu/WineMenuBuilder.h"
+#include "desktopmenu/WineMenuFiles.h"
+#include "desktopmenu/WinePrefix.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+#include "platform/Ui.h"
+#include "store/CategoryFolders.h"
+#include "store/CategoryNames.h"
+#include "store/FolderRefresh.h"
 
 #include <algorithm>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tvn.h"
+#include "catalogue/Tvn.h"
 
 #include <QString>
 #include <QStringList>

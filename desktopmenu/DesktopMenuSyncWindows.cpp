@@ -1,4 +1,4 @@
-#include "DesktopMenuSync.h"
+#include "desktopmenu/DesktopMenuSync.h"
 
 namespace tvn {
 

@@ -1,6 +1,6 @@
-#include "WineMenuBuilder.h"
+#include "desktopmenu/WineMenuBuilder.h"
 
-#include "Ui.h"
+#include "platform/Ui.h"
 
 #include <algorithm>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "WineMenuFiles.h"
+#include "desktopmenu/WineMenuFiles.h"
 
 #include <algorithm>
 #include <optional>

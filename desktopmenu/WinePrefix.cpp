@@ -1,6 +1,6 @@
-#include "WinePrefix.h"
+#include "desktopmenu/WinePrefix.h"
 
-#include "WineShellFolders.h"
+#include "platform/WineShellFolders.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
-#include "FrmAbout.h"
+#include "dialogs/FrmAbout.h"
 
-#include "BuiltInPictures.h"
-#include "Look.h"
-#include "MakerAddresses.h"
-#include "Twips.h"
+#include "dialogs/Look.h"
+#include "dialogs/MakerAddresses.h"
+#include "dialogs/Twips.h"
+#include "tools/pictures/BuiltInPictures.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "QtUi.h"
+#include "dialogs/QtUi.h"
 
 #include <cstdio>
 #include <cstdlib>

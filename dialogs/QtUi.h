@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Ui.h"
+#include "platform/Ui.h"
 
 #include <QElapsedTimer>
 

@@ -1,4 +1,4 @@
-#include "BuiltInTexts.h"
+#include "i18n/BuiltInTexts.h"
 
 #include <array>
 

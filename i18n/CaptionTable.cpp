@@ -1,4 +1,4 @@
-#include "CaptionTable.h"
+#include "i18n/CaptionTable.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "LanguageFiles.h"
+#include "i18n/LanguageFiles.h"
 
 namespace tvn {
 namespace {

@@ -1,9 +1,9 @@
-#include "LanguagePictureFile.h"
+#include "i18n/LanguagePictureFile.h"
 
-#include "FileSystem.h"
-#include "LanguageFiles.h"
-#include "ProgramFolders.h"
-#include "Ui.h"
+#include "i18n/LanguageFiles.h"
+#include "platform/FileSystem.h"
+#include "platform/ProgramFolders.h"
+#include "platform/Ui.h"
 
 #include <QBuffer>
 #include <QImageReader>

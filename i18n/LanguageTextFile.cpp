@@ -1,12 +1,12 @@
-#include "LanguageTextFile.h"
+#include "i18n/LanguageTextFile.h"
 
-#include "CaptionTable.h"
-#include "FileSystem.h"
-#include "LanguageFiles.h"
-#include "ProgramFolders.h"
-#include "SequentialFile.h"
-#include "TextCodec.h"
-#include "Ui.h"
+#include "i18n/CaptionTable.h"
+#include "i18n/LanguageFiles.h"
+#include "platform/FileSystem.h"
+#include "platform/ProgramFolders.h"
+#include "platform/SequentialFile.h"
+#include "platform/TextCodec.h"
+#include "platform/Ui.h"
 
 namespace tvn {
 

@@ -1,4 +1,4 @@
-#include "QtTranslations.h"
+#include "i18n/QtTranslations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

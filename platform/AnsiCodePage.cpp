@@ -1,4 +1,4 @@
-#include "AnsiCodePage.h"
+#include "platform/AnsiCodePage.h"
 
 #ifdef _WIN32
 #include <windows.h>

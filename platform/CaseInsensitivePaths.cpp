@@ -1,4 +1,4 @@
-#include "CaseInsensitivePaths.h"
+#include "platform/CaseInsensitivePaths.h"
 
 #include <cerrno>
 #include <cstring>

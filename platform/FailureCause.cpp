@@ -1,4 +1,4 @@
-#include "FailureCause.h"
+#include "platform/FailureCause.h"
 
 #include <cerrno>
 #include <QDebug>

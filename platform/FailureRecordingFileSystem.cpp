@@ -1,6 +1,6 @@
-#include "FailureRecordingFileSystem.h"
+#include "platform/FailureRecordingFileSystem.h"
 
-#include "FailureCause.h"
+#include "platform/FailureCause.h"
 
 namespace tvn {
 

@@ -1,6 +1,6 @@
-#include "FolderChain.h"
+#include "platform/FolderChain.h"
 
-#include "Paths.h"
+#include "platform/Paths.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "ListingRules.h"
+#include "platform/ListingRules.h"
 
 #include <algorithm>
 

@@ -2,12 +2,12 @@
 
 // The file system of the platform the program is built for.
 #ifdef _WIN32
-#include "Win32FileSystem.h"
+#include "platform/Win32FileSystem.h"
 namespace tvn {
 using NativeFileSystem = Win32FileSystem;
 }
 #else
-#include "PosixFileSystem.h"
+#include "platform/PosixFileSystem.h"
 namespace tvn {
 using NativeFileSystem = PosixFileSystem;
 }

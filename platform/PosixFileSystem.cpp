@@ -1,6 +1,6 @@
-#include "PosixFileSystem.h"
+#include "platform/PosixFileSystem.h"
 
-#include "CaseInsensitivePaths.h"
+#include "platform/CaseInsensitivePaths.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,8 +1,8 @@
-#include "CaseInsensitivePaths.h"
-#include "DosAttributes.h"
-#include "ListingRules.h"
-#include "Paths.h"
-#include "PosixFileSystem.h"
+#include "platform/CaseInsensitivePaths.h"
+#include "platform/DosAttributes.h"
+#include "platform/ListingRules.h"
+#include "platform/Paths.h"
+#include "platform/PosixFileSystem.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "PrefixConfigFiles.h"
+#include "platform/PrefixConfigFiles.h"
 
 #include <algorithm>
 #include <QByteArray>

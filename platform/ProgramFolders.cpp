@@ -1,7 +1,7 @@
-#include "ProgramFolders.h"
+#include "platform/ProgramFolders.h"
 
-#include "FileSystem.h"
-#include "Paths.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
-#include "ProtectedFileSystem.h"
+#include "platform/ProtectedFileSystem.h"
 
-#include "FailureCause.h"
-#include "FolderChain.h"
-#include "Paths.h"
+#include "platform/FailureCause.h"
+#include "platform/FolderChain.h"
+#include "platform/Paths.h"
 
 #include <algorithm>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "SequentialFile.h"
+#include "platform/SequentialFile.h"
 
-#include "FileSystem.h"
-#include "TextCodec.h"
+#include "platform/FileSystem.h"
+#include "platform/TextCodec.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
-#include "FailureCause.h"
-#include "Ui.h"
+#include "platform/FailureCause.h"
+#include "platform/Ui.h"
 
 #include <cstdio>
 

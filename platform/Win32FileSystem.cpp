@@ -1,7 +1,7 @@
-#include "Win32FileSystem.h"
+#include "platform/Win32FileSystem.h"
 
-#include "ListingRules.h"
-#include "Paths.h"
+#include "platform/ListingRules.h"
+#include "platform/Paths.h"
 
 #include <QDir>
 #include <QFile>

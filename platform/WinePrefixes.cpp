@@ -1,6 +1,6 @@
-#include "WinePrefixes.h"
+#include "platform/WinePrefixes.h"
 
-#include "PrefixConfigFiles.h"
+#include "platform/PrefixConfigFiles.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "WineRegFile.h"
+#include "platform/WineRegFile.h"
 
 #include <QtEndian>
 

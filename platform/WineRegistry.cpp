@@ -1,7 +1,7 @@
-#include "WineRegistry.h"
+#include "platform/WineRegistry.h"
 
-#include "AnsiCodePage.h"
-#include "WineRegFile.h"
+#include "platform/AnsiCodePage.h"
+#include "platform/WineRegFile.h"
 
 #include <algorithm>
 #include <cstring>

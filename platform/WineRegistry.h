@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Registry.h"
-#include "WineRegFile.h"
+#include "platform/Registry.h"
+#include "platform/WineRegFile.h"
 
 #include <map>
 #include <QString>

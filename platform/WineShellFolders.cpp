@@ -1,8 +1,8 @@
-#include "WineShellFolders.h"
+#include "platform/WineShellFolders.h"
 
-#include "CaseInsensitivePaths.h"
-#include "Registry.h"
-#include "WineRegistry.h"
+#include "platform/CaseInsensitivePaths.h"
+#include "platform/Registry.h"
+#include "platform/WineRegistry.h"
 
 #include <QDir>
 #include <QFile>

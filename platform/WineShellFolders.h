@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ShellFolders.h"
+#include "platform/ShellFolders.h"
 
 namespace tvn {
 

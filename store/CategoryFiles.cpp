@@ -1,9 +1,9 @@
-#include "CategoryFiles.h"
+#include "store/CategoryFiles.h"
 
-#include "CategoryNames.h"
-#include "Paths.h"
-#include "ProgramFolders.h"
-#include "SequentialFile.h"
+#include "platform/Paths.h"
+#include "platform/ProgramFolders.h"
+#include "platform/SequentialFile.h"
+#include "store/CategoryNames.h"
 
 namespace tvn {
 

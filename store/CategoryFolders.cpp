@@ -1,9 +1,9 @@
-#include "CategoryFolders.h"
+#include "store/CategoryFolders.h"
 
-#include "CategoryNames.h"
-#include "FileSystem.h"
-#include "Paths.h"
-#include "Ui.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+#include "platform/Ui.h"
+#include "store/CategoryNames.h"
 
 namespace tvn {
 

@@ -1,4 +1,4 @@
-#include "CategoryNames.h"
+#include "store/CategoryNames.h"
 
 namespace tvn {
 

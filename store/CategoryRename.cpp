@@ -1,13 +1,13 @@
-#include "CategoryRename.h"
+#include "store/CategoryRename.h"
 
-#include "CategoryFiles.h"
-#include "CategoryFolders.h"
-#include "CategoryNames.h"
-#include "FileSystem.h"
-#include "FolderChain.h"
-#include "FolderRefresh.h"
-#include "Paths.h"
-#include "Ui.h"
+#include "platform/FileSystem.h"
+#include "platform/FolderChain.h"
+#include "platform/Paths.h"
+#include "platform/Ui.h"
+#include "store/CategoryFiles.h"
+#include "store/CategoryFolders.h"
+#include "store/CategoryNames.h"
+#include "store/FolderRefresh.h"
 
 namespace tvn {
 

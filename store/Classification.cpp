@@ -1,14 +1,14 @@
-#include "Classification.h"
+#include "store/Classification.h"
 
-#include "CatalogueList.h"
-#include "CategoryFolders.h"
-#include "CategoryNames.h"
-#include "FileSystem.h"
-#include "FolderChain.h"
-#include "FolderRefresh.h"
-#include "Paths.h"
-#include "SelectedEntries.h"
-#include "Ui.h"
+#include "catalogue/CatalogueList.h"
+#include "catalogue/SelectedEntries.h"
+#include "platform/FileSystem.h"
+#include "platform/FolderChain.h"
+#include "platform/Paths.h"
+#include "platform/Ui.h"
+#include "store/CategoryFolders.h"
+#include "store/CategoryNames.h"
+#include "store/FolderRefresh.h"
 
 #include <optional>
 

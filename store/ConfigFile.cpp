@@ -1,6 +1,6 @@
-#include "ConfigFile.h"
+#include "store/ConfigFile.h"
 
-#include "SequentialFile.h"
+#include "platform/SequentialFile.h"
 
 #include <optional>
 

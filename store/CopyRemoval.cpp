@@ -1,8 +1,8 @@
-#include "CopyRemoval.h"
+#include "store/CopyRemoval.h"
 
-#include "FileSystem.h"
-#include "FolderRefresh.h"
-#include "Paths.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+#include "store/FolderRefresh.h"
 
 namespace tvn {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SelectedEntries.h"
-#include "Tvn.h"
+#include "catalogue/SelectedEntries.h"
+#include "catalogue/Tvn.h"
 
 #include <QString>
 

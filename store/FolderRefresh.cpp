@@ -1,8 +1,8 @@
-#include "FolderRefresh.h"
+#include "store/FolderRefresh.h"
 
-#include "FileSystem.h"
-#include "FolderChain.h"
-#include "ProgramsTrees.h"
+#include "catalogue/ProgramsTrees.h"
+#include "platform/FileSystem.h"
+#include "platform/FolderChain.h"
 
 #include <algorithm>
 #include <chrono>

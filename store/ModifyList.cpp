@@ -1,11 +1,11 @@
-#include "ModifyList.h"
+#include "store/ModifyList.h"
 
-#include "CatalogueList.h"
-#include "CopyRemoval.h"
-#include "FolderRefresh.h"
-#include "SelectedEntries.h"
-#include "ShortcutScan.h"
-#include "Ui.h"
+#include "catalogue/CatalogueList.h"
+#include "catalogue/SelectedEntries.h"
+#include "catalogue/ShortcutScan.h"
+#include "platform/Ui.h"
+#include "store/CopyRemoval.h"
+#include "store/FolderRefresh.h"
 
 namespace tvn {
 

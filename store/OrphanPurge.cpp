@@ -1,9 +1,9 @@
-#include "OrphanPurge.h"
+#include "store/OrphanPurge.h"
 
-#include "CatalogueList.h"
-#include "CopyRemoval.h"
-#include "DisplayList.h"
-#include "SelectedEntries.h"
+#include "catalogue/CatalogueList.h"
+#include "catalogue/DisplayList.h"
+#include "catalogue/SelectedEntries.h"
+#include "store/CopyRemoval.h"
 
 #include <QSet>
 

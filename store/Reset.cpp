@@ -1,14 +1,14 @@
-#include "Reset.h"
+#include "store/Reset.h"
 
-#include "CatalogueList.h"
-#include "CategoryFolders.h"
-#include "CategoryNames.h"
-#include "FileSystem.h"
-#include "FolderRefresh.h"
-#include "ModifyList.h"
-#include "Paths.h"
-#include "SystemAnalysis.h"
-#include "Ui.h"
+#include "catalogue/CatalogueList.h"
+#include "catalogue/SystemAnalysis.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+#include "platform/Ui.h"
+#include "store/CategoryFolders.h"
+#include "store/CategoryNames.h"
+#include "store/FolderRefresh.h"
+#include "store/ModifyList.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "Undo.h"
+#include "store/Undo.h"
 
-#include "CatalogueList.h"
-#include "FileSystem.h"
+#include "catalogue/CatalogueList.h"
+#include "platform/FileSystem.h"
 
 #include <map>
 

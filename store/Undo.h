@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Tvn.h"
-#include "UndoJournal.h"
+#include "catalogue/Tvn.h"
+#include "store/UndoJournal.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
-#include "UndoJournal.h"
+#include "store/UndoJournal.h"
 
-#include "FailureCause.h"
+#include "platform/FailureCause.h"
 
 #include <algorithm>
 #include <QCryptographicHash>

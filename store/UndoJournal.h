@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileSystem.h"
-#include "ProgramState.h"
+#include "catalogue/ProgramState.h"
+#include "platform/FileSystem.h"
 
 #include <array>
 #include <functional>

@@ -1,5 +1,5 @@
+#include "app/ListFilter.h"
 #include "FrmMainFixture.h"
-#include "ListFilter.h"
 
 #include <QAccessible>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
+#include "app/ListFilter.h"
 #include "FrmMainFixture.h"
-#include "ListFilter.h"
-#include "SequentialFile.h"
+#include "platform/SequentialFile.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "FailureCause.h"
 #include "FrmMainFixture.h"
-#include "Ui.h"
+#include "platform/FailureCause.h"
+#include "platform/Ui.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,15 +1,15 @@
 // A new user's session on a demo prefix, through the real main window and the guarded file
 // system the program runs with: classify from both Programs trees, lose a source, purge its
 // copy, move a copy, reset.
-#include "DemoPrefix.h"
-#include "FrmMain.h"
-#include "PosixFileSystem.h"
-#include "PrintQString.h"
-#include "ProtectedFileSystem.h"
-#include "QtListBox.h"
-#include "ScriptedUi.h"
-#include "TempTree.h"
-#include "WineShellFolders.h"
+#include "app/FrmMain.h"
+#include "app/QtListBox.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/ProtectedFileSystem.h"
+#include "platform/WineShellFolders.h"
+#include "tests/support/PrintQString.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TempTree.h"
+#include "tools/demoprefix/DemoPrefix.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "BuiltInTexts.h"
+#include "catalogue/SystemAnalysis.h"
 #include "FrmMainFixture.h"
-#include "PrintQString.h"
-#include "SystemAnalysis.h"
+#include "i18n/BuiltInTexts.h"
+#include "tests/support/PrintQString.h"
 
 #include <functional>
 #include <QFile>

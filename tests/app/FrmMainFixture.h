@@ -1,14 +1,14 @@
 #pragma once
 
-#include "FaultInjectingFileSystem.h"
-#include "FrmMain.h"
-#include "PosixFileSystem.h"
-#include "ProtectedFileSystem.h"
-#include "ScriptedUi.h"
-#include "ShellFolders.h"
-#include "TempTrash.h"
-#include "TempTree.h"
-#include "UndoJournal.h"
+#include "app/FrmMain.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/ProtectedFileSystem.h"
+#include "platform/ShellFolders.h"
+#include "store/UndoJournal.h"
+#include "tests/support/FaultInjectingFileSystem.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TempTrash.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,5 +1,5 @@
+#include "app/Geometry.h"
 #include "FrmMainFixture.h"
-#include "Geometry.h"
 
 #include <algorithm>
 #include <QAction>

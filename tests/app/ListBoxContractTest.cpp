@@ -1,5 +1,5 @@
-#include "QtListBox.h"
-#include "VectorListBox.h"
+#include "app/QtListBox.h"
+#include "catalogue/VectorListBox.h"
 
 #include <gtest/gtest.h>
 #include <memory>

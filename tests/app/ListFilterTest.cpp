@@ -1,7 +1,7 @@
-#include "ListFilter.h"
+#include "app/ListFilter.h"
 
+#include "app/QtListBox.h"
 #include "FrmMainFixture.h"
-#include "QtListBox.h"
 
 #include <QApplication>
 #include <QLabel>

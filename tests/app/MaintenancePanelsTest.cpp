@@ -1,6 +1,6 @@
+#include "app/QtListBox.h"
+#include "catalogue/SystemAnalysis.h"
 #include "FrmMainFixture.h"
-#include "QtListBox.h"
-#include "SystemAnalysis.h"
 
 #include <QLabel>
 #include <QListWidget>

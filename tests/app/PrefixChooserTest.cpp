@@ -1,15 +1,15 @@
 // The settings panel's Wine prefix chooser over a home holding demo prefixes, with the real
 // registry lookup: what a choice puts in the path boxes, what reopening the panel keeps, and
 // the all-users Programs line.
-#include "DemoPrefix.h"
-#include "ElidedLabel.h"
-#include "FrmMain.h"
-#include "PosixFileSystem.h"
-#include "PrintQString.h"
-#include "ProtectedFileSystem.h"
-#include "ScriptedUi.h"
-#include "TempTree.h"
-#include "WineShellFolders.h"
+#include "app/ElidedLabel.h"
+#include "app/FrmMain.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/ProtectedFileSystem.h"
+#include "platform/WineShellFolders.h"
+#include "tests/support/PrintQString.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TempTree.h"
+#include "tools/demoprefix/DemoPrefix.h"
 
 #include <gtest/gtest.h>
 #include <QComboBox>

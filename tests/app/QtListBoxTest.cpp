@@ -1,4 +1,4 @@
-#include "QtListBox.h"
+#include "app/QtListBox.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

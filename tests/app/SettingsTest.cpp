@@ -1,6 +1,6 @@
 #include "FrmMainFixture.h"
-#include "Ui.h"
-#include "WineShellFolders.h"
+#include "platform/Ui.h"
+#include "platform/WineShellFolders.h"
 
 #include <QCheckBox>
 #include <QComboBox>

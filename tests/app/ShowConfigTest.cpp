@@ -1,5 +1,5 @@
+#include "app/PathBox.h"
 #include "FrmMainFixture.h"
-#include "PathBox.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,7 +1,7 @@
+#include "catalogue/ProgramsTrees.h"
+#include "catalogue/SystemAnalysis.h"
 #include "CatalogueTest.h"
-#include "ProgramsTrees.h"
-#include "ShellFolders.h"
-#include "SystemAnalysis.h"
+#include "platform/ShellFolders.h"
 
 namespace tvn::test {
 namespace {

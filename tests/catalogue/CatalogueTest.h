@@ -1,13 +1,13 @@
 #pragma once
 
-#include "FakeWindow.h"
-#include "FaultInjectingFileSystem.h"
-#include "NativeFileSystem.h"
-#include "PrintQString.h"
-#include "ProgramState.h"
-#include "ScriptedUi.h"
-#include "TempTree.h"
-#include "Tvn.h"
+#include "catalogue/ProgramState.h"
+#include "catalogue/Tvn.h"
+#include "platform/NativeFileSystem.h"
+#include "tests/support/FakeWindow.h"
+#include "tests/support/FaultInjectingFileSystem.h"
+#include "tests/support/PrintQString.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 

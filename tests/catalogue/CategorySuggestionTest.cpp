@@ -1,4 +1,4 @@
-#include "CategorySuggestion.h"
+#include "catalogue/CategorySuggestion.h"
 
 #include "CatalogueTest.h"
 

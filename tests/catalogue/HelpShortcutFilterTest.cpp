@@ -1,4 +1,4 @@
-#include "HelpShortcutFilter.h"
+#include "catalogue/HelpShortcutFilter.h"
 
 #include "CatalogueTest.h"
 

@@ -1,9 +1,9 @@
-#include "SelectedEntries.h"
+#include "catalogue/SelectedEntries.h"
 
-#include "FakeWindow.h"
-#include "PrintQString.h"
-#include "ScriptedUi.h"
-#include "VectorListBox.h"
+#include "catalogue/VectorListBox.h"
+#include "tests/support/FakeWindow.h"
+#include "tests/support/PrintQString.h"
+#include "tests/support/ScriptedUi.h"
 
 #include <gtest/gtest.h>
 #include <map>

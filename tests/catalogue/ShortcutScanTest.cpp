@@ -1,9 +1,9 @@
-#include "ShortcutScan.h"
+#include "catalogue/ShortcutScan.h"
 
+#include "catalogue/SystemAnalysis.h"
 #include "CatalogueTest.h"
-#include "DosAttributes.h"
-#include "NativeFiles.h"
-#include "SystemAnalysis.h"
+#include "platform/DosAttributes.h"
+#include "tests/support/NativeFiles.h"
 
 namespace tvn::test {
 namespace {

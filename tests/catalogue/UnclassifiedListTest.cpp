@@ -1,4 +1,4 @@
-#include "UnclassifiedList.h"
+#include "catalogue/UnclassifiedList.h"
 
 #include "CatalogueTest.h"
 

@@ -1,4 +1,4 @@
-#include "VectorListBox.h"
+#include "catalogue/VectorListBox.h"
 
 #include <gtest/gtest.h>
 

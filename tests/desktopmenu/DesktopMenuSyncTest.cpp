@@ -1,6 +1,6 @@
+#include "desktopmenu/WinePrefix.h"
 #include "MenuWorld.h"
-#include "PrintQString.h"
-#include "WinePrefix.h"
+#include "tests/support/PrintQString.h"
 
 namespace tvn::test {
 namespace {

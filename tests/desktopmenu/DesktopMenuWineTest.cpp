@@ -1,11 +1,11 @@
 // The desktop menu sync against Wine itself: one prefix made by wineboot for the whole binary,
 // fresh XDG folders for each test, the menu read back by a freedesktop menu parser.
+#include "desktopmenu/WineMenuBuilder.h"
+#include "desktopmenu/WinePrefix.h"
 #include "MenuWorld.h"
-#include "PrintQString.h"
-#include "ShellLinkFile.h"
-#include "WineMenuBuilder.h"
-#include "WinePrefix.h"
-#include "WineShellFolders.h"
+#include "platform/WineShellFolders.h"
+#include "tests/support/PrintQString.h"
+#include "tools/demoprefix/ShellLinkFile.h"
 
 #include <map>
 #include <QDirIterator>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "DesktopMenuSync.h"
-#include "FakeWindow.h"
-#include "NativeFileSystem.h"
-#include "ProtectedFileSystem.h"
-#include "ScriptedUi.h"
-#include "TempTree.h"
+#include "desktopmenu/DesktopMenuSync.h"
+#include "platform/NativeFileSystem.h"
+#include "platform/ProtectedFileSystem.h"
+#include "tests/support/FakeWindow.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

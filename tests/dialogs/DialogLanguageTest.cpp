@@ -1,8 +1,8 @@
 #include "DialogAnswering.h"
+#include "dialogs/QtUi.h"
 #include "FrmMainFixture.h"
-#include "PrintQString.h"
-#include "QtTranslations.h"
-#include "QtUi.h"
+#include "i18n/QtTranslations.h"
+#include "tests/support/PrintQString.h"
 
 #include <QDialogButtonBox>
 #include <QInputDialog>

@@ -1,6 +1,6 @@
-#include "FrmAbout.h"
+#include "dialogs/FrmAbout.h"
 
-#include "MakerAddresses.h"
+#include "dialogs/MakerAddresses.h"
 
 #include <gtest/gtest.h>
 #include <QGuiApplication>

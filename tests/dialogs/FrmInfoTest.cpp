@@ -1,7 +1,7 @@
-#include "FrmInfo.h"
+#include "dialogs/FrmInfo.h"
 
 #include "DialogAnswering.h"
-#include "MakerAddresses.h"
+#include "dialogs/MakerAddresses.h"
 
 #include <gtest/gtest.h>
 #include <QLabel>

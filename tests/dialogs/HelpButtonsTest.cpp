@@ -1,4 +1,4 @@
-#include "FrmInfo.h"
+#include "dialogs/FrmInfo.h"
 #include "FrmMainFixture.h"
 
 #include <map>

@@ -1,11 +1,11 @@
 // Reads any bytes as Custom.tvn and as Default.tvn onto the category buttons, then checks that
 // the captions saved to Custom.tvn read back unchanged.
-#include "CategoryFiles.h"
-#include "CategoryNames.h"
-#include "FakeWindow.h"
 #include "FuzzCheck.h"
 #include "MemoryFileSystem.h"
 #include "SilentUi.h"
+#include "store/CategoryFiles.h"
+#include "store/CategoryNames.h"
+#include "tests/support/FakeWindow.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Loads any bytes as Config.tvn over the default settings, then checks that settings which
 // save also load back unchanged.
-#include "ConfigFile.h"
 #include "FuzzCheck.h"
 #include "MemoryFileSystem.h"
+#include "store/ConfigFile.h"
 
 #include <cstddef>
 #include <cstdint>

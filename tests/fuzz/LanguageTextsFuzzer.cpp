@@ -1,10 +1,10 @@
 // Applies any bytes as a language text file to a window holding a label for every caption the
 // file sets.
-#include "CaptionTable.h"
 #include "FuzzCheck.h"
-#include "LanguageTextFile.h"
+#include "i18n/CaptionTable.h"
+#include "i18n/LanguageTextFile.h"
 #include "MemoryFileSystem.h"
-#include "ProgramFolders.h"
+#include "platform/ProgramFolders.h"
 #include "SilentUi.h"
 
 #include <cstddef>

@@ -1,7 +1,7 @@
 // Reads any bytes both as a Lutris game file and as a Steam library list, the two files that
 // name Wine prefixes: whatever they hold, the readers give a usable answer or none.
 #include "FuzzCheck.h"
-#include "PrefixConfigFiles.h"
+#include "platform/PrefixConfigFiles.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Reads any bytes as a sequential data file, converting every item each way the loaders do,
 // and checks what the writer produces from the items reads back the same.
 #include "FuzzCheck.h"
-#include "SequentialFile.h"
-#include "TextCodec.h"
+#include "platform/SequentialFile.h"
+#include "platform/TextCodec.h"
 
 #include <cstddef>
 #include <cstdint>

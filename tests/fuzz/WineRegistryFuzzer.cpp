@@ -2,9 +2,9 @@
 // Programs folders through the whole chain (registry file, ANSI conversion, drive mapping), and
 // the Shell Folders key directly.
 #include "FuzzCheck.h"
-#include "Registry.h"
-#include "WineRegFile.h"
-#include "WineShellFolders.h"
+#include "platform/Registry.h"
+#include "platform/WineRegFile.h"
+#include "platform/WineShellFolders.h"
 
 #include <cstddef>
 #include <cstdint>

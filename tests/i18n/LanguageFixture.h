@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FrmMainFixture.h"
-#include "SequentialFile.h"
-#include "TextCodec.h"
+#include "platform/SequentialFile.h"
+#include "platform/TextCodec.h"
 
 #include <map>
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
-#include "CaptionTable.h"
+#include "i18n/CaptionTable.h"
+#include "i18n/LanguageTextFile.h"
 #include "LanguageFixture.h"
-#include "LanguageTextFile.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>

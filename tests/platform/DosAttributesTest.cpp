@@ -1,4 +1,4 @@
-#include "DosAttributes.h"
+#include "platform/DosAttributes.h"
 
 #include <gtest/gtest.h>
 #include <QByteArray>

@@ -1,8 +1,8 @@
-#include "FailureCause.h"
-#include "FailureRecordingFileSystem.h"
-#include "NativeFileSystem.h"
-#include "ProtectedFileSystem.h"
-#include "TempTree.h"
+#include "platform/FailureCause.h"
+#include "platform/FailureRecordingFileSystem.h"
+#include "platform/NativeFileSystem.h"
+#include "platform/ProtectedFileSystem.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 

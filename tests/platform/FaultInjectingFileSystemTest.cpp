@@ -1,7 +1,7 @@
-#include "FaultInjectingFileSystem.h"
+#include "tests/support/FaultInjectingFileSystem.h"
 
-#include "NativeFileSystem.h"
-#include "TempTree.h"
+#include "platform/NativeFileSystem.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 

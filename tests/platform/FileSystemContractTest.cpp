@@ -1,6 +1,6 @@
 #include "FileSystemTest.h"
-#include "NativeFileSystem.h"
-#include "Paths.h"
+#include "platform/NativeFileSystem.h"
+#include "platform/Paths.h"
 
 #include <gtest/gtest.h>
 

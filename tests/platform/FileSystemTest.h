@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TempTree.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 #include <QStringList>

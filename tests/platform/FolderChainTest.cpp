@@ -1,8 +1,8 @@
-#include "FolderChain.h"
+#include "platform/FolderChain.h"
 
-#include "NativeFileSystem.h"
-#include "Paths.h"
-#include "TempTree.h"
+#include "platform/NativeFileSystem.h"
+#include "platform/Paths.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "PosixFileSystem.h"
+#include "platform/PosixFileSystem.h"
 
-#include "CaseInsensitivePaths.h"
-#include "DosAttributes.h"
 #include "FileSystemTest.h"
-#include "Paths.h"
-#include "TempTrash.h"
+#include "platform/CaseInsensitivePaths.h"
+#include "platform/DosAttributes.h"
+#include "platform/Paths.h"
+#include "tests/support/TempTrash.h"
 
 #include <csignal>
 #include <fcntl.h>

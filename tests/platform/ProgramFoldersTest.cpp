@@ -1,7 +1,7 @@
-#include "ProgramFolders.h"
+#include "platform/ProgramFolders.h"
 
-#include "NativeFileSystem.h"
-#include "TempTree.h"
+#include "platform/NativeFileSystem.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

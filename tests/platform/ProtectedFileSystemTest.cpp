@@ -1,9 +1,9 @@
-#include "ProtectedFileSystem.h"
+#include "platform/ProtectedFileSystem.h"
 
-#include "FaultInjectingFileSystem.h"
-#include "NativeFiles.h"
-#include "NativeFileSystem.h"
-#include "TempTree.h"
+#include "platform/NativeFileSystem.h"
+#include "tests/support/FaultInjectingFileSystem.h"
+#include "tests/support/NativeFiles.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "Registry.h"
+#include "platform/Registry.h"
 
-#include "AnsiCodePage.h"
+#include "platform/AnsiCodePage.h"
 
 #include <gtest/gtest.h>
 #include <map>

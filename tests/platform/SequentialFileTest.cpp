@@ -1,9 +1,9 @@
-#include "SequentialFile.h"
+#include "platform/SequentialFile.h"
 
-#include "FaultInjectingFileSystem.h"
-#include "NativeFileSystem.h"
-#include "TempTree.h"
-#include "TextCodec.h"
+#include "platform/NativeFileSystem.h"
+#include "platform/TextCodec.h"
+#include "tests/support/FaultInjectingFileSystem.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 #include <QRandomGenerator>

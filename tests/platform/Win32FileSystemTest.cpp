@@ -1,8 +1,8 @@
-#include "Win32FileSystem.h"
+#include "platform/Win32FileSystem.h"
 
 #include "FileSystemTest.h"
-#include "NativeFiles.h"
-#include "Paths.h"
+#include "platform/Paths.h"
+#include "tests/support/NativeFiles.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "Win32Registry.h"
+#include "platform/Win32Registry.h"
 
-#include "Registry.h"
-#include "Win32ShellFolders.h"
+#include "platform/Registry.h"
+#include "platform/Win32ShellFolders.h"
 
 #include <gtest/gtest.h>
 #include <QRandomGenerator>

@@ -1,8 +1,8 @@
-#include "WinePrefixes.h"
+#include "platform/WinePrefixes.h"
 
-#include "PrefixConfigFiles.h"
-#include "PrintQString.h"
-#include "TempTree.h"
+#include "platform/PrefixConfigFiles.h"
+#include "tests/support/PrintQString.h"
+#include "tests/support/TempTree.h"
 
 #include <chrono>
 #include <gtest/gtest.h>

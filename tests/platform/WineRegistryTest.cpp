@@ -1,7 +1,7 @@
-#include "WineRegistry.h"
+#include "platform/WineRegistry.h"
 
-#include "TempTree.h"
-#include "WineRegFile.h"
+#include "platform/WineRegFile.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "WineShellFolders.h"
+#include "platform/WineShellFolders.h"
 
-#include "TempTree.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

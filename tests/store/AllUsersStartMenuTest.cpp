@@ -1,20 +1,20 @@
 // A Wine prefix as Wine 8 writes it (its real user.reg and system.reg), with shortcuts in the
 // user's Programs tree and in the all-users one: both are listed, the copies go to the user's
 // Start Menu only, and neither tree is ever changed.
-#include "CatalogueList.h"
-#include "Classification.h"
-#include "FakeWindow.h"
-#include "NativeFileSystem.h"
-#include "OrphanPurge.h"
-#include "Paths.h"
-#include "PrintQString.h"
-#include "ProtectedFileSystem.h"
-#include "Reset.h"
-#include "ScriptedUi.h"
-#include "SystemAnalysis.h"
-#include "TempTree.h"
-#include "UnclassifiedList.h"
-#include "WineShellFolders.h"
+#include "catalogue/CatalogueList.h"
+#include "catalogue/SystemAnalysis.h"
+#include "catalogue/UnclassifiedList.h"
+#include "platform/NativeFileSystem.h"
+#include "platform/Paths.h"
+#include "platform/ProtectedFileSystem.h"
+#include "platform/WineShellFolders.h"
+#include "store/Classification.h"
+#include "store/OrphanPurge.h"
+#include "store/Reset.h"
+#include "tests/support/FakeWindow.h"
+#include "tests/support/PrintQString.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 #include <QFile>

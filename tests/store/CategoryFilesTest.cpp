@@ -1,6 +1,6 @@
-#include "CategoryFiles.h"
+#include "store/CategoryFiles.h"
 
-#include "Categories.h"
+#include "catalogue/Categories.h"
 #include "StoreWorld.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "CategoryRename.h"
+#include "store/CategoryRename.h"
 
-#include "CategoryNames.h"
+#include "store/CategoryNames.h"
 #include "StoreWorld.h"
 
 namespace tvn::test {

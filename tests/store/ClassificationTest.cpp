@@ -1,8 +1,8 @@
-#include "Classification.h"
+#include "store/Classification.h"
 
-#include "Categories.h"
+#include "catalogue/Categories.h"
+#include "platform/Ui.h"
 #include "StoreWorld.h"
-#include "Ui.h"
 
 #include <QSet>
 

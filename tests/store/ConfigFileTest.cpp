@@ -1,8 +1,8 @@
-#include "ConfigFile.h"
+#include "store/ConfigFile.h"
 
-#include "FaultInjectingFileSystem.h"
-#include "NativeFileSystem.h"
-#include "TempTree.h"
+#include "platform/NativeFileSystem.h"
+#include "tests/support/FaultInjectingFileSystem.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CatalogueList.h"
-#include "ShortcutScan.h"
+#include "catalogue/CatalogueList.h"
+#include "catalogue/ShortcutScan.h"
 #include "StoreWorld.h"
 
 #include <initializer_list>

@@ -1,4 +1,4 @@
-#include "FolderRefresh.h"
+#include "store/FolderRefresh.h"
 
 #include "StoreWorld.h"
 

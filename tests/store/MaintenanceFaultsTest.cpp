@@ -1,8 +1,8 @@
 #include "CopiesWorld.h"
-#include "ModifyList.h"
-#include "OrphanPurge.h"
-#include "Reset.h"
-#include "Ui.h"
+#include "platform/Ui.h"
+#include "store/ModifyList.h"
+#include "store/OrphanPurge.h"
+#include "store/Reset.h"
 
 #include <set>
 

@@ -1,8 +1,8 @@
-#include "ModifyList.h"
+#include "store/ModifyList.h"
 
-#include "Classification.h"
 #include "CopiesWorld.h"
-#include "Ui.h"
+#include "platform/Ui.h"
+#include "store/Classification.h"
 
 namespace tvn::test {
 namespace {

@@ -1,7 +1,7 @@
-#include "OrphanPurge.h"
+#include "store/OrphanPurge.h"
 
 #include "CopiesWorld.h"
-#include "Ui.h"
+#include "platform/Ui.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "Reset.h"
+#include "store/Reset.h"
 
 #include "CopiesWorld.h"
-#include "Ui.h"
+#include "platform/Ui.h"
 
 namespace tvn::test {
 namespace {

@@ -1,18 +1,18 @@
 #pragma once
 
-#include "CatalogueList.h"
-#include "FakeWindow.h"
-#include "FaultInjectingFileSystem.h"
-#include "NativeFileSystem.h"
-#include "Paths.h"
-#include "PrintQString.h"
-#include "ProgramState.h"
-#include "ProtectedFileSystem.h"
-#include "ScriptedUi.h"
-#include "TempTrash.h"
-#include "TempTree.h"
-#include "Tvn.h"
-#include "UndoJournal.h"
+#include "catalogue/CatalogueList.h"
+#include "catalogue/ProgramState.h"
+#include "catalogue/Tvn.h"
+#include "platform/NativeFileSystem.h"
+#include "platform/Paths.h"
+#include "platform/ProtectedFileSystem.h"
+#include "store/UndoJournal.h"
+#include "tests/support/FakeWindow.h"
+#include "tests/support/FaultInjectingFileSystem.h"
+#include "tests/support/PrintQString.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TempTrash.h"
+#include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>

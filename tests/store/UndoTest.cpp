@@ -1,13 +1,13 @@
-#include "Undo.h"
+#include "store/Undo.h"
 
-#include "CategoryRename.h"
-#include "Classification.h"
+#include "catalogue/SystemAnalysis.h"
+#include "catalogue/UnclassifiedList.h"
 #include "CopiesWorld.h"
-#include "ModifyList.h"
-#include "OrphanPurge.h"
-#include "Reset.h"
-#include "SystemAnalysis.h"
-#include "UnclassifiedList.h"
+#include "store/CategoryRename.h"
+#include "store/Classification.h"
+#include "store/ModifyList.h"
+#include "store/OrphanPurge.h"
+#include "store/Reset.h"
 
 #include <functional>
 #include <memory>

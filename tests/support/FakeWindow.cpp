@@ -1,6 +1,6 @@
-#include "FakeWindow.h"
+#include "tests/support/FakeWindow.h"
 
-#include "Categories.h"
+#include "catalogue/Categories.h"
 
 namespace tvn::test {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ProgramState.h"
-#include "Tvn.h"
-#include "VectorListBox.h"
-#include "Window.h"
+#include "catalogue/ProgramState.h"
+#include "catalogue/Tvn.h"
+#include "catalogue/VectorListBox.h"
+#include "catalogue/Window.h"
 
 #include <array>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "FaultInjectingFileSystem.h"
+#include "tests/support/FaultInjectingFileSystem.h"
 
-#include "FailureCause.h"
+#include "platform/FailureCause.h"
 
 #include <ostream>
 

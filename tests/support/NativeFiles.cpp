@@ -1,6 +1,6 @@
-#include "NativeFiles.h"
+#include "tests/support/NativeFiles.h"
 
-#include "DosAttributes.h"
+#include "platform/DosAttributes.h"
 
 #ifdef _WIN32
 #include <windows.h>

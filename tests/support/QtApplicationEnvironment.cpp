@@ -1,4 +1,4 @@
-#include "Look.h"
+#include "dialogs/Look.h"
 
 #include <gtest/gtest.h>
 #include <memory>

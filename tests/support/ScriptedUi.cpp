@@ -1,4 +1,4 @@
-#include "ScriptedUi.h"
+#include "tests/support/ScriptedUi.h"
 
 #include <gtest/gtest.h>
 

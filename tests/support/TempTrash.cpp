@@ -1,4 +1,4 @@
-#include "TempTrash.h"
+#include "tests/support/TempTrash.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "TempTree.h"
+#include "tests/support/TempTree.h"
 
-#include "Paths.h"
+#include "platform/Paths.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

@@ -1,10 +1,10 @@
 // The shipped data files, as staged in the program folder: the exact byte form the program's
 // reader expects, and the contents other parts of the program rely on.
-#include "Categories.h"
-#include "CategorySuggestion.h"
-#include "NativeFileSystem.h"
-#include "SequentialFile.h"
-#include "TextCodec.h"
+#include "catalogue/Categories.h"
+#include "catalogue/CategorySuggestion.h"
+#include "platform/NativeFileSystem.h"
+#include "platform/SequentialFile.h"
+#include "platform/TextCodec.h"
 
 #include <gtest/gtest.h>
 #include <QFile>

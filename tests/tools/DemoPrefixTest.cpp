@@ -1,9 +1,9 @@
 // The demo prefix: a Start Menu the program can find through user.reg and dosdevices, full
 // of valid shortcut files, and a generator that never destroys a folder it did not make.
-#include "DemoPrefix.h"
+#include "tools/demoprefix/DemoPrefix.h"
 
-#include "TempTree.h"
-#include "WineShellFolders.h"
+#include "platform/WineShellFolders.h"
+#include "tests/support/TempTree.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

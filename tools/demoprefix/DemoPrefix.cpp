@@ -1,7 +1,7 @@
-#include "DemoPrefix.h"
+#include "tools/demoprefix/DemoPrefix.h"
 
-#include "DemoStartMenu.h"
-#include "ShellLinkFile.h"
+#include "tools/demoprefix/DemoStartMenu.h"
+#include "tools/demoprefix/ShellLinkFile.h"
 
 #include <filesystem>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "DemoStartMenu.h"
+#include "tools/demoprefix/DemoStartMenu.h"
 
 namespace tvn::tools {
 

@@ -1,4 +1,4 @@
-#include "ShellLinkFile.h"
+#include "tools/demoprefix/ShellLinkFile.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 // make-demo-prefix [--replace] <folder>: writes a demo Wine prefix whose Start Menu looks
 // like a well-used machine's, for trying Torvane out.
-#include "DemoPrefix.h"
+#include "tools/demoprefix/DemoPrefix.h"
 
 #include <cstdio>
 #include <QDir>

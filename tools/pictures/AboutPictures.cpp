@@ -1,6 +1,6 @@
-#include "AboutPictures.h"
+#include "tools/pictures/AboutPictures.h"
 
-#include "RetroLook.h"
+#include "tools/pictures/RetroLook.h"
 
 #include <cmath>
 #include <numbers>

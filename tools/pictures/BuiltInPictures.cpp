@@ -1,4 +1,4 @@
-#include "BuiltInPictures.h"
+#include "tools/pictures/BuiltInPictures.h"
 
 namespace tvn {
 

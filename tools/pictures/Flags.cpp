@@ -1,4 +1,4 @@
-#include "Flags.h"
+#include "tools/pictures/Flags.h"
 
 #include <QPainter>
 

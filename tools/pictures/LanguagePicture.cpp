@@ -1,6 +1,6 @@
-#include "LanguagePicture.h"
+#include "tools/pictures/LanguagePicture.h"
 
-#include "RetroLook.h"
+#include "tools/pictures/RetroLook.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "RetroLook.h"
+#include "tools/pictures/RetroLook.h"
 
 #include <QFontMetrics>
 #include <QLinearGradient>

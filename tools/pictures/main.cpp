@@ -1,13 +1,13 @@
 // torvane-pictures <Default.tvn> <program folder> <built-in folder>: draws the language
 // pictures "Gfx (uk).tvn", "Gfx (fr).tvn", "Gfx (it).tvn" into the program folder and the
 // flags, the about and the information pictures into the built-in folder, as PNG.
-#include "AboutPictures.h"
-#include "DemoStartMenu.h"
-#include "Flags.h"
-#include "LanguagePicture.h"
-#include "MakerAddresses.h"
-#include "SequentialFile.h"
-#include "TextCodec.h"
+#include "dialogs/MakerAddresses.h"
+#include "platform/SequentialFile.h"
+#include "platform/TextCodec.h"
+#include "tools/demoprefix/DemoStartMenu.h"
+#include "tools/pictures/AboutPictures.h"
+#include "tools/pictures/Flags.h"
+#include "tools/pictures/LanguagePicture.h"
 
 #include <cstdio>
 #include <map>

@@ -4,11 +4,11 @@
 // (the mark of an option) in the window's own pixels, and for each list the centres of its
 // first two rows ("name.row0", "name.row1"). The screenshot walk and the end-to-end test click
 // there.
-#include "FrmMain.h"
-#include "Look.h"
-#include "NativeFileSystem.h"
-#include "ShellFolders.h"
-#include "Ui.h"
+#include "app/FrmMain.h"
+#include "dialogs/Look.h"
+#include "platform/NativeFileSystem.h"
+#include "platform/ShellFolders.h"
+#include "platform/Ui.h"
 
 #include <cstdio>
 #include <cstdlib>
