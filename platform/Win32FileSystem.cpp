@@ -327,7 +327,7 @@ bool Win32FileSystem::restoreFromTrash(const TrashedFile& file) {
     const qsizetype separator = file.trashed.lastIndexOf(u'\\');
     const QString name = file.trashed.mid(separator + 1);
     if (name.startsWith(u"$R"))
-        DeleteFileW(wide(file.trashed.left(separator + 1) + u"$I" + name.mid(2)));
+        DeleteFileW(wide(file.trashed.left(separator + 1) + QStringLiteral("$I") + name.mid(2)));
     return true;
 }
 
