@@ -109,7 +109,7 @@ TEST_F(DesktopMenuWiring, TellsOnceWhichCopiesWineLeftOut) {
     frm.CAdd_Click();
     QTest::mouseClick(frm.Command10, Qt::LeftButton);
     ASSERT_EQ(ui.dialogs().size(), 1u);
-    const UiCall& told = ui.dialogs().front();
+    const UiCall told = ui.dialogs().front();
     EXPECT_EQ(told.text, builtInText(BuiltInText::MenuEntriesFailed, frm.state().languageIndex));
     EXPECT_EQ(told.details, tree.path(menu + "/giochi/Chess.lnk"));
     EXPECT_EQ(told.icon, Icon::Exclamation);
