@@ -9,9 +9,8 @@ import tempfile
 os.environ["XDG_DATA_DIRS"] = os.environ["XDG_CONFIG_DIRS"] = "/nonexistent"
 import xdg.Menu  # noqa: E402  (reads the XDG variables when imported)
 
-ROOT = """<!DOCTYPE Menu PUBLIC "-//freedesktop//DTD Menu 1.0//EN"
- "http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd">
-<Menu><Name>Applications</Name><DefaultAppDirs/><DefaultDirectoryDirs/><DefaultMergeDirs/></Menu>
+# The parser needs no document type: the root menu is the bare element.
+ROOT = """<Menu><Name>Applications</Name><DefaultAppDirs/><DefaultDirectoryDirs/><DefaultMergeDirs/></Menu>
 """
 
 
