@@ -36,13 +36,19 @@ EntryOutcome classifyEntry(Tvn& tvn, const QString& caption, const QString& name
         return EntryOutcome::Done;
     const QString source = shortcutPath(folder, name);
     const QString target = shortcutPath(category, name);
+    // Looked up for a move only: in a large category folder a look-up reads the whole folder.
+    const bool targetExisted = tvn.state.moveMode && tvn.fs.fileExists(target);
     if (!tvn.fs.copyFile(source, target))
         return EntryOutcome::Failed;
     if (!tvn.state.moveMode)
         return EntryOutcome::Done;
-    // The copy is complete and verified before its source goes.
-    if (!tvn.fs.deleteFile(source))
+    // The copy is complete and verified before its source goes. A source that cannot go (locked,
+    // read-only) takes its new copy back with it, so the shortcut is not left in both categories.
+    if (!tvn.fs.deleteFile(source)) {
+        if (!targetExisted)
+            tvn.fs.deleteFile(target);
         return EntryOutcome::Failed;
+    }
     // The shortcut has moved: a folder that cannot be refreshed or tidied after it is reported,
     // but the entry no longer names a file there.
     const bool tidied =

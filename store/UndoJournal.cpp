@@ -143,6 +143,16 @@ bool UndoJournal::copyFile(const QString& from, const QString& to) {
 bool UndoJournal::deleteFile(const QString& path) {
     if (!open_)
         return inner_.deleteFile(path);
+    // The copy this action has just made (and now takes back) held nothing of the user's: it
+    // goes at once, with no trash and no question, and leaves no step.
+    auto& steps = open_->steps;
+    if (!steps.empty() && steps.back().kind == UndoStep::Kind::CopyMade &&
+        steps.back().path == path) {
+        if (!inner_.deleteFile(path))
+            return false;
+        steps.pop_back();
+        return true;
+    }
     switch (trash(path)) {
     case Removal::Trashed:
         return true;

@@ -314,8 +314,11 @@ TEST_P(EveryFailure, LeavesTheListsInStepAndNoFileHalfDoneOrLost) {
             if (processed) {
                 EXPECT_EQ(world.tree.read(copy), name);
             }
-            // Every shortcut is still somewhere, whole.
+            // Every shortcut is still somewhere, whole, and a moved one in one place only.
             EXPECT_TRUE(world.tree.read(copy) == name || world.tree.read(source) == name);
+            if (move) {
+                EXPECT_NE(world.tree.exists(copy), world.tree.exists(source)) << name;
+            }
         }
         for (const auto& [path, content] : world.tree.snapshot()) {
             EXPECT_FALSE(path.contains(".tvn-")) << "half file " << path.toStdString();

@@ -215,6 +215,28 @@ TEST(Undo, ACopyChangedOrATrashedFileGoneIsSaidAndNothingIsTouched) {
     }
 }
 
+// A move whose source cannot be removed takes its new copy back at once: nothing is left in two
+// categories, nothing goes to the trash and the action leaves nothing to undo.
+TEST(Undo, AMoveWhoseSourceStaysTakesItsCopyBackWithoutTrash) {
+    UndoWorld w;
+    const auto before = w.snapshot();
+    w.faults.failWhen([](const FaultInjectingFileSystem::Operation& op) {
+        return op.kind == Kind::DeleteFile && op.path.endsWith("Gone.lnk") &&
+               op.path.contains("giochi");
+    });
+    const UndoOutcome outcome = w.record(UndoScope::Moving, [&] {
+        FillModifyList(w.tvn);
+        w.lists.listModify.setSelected(1, true); // giochi/Gone.lnk
+        if (LoadSelectedCopiesForMove(w.tvn))
+            ClassifySelected(w.tvn, kVideo);
+        w.state.moveMode = false;
+    });
+    EXPECT_EQ(w.ui.messageTexts(), std::vector<QString>{unexpectedErrorText()});
+    EXPECT_EQ(outcome.result, Result::Nothing);
+    EXPECT_EQ(w.snapshot(), before);
+    EXPECT_TRUE(w.trash.files().isEmpty());
+}
+
 // A file the trash cannot take (no trash can be set up) is deleted only when the user agrees,
 // asked once per action; nothing lands anywhere else.
 TEST(Undo, WithoutATrashFilesAreDeletedOnlyWhenTheUserAgrees) {
