@@ -13,6 +13,8 @@ struct FailureCause {
     QString path;
     QString target;
     QString reason;
+    // The user chose to keep a file the action would have deleted: no fault to report.
+    bool keptByUser = false;
     friend bool operator==(const FailureCause&, const FailureCause&) = default;
 };
 

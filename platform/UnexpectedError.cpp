@@ -14,6 +14,9 @@ const QString& unexpectedErrorText() {
 void ReportUnexpectedError(Ui& ui) {
     const std::optional<FailureCause> cause = lastFailure();
     clearLastFailure();
+    // The action stopped on the user's own answer, which needs no report.
+    if (cause && cause->keptByUser)
+        return;
     const QString details = cause ? describeFailure(*cause) : QString();
     std::fprintf(stderr, "torvane: unexpected error%s%s\n", details.isEmpty() ? "" : ": ",
                  details.toLocal8Bit().constData());

@@ -49,7 +49,8 @@ bool UndoJournal::mayDeleteForGood(const QString& path) {
         recordFailure({QStringLiteral("delete"),
                        path,
                        {},
-                       QStringLiteral("the trash cannot take it and the user kept it")});
+                       QStringLiteral("the trash cannot take it and the user kept it"),
+                       true});
     return *forGoodAnswer_;
 }
 

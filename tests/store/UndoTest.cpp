@@ -238,7 +238,7 @@ TEST(Undo, AMoveWhoseSourceStaysTakesItsCopyBackWithoutTrash) {
 }
 
 // A file the trash cannot take (no trash can be set up) is deleted only when the user agrees,
-// asked once per action; nothing lands anywhere else.
+// asked once per action; nothing lands anywhere else, and keeping the files is no error.
 TEST(Undo, WithoutATrashFilesAreDeletedOnlyWhenTheUserAgrees) {
     for (const bool agree : {false, true}) {
         UndoWorld w;
@@ -251,6 +251,7 @@ TEST(Undo, WithoutATrashFilesAreDeletedOnlyWhenTheUserAgrees) {
         });
         const UndoOutcome outcome = w.record(UndoScope::Purges, [&] { kActions[3].run(w); });
         EXPECT_EQ(asked, QStringList{"Start Menu/giochi/Gone.lnk"});
+        EXPECT_TRUE(w.ui.messageTexts().empty());
         EXPECT_EQ(w.tree.exists("Start Menu/giochi/Gone.lnk"), !agree);
         EXPECT_EQ(w.tree.exists("Start Menu/video/Gone Too.lnk"), !agree);
         EXPECT_EQ(outcome.result, agree ? Result::Outdated : Result::Nothing);
