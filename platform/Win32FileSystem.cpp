@@ -118,18 +118,10 @@ void discard(const QString& temporary) {
 // Flushes a complete file to the disk, so that the rename into place cannot reach the disk
 // before its content.
 bool flushToDisk(const QString& path) {
-    const DWORD attributes = GetFileAttributesW(wide(path));
-    const bool readOnly =
-        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-    if (readOnly && !SetFileAttributesW(wide(path), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY)))
-        return false;
     Handle file(CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr));
-    bool ok = file.valid() && FlushFileBuffers(file.get());
-    ok = file.close() && ok;
-    if (readOnly)
-        ok = SetFileAttributesW(wide(path), attributes) && ok;
-    return ok;
+    const bool ok = file.valid() && FlushFileBuffers(file.get());
+    return file.close() && ok;
 }
 
 // Replaces the target with a complete temporary; on failure the temporary goes and the
@@ -297,6 +289,14 @@ bool Win32FileSystem::copyFile(const QString& from, const QString& to) {
     });
     if (!temporary)
         return false;
+    // The copy is the program's own file, which it must be able to move and remove later: it
+    // does not keep the read-only mark CopyFileW carries over from the source.
+    const DWORD copied = attributesOf(*temporary);
+    if ((copied & FILE_ATTRIBUTE_READONLY) != 0 &&
+        !SetFileAttributesW(wide(*temporary), copied & ~DWORD(FILE_ATTRIBUTE_READONLY))) {
+        discard(*temporary);
+        return false;
+    }
     if (sizeOf(*temporary) != expectedSize || !flushToDisk(*temporary)) {
         discard(*temporary);
         return false;

@@ -94,7 +94,7 @@ TEST_F(Win32FileSystemTest, CopyAndWriteLeaveNoTemporaryBehind) {
     EXPECT_EQ(tree.read("Office/Editor.lnk"), QByteArray("editor"));
 }
 
-TEST_F(Win32FileSystemTest, ReplacingAFileKeepsItsHiddenMarkAndARefusedWriteChangesNothing) {
+TEST_F(Win32FileSystemTest, ReplacingAFileKeepsItsHiddenMarkAndAReadOnlyFileIsNotReplaced) {
     tree.write("Config.tvn", "previous");
     ASSERT_TRUE(setAttributes("Config.tvn", FILE_ATTRIBUTE_HIDDEN));
     ASSERT_TRUE(fs.writeFile(path("Config.tvn"), "next"));
@@ -108,6 +108,10 @@ TEST_F(Win32FileSystemTest, ReplacingAFileKeepsItsHiddenMarkAndARefusedWriteChan
     EXPECT_FALSE(fs.copyFile(path("Config.tvn"), path("Locked.lnk")));
     EXPECT_EQ(tree.read("Locked.lnk"), QByteArray("locked"));
     EXPECT_EQ(everything(), (QStringList{"Config.tvn", "Locked.lnk"}));
+    // Its copy is the program's to remove again.
+    ASSERT_TRUE(fs.copyFile(path("Locked.lnk"), path("Copy.lnk")));
+    EXPECT_EQ(attributes("Copy.lnk") & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_TRUE(fs.deleteFile(path("Copy.lnk")));
     ASSERT_TRUE(setAttributes("Locked.lnk", FILE_ATTRIBUTE_NORMAL));
 }
 
