@@ -7,6 +7,7 @@
 #include "platform/ProtectedFileSystem.h"
 #include "platform/WineShellFolders.h"
 #include "tests/support/PrintQString.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TempTree.h"
 #include "tools/demoprefix/DemoPrefix.h"
@@ -17,31 +18,6 @@
 
 namespace tvn::test {
 namespace {
-
-// Sets an environment variable for the test's lifetime.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const QString& value)
-        : name_(name)
-        , wasSet_(qEnvironmentVariableIsSet(name))
-        , old_(qgetenv(name)) {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value.toLocal8Bit());
-    }
-    ~ScopedEnvironment() {
-        if (wasSet_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    bool wasSet_;
-    QByteArray old_;
-};
 
 // The Start Menu of a demo prefix's user, and its all-users Programs folder.
 QString startMenuOf(const QString& prefix, const QString& user) {

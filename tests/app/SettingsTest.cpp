@@ -1,6 +1,7 @@
 #include "FrmMainFixture.h"
 #include "platform/Ui.h"
 #include "platform/WineShellFolders.h"
+#include "tests/support/ScopedEnvironment.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -339,6 +340,9 @@ TEST_F(SettingsTest, KillConfigAsksDeletesAndReportsAMissingFile) {
 }
 
 TEST_F(SettingsTest, AnUnusableUserRegProposesEmptyFolders) {
+    // No other prefix of the machine's may stand in for it.
+    ScopedEnvironment emptyHome{"HOME", tree.path("home")};
+    ScopedEnvironment noWinePrefix{"WINEPREFIX", QString()};
     tree.makeFolder("prefix/drive_c");
     tree.makeFolder("prefix/dosdevices");
     ASSERT_TRUE(QFile::link("../drive_c", tree.path("prefix/dosdevices/c:")));
