@@ -1,5 +1,6 @@
 #include "platform/WineShellFolders.h"
 
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 
 using namespace tvn;
+using tvn::test::ScopedEnvironment;
 using tvn::test::TempTree;
 
 namespace {
@@ -37,31 +39,6 @@ struct Prefix {
         driveC = QFileInfo(tree.path("drive_c")).canonicalFilePath();
     }
     QString path() const { return tree.path(); }
-};
-
-// Sets an environment variable for the life of the object, or unsets it (a null value).
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value)
-        : name_(name)
-        , had_(qEnvironmentVariableIsSet(name))
-        , old_(qgetenv(name)) {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value);
-    }
-    ~ScopedEnv() {
-        if (had_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    bool had_;
-    QByteArray old_;
 };
 
 } // namespace
@@ -121,25 +98,25 @@ TEST(WineShellFolders, FindsNothingWithoutAPrefixAKeyAValueOrADrive) {
 
 TEST(WineShellFolders, TakesThePrefixFromTheEnvironmentAsWineDoes) {
     {
-        ScopedEnv prefix("WINEPREFIX", "/opt/wine/prefix/");
+        ScopedEnvironment prefix("WINEPREFIX", "/opt/wine/prefix/");
         EXPECT_EQ(WineShellFolders::defaultWinePrefix(), "/opt/wine/prefix");
     }
     {
-        ScopedEnv prefix("WINEPREFIX", "relative/prefix");
+        ScopedEnvironment prefix("WINEPREFIX", "relative/prefix");
         EXPECT_EQ(WineShellFolders::defaultWinePrefix(), "");
     }
     {
-        ScopedEnv prefix("WINEPREFIX", "");
+        ScopedEnvironment prefix("WINEPREFIX", "");
         EXPECT_EQ(WineShellFolders::defaultWinePrefix(), "");
     }
     {
-        ScopedEnv prefix("WINEPREFIX", QByteArray());
-        ScopedEnv home("HOME", "/home/ann");
+        ScopedEnvironment prefix("WINEPREFIX", QString());
+        ScopedEnvironment home("HOME", "/home/ann");
         EXPECT_EQ(WineShellFolders::defaultWinePrefix(), "/home/ann/.wine");
     }
     {
-        ScopedEnv prefix("WINEPREFIX", QByteArray());
-        ScopedEnv home("HOME", QByteArray());
+        ScopedEnvironment prefix("WINEPREFIX", QString());
+        ScopedEnvironment home("HOME", QString());
         EXPECT_EQ(WineShellFolders::defaultWinePrefix(), "");
     }
 }

@@ -5,7 +5,7 @@
 
 namespace tvn::test {
 
-// Sets an environment variable for the test's lifetime.
+// Sets an environment variable for the test's lifetime, or unsets it (a null value).
 class ScopedEnvironment {
 public:
     ScopedEnvironment(const char* name, const QString& value)
