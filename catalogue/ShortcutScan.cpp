@@ -27,8 +27,8 @@ std::optional<FileSystem::Listing> collectFolder(Tvn& tvn, CatalogueList list,
 // A folder of the user's trees that cannot be listed means the configuration is wrong: it is
 // reported, ScanFailed set and the folder left, so the settings panel follows the walk.
 void reportScanFailure(Tvn& tvn) {
-    tvn.ui.message(tvn.window.messageText(2), QStringLiteral("ERROR!"), Buttons::Ok,
-                   Icon::Exclamation);
+    tvn.ui.message(tvn.window.messageText(Message::WrongSettings), QStringLiteral("ERROR!"),
+                   Buttons::Ok, Icon::Exclamation);
     tvn.state.scanFailed = true;
 }
 

@@ -8,7 +8,7 @@
 namespace tvn {
 
 void AnalyseSystem(Tvn& tvn) {
-    tvn.window.setPreviewPictureVisible(true);
+    tvn.window.setLanguagePictureVisible(true);
     tvn.window.setProgressText(QString());
     tvn.ui.pumpEvents();
 
@@ -29,8 +29,8 @@ void AnalyseSystem(Tvn& tvn) {
     }
     if (!tvn.state.allUsersProgramsPath.isEmpty())
         ScanAllUsersPrograms(tvn, tvn.state.allUsersProgramsPath);
-    tvn.window.setAbout2Visible(false);
-    tvn.window.setPreviewPictureVisible(true);
+    tvn.window.setHelpCoverVisible(false);
+    tvn.window.setLanguagePictureVisible(true);
 }
 
 void RefreshClassified(Tvn& tvn) {
