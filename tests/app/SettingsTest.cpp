@@ -90,7 +90,7 @@ TEST_F(SettingsTest, ConfirmedSettingsComeBackAtTheNextStart) {
     EXPECT_EQ(next->state().languageIndex, 2);
     EXPECT_EQ(next->hideHelpOption->checkState(), Qt::Unchecked);
     EXPECT_EQ(next->debugBox->text(), frm.debugBox->text());
-    EXPECT_EQ(next->windowsDrive->currentText(), QStringLiteral("c:"));
+    EXPECT_EQ(next->windowsDriveBox->currentText(), QStringLiteral("c:"));
     // The start rewrote the file from what it loaded.
     EXPECT_EQ(tree.read("Config.tvn"), written);
 }

@@ -277,9 +277,10 @@ TEST(LanguageTexts, ACaptionThatCannotBeSetEndsLikeAMissingFile) {
     tree.write(QStringLiteral("Txt (it).tvn"), quotedLines(numberedFields(83)));
     QWidget window;
     std::vector<QLabel*> labels;
-    for (int k = 1; k <= 5; ++k) {
+    for (int k = 0; k < 5; ++k) {
+        const std::u16string_view control = captionTable()[k];
         labels.push_back(new QLabel(&window));
-        labels.back()->setObjectName(QStringLiteral("Msg%1").arg(k));
+        labels.back()->setObjectName(QString::fromUtf16(control.data(), qsizetype(control.size())));
     }
     int pictures = 0;
     ui.expectMessage();
