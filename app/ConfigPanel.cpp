@@ -7,13 +7,18 @@
 #include "app/WrapCheckBox.h"
 #include "catalogue/ProgramsTrees.h"
 #include "catalogue/SystemAnalysis.h"
+#include "i18n/BuiltInTexts.h"
+#include "i18n/NoticeTexts.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/ShellFolders.h"
 #include "platform/Ui.h"
 #include "store/CategoryFiles.h"
+#include "store/CategoryFolders.h"
+#include "store/SettingsCheck.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -97,27 +102,56 @@ void FrmMain::buildConfigPanel() {
     CmdChangeLanguage =
         makeButton(Config, QStringLiteral("CmdChangeLanguage"), QStringLiteral("Lingua..."));
     COK = makeButton(Config, QStringLiteral("COK"), QStringLiteral("OK"));
-    addButtonRow(*layout, {CmdChangeLanguage}, {COK});
+    CmdCancelConfig = makeButton(Config, QStringLiteral("CmdCancelConfig"), QString());
+    addButtonRow(*layout, {CmdChangeLanguage}, {CmdCancelConfig, COK});
 }
 
 void FrmMain::ShowConfig() {
     FillPrefixChooser();
-    ReadShellFolders();
+    FillConfigBoxes();
+    settingsBeforeShow_ = configFromWindow(*this);
+    showConfigPanel();
+}
+
+void FrmMain::showConfigPanel() {
     // In the interface language, even when the boxes kept their texts.
     ShowAllUsersPrograms();
     ShowDesktopMenuNote();
     About2->hide();
     Config->show();
-    // Esc confirms the settings just as OK does.
+    // Settings that work can be gone back to; otherwise Esc confirms them just as OK does.
+    const bool canCancel = settingsInUse_ && !state_.scanFailed;
+    CmdCancelConfig->setText(noticeText(NoticeText::Cancel, state_.languageIndex));
+    CmdCancelConfig->setAccessibleDescription(
+        builtInText(BuiltInText::BackToMenu, state_.languageIndex));
+    CmdCancelConfig->setVisible(canCancel);
     roles_->setDefaultButton(COK);
-    roles_->setCancelButton(COK);
+    roles_->setCancelButton(canCancel ? CmdCancelConfig : COK);
     COK->setFocus();
     CmdChangeLanguage->setVisible(state_.configured);
     state_.configured = true;
 }
 
+void FrmMain::FillConfigBoxes() {
+    // The folders in use, once there are; before that the registry's.
+    if (!settingsInUse_) {
+        ReadShellFolders();
+        return;
+    }
+    StartMenuCustomPath->setText(state_.startMenuPath);
+    ProgramsMenuCustomPath->setText(state_.programsPath);
+    StartMenuCustomPath->setCursorPosition(0);
+    ProgramsMenuCustomPath->setCursorPosition(0);
+}
+
+void FrmMain::CmdCancelConfig_Click() {
+    applyConfig(*this, settingsBeforeShow_);
+    leavePanel(Config);
+    ShowMenu();
+}
+
 void FrmMain::ReadShellFolders() {
-    // Every opening proposes the folders afresh; a failed lookup leaves the box empty.
+    // The registry's folders; a failed lookup leaves the box empty.
     StartMenuCustomPath->setText(shellFolders_.shellFolder(QStringLiteral("Start Menu")));
     ProgramsMenuCustomPath->setText(shellFolders_.shellFolder(QStringLiteral("Programs")));
     // Long paths show from their beginning.
@@ -146,7 +180,9 @@ void FrmMain::COK_Click() {
 }
 
 void FrmMain::Command5_Click() {
-    if (ui_.message(messageText(5), {}, Buttons::YesNo, Icon::Exclamation) == Answer::No)
+    // The advice to delete the classifications first matters only when there are some.
+    if (Fast.count() > 0 &&
+        ui_.message(messageText(5), {}, Buttons::YesNo, Icon::Exclamation) == Answer::No)
         return;
     leavePanel(Menu);
     CheckDrive();
@@ -161,25 +197,30 @@ bool FrmMain::CheckDrive() {
     return false;
 }
 
-bool FrmMain::usableFolder(const QString& path) {
-    // A double quote could not be read back from Config.tvn, so such a path is refused too.
-    return !path.contains(u'"') && fs_.folderExists(path) && fs_.listFolder(path).has_value();
-}
-
 void FrmMain::ApplySettings() {
-    state_.startMenuPath = StartMenuCustomPath->text();
-    state_.programsPath = ProgramsMenuCustomPath->text();
-    // From now on nothing inside the Programs trees may change, whatever the later steps do.
-    UpdateProgramsTrees(tvn());
-
-    if (!usableFolder(state_.startMenuPath) || !usableFolder(state_.programsPath)) {
-        ui_.message(messageText(2), QStringLiteral("ERROR!"), Buttons::Ok, Icon::Exclamation);
+    // "~" and relative paths are kept as the absolute folders they name from here.
+    const QString home = QDir::toNativeSeparators(QDir::homePath());
+    for (QLineEdit* box : {StartMenuCustomPath, ProgramsMenuCustomPath})
+        box->setText(resolvedFolder(box->text(), home, QDir::currentPath()));
+    if (const auto problem = settingsProblem(fs_, StartMenuCustomPath->text(),
+                                             ProgramsMenuCustomPath->text(), home)) {
+        QLineEdit* wrong = ReportSettingsProblem(*problem);
         if (DebugBox->text() != kNoChecksDebugText) {
-            ShowConfig();
+            // The boxes keep what was typed, for the user to put right.
+            showConfigPanel();
+            wrong->setFocus();
+            wrong->selectAll();
             return;
         }
         ui_.beep();
     }
+    state_.startMenuPath = StartMenuCustomPath->text();
+    state_.programsPath = ProgramsMenuCustomPath->text();
+    settingsInUse_ = true;
+    // From now on nothing inside the Programs trees may change, whatever the later steps do.
+    UpdateProgramsTrees(tvn());
+    // What a copy killed mid-way left behind (at start, the last session's) is the program's own.
+    RemoveLeftoverTemporaries(tvn());
 
     if (!writeConfigFile(fs_, configFilePath(), configFromWindow(*this)))
         ui_.message(messageText(3), QStringLiteral("Error!"), Buttons::Ok, Icon::Exclamation);

@@ -176,6 +176,7 @@ void FrmMain::connectHandlers() {
     connect(undoKey, &QShortcut::activated, this, &FrmMain::Undo_Click);
     // Config.
     onClick(COK, &FrmMain::COK_Click);
+    onClick(CmdCancelConfig, &FrmMain::CmdCancelConfig_Click);
     onClick(CmdChangeLanguage, &FrmMain::CmdChangeLanguage_Click);
     connect(DoNotShowAgain2, &QCheckBox::stateChanged, this, &FrmMain::DoNotShowAgain2_Click);
     // Only the user's choice of a prefix refills the boxes, never the chooser's own filling.

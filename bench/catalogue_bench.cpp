@@ -113,6 +113,8 @@ public:
     }
     void setCategoryCaption(int, const QString&) override {}
     QString messageText(int k) const override { return QStringLiteral("Msg%1").arg(k); }
+    void ReportFailedEntries(const std::vector<FailedEntry>&) override {}
+    void ReportUnreadableFolders(const QStringList&) override {}
 
 private:
     QWidget widget_;

@@ -77,6 +77,13 @@ Answer QtUi::message(const QString& text, const QString& title, Buttons buttons,
         box.addButton(QMessageBox::No);
         box.setEscapeButton(box.addButton(QMessageBox::Cancel));
         break;
+    case Buttons::YesNoNoFirst: {
+        box.addButton(QMessageBox::Yes);
+        QPushButton* no = box.addButton(QMessageBox::No);
+        box.setDefaultButton(no);
+        box.setEscapeButton(no);
+        break;
+    }
     }
     box.exec();
     switch (box.standardButton(box.clickedButton())) {

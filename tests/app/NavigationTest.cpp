@@ -160,8 +160,17 @@ TEST_F(NavigationTest, LanguagePanelFromTheSettingsOffersNoExitAndLeadsBack) {
     expectOnly(frm.Config, frm.COK, frm.COK);
 }
 
-TEST_F(NavigationTest, ConfigureAnsweredNoKeepsTheMenu) {
+// The advice to delete the classifications first comes only when there are some.
+TEST_F(NavigationTest, ConfigureAsksFirstOnlyWithClassificationsAndNoKeepsTheMenu) {
     frm.ShowMenu();
+    frm.Command5_Click();
+    EXPECT_TRUE(ui.dialogs().empty());
+    expectOnly(frm.Config, frm.COK, frm.COK);
+
+    hideAllPanels();
+    frm.ShowMenu();
+    frm.Fast.assign({QStringLiteral("Chess.lnk")});
+    ui.clearCalls();
     ui.expectMessage(Answer::No);
     frm.Command5_Click();
     ASSERT_EQ(ui.dialogs().size(), 1u);

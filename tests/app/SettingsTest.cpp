@@ -1,10 +1,12 @@
 #include "FrmMainFixture.h"
+#include "i18n/NoticeTexts.h"
 #include "platform/Ui.h"
 #include "platform/WineShellFolders.h"
 #include "tests/support/ScopedEnvironment.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -204,11 +206,15 @@ TEST_F(SettingsTest, ConfirmingInFrenchPutsTheFrenchDefaultsOnTheButtonsAndInCus
     EXPECT_EQ(frm.Categories[10]->text(), QStringLiteral("divers"));
 }
 
-TEST_F(SettingsTest, AnUnusableFolderIsRefusedAndTheRegistryValuesProposedAgain) {
+// The message names the box and what is wrong, in the interface language; the boxes keep what
+// was typed, for the user to put right.
+TEST_F(SettingsTest, AnUnusableFolderIsRefusedNamingItsBoxAndKeptToBePutRight) {
     tree.makeFolder("Start Menu/Pro\"grams");
-    const QString unusable[] = {tree.path("Start Menu/Missing"),
-                                tree.path("Start Menu/Pro\"grams")};
-    for (const QString& path : unusable) {
+    const std::pair<QString, NoticeText> unusable[] = {
+        {tree.path("Start Menu/Missing"), NoticeText::FolderMissing},
+        {tree.path("Start Menu/Pro\"grams"), NoticeText::FolderQuote}};
+    frm.state().languageIndex = 1;
+    for (const auto& [path, reason] : unusable) {
         SCOPED_TRACE(path.toStdString());
         tree.write("Config.tvn", "previous");
         shell.values[QStringLiteral("Programs")] = path;
@@ -220,19 +226,66 @@ TEST_F(SettingsTest, AnUnusableFolderIsRefusedAndTheRegistryValuesProposedAgain)
         ui.expectMessage();
         frm.COK_Click();
         ASSERT_EQ(ui.dialogs().size(), 1u);
-        EXPECT_EQ(ui.dialogs()[0].text, frm.messageText(2));
-        EXPECT_EQ(ui.dialogs()[0].title, QStringLiteral("ERROR!"));
+        EXPECT_EQ(ui.dialogs()[0].text,
+                  noticeText(NoticeText::SettingsProblem, 1)
+                      .arg(noticeText(NoticeText::ProgramsBox, 1), noticeText(reason, 1), path));
+        EXPECT_EQ(ui.dialogs()[0].title, noticeText(NoticeText::SettingsTitle, 1));
         EXPECT_EQ(ui.dialogs()[0].icon, Icon::Exclamation);
         EXPECT_EQ(ui.beeps(), 0);
         expectOnly(frm.Config, frm.COK, frm.COK);
-        EXPECT_EQ(frm.StartMenuCustomPath->text(), startMenu());
+        EXPECT_EQ(frm.StartMenuCustomPath->text(), tree.path("Start Menu/Games"));
         EXPECT_EQ(frm.ProgramsMenuCustomPath->text(), path);
         EXPECT_EQ(tree.read("Config.tvn"), "previous");
         EXPECT_EQ(frm.Fast.count(), 0); // no analysis
         // The category names were reset to the defaults before the check.
-        EXPECT_EQ(frm.Categories[0]->text(), QStringLiteral("games"));
+        EXPECT_EQ(frm.Categories[0]->text(), QStringLiteral("jeux"));
         EXPECT_TRUE(tree.exists("Custom.tvn"));
     }
+}
+
+// Once settings are in use, the panel shows them (not what the registry says now), warns about
+// the classifications only when there are some, and Cancel leaves everything as it was.
+TEST_F(SettingsTest, ReopenedSettingsShowTheFoldersInUseAndCancelChangesNothing) {
+    frm.ShowConfig();
+    EXPECT_FALSE(frm.CmdCancelConfig->isVisible()) << "nothing to go back to yet";
+    frm.COK_Click();
+    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
+    const QByteArray config = tree.read("Config.tvn");
+    shell.values[QStringLiteral("Start Menu")] = tree.path("Elsewhere");
+
+    ui.clearCalls();
+    ui.expectMessage(Answer::Yes); // Games/Solitaire.lnk is a classification
+    frm.Command5_Click();
+    EXPECT_EQ(ui.messageTexts(), std::vector<QString>{frm.messageText(5)});
+    expectOnly(frm.Config, frm.COK, frm.CmdCancelConfig);
+    EXPECT_EQ(frm.StartMenuCustomPath->text(), startMenu());
+    frm.StartMenuCustomPath->setText(tree.path("Elsewhere"));
+    frm.ChkHide->setChecked(false);
+    frm.CmdCancelConfig->click();
+    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
+    EXPECT_EQ(frm.state().startMenuPath, startMenu());
+    EXPECT_TRUE(frm.ChkHide->isChecked());
+    EXPECT_EQ(tree.read("Config.tvn"), config);
+
+    ASSERT_TRUE(QFile::remove(tree.path("Start Menu/Games/Solitaire.lnk")));
+    frm.CReAnalyse_Click();
+    ui.clearCalls();
+    frm.Command5_Click();
+    EXPECT_TRUE(ui.dialogs().empty()) << "no classification, no warning";
+    EXPECT_EQ(frm.StartMenuCustomPath->text(), startMenu());
+}
+
+// "~" and a relative path are saved as the absolute folders they name.
+TEST_F(SettingsTest, TypedHomeAndRelativePathsAreSavedAbsolute) {
+    const ScopedEnvironment home("HOME", tree.path());
+    frm.ShowConfig();
+    frm.StartMenuCustomPath->setText(QStringLiteral("~/Start Menu/"));
+    const QString relative =
+        QDir::current().relativeFilePath(QDir::fromNativeSeparators(programs()));
+    frm.ProgramsMenuCustomPath->setText(QDir::toNativeSeparators(relative));
+    frm.COK_Click();
+    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
+    EXPECT_EQ(tree.read("Config.tvn"), writtenConfig(programs()));
 }
 
 TEST_F(SettingsTest, WithoutErrorChecksAnUnusableFolderIsSavedAndAnalysed) {
@@ -273,14 +326,17 @@ TEST_F(SettingsTest, AFileThatCannotBeWrittenIsReportedAndThePreviousOneKept) {
         {"without checks",
          "Do not check for errors",
          tree.path("Missing"),
-         {frm.messageText(2), frm.messageText(3), frm.messageText(2)}},
+         {noticeText(NoticeText::SettingsProblem, 0)
+              .arg(noticeText(NoticeText::ProgramsBox, 0), noticeText(NoticeText::FolderMissing, 0),
+                   tree.path("Missing")),
+          frm.messageText(3), frm.messageText(2)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         frm.DebugBox->setText(QString::fromUtf8(c.debugText));
-        shell.values[QStringLiteral("Programs")] = c.programs;
         hideAllPanels();
         frm.ShowConfig();
+        frm.ProgramsMenuCustomPath->setText(c.programs);
         ui.clearCalls();
         for (size_t k = 0; k < c.messages.size(); ++k)
             ui.expectMessage();

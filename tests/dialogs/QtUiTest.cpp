@@ -52,11 +52,16 @@ TEST(QtUi, AMessageWithoutATitleShowsTheApplicationsTitle) {
     EXPECT_EQ(seen.icon, QMessageBox::Warning);
 }
 
-TEST(QtUi, EnterPressesTheFirstButton) {
+TEST(QtUi, EnterPressesTheDefaultButton) {
     EXPECT_EQ(answerWithKeys("q", {}, Buttons::Ok, Icon::None, Qt::Key_Return), Answer::Ok);
     EXPECT_EQ(answerWithKeys("q", {}, Buttons::YesNo, Icon::None, Qt::Key_Return), Answer::Yes);
     EXPECT_EQ(answerWithKeys("q", {}, Buttons::YesNoCancel, Icon::None, Qt::Key_Return),
               Answer::Yes);
+    // Before what cannot be taken back, Enter and Esc keep everything.
+    EXPECT_EQ(answerWithKeys("q", {}, Buttons::YesNoNoFirst, Icon::None, Qt::Key_Return),
+              Answer::No);
+    EXPECT_EQ(answerWithKeys("q", {}, Buttons::YesNoNoFirst, Icon::None, Qt::Key_Escape),
+              Answer::No);
 }
 
 TEST(QtUi, EscAnswersAsAWindowsMessageBoxDoes) {

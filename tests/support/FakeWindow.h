@@ -30,6 +30,12 @@ public:
         captions.at(static_cast<size_t>(k)) = caption;
     }
     QString messageText(int k) const override { return QStringLiteral("Msg%1").arg(k); }
+    void ReportFailedEntries(const std::vector<FailedEntry>& entries) override {
+        failedReports.push_back(entries);
+    }
+    void ReportUnreadableFolders(const QStringList& folders) override {
+        unreadableReports.append(folders);
+    }
 
     int showConfigCalls = 0;
     bool previewPictureVisible = false;
@@ -39,6 +45,8 @@ public:
     QString debug;
     bool hideHelp = true;
     std::array<QString, kCategoryCount> captions;
+    std::vector<std::vector<FailedEntry>> failedReports;
+    QList<QStringList> unreadableReports;
 };
 
 // The nine catalogue lists as plain vectors; the visible sorted ones are sorted here too.
