@@ -24,61 +24,53 @@ void FrmMain::ApplyAccessibleTexts() {
     };
 
     const std::pair<QWidget*, QLabel*> named[] = {
-        {NotYet, Label15},
-        {ListModify, Label21},
-        {PurgeList, Label18},
-        {StartMenuCustomPath, Label28},
-        {ProgramsMenuCustomPath, Label29},
+        {unclassifiedList, creationTitle},  {copiesList, modifyTitle},
+        {orphansList, purgesTitle},         {startMenuPathBox, startMenuCaption},
+        {programsPathBox, programsCaption},
     };
     for (const auto& [control, label] : named)
         control->setAccessibleName(label->text());
     // Its label gets its text only when the settings panel fills the chooser.
-    CboPrefix->setAccessibleName(text(BuiltInText::PrefixCaption));
+    prefixChooser->setAccessibleName(text(BuiltInText::PrefixCaption));
 
     const std::pair<QWidget*, QLabel*> describedByLabel[] = {
-        {CAdd, Label10},
-        {Command6, Label12},
-        {CShowPurges, Label11},
-        {Command7, Label13},
-        {NotYet, Label100},
-        {ListModify, Label22},
-        {CRemove, Label23},
-        {PurgeList, Label19},
-        {CPurge, Label20},
-        {CContinue, Label7},
-        {ChkHide, Label16},
-        {StartMenuCustomPath, Label25},
-        {ProgramsMenuCustomPath, Label25},
+        {classifyButton, classifyDescription},    {modifyButton, modifyDescription},
+        {cleanUpButton, cleanUpDescription},      {resetButton, resetDescription},
+        {unclassifiedList, classifyInstructions}, {copiesList, removeInstructions},
+        {removeButton, originalsStayNote},        {orphansList, orphansDescription},
+        {purgeButton, purgeInstructions},         {continueButton, analysisNextText},
+        {hideHelpOption, helpShortcutsNote},      {startMenuPathBox, configPrompt},
+        {programsPathBox, configPrompt},
     };
     for (const auto& [control, label] : describedByLabel)
         control->setAccessibleDescription(label->text());
 
     const std::pair<QWidget*, BuiltInText> described[] = {
-        {Command10, BuiltInText::BackToMenu},
-        {Command2, BuiltInText::BackToMenu},
-        {Command1, BuiltInText::BackToMenu},
-        {Command8, BuiltInText::EndMove},
-        {CMove, BuiltInText::MoveCopies},
-        {CExit, BuiltInText::EndProgram},
-        {Command3, BuiltInText::EndProgram},
-        {Command4, BuiltInText::EndProgram},
-        {Command5, BuiltInText::OpenSettings},
-        {CReAnalyse, BuiltInText::ReAnalyse},
-        {Command9, BuiltInText::ShowHelp},
-        {Command11, BuiltInText::ShowInfo},
-        {CmdChangeLanguage, BuiltInText::ChooseLanguage},
-        {CmdLanguageOK, BuiltInText::UseLanguage},
-        {COK, BuiltInText::ConfirmSettings},
-        {CboPrefix, BuiltInText::ChoosePrefix},
-        {DoNotShowAgain, BuiltInText::SkipIntroduction},
-        {DoNotShowAgain2, BuiltInText::SkipIntroduction},
+        {creationDoneButton, BuiltInText::BackToMenu},
+        {modifyDoneButton, BuiltInText::BackToMenu},
+        {purgesBackButton, BuiltInText::BackToMenu},
+        {moveDoneButton, BuiltInText::EndMove},
+        {moveButton, BuiltInText::MoveCopies},
+        {exitButton, BuiltInText::EndProgram},
+        {introductionExitButton, BuiltInText::EndProgram},
+        {languagesExitButton, BuiltInText::EndProgram},
+        {settingsButton, BuiltInText::OpenSettings},
+        {rescanButton, BuiltInText::ReAnalyse},
+        {helpButton, BuiltInText::ShowHelp},
+        {infoButton, BuiltInText::ShowInfo},
+        {changeLanguageButton, BuiltInText::ChooseLanguage},
+        {languageOkButton, BuiltInText::UseLanguage},
+        {settingsOkButton, BuiltInText::ConfirmSettings},
+        {prefixChooser, BuiltInText::ChoosePrefix},
+        {skipIntroduction, BuiltInText::SkipIntroduction},
+        {skipIntroductionSetting, BuiltInText::SkipIntroduction},
     };
     for (const auto& [control, t] : described)
         control->setAccessibleDescription(text(t));
-    for (QRadioButton* option : Language)
+    for (QRadioButton* option : languageOptions)
         option->setAccessibleDescription(text(BuiltInText::ChooseLanguage));
 
-    for (ListFilter* filter : {notYetFilter, listModifyFilter, purgeListFilter}) {
+    for (ListFilter* filter : {unclassifiedFilter, copiesFilter, orphansFilter}) {
         filter->box()->setPlaceholderText(text(BuiltInText::FilterName));
         filter->box()->setAccessibleName(text(BuiltInText::FilterName));
         filter->box()->setAccessibleDescription(text(BuiltInText::FilterDescription));
@@ -93,7 +85,7 @@ void FrmMain::ShowCategoryHints() {
                            .arg(QKeySequence(categoryKey(k)).toString(QKeySequence::NativeText));
         if (k == suggestedCategory_)
             hint += u' ' + builtInText(BuiltInText::CategorySuggested, state_.languageIndex);
-        QPushButton* button = Categories[static_cast<size_t>(k)];
+        QPushButton* button = categoryButtons[static_cast<size_t>(k)];
         button->setToolTip(hint);
         button->setAccessibleDescription(hint);
     }

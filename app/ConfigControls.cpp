@@ -39,28 +39,28 @@ ConfigRecords configFromWindow(FrmMain& frm) {
     const ProgramState& state = frm.state();
     return {state.configured,
             state.windowsDrive,
-            frm.StartMenuCustomPath->text(),
-            frm.ProgramsMenuCustomPath->text(),
-            checkBoxValue(*frm.DoNotShowAgain),
+            frm.startMenuPathBox->text(),
+            frm.programsPathBox->text(),
+            checkBoxValue(*frm.skipIntroduction),
             state.languageIndex,
-            checkBoxValue(*frm.ChkHide),
-            frm.DebugBox->text()};
+            checkBoxValue(*frm.hideHelpOption),
+            frm.debugBox->text()};
 }
 
 void applyConfig(FrmMain& frm, const ConfigRecords& records) {
     ProgramState& state = frm.state();
     state.configured = records.configured;
     state.windowsDrive = records.windowsDrive;
-    frm.StartMenuCustomPath->setText(records.startMenuPath);
-    frm.ProgramsMenuCustomPath->setText(records.programsPath);
+    frm.startMenuPathBox->setText(records.startMenuPath);
+    frm.programsPathBox->setText(records.programsPath);
     // Both skip-introduction boxes show the stored value.
-    setCheckBoxValue(*frm.DoNotShowAgain, records.skipIntroduction);
-    setCheckBoxValue(*frm.DoNotShowAgain2, records.skipIntroduction);
+    setCheckBoxValue(*frm.skipIntroduction, records.skipIntroduction);
+    setCheckBoxValue(*frm.skipIntroductionSetting, records.skipIntroduction);
     state.languageIndex = records.languageIndex;
     if (records.languageIndex >= 0 && records.languageIndex < 3)
-        frm.Language[static_cast<size_t>(records.languageIndex)]->setChecked(true);
-    setCheckBoxValue(*frm.ChkHide, records.hideHelpShortcuts);
-    frm.DebugBox->setText(records.debugText);
+        frm.languageOptions[static_cast<size_t>(records.languageIndex)]->setChecked(true);
+    setCheckBoxValue(*frm.hideHelpOption, records.hideHelpShortcuts);
+    frm.debugBox->setText(records.debugText);
 }
 
 } // namespace tvn

@@ -38,72 +38,75 @@ constexpr auto kNoChecksDebugText = u"Do not check for errors";
 } // namespace
 
 void FrmMain::buildConfigPanel() {
-    Config = makePanel(QStringLiteral("Config"));
-    QVBoxLayout* layout = makePanelLayout(Config);
-    Label24 = makeLabel(Config, QStringLiteral("Label24"), QStringLiteral("CONFIGURAZIONE"),
-                        LabelStyle::Title);
-    Label25 = makeLabel(
-        Config, QStringLiteral("Label25"),
+    configPanel = makePanel(QStringLiteral("configPanel"));
+    QVBoxLayout* layout = makePanelLayout(configPanel);
+    configTitle = makeLabel(configPanel, QStringLiteral("configTitle"),
+                            QStringLiteral("CONFIGURAZIONE"), LabelStyle::Title);
+    configPrompt = makeLabel(
+        configPanel, QStringLiteral("configPrompt"),
         QStringLiteral("Per assicurare il corretto funzionamento del programma vi prego di "
                        "verificare che le seguenti affermazioni siano giuste. Se non lo sono, "
                        "correggetele."));
-    Label28 = makeLabel(Config, QStringLiteral("Label28"),
-                        QStringLiteral("Percorso della cartella MENU AVVIO :"));
-    StartMenuCustomPath = new PathBox(QStringLiteral("\\Windows\\Start Menu"), Config);
-    StartMenuCustomPath->setObjectName(QStringLiteral("StartMenuCustomPath"));
-    Label29 = makeLabel(Config, QStringLiteral("Label29"),
-                        QStringLiteral("Percorso della cartella PROGRAMMI nel Menu Avvio :"));
-    ProgramsMenuCustomPath = new PathBox(QStringLiteral("\\Windows\\Start Menu\\programs"), Config);
-    ProgramsMenuCustomPath->setObjectName(QStringLiteral("ProgramsMenuCustomPath"));
-    ChkHide = new WrapCheckBox(QStringLiteral("Durante la classificazione delle icone, non "
-                                              "elencare le icone di aiuto, testo e "
-                                              "disinstallazione."),
-                               Config);
-    ChkHide->setObjectName(QStringLiteral("ChkHide"));
-    DoNotShowAgain2 = new WrapCheckBox(QStringLiteral("Selezionatemi se non volete vedere "
-                                                      "l'introduzione quando avviate il "
-                                                      "programma"),
-                                       Config);
-    DoNotShowAgain2->setObjectName(QStringLiteral("DoNotShowAgain2"));
+    startMenuCaption = makeLabel(configPanel, QStringLiteral("startMenuCaption"),
+                                 QStringLiteral("Percorso della cartella MENU AVVIO :"));
+    startMenuPathBox = new PathBox(QStringLiteral("\\Windows\\Start Menu"), configPanel);
+    startMenuPathBox->setObjectName(QStringLiteral("startMenuPathBox"));
+    programsCaption =
+        makeLabel(configPanel, QStringLiteral("programsCaption"),
+                  QStringLiteral("Percorso della cartella PROGRAMMI nel Menu Avvio :"));
+    programsPathBox = new PathBox(QStringLiteral("\\Windows\\Start Menu\\programs"), configPanel);
+    programsPathBox->setObjectName(QStringLiteral("programsPathBox"));
+    hideHelpOption = new WrapCheckBox(QStringLiteral("Durante la classificazione delle icone, non "
+                                                     "elencare le icone di aiuto, testo e "
+                                                     "disinstallazione."),
+                                      configPanel);
+    hideHelpOption->setObjectName(QStringLiteral("hideHelpOption"));
+    skipIntroductionSetting = new WrapCheckBox(QStringLiteral("Selezionatemi se non volete vedere "
+                                                              "l'introduzione quando avviate il "
+                                                              "programma"),
+                                               configPanel);
+    skipIntroductionSetting->setObjectName(QStringLiteral("skipIntroductionSetting"));
 
-    LblPrefix = makeLabel(Config, QStringLiteral("LblPrefix"), QString());
-    LblPrefix->setWordWrap(false);
-    LblPrefix->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    CboPrefix = new QComboBox(Config);
-    CboPrefix->setObjectName(QStringLiteral("CboPrefix"));
+    prefixCaption = makeLabel(configPanel, QStringLiteral("prefixCaption"), QString());
+    prefixCaption->setWordWrap(false);
+    prefixCaption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    prefixChooser = new QComboBox(configPanel);
+    prefixChooser->setObjectName(QStringLiteral("prefixChooser"));
     // Long prefix names give way rather than widen the panel.
-    CboPrefix->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    CboPrefix->setMinimumContentsLength(10);
-    LblAllUsers = new ElidedLabel(Config);
-    LblAllUsers->setObjectName(QStringLiteral("LblAllUsers"));
-    LblDesktopMenu = makeLabel(Config, QStringLiteral("LblDesktopMenu"), QString());
-    LblDesktopMenu->hide();
+    prefixChooser->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    prefixChooser->setMinimumContentsLength(10);
+    allUsersProgramsLine = new ElidedLabel(configPanel);
+    allUsersProgramsLine->setObjectName(QStringLiteral("allUsersProgramsLine"));
+    desktopMenuNote = makeLabel(configPanel, QStringLiteral("desktopMenuNote"), QString());
+    desktopMenuNote->hide();
 
-    layout->addWidget(Label24);
-    layout->addWidget(Label25);
+    layout->addWidget(configTitle);
+    layout->addWidget(configPrompt);
     auto* prefix = new QHBoxLayout;
-    prefix->addWidget(LblPrefix);
-    prefix->addWidget(CboPrefix, 1);
+    prefix->addWidget(prefixCaption);
+    prefix->addWidget(prefixChooser, 1);
     layout->addLayout(prefix);
     auto* paths = new QVBoxLayout;
     paths->setSpacing(3);
-    paths->addWidget(Label28);
-    paths->addWidget(StartMenuCustomPath);
+    paths->addWidget(startMenuCaption);
+    paths->addWidget(startMenuPathBox);
     paths->addSpacing(4);
-    paths->addWidget(Label29);
-    paths->addWidget(ProgramsMenuCustomPath);
-    paths->addWidget(LblAllUsers);
+    paths->addWidget(programsCaption);
+    paths->addWidget(programsPathBox);
+    paths->addWidget(allUsersProgramsLine);
     layout->addLayout(paths);
-    layout->addWidget(ChkHide);
-    layout->addWidget(DoNotShowAgain2);
-    layout->addWidget(LblDesktopMenu);
+    layout->addWidget(hideHelpOption);
+    layout->addWidget(skipIntroductionSetting);
+    layout->addWidget(desktopMenuNote);
     layout->addStretch();
 
-    CmdChangeLanguage =
-        makeButton(Config, QStringLiteral("CmdChangeLanguage"), QStringLiteral("Lingua..."));
-    COK = makeButton(Config, QStringLiteral("COK"), QStringLiteral("OK"));
-    CmdCancelConfig = makeButton(Config, QStringLiteral("CmdCancelConfig"), QString());
-    addButtonRow(*layout, {CmdChangeLanguage}, {CmdCancelConfig, COK});
+    changeLanguageButton = makeButton(configPanel, QStringLiteral("changeLanguageButton"),
+                                      QStringLiteral("Lingua..."));
+    settingsOkButton =
+        makeButton(configPanel, QStringLiteral("settingsOkButton"), QStringLiteral("OK"));
+    settingsCancelButton =
+        makeButton(configPanel, QStringLiteral("settingsCancelButton"), QString());
+    addButtonRow(*layout, {changeLanguageButton}, {settingsCancelButton, settingsOkButton});
 }
 
 void FrmMain::ShowConfig() {
@@ -117,18 +120,18 @@ void FrmMain::showConfigPanel() {
     // In the interface language, even when the boxes kept their texts.
     ShowAllUsersPrograms();
     ShowDesktopMenuNote();
-    About2->hide();
-    Config->show();
+    helpCover->hide();
+    configPanel->show();
     // Settings that work can be gone back to; otherwise Esc confirms them just as OK does.
     const bool canCancel = settingsInUse_ && !state_.scanFailed;
-    CmdCancelConfig->setText(noticeText(NoticeText::Cancel, state_.languageIndex));
-    CmdCancelConfig->setAccessibleDescription(
+    settingsCancelButton->setText(noticeText(NoticeText::Cancel, state_.languageIndex));
+    settingsCancelButton->setAccessibleDescription(
         builtInText(BuiltInText::BackToMenu, state_.languageIndex));
-    CmdCancelConfig->setVisible(canCancel);
-    roles_->setDefaultButton(COK);
-    roles_->setCancelButton(canCancel ? CmdCancelConfig : COK);
-    COK->setFocus();
-    CmdChangeLanguage->setVisible(state_.configured);
+    settingsCancelButton->setVisible(canCancel);
+    roles_->setDefaultButton(settingsOkButton);
+    roles_->setCancelButton(canCancel ? settingsCancelButton : settingsOkButton);
+    settingsOkButton->setFocus();
+    changeLanguageButton->setVisible(state_.configured);
     state_.configured = true;
 }
 
@@ -138,25 +141,25 @@ void FrmMain::FillConfigBoxes() {
         ReadShellFolders();
         return;
     }
-    StartMenuCustomPath->setText(state_.startMenuPath);
-    ProgramsMenuCustomPath->setText(state_.programsPath);
-    StartMenuCustomPath->setCursorPosition(0);
-    ProgramsMenuCustomPath->setCursorPosition(0);
+    startMenuPathBox->setText(state_.startMenuPath);
+    programsPathBox->setText(state_.programsPath);
+    startMenuPathBox->setCursorPosition(0);
+    programsPathBox->setCursorPosition(0);
 }
 
-void FrmMain::CmdCancelConfig_Click() {
+void FrmMain::settingsCancelClicked() {
     applyConfig(*this, settingsBeforeShow_);
-    leavePanel(Config);
+    leavePanel(configPanel);
     ShowMenu();
 }
 
 void FrmMain::ReadShellFolders() {
     // The registry's folders; a failed lookup leaves the box empty.
-    StartMenuCustomPath->setText(shellFolders_.shellFolder(QStringLiteral("Start Menu")));
-    ProgramsMenuCustomPath->setText(shellFolders_.shellFolder(QStringLiteral("Programs")));
+    startMenuPathBox->setText(shellFolders_.shellFolder(QStringLiteral("Start Menu")));
+    programsPathBox->setText(shellFolders_.shellFolder(QStringLiteral("Programs")));
     // Long paths show from their beginning.
-    StartMenuCustomPath->setCursorPosition(0);
-    ProgramsMenuCustomPath->setCursorPosition(0);
+    startMenuPathBox->setCursorPosition(0);
+    programsPathBox->setCursorPosition(0);
 }
 
 void FrmMain::setProgramsGuard(std::function<void(const QStringList&)> guard) {
@@ -167,45 +170,45 @@ QString FrmMain::configFilePath() const {
     return joinPath(state_.appFolder, QString::fromUtf16(kConfigFileName));
 }
 
-void FrmMain::COK_Click() {
-    Config->hide();
+void FrmMain::settingsOkClicked() {
+    configPanel->hide();
     state_.scanFailed = false;
     ui_.pumpEvents();
     state_.configured = true;
-    state_.windowsDrive = Drive1->currentText();
+    state_.windowsDrive = windowsDriveBox->currentText();
     // The category names start again from the language's defaults.
     LoadDefaultCategories(tvn());
     SaveCustomCategories(tvn());
     ApplySettings();
 }
 
-void FrmMain::Command5_Click() {
+void FrmMain::settingsClicked() {
     // The advice to delete the classifications first matters only when there are some.
-    if (Fast.count() > 0 &&
-        ui_.message(messageText(5), {}, Buttons::YesNo, Icon::Exclamation) == Answer::No)
+    if (copyNames.count() > 0 && ui_.message(messageText(Message::ResetBeforeChange), {},
+                                             Buttons::YesNo, Icon::Exclamation) == Answer::No)
         return;
-    leavePanel(Menu);
+    leavePanel(menuPanel);
     CheckDrive();
     ShowConfig();
 }
 
 bool FrmMain::CheckDrive() {
     // Without drive letters the saved drive is a stored name that always selects.
-    if (Drive1->findText(state_.windowsDrive) < 0)
-        Drive1->addItem(state_.windowsDrive);
-    Drive1->setCurrentText(state_.windowsDrive);
+    if (windowsDriveBox->findText(state_.windowsDrive) < 0)
+        windowsDriveBox->addItem(state_.windowsDrive);
+    windowsDriveBox->setCurrentText(state_.windowsDrive);
     return false;
 }
 
 void FrmMain::ApplySettings() {
     // "~" and relative paths are kept as the absolute folders they name from here.
     const QString home = QDir::toNativeSeparators(QDir::homePath());
-    for (QLineEdit* box : {StartMenuCustomPath, ProgramsMenuCustomPath})
+    for (QLineEdit* box : {startMenuPathBox, programsPathBox})
         box->setText(resolvedFolder(box->text(), home, QDir::currentPath()));
-    if (const auto problem = settingsProblem(fs_, StartMenuCustomPath->text(),
-                                             ProgramsMenuCustomPath->text(), home)) {
+    if (const auto problem =
+            settingsProblem(fs_, startMenuPathBox->text(), programsPathBox->text(), home)) {
         QLineEdit* wrong = ReportSettingsProblem(*problem);
-        if (DebugBox->text() != kNoChecksDebugText) {
+        if (debugBox->text() != kNoChecksDebugText) {
             // The boxes keep what was typed, for the user to put right.
             showConfigPanel();
             wrong->setFocus();
@@ -214,8 +217,8 @@ void FrmMain::ApplySettings() {
         }
         ui_.beep();
     }
-    state_.startMenuPath = StartMenuCustomPath->text();
-    state_.programsPath = ProgramsMenuCustomPath->text();
+    state_.startMenuPath = startMenuPathBox->text();
+    state_.programsPath = programsPathBox->text();
     settingsInUse_ = true;
     // From now on nothing inside the Programs trees may change, whatever the later steps do.
     UpdateProgramsTrees(tvn());
@@ -223,17 +226,18 @@ void FrmMain::ApplySettings() {
     RemoveLeftoverTemporaries(tvn());
 
     if (!writeConfigFile(fs_, configFilePath(), configFromWindow(*this)))
-        ui_.message(messageText(3), QStringLiteral("Error!"), Buttons::Ok, Icon::Exclamation);
+        ui_.message(messageText(Message::SettingsNotSaved), QStringLiteral("Error!"), Buttons::Ok,
+                    Icon::Exclamation);
 
     tvn::AnalyseSystem(tvn());
     if (!state_.scanFailed) {
         ShowMenu();
-        About2->hide();
+        helpCover->hide();
     }
 }
 
-void FrmMain::DoNotShowAgain2_Click() {
-    mirrorCheckBox(*DoNotShowAgain2, *DoNotShowAgain);
+void FrmMain::skipIntroductionSettingToggled() {
+    mirrorCheckBox(*skipIntroductionSetting, *skipIntroduction);
 }
 
 } // namespace tvn

@@ -35,60 +35,64 @@ constexpr int kTitleHeight = 20;
 } // namespace
 
 void FrmMain::buildCreationPanel() {
-    Creation = makePanel(QStringLiteral("Creation"));
+    creationPanel = makePanel(QStringLiteral("creationPanel"));
     const int columnWidth = kCategoryLeft - 2 * kMargin;
     const int panelHeight = kPanelRect.height();
 
     // The two titles share one place: move mode shows the second.
-    Label15 = makeLabel(Creation, QStringLiteral("Label15"),
-                        QStringLiteral("CLASSIFICAZIONE DI COLLEGAMENTI"), LabelStyle::Title);
-    Label38 = makeLabel(Creation, QStringLiteral("Label38"),
-                        QStringLiteral("SPOSTAMENTO DI COLLEGAMENTI"), LabelStyle::Title);
+    creationTitle = makeLabel(creationPanel, QStringLiteral("creationTitle"),
+                              QStringLiteral("CLASSIFICAZIONE DI COLLEGAMENTI"), LabelStyle::Title);
+    moveTitle = makeLabel(creationPanel, QStringLiteral("moveTitle"),
+                          QStringLiteral("SPOSTAMENTO DI COLLEGAMENTI"), LabelStyle::Title);
     // Where every other panel's layout puts its title, so that nothing moves between panels.
-    const QRect titleArea = Creation->contentsRect().marginsRemoved(kPanelMargins);
-    for (QLabel* title : {Label15, Label38}) {
+    const QRect titleArea = creationPanel->contentsRect().marginsRemoved(kPanelMargins);
+    for (QLabel* title : {creationTitle, moveTitle}) {
         title->setWordWrap(false);
         title->setGeometry(titleArea.left(), titleArea.top(), titleArea.width(), kTitleHeight);
     }
-    Label38->hide();
+    moveTitle->hide();
 
     // The left column: instructions, the list and the hint about help shortcuts.
     const int columnTop = titleArea.top() + kTitleHeight;
-    auto* column = new QWidget(Creation);
-    column->setObjectName(QStringLiteral("CreationColumn"));
+    auto* column = new QWidget(creationPanel);
+    column->setObjectName(QStringLiteral("creationColumn"));
     column->setGeometry(kMargin, columnTop, columnWidth, panelHeight - columnTop - kMargin);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
     // The move instructions lie under the classification ones, which cover them until move
     // mode hides them.
-    Label5 = makeLabel(column, QStringLiteral("Label5"),
-                       QStringLiteral("Selezionate i collegamenti che volete spostare e segliete "
-                                      "la nuova categoria corrispondente. Quando avrete "
-                                      "assegnato tutte le nuove categorie, premete Finito..."));
-    Label100 = makeLabel(column, QStringLiteral("Label100"),
-                         QStringLiteral("Ecco la lista dei collegamenti (del menu PROGRAMMI) che "
-                                        "non sono stati ancora classificati. Selezionate uno o "
-                                        "più collegamenti e scegliete la categoria relativa "
-                                        "schiacciando uno dei tasti a fianco."));
-    Label100->setAutoFillBackground(true);
+    moveInstructions =
+        makeLabel(column, QStringLiteral("moveInstructions"),
+                  QStringLiteral("Selezionate i collegamenti che volete spostare e segliete "
+                                 "la nuova categoria corrispondente. Quando avrete "
+                                 "assegnato tutte le nuove categorie, premete Finito..."));
+    classifyInstructions =
+        makeLabel(column, QStringLiteral("classifyInstructions"),
+                  QStringLiteral("Ecco la lista dei collegamenti (del menu PROGRAMMI) che "
+                                 "non sono stati ancora classificati. Selezionate uno o "
+                                 "più collegamenti e scegliete la categoria relativa "
+                                 "schiacciando uno dei tasti a fianco."));
+    classifyInstructions->setAutoFillBackground(true);
     auto* instructions = new QGridLayout;
     instructions->setContentsMargins(0, 0, 0, 0);
-    instructions->addWidget(Label5, 0, 0);
-    instructions->addWidget(Label100, 0, 0);
+    instructions->addWidget(moveInstructions, 0, 0);
+    instructions->addWidget(classifyInstructions, 0, 0);
     layout->addLayout(instructions);
-    NotYet = makeList(column, QStringLiteral("NotYet"));
-    notYetFilter = new ListFilter(*column, *layout, *NotYet);
-    layout->addWidget(NotYet, 1);
-    Label16 = makeLabel(column, QStringLiteral("Label16"),
-                        QStringLiteral("E' inutile classificate i collegamenti per i file di aiuto "
-                                       "(help), di testo (Leggimi o Read Me) o di "
-                                       "disinstallazione (Uninstall) poiché essi saranno "
-                                       "comunque accessibilli dal menu PROGRAMMI."));
-    Label39 = makeLabel(column, QStringLiteral("Label39"),
-                        QStringLiteral("Premete su una categoria con il tasto di destra del mouse "
-                                       "per cambiarle il nome."));
-    for (QLabel* hint : {Label16, Label39}) {
+    unclassifiedList = makeList(column, QStringLiteral("unclassifiedList"));
+    unclassifiedFilter = new ListFilter(*column, *layout, *unclassifiedList);
+    layout->addWidget(unclassifiedList, 1);
+    helpShortcutsNote =
+        makeLabel(column, QStringLiteral("helpShortcutsNote"),
+                  QStringLiteral("E' inutile classificate i collegamenti per i file di aiuto "
+                                 "(help), di testo (Leggimi o Read Me) o di "
+                                 "disinstallazione (Uninstall) poiché essi saranno "
+                                 "comunque accessibilli dal menu PROGRAMMI."));
+    renameHint =
+        makeLabel(column, QStringLiteral("renameHint"),
+                  QStringLiteral("Premete su una categoria con il tasto di destra del mouse "
+                                 "per cambiarle il nome."));
+    for (QLabel* hint : {helpShortcutsNote, renameHint}) {
         QFont font = hint->font();
         font.setPointSizeF(font.pointSizeF() - 1.0);
         hint->setFont(font);
@@ -97,69 +101,71 @@ void FrmMain::buildCreationPanel() {
 
     const auto captions = builtInCategoryCaptions();
     for (int k = 0; k < kCategoryCount; ++k) {
-        QPushButton* button = makeButton(Creation, QStringLiteral("Categories%1").arg(k),
+        QPushButton* button = makeButton(creationPanel, QStringLiteral("categoryButton%1").arg(k),
                                          captions[static_cast<size_t>(k)]);
         button->setMinimumWidth(0);
         button->setGeometry(kCategoryLeft, kCategoryTops[k], kCategoryWidth, kCategoryHeight);
-        Categories[static_cast<size_t>(k)] = button;
+        categoryButtons[static_cast<size_t>(k)] = button;
     }
 
     // The two done buttons share one place below the categories: move mode shows the second.
     const int doneTop = panelHeight - kMargin - 24;
-    Command10 = makeButton(Creation, QStringLiteral("Command10"), QStringLiteral("Finito"));
-    Command8 = makeButton(Creation, QStringLiteral("Command8"), QStringLiteral("Finito..."));
-    for (QPushButton* done : {Command10, Command8}) {
+    creationDoneButton =
+        makeButton(creationPanel, QStringLiteral("creationDoneButton"), QStringLiteral("Finito"));
+    moveDoneButton =
+        makeButton(creationPanel, QStringLiteral("moveDoneButton"), QStringLiteral("Finito..."));
+    for (QPushButton* done : {creationDoneButton, moveDoneButton}) {
         done->setMinimumWidth(0);
         done->setGeometry(kCategoryLeft, doneTop, kCategoryWidth, 24);
     }
-    Command8->hide();
+    moveDoneButton->hide();
 
     // Above the categories, clear of the list column and the titles.
-    CmdUndoCreation = makeButton(Creation, QStringLiteral("CmdUndoCreation"), QString());
-    CmdUndoCreation->setMinimumWidth(0);
-    CmdUndoCreation->setGeometry(kCategoryLeft, kCategoryTops[0] - 30, kCategoryWidth, 24);
+    creationUndoButton = makeButton(creationPanel, QStringLiteral("creationUndoButton"), QString());
+    creationUndoButton->setMinimumWidth(0);
+    creationUndoButton->setGeometry(kCategoryLeft, kCategoryTops[0] - 30, kCategoryWidth, 24);
 
-    MnuPopup = new QMenu(this);
-    MnuPopup->setObjectName(QStringLiteral("MnuPopup"));
-    MnuChangeCategorie = MnuPopup->addAction(QStringLiteral("Personalizza..."));
-    MnuChangeCategorie->setObjectName(QStringLiteral("MnuChangeCategorie"));
+    categoryMenu = new QMenu(this);
+    categoryMenu->setObjectName(QStringLiteral("categoryMenu"));
+    renameCategoryAction = categoryMenu->addAction(QStringLiteral("Personalizza..."));
+    renameCategoryAction->setObjectName(QStringLiteral("renameCategoryAction"));
 }
 
 void FrmMain::OpenCreationPanel() {
     tvn::BuildNotYetList(tvn());
     if (hideHelpShortcuts())
         tvn::HideHelpShortcuts(tvn());
-    Creation->show();
-    NotYet->setFocus();
-    roles_->setCancelButton(Command10);
+    creationPanel->show();
+    unclassifiedList->setFocus();
+    roles_->setCancelButton(creationDoneButton);
 }
 
-void FrmMain::CAdd_Click() {
-    leavePanel(Menu);
-    notYetFilter->clear();
+void FrmMain::classifyClicked() {
+    leavePanel(menuPanel);
+    unclassifiedFilter->clear();
     OpenCreationPanel();
-    if (notYetBox->count() > 0)
-        notYetBox->selectOnly(0);
+    if (unclassifiedBox->count() > 0)
+        unclassifiedBox->selectOnly(0);
 }
 
-void FrmMain::Categories_Click(int index) {
+void FrmMain::categoryClicked(int index) {
     // The error report names the failure of this action only.
     clearLastFailure();
     undoable(creationScope(), [this, index] { tvn::ClassifySelected(tvn(), index); });
 }
 
-void FrmMain::Categories_MouseDown(int index, Qt::MouseButton button, const QPoint& globalPos) {
+void FrmMain::categoryPressed(int index, Qt::MouseButton button, const QPoint& globalPos) {
     state_.popupCategoryIndex = index;
     if (button != Qt::RightButton)
         return;
-    // While copies are being moved, NotYet holds those copies; the rename would refill it
+    // While copies are being moved, unclassifiedList holds those copies; the rename would refill it
     // with the Programs shortcuts, and the next category press would then move the user's
     // originals. The menu shows, but its item cannot be chosen until the move ends.
-    MnuChangeCategorie->setEnabled(!state_.moveMode);
-    MnuPopup->popup(globalPos);
+    renameCategoryAction->setEnabled(!state_.moveMode);
+    categoryMenu->popup(globalPos);
 }
 
-void FrmMain::MnuChangeCategorie_Click() {
+void FrmMain::renameCategoryTriggered() {
     bool renamed = false;
     if (!state_.moveMode)
         undoable(UndoScope::Creation, [this, &renamed] { renamed = RenameCategory(tvn()); });
@@ -167,7 +173,7 @@ void FrmMain::MnuChangeCategorie_Click() {
         return;
     // The copies may have moved to the new folder: count them again before listing what is
     // still unclassified.
-    leavePanel(Creation);
+    leavePanel(creationPanel);
     tvn::RefreshClassified(tvn());
     SyncDesktopMenu();
     OpenCreationPanel();
@@ -186,12 +192,12 @@ Qt::Key FrmMain::categoryKey(int k) {
 bool FrmMain::creationKeyPress(QObject* watched, const QKeyEvent& key) {
     if (key.modifiers() & ~Qt::KeypadModifier)
         return false;
-    if (watched == NotYet) {
+    if (watched == unclassifiedList) {
         for (int k = 0; k < kCategoryCount; ++k) {
             if (key.key() != categoryKey(k))
                 continue;
             // A held key classifies once, not every entry that comes up under it.
-            QPushButton* button = Categories[static_cast<size_t>(k)];
+            QPushButton* button = categoryButtons[static_cast<size_t>(k)];
             if (!roles_->isRepeat(key) && button->isVisible() && button->isEnabled())
                 button->click();
             return true;
@@ -201,11 +207,11 @@ bool FrmMain::creationKeyPress(QObject* watched, const QKeyEvent& key) {
     if (key.key() != Qt::Key_F2)
         return false;
     for (int k = 0; k < kCategoryCount; ++k) {
-        if (watched != Categories[static_cast<size_t>(k)])
+        if (watched != categoryButtons[static_cast<size_t>(k)])
             continue;
         state_.popupCategoryIndex = k;
         if (!roles_->isRepeat(key))
-            MnuChangeCategorie_Click();
+            renameCategoryTriggered();
         return true;
     }
     return false;
@@ -213,9 +219,9 @@ bool FrmMain::creationKeyPress(QObject* watched, const QKeyEvent& key) {
 
 bool FrmMain::categoryContextMenu(QObject* watched) {
     for (int k = 0; k < kCategoryCount; ++k) {
-        QPushButton* button = Categories[static_cast<size_t>(k)];
+        QPushButton* button = categoryButtons[static_cast<size_t>(k)];
         if (watched == button) {
-            Categories_MouseDown(k, Qt::RightButton, button->mapToGlobal(button->rect().center()));
+            categoryPressed(k, Qt::RightButton, button->mapToGlobal(button->rect().center()));
             return true;
         }
     }
@@ -223,19 +229,19 @@ bool FrmMain::categoryContextMenu(QObject* watched) {
 }
 
 void FrmMain::ShowSuggestion() {
-    const int current = notYetBox->currentIndex();
+    const int current = unclassifiedBox->currentIndex();
     const int suggested =
-        current < 0 || current >= NotYet_Dirs.count()
+        current < 0 || current >= unclassifiedFolders.count()
             ? -1
-            : SuggestCategory(categoryWords_, notYetBox->at(current),
-                              FoldersBelowPrograms(state_, NotYet_Dirs.at(current)));
+            : SuggestCategory(categoryWords_, unclassifiedBox->at(current),
+                              FoldersBelowPrograms(state_, unclassifiedFolders.at(current)));
     if (suggested == suggestedCategory_)
         return;
     suggestedCategory_ = suggested;
     // A tint of the selection colour marks the button without making it look pressed.
     for (int k = 0; k < kCategoryCount; ++k) {
-        QPushButton* button = Categories[static_cast<size_t>(k)];
-        QPalette look = Creation->palette();
+        QPushButton* button = categoryButtons[static_cast<size_t>(k)];
+        QPalette look = creationPanel->palette();
         if (k == suggested)
             look.setColor(QPalette::Button, look.color(QPalette::Highlight).lighter(175));
         button->setPalette(look);
@@ -243,8 +249,8 @@ void FrmMain::ShowSuggestion() {
     ShowCategoryHints();
 }
 
-void FrmMain::Command10_Click() {
-    returnToMenu(Creation);
+void FrmMain::creationDoneClicked() {
+    returnToMenu(creationPanel);
 }
 
 } // namespace tvn

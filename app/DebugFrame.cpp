@@ -17,19 +17,20 @@
 namespace tvn {
 
 void FrmMain::buildDebugFrame() {
-    Frame1 = new QGroupBox(QStringLiteral("DEBUG :"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(kDebugFrameRect);
-    auto* debugLayout = new QHBoxLayout(Frame1);
-    DebugBox = new QLineEdit(Frame1);
-    DebugBox->setObjectName(QStringLiteral("DebugBox"));
-    debugLayout->addWidget(DebugBox, 1);
-    CmdDebug = makeButton(Frame1, QStringLiteral("CmdDebug"), QStringLiteral("Kill Config!"));
-    debugLayout->addWidget(CmdDebug);
-    new OffWindowArea(*Frame1);
+    debugFrame = new QGroupBox(QStringLiteral("DEBUG :"), this);
+    debugFrame->setObjectName(QStringLiteral("debugFrame"));
+    debugFrame->setGeometry(kDebugFrameRect);
+    auto* debugLayout = new QHBoxLayout(debugFrame);
+    debugBox = new QLineEdit(debugFrame);
+    debugBox->setObjectName(QStringLiteral("debugBox"));
+    debugLayout->addWidget(debugBox, 1);
+    killConfigButton =
+        makeButton(debugFrame, QStringLiteral("killConfigButton"), QStringLiteral("Kill Config!"));
+    debugLayout->addWidget(killConfigButton);
+    new OffWindowArea(*debugFrame);
 }
 
-void FrmMain::CmdDebug_Click() {
+void FrmMain::killConfigClicked() {
     // The error report names the failure of this action only.
     clearLastFailure();
     KillConfig(false);

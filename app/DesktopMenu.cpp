@@ -32,8 +32,8 @@ void FrmMain::SyncDesktopMenu() {
 void FrmMain::ShowDesktopMenuNote() {
     const bool noWine = desktopMenu_ && desktopMenuSupport(state_.startMenuPath, *desktopMenu_) ==
                                             DesktopMenuSupport::WineMissing;
-    LblDesktopMenu->setText(builtInText(BuiltInText::NoWineForMenu, state_.languageIndex));
-    LblDesktopMenu->setVisible(noWine);
+    desktopMenuNote->setText(builtInText(BuiltInText::NoWineForMenu, state_.languageIndex));
+    desktopMenuNote->setVisible(noWine);
 }
 
 } // namespace tvn

@@ -48,18 +48,18 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
     buildDebugFrame();
     buildHiddenStore();
 
-    notYetBox = std::make_unique<QtListBox>(*NotYet, true);
-    purgeListBox = std::make_unique<QtListBox>(*PurgeList, true);
-    listModifyBox = std::make_unique<QtListBox>(*ListModify, false);
-    notYetFilter->attach(*notYetBox);
-    purgeListFilter->attach(*purgeListBox);
-    listModifyFilter->attach(*listModifyBox);
+    unclassifiedBox = std::make_unique<QtListBox>(*unclassifiedList, true);
+    orphansBox = std::make_unique<QtListBox>(*orphansList, true);
+    copiesBox = std::make_unique<QtListBox>(*copiesList, false);
+    unclassifiedFilter->attach(*unclassifiedBox);
+    orphansFilter->attach(*orphansBox);
+    copiesFilter->attach(*copiesBox);
     // In a filter box Enter goes on to the list rather than pressing the panel's default button
     // (on the Modify panel, REMOVE); Esc first empties the box.
     roles_->setKeyFirst([this](QWidget& receiver, bool enter) {
         if (!enter)
             return clearShownFilter();
-        for (ListFilter* filter : {notYetFilter, listModifyFilter, purgeListFilter})
+        for (ListFilter* filter : {unclassifiedFilter, copiesFilter, orphansFilter})
             if (&receiver == filter->box()) {
                 filter->enterList();
                 return true;
@@ -69,8 +69,8 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
     ApplyAccessibleTexts();
     tvn_ = std::make_unique<Tvn>(
         Tvn{state_, fs_, ui_,
-            CatalogueLists{Progs, Progs_Dirs, Fast, Fast_Dirs, *notYetBox, NotYet_Dirs,
-                           *purgeListBox, Purge_Dirs, *listModifyBox},
+            CatalogueLists{shortcutNames, shortcutFolders, copyNames, copyFolders, *unclassifiedBox,
+                           unclassifiedFolders, *orphansBox, orphanFolders, *copiesBox},
             *this, &shellFolders_});
     connectHandlers();
     ShowUndoTexts();
@@ -81,7 +81,8 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
 FrmMain::~FrmMain() = default;
 
 std::array<QFrame*, 7> FrmMain::panels() const {
-    return {Languages, Introduction, Menu, Creation, Modify, Purges, Config};
+    return {languagesPanel, introductionPanel, menuPanel,  creationPanel,
+            modifyPanel,    purgesPanel,       configPanel};
 }
 
 QPushButton* FrmMain::defaultButton() const {
@@ -92,41 +93,42 @@ QPushButton* FrmMain::cancelButton() const {
     return roles_->cancelButton();
 }
 
-void FrmMain::setPreviewPictureVisible(bool visible) {
-    PreviewPicture->setVisible(visible);
+void FrmMain::setLanguagePictureVisible(bool visible) {
+    languagePicture->setVisible(visible);
 }
 
-void FrmMain::setAbout2Visible(bool visible) {
-    About2->setVisible(visible);
+void FrmMain::setHelpCoverVisible(bool visible) {
+    helpCover->setVisible(visible);
 }
 
 QString FrmMain::progressText() const {
-    return Label31->text();
+    return progressLine->text();
 }
 
 void FrmMain::setProgressText(const QString& text) {
-    Label31->setText(text);
+    progressLine->setText(text);
 }
 
 QString FrmMain::debugText() const {
-    return DebugBox->text();
+    return debugBox->text();
 }
 
 bool FrmMain::hideHelpShortcuts() const {
-    return ChkHide->checkState() == Qt::Checked;
+    return hideHelpOption->checkState() == Qt::Checked;
 }
 
 QString FrmMain::categoryCaption(int k) const {
-    return k >= 0 && k < kCategoryCount ? Categories[static_cast<size_t>(k)]->text() : QString();
+    return k >= 0 && k < kCategoryCount ? categoryButtons[static_cast<size_t>(k)]->text()
+                                        : QString();
 }
 
 void FrmMain::setCategoryCaption(int k, const QString& caption) {
     if (k >= 0 && k < kCategoryCount)
-        Categories[static_cast<size_t>(k)]->setText(caption);
+        categoryButtons[static_cast<size_t>(k)]->setText(caption);
 }
 
-QString FrmMain::messageText(int k) const {
-    return k >= 1 && k <= kMessageCount ? Msg[static_cast<size_t>(k - 1)]->text() : QString();
+QString FrmMain::messageText(Message message) const {
+    return messageLabels[static_cast<size_t>(message) - 1]->text();
 }
 
 void FrmMain::connectHandlers() {
@@ -134,69 +136,70 @@ void FrmMain::connectHandlers() {
         connect(button, &QPushButton::clicked, this, handler);
     };
     // Languages.
-    onClick(CmdLanguageOK, &FrmMain::CmdLanguageOK_Click);
-    onClick(Command4, &FrmMain::Command4_Click);
+    onClick(languageOkButton, &FrmMain::languageOkClicked);
+    onClick(languagesExitButton, &FrmMain::languagesExitClicked);
     // Introduction. A change of either skip box, by the user or by the settings, shows in
     // the other one.
-    onClick(CContinue, &FrmMain::CContinue_Click);
-    onClick(Command3, &FrmMain::Command3_Click);
-    connect(DoNotShowAgain, &QCheckBox::stateChanged, this, &FrmMain::DoNotShowAgain_Click);
+    onClick(continueButton, &FrmMain::continueClicked);
+    onClick(introductionExitButton, &FrmMain::introductionExitClicked);
+    connect(skipIntroduction, &QCheckBox::stateChanged, this, &FrmMain::skipIntroductionToggled);
     // Menu. CLASSIFY, MODIFY, CLEAN UP and Settings have their handlers with the panel they
     // open.
-    onClick(CAdd, &FrmMain::CAdd_Click);
-    onClick(Command6, &FrmMain::Command6_Click);
-    onClick(CShowPurges, &FrmMain::CShowPurges_Click);
-    onClick(Command7, &FrmMain::Command7_Click);
-    onClick(CExit, &FrmMain::CExit_Click);
-    onClick(Command5, &FrmMain::Command5_Click);
-    onClick(CReAnalyse, &FrmMain::CReAnalyse_Click);
-    onClick(Command9, &FrmMain::Command9_Click);
-    onClick(Command11, &FrmMain::Command11_Click);
+    onClick(classifyButton, &FrmMain::classifyClicked);
+    onClick(modifyButton, &FrmMain::modifyClicked);
+    onClick(cleanUpButton, &FrmMain::cleanUpClicked);
+    onClick(resetButton, &FrmMain::resetClicked);
+    onClick(exitButton, &FrmMain::exitClicked);
+    onClick(settingsButton, &FrmMain::settingsClicked);
+    onClick(rescanButton, &FrmMain::rescanClicked);
+    onClick(helpButton, &FrmMain::helpClicked);
+    onClick(infoButton, &FrmMain::infoClicked);
     // Creation. A mouse press on a category button comes through eventFilter; the done
-    // button of move mode (Command8) has its handler with the Modify panel.
-    onClick(Command10, &FrmMain::Command10_Click);
-    onClick(Command8, &FrmMain::Command8_Click);
+    // button of move mode (moveDoneButton) has its handler with the Modify panel.
+    onClick(creationDoneButton, &FrmMain::creationDoneClicked);
+    onClick(moveDoneButton, &FrmMain::moveDoneClicked);
     for (int k = 0; k < kCategoryCount; ++k) {
-        QPushButton* button = Categories[static_cast<size_t>(k)];
-        connect(button, &QPushButton::clicked, this, [this, k] { Categories_Click(k); });
+        QPushButton* button = categoryButtons[static_cast<size_t>(k)];
+        connect(button, &QPushButton::clicked, this, [this, k] { categoryClicked(k); });
         button->installEventFilter(this);
     }
-    connect(MnuChangeCategorie, &QAction::triggered, this, &FrmMain::MnuChangeCategorie_Click);
+    connect(renameCategoryAction, &QAction::triggered, this, &FrmMain::renameCategoryTriggered);
     // Modify.
-    onClick(CRemove, &FrmMain::CRemove_Click);
-    onClick(CMove, &FrmMain::CMove_Click);
-    onClick(Command2, &FrmMain::Command2_Click);
+    onClick(removeButton, &FrmMain::removeClicked);
+    onClick(moveButton, &FrmMain::moveClicked);
+    onClick(modifyDoneButton, &FrmMain::modifyDoneClicked);
     // Purges.
-    onClick(CPurge, &FrmMain::CPurge_Click);
-    onClick(Command1, &FrmMain::Command1_Click);
+    onClick(purgeButton, &FrmMain::purgeClicked);
+    onClick(purgesBackButton, &FrmMain::purgesBackClicked);
     // Undo, on the three panels and by key.
-    for (QPushButton* undo : {CmdUndoCreation, CmdUndoModify, CmdUndoPurges})
-        onClick(undo, &FrmMain::Undo_Click);
+    for (QPushButton* undo : {creationUndoButton, modifyUndoButton, purgesUndoButton})
+        onClick(undo, &FrmMain::undoRequested);
     auto* undoKey = new QShortcut(QKeySequence::Undo, this);
-    connect(undoKey, &QShortcut::activated, this, &FrmMain::Undo_Click);
+    connect(undoKey, &QShortcut::activated, this, &FrmMain::undoRequested);
     // Config.
-    onClick(COK, &FrmMain::COK_Click);
-    onClick(CmdCancelConfig, &FrmMain::CmdCancelConfig_Click);
-    onClick(CmdChangeLanguage, &FrmMain::CmdChangeLanguage_Click);
-    connect(DoNotShowAgain2, &QCheckBox::stateChanged, this, &FrmMain::DoNotShowAgain2_Click);
+    onClick(settingsOkButton, &FrmMain::settingsOkClicked);
+    onClick(settingsCancelButton, &FrmMain::settingsCancelClicked);
+    onClick(changeLanguageButton, &FrmMain::changeLanguageClicked);
+    connect(skipIntroductionSetting, &QCheckBox::stateChanged, this,
+            &FrmMain::skipIntroductionSettingToggled);
     // Only the user's choice of a prefix refills the boxes, never the chooser's own filling.
-    connect(CboPrefix, &QComboBox::activated, this, &FrmMain::CboPrefix_Click);
+    connect(prefixChooser, &QComboBox::activated, this, &FrmMain::prefixChosen);
     // Whatever changes a path box, the all-users line follows.
-    connect(StartMenuCustomPath, &QLineEdit::textChanged, this, &FrmMain::ShowAllUsersPrograms);
-    connect(ProgramsMenuCustomPath, &QLineEdit::textChanged, this, &FrmMain::ShowAllUsersPrograms);
+    connect(startMenuPathBox, &QLineEdit::textChanged, this, &FrmMain::ShowAllUsersPrograms);
+    connect(programsPathBox, &QLineEdit::textChanged, this, &FrmMain::ShowAllUsersPrograms);
     // The debug frame.
-    onClick(CmdDebug, &FrmMain::CmdDebug_Click);
+    onClick(killConfigButton, &FrmMain::killConfigClicked);
     // The window surface: a press on the picture comes through eventFilter.
-    for (QRadioButton* option : Version)
-        connect(option, &QRadioButton::clicked, this, &FrmMain::Version_Click);
-    PreviewPicture->installEventFilter(this);
-    About->installEventFilter(this);
-    NotYet->installEventFilter(this);
+    for (QRadioButton* option : windowsEditions)
+        connect(option, &QRadioButton::clicked, this, &FrmMain::windowsEditionClicked);
+    languagePicture->installEventFilter(this);
+    aboutFrame->installEventFilter(this);
+    unclassifiedList->installEventFilter(this);
     // The suggestion follows the current entry, whoever moved it, once the change is complete:
     // the widget reports its own changes while the list box is still updating.
-    connect(NotYet->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    connect(unclassifiedList->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &FrmMain::ShowSuggestion, Qt::QueuedConnection);
-    connect(notYetBox.get(), &QtListBox::countsChanged, this, &FrmMain::ShowSuggestion,
+    connect(unclassifiedBox.get(), &QtListBox::countsChanged, this, &FrmMain::ShowSuggestion,
             Qt::QueuedConnection);
 }
 
@@ -212,29 +215,30 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     // The second press of a double click comes as a double-click event.
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (watched == PreviewPicture) {
-            PreviewPicture_MouseDown();
+        if (watched == languagePicture) {
+            languagePicturePressed();
             // The picture is gone from under the mouse: the frame now takes the release.
             pictureHeld_ = true;
-            About->grabMouse();
+            aboutFrame->grabMouse();
             return true;
         }
         for (int k = 0; k < kCategoryCount; ++k)
-            if (watched == Categories[static_cast<size_t>(k)])
-                Categories_MouseDown(k, mouse->button(), mouse->globalPosition().toPoint());
+            if (watched == categoryButtons[static_cast<size_t>(k)])
+                categoryPressed(k, mouse->button(), mouse->globalPosition().toPoint());
     } else if (event->type() == QEvent::MouseButtonRelease && pictureHeld_ &&
-               (watched == PreviewPicture || watched == About)) {
+               (watched == languagePicture || watched == aboutFrame)) {
         pictureHeld_ = false;
-        About->releaseMouse();
-        PreviewPicture_MouseUp();
+        aboutFrame->releaseMouse();
+        languagePictureReleased();
         return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
 bool FrmMain::clearShownFilter() {
-    const std::pair<QFrame*, ListFilter*> filtered[] = {
-        {Creation, notYetFilter}, {Modify, listModifyFilter}, {Purges, purgeListFilter}};
+    const std::pair<QFrame*, ListFilter*> filtered[] = {{creationPanel, unclassifiedFilter},
+                                                        {modifyPanel, copiesFilter},
+                                                        {purgesPanel, orphansFilter}};
     for (const auto& [panel, filter] : filtered)
         if (panel->isVisible())
             return filter->clear();

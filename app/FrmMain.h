@@ -74,49 +74,50 @@ public:
     // Window: what the catalogue and store procedures read and act on (FrmMain.cpp;
     // ShowConfig with the Config panel).
     void ShowConfig() override;
-    void setPreviewPictureVisible(bool visible) override;
-    void setAbout2Visible(bool visible) override;
+    void setLanguagePictureVisible(bool visible) override;
+    void setHelpCoverVisible(bool visible) override;
     QString progressText() const override;
     void setProgressText(const QString& text) override;
     QString debugText() const override;
     bool hideHelpShortcuts() const override;
     QString categoryCaption(int k) const override;
     void setCategoryCaption(int k, const QString& caption) override;
-    QString messageText(int k) const override;
+    QString messageText(Message message) const override;
     void ReportFailedEntries(const std::vector<FailedEntry>& entries) override;
     void ReportUnreadableFolders(const QStringList& folders) override;
 
     // Start-up and exit (StartupAndExit.cpp).
-    void Form_Load();
-    void Form_Unload();
+    void StartUp();
+    void CloseDown();
 
     // The window surface (WindowSurface.cpp): the left column, what lies under the panels,
     // and the store of hidden labels and lists right of the window's right edge.
-    void PreviewPicture_MouseDown();
-    void PreviewPicture_MouseUp();
-    void Version_Click();
-    QLabel* PreviewPicture = nullptr;         // the language picture; held down, shows About
-    QFrame* About = nullptr;                  // version and credits in place of the picture
-    QLabel* Label30 = nullptr;                // About: product title
-    QFrame* About2 = nullptr;                 // over the panels while help shows
-    QLabel* Label32 = nullptr;                // About2: product title
-    QLabel* Label35 = nullptr;                // About2: please wait
-    QLabel* Label6 = nullptr;                 // About2: the small-icons hint
-    QFrame* Picture5 = nullptr;               // the sunken frame under the panels
-    QLabel* Label17 = nullptr;                // under the panels: please wait
-    QLabel* Label31 = nullptr;                // under the panels: progress of a long operation
-    QFrame* Picture1 = nullptr;               // the hidden store
-    std::array<QLabel*, kMessageCount> Msg{}; // message texts; Msg[k - 1] is the label Msg<k>
-    QComboBox* Drive1 = nullptr;              // the saved Windows drive
-    std::array<QRadioButton*, 4> Version{};   // the Windows edition, unused
-    QLabel* Label26 = nullptr;                // beside Drive1
-    QLabel* Label27 = nullptr;                // beside Version
+    void languagePicturePressed();
+    void languagePictureReleased();
+    void windowsEditionClicked();
+    QLabel* languagePicture = nullptr; // held down, shows the about frame
+    QFrame* aboutFrame = nullptr;      // version and credits in place of the picture
+    QLabel* aboutTitle = nullptr;      // the about frame: product title
+    QFrame* helpCover = nullptr;       // over the panels while help shows
+    QLabel* helpCoverTitle = nullptr;  // helpCover: product title
+    QLabel* helpCoverWait = nullptr;   // helpCover: please wait
+    QLabel* smallIconsHint = nullptr;  // helpCover: the small-icons hint
+    QFrame* statusFrame = nullptr;     // the sunken frame under the panels
+    QLabel* pleaseWait = nullptr;      // under the panels: please wait
+    QLabel* progressLine = nullptr;    // under the panels: progress of a long operation
+    QFrame* hiddenStore = nullptr;     // off screen: the messages and unused settings
+    // The texts of messages and questions; the label of Message m is at index m - 1.
+    std::array<QLabel*, kMessageCount> messageLabels{};
+    QComboBox* windowsDriveBox = nullptr;           // the saved Windows drive
+    std::array<QRadioButton*, 4> windowsEditions{}; // the Windows edition, unused
+    QLabel* windowsDriveCaption = nullptr;          // beside windowsDriveBox
+    QLabel* windowsEditionCaption = nullptr;        // beside windowsEditions
 
     // The Languages panel (LanguagesPanel.cpp).
     void ShowLanguages();
-    void CmdLanguageOK_Click();
-    void Command4_Click();
-    void CmdChangeLanguage_Click(); // the Config panel's button
+    void languageOkClicked();
+    void languagesExitClicked();
+    void changeLanguageClicked(); // the Config panel's button
     void ReadLanguageChoice();
     void LoadLanguageTexts();
     // Names and describes every control for assistive technology (AccessibleTexts.cpp).
@@ -125,180 +126,182 @@ public:
     // one suggested for the current shortcut.
     void ShowCategoryHints();
     void LoadLanguagePicture();
-    QFrame* Languages = nullptr;
-    QLabel* Label37 = nullptr;               // Italian prompt
-    QLabel* Label36 = nullptr;               // French prompt
-    QLabel* Label14 = nullptr;               // English prompt
-    std::array<QRadioButton*, 3> Language{}; // English, French, Italian
-    std::array<QLabel*, 3> Flag{};           // the flag beside each option
-    QPushButton* CmdLanguageOK = nullptr;    // OK
-    QPushButton* Command4 = nullptr;         // Exit! (first start only)
+    QFrame* languagesPanel = nullptr;
+    QLabel* italianPrompt = nullptr;                // Italian prompt
+    QLabel* frenchPrompt = nullptr;                 // French prompt
+    QLabel* englishPrompt = nullptr;                // English prompt
+    std::array<QRadioButton*, 3> languageOptions{}; // English, French, Italian
+    std::array<QLabel*, 3> languageFlags{};         // the flag beside each option
+    QPushButton* languageOkButton = nullptr;        // OK
+    QPushButton* languagesExitButton = nullptr;     // Exit! (first start only)
 
     // The Introduction panel (IntroductionPanel.cpp).
     void ShowIntroduction();
-    void CContinue_Click();
-    void DoNotShowAgain_Click();
-    void Command3_Click();
-    QFrame* Introduction = nullptr;
-    QLabel* Label4 = nullptr;            // title
-    QLabel* Label1 = nullptr;            // what the program is for
-    QLabel* Label2 = nullptr;            // what it does
-    QLabel* Label3 = nullptr;            // nothing on the disk is changed
-    QLabel* Label7 = nullptr;            // the analysis comes next
-    QCheckBox* DoNotShowAgain = nullptr; // skip the introduction; mirrors DoNotShowAgain2
-    QPushButton* CContinue = nullptr;    // Continue...
-    QPushButton* Command3 = nullptr;     // Exit!
+    void continueClicked();
+    void skipIntroductionToggled();
+    void introductionExitClicked();
+    QFrame* introductionPanel = nullptr;
+    QLabel* introductionTitle = nullptr;   // title
+    QLabel* purposeText = nullptr;         // what the program is for
+    QLabel* whatItDoesText = nullptr;      // what it does
+    QLabel* nothingChangedText = nullptr;  // nothing on the disk is changed
+    QLabel* analysisNextText = nullptr;    // the analysis comes next
+    QCheckBox* skipIntroduction = nullptr; // skip the introduction; mirrors skipIntroductionSetting
+    QPushButton* continueButton = nullptr; // Continue...
+    QPushButton* introductionExitButton = nullptr; // Exit!
 
     // The Menu panel (MenuPanel.cpp).
     void ShowMenu();
-    void CReAnalyse_Click();
-    void Command7_Click();
-    void Command9_Click();
-    void Command11_Click();
-    void CExit_Click();
-    QFrame* Menu = nullptr;
-    QLabel* Label9 = nullptr;           // title
-    QLabel* Label8 = nullptr;           // choose what to do
-    QPushButton* CAdd = nullptr;        // CLASSIFY: the Creation panel
-    QLabel* Label10 = nullptr;          // beside CAdd
-    QPushButton* Command6 = nullptr;    // MODIFY: the Modify panel
-    QLabel* Label12 = nullptr;          // beside Command6
-    QPushButton* CShowPurges = nullptr; // CLEAN UP: the Purges panel
-    QLabel* Label11 = nullptr;          // beside CShowPurges
-    QPushButton* Command7 = nullptr;    // RESET
-    QLabel* Label13 = nullptr;          // beside Command7
-    QPushButton* CExit = nullptr;       // Exit!
-    QPushButton* Command5 = nullptr;    // Settings...: the Config panel
-    QPushButton* CReAnalyse = nullptr;  // Rescan!
-    QPushButton* Command9 = nullptr;    // Help...
-    QPushButton* Command11 = nullptr;   // Info...: the information window
+    void rescanClicked();
+    void resetClicked();
+    void helpClicked();
+    void infoClicked();
+    void exitClicked();
+    QFrame* menuPanel = nullptr;
+    QLabel* menuTitle = nullptr;           // title
+    QLabel* menuPrompt = nullptr;          // choose what to do
+    QPushButton* classifyButton = nullptr; // CLASSIFY: the Creation panel
+    QLabel* classifyDescription = nullptr; // beside classifyButton
+    QPushButton* modifyButton = nullptr;   // MODIFY: the Modify panel
+    QLabel* modifyDescription = nullptr;   // beside modifyButton
+    QPushButton* cleanUpButton = nullptr;  // CLEAN UP: the Purges panel
+    QLabel* cleanUpDescription = nullptr;  // beside cleanUpButton
+    QPushButton* resetButton = nullptr;    // RESET
+    QLabel* resetDescription = nullptr;    // beside resetButton
+    QPushButton* exitButton = nullptr;     // Exit!
+    QPushButton* settingsButton = nullptr; // Settings...: the Config panel
+    QPushButton* rescanButton = nullptr;   // Rescan!
+    QPushButton* helpButton = nullptr;     // Help...
+    QPushButton* infoButton = nullptr;     // Info...: the information window
 
     // The Creation panel (CreationPanel.cpp): classifying, and moving copies in move mode.
     void OpenCreationPanel();
-    void CAdd_Click();
-    void Categories_Click(int index);
-    void Categories_MouseDown(int index, Qt::MouseButton button, const QPoint& globalPos);
-    void MnuChangeCategorie_Click();
-    void Command10_Click();
-    // The key that presses category button k (0 to 10) while NotYet has the focus.
+    void classifyClicked();
+    void categoryClicked(int index);
+    void categoryPressed(int index, Qt::MouseButton button, const QPoint& globalPos);
+    void renameCategoryTriggered();
+    void creationDoneClicked();
+    // The key that presses category button k (0 to 10) while unclassifiedList has the focus.
     static Qt::Key categoryKey(int k);
-    QFrame* Creation = nullptr;
-    QLabel* Label15 = nullptr;          // title
-    QLabel* Label38 = nullptr;          // title in move mode
-    QLabel* Label100 = nullptr;         // how to classify
-    QLabel* Label5 = nullptr;           // how to move
-    QLabel* Label16 = nullptr;          // help shortcuts need no classifying
-    QLabel* Label39 = nullptr;          // right-click a category to rename it
-    QListWidget* NotYet = nullptr;      // the unclassified shortcuts, or the copies to move
-    ListFilter* notYetFilter = nullptr; // narrows NotYet to the names holding a text
-    std::array<QPushButton*, kCategoryCount> Categories{}; // one per category, its name
-    QPushButton* Command10 = nullptr;                      // Done: back to the menu
-    QPushButton* Command8 = nullptr;       // Done... in move mode: back to the Modify panel
-    QMenu* MnuPopup = nullptr;             // a category button's right-click menu
-    QAction* MnuChangeCategorie = nullptr; // Rename...
+    QFrame* creationPanel = nullptr;
+    QLabel* creationTitle = nullptr;         // title
+    QLabel* moveTitle = nullptr;             // title in move mode
+    QLabel* classifyInstructions = nullptr;  // how to classify
+    QLabel* moveInstructions = nullptr;      // how to move
+    QLabel* helpShortcutsNote = nullptr;     // help shortcuts need no classifying
+    QLabel* renameHint = nullptr;            // right-click a category to rename it
+    QListWidget* unclassifiedList = nullptr; // the unclassified shortcuts, or the copies to move
+    // Narrows unclassifiedList to the names holding a text.
+    ListFilter* unclassifiedFilter = nullptr;
+    std::array<QPushButton*, kCategoryCount> categoryButtons{}; // one per category, its name
+    QPushButton* creationDoneButton = nullptr;                  // Done: back to the menu
+    QPushButton* moveDoneButton = nullptr;   // Done... in move mode: back to the Modify panel
+    QMenu* categoryMenu = nullptr;           // a category button's right-click menu
+    QAction* renameCategoryAction = nullptr; // Rename...
 
     // The Modify panel (ModifyPanel.cpp), with the start and end of move mode.
     void ShowModify();
-    void Command6_Click();
-    void CRemove_Click();
-    void CMove_Click();
-    void Command8_Click();
-    void Command2_Click();
-    QFrame* Modify = nullptr;
-    QLabel* Label21 = nullptr;         // title
-    QLabel* Label22 = nullptr;         // how to remove
-    QLabel* Label23 = nullptr;         // the originals stay
-    QListWidget* ListModify = nullptr; // the classified copies
-    ListFilter* listModifyFilter = nullptr;
-    QPushButton* CRemove = nullptr;  // REMOVE
-    QPushButton* CMove = nullptr;    // MOVE: the Creation panel in move mode
-    QPushButton* Command2 = nullptr; // Done: back to the menu
+    void modifyClicked();
+    void removeClicked();
+    void moveClicked();
+    void moveDoneClicked();
+    void modifyDoneClicked();
+    QFrame* modifyPanel = nullptr;
+    QLabel* modifyTitle = nullptr;        // title
+    QLabel* removeInstructions = nullptr; // how to remove
+    QLabel* originalsStayNote = nullptr;  // the originals stay
+    QListWidget* copiesList = nullptr;    // the classified copies
+    ListFilter* copiesFilter = nullptr;
+    QPushButton* removeButton = nullptr;     // REMOVE
+    QPushButton* moveButton = nullptr;       // MOVE: the Creation panel in move mode
+    QPushButton* modifyDoneButton = nullptr; // Done: back to the menu
 
     // The Purges panel (PurgesPanel.cpp).
     void ShowPurges();
-    void CShowPurges_Click();
-    void CPurge_Click();
-    void Command1_Click();
-    QFrame* Purges = nullptr;
-    QLabel* Label18 = nullptr;        // title
-    QLabel* Label19 = nullptr;        // what the list holds
-    QLabel* Label20 = nullptr;        // how to remove
-    QListWidget* PurgeList = nullptr; // copies whose source shortcut is gone
-    ListFilter* purgeListFilter = nullptr;
-    QPushButton* CPurge = nullptr;   // REMOVE
-    QPushButton* Command1 = nullptr; // Back to menu...
+    void cleanUpClicked();
+    void purgeClicked();
+    void purgesBackClicked();
+    QFrame* purgesPanel = nullptr;
+    QLabel* purgesTitle = nullptr;        // title
+    QLabel* orphansDescription = nullptr; // what the list holds
+    QLabel* purgeInstructions = nullptr;  // how to remove
+    QListWidget* orphansList = nullptr;   // copies whose source shortcut is gone
+    ListFilter* orphansFilter = nullptr;
+    QPushButton* purgeButton = nullptr;      // REMOVE
+    QPushButton* purgesBackButton = nullptr; // Back to menu...
 
     // Undo (Undo.cpp): Ctrl+Z, and the button of the Creation, Modify and Purges panels, takes
     // back the shown panel's last action; on the menu, the last reset.
-    void Undo_Click();
-    QPushButton* CmdUndoCreation = nullptr;
-    QPushButton* CmdUndoModify = nullptr;
-    QPushButton* CmdUndoPurges = nullptr;
+    void undoRequested();
+    QPushButton* creationUndoButton = nullptr;
+    QPushButton* modifyUndoButton = nullptr;
+    QPushButton* purgesUndoButton = nullptr;
 
     // The Config panel, the settings (ConfigPanel.cpp).
     void ReadShellFolders();
+    void settingsClicked();
+    void settingsOkClicked();
+    void settingsCancelClicked();
     void FillConfigBoxes();
     void showConfigPanel();
-    void CmdCancelConfig_Click();
     // Says which box is wrong and why (SettingsProblemMessage.cpp); returns that box.
     QLineEdit* ReportSettingsProblem(const SettingsProblem& problem);
-    void Command5_Click();
-    void COK_Click();
-    void DoNotShowAgain2_Click();
+    void skipIntroductionSettingToggled();
     bool CheckDrive();
     void ApplySettings();
-    QFrame* Config = nullptr;
-    QLabel* Label24 = nullptr;                   // title
-    QLabel* Label25 = nullptr;                   // check the statements below
-    QLabel* Label28 = nullptr;                   // above StartMenuCustomPath
-    QLineEdit* StartMenuCustomPath = nullptr;    // the Start Menu folder
-    QLabel* Label29 = nullptr;                   // above ProgramsMenuCustomPath
-    QLineEdit* ProgramsMenuCustomPath = nullptr; // the Programs folder
-    QCheckBox* ChkHide = nullptr;                // hide help, read-me and uninstall shortcuts
-    QCheckBox* DoNotShowAgain2 = nullptr;        // skip the introduction; mirrors DoNotShowAgain
-    QPushButton* CmdChangeLanguage = nullptr;    // Language...: the Languages panel
-    QPushButton* COK = nullptr;                  // OK: save, apply and analyse
-    QPushButton* CmdCancelConfig = nullptr;      // Cancel: the settings in use stay
+    QFrame* configPanel = nullptr;
+    QLabel* configTitle = nullptr;                // title
+    QLabel* configPrompt = nullptr;               // check the statements below
+    QLabel* startMenuCaption = nullptr;           // above startMenuPathBox
+    QLineEdit* startMenuPathBox = nullptr;        // the Start Menu folder
+    QLabel* programsCaption = nullptr;            // above programsPathBox
+    QLineEdit* programsPathBox = nullptr;         // the Programs folder
+    QCheckBox* hideHelpOption = nullptr;          // hide help, read-me and uninstall shortcuts
+    QCheckBox* skipIntroductionSetting = nullptr; // skip the introduction; mirrors skipIntroduction
+    QPushButton* changeLanguageButton = nullptr;  // Language...: the Languages panel
+    QPushButton* settingsOkButton = nullptr;      // OK: save, apply and analyse
+    QPushButton* settingsCancelButton = nullptr;  // Cancel: the settings in use stay
     ConfigRecords settingsBeforeShow_;
     // Settings were applied this session: the panel shows them and can go back to them.
     bool settingsInUse_ = false;
     // Where the two folders are proposed from, and what they bring in (PrefixChooser.cpp).
     void FillPrefixChooser();
-    void CboPrefix_Click();
+    void prefixChosen();
     void ShowAllUsersPrograms();
-    QLabel* LblPrefix = nullptr;        // beside CboPrefix
-    QComboBox* CboPrefix = nullptr;     // the Wine prefixes found, then Other folder...
-    ElidedLabel* LblAllUsers = nullptr; // the all-users Programs folder the two boxes bring in
+    QLabel* prefixCaption = nullptr;    // beside prefixChooser
+    QComboBox* prefixChooser = nullptr; // the Wine prefixes found, then Other folder...
+    // The all-users Programs folder the two boxes bring in.
+    ElidedLabel* allUsersProgramsLine = nullptr;
     // The desktop menu (DesktopMenu.cpp): brought in step with the category folders on leaving
     // the Creation, Modify and Purges panels, after a rename and after the reset.
     void SyncDesktopMenu();
     void ShowDesktopMenuNote();
-    QLabel* LblDesktopMenu = nullptr; // Linux without Wine: the desktop menu cannot follow
+    QLabel* desktopMenuNote = nullptr; // Linux without Wine: the desktop menu cannot follow
 
     // The debug frame below the window's bottom edge (DebugFrame.cpp).
-    void CmdDebug_Click();
-    QGroupBox* Frame1 = nullptr;
-    QLineEdit* DebugBox = nullptr;   // saved with the settings; can skip the folder checks
-    QPushButton* CmdDebug = nullptr; // Kill Config!: deletes Config.tvn
+    void killConfigClicked();
+    QGroupBox* debugFrame = nullptr;
+    QLineEdit* debugBox = nullptr;           // saved with the settings; can skip the folder checks
+    QPushButton* killConfigButton = nullptr; // Kill Config!: deletes Config.tvn
 
-    // The hidden catalogue lists; the visible ones are adapters over NotYet, PurgeList and
-    // ListModify.
-    VectorListBox Progs;
-    VectorListBox Progs_Dirs;
-    VectorListBox Fast;
-    VectorListBox Fast_Dirs;
-    VectorListBox NotYet_Dirs;
-    VectorListBox Purge_Dirs;
-    std::unique_ptr<QtListBox> notYetBox;
-    std::unique_ptr<QtListBox> purgeListBox;
-    std::unique_ptr<QtListBox> listModifyBox;
+    // The hidden catalogue lists; the visible ones are adapters over unclassifiedList,
+    // orphansList and copiesList.
+    VectorListBox shortcutNames;   // every shortcut of the Programs trees
+    VectorListBox shortcutFolders; // the folder of each
+    VectorListBox copyNames;       // every classified copy
+    VectorListBox copyFolders;     // the category folder of each
+    VectorListBox unclassifiedFolders;
+    VectorListBox orphanFolders;
+    std::unique_ptr<QtListBox> unclassifiedBox;
+    std::unique_ptr<QtListBox> orphansBox;
+    std::unique_ptr<QtListBox> copiesBox;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The keys of the Creation panel: a category's key in NotYet, F2 or the menu key on a
+    // The keys of the Creation panel: a category's key in unclassifiedList, F2 or the menu key on a
     // category button; true when the key was used.
     bool creationKeyPress(QObject* watched, const QKeyEvent& key);
     bool categoryContextMenu(QObject* watched);
@@ -351,13 +354,14 @@ private:
     UndoJournal* journal_ = nullptr;
     // The mouse went down on the picture and the About frame shows until it comes up.
     bool pictureHeld_ = false;
-    // Marks the category button that fits the current entry of NotYet (CreationPanel.cpp).
+    // Marks the category button that fits the current entry of unclassifiedList
+    // (CreationPanel.cpp).
     void ShowSuggestion();
     // The words of the interface language that point to each category.
     CategoryWords categoryWords_;
-    // The category suggested for the current entry of NotYet; -1 for none.
+    // The category suggested for the current entry of unclassifiedList; -1 for none.
     int suggestedCategory_ = -1;
-    // The entry of CboPrefix whose prefix proposes the folders now.
+    // The entry of prefixChooser whose prefix proposes the folders now.
     int prefixIndex_ = -1;
     std::optional<DesktopMenuEnvironment> desktopMenu_;
     // Wine's failures have been shown once in this run.

@@ -16,70 +16,72 @@
 namespace tvn {
 
 void FrmMain::buildIntroductionPanel() {
-    Introduction = makePanel(QStringLiteral("Introduction"));
-    QVBoxLayout* layout = makePanelLayout(Introduction);
-    Label4 = makeLabel(Introduction, QStringLiteral("Label4"), QStringLiteral("INTRODUZIONE"),
-                       LabelStyle::Title);
-    Label1 = makeLabel(
-        Introduction, QStringLiteral("Label1"),
+    introductionPanel = makePanel(QStringLiteral("introductionPanel"));
+    QVBoxLayout* layout = makePanelLayout(introductionPanel);
+    introductionTitle = makeLabel(introductionPanel, QStringLiteral("introductionTitle"),
+                                  QStringLiteral("INTRODUZIONE"), LabelStyle::Title);
+    purposeText = makeLabel(
+        introductionPanel, QStringLiteral("purposeText"),
         QStringLiteral("Il menu PROGRAMMI del vostro menu Avvio è diventato un caos, pieno di "
                        "icone messe lì da ogni programma installato? Questo programma è un "
                        "classificatore di collegamenti semplice ma potente."));
-    Label2 = makeLabel(
-        Introduction, QStringLiteral("Label2"),
+    whatItDoesText = makeLabel(
+        introductionPanel, QStringLiteral("whatItDoesText"),
         QStringLiteral("Copia i collegamenti del menu PROGRAMMI e ne classifica le copie per "
                        "genere (giochi, programmi, multimedia...), in categorie che appaiono "
                        "direttamente nel menu Avvio, come mostra l'immagine qui a fianco."));
-    Label3 = makeLabel(Introduction, QStringLiteral("Label3"),
-                       QStringLiteral("RILASSATEVI: nessun file del vostro disco verrà "
-                                      "modificato o cancellato! I file aggiunti potranno essere "
-                                      "cancellati."),
-                       LabelStyle::Strong);
-    Label7 = makeLabel(Introduction, QStringLiteral("Label7"),
-                       QStringLiteral("Ora analizzerò il vostro sistema."));
-    DoNotShowAgain = new WrapCheckBox(
+    nothingChangedText =
+        makeLabel(introductionPanel, QStringLiteral("nothingChangedText"),
+                  QStringLiteral("RILASSATEVI: nessun file del vostro disco verrà "
+                                 "modificato o cancellato! I file aggiunti potranno essere "
+                                 "cancellati."),
+                  LabelStyle::Strong);
+    analysisNextText = makeLabel(introductionPanel, QStringLiteral("analysisNextText"),
+                                 QStringLiteral("Ora analizzerò il vostro sistema."));
+    skipIntroduction = new WrapCheckBox(
         QStringLiteral("Non mostrate più questa introduzione ad ogni avvio del programma"),
-        Introduction);
-    DoNotShowAgain->setObjectName(QStringLiteral("DoNotShowAgain"));
-    layout->addWidget(Label4);
-    layout->addWidget(Label1);
-    layout->addWidget(Label2);
-    layout->addWidget(Label3);
-    layout->addWidget(Label7);
+        introductionPanel);
+    skipIntroduction->setObjectName(QStringLiteral("skipIntroduction"));
+    layout->addWidget(introductionTitle);
+    layout->addWidget(purposeText);
+    layout->addWidget(whatItDoesText);
+    layout->addWidget(nothingChangedText);
+    layout->addWidget(analysisNextText);
     layout->addStretch();
-    layout->addWidget(DoNotShowAgain);
+    layout->addWidget(skipIntroduction);
 
-    Command3 = makeButton(Introduction, QStringLiteral("Command3"), QStringLiteral("Esci!"));
-    CContinue =
-        makeButton(Introduction, QStringLiteral("CContinue"), QStringLiteral("Continua..."));
-    addButtonRow(*layout, {Command3}, {CContinue});
+    introductionExitButton = makeButton(introductionPanel, QStringLiteral("introductionExitButton"),
+                                        QStringLiteral("Esci!"));
+    continueButton = makeButton(introductionPanel, QStringLiteral("continueButton"),
+                                QStringLiteral("Continua..."));
+    addButtonRow(*layout, {introductionExitButton}, {continueButton});
 }
 
 void FrmMain::ShowIntroduction() {
-    Introduction->show();
-    roles_->setDefaultButton(CContinue);
-    roles_->setCancelButton(Command3);
-    CContinue->setFocus();
-    About->hide();
+    introductionPanel->show();
+    roles_->setDefaultButton(continueButton);
+    roles_->setCancelButton(introductionExitButton);
+    continueButton->setFocus();
+    aboutFrame->hide();
 }
 
-void FrmMain::CContinue_Click() {
-    leavePanel(Introduction);
+void FrmMain::continueClicked() {
+    leavePanel(introductionPanel);
     if (CheckDrive())
         return;
     if (state_.configured) {
         ApplySettings();
         return;
     }
-    ui_.message(messageText(4));
+    ui_.message(messageText(Message::SmallIconsHint));
     ShowConfig();
 }
 
-void FrmMain::DoNotShowAgain_Click() {
-    mirrorCheckBox(*DoNotShowAgain, *DoNotShowAgain2);
+void FrmMain::skipIntroductionToggled() {
+    mirrorCheckBox(*skipIntroduction, *skipIntroductionSetting);
 }
 
-void FrmMain::Command3_Click() {
+void FrmMain::introductionExitClicked() {
     close();
 }
 

@@ -21,22 +21,22 @@
 namespace tvn {
 
 void FrmMain::buildLanguagesPanel() {
-    Languages = makePanel(QStringLiteral("Languages"));
-    QVBoxLayout* layout = makePanelLayout(Languages);
+    languagesPanel = makePanel(QStringLiteral("languagesPanel"));
+    QVBoxLayout* layout = makePanelLayout(languagesPanel);
     // No language is chosen yet: the prompt stands in all three.
-    Label37 = makeLabel(Languages, QStringLiteral("Label37"),
-                        QStringLiteral("Prima di cominciare, scegliete la vostra lingua:"),
-                        LabelStyle::Strong);
-    Label36 = makeLabel(Languages, QStringLiteral("Label36"),
-                        QStringLiteral("Avant de commencer, choisissez votre langue\u00A0:"),
-                        LabelStyle::Strong);
-    Label14 =
-        makeLabel(Languages, QStringLiteral("Label14"),
+    italianPrompt = makeLabel(languagesPanel, QStringLiteral("italianPrompt"),
+                              QStringLiteral("Prima di cominciare, scegliete la vostra lingua:"),
+                              LabelStyle::Strong);
+    frenchPrompt = makeLabel(languagesPanel, QStringLiteral("frenchPrompt"),
+                             QStringLiteral("Avant de commencer, choisissez votre langue\u00A0:"),
+                             LabelStyle::Strong);
+    englishPrompt =
+        makeLabel(languagesPanel, QStringLiteral("englishPrompt"),
                   QStringLiteral("Before you start, choose your language:"), LabelStyle::Strong);
     layout->addSpacing(10);
-    layout->addWidget(Label37);
-    layout->addWidget(Label36);
-    layout->addWidget(Label14);
+    layout->addWidget(italianPrompt);
+    layout->addWidget(frenchPrompt);
+    layout->addWidget(englishPrompt);
     layout->addSpacing(16);
 
     auto* choices = new QGridLayout;
@@ -47,62 +47,66 @@ void FrmMain::buildLanguagesPanel() {
                              QStringLiteral("Italiano")};
     const BuiltInPicture flags[] = {BuiltInPicture::FlagUnitedKingdom, BuiltInPicture::FlagFrance,
                                     BuiltInPicture::FlagItaly};
+    const QString optionNames[] = {QStringLiteral("english"), QStringLiteral("french"),
+                                   QStringLiteral("italian")};
     for (int k = 0; k < 3; ++k) {
-        auto* flag = new QLabel(Languages);
-        flag->setObjectName(QStringLiteral("Flag%1").arg(k));
+        auto* flag = new QLabel(languagesPanel);
+        flag->setObjectName(optionNames[k] + QStringLiteral("Flag"));
         // A one-pixel frame around the flag drawn at its own size.
         flag->setFrameShape(QFrame::Box);
         flag->setPixmap(QPixmap(builtInPicturePath(flags[k])));
         flag->setFixedSize(flag->pixmap().size() + QSize(2, 2));
-        Flag[static_cast<size_t>(k)] = flag;
-        auto* option = new QRadioButton(names[k], Languages);
-        option->setObjectName(QStringLiteral("Language%1").arg(k));
-        Language[static_cast<size_t>(k)] = option;
+        languageFlags[static_cast<size_t>(k)] = flag;
+        auto* option = new QRadioButton(names[k], languagesPanel);
+        option->setObjectName(optionNames[k] + QStringLiteral("Option"));
+        languageOptions[static_cast<size_t>(k)] = option;
         choices->addWidget(flag, k, 0);
         choices->addWidget(option, k, 1);
     }
     choices->setColumnStretch(1, 1);
-    Language[0]->setChecked(true);
+    languageOptions[0]->setChecked(true);
     layout->addLayout(choices);
     layout->addStretch();
 
-    Command4 = makeButton(Languages, QStringLiteral("Command4"), QStringLiteral("Exit!"));
-    CmdLanguageOK = makeButton(Languages, QStringLiteral("CmdLanguageOK"), QStringLiteral("OK"));
-    addButtonRow(*layout, {Command4}, {CmdLanguageOK});
+    languagesExitButton =
+        makeButton(languagesPanel, QStringLiteral("languagesExitButton"), QStringLiteral("Exit!"));
+    languageOkButton =
+        makeButton(languagesPanel, QStringLiteral("languageOkButton"), QStringLiteral("OK"));
+    addButtonRow(*layout, {languagesExitButton}, {languageOkButton});
 }
 
 void FrmMain::ShowLanguages() {
-    Config->hide();
-    Languages->show();
-    roles_->setCancelButton(Command4);
-    roles_->setDefaultButton(CmdLanguageOK);
-    CmdLanguageOK->setFocus();
+    configPanel->hide();
+    languagesPanel->show();
+    roles_->setCancelButton(languagesExitButton);
+    roles_->setDefaultButton(languageOkButton);
+    languageOkButton->setFocus();
 }
 
-void FrmMain::CmdLanguageOK_Click() {
+void FrmMain::languageOkClicked() {
     ReadLanguageChoice();
     LoadLanguageTexts();
-    About->hide();
-    Languages->hide();
+    aboutFrame->hide();
+    languagesPanel->hide();
     if (state_.configured)
         ShowConfig();
     else
         ShowIntroduction();
 }
 
-void FrmMain::CmdChangeLanguage_Click() {
+void FrmMain::changeLanguageClicked() {
     ShowLanguages();
     // The exit button is offered only on the first start's language panel.
-    Command4->hide();
+    languagesExitButton->hide();
 }
 
-void FrmMain::Command4_Click() {
+void FrmMain::languagesExitClicked() {
     close();
 }
 
 void FrmMain::ReadLanguageChoice() {
     for (int k = 0; k < 3; ++k)
-        if (Language[static_cast<size_t>(k)]->isChecked())
+        if (languageOptions[static_cast<size_t>(k)]->isChecked())
             state_.languageIndex = k;
 }
 
@@ -119,7 +123,8 @@ void FrmMain::LoadLanguageTexts() {
 }
 
 void FrmMain::LoadLanguagePicture() {
-    tvn::LoadLanguagePicture(ui_, fs_, state_.dataFolders(), state_.languageIndex, *PreviewPicture);
+    tvn::LoadLanguagePicture(ui_, fs_, state_.dataFolders(), state_.languageIndex,
+                             *languagePicture);
 }
 
 } // namespace tvn

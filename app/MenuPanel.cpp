@@ -21,38 +21,47 @@
 namespace tvn {
 
 void FrmMain::buildMenuPanel() {
-    Menu = makePanel(QStringLiteral("Menu"));
-    QVBoxLayout* layout = makePanelLayout(Menu);
-    Label9 = makeLabel(Menu, QStringLiteral("Label9"), QStringLiteral("MENU PRINCIPALE"),
-                       LabelStyle::Title);
-    Label8 = makeLabel(Menu, QStringLiteral("Label8"),
-                       QStringLiteral("Scegliete ora ciò che desiderate fare... "));
-    layout->addWidget(Label9);
-    layout->addWidget(Label8);
+    menuPanel = makePanel(QStringLiteral("menuPanel"));
+    QVBoxLayout* layout = makePanelLayout(menuPanel);
+    menuTitle = makeLabel(menuPanel, QStringLiteral("menuTitle"), QStringLiteral("MENU PRINCIPALE"),
+                          LabelStyle::Title);
+    menuPrompt = makeLabel(menuPanel, QStringLiteral("menuPrompt"),
+                           QStringLiteral("Scegliete ora ciò che desiderate fare... "));
+    layout->addWidget(menuTitle);
+    layout->addWidget(menuPrompt);
     layout->addSpacing(4);
 
-    CAdd = makeButton(Menu, QStringLiteral("CAdd"), QStringLiteral("CLASSIFICA"));
-    Label10 = makeLabel(Menu, QStringLiteral("Label10"),
-                        QStringLiteral("Classificare le icone che non sono state ancora "
-                                       "classificate (Consigliato)."));
-    Command6 = makeButton(Menu, QStringLiteral("Command6"), QStringLiteral("MODIFICA"));
-    Label12 = makeLabel(Menu, QStringLiteral("Label12"),
-                        QStringLiteral("Spostare o cancellare le classificazioni create con "
-                                       "questo programma."));
-    CShowPurges = makeButton(Menu, QStringLiteral("CShowPurges"), QStringLiteral("DEPURA"));
-    Label11 = makeLabel(Menu, QStringLiteral("Label11"),
-                        QStringLiteral("Trovare e cancellare le icone classificate, i quali "
-                                       "collegamenti originali non esistono più."));
-    Command7 = makeButton(Menu, QStringLiteral("Command7"), QStringLiteral("RESET"));
-    Label13 = makeLabel(Menu, QStringLiteral("Label13"),
-                        QStringLiteral("Cancellare TUTTE le classificazioni create con questo "
-                                       "programma."));
+    classifyButton =
+        makeButton(menuPanel, QStringLiteral("classifyButton"), QStringLiteral("CLASSIFICA"));
+    classifyDescription =
+        makeLabel(menuPanel, QStringLiteral("classifyDescription"),
+                  QStringLiteral("Classificare le icone che non sono state ancora "
+                                 "classificate (Consigliato)."));
+    modifyButton =
+        makeButton(menuPanel, QStringLiteral("modifyButton"), QStringLiteral("MODIFICA"));
+    modifyDescription =
+        makeLabel(menuPanel, QStringLiteral("modifyDescription"),
+                  QStringLiteral("Spostare o cancellare le classificazioni create con "
+                                 "questo programma."));
+    cleanUpButton =
+        makeButton(menuPanel, QStringLiteral("cleanUpButton"), QStringLiteral("DEPURA"));
+    cleanUpDescription =
+        makeLabel(menuPanel, QStringLiteral("cleanUpDescription"),
+                  QStringLiteral("Trovare e cancellare le icone classificate, i quali "
+                                 "collegamenti originali non esistono più."));
+    resetButton = makeButton(menuPanel, QStringLiteral("resetButton"), QStringLiteral("RESET"));
+    resetDescription =
+        makeLabel(menuPanel, QStringLiteral("resetDescription"),
+                  QStringLiteral("Cancellare TUTTE le classificazioni create con questo "
+                                 "programma."));
 
     auto* actions = new QGridLayout;
     actions->setHorizontalSpacing(12);
     actions->setVerticalSpacing(12);
-    const std::pair<QPushButton*, QLabel*> rows[] = {
-        {CAdd, Label10}, {Command6, Label12}, {CShowPurges, Label11}, {Command7, Label13}};
+    const std::pair<QPushButton*, QLabel*> rows[] = {{classifyButton, classifyDescription},
+                                                     {modifyButton, modifyDescription},
+                                                     {cleanUpButton, cleanUpDescription},
+                                                     {resetButton, resetDescription}};
     int row = 0;
     for (const auto& [button, label] : rows) {
         button->setMinimumWidth(104);
@@ -65,15 +74,17 @@ void FrmMain::buildMenuPanel() {
     layout->addLayout(actions);
     layout->addStretch();
 
-    CExit = makeButton(Menu, QStringLiteral("CExit"), QStringLiteral("Esci!"));
-    Command5 = makeButton(Menu, QStringLiteral("Command5"), QStringLiteral("Configura..."));
-    CReAnalyse = makeButton(Menu, QStringLiteral("CReAnalyse"), QStringLiteral("Rianalizza!"));
-    Command9 = makeButton(Menu, QStringLiteral("Command9"), QStringLiteral("Aiuto..."));
-    Command11 = makeButton(Menu, QStringLiteral("Command11"), QStringLiteral("Info..."));
+    exitButton = makeButton(menuPanel, QStringLiteral("exitButton"), QStringLiteral("Esci!"));
+    settingsButton =
+        makeButton(menuPanel, QStringLiteral("settingsButton"), QStringLiteral("Configura..."));
+    rescanButton =
+        makeButton(menuPanel, QStringLiteral("rescanButton"), QStringLiteral("Rianalizza!"));
+    helpButton = makeButton(menuPanel, QStringLiteral("helpButton"), QStringLiteral("Aiuto..."));
+    infoButton = makeButton(menuPanel, QStringLiteral("infoButton"), QStringLiteral("Info..."));
     auto* secondary = new QHBoxLayout;
     secondary->setSpacing(5);
     // Each button as wide as its caption needs, the room left shared between them.
-    for (QPushButton* button : {CExit, Command5, CReAnalyse, Command9, Command11}) {
+    for (QPushButton* button : {exitButton, settingsButton, rescanButton, helpButton, infoButton}) {
         button->setMinimumWidth(0);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         secondary->addWidget(button);
@@ -82,14 +93,14 @@ void FrmMain::buildMenuPanel() {
 }
 
 void FrmMain::ShowMenu() {
-    Menu->show();
-    roles_->setDefaultButton(CAdd);
-    roles_->setCancelButton(CExit);
-    CAdd->setFocus();
+    menuPanel->show();
+    roles_->setDefaultButton(classifyButton);
+    roles_->setCancelButton(exitButton);
+    classifyButton->setFocus();
 }
 
-void FrmMain::CReAnalyse_Click() {
-    leavePanel(Menu);
+void FrmMain::rescanClicked() {
+    leavePanel(menuPanel);
     tvn::AnalyseSystem(tvn());
     // A failed analysis has opened the settings panel; showing the menu as well would leave
     // two panels on screen with Enter and Esc pressing the menu's hidden-behind buttons.
@@ -97,10 +108,10 @@ void FrmMain::CReAnalyse_Click() {
         ShowMenu();
 }
 
-void FrmMain::Command7_Click() {
+void FrmMain::resetClicked() {
     if (!ConfirmReset(tvn()))
         return;
-    leavePanel(Menu);
+    leavePanel(menuPanel);
     undoable(UndoScope::Menu, [this] { DeleteAllClassifications(tvn()); });
     // The copies are gone even when the analysis failed: their entries go too. Removing entries
     // needs no Wine and shows no progress, so the settings panel may show meanwhile.
@@ -109,32 +120,32 @@ void FrmMain::Command7_Click() {
     if (state_.scanFailed)
         return;
     ShowMenu();
-    Menu->show();
+    menuPanel->show();
 }
 
-void FrmMain::Command9_Click() {
+void FrmMain::helpClicked() {
     // Hiding the menu takes the focus from its button; it goes back when the menu returns, so
     // that the keyboard does not end up in a control the user cannot see.
     const QPointer<QWidget> focus = focusWidget();
-    Menu->hide();
-    PreviewPicture->hide();
-    About->show();
-    About2->show();
-    ui_.message(messageText(8));
-    PreviewPicture->show();
-    About->hide();
-    About2->hide();
-    Menu->show();
+    menuPanel->hide();
+    languagePicture->hide();
+    aboutFrame->show();
+    helpCover->show();
+    ui_.message(messageText(Message::Description));
+    languagePicture->show();
+    aboutFrame->hide();
+    helpCover->hide();
+    menuPanel->show();
     if (focus)
         focus->setFocus();
 }
 
-void FrmMain::Command11_Click() {
+void FrmMain::infoClicked() {
     FrmInfo info(*this);
     ui_.showModal(info);
 }
 
-void FrmMain::CExit_Click() {
+void FrmMain::exitClicked() {
     close();
 }
 

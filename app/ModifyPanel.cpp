@@ -18,96 +18,101 @@
 namespace tvn {
 
 void FrmMain::buildModifyPanel() {
-    Modify = makePanel(QStringLiteral("Modify"));
-    QVBoxLayout* layout = makePanelLayout(Modify, 6);
-    Label21 = makeLabel(Modify, QStringLiteral("Label21"),
-                        QStringLiteral("CANCELLAZIONE DELLE CLASSIFICAZIONI"), LabelStyle::Title);
-    Label22 = makeLabel(Modify, QStringLiteral("Label22"),
-                        QStringLiteral("Ecco la lista di tutti i collegamenti classificati "
-                                       "attraverso il comando AGGIUNGI del menu principale. "
-                                       "Selezionate un collegamento e premete RIMUOVI."));
-    Label23 = makeLabel(Modify, QStringLiteral("Label23"),
-                        QStringLiteral("La rimozione di uno di questi collegamenti non implica la "
-                                       "rimozione del collegamento originale (che si trova nel "
-                                       "menu PROGRAMMI) o del file originale."));
-    ListModify = makeList(Modify, QStringLiteral("ListModify"));
-    layout->addWidget(Label21);
-    layout->addWidget(Label22);
-    listModifyFilter = new ListFilter(*Modify, *layout, *ListModify);
-    layout->addWidget(ListModify, 1);
-    layout->addWidget(Label23);
-    Command2 = makeButton(Modify, QStringLiteral("Command2"), QStringLiteral("Finito"));
-    CMove = makeButton(Modify, QStringLiteral("CMove"), QStringLiteral("SPOSTA"));
-    CRemove = makeButton(Modify, QStringLiteral("CRemove"), QStringLiteral("RIMUOVI"));
-    CmdUndoModify = makeButton(Modify, QStringLiteral("CmdUndoModify"), QString());
-    addButtonRow(*layout, {Command2, CmdUndoModify}, {CMove, CRemove});
+    modifyPanel = makePanel(QStringLiteral("modifyPanel"));
+    QVBoxLayout* layout = makePanelLayout(modifyPanel, 6);
+    modifyTitle =
+        makeLabel(modifyPanel, QStringLiteral("modifyTitle"),
+                  QStringLiteral("CANCELLAZIONE DELLE CLASSIFICAZIONI"), LabelStyle::Title);
+    removeInstructions =
+        makeLabel(modifyPanel, QStringLiteral("removeInstructions"),
+                  QStringLiteral("Ecco la lista di tutti i collegamenti classificati "
+                                 "attraverso il comando AGGIUNGI del menu principale. "
+                                 "Selezionate un collegamento e premete RIMUOVI."));
+    originalsStayNote =
+        makeLabel(modifyPanel, QStringLiteral("originalsStayNote"),
+                  QStringLiteral("La rimozione di uno di questi collegamenti non implica la "
+                                 "rimozione del collegamento originale (che si trova nel "
+                                 "menu PROGRAMMI) o del file originale."));
+    copiesList = makeList(modifyPanel, QStringLiteral("copiesList"));
+    layout->addWidget(modifyTitle);
+    layout->addWidget(removeInstructions);
+    copiesFilter = new ListFilter(*modifyPanel, *layout, *copiesList);
+    layout->addWidget(copiesList, 1);
+    layout->addWidget(originalsStayNote);
+    modifyDoneButton =
+        makeButton(modifyPanel, QStringLiteral("modifyDoneButton"), QStringLiteral("Finito"));
+    moveButton = makeButton(modifyPanel, QStringLiteral("moveButton"), QStringLiteral("SPOSTA"));
+    removeButton =
+        makeButton(modifyPanel, QStringLiteral("removeButton"), QStringLiteral("RIMUOVI"));
+    modifyUndoButton = makeButton(modifyPanel, QStringLiteral("modifyUndoButton"), QString());
+    addButtonRow(*layout, {modifyDoneButton, modifyUndoButton}, {moveButton, removeButton});
 }
 
 void FrmMain::ShowModify() {
-    Modify->show();
-    roles_->setDefaultButton(CRemove);
-    roles_->setCancelButton(Command2);
-    CRemove->setFocus();
+    modifyPanel->show();
+    roles_->setDefaultButton(removeButton);
+    roles_->setCancelButton(modifyDoneButton);
+    removeButton->setFocus();
 }
 
-void FrmMain::Command6_Click() {
+void FrmMain::modifyClicked() {
     setProgressText(QString());
-    leavePanel(Menu);
-    listModifyFilter->clear();
+    leavePanel(menuPanel);
+    copiesFilter->clear();
     tvn::FillModifyList(tvn());
     ShowModify();
-    if (listModifyBox->count() > 0) {
-        listModifyBox->selectOnly(0);
-        ListModify->setFocus();
+    if (copiesBox->count() > 0) {
+        copiesBox->selectOnly(0);
+        copiesList->setFocus();
     }
 }
 
-void FrmMain::CRemove_Click() {
+void FrmMain::removeClicked() {
     // The error report names the failure of this action only.
     clearLastFailure();
     undoable(UndoScope::Modify, [this] { tvn::RemoveSelectedCopies(tvn()); });
 }
 
-// The copies to move wait in NotYet on the Creation panel, which shows its move title and
+// The copies to move wait in unclassifiedList on the Creation panel, which shows its move title and
 // instructions, and whose done button brings the Modify panel back.
-void FrmMain::CMove_Click() {
+void FrmMain::moveClicked() {
     // The error report names the failure of this action only.
     clearLastFailure();
     // Every copy to move is shown and selected.
-    notYetFilter->clear();
+    unclassifiedFilter->clear();
     if (!tvn::LoadSelectedCopiesForMove(tvn()))
         return;
-    Label100->hide();
-    Modify->hide();
-    Creation->show();
-    NotYet->setFocus();
-    Command10->hide();
-    Command8->show();
-    roles_->setCancelButton(Command8);
-    Label15->hide();
-    Label38->show();
+    classifyInstructions->hide();
+    modifyPanel->hide();
+    creationPanel->show();
+    unclassifiedList->setFocus();
+    creationDoneButton->hide();
+    moveDoneButton->show();
+    roles_->setCancelButton(moveDoneButton);
+    creationTitle->hide();
+    moveTitle->show();
     enableUndoButtons();
 }
 
-void FrmMain::Command8_Click() {
+void FrmMain::moveDoneClicked() {
     state_.moveMode = false;
     // The moves are the Modify panel's to take back now.
     if (journal_)
         journal_->moveScope(UndoScope::Moving, UndoScope::Modify);
     enableUndoButtons();
-    Creation->hide();
-    Command8->hide();
-    Command10->show();
-    Label38->hide();
-    Label15->show();
-    Label100->show();
+    creationPanel->hide();
+    moveDoneButton->hide();
+    creationDoneButton->show();
+    moveTitle->hide();
+    creationTitle->show();
+    classifyInstructions->show();
     ui_.pumpEvents();
     ReloadModifyList(tvn());
     ShowModify();
 }
 
-void FrmMain::Command2_Click() {
-    returnToMenu(Modify);
+void FrmMain::modifyDoneClicked() {
+    returnToMenu(modifyPanel);
 }
 
 } // namespace tvn

@@ -46,22 +46,22 @@ int prefixEntry(QComboBox& chooser, const QString& prefix) {
 void FrmMain::FillPrefixChooser() {
 #ifdef _WIN32
     // Windows has one registry: nothing to choose.
-    LblPrefix->hide();
-    CboPrefix->hide();
+    prefixCaption->hide();
+    prefixChooser->hide();
 #else
     const auto text = [this](BuiltInText t) {
         return builtInText(t, state_.languageIndex);
     };
-    LblPrefix->setText(text(BuiltInText::PrefixCaption));
+    prefixCaption->setText(text(BuiltInText::PrefixCaption));
     const std::vector<WinePrefix> found =
         findWinePrefixes(QDir::homePath(), qEnvironmentVariable("WINEPREFIX"));
 
-    CboPrefix->clear();
+    prefixChooser->clear();
     for (const WinePrefix& prefix : found) {
-        CboPrefix->addItem(prefix.name, prefix.path);
-        CboPrefix->setItemData(CboPrefix->count() - 1, prefix.path, Qt::ToolTipRole);
+        prefixChooser->addItem(prefix.name, prefix.path);
+        prefixChooser->setItemData(prefixChooser->count() - 1, prefix.path, Qt::ToolTipRole);
     }
-    CboPrefix->addItem(text(BuiltInText::OtherFolder));
+    prefixChooser->addItem(text(BuiltInText::OtherFolder));
 
     // The prefix of the folders in use, then the one the folders were last proposed from (at
     // first the one Wine itself uses); when that holds no registry, the first prefix found
@@ -71,14 +71,14 @@ void FrmMain::FillPrefixChooser() {
         inUse = shellFolders_.prefix();
     if (!fs_.fileExists(inUse + QStringLiteral("/user.reg")) && !found.empty())
         inUse = found.front().path;
-    prefixIndex_ = inUse.isEmpty() ? -1 : prefixEntry(*CboPrefix, inUse);
-    CboPrefix->setCurrentIndex(prefixIndex_);
+    prefixIndex_ = inUse.isEmpty() ? -1 : prefixEntry(*prefixChooser, inUse);
+    prefixChooser->setCurrentIndex(prefixIndex_);
     shellFolders_.setPrefix(inUse);
 #endif
 }
 
-void FrmMain::CboPrefix_Click() {
-    QString prefix = CboPrefix->currentData().toString();
+void FrmMain::prefixChosen() {
+    QString prefix = prefixChooser->currentData().toString();
     if (prefix.isEmpty()) {
         const auto text = [this](BuiltInText t) {
             return builtInText(t, state_.languageIndex);
@@ -92,13 +92,13 @@ void FrmMain::CboPrefix_Click() {
             ui_.message(text(BuiltInText::NotAPrefix), {}, Buttons::Ok, Icon::Exclamation);
         if (!isPrefix) {
             // Nothing chosen: the prefix in use stays, and so do the boxes.
-            CboPrefix->setCurrentIndex(prefixIndex_);
+            prefixChooser->setCurrentIndex(prefixIndex_);
             return;
         }
         prefix = QDir::cleanPath(picked);
-        CboPrefix->setCurrentIndex(prefixEntry(*CboPrefix, prefix));
+        prefixChooser->setCurrentIndex(prefixEntry(*prefixChooser, prefix));
     }
-    prefixIndex_ = CboPrefix->currentIndex();
+    prefixIndex_ = prefixChooser->currentIndex();
     shellFolders_.setPrefix(prefix);
     ReadShellFolders();
 }
@@ -106,11 +106,12 @@ void FrmMain::CboPrefix_Click() {
 void FrmMain::ShowAllUsersPrograms() {
     // What the boxes would bring in if applied now; the lookup never changes the state.
     const QString folder =
-        FindAllUsersPrograms(tvn(), StartMenuCustomPath->text(), ProgramsMenuCustomPath->text());
-    LblAllUsers->setLeadAndPath(builtInText(folder.isEmpty() ? BuiltInText::NoAllUsersPrograms
-                                                             : BuiltInText::AllUsersPrograms,
-                                            state_.languageIndex),
-                                QDir::toNativeSeparators(folder));
+        FindAllUsersPrograms(tvn(), startMenuPathBox->text(), programsPathBox->text());
+    allUsersProgramsLine->setLeadAndPath(builtInText(folder.isEmpty()
+                                                         ? BuiltInText::NoAllUsersPrograms
+                                                         : BuiltInText::AllUsersPrograms,
+                                                     state_.languageIndex),
+                                         QDir::toNativeSeparators(folder));
 }
 
 } // namespace tvn

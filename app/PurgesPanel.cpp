@@ -17,55 +17,58 @@
 namespace tvn {
 
 void FrmMain::buildPurgesPanel() {
-    Purges = makePanel(QStringLiteral("Purges"));
-    QVBoxLayout* layout = makePanelLayout(Purges, 6);
-    Label18 = makeLabel(Purges, QStringLiteral("Label18"),
-                        QStringLiteral("DEPURAZIONE DELLE ICONE INUTILI "), LabelStyle::Title);
-    Label19 = makeLabel(Purges, QStringLiteral("Label19"),
-                        QStringLiteral("Ecco la lista dei collegamenti classificati (creati con "
-                                       "questo programma) i quali collegamenti originali non "
-                                       "esistono più."));
-    Label20 = makeLabel(Purges, QStringLiteral("Label20"),
-                        QStringLiteral("Se lo desiderate, selezionate uno o più classificazioni "
-                                       "inutili e premete il comando RIMUOVI."));
-    PurgeList = makeList(Purges, QStringLiteral("PurgeList"));
-    layout->addWidget(Label18);
-    layout->addWidget(Label19);
-    purgeListFilter = new ListFilter(*Purges, *layout, *PurgeList);
-    layout->addWidget(PurgeList, 1);
-    layout->addWidget(Label20);
-    Command1 = makeButton(Purges, QStringLiteral("Command1"), QStringLiteral("Torna al menu..."));
-    CPurge = makeButton(Purges, QStringLiteral("CPurge"), QStringLiteral("RIMUOVI"));
-    CmdUndoPurges = makeButton(Purges, QStringLiteral("CmdUndoPurges"), QString());
-    addButtonRow(*layout, {Command1, CmdUndoPurges}, {CPurge});
+    purgesPanel = makePanel(QStringLiteral("purgesPanel"));
+    QVBoxLayout* layout = makePanelLayout(purgesPanel, 6);
+    purgesTitle = makeLabel(purgesPanel, QStringLiteral("purgesTitle"),
+                            QStringLiteral("DEPURAZIONE DELLE ICONE INUTILI "), LabelStyle::Title);
+    orphansDescription =
+        makeLabel(purgesPanel, QStringLiteral("orphansDescription"),
+                  QStringLiteral("Ecco la lista dei collegamenti classificati (creati con "
+                                 "questo programma) i quali collegamenti originali non "
+                                 "esistono più."));
+    purgeInstructions =
+        makeLabel(purgesPanel, QStringLiteral("purgeInstructions"),
+                  QStringLiteral("Se lo desiderate, selezionate uno o più classificazioni "
+                                 "inutili e premete il comando RIMUOVI."));
+    orphansList = makeList(purgesPanel, QStringLiteral("orphansList"));
+    layout->addWidget(purgesTitle);
+    layout->addWidget(orphansDescription);
+    orphansFilter = new ListFilter(*purgesPanel, *layout, *orphansList);
+    layout->addWidget(orphansList, 1);
+    layout->addWidget(purgeInstructions);
+    purgesBackButton = makeButton(purgesPanel, QStringLiteral("purgesBackButton"),
+                                  QStringLiteral("Torna al menu..."));
+    purgeButton = makeButton(purgesPanel, QStringLiteral("purgeButton"), QStringLiteral("RIMUOVI"));
+    purgesUndoButton = makeButton(purgesPanel, QStringLiteral("purgesUndoButton"), QString());
+    addButtonRow(*layout, {purgesBackButton, purgesUndoButton}, {purgeButton});
 }
 
 void FrmMain::ShowPurges() {
-    Purges->show();
-    roles_->setDefaultButton(CPurge);
-    roles_->setCancelButton(Command1);
-    CPurge->setFocus();
+    purgesPanel->show();
+    roles_->setDefaultButton(purgeButton);
+    roles_->setCancelButton(purgesBackButton);
+    purgeButton->setFocus();
 }
 
-void FrmMain::CShowPurges_Click() {
-    leavePanel(Menu);
-    purgeListFilter->clear();
+void FrmMain::cleanUpClicked() {
+    leavePanel(menuPanel);
+    orphansFilter->clear();
     tvn::BuildPurgeList(tvn());
     ShowPurges();
-    if (purgeListBox->count() > 0) {
-        purgeListBox->selectOnly(0);
-        PurgeList->setFocus();
+    if (orphansBox->count() > 0) {
+        orphansBox->selectOnly(0);
+        orphansList->setFocus();
     }
 }
 
-void FrmMain::CPurge_Click() {
+void FrmMain::purgeClicked() {
     // The error report names the failure of this action only.
     clearLastFailure();
     undoable(UndoScope::Purges, [this] { tvn::PurgeSelectedOrphans(tvn()); });
 }
 
-void FrmMain::Command1_Click() {
-    returnToMenu(Purges);
+void FrmMain::purgesBackClicked() {
+    returnToMenu(purgesPanel);
 }
 
 } // namespace tvn

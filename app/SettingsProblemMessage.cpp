@@ -38,7 +38,7 @@ NoticeText problemText(FolderProblem problem) {
 QLineEdit* FrmMain::ReportSettingsProblem(const SettingsProblem& problem) {
     const int language = state_.languageIndex;
     const bool startMenu = problem.box == SettingsProblem::Box::StartMenu;
-    QLineEdit* box = startMenu ? StartMenuCustomPath : ProgramsMenuCustomPath;
+    QLineEdit* box = startMenu ? startMenuPathBox : programsPathBox;
     const QString text =
         noticeText(NoticeText::SettingsProblem, language)
             .arg(noticeText(startMenu ? NoticeText::StartMenuBox : NoticeText::ProgramsBox,

@@ -14,7 +14,7 @@
 
 namespace tvn {
 
-void FrmMain::Form_Load() {
+void FrmMain::StartUp() {
     {
         FrmAbout about;
         ui_.showModal(about);
@@ -22,11 +22,11 @@ void FrmMain::Form_Load() {
     state_.appFolder = currentFolder_();
     state_.configured = false;
     state_.windowsDrive = QStringLiteral("c:");
-    ChkHide->setChecked(true);
+    hideHelpOption->setChecked(true);
     LoadSettings();
     LayOutWindow();
     show();
-    roles_->setCancelButton(Command3);
+    roles_->setCancelButton(introductionExitButton);
     ui_.pumpEvents();
     if (!state_.configured) {
         ShowLanguages();
@@ -34,8 +34,8 @@ void FrmMain::Form_Load() {
     }
     ReadLanguageChoice();
     LoadLanguageTexts();
-    if (DoNotShowAgain->checkState() == Qt::Checked)
-        CContinue_Click();
+    if (skipIntroduction->checkState() == Qt::Checked)
+        continueClicked();
     else
         ShowIntroduction();
 }
@@ -50,13 +50,13 @@ void FrmMain::LoadSettings() {
         ReadCustomCategories(tvn());
 }
 
-void FrmMain::Form_Unload() {
+void FrmMain::CloseDown() {
     // Nothing is saved at exit: the settings are written only when they are applied.
     ui_.endProgram();
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
-    Form_Unload();
+    CloseDown();
     event->accept();
 }
 

@@ -45,18 +45,18 @@ UndoScope FrmMain::creationScope() const {
 }
 
 std::optional<UndoScope> FrmMain::shownUndoScope() const {
-    if (Creation->isVisible())
+    if (creationPanel->isVisible())
         return creationScope();
-    if (Modify->isVisible())
+    if (modifyPanel->isVisible())
         return UndoScope::Modify;
-    if (Purges->isVisible())
+    if (purgesPanel->isVisible())
         return UndoScope::Purges;
-    if (Menu->isVisible())
+    if (menuPanel->isVisible())
         return UndoScope::Menu;
     return std::nullopt;
 }
 
-void FrmMain::Undo_Click() {
+void FrmMain::undoRequested() {
     const auto scope = shownUndoScope();
     if (!scope)
         return;
@@ -92,22 +92,22 @@ void FrmMain::reloadAfterUndo(UndoScope scope, const QStringList& restored) {
         // The shortcuts taken back are the ones the list did not show: they come back selected.
         const auto shown = [this] {
             QSet<QString> entries;
-            for (int k = 0; k < notYetBox->count(); ++k)
-                entries.insert(joinPath(NotYet_Dirs.at(k), notYetBox->at(k)));
+            for (int k = 0; k < unclassifiedBox->count(); ++k)
+                entries.insert(joinPath(unclassifiedFolders.at(k), unclassifiedBox->at(k)));
             return entries;
         };
         const QSet<QString> before = shown();
-        leavePanel(Creation);
+        leavePanel(creationPanel);
         tvn::RefreshClassified(tvn());
         OpenCreationPanel();
         QList<int> back;
-        for (int k = 0; k < notYetBox->count(); ++k)
-            if (!before.contains(joinPath(NotYet_Dirs.at(k), notYetBox->at(k))))
+        for (int k = 0; k < unclassifiedBox->count(); ++k)
+            if (!before.contains(joinPath(unclassifiedFolders.at(k), unclassifiedBox->at(k))))
                 back.append(k);
-        if (notYetBox->count() > 0)
-            notYetBox->selectOnly(back.isEmpty() ? 0 : back.front());
+        if (unclassifiedBox->count() > 0)
+            unclassifiedBox->selectOnly(back.isEmpty() ? 0 : back.front());
         for (int k : back)
-            notYetBox->setSelected(k, true);
+            unclassifiedBox->setSelected(k, true);
         break;
     }
     case UndoScope::Moving: {
@@ -115,32 +115,32 @@ void FrmMain::reloadAfterUndo(UndoScope scope, const QStringList& restored) {
         // the list, selected, each with its folder.
         CatalogueList toMove = notYetList(tvn().lists);
         for (int k = 0; k < toMove.count(); ++k)
-            notYetBox->setSelected(k, false);
+            unclassifiedBox->setSelected(k, false);
         for (const QString& path : restored) {
             const qsizetype separator = path.lastIndexOf(QChar(kPathSeparator));
             const int k = toMove.add(displayName(path.mid(separator + 1)), path.left(separator));
-            notYetBox->setSelected(k, true);
+            unclassifiedBox->setSelected(k, true);
         }
-        NotYet->setFocus();
+        unclassifiedList->setFocus();
         break;
     }
     case UndoScope::Modify:
-        leavePanel(Modify);
+        leavePanel(modifyPanel);
         ReloadModifyList(tvn());
         ShowModify();
-        if (listModifyBox->count() > 0)
-            listModifyBox->selectOnly(0);
+        if (copiesBox->count() > 0)
+            copiesBox->selectOnly(0);
         break;
     case UndoScope::Purges:
-        leavePanel(Purges);
+        leavePanel(purgesPanel);
         tvn::RefreshClassified(tvn());
         tvn::BuildPurgeList(tvn());
         ShowPurges();
-        if (purgeListBox->count() > 0)
-            purgeListBox->selectOnly(0);
+        if (orphansBox->count() > 0)
+            orphansBox->selectOnly(0);
         break;
     case UndoScope::Menu:
-        leavePanel(Menu);
+        leavePanel(menuPanel);
         tvn::AnalyseSystem(tvn());
         // The copies are back: so are their desktop menu entries.
         SyncDesktopMenu();
@@ -153,7 +153,7 @@ void FrmMain::reloadAfterUndo(UndoScope scope, const QStringList& restored) {
 void FrmMain::ShowUndoTexts() {
     const QString caption = builtInText(BuiltInText::Undo, state_.languageIndex);
     const QString tip = builtInText(BuiltInText::UndoTip, state_.languageIndex);
-    for (QPushButton* undo : {CmdUndoCreation, CmdUndoModify, CmdUndoPurges}) {
+    for (QPushButton* undo : {creationUndoButton, modifyUndoButton, purgesUndoButton}) {
         undo->setText(caption);
         undo->setToolTip(tip);
     }
@@ -163,9 +163,9 @@ void FrmMain::enableUndoButtons() {
     const auto has = [this](UndoScope scope) {
         return journal_ && journal_->lastEntry(scope) != nullptr;
     };
-    CmdUndoCreation->setEnabled(has(creationScope()));
-    CmdUndoModify->setEnabled(has(UndoScope::Modify));
-    CmdUndoPurges->setEnabled(has(UndoScope::Purges));
+    creationUndoButton->setEnabled(has(creationScope()));
+    modifyUndoButton->setEnabled(has(UndoScope::Modify));
+    purgesUndoButton->setEnabled(has(UndoScope::Purges));
 }
 
 } // namespace tvn

@@ -41,36 +41,37 @@ QFrame* FrmMain::makePanel(const QString& name) {
 }
 
 void FrmMain::buildWindowSurface() {
-    Picture5 = new QFrame(this);
-    Picture5->setObjectName(QStringLiteral("Picture5"));
-    Picture5->setFrameShape(QFrame::StyledPanel);
-    Picture5->setFrameShadow(QFrame::Sunken);
-    Picture5->setGeometry(kPanelRect);
+    statusFrame = new QFrame(this);
+    statusFrame->setObjectName(QStringLiteral("statusFrame"));
+    statusFrame->setFrameShape(QFrame::StyledPanel);
+    statusFrame->setFrameShadow(QFrame::Sunken);
+    statusFrame->setGeometry(kPanelRect);
 
-    Label17 = makeLabel(this, QStringLiteral("Label17"), kWaitText, LabelStyle::Title);
-    Label17->setAlignment(Qt::AlignCenter);
-    Label17->setGeometry(kPanelRect.x() + 12, kPanelRect.y() + 120, kPanelRect.width() - 24, 40);
-    Label31 = makeLabel(this, QStringLiteral("Label31"), QString(), LabelStyle::Strong);
-    Label31->setAlignment(Qt::AlignCenter);
-    Label31->setGeometry(kPanelRect.x() + 12, kPanelRect.y() + 164, kPanelRect.width() - 24, 24);
+    pleaseWait = makeLabel(this, QStringLiteral("pleaseWait"), kWaitText, LabelStyle::Title);
+    pleaseWait->setAlignment(Qt::AlignCenter);
+    pleaseWait->setGeometry(kPanelRect.x() + 12, kPanelRect.y() + 120, kPanelRect.width() - 24, 40);
+    progressLine = makeLabel(this, QStringLiteral("progressLine"), QString(), LabelStyle::Strong);
+    progressLine->setAlignment(Qt::AlignCenter);
+    progressLine->setGeometry(kPanelRect.x() + 12, kPanelRect.y() + 164, kPanelRect.width() - 24,
+                              24);
 
-    PreviewPicture = new QLabel(this);
-    PreviewPicture->setObjectName(QStringLiteral("PreviewPicture"));
+    languagePicture = new QLabel(this);
+    languagePicture->setObjectName(QStringLiteral("languagePicture"));
     // The language picture is drawn at its own size from the top-left corner.
-    PreviewPicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PreviewPicture->setGeometry(kPreviewPictureRect);
+    languagePicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    languagePicture->setGeometry(kPreviewPictureRect);
 
-    About = new QFrame(this);
-    About->setObjectName(QStringLiteral("About"));
-    About->setFrameShape(QFrame::StyledPanel);
-    About->setAutoFillBackground(true);
-    About->setGeometry(kAboutRect);
-    auto* aboutLayout = new QVBoxLayout(About);
+    aboutFrame = new QFrame(this);
+    aboutFrame->setObjectName(QStringLiteral("aboutFrame"));
+    aboutFrame->setFrameShape(QFrame::StyledPanel);
+    aboutFrame->setAutoFillBackground(true);
+    aboutFrame->setGeometry(kAboutRect);
+    auto* aboutLayout = new QVBoxLayout(aboutFrame);
     aboutLayout->setContentsMargins(10, 14, 10, 10);
-    Label30 =
-        makeLabel(About, QStringLiteral("Label30"), QStringLiteral("TORVANE"), LabelStyle::Title);
-    Label30->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    aboutLayout->addWidget(Label30);
+    aboutTitle = makeLabel(aboutFrame, QStringLiteral("aboutTitle"), QStringLiteral("TORVANE"),
+                           LabelStyle::Title);
+    aboutTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    aboutLayout->addWidget(aboutTitle);
     aboutLayout->addSpacing(4);
     const std::pair<const char*, QString> aboutLines[] = {
         {"AboutVersion", kVersionText},
@@ -79,37 +80,38 @@ void FrmMain::buildWindowSurface() {
         {"AboutEmailAddress", QString::fromUtf16(kMakerEmailAddress)},
     };
     for (const auto& [name, text] : aboutLines) {
-        QLabel* line = makeLabel(About, QString::fromLatin1(name), text);
+        QLabel* line = makeLabel(aboutFrame, QString::fromLatin1(name), text);
         line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         aboutLayout->addWidget(line);
     }
     aboutLayout->addStretch();
 
-    About2 = makePanel(QStringLiteral("About2"));
-    auto* about2Layout = new QVBoxLayout(About2);
+    helpCover = makePanel(QStringLiteral("helpCover"));
+    auto* about2Layout = new QVBoxLayout(helpCover);
     about2Layout->setContentsMargins(12, 12, 12, 12);
     about2Layout->setSpacing(10);
-    Label32 =
-        makeLabel(About2, QStringLiteral("Label32"), QStringLiteral("TORVANE"), LabelStyle::Title);
-    Label32->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    about2Layout->addWidget(Label32);
-    QLabel* about2Version = makeLabel(About2, QStringLiteral("About2Version"),
+    helpCoverTitle = makeLabel(helpCover, QStringLiteral("helpCoverTitle"),
+                               QStringLiteral("TORVANE"), LabelStyle::Title);
+    helpCoverTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    about2Layout->addWidget(helpCoverTitle);
+    QLabel* about2Version = makeLabel(helpCover, QStringLiteral("helpCoverVersion"),
                                       kVersionText + QStringLiteral(" - ") + kCreditText);
     about2Version->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     about2Layout->addWidget(about2Version);
     about2Layout->addSpacing(12);
-    Label6 = makeLabel(About2, QStringLiteral("Label6"), kSmallIconsHint);
-    about2Layout->addWidget(Label6);
+    smallIconsHint = makeLabel(helpCover, QStringLiteral("smallIconsHint"), kSmallIconsHint);
+    about2Layout->addWidget(smallIconsHint);
     about2Layout->addStretch();
-    Label35 = makeLabel(About2, QStringLiteral("Label35"), kWaitText, LabelStyle::Strong);
-    Label35->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    about2Layout->addWidget(Label35);
+    helpCoverWait =
+        makeLabel(helpCover, QStringLiteral("helpCoverWait"), kWaitText, LabelStyle::Strong);
+    helpCoverWait->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    about2Layout->addWidget(helpCoverWait);
 }
 
 void FrmMain::buildHiddenStore() {
-    Picture1 = new QFrame(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(kHiddenStoreRect);
+    hiddenStore = new QFrame(this);
+    hiddenStore->setObjectName(QStringLiteral("hiddenStore"));
+    hiddenStore->setGeometry(kHiddenStoreRect);
     const QString messages[kMessageCount] = {
         QStringLiteral("Selezionate uno o più collegamenti..."),
         QStringLiteral("Configurazione errata! Se l'errore si riproduce, contattate il "
@@ -137,62 +139,73 @@ void FrmMain::buildHiddenStore() {
                        "cose come stanno e cambiare semplicemente il nome del tasto oppure "
                        "ANNULLA per annullare tutte le modifiche."),
     };
-    auto* store = new QVBoxLayout(Picture1);
-    for (int k = 1; k <= kMessageCount; ++k) {
-        QLabel* label = makeLabel(Picture1, QStringLiteral("Msg%1").arg(k),
-                                  messages[static_cast<size_t>(k - 1)]);
+    auto* store = new QVBoxLayout(hiddenStore);
+    const QString names[kMessageCount] = {
+        QStringLiteral("selectShortcutsMessage"),   QStringLiteral("wrongSettingsMessage"),
+        QStringLiteral("settingsNotSavedMessage"),  QStringLiteral("smallIconsHintMessage"),
+        QStringLiteral("resetBeforeChangeMessage"), QStringLiteral("deleteAllQuestion"),
+        QStringLiteral("allDeletedMessage"),        QStringLiteral("descriptionMessage"),
+        QStringLiteral("newCategoryPrompt"),        QStringLiteral("renameQuestionStart"),
+        QStringLiteral("renameQuestionMiddle"),     QStringLiteral("renameQuestionEnd"),
+    };
+    for (size_t k = 0; k < kMessageCount; ++k) {
+        QLabel* label = makeLabel(hiddenStore, names[k], messages[k]);
         label->hide();
-        Msg[static_cast<size_t>(k - 1)] = label;
+        messageLabels[k] = label;
     }
-    Label26 = makeLabel(Picture1, QStringLiteral("Label26"),
-                        QStringLiteral("La cartella di Windows si trova sul disco"));
-    store->addWidget(Label26);
-    Drive1 = new QComboBox(Picture1);
-    Drive1->setObjectName(QStringLiteral("Drive1"));
-    Drive1->addItem(state_.windowsDrive);
-    store->addWidget(Drive1);
-    Label27 = makeLabel(Picture1, QStringLiteral("Label27"),
-                        QStringLiteral("Sono in possesso della versione di Windows95 in lingua :"));
-    store->addWidget(Label27);
+    windowsDriveCaption = makeLabel(hiddenStore, QStringLiteral("windowsDriveCaption"),
+                                    QStringLiteral("La cartella di Windows si trova sul disco"));
+    store->addWidget(windowsDriveCaption);
+    windowsDriveBox = new QComboBox(hiddenStore);
+    windowsDriveBox->setObjectName(QStringLiteral("windowsDriveBox"));
+    windowsDriveBox->addItem(state_.windowsDrive);
+    store->addWidget(windowsDriveBox);
+    windowsEditionCaption =
+        makeLabel(hiddenStore, QStringLiteral("windowsEditionCaption"),
+                  QStringLiteral("Sono in possesso della versione di Windows95 in lingua :"));
+    store->addWidget(windowsEditionCaption);
     const QString editions[] = {QStringLiteral("Inglese"), QStringLiteral("Francese"),
                                 QStringLiteral("Italiana"), QStringLiteral("Altro")};
+    const QString editionNames[] = {
+        QStringLiteral("englishEdition"), QStringLiteral("frenchEdition"),
+        QStringLiteral("italianEdition"), QStringLiteral("otherEdition")};
     for (int k = 0; k < 4; ++k) {
-        auto* option = new QRadioButton(editions[k], Picture1);
-        option->setObjectName(QStringLiteral("Version%1").arg(k));
+        auto* option = new QRadioButton(editions[k], hiddenStore);
+        option->setObjectName(editionNames[k]);
         store->addWidget(option);
-        Version[static_cast<size_t>(k)] = option;
+        windowsEditions[static_cast<size_t>(k)] = option;
     }
-    new OffWindowArea(*Picture1);
+    new OffWindowArea(*hiddenStore);
 }
 
 void FrmMain::LayOutWindow() {
-    PreviewPicture->setGeometry(kPreviewPictureRect);
-    PreviewPicture->show();
+    languagePicture->setGeometry(kPreviewPictureRect);
+    languagePicture->show();
     setFixedSize(kClientWidth, kClientHeight);
     move(kMainWindowOuter.topLeft());
     for (QFrame* panel : panels()) {
         panel->setGeometry(kPanelRect);
         panel->hide();
     }
-    About->setGeometry(kAboutRect);
-    About->hide();
-    About2->setGeometry(kPanelRect);
-    About2->hide();
-    Frame1->setGeometry(kDebugFrameRect);
-    Picture1->setGeometry(kHiddenStoreRect);
+    aboutFrame->setGeometry(kAboutRect);
+    aboutFrame->hide();
+    helpCover->setGeometry(kPanelRect);
+    helpCover->hide();
+    debugFrame->setGeometry(kDebugFrameRect);
+    hiddenStore->setGeometry(kHiddenStoreRect);
 }
 
-void FrmMain::PreviewPicture_MouseDown() {
-    PreviewPicture->hide();
-    About->show();
+void FrmMain::languagePicturePressed() {
+    languagePicture->hide();
+    aboutFrame->show();
 }
 
-void FrmMain::PreviewPicture_MouseUp() {
-    About->hide();
-    PreviewPicture->show();
+void FrmMain::languagePictureReleased() {
+    aboutFrame->hide();
+    languagePicture->show();
 }
 
-void FrmMain::Version_Click() {
+void FrmMain::windowsEditionClicked() {
     // The edition options lie off screen with the message labels: nothing to do.
 }
 

@@ -52,6 +52,6 @@ int main(int argc, char** argv) {
     window.setProgramsGuard([&fs](const QStringList& trees) { fs.setProtectedFolders(trees); });
     window.setUndoJournal(journal);
     window.setDesktopMenu(tvn::DesktopMenuEnvironment::fromSystem());
-    window.Form_Load();
+    window.StartUp();
     return app.exec();
 }

@@ -102,8 +102,8 @@ public:
     }
 
     void ShowConfig() override { fail(QStringLiteral("the analysis opened the settings")); }
-    void setPreviewPictureVisible(bool) override {}
-    void setAbout2Visible(bool) override {}
+    void setLanguagePictureVisible(bool) override {}
+    void setHelpCoverVisible(bool) override {}
     QString progressText() const override { return label_->text(); }
     void setProgressText(const QString& text) override { label_->setText(text); }
     QString debugText() const override { return {}; }
@@ -112,7 +112,9 @@ public:
         return builtInCategoryCaptions().at(static_cast<size_t>(k));
     }
     void setCategoryCaption(int, const QString&) override {}
-    QString messageText(int k) const override { return QStringLiteral("Msg%1").arg(k); }
+    QString messageText(Message message) const override {
+        return QStringLiteral("message %1").arg(static_cast<int>(message));
+    }
     void ReportFailedEntries(const std::vector<FailedEntry>&) override {}
     void ReportUnreadableFolders(const QStringList&) override {}
 
@@ -121,8 +123,8 @@ private:
     QLabel* label_ = nullptr;
 };
 
-// The lists as in the main window: the hidden ones plain vectors, the visible ones (NotYet,
-// PurgeList, ListModify) the window's own list box adapter over a list widget.
+// The lists as in the main window: the hidden ones plain vectors, the visible ones
+// (unclassifiedList, orphansList, copiesList) the window's own list box adapter over a list widget.
 struct Lists {
     VectorListBox progs, progsDirs, fast, fastDirs;
     QListWidget notYetWidget, purgeWidget, modifyWidget;
@@ -561,7 +563,8 @@ private:
         if (lists_.purgeList.count() != 0 || std::any_of(orphans.begin(), orphans.end(), exists))
             fail(QStringLiteral("the purge left orphans"));
         RefreshClassified(tvn_);
-        printRow("purge (CPurge)", QString::number(orphans.size()), timing, "rm -f, mv", rmTiming);
+        printRow("purge (purgeButton)", QString::number(orphans.size()), timing, "rm -f, mv",
+                 rmTiming);
     }
 
     // Every copy deleted, the category folders removed and the system analysed again; the

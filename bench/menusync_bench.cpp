@@ -63,8 +63,8 @@ public:
 class BenchWindow final : public Window {
 public:
     void ShowConfig() override {}
-    void setPreviewPictureVisible(bool) override {}
-    void setAbout2Visible(bool) override {}
+    void setLanguagePictureVisible(bool) override {}
+    void setHelpCoverVisible(bool) override {}
     QString progressText() const override { return progress; }
     void setProgressText(const QString& text) override { progress = text; }
     QString debugText() const override { return {}; }
@@ -73,7 +73,7 @@ public:
     void setCategoryCaption(int k, const QString& caption) override {
         captions.at(size_t(k)) = caption;
     }
-    QString messageText(int) const override { return {}; }
+    QString messageText(Message) const override { return {}; }
     void ReportFailedEntries(const std::vector<FailedEntry>&) override {}
     void ReportUnreadableFolders(const QStringList&) override {}
     std::array<QString, kCategoryCount> captions = builtInCategoryCaptions();

@@ -53,7 +53,7 @@ int run(int entries) {
     NoShellFolders shell;
     FrmMain frm(ui, fs, shell, [] { return QStringLiteral("/tmp"); });
     frm.show();
-    frm.Creation->show();
+    frm.creationPanel->show();
     QCoreApplication::processEvents();
 
     const auto nothing = [] {
@@ -79,7 +79,7 @@ int run(int entries) {
     QStringList names;
     for (int i = 0; i < entries; ++i)
         names << QStringLiteral("Shortcut %1").arg(i, 7, 10, QChar(u'0'));
-    QtListBox& list = *frm.notYetBox;
+    QtListBox& list = *frm.unclassifiedBox;
     const auto empty = [&] {
         list.clear();
     };

@@ -5,8 +5,8 @@
 
 namespace tvn {
 
-// The progress label Label31 shows a folder counter during the walks and a percentage while a
-// list is built.
+// The progress line under the panels shows a folder counter during the walks and a percentage while
+// a list is built.
 
 // The number the text begins with (after blanks, with an optional sign), or 0 when it does not
 // begin with one: "57 %" gives 57, "" gives 0.

@@ -8,7 +8,7 @@ namespace tvn {
 bool CheckSelection(Ui& ui, const Window& window, const ListBox& shown) {
     if (shown.currentIndex() >= 0 && shown.count() > 0)
         return true;
-    ui.message(window.messageText(1));
+    ui.message(window.messageText(Message::SelectShortcuts));
     return false;
 }
 

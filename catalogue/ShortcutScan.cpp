@@ -32,8 +32,8 @@ void reportScanFailure(Tvn& tvn, const QString& folder, bool isRoot) {
         tvn.state.unreadableFolders.append(folder);
         return;
     }
-    tvn.ui.message(tvn.window.messageText(2), QStringLiteral("ERROR!"), Buttons::Ok,
-                   Icon::Exclamation);
+    tvn.ui.message(tvn.window.messageText(Message::WrongSettings), QStringLiteral("ERROR!"),
+                   Buttons::Ok, Icon::Exclamation);
     tvn.state.scanFailed = true;
 }
 

@@ -21,7 +21,7 @@ void reportUnreadableFolders(Tvn& tvn) {
 } // namespace
 
 void AnalyseSystem(Tvn& tvn) {
-    tvn.window.setPreviewPictureVisible(true);
+    tvn.window.setLanguagePictureVisible(true);
     tvn.window.setProgressText(QString());
     tvn.ui.pumpEvents();
 
@@ -44,8 +44,8 @@ void AnalyseSystem(Tvn& tvn) {
     if (!tvn.state.allUsersProgramsPath.isEmpty())
         ScanAllUsersPrograms(tvn, tvn.state.allUsersProgramsPath);
     reportUnreadableFolders(tvn);
-    tvn.window.setAbout2Visible(false);
-    tvn.window.setPreviewPictureVisible(true);
+    tvn.window.setHelpCoverVisible(false);
+    tvn.window.setLanguagePictureVisible(true);
 }
 
 void RefreshClassified(Tvn& tvn) {

@@ -8,6 +8,23 @@
 
 namespace tvn {
 
+// The texts of the window's messages and questions, set from the language file with the
+// captions.
+enum class Message {
+    SelectShortcuts = 1,  // select one or more shortcuts
+    WrongSettings,        // wrong configuration
+    SettingsNotSaved,     // the configuration file could not be written
+    SmallIconsHint,       // use small icons in the Start menu
+    ResetBeforeChange,    // reset before changing an option?
+    DeleteAllQuestion,    // delete all classifications?
+    AllDeleted,           // all classifications deleted
+    Description,          // what the program does (help)
+    NewCategoryPrompt,    // the name of the new category
+    RenameQuestionStart,  // carry the copies over: up to the old name
+    RenameQuestionMiddle, // between the two names
+    RenameQuestionEnd,    // after the new name
+};
+
 // The parts of the main window that the catalogue and store procedures read or act on,
 // beside the lists. The main window implements it; the logic's tests use a plain fake.
 class Window {
@@ -16,10 +33,11 @@ public:
 
     // Refills the path boxes from the shell folders and opens the settings panel.
     virtual void ShowConfig() = 0;
-    virtual void setPreviewPictureVisible(bool visible) = 0;
-    virtual void setAbout2Visible(bool visible) = 0;
+    virtual void setLanguagePictureVisible(bool visible) = 0;
+    virtual void setHelpCoverVisible(bool visible) = 0;
 
-    // The progress label Label31: a folder counter during walks, a percentage during builds.
+    // The progress line under the panels: a folder counter during walks, a percentage during
+    // builds.
     virtual QString progressText() const = 0;
     virtual void setProgressText(const QString& text) = 0;
 
@@ -32,8 +50,7 @@ public:
     virtual QString categoryCaption(int k) const = 0;
     virtual void setCategoryCaption(int k, const QString& caption) = 0;
 
-    // The text of the hidden message label Msg<k> (1 to 12), set from the language file.
-    virtual QString messageText(int k) const = 0;
+    virtual QString messageText(Message message) const = 0;
 
     // Tells the user, in one message in the interface language, which entries of the action
     // just taken failed and why.

@@ -41,27 +41,27 @@ FrmAbout::FrmAbout(QWidget* parent)
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(8);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setFixedSize(kClientWidth - 24, 170);
-    Image1->setAlignment(Qt::AlignCenter);
-    Image1->setFrameShape(QFrame::StyledPanel);
-    Image1->setPixmap(QPixmap(builtInPicturePath(BuiltInPicture::About)));
-    layout->addWidget(Image1, 0, Qt::AlignHCenter);
+    picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("picture"));
+    picture->setFixedSize(kClientWidth - 24, 170);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setFrameShape(QFrame::StyledPanel);
+    picture->setPixmap(QPixmap(builtInPicturePath(BuiltInPicture::About)));
+    layout->addWidget(picture, 0, Qt::AlignHCenter);
 
-    Label1[0] = addLabel(*layout, this, QStringLiteral("Label1_0"), QString());
-    Label1[2] =
-        addLabel(*layout, this, QStringLiteral("Label1_2"), QString::fromUtf16(kMakerWebAddress));
-    Label1[6] = addLabel(
-        *layout, this, QStringLiteral("Label1_6"),
+    blankLine = addLabel(*layout, this, QStringLiteral("blankLine"), QString());
+    webAddress =
+        addLabel(*layout, this, QStringLiteral("webAddress"), QString::fromUtf16(kMakerWebAddress));
+    emailInvitation = addLabel(
+        *layout, this, QStringLiteral("emailInvitation"),
         QStringLiteral("Please send us an e-mail with your comments or suggestions to : ") +
             QString::fromUtf16(kMakerEmailAddress));
     layout->addStretch();
-    Label1[1] = addLabel(*layout, this, QStringLiteral("Label1_1"),
-                         QStringLiteral("Click here to continue..."));
-    QFont bold = Label1[1]->font();
+    continuePrompt = addLabel(*layout, this, QStringLiteral("continuePrompt"),
+                              QStringLiteral("Click here to continue..."));
+    QFont bold = continuePrompt->font();
     bold.setBold(true);
-    Label1[1]->setFont(bold);
+    continuePrompt->setFont(bold);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(centredOn(screen->geometry(), size()));

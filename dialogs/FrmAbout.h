@@ -23,9 +23,11 @@ public:
     QString windowName() const override { return QStringLiteral("frmAbout"); }
     void execModal() override { exec(); }
 
-    QLabel* Image1 = nullptr;
-    // The label array: 0 blank, 2 the web address, 6 the e-mail invitation, 1 the prompt.
-    std::array<QLabel*, 7> Label1{};
+    QLabel* picture = nullptr;
+    QLabel* blankLine = nullptr;
+    QLabel* webAddress = nullptr;
+    QLabel* emailInvitation = nullptr;
+    QLabel* continuePrompt = nullptr; // click anywhere to continue
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -34,11 +34,11 @@ FrmInfo::FrmInfo(QWidget& mainWindow)
     auto* columns = new QHBoxLayout(this);
     columns->setContentsMargins(12, 12, 12, 12);
     columns->setSpacing(16);
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(builtInPicturePath(BuiltInPicture::Info)));
-    Image1->setFixedSize(px(3360), px(3360));
-    columns->addWidget(Image1, 0, Qt::AlignVCenter);
+    picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("picture"));
+    picture->setPixmap(QPixmap(builtInPicturePath(BuiltInPicture::Info)));
+    picture->setFixedSize(px(3360), px(3360));
+    columns->addWidget(picture, 0, Qt::AlignVCenter);
 
     auto* text = new QVBoxLayout;
     text->setSpacing(6);
@@ -76,7 +76,7 @@ FrmInfo::FrmInfo(QWidget& mainWindow)
         row->addStretch();
         for (const Part& part : line) {
             QLabel* label =
-                makeWindowLabel(this, QStringLiteral("Label1_%1").arg(part.index), part.text);
+                makeWindowLabel(this, QStringLiteral("textPart%1").arg(part.index), part.text);
             label->setFont(fontFor(font(), part.emphasis));
             if (part.emphasis == Emphasis::Address || part.emphasis == Emphasis::Shout) {
                 QPalette palette = label->palette();
@@ -86,30 +86,30 @@ FrmInfo::FrmInfo(QWidget& mainWindow)
                 label->setPalette(palette);
             }
             row->addWidget(label, 0, Qt::AlignBaseline);
-            Label1[static_cast<size_t>(part.index)] = label;
+            textParts[static_cast<size_t>(part.index)] = label;
         }
         row->addStretch();
         text->addLayout(row);
     }
     text->addStretch();
 
-    CmdOK = new QPushButton(QStringLiteral("OK"), this);
-    CmdOK->setObjectName(QStringLiteral("CmdOK"));
-    CmdOK->setDefault(true);
-    CmdOK->setMinimumWidth(80);
-    text->addWidget(CmdOK, 0, Qt::AlignRight);
-    connect(CmdOK, &QPushButton::clicked, this, &FrmInfo::CmdOK_Click);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    okButton->setMinimumWidth(80);
+    text->addWidget(okButton, 0, Qt::AlignRight);
+    connect(okButton, &QPushButton::clicked, this, &FrmInfo::okClicked);
 
-    Form_Load(mainWindow);
+    PlaceOnMainWindow(mainWindow);
 }
 
-void FrmInfo::Form_Load(const QWidget& mainWindow) {
+void FrmInfo::PlaceOnMainWindow(const QWidget& mainWindow) {
     setFixedSize(clientSizeOf(9150, 5950));
     // Both windows share their top-left corner, wherever the main window has been moved.
     move(mainWindow.pos());
 }
 
-void FrmInfo::CmdOK_Click() {
+void FrmInfo::okClicked() {
     accept();
 }
 

@@ -21,15 +21,15 @@ public:
     QString windowName() const override { return QStringLiteral("FrmInfo"); }
     void execModal() override { exec(); }
 
-    void CmdOK_Click();
+    void okClicked();
 
-    QLabel* Image1 = nullptr;
-    // The label array, read line by line: 3 4 / 5 7 / 10 / 8 9 / 0 / 6 / 1 / 11.
-    std::array<QLabel*, 12> Label1{};
-    QPushButton* CmdOK = nullptr;
+    QLabel* picture = nullptr;
+    // The parts of the text, in the order they are read: 3 4 / 5 7 / 10 / 8 9 / 0 / 6 / 1 / 11.
+    std::array<QLabel*, 12> textParts{};
+    QPushButton* okButton = nullptr;
 
 private:
-    void Form_Load(const QWidget& mainWindow);
+    void PlaceOnMainWindow(const QWidget& mainWindow);
 };
 
 } // namespace tvn

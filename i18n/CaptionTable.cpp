@@ -9,89 +9,89 @@ namespace tvn {
 const std::array<std::u16string_view, kLanguageFieldCount>& captionTable() {
     // One row per field of the file, in the file's order.
     static constexpr std::array<std::u16string_view, kLanguageFieldCount> table = {
-        u"Msg1",               // 1   select one or more shortcuts
-        u"Msg2",               // 2   wrong configuration
-        u"Msg3",               // 3   the configuration file could not be written
-        u"Msg4",               // 4   the small-icons hint
-        u"Msg5",               // 5   reset before changing an option?
-        u"Msg6",               // 6   delete all classifications?
-        u"Msg7",               // 7   all classifications deleted
-        u"Msg8",               // 8   the program's description (help)
-        u"Msg9",               // 9   prompt for a new category name
-        u"Msg10",              // 10  rename question, up to the old name
-        u"Msg11",              // 11  rename question, between the two names
-        u"Msg12",              // 12  rename question, after the new name
-        u"",                   // 13  read and not used
-        u"CAdd",               // 14  Menu
-        u"CContinue",          // 15  Introduction
-        u"CExit",              // 16  Menu
-        u"CmdChangeLanguage",  // 17  Config
-        u"CmdLanguageOK",      // 18  Languages
-        u"CMove",              // 19  Modify
-        u"COK",                // 20  Config
-        u"Command1",           // 21  Purges
-        u"Command2",           // 22  Modify
-        u"Command3",           // 23  Introduction
-        u"Command4",           // 24  Languages
-        u"Command5",           // 25  Menu
-        u"Command6",           // 26  Menu
-        u"Command7",           // 27  Menu
-        u"Command8",           // 28  Creation
-        u"Command9",           // 29  Menu
-        u"Command10",          // 30  Creation
-        u"CPurge",             // 31  Purges
-        u"CReAnalyse",         // 32  Menu
-        u"CRemove",            // 33  Modify
-        u"CShowPurges",        // 34  Menu
-        u"DoNotShowAgain",     // 35  Introduction
-        u"DoNotShowAgain2",    // 36  Config
-        u"Language0",          // 37  Languages: English
-        u"Language1",          // 38  Languages: French
-        u"Language2",          // 39  Languages: Italian
-        u"Version0",           // 40  Picture1
-        u"Version1",           // 41  Picture1
-        u"Version2",           // 42  Picture1
-        u"Version3",           // 43  Picture1
-        u"Label100",           // 44  Creation: how to classify
-        u"ChkHide",            // 45  Config
-        u"Label1",             // 46  Introduction
-        u"Label2",             // 47  Introduction
-        u"Label3",             // 48  Introduction
-        u"Label4",             // 49  Introduction: title
-        u"Label5",             // 50  Creation: how to move
-        u"Label6",             // 51  About2: the small-icons hint
-        u"Label7",             // 52  Introduction
-        u"Label8",             // 53  Menu
-        u"Label9",             // 54  Menu: title
-        u"Label10",            // 55  Menu, beside CAdd
-        u"Label11",            // 56  Menu, beside CShowPurges
-        u"Label12",            // 57  Menu, beside Command6
-        u"Label13",            // 58  Menu, beside Command7
-        u"Label14",            // 59  Languages: English prompt
-        u"Label15",            // 60  Creation: title
-        u"Label16",            // 61  Creation: help shortcuts need no classifying
-        u"Label17",            // 62  window: please wait
-        u"Label18",            // 63  Purges: title
-        u"Label19",            // 64  Purges
-        u"Label20",            // 65  Purges
-        u"Label21",            // 66  Modify: title
-        u"Label22",            // 67  Modify
-        u"Label23",            // 68  Modify
-        u"Label24",            // 69  Config: title
-        u"Label25",            // 70  Config
-        u"Label26",            // 71  Picture1
-        u"Label27",            // 72  Picture1
-        u"Label28",            // 73  Config
-        u"Label29",            // 74  Config
-        u"Label30",            // 75  About: product title
-        u"Label31",            // 76  window: the progress label
-        u"Label32",            // 77  About2: product title
-        u"Label35",            // 78  About2: please wait
-        u"Label36",            // 79  Languages: French prompt
-        u"Label37",            // 80  Languages: Italian prompt
-        u"Label38",            // 81  Creation: title in move mode
-        u"Label39",            // 82  Creation: right-click to rename
-        u"MnuChangeCategorie", // 83  the category buttons' pop-up menu
+        u"selectShortcutsMessage",   // 1   select one or more shortcuts
+        u"wrongSettingsMessage",     // 2   wrong configuration
+        u"settingsNotSavedMessage",  // 3   the configuration file could not be written
+        u"smallIconsHintMessage",    // 4   the small-icons hint
+        u"resetBeforeChangeMessage", // 5   reset before changing an option?
+        u"deleteAllQuestion",        // 6   delete all classifications?
+        u"allDeletedMessage",        // 7   all classifications deleted
+        u"descriptionMessage",       // 8   the program's description (help)
+        u"newCategoryPrompt",        // 9   prompt for a new category name
+        u"renameQuestionStart",      // 10  rename question, up to the old name
+        u"renameQuestionMiddle",     // 11  rename question, between the two names
+        u"renameQuestionEnd",        // 12  rename question, after the new name
+        u"",                         // 13  read and not used
+        u"classifyButton",           // 14  Menu
+        u"continueButton",           // 15  Introduction
+        u"exitButton",               // 16  Menu
+        u"changeLanguageButton",     // 17  Config
+        u"languageOkButton",         // 18  Languages
+        u"moveButton",               // 19  Modify
+        u"settingsOkButton",         // 20  Config
+        u"purgesBackButton",         // 21  Purges
+        u"modifyDoneButton",         // 22  Modify
+        u"introductionExitButton",   // 23  Introduction
+        u"languagesExitButton",      // 24  Languages
+        u"settingsButton",           // 25  Menu
+        u"modifyButton",             // 26  Menu
+        u"resetButton",              // 27  Menu
+        u"moveDoneButton",           // 28  Creation
+        u"helpButton",               // 29  Menu
+        u"creationDoneButton",       // 30  Creation
+        u"purgeButton",              // 31  Purges
+        u"rescanButton",             // 32  Menu
+        u"removeButton",             // 33  Modify
+        u"cleanUpButton",            // 34  Menu
+        u"skipIntroduction",         // 35  Introduction
+        u"skipIntroductionSetting",  // 36  Config
+        u"englishOption",            // 37  Languages: English
+        u"frenchOption",             // 38  Languages: French
+        u"italianOption",            // 39  Languages: Italian
+        u"englishEdition",           // 40  hiddenStore
+        u"frenchEdition",            // 41  hiddenStore
+        u"italianEdition",           // 42  hiddenStore
+        u"otherEdition",             // 43  hiddenStore
+        u"classifyInstructions",     // 44  Creation: how to classify
+        u"hideHelpOption",           // 45  Config
+        u"purposeText",              // 46  Introduction
+        u"whatItDoesText",           // 47  Introduction
+        u"nothingChangedText",       // 48  Introduction
+        u"introductionTitle",        // 49  Introduction: title
+        u"moveInstructions",         // 50  Creation: how to move
+        u"smallIconsHint",           // 51  helpCover: the small-icons hint
+        u"analysisNextText",         // 52  Introduction
+        u"menuPrompt",               // 53  Menu
+        u"menuTitle",                // 54  Menu: title
+        u"classifyDescription",      // 55  Menu, beside classifyButton
+        u"cleanUpDescription",       // 56  Menu, beside cleanUpButton
+        u"modifyDescription",        // 57  Menu, beside modifyButton
+        u"resetDescription",         // 58  Menu, beside resetButton
+        u"englishPrompt",            // 59  Languages: English prompt
+        u"creationTitle",            // 60  Creation: title
+        u"helpShortcutsNote",        // 61  Creation: help shortcuts need no classifying
+        u"pleaseWait",               // 62  window: please wait
+        u"purgesTitle",              // 63  Purges: title
+        u"orphansDescription",       // 64  Purges
+        u"purgeInstructions",        // 65  Purges
+        u"modifyTitle",              // 66  Modify: title
+        u"removeInstructions",       // 67  Modify
+        u"originalsStayNote",        // 68  Modify
+        u"configTitle",              // 69  Config: title
+        u"configPrompt",             // 70  Config
+        u"windowsDriveCaption",      // 71  hiddenStore
+        u"windowsEditionCaption",    // 72  hiddenStore
+        u"startMenuCaption",         // 73  Config
+        u"programsCaption",          // 74  Config
+        u"aboutTitle",               // 75  About: product title
+        u"progressLine",             // 76  window: the progress label
+        u"helpCoverTitle",           // 77  helpCover: product title
+        u"helpCoverWait",            // 78  helpCover: please wait
+        u"frenchPrompt",             // 79  Languages: French prompt
+        u"italianPrompt",            // 80  Languages: Italian prompt
+        u"moveTitle",                // 81  Creation: title in move mode
+        u"renameHint",               // 82  Creation: right-click to rename
+        u"renameCategoryAction",     // 83  the category buttons' pop-up menu
     };
     return table;
 }

@@ -52,15 +52,17 @@ bool RenameCategory(Tvn& tvn) {
     if (index < 0 || index >= kCategoryCount)
         return false;
     const QString oldName = tvn.window.categoryCaption(index);
-    const QString newName = tvn.ui.input(tvn.window.messageText(9), {}, oldName);
+    const QString newName =
+        tvn.ui.input(tvn.window.messageText(Message::NewCategoryPrompt), {}, oldName);
     if (newName.isEmpty() || newName == tvn.window.categoryCaption(index))
         return false;
     if (!isValidCategoryName(newName)) {
         tvn.ui.message(invalidCategoryNameText(), {}, Buttons::Ok, Icon::Exclamation);
         return false;
     }
-    const QString question = tvn.window.messageText(10) + oldName + tvn.window.messageText(11) +
-                             newName + tvn.window.messageText(12);
+    const QString question = tvn.window.messageText(Message::RenameQuestionStart) + oldName +
+                             tvn.window.messageText(Message::RenameQuestionMiddle) + newName +
+                             tvn.window.messageText(Message::RenameQuestionEnd);
     const Answer answer = tvn.ui.message(question, {}, Buttons::YesNoCancel);
     if (answer == Answer::Cancel)
         return false;

@@ -54,7 +54,7 @@ bool LoadSelectedCopiesForMove(Tvn& tvn) {
         ReportUnexpectedError(tvn.ui);
     if (names.isEmpty()) {
         if (!refused)
-            tvn.ui.message(tvn.window.messageText(1));
+            tvn.ui.message(tvn.window.messageText(Message::SelectShortcuts));
         return false;
     }
     // Each name lands where the sorted list puts it, and its folder at that same place.

@@ -44,7 +44,8 @@ std::vector<FileId> identities(Tvn& tvn, const std::vector<QString>& folders) {
 } // namespace
 
 bool ConfirmReset(Tvn& tvn) {
-    return tvn.ui.message(tvn.window.messageText(6), QStringLiteral("Caution!"), Buttons::YesNo,
+    return tvn.ui.message(tvn.window.messageText(Message::DeleteAllQuestion),
+                          QStringLiteral("Caution!"), Buttons::YesNo,
                           Icon::Exclamation) == Answer::Yes;
 }
 
@@ -68,7 +69,7 @@ void DeleteAllClassifications(Tvn& tvn) {
         tvn.fs.removeLeftoverTemporaries(folder);
         tvn.fs.removeFolder(folder);
     }
-    tvn.ui.message(tvn.window.messageText(7));
+    tvn.ui.message(tvn.window.messageText(Message::AllDeleted));
     AnalyseSystem(tvn);
 }
 

@@ -27,7 +27,7 @@ TEST_F(FrmMainTest, EveryControlHasAnAccessibleNameAndDescriptionInEachLanguage)
                 EXPECT_FALSE(accessible->text(QAccessible::Description).trimmed().isEmpty());
             }
         }
-        filterDescriptions.insert(frm.notYetFilter->box()->accessibleDescription());
+        filterDescriptions.insert(frm.unclassifiedFilter->box()->accessibleDescription());
     }
     EXPECT_EQ(filterDescriptions.size(), 3u);
 }

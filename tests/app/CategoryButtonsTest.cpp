@@ -29,25 +29,25 @@ protected:
         tree.write(QStringLiteral("Start Menu/Programs/Office/Sheet.lnk"), "sheet");
         tree.write(QStringLiteral("Start Menu/Programs/Office/Writer.lnk"), "writer");
         frm.ShowMenu();
-        QTest::mouseClick(frm.CReAnalyse, Qt::LeftButton);
-        QTest::mouseClick(frm.CAdd, Qt::LeftButton);
+        QTest::mouseClick(frm.rescanButton, Qt::LeftButton);
+        QTest::mouseClick(frm.classifyButton, Qt::LeftButton);
     }
 
     void clickEntry(const QString& name, Qt::KeyboardModifiers modifiers = {}) {
         QApplication::processEvents();
-        const auto items = frm.NotYet->findItems(name, Qt::MatchExactly);
+        const auto items = frm.unclassifiedList->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1);
-        QTest::mouseClick(frm.NotYet->viewport(), Qt::LeftButton, modifiers,
-                          frm.NotYet->visualItemRect(items.front()).center());
+        QTest::mouseClick(frm.unclassifiedList->viewport(), Qt::LeftButton, modifiers,
+                          frm.unclassifiedList->visualItemRect(items.front()).center());
     }
     QByteArray read(const QString& relative) const { return tree.read(relative); }
 
     // Right-clicks the category button and picks the menu's item with the keyboard.
     void renameFromPopup(int k) {
-        QTest::mouseClick(frm.Categories[static_cast<size_t>(k)], Qt::RightButton);
-        ASSERT_TRUE(frm.MnuPopup->isVisible());
-        QTest::keyClick(frm.MnuPopup, Qt::Key_Down);
-        QTest::keyClick(frm.MnuPopup, Qt::Key_Return);
+        QTest::mouseClick(frm.categoryButtons[static_cast<size_t>(k)], Qt::RightButton);
+        ASSERT_TRUE(frm.categoryMenu->isVisible());
+        QTest::keyClick(frm.categoryMenu, Qt::Key_Down);
+        QTest::keyClick(frm.categoryMenu, Qt::Key_Return);
     }
 };
 
@@ -56,13 +56,13 @@ TEST_F(CategoryButtonsTest, ClassifiesThreeShortcutsIntoTwoCategoriesWithMouseAn
     ASSERT_EQ(notYetSelected(), QStringList({"Chess"}));
 
     clickEntry(QStringLiteral("Go"), Qt::ControlModifier);
-    QTest::mouseClick(frm.Categories[kGiochi], Qt::LeftButton);
+    QTest::mouseClick(frm.categoryButtons[kGiochi], Qt::LeftButton);
     EXPECT_EQ(notYetShown(), QStringList({"Sheet", "Writer"}));
     EXPECT_EQ(notYetSelected(), QStringList({"Sheet"}));
 
-    QTest::keyClick(frm.NotYet, Qt::Key_Down);
+    QTest::keyClick(frm.unclassifiedList, Qt::Key_Down);
     EXPECT_EQ(notYetSelected(), QStringList({"Writer"}));
-    QTest::keyClick(frm.Categories[kLavoro], Qt::Key_Space);
+    QTest::keyClick(frm.categoryButtons[kLavoro], Qt::Key_Space);
     EXPECT_EQ(notYetShown(), QStringList({"Sheet"}));
     EXPECT_TRUE(notYetSelected().isEmpty());
 
@@ -72,21 +72,21 @@ TEST_F(CategoryButtonsTest, ClassifiesThreeShortcutsIntoTwoCategoriesWithMouseAn
     EXPECT_EQ(read("Start Menu/lavoro e studio/Writer.lnk"), "writer");
     EXPECT_EQ(read("Start Menu/Programs/Office/Writer.lnk"), "writer");
 
-    QTest::mouseClick(frm.Command10, Qt::LeftButton);
-    QTest::mouseClick(frm.CAdd, Qt::LeftButton);
+    QTest::mouseClick(frm.creationDoneButton, Qt::LeftButton);
+    QTest::mouseClick(frm.classifyButton, Qt::LeftButton);
     EXPECT_EQ(notYetShown(), QStringList({"Sheet"}));
 }
 
 TEST_F(CategoryButtonsTest, ThePopupRenamesTheButtonRightClickedNotTheOneClickedBefore) {
-    QTest::mouseClick(frm.Categories[kGrafica], Qt::LeftButton); // classifies Chess
+    QTest::mouseClick(frm.categoryButtons[kGrafica], Qt::LeftButton); // classifies Chess
     ui.expectInput(QStringLiteral("strumenti"));
     ui.expectMessage(Answer::No);
 
     renameFromPopup(kSystem);
 
     EXPECT_EQ(frm.state().popupCategoryIndex, kSystem);
-    EXPECT_EQ(frm.Categories[kSystem]->text(), "strumenti");
-    EXPECT_EQ(frm.Categories[kGrafica]->text(), "grafica");
+    EXPECT_EQ(frm.categoryButtons[kSystem]->text(), "strumenti");
+    EXPECT_EQ(frm.categoryButtons[kGrafica]->text(), "grafica");
     auto custom = SequentialReader::open(fs, tree.path(QStringLiteral("Custom.tvn")));
     ASSERT_TRUE(custom);
     QStringList saved;
@@ -94,11 +94,11 @@ TEST_F(CategoryButtonsTest, ThePopupRenamesTheButtonRightClickedNotTheOneClicked
         saved.append(custom->next().text);
     ASSERT_EQ(saved.size(), kCategoryCount);
     EXPECT_EQ(saved[kSystem], "strumenti");
-    expectOnly(frm.Creation, nullptr, frm.Command10);
+    expectOnly(frm.creationPanel, nullptr, frm.creationDoneButton);
 }
 
 TEST_F(CategoryButtonsTest, RenamingWithYesMovesTheCopiesAndKeepsThemClassified) {
-    QTest::mouseClick(frm.Categories[kGrafica], Qt::LeftButton); // classifies Chess
+    QTest::mouseClick(frm.categoryButtons[kGrafica], Qt::LeftButton); // classifies Chess
     ASSERT_EQ(read("Start Menu/grafica/Chess.lnk"), "chess");
     ui.expectInput(QStringLiteral("graphics"));
     ui.expectMessage(Answer::Yes);
@@ -110,22 +110,22 @@ TEST_F(CategoryButtonsTest, RenamingWithYesMovesTheCopiesAndKeepsThemClassified)
     EXPECT_EQ(ui.beeps(), 0);
     // The list was rebuilt from the disk, where Chess is still classified.
     EXPECT_EQ(notYetShown(), QStringList({"Go", "Sheet", "Writer"}));
-    expectOnly(frm.Creation, nullptr, frm.Command10);
+    expectOnly(frm.creationPanel, nullptr, frm.creationDoneButton);
 }
 
 TEST_F(CategoryButtonsTest, NoRenameWhileCopiesAreBeingMoved) {
     frm.state().moveMode = true;
-    QTest::mouseClick(frm.Categories[kGiochi], Qt::RightButton);
-    EXPECT_TRUE(frm.MnuPopup->isVisible());
-    EXPECT_FALSE(frm.MnuChangeCategorie->isEnabled());
-    frm.MnuPopup->hide();
-    frm.MnuChangeCategorie_Click();
+    QTest::mouseClick(frm.categoryButtons[kGiochi], Qt::RightButton);
+    EXPECT_TRUE(frm.categoryMenu->isVisible());
+    EXPECT_FALSE(frm.renameCategoryAction->isEnabled());
+    frm.categoryMenu->hide();
+    frm.renameCategoryTriggered();
     EXPECT_TRUE(ui.dialogs().empty());
 
     frm.state().moveMode = false;
-    QTest::mouseClick(frm.Categories[kGiochi], Qt::RightButton);
-    EXPECT_TRUE(frm.MnuChangeCategorie->isEnabled());
-    frm.MnuPopup->hide();
+    QTest::mouseClick(frm.categoryButtons[kGiochi], Qt::RightButton);
+    EXPECT_TRUE(frm.renameCategoryAction->isEnabled());
+    frm.categoryMenu->hide();
 }
 
 TEST_F(CategoryButtonsTest, TriagingByKeysAloneAndTheSuggestionFollowsTheCurrentEntry) {
@@ -137,19 +137,20 @@ TEST_F(CategoryButtonsTest, TriagingByKeysAloneAndTheSuggestionFollowsTheCurrent
     const auto suggested = [&] {
         QApplication::processEvents();
         std::vector<int> marked;
-        const QColor plain = frm.Command10->palette().color(QPalette::Button);
+        const QColor plain = frm.creationDoneButton->palette().color(QPalette::Button);
         for (int k = 0; k < kCategoryCount; ++k)
-            if (frm.Categories[static_cast<size_t>(k)]->palette().color(QPalette::Button) != plain)
+            if (frm.categoryButtons[static_cast<size_t>(k)]->palette().color(QPalette::Button) !=
+                plain)
                 marked.push_back(k);
         return marked;
     };
-    frm.NotYet->setFocus();
+    frm.unclassifiedList->setFocus();
     EXPECT_EQ(suggested(), std::vector<int>{kGiochi}); // Chess, in Games
 
     // Each key classifies the current entry; the next one comes up for the next key. The
     // letters run down the column of buttons: B is the second from the top.
     for (const Qt::Key key : {Qt::Key_A, Qt::Key_K, Qt::Key_B})
-        QTest::keyClick(frm.NotYet, key);
+        QTest::keyClick(frm.unclassifiedList, key);
     EXPECT_EQ(copy(kGiochi, "Chess"), "chess");
     EXPECT_EQ(copy(10, "Go"), "go");
     EXPECT_EQ(copy(kLavoro, "Sheet"), "sheet");
@@ -158,16 +159,16 @@ TEST_F(CategoryButtonsTest, TriagingByKeysAloneAndTheSuggestionFollowsTheCurrent
 
     // A held key classifies once; letters typed in the filter box only filter.
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F, Qt::NoModifier, QStringLiteral("f"), true);
-    QApplication::sendEvent(frm.NotYet, &repeat);
-    QTest::keyClicks(frm.notYetFilter->box(), QStringLiteral("f"));
-    EXPECT_EQ(frm.notYetFilter->box()->text(), QStringLiteral("f"));
-    frm.notYetFilter->clear();
+    QApplication::sendEvent(frm.unclassifiedList, &repeat);
+    QTest::keyClicks(frm.unclassifiedFilter->box(), QStringLiteral("f"));
+    EXPECT_EQ(frm.unclassifiedFilter->box()->text(), QStringLiteral("f"));
+    frm.unclassifiedFilter->clear();
     EXPECT_EQ(notYetShown(), QStringList({"Writer"}));
     EXPECT_TRUE(ui.dialogs().empty());
 
     // F2 on a category button renames that category.
     ui.expectInput(QString());
-    QTest::keyClick(frm.Categories[kSystem], Qt::Key_F2);
+    QTest::keyClick(frm.categoryButtons[kSystem], Qt::Key_F2);
     ASSERT_EQ(ui.dialogs().size(), 1u);
     EXPECT_EQ(ui.dialogs().front().defaultAnswer, frm.categoryCaption(kSystem));
     EXPECT_EQ(frm.state().popupCategoryIndex, kSystem);

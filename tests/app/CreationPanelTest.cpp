@@ -24,26 +24,27 @@ protected:
     // Confirms the settings panel as proposed, which analyses the Start Menu.
     void confirmSettings() {
         frm.ShowConfig();
-        frm.COK_Click();
-        ASSERT_EQ(visiblePanels(), std::vector<QString>{QStringLiteral("Menu")});
+        frm.settingsOkClicked();
+        ASSERT_EQ(visiblePanels(), std::vector<QString>{QStringLiteral("menuPanel")});
     }
 };
 
 TEST_F(CreationPanelTest, ClassifyListsTheUnclassifiedShortcutsSortedWithoutHelpWhileTicked) {
     confirmSettings();
-    frm.ChkHide->setChecked(true);
+    frm.hideHelpOption->setChecked(true);
 
-    frm.CAdd_Click();
+    frm.classifyClicked();
 
-    expectOnly(frm.Creation, nullptr, frm.Command10);
+    expectOnly(frm.creationPanel, nullptr, frm.creationDoneButton);
     EXPECT_EQ(notYetShown(), QStringList({"Paint", "Word"}));
-    EXPECT_EQ(frm.NotYet_Dirs.entries(), QStringList({programs() + "/apps", programs() + "/Word"}));
+    EXPECT_EQ(frm.unclassifiedFolders.entries(),
+              QStringList({programs() + "/apps", programs() + "/Word"}));
     EXPECT_EQ(notYetSelected(), QStringList({"Paint"}));
     EXPECT_EQ(frm.tvn().lists.notYet.currentIndex(), 0);
 
-    frm.Command10_Click();
-    frm.ChkHide->setChecked(false);
-    frm.CAdd_Click();
+    frm.creationDoneClicked();
+    frm.hideHelpOption->setChecked(false);
+    frm.classifyClicked();
     EXPECT_EQ(notYetShown(), QStringList({"Paint", "paint help", "ReadMe", "Uninstall Paint",
                                           "uninstall paint", "Word", "word readme"}));
     EXPECT_EQ(notYetSelected(), QStringList({"Paint"}));
@@ -51,25 +52,25 @@ TEST_F(CreationPanelTest, ClassifyListsTheUnclassifiedShortcutsSortedWithoutHelp
 
 TEST_F(CreationPanelTest, LeavingTheCreationPanelCountsNewCopiesAsClassified) {
     confirmSettings();
-    frm.ChkHide->setChecked(true);
-    frm.CAdd_Click();
+    frm.hideHelpOption->setChecked(true);
+    frm.classifyClicked();
     tree.write(QStringLiteral("Start Menu/grafica/Paint.lnk"));
 
-    frm.Command10_Click();
-    frm.CAdd_Click();
+    frm.creationDoneClicked();
+    frm.classifyClicked();
 
     EXPECT_EQ(notYetShown(), QStringList({"Word"}));
 }
 
 TEST_F(CreationPanelTest, AFailedCopyIsReportedWithItsPathAndReasonAsDetails) {
     confirmSettings();
-    frm.CAdd_Click();
+    frm.classifyClicked();
     const QString source = programs() + QStringLiteral("/apps/Paint.lnk");
     faults.failWhen([&](const FaultInjectingFileSystem::Operation& op) {
         return op.kind == FaultInjectingFileSystem::Kind::CopyFile && op.path == source;
     });
     ui.expectMessage();
-    frm.Categories_Click(0);
+    frm.categoryClicked(0);
     ASSERT_EQ(ui.dialogs().size(), 1u);
     EXPECT_EQ(ui.dialogs().back().text, unexpectedErrorText());
     EXPECT_TRUE(ui.dialogs().back().details.contains(source));
@@ -79,7 +80,7 @@ TEST_F(CreationPanelTest, AFailedCopyIsReportedWithItsPathAndReasonAsDetails) {
     recordFailure({QStringLiteral("read"), tree.path(QStringLiteral("Custom.tvn")), {}, {}});
     frm.setCategoryCaption(1, QStringLiteral("a/b"));
     ui.expectMessage();
-    frm.Categories_Click(1);
+    frm.categoryClicked(1);
     ASSERT_EQ(ui.dialogs().size(), 2u);
     EXPECT_EQ(ui.dialogs().back().details, QString());
 }
@@ -87,14 +88,14 @@ TEST_F(CreationPanelTest, AFailedCopyIsReportedWithItsPathAndReasonAsDetails) {
 TEST_F(CreationPanelTest, EmptyProgramsTreeSelectsNothing) {
     frm.state().programsPath = tree.path(QStringLiteral("Empty"));
     tree.makeFolder(QStringLiteral("Empty"));
-    frm.CReAnalyse_Click();
+    frm.rescanClicked();
 
-    frm.CAdd_Click();
+    frm.classifyClicked();
 
-    EXPECT_EQ(frm.NotYet->count(), 0);
+    EXPECT_EQ(frm.unclassifiedList->count(), 0);
     EXPECT_EQ(frm.tvn().lists.notYet.currentIndex(), -1);
-    EXPECT_EQ(frm.Label31->text(), QString());
-    expectOnly(frm.Creation, nullptr, frm.Command10);
+    EXPECT_EQ(frm.progressLine->text(), QString());
+    expectOnly(frm.creationPanel, nullptr, frm.creationDoneButton);
 }
 
 TEST_F(CreationPanelTest, ReanalysingAMissingStartMenuReportsOnceAndLeavesOnlyTheSettingsPanel) {
@@ -103,10 +104,10 @@ TEST_F(CreationPanelTest, ReanalysingAMissingStartMenuReportsOnceAndLeavesOnlyTh
     shell.asked.clear();
     ui.expectMessage();
 
-    frm.CReAnalyse_Click();
+    frm.rescanClicked();
 
     ASSERT_EQ(ui.dialogs().size(), 1u);
-    EXPECT_EQ(ui.dialogs().front().text, frm.messageText(2));
+    EXPECT_EQ(ui.dialogs().front().text, frm.messageText(Message::WrongSettings));
     EXPECT_EQ(ui.dialogs().front().title, QStringLiteral("ERROR!"));
     EXPECT_EQ(ui.dialogs().front().icon, Icon::Exclamation);
     EXPECT_TRUE(frm.state().scanFailed);
@@ -114,7 +115,7 @@ TEST_F(CreationPanelTest, ReanalysingAMissingStartMenuReportsOnceAndLeavesOnlyTh
     // The settings panel was opened (its boxes read afresh) and stays the only panel, with
     // Enter and Esc on its own button.
     EXPECT_EQ(shell.asked, QStringList({"Start Menu", "Programs"}));
-    expectOnly(frm.Config, frm.COK, frm.COK);
+    expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsOkButton);
 }
 
 } // namespace

@@ -77,60 +77,60 @@ protected:
 TEST_F(DemoPrefixSession, PurgesTheLostSourcesCopyMovesOneAndResetsWithoutTouchingPrograms) {
     // The settings panel proposes the prefix's folders; confirming them analyses the system.
     frm.ShowConfig();
-    ASSERT_EQ(frm.StartMenuCustomPath->text(), tree.path(startMenu()));
-    click(frm.COK);
-    ASSERT_TRUE(frm.Menu->isVisible());
-    ASSERT_GT(frm.Progs.count(), 30);
+    ASSERT_EQ(frm.startMenuPathBox->text(), tree.path(startMenu()));
+    click(frm.settingsOkButton);
+    ASSERT_TRUE(frm.menuPanel->isVisible());
+    ASSERT_GT(frm.shortcutNames.count(), 30);
 
     // The all-users shortcuts are listed with the user's and copied into the same folders.
     const QString allUsers = "prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu";
     const auto allUsersBefore = tree.snapshot(allUsers);
-    click(frm.CAdd);
-    selectNamed(*frm.notYetBox, {"Cinderpeak", "Cinderpeak Editor", "Tidewater Chess Game"});
-    click(frm.Categories[0]);
+    click(frm.classifyButton);
+    selectNamed(*frm.unclassifiedBox, {"Cinderpeak", "Cinderpeak Editor", "Tidewater Chess Game"});
+    click(frm.categoryButtons[0]);
     EXPECT_TRUE(tree.exists(startMenu("giochi/Cinderpeak Editor.lnk")));
-    selectNamed(*frm.notYetBox, {"Quillon Writer"});
-    click(frm.Categories[5]);
-    click(frm.Command10);
-    EXPECT_EQ(frm.Fast.count(), 4);
+    selectNamed(*frm.unclassifiedBox, {"Quillon Writer"});
+    click(frm.categoryButtons[5]);
+    click(frm.creationDoneButton);
+    EXPECT_EQ(frm.copyNames.count(), 4);
 
     // The game is uninstalled outside the program.
     ASSERT_TRUE(disk.deleteFile(tree.path(startMenu("Programs/Marrowby Games/Cinderpeak.lnk"))));
     const auto programs = tree.snapshot(startMenu("Programs"));
-    click(frm.CReAnalyse);
+    click(frm.rescanButton);
 
-    click(frm.CShowPurges);
-    ASSERT_EQ(frm.PurgeList->count(), 1);
-    EXPECT_EQ(frm.purgeListBox->at(0), "Cinderpeak");
-    EXPECT_EQ(frm.Purge_Dirs.at(0), tree.path(startMenu("giochi")));
-    click(frm.CPurge);
-    EXPECT_EQ(frm.PurgeList->count(), 0);
+    click(frm.cleanUpButton);
+    ASSERT_EQ(frm.orphansList->count(), 1);
+    EXPECT_EQ(frm.orphansBox->at(0), "Cinderpeak");
+    EXPECT_EQ(frm.orphanFolders.at(0), tree.path(startMenu("giochi")));
+    click(frm.purgeButton);
+    EXPECT_EQ(frm.orphansList->count(), 0);
     EXPECT_FALSE(tree.exists(startMenu("giochi/Cinderpeak.lnk")));
     EXPECT_TRUE(tree.exists(startMenu("giochi/Tidewater Chess Game.lnk")));
-    click(frm.Command1);
+    click(frm.purgesBackButton);
 
-    click(frm.Command6);
-    selectNamed(*frm.listModifyBox, {"Quillon Writer"});
-    click(frm.CMove);
-    ASSERT_TRUE(frm.Creation->isVisible());
-    click(frm.Categories[1]);
-    click(frm.Command8);
-    ASSERT_TRUE(frm.Modify->isVisible());
-    EXPECT_EQ(frm.ListModify->count(), 3);
+    click(frm.modifyButton);
+    selectNamed(*frm.copiesBox, {"Quillon Writer"});
+    click(frm.moveButton);
+    ASSERT_TRUE(frm.creationPanel->isVisible());
+    click(frm.categoryButtons[1]);
+    click(frm.moveDoneButton);
+    ASSERT_TRUE(frm.modifyPanel->isVisible());
+    EXPECT_EQ(frm.copiesList->count(), 3);
     EXPECT_TRUE(tree.exists(startMenu(QStringLiteral("utilità/Quillon Writer.lnk"))));
     EXPECT_FALSE(tree.exists(startMenu("lavoro e studio")));
-    click(frm.Command2);
+    click(frm.modifyDoneButton);
 
     ui.expectMessage(Answer::Yes);
     ui.expectMessage();
-    click(frm.Command7);
+    click(frm.resetButton);
     EXPECT_TRUE(ui.scriptDone());
-    EXPECT_TRUE(frm.Menu->isVisible());
+    EXPECT_TRUE(frm.menuPanel->isVisible());
     EXPECT_TRUE(categoryFoldersOnDisk().isEmpty())
         << categoryFoldersOnDisk().join(", ").toStdString();
     EXPECT_EQ(tree.snapshot(startMenu("Programs")), programs);
     EXPECT_EQ(tree.snapshot(allUsers), allUsersBefore);
-    EXPECT_EQ(frm.Fast.count(), 0);
+    EXPECT_EQ(frm.copyNames.count(), 0);
 
     // Only the two questions of the reset were asked.
     EXPECT_EQ(ui.dialogs().size(), 2u);

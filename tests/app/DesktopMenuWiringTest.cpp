@@ -53,36 +53,36 @@ TEST_F(DesktopMenuWiring, FollowsTheStoreOnLeavingAPanelAfterARenameAndAfterTheR
     } rows[] = {
         {"Creation done",
          [this] {
-             frm.CAdd_Click();
-             frm.Command10_Click();
+             frm.classifyClicked();
+             frm.creationDoneClicked();
          }},
         {"Modify done",
          [this] {
-             frm.Command6_Click();
-             frm.Command2_Click();
+             frm.modifyClicked();
+             frm.modifyDoneClicked();
          }},
         {"Purges back",
          [this] {
-             frm.CShowPurges_Click();
-             frm.Command1_Click();
+             frm.cleanUpClicked();
+             frm.purgesBackClicked();
          }},
         {"rename",
          [this] {
-             frm.CAdd_Click();
+             frm.classifyClicked();
              ui.expectInput("jeux");
              ui.expectMessage(Answer::No);
              frm.state().popupCategoryIndex = 0;
-             frm.MnuChangeCategorie_Click();
+             frm.renameCategoryTriggered();
          }},
         {"reset",
          [this] {
              ui.expectMessage(Answer::Yes);
              ui.expectMessage();
-             frm.Command7_Click();
+             frm.resetClicked();
          }},
         {"Modify opened only",
          [this] {
-             frm.Command6_Click();
+             frm.modifyClicked();
          }},
     };
     for (const auto& row : rows) {
@@ -103,11 +103,11 @@ TEST_F(DesktopMenuWiring, TellsOnceWhichCopiesWineLeftOut) {
     std::vector<QString> shownAtPumps;
     ui.onPump = [this, &shownAtPumps] {
         if (visiblePanels().empty())
-            shownAtPumps.push_back(frm.Label31->text());
+            shownAtPumps.push_back(frm.progressLine->text());
     };
     ui.expectMessage();
-    frm.CAdd_Click();
-    QTest::mouseClick(frm.Command10, Qt::LeftButton);
+    frm.classifyClicked();
+    QTest::mouseClick(frm.creationDoneButton, Qt::LeftButton);
     ASSERT_EQ(ui.dialogs().size(), 1u);
     const UiCall told = ui.dialogs().front();
     EXPECT_EQ(told.text, builtInText(BuiltInText::MenuEntriesFailed, frm.state().languageIndex));
@@ -115,10 +115,10 @@ TEST_F(DesktopMenuWiring, TellsOnceWhichCopiesWineLeftOut) {
     EXPECT_EQ(told.icon, Icon::Exclamation);
     EXPECT_FALSE(shownAtPumps.empty());
     EXPECT_EQ(shownAtPumps.back(), "100 %");
-    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
+    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
 
-    frm.CAdd_Click();
-    frm.Command10_Click();
+    frm.classifyClicked();
+    frm.creationDoneClicked();
     EXPECT_EQ(ui.dialogs().size(), 1u);
 }
 
@@ -132,8 +132,8 @@ TEST_F(DesktopMenuWiring, TheSettingsSayOnlyWhenWineIsMissing) {
             {row.wineInstalled ? "/bin/false" : "", {}, tree.path("data"), tree.path("config")});
         hideAllPanels();
         frm.ShowConfig();
-        EXPECT_EQ(frm.LblDesktopMenu->isVisible(), row.noteShown);
-        EXPECT_FALSE(frm.LblDesktopMenu->text().isEmpty());
+        EXPECT_EQ(frm.desktopMenuNote->isVisible(), row.noteShown);
+        EXPECT_FALSE(frm.desktopMenuNote->text().isEmpty());
     }
 }
 

@@ -39,7 +39,7 @@ FrmMainTest::FrmMainTest() {
     frm.setUndoJournal(journal);
     // What start-up sets, for the tests that begin after it.
     frm.state().appFolder = tree.path();
-    frm.ChkHide->setChecked(true);
+    frm.hideHelpOption->setChecked(true);
     frm.show();
 }
 

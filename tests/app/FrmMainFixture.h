@@ -53,17 +53,17 @@ protected:
 
     std::vector<QString> visiblePanels() const { return visiblePanelsOf(frm); }
 
-    // The entries of the NotYet list box as shown, and the ones shown selected.
+    // The entries of the unclassifiedList list box as shown, and the ones shown selected.
     QStringList notYetShown() const {
         QStringList names;
-        for (int k = 0; k < frm.NotYet->count(); ++k)
-            names.append(frm.NotYet->item(k)->text());
+        for (int k = 0; k < frm.unclassifiedList->count(); ++k)
+            names.append(frm.unclassifiedList->item(k)->text());
         return names;
     }
     QStringList notYetSelected() const {
         QApplication::processEvents(); // the list box shows the logic's selection next turn
         QStringList names;
-        for (const QListWidgetItem* item : frm.NotYet->selectedItems())
+        for (const QListWidgetItem* item : frm.unclassifiedList->selectedItems())
             names.append(item->text());
         return names;
     }

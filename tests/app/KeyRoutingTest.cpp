@@ -18,70 +18,70 @@ TEST_F(KeyRoutingTest, EnterAndEscFromAListPressTheRoleButtons) {
     // The list is empty: each press asks for a selection.
     ui.allowOkMessages();
     frm.ShowModify();
-    frm.ListModify->setFocus();
-    QSignalSpy removePressed(frm.CRemove, &QPushButton::clicked);
-    QTest::keyClick(frm.ListModify, Qt::Key_Return);
-    QTest::keyClick(frm.ListModify, Qt::Key_Enter, Qt::KeypadModifier);
+    frm.copiesList->setFocus();
+    QSignalSpy removePressed(frm.removeButton, &QPushButton::clicked);
+    QTest::keyClick(frm.copiesList, Qt::Key_Return);
+    QTest::keyClick(frm.copiesList, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(removePressed.count(), 2);
 
-    QTest::keyClick(frm.ListModify, Qt::Key_Escape);
-    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
+    QTest::keyClick(frm.copiesList, Qt::Key_Escape);
+    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
 }
 
 TEST_F(KeyRoutingTest, EnterAndEscFromATextBoxOrACheckBoxConfirmTheSettings) {
     frm.ShowConfig();
-    frm.StartMenuCustomPath->setFocus();
-    QTest::keyClick(frm.StartMenuCustomPath, Qt::Key_Return);
-    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
+    frm.startMenuPathBox->setFocus();
+    QTest::keyClick(frm.startMenuPathBox, Qt::Key_Return);
+    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
 
     hideAllPanels();
     frm.ShowConfig();
-    const bool hideHelp = frm.ChkHide->isChecked();
-    frm.ChkHide->setFocus();
-    QTest::keyClick(frm.ChkHide, Qt::Key_Escape);
-    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
-    EXPECT_EQ(frm.ChkHide->isChecked(), hideHelp);
+    const bool hideHelp = frm.hideHelpOption->isChecked();
+    frm.hideHelpOption->setFocus();
+    QTest::keyClick(frm.hideHelpOption, Qt::Key_Escape);
+    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
+    EXPECT_EQ(frm.hideHelpOption->isChecked(), hideHelp);
 }
 
 TEST_F(KeyRoutingTest, EscOnTheFirstPanelsEndsTheProgram) {
     frm.ShowIntroduction();
-    QTest::keyClick(frm.CContinue, Qt::Key_Escape);
+    QTest::keyClick(frm.continueButton, Qt::Key_Escape);
     EXPECT_TRUE(ui.ended());
 
     ui.clearCalls();
     frm.show();
     hideAllPanels();
     frm.ShowLanguages();
-    QTest::keyClick(frm.Language[0], Qt::Key_Escape);
+    QTest::keyClick(frm.languageOptions[0], Qt::Key_Escape);
     EXPECT_TRUE(ui.ended());
 }
 
 TEST_F(KeyRoutingTest, AHiddenRoleButtonDoesNotAnswer) {
     frm.state().configured = true;
     frm.ShowConfig();
-    frm.CmdChangeLanguage_Click();
-    QTest::keyClick(frm.Language[1], Qt::Key_Escape);
+    frm.changeLanguageClicked();
+    QTest::keyClick(frm.languageOptions[1], Qt::Key_Escape);
     EXPECT_FALSE(ui.ended());
-    expectOnly(frm.Languages, frm.CmdLanguageOK, frm.Command4);
+    expectOnly(frm.languagesPanel, frm.languageOkButton, frm.languagesExitButton);
 
     // While work runs between two panels no panel button is on screen: keys do nothing.
     hideAllPanels();
-    QSignalSpy okPressed(frm.CmdLanguageOK, &QPushButton::clicked);
+    QSignalSpy okPressed(frm.languageOkButton, &QPushButton::clicked);
     QTest::keyClick(&frm, Qt::Key_Return);
     EXPECT_EQ(okPressed.count(), 0);
 }
 
 TEST_F(KeyRoutingTest, EnterOnAFocusedButtonPressesThatButton) {
     frm.ShowMenu();
-    frm.Command6->setFocus();
-    QTest::keyClick(frm.Command6, Qt::Key_Return);
-    expectOnly(frm.Modify, frm.CRemove, frm.Command2);
+    frm.modifyButton->setFocus();
+    QTest::keyClick(frm.modifyButton, Qt::Key_Return);
+    expectOnly(frm.modifyPanel, frm.removeButton, frm.modifyDoneButton);
 }
 
 TEST_F(KeyRoutingTest, AHeldKeyPressesOnce) {
     ui.allowOkMessages();
     frm.ShowModify();
-    QSignalSpy removePressed(frm.CRemove, &QPushButton::clicked);
+    QSignalSpy removePressed(frm.removeButton, &QPushButton::clicked);
     struct Key {
         QEvent::Type type;
         bool markedRepeat;
@@ -101,16 +101,16 @@ TEST_F(KeyRoutingTest, AHeldKeyPressesOnce) {
     for (const Key& key : keys) {
         QKeyEvent event(key.type, Qt::Key_Return, Qt::NoModifier, QString(), key.markedRepeat);
         event.setTimestamp(key.time);
-        QApplication::sendEvent(frm.ListModify, &event);
+        QApplication::sendEvent(frm.copiesList, &event);
     }
     EXPECT_EQ(removePressed.count(), 3);
 }
 
 TEST_F(KeyRoutingTest, KeysTypedAfterLeavingAPanelReachNoHiddenControl) {
     frm.ShowConfig();
-    frm.COK_Click();
-    ASSERT_EQ(visiblePanels(), std::vector<QString>{QStringLiteral("Menu")});
-    QSignalSpy killPressed(frm.CmdDebug, &QPushButton::clicked);
+    frm.settingsOkClicked();
+    ASSERT_EQ(visiblePanels(), std::vector<QString>{QStringLiteral("menuPanel")});
+    QSignalSpy killPressed(frm.killConfigButton, &QPushButton::clicked);
     const auto focused = [&]() -> QWidget* {
         return frm.focusWidget() ? frm.focusWidget() : &frm;
     };
@@ -118,14 +118,14 @@ TEST_F(KeyRoutingTest, KeysTypedAfterLeavingAPanelReachNoHiddenControl) {
     // Tab goes round the menu's buttons only, so Space can press only a button in sight.
     for (int k = 0; k < 12; ++k) {
         QTest::keyClick(focused(), Qt::Key_Tab);
-        EXPECT_TRUE(frm.Menu->isAncestorOf(frm.focusWidget())) << k;
+        EXPECT_TRUE(frm.menuPanel->isAncestorOf(frm.focusWidget())) << k;
     }
-    EXPECT_EQ(frm.DebugBox->text(), QString());
+    EXPECT_EQ(frm.debugBox->text(), QString());
     EXPECT_EQ(killPressed.count(), 0);
 
     // The debug text saved with the settings stays empty (no classification: no question first).
-    frm.Command5_Click();
-    frm.COK_Click();
+    frm.settingsClicked();
+    frm.settingsOkClicked();
     EXPECT_TRUE(tree.read("Config.tvn").endsWith("\"\"\r\n"));
 }
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSet>
 
 namespace tvn::test {
@@ -16,69 +17,72 @@ namespace {
 using LayoutTest = FrmMainTest;
 
 TEST_F(LayoutTest, EveryControlCarriesItsOwnName) {
-    QStringList names = {"PreviewPicture",
-                         "About",
-                         "About2",
-                         "Picture1",
-                         "Picture5",
-                         "Frame1",
-                         "DebugBox",
-                         "CmdDebug",
-                         "Drive1",
-                         "Label17",
-                         "Label31",
-                         "Languages",
-                         "Introduction",
-                         "Menu",
-                         "Creation",
-                         "Modify",
-                         "Purges",
-                         "Config",
-                         "CAdd",
-                         "Command6",
-                         "CShowPurges",
-                         "Command7",
-                         "CExit",
-                         "Command5",
-                         "CReAnalyse",
-                         "Command9",
-                         "Command11",
-                         "NotYet",
-                         "Command10",
-                         "Command8",
-                         "ListModify",
-                         "CRemove",
-                         "CMove",
-                         "Command2",
-                         "PurgeList",
-                         "CPurge",
-                         "Command1",
-                         "StartMenuCustomPath",
-                         "ProgramsMenuCustomPath",
-                         "ChkHide",
-                         "DoNotShowAgain",
-                         "DoNotShowAgain2",
-                         "CmdChangeLanguage",
-                         "COK",
-                         "CContinue",
-                         "Command3",
-                         "CmdLanguageOK",
-                         "Command4",
-                         "Label100",
-                         "Label5",
-                         "Label38",
-                         "Label39"};
+    QStringList names = {"languagePicture",
+                         "aboutFrame",
+                         "helpCover",
+                         "hiddenStore",
+                         "statusFrame",
+                         "debugFrame",
+                         "debugBox",
+                         "killConfigButton",
+                         "windowsDriveBox",
+                         "pleaseWait",
+                         "progressLine",
+                         "languagesPanel",
+                         "introductionPanel",
+                         "menuPanel",
+                         "creationPanel",
+                         "modifyPanel",
+                         "purgesPanel",
+                         "configPanel",
+                         "classifyButton",
+                         "modifyButton",
+                         "cleanUpButton",
+                         "resetButton",
+                         "exitButton",
+                         "settingsButton",
+                         "rescanButton",
+                         "helpButton",
+                         "infoButton",
+                         "unclassifiedList",
+                         "creationDoneButton",
+                         "moveDoneButton",
+                         "copiesList",
+                         "removeButton",
+                         "moveButton",
+                         "modifyDoneButton",
+                         "orphansList",
+                         "purgeButton",
+                         "purgesBackButton",
+                         "startMenuPathBox",
+                         "programsPathBox",
+                         "hideHelpOption",
+                         "skipIntroduction",
+                         "skipIntroductionSetting",
+                         "changeLanguageButton",
+                         "settingsOkButton",
+                         "continueButton",
+                         "introductionExitButton",
+                         "languageOkButton",
+                         "languagesExitButton",
+                         "classifyInstructions",
+                         "moveInstructions",
+                         "moveTitle",
+                         "renameHint"};
     for (int k = 0; k < 11; ++k)
-        names << QStringLiteral("Categories%1").arg(k);
-    for (int k = 1; k <= 12; ++k)
-        names << QStringLiteral("Msg%1").arg(k);
-    for (int k = 0; k < 3; ++k)
-        names << QStringLiteral("Language%1").arg(k) << QStringLiteral("Flag%1").arg(k);
-    for (int k = 0; k < 4; ++k)
-        names << QStringLiteral("Version%1").arg(k);
+        names << QStringLiteral("categoryButton%1").arg(k);
+    // The members of the arrays each carry a name of their own.
+    for (const QLabel* label : frm.messageLabels)
+        names << label->objectName();
+    for (const auto* option : frm.languageOptions)
+        names << option->objectName();
+    for (const QLabel* flag : frm.languageFlags)
+        names << flag->objectName();
+    for (const auto* edition : frm.windowsEditions)
+        names << edition->objectName();
     for (const QString& name : names)
         EXPECT_EQ(frm.findChildren<QWidget*>(name).size(), 1) << name.toStdString();
-    EXPECT_NE(frm.findChild<QAction*>(QStringLiteral("MnuChangeCategorie")), nullptr);
+    EXPECT_NE(frm.findChild<QAction*>(QStringLiteral("renameCategoryAction")), nullptr);
 
     QSet<QString> seen;
     for (const QObject* child : frm.findChildren<QObject*>()) {
@@ -92,8 +96,8 @@ TEST_F(LayoutTest, EveryControlCarriesItsOwnName) {
 TEST_F(LayoutTest, PanelsShareTheRightColumnBesideThePicture) {
     for (const QFrame* panel : frm.panels())
         EXPECT_EQ(panel->geometry(), QRect(192, 20, 389, 329)) << panel->objectName().toStdString();
-    EXPECT_EQ(frm.About2->geometry(), QRect(192, 20, 389, 329));
-    EXPECT_EQ(frm.PreviewPicture->geometry(), QRect(12, 20, 169, 329));
+    EXPECT_EQ(frm.helpCover->geometry(), QRect(192, 20, 389, 329));
+    EXPECT_EQ(frm.languagePicture->geometry(), QRect(12, 20, 169, 329));
     EXPECT_TRUE(QRect(QPoint(0, 0), frm.size()).contains(QRect(192, 20, 389, 329)));
 }
 
@@ -101,8 +105,8 @@ TEST_F(LayoutTest, CategoryButtonsStandInTheirOrder) {
     const int tops[] = {72, 112, 172, 212, 192, 92, 132, 152, 252, 232, 272};
     std::vector<std::pair<int, int>> byTop;
     for (int k = 0; k < 11; ++k) {
-        const QPushButton* button = frm.Categories[static_cast<size_t>(k)];
-        EXPECT_EQ(button->parentWidget(), frm.Creation);
+        const QPushButton* button = frm.categoryButtons[static_cast<size_t>(k)];
+        EXPECT_EQ(button->parentWidget(), frm.creationPanel);
         EXPECT_EQ(button->geometry(), QRect(268, tops[k], 113, 21)) << k;
         byTop.emplace_back(button->y(), k);
     }
@@ -120,9 +124,9 @@ TEST_F(LayoutTest, EveryPanelsTitleStandsInOnePlace) {
         if (panel->layout())
             panel->layout()->activate();
     }
-    for (const QLabel* title :
-         {frm.Label4, frm.Label15, frm.Label38, frm.Label21, frm.Label18, frm.Label24})
-        EXPECT_EQ(title->pos(), frm.Label9->pos()) << title->objectName().toStdString();
+    for (const QLabel* title : {frm.introductionTitle, frm.creationTitle, frm.moveTitle,
+                                frm.modifyTitle, frm.purgesTitle, frm.configTitle})
+        EXPECT_EQ(title->pos(), frm.menuTitle->pos()) << title->objectName().toStdString();
 }
 
 TEST_F(LayoutTest, HiddenAreasLieOutsideTheWindow) {
@@ -130,19 +134,18 @@ TEST_F(LayoutTest, HiddenAreasLieOutsideTheWindow) {
     const QRect window(0, 0, 610, 397);
     EXPECT_LE(frm.width(), window.width());
     EXPECT_LE(frm.height(), window.height());
-    EXPECT_GE(frm.Frame1->y(), window.height());
-    EXPECT_FALSE(frm.Frame1->geometry().intersects(window));
-    EXPECT_FALSE(frm.Picture1->geometry().intersects(window));
+    EXPECT_GE(frm.debugFrame->y(), window.height());
+    EXPECT_FALSE(frm.debugFrame->geometry().intersects(window));
+    EXPECT_FALSE(frm.hiddenStore->geometry().intersects(window));
     for (int k = 1; k <= 12; ++k) {
-        const QLabel* label = frm.Msg[static_cast<size_t>(k - 1)];
-        EXPECT_EQ(label->parentWidget(), frm.Picture1);
+        const QLabel* label = frm.messageLabels[static_cast<size_t>(k - 1)];
+        EXPECT_EQ(label->parentWidget(), frm.hiddenStore);
         EXPECT_FALSE(label->isVisible());
-        EXPECT_EQ(frm.messageText(k), label->text());
+        EXPECT_EQ(frm.messageText(static_cast<Message>(k)), label->text());
         EXPECT_FALSE(label->text().isEmpty());
     }
-    EXPECT_EQ(frm.messageText(1), QStringLiteral("Selezionate uno o più collegamenti..."));
-    EXPECT_EQ(frm.messageText(0), QString());
-    EXPECT_EQ(frm.messageText(13), QString());
+    EXPECT_EQ(frm.messageText(Message::SelectShortcuts),
+              QStringLiteral("Selezionate uno o più collegamenti..."));
 }
 
 // Captions and labels are replaced by the language files with texts of similar length; the
@@ -173,17 +176,20 @@ TEST_F(LayoutTest, TextsFitTheirControls) {
 
 TEST_F(LayoutTest, MoveModeControlsWaitUnderTheirClassificationCounterparts) {
     hideAllPanels();
-    frm.Creation->show();
+    frm.creationPanel->show();
     QApplication::processEvents();
-    EXPECT_FALSE(frm.Label38->isVisible());
-    EXPECT_FALSE(frm.Command8->isVisible());
-    EXPECT_EQ(frm.Label38->geometry(), frm.Label15->geometry());
-    EXPECT_EQ(frm.Command8->geometry(), frm.Command10->geometry());
-    // Label5 stays shown under Label100, which hides it until move mode hides Label100.
-    EXPECT_TRUE(frm.Label5->isVisible());
-    EXPECT_EQ(frm.childAt(frm.Label5->mapTo(&frm, frm.Label5->rect().center())), frm.Label100);
-    frm.Label100->hide();
-    EXPECT_EQ(frm.childAt(frm.Label5->mapTo(&frm, frm.Label5->rect().center())), frm.Label5);
+    EXPECT_FALSE(frm.moveTitle->isVisible());
+    EXPECT_FALSE(frm.moveDoneButton->isVisible());
+    EXPECT_EQ(frm.moveTitle->geometry(), frm.creationTitle->geometry());
+    EXPECT_EQ(frm.moveDoneButton->geometry(), frm.creationDoneButton->geometry());
+    // moveInstructions stays shown under classifyInstructions, which hides it until move mode hides
+    // classifyInstructions.
+    EXPECT_TRUE(frm.moveInstructions->isVisible());
+    EXPECT_EQ(frm.childAt(frm.moveInstructions->mapTo(&frm, frm.moveInstructions->rect().center())),
+              frm.classifyInstructions);
+    frm.classifyInstructions->hide();
+    EXPECT_EQ(frm.childAt(frm.moveInstructions->mapTo(&frm, frm.moveInstructions->rect().center())),
+              frm.moveInstructions);
 }
 
 } // namespace

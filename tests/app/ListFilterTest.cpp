@@ -23,7 +23,7 @@ protected:
             tree.write(QStringLiteral("Start Menu/Programs/%1.lnk").arg(QLatin1String(name)),
                        QByteArray(name));
         frm.ShowMenu();
-        QTest::mouseClick(frm.CReAnalyse, Qt::LeftButton);
+        QTest::mouseClick(frm.rescanButton, Qt::LeftButton);
     }
 
     // Each name with the folder the catalogue pairs it with, as "Folder/Name".
@@ -43,14 +43,14 @@ protected:
 };
 
 TEST_F(ListFilterTest, ClassifyingWhileFilteredTakesOnlyTheShownEntriesAndEscShowsThemAll) {
-    QTest::mouseClick(frm.CAdd, Qt::LeftButton);
-    QTest::keyClicks(frm.notYetFilter->box(), QStringLiteral("CHESS"));
-    EXPECT_EQ(shownRows(*frm.NotYet), QStringList({"Chess", "chess clock"}));
-    EXPECT_EQ(frm.notYetFilter->count()->text(), QStringLiteral("2 / 5"));
+    QTest::mouseClick(frm.classifyButton, Qt::LeftButton);
+    QTest::keyClicks(frm.unclassifiedFilter->box(), QStringLiteral("CHESS"));
+    EXPECT_EQ(shownRows(*frm.unclassifiedList), QStringList({"Chess", "chess clock"}));
+    EXPECT_EQ(frm.unclassifiedFilter->count()->text(), QStringLiteral("2 / 5"));
 
     // Select all, hidden rows included as far as the view goes, then classify.
-    QTest::keyClick(frm.NotYet, Qt::Key_A, Qt::ControlModifier);
-    QTest::mouseClick(frm.Categories[0], Qt::LeftButton);
+    QTest::keyClick(frm.unclassifiedList, Qt::Key_A, Qt::ControlModifier);
+    QTest::mouseClick(frm.categoryButtons[0], Qt::LeftButton);
 
     const QString games = frm.categoryCaption(0);
     EXPECT_EQ(tree.read(QStringLiteral("Start Menu/%1/Chess.lnk").arg(games)), "Games/Chess");
@@ -58,45 +58,46 @@ TEST_F(ListFilterTest, ClassifyingWhileFilteredTakesOnlyTheShownEntriesAndEscSho
               "Tools/chess clock");
     EXPECT_FALSE(tree.exists(QStringLiteral("Start Menu/%1/Go.lnk").arg(games)));
     EXPECT_EQ(
-        pairs(frm.tvn().lists.notYet, frm.NotYet_Dirs),
+        pairs(frm.tvn().lists.notYet, frm.unclassifiedFolders),
         QStringList({"Programs/Games/Go", "Programs/Office/Sheet", "Programs/Office/Writer"}));
-    EXPECT_EQ(frm.notYetFilter->count()->text(), QStringLiteral("0 / 3"));
+    EXPECT_EQ(frm.unclassifiedFilter->count()->text(), QStringLiteral("0 / 3"));
     EXPECT_EQ(frm.tvn().lists.notYet.currentIndex(), -1);
 
     // Esc empties the filter first, and only then leaves the panel.
-    QTest::keyClick(frm.NotYet, Qt::Key_Escape);
-    EXPECT_EQ(shownRows(*frm.NotYet), QStringList({"Go", "Sheet", "Writer"}));
+    QTest::keyClick(frm.unclassifiedList, Qt::Key_Escape);
+    EXPECT_EQ(shownRows(*frm.unclassifiedList), QStringList({"Go", "Sheet", "Writer"}));
     EXPECT_EQ(notYetSelected(), QStringList({"Go"}));
-    expectOnly(frm.Creation, nullptr, frm.Command10);
-    QTest::keyClick(frm.NotYet, Qt::Key_Escape);
-    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
+    expectOnly(frm.creationPanel, nullptr, frm.creationDoneButton);
+    QTest::keyClick(frm.unclassifiedList, Qt::Key_Escape);
+    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
 }
 
 TEST_F(ListFilterTest, RemovingCopiesWhileFilteredKeepsTheModifyListsInStep) {
     for (const char* name : {"giochi/Chess", "giochi/Go", "lavoro/Sheet", "lavoro/Writer"})
         tree.write(QStringLiteral("Start Menu/%1.lnk").arg(QLatin1String(name)), "copy");
-    QTest::mouseClick(frm.CReAnalyse, Qt::LeftButton);
-    QTest::mouseClick(frm.Command6, Qt::LeftButton);
-    ASSERT_EQ(frm.ListModify->count(), 4);
+    QTest::mouseClick(frm.rescanButton, Qt::LeftButton);
+    QTest::mouseClick(frm.modifyButton, Qt::LeftButton);
+    ASSERT_EQ(frm.copiesList->count(), 4);
 
-    QTest::keyClicks(frm.listModifyFilter->box(), QStringLiteral("e"));
-    ASSERT_EQ(shownRows(*frm.ListModify), QStringList({"Chess", "Sheet", "Writer"}));
+    QTest::keyClicks(frm.copiesFilter->box(), QStringLiteral("e"));
+    ASSERT_EQ(shownRows(*frm.copiesList), QStringList({"Chess", "Sheet", "Writer"}));
     // Enter in the box goes on into the list, without pressing REMOVE; Shift+End selects to the
     // last entry shown.
-    QTest::keyClick(frm.listModifyFilter->box(), Qt::Key_Return);
+    QTest::keyClick(frm.copiesFilter->box(), Qt::Key_Return);
     QApplication::processEvents(); // the list shows the logic's current entry
-    QTest::keyClick(frm.ListModify, Qt::Key_Down);
-    QTest::keyClick(frm.ListModify, Qt::Key_End, Qt::ShiftModifier);
-    QTest::mouseClick(frm.CRemove, Qt::LeftButton);
+    QTest::keyClick(frm.copiesList, Qt::Key_Down);
+    QTest::keyClick(frm.copiesList, Qt::Key_End, Qt::ShiftModifier);
+    QTest::mouseClick(frm.removeButton, Qt::LeftButton);
 
     EXPECT_EQ(tree.read(QStringLiteral("Start Menu/giochi/Chess.lnk")), "copy");
     EXPECT_EQ(tree.read(QStringLiteral("Start Menu/giochi/Go.lnk")), "copy");
     EXPECT_FALSE(tree.exists(QStringLiteral("Start Menu/lavoro")));
     const ListBox& shown = frm.tvn().lists.listModify;
-    EXPECT_EQ(pairs(frm.Fast, frm.Fast_Dirs), QStringList({"giochi/Chess.lnk", "giochi/Go.lnk"}));
+    EXPECT_EQ(pairs(frm.copyNames, frm.copyFolders),
+              QStringList({"giochi/Chess.lnk", "giochi/Go.lnk"}));
     ASSERT_EQ(shown.count(), 2);
     EXPECT_EQ(shown.at(0) + shown.at(1), QStringLiteral("ChessGo"));
-    EXPECT_EQ(frm.listModifyFilter->count()->text(), QStringLiteral("1 / 2"));
+    EXPECT_EQ(frm.copiesFilter->count()->text(), QStringLiteral("1 / 2"));
 }
 
 TEST(QtListBoxFilter, HiddenEntriesAreNeverSelectedAndNewEntriesAreFilteredToo) {

@@ -23,14 +23,17 @@ TEST_F(NavigationTest, ShowProceduresShowTheirPanelAndArmItsButtons) {
         QPushButton* cancelButton;
     };
     const Case cases[] = {
-        {"ShowMenu", [&] { frm.ShowMenu(); }, frm.Menu, frm.CAdd, frm.CExit},
-        {"ShowIntroduction", [&] { frm.ShowIntroduction(); }, frm.Introduction, frm.CContinue,
-         frm.Command3},
-        {"ShowLanguages", [&] { frm.ShowLanguages(); }, frm.Languages, frm.CmdLanguageOK,
-         frm.Command4},
-        {"ShowModify", [&] { frm.ShowModify(); }, frm.Modify, frm.CRemove, frm.Command2},
-        {"ShowPurges", [&] { frm.ShowPurges(); }, frm.Purges, frm.CPurge, frm.Command1},
-        {"ShowConfig", [&] { frm.ShowConfig(); }, frm.Config, frm.COK, frm.COK},
+        {"ShowMenu", [&] { frm.ShowMenu(); }, frm.menuPanel, frm.classifyButton, frm.exitButton},
+        {"ShowIntroduction", [&] { frm.ShowIntroduction(); }, frm.introductionPanel,
+         frm.continueButton, frm.introductionExitButton},
+        {"ShowLanguages", [&] { frm.ShowLanguages(); }, frm.languagesPanel, frm.languageOkButton,
+         frm.languagesExitButton},
+        {"ShowModify", [&] { frm.ShowModify(); }, frm.modifyPanel, frm.removeButton,
+         frm.modifyDoneButton},
+        {"ShowPurges", [&] { frm.ShowPurges(); }, frm.purgesPanel, frm.purgeButton,
+         frm.purgesBackButton},
+        {"ShowConfig", [&] { frm.ShowConfig(); }, frm.configPanel, frm.settingsOkButton,
+         frm.settingsOkButton},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -44,13 +47,13 @@ TEST_F(NavigationTest, ShowProceduresShowTheirPanelAndArmItsButtons) {
     for (const QPushButton* button : frm.findChildren<QPushButton*>())
         defaults += button->isDefault() ? 1 : 0;
     EXPECT_EQ(defaults, 1);
-    EXPECT_TRUE(frm.COK->isDefault());
+    EXPECT_TRUE(frm.settingsOkButton->isDefault());
 }
 
 TEST_F(NavigationTest, LanguagesHidesTheSettingsPanelItCanBeReachedFrom) {
     frm.ShowConfig();
     frm.ShowLanguages();
-    expectOnly(frm.Languages, frm.CmdLanguageOK, frm.Command4);
+    expectOnly(frm.languagesPanel, frm.languageOkButton, frm.languagesExitButton);
 }
 
 // Every way out of a panel hides it, lets the window repaint with the wait text showing, and
@@ -64,25 +67,32 @@ TEST_F(NavigationTest, LeavingAPanelShowsTheWaitTextUntilTheNextPanel) {
         QPushButton* cancelButton;
     };
     const Case cases[] = {
-        {"CAdd", frm.Menu, [&] { frm.CAdd_Click(); }, frm.Creation, frm.Command10},
-        {"Command6", frm.Menu, [&] { frm.Command6_Click(); }, frm.Modify, frm.Command2},
-        {"CShowPurges", frm.Menu, [&] { frm.CShowPurges_Click(); }, frm.Purges, frm.Command1},
-        {"CReAnalyse", frm.Menu, [&] { frm.CReAnalyse_Click(); }, frm.Menu, frm.CExit},
-        {"Command10", frm.Creation, [&] { frm.Command10_Click(); }, frm.Menu, frm.CExit},
-        {"Command2", frm.Modify, [&] { frm.Command2_Click(); }, frm.Menu, frm.CExit},
-        {"Command1", frm.Purges, [&] { frm.Command1_Click(); }, frm.Menu, frm.CExit},
-        {"COK", frm.Config,
+        {"classifyButton", frm.menuPanel, [&] { frm.classifyClicked(); }, frm.creationPanel,
+         frm.creationDoneButton},
+        {"modifyButton", frm.menuPanel, [&] { frm.modifyClicked(); }, frm.modifyPanel,
+         frm.modifyDoneButton},
+        {"cleanUpButton", frm.menuPanel, [&] { frm.cleanUpClicked(); }, frm.purgesPanel,
+         frm.purgesBackButton},
+        {"rescanButton", frm.menuPanel, [&] { frm.rescanClicked(); }, frm.menuPanel,
+         frm.exitButton},
+        {"creationDoneButton", frm.creationPanel, [&] { frm.creationDoneClicked(); }, frm.menuPanel,
+         frm.exitButton},
+        {"modifyDoneButton", frm.modifyPanel, [&] { frm.modifyDoneClicked(); }, frm.menuPanel,
+         frm.exitButton},
+        {"purgesBackButton", frm.purgesPanel, [&] { frm.purgesBackClicked(); }, frm.menuPanel,
+         frm.exitButton},
+        {"settingsOkButton", frm.configPanel,
          [&] {
              frm.ReadShellFolders();
-             frm.COK_Click();
+             frm.settingsOkClicked();
          },
-         frm.Menu, frm.CExit},
-        {"CContinue", frm.Introduction,
+         frm.menuPanel, frm.exitButton},
+        {"continueButton", frm.introductionPanel,
          [&] {
              frm.state().configured = false;
-             frm.CContinue_Click();
+             frm.continueClicked();
          },
-         frm.Config, frm.COK},
+         frm.configPanel, frm.settingsOkButton},
     };
     ui.allowOkMessages();
     for (const Case& c : cases) {
@@ -93,8 +103,8 @@ TEST_F(NavigationTest, LeavingAPanelShowsTheWaitTextUntilTheNextPanel) {
         bool waitTextUncovered = true;
         ui.onPump = [&] {
             panelsAtPumps.push_back(visiblePanels());
-            waitTextUncovered =
-                waitTextUncovered && frm.childAt(frm.Label17->geometry().center()) == frm.Label17;
+            waitTextUncovered = waitTextUncovered &&
+                                frm.childAt(frm.pleaseWait->geometry().center()) == frm.pleaseWait;
         };
         c.handler();
         ui.onPump = nullptr;
@@ -107,8 +117,8 @@ TEST_F(NavigationTest, LeavingAPanelShowsTheWaitTextUntilTheNextPanel) {
 
 TEST_F(NavigationTest, VisiblePanelCoversTheWaitText) {
     frm.ShowMenu();
-    EXPECT_NE(frm.childAt(frm.Label17->geometry().center()), frm.Label17);
-    EXPECT_NE(frm.childAt(frm.Label31->geometry().center()), frm.Label31);
+    EXPECT_NE(frm.childAt(frm.pleaseWait->geometry().center()), frm.pleaseWait);
+    EXPECT_NE(frm.childAt(frm.progressLine->geometry().center()), frm.progressLine);
 }
 
 TEST_F(NavigationTest, FirstStartGoesThroughLanguagesIntroductionAndSettings) {
@@ -117,91 +127,91 @@ TEST_F(NavigationTest, FirstStartGoesThroughLanguagesIntroductionAndSettings) {
         windowVisibleDuringAbout = frm.isVisible();
     };
     frm.hide();
-    frm.Form_Load();
+    frm.StartUp();
     ASSERT_FALSE(ui.calls().empty());
     EXPECT_EQ(ui.calls().front().kind, UiCall::Kind::Modal);
     EXPECT_EQ(ui.calls().front().text, QStringLiteral("frmAbout"));
     EXPECT_FALSE(windowVisibleDuringAbout);
     EXPECT_TRUE(frm.isVisible());
     EXPECT_EQ(frm.state().appFolder, tree.path());
-    EXPECT_TRUE(frm.ChkHide->isChecked());
-    EXPECT_TRUE(frm.Language[0]->isChecked());
-    expectOnly(frm.Languages, frm.CmdLanguageOK, frm.Command4);
-    EXPECT_TRUE(frm.Command4->isVisible());
+    EXPECT_TRUE(frm.hideHelpOption->isChecked());
+    EXPECT_TRUE(frm.languageOptions[0]->isChecked());
+    expectOnly(frm.languagesPanel, frm.languageOkButton, frm.languagesExitButton);
+    EXPECT_TRUE(frm.languagesExitButton->isVisible());
 
-    frm.CmdLanguageOK_Click();
-    expectOnly(frm.Introduction, frm.CContinue, frm.Command3);
+    frm.languageOkClicked();
+    expectOnly(frm.introductionPanel, frm.continueButton, frm.introductionExitButton);
 
     ui.clearCalls();
     ui.expectMessage();
-    frm.CContinue_Click();
+    frm.continueClicked();
     ASSERT_EQ(ui.dialogs().size(), 1u);
     const UiCall hint = ui.dialogs().front();
-    EXPECT_EQ(hint.text, frm.messageText(4));
+    EXPECT_EQ(hint.text, frm.messageText(Message::SmallIconsHint));
     EXPECT_EQ(hint.title, QString());
     EXPECT_EQ(hint.buttons, Buttons::Ok);
     EXPECT_EQ(hint.icon, Icon::None);
-    expectOnly(frm.Config, frm.COK, frm.COK);
-    EXPECT_FALSE(frm.CmdChangeLanguage->isVisible());
+    expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsOkButton);
+    EXPECT_FALSE(frm.changeLanguageButton->isVisible());
     EXPECT_TRUE(frm.state().configured);
 }
 
 TEST_F(NavigationTest, LanguagePanelFromTheSettingsOffersNoExitAndLeadsBack) {
     frm.state().configured = true;
     frm.ShowConfig();
-    ASSERT_TRUE(frm.CmdChangeLanguage->isVisible());
-    frm.CmdChangeLanguage_Click();
-    expectOnly(frm.Languages, frm.CmdLanguageOK, frm.Command4);
-    EXPECT_FALSE(frm.Command4->isVisible());
+    ASSERT_TRUE(frm.changeLanguageButton->isVisible());
+    frm.changeLanguageClicked();
+    expectOnly(frm.languagesPanel, frm.languageOkButton, frm.languagesExitButton);
+    EXPECT_FALSE(frm.languagesExitButton->isVisible());
 
-    frm.Language[1]->setChecked(true);
-    frm.CmdLanguageOK_Click();
+    frm.languageOptions[1]->setChecked(true);
+    frm.languageOkClicked();
     EXPECT_EQ(frm.state().languageIndex, 1);
-    expectOnly(frm.Config, frm.COK, frm.COK);
+    expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsOkButton);
 }
 
 // The advice to delete the classifications first comes only when there are some.
 TEST_F(NavigationTest, ConfigureAsksFirstOnlyWithClassificationsAndNoKeepsTheMenu) {
     frm.ShowMenu();
-    frm.Command5_Click();
+    frm.settingsClicked();
     EXPECT_TRUE(ui.dialogs().empty());
-    expectOnly(frm.Config, frm.COK, frm.COK);
+    expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsOkButton);
 
     hideAllPanels();
     frm.ShowMenu();
-    frm.Fast.assign({QStringLiteral("Chess.lnk")});
+    frm.copyNames.assign({QStringLiteral("Chess.lnk")});
     ui.clearCalls();
     ui.expectMessage(Answer::No);
-    frm.Command5_Click();
+    frm.settingsClicked();
     ASSERT_EQ(ui.dialogs().size(), 1u);
-    EXPECT_EQ(ui.dialogs().front().text, frm.messageText(5));
+    EXPECT_EQ(ui.dialogs().front().text, frm.messageText(Message::ResetBeforeChange));
     EXPECT_EQ(ui.dialogs().front().buttons, Buttons::YesNo);
     EXPECT_EQ(ui.dialogs().front().icon, Icon::Exclamation);
     EXPECT_EQ(ui.pumps(), 0);
-    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
+    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
 
     ui.expectMessage(Answer::Yes);
-    frm.Command5_Click();
-    expectOnly(frm.Config, frm.COK, frm.COK);
+    frm.settingsClicked();
+    expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsOkButton);
 }
 
 TEST_F(NavigationTest, HelpLeavesTheWindowAsItWas) {
     frm.ShowMenu();
     ui.expectMessage();
-    frm.Command9_Click();
+    frm.helpClicked();
     ASSERT_EQ(ui.messageTexts().size(), 1u);
-    EXPECT_EQ(ui.messageTexts().front(), frm.messageText(8));
-    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
-    EXPECT_TRUE(frm.PreviewPicture->isVisible());
-    EXPECT_FALSE(frm.About->isVisible());
-    EXPECT_FALSE(frm.About2->isVisible());
+    EXPECT_EQ(ui.messageTexts().front(), frm.messageText(Message::Description));
+    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
+    EXPECT_TRUE(frm.languagePicture->isVisible());
+    EXPECT_FALSE(frm.aboutFrame->isVisible());
+    EXPECT_FALSE(frm.helpCover->isVisible());
 }
 
 TEST_F(NavigationTest, ExitButtonsAndTheCloseCommandEndTheProgram) {
     const std::function<void()> exits[] = {
-        [&] { frm.CExit->click(); },
-        [&] { frm.Command3->click(); },
-        [&] { frm.Command4->click(); },
+        [&] { frm.exitButton->click(); },
+        [&] { frm.introductionExitButton->click(); },
+        [&] { frm.languagesExitButton->click(); },
         [&] { frm.close(); },
     };
     for (const auto& exit : exits) {
@@ -214,35 +224,35 @@ TEST_F(NavigationTest, ExitButtonsAndTheCloseCommandEndTheProgram) {
 }
 
 TEST_F(NavigationTest, SkipIntroductionBoxesMirrorEachOther) {
-    frm.DoNotShowAgain->setChecked(true);
-    EXPECT_TRUE(frm.DoNotShowAgain2->isChecked());
-    frm.DoNotShowAgain2->click();
-    EXPECT_FALSE(frm.DoNotShowAgain->isChecked());
-    EXPECT_FALSE(frm.DoNotShowAgain2->isChecked());
+    frm.skipIntroduction->setChecked(true);
+    EXPECT_TRUE(frm.skipIntroductionSetting->isChecked());
+    frm.skipIntroductionSetting->click();
+    EXPECT_FALSE(frm.skipIntroduction->isChecked());
+    EXPECT_FALSE(frm.skipIntroductionSetting->isChecked());
 }
 
 TEST_F(NavigationTest, HoldingTheMouseOnThePictureShowsTheAboutFrame) {
-    QTest::mousePress(frm.PreviewPicture, Qt::LeftButton);
-    EXPECT_TRUE(frm.About->isVisible());
-    EXPECT_FALSE(frm.PreviewPicture->isVisible());
+    QTest::mousePress(frm.languagePicture, Qt::LeftButton);
+    EXPECT_TRUE(frm.aboutFrame->isVisible());
+    EXPECT_FALSE(frm.languagePicture->isVisible());
     // The frame now lies under the mouse and takes the release.
-    QTest::mouseRelease(frm.About, Qt::LeftButton);
-    EXPECT_FALSE(frm.About->isVisible());
-    EXPECT_TRUE(frm.PreviewPicture->isVisible());
+    QTest::mouseRelease(frm.aboutFrame, Qt::LeftButton);
+    EXPECT_FALSE(frm.aboutFrame->isVisible());
+    EXPECT_TRUE(frm.languagePicture->isVisible());
 }
 
 TEST_F(NavigationTest, MouseOnACategoryRemembersItAndTheRightButtonOpensThePopup) {
     hideAllPanels();
-    frm.Creation->show();
-    QTest::mousePress(frm.Categories[6], Qt::RightButton);
+    frm.creationPanel->show();
+    QTest::mousePress(frm.categoryButtons[6], Qt::RightButton);
     EXPECT_EQ(frm.state().popupCategoryIndex, 6);
-    EXPECT_TRUE(frm.MnuPopup->isVisible());
-    frm.MnuPopup->hide();
+    EXPECT_TRUE(frm.categoryMenu->isVisible());
+    frm.categoryMenu->hide();
 
     ui.expectMessage(); // nothing to classify
-    QTest::mouseClick(frm.Categories[2], Qt::LeftButton);
+    QTest::mouseClick(frm.categoryButtons[2], Qt::LeftButton);
     EXPECT_EQ(frm.state().popupCategoryIndex, 2);
-    EXPECT_FALSE(frm.MnuPopup->isVisible());
+    EXPECT_FALSE(frm.categoryMenu->isVisible());
 }
 
 } // namespace

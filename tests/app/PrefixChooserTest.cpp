@@ -44,15 +44,15 @@ protected:
     }
 
     void choose(const QString& prefix) {
-        const int k = frm.CboPrefix->findData(prefix);
+        const int k = frm.prefixChooser->findData(prefix);
         ASSERT_GE(k, 0) << prefix.toStdString();
-        frm.CboPrefix->setCurrentIndex(k);
-        frm.CboPrefix_Click();
+        frm.prefixChooser->setCurrentIndex(k);
+        frm.prefixChosen();
     }
 
     // The prefix the chooser shows, and the Start Menu folder the boxes propose.
-    QString chosen() const { return frm.CboPrefix->currentData().toString(); }
-    QString startMenuBox() const { return frm.StartMenuCustomPath->text(); }
+    QString chosen() const { return frm.prefixChooser->currentData().toString(); }
+    QString startMenuBox() const { return frm.startMenuPathBox->text(); }
 
     TempTree tree;
     QString home = tree.path("home");
@@ -71,27 +71,27 @@ protected:
 
 TEST_F(PrefixChooserTest, ChoosingAPrefixFillsTheBoxesFromItsRegistry) {
     frm.ShowConfig();
-    ASSERT_EQ(frm.CboPrefix->count(), 3); // the two prefixes and "Other folder..."
+    ASSERT_EQ(frm.prefixChooser->count(), 3); // the two prefixes and "Other folder..."
     EXPECT_EQ(chosen(), wine);
     EXPECT_EQ(startMenuBox(), startMenuOf(wine, "ann"));
-    EXPECT_EQ(frm.ProgramsMenuCustomPath->text(), startMenuOf(wine, "ann") + "/Programs");
-    EXPECT_EQ(frm.LblAllUsers->path(), allUsersOf(wine));
+    EXPECT_EQ(frm.programsPathBox->text(), startMenuOf(wine, "ann") + "/Programs");
+    EXPECT_EQ(frm.allUsersProgramsLine->path(), allUsersOf(wine));
 
     choose(games);
     EXPECT_EQ(startMenuBox(), startMenuOf(games, "bob"));
-    EXPECT_EQ(frm.ProgramsMenuCustomPath->text(), startMenuOf(games, "bob") + "/Programs");
-    EXPECT_EQ(frm.LblAllUsers->path(), allUsersOf(games));
+    EXPECT_EQ(frm.programsPathBox->text(), startMenuOf(games, "bob") + "/Programs");
+    EXPECT_EQ(frm.allUsersProgramsLine->path(), allUsersOf(games));
 
     // Boxes typed outside any prefix bring no all-users folder in.
-    frm.StartMenuCustomPath->setText(tree.path("App"));
-    EXPECT_EQ(frm.LblAllUsers->path(), QString());
-    EXPECT_FALSE(frm.LblAllUsers->text().isEmpty());
+    frm.startMenuPathBox->setText(tree.path("App"));
+    EXPECT_EQ(frm.allUsersProgramsLine->path(), QString());
+    EXPECT_FALSE(frm.allUsersProgramsLine->text().isEmpty());
 }
 
 TEST_F(PrefixChooserTest, ReopeningTheSettingsKeepsThePrefixInUse) {
     frm.ShowConfig();
     choose(games);
-    frm.COK_Click();
+    frm.settingsOkClicked();
     ASSERT_EQ(frm.state().startMenuPath, startMenuOf(games, "bob"));
     EXPECT_EQ(frm.state().allUsersProgramsPath, allUsersOf(games));
 
@@ -100,18 +100,18 @@ TEST_F(PrefixChooserTest, ReopeningTheSettingsKeepsThePrefixInUse) {
     frm.ShowConfig();
     EXPECT_EQ(chosen(), games);
     EXPECT_EQ(startMenuBox(), startMenuOf(games, "bob"));
-    EXPECT_EQ(frm.LblAllUsers->path(), frm.state().allUsersProgramsPath);
+    EXPECT_EQ(frm.allUsersProgramsLine->path(), frm.state().allUsersProgramsPath);
 }
 
 TEST_F(PrefixChooserTest, OtherFolderTakesOnlyAPrefix) {
     const QString elsewhere = tree.path("elsewhere");
     makePrefix(elsewhere, "cy");
     frm.ShowConfig();
-    const int other = frm.CboPrefix->count() - 1;
+    const int other = frm.prefixChooser->count() - 1;
     const auto chooseOther = [&](const QString& picked) {
         ui.expectFolder(picked);
-        frm.CboPrefix->setCurrentIndex(other);
-        frm.CboPrefix_Click();
+        frm.prefixChooser->setCurrentIndex(other);
+        frm.prefixChosen();
     };
 
     // Cancelled, or a folder without a registry: the prefix in use and its folders stay.
@@ -126,8 +126,8 @@ TEST_F(PrefixChooserTest, OtherFolderTakesOnlyAPrefix) {
     chooseOther(elsewhere);
     EXPECT_EQ(chosen(), elsewhere);
     EXPECT_EQ(startMenuBox(), startMenuOf(elsewhere, "cy"));
-    EXPECT_EQ(frm.CboPrefix->count(), 4);
-    EXPECT_EQ(frm.CboPrefix->itemData(frm.CboPrefix->count() - 1), QVariant());
+    EXPECT_EQ(frm.prefixChooser->count(), 4);
+    EXPECT_EQ(frm.prefixChooser->itemData(frm.prefixChooser->count() - 1), QVariant());
 }
 
 } // namespace

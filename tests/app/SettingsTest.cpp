@@ -52,7 +52,7 @@ protected:
 
     static int checkedLanguage(const FrmMain& window) {
         for (int k = 0; k < 3; ++k)
-            if (window.Language[static_cast<size_t>(k)]->isChecked())
+            if (window.languageOptions[static_cast<size_t>(k)]->isChecked())
                 return k;
         return -1;
     }
@@ -61,13 +61,13 @@ protected:
 TEST_F(SettingsTest, ConfirmedSettingsComeBackAtTheNextStart) {
     ui.allowOkMessages(false);
     frm.ShowConfig();
-    frm.DoNotShowAgain2->click();
-    frm.Language[2]->setChecked(true);
+    frm.skipIntroductionSetting->click();
+    frm.languageOptions[2]->setChecked(true);
     frm.ReadLanguageChoice();
-    frm.ChkHide->setChecked(false);
-    frm.DebugBox->setText(QStringLiteral("a, \u00abdebug\u00bb text"));
-    frm.COK_Click();
-    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
+    frm.hideHelpOption->setChecked(false);
+    frm.debugBox->setText(QStringLiteral("a, \u00abdebug\u00bb text"));
+    frm.settingsOkClicked();
+    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
     const QByteArray written = tree.read("Config.tvn");
 
     // The next start skips the introduction and goes through the analysis to the menu.
@@ -76,23 +76,23 @@ TEST_F(SettingsTest, ConfirmedSettingsComeBackAtTheNextStart) {
     ui.onPump = [&] {
         panelsAtPumps.push_back(visiblePanelsOf(*next));
     };
-    next->Form_Load();
+    next->StartUp();
     ui.onPump = nullptr;
-    EXPECT_EQ(visiblePanelsOf(*next), std::vector<QString>{"Menu"});
+    EXPECT_EQ(visiblePanelsOf(*next), std::vector<QString>{"menuPanel"});
     for (const auto& panels : panelsAtPumps)
         EXPECT_TRUE(panels.empty());
-    EXPECT_EQ(next->Progs.count(), 1);
-    EXPECT_EQ(next->Fast.count(), 1);
+    EXPECT_EQ(next->shortcutNames.count(), 1);
+    EXPECT_EQ(next->copyNames.count(), 1);
 
-    EXPECT_EQ(next->StartMenuCustomPath->text(), startMenu());
-    EXPECT_EQ(next->ProgramsMenuCustomPath->text(), programs());
-    EXPECT_EQ(next->DoNotShowAgain->checkState(), Qt::Checked);
-    EXPECT_EQ(next->DoNotShowAgain2->checkState(), Qt::Checked);
+    EXPECT_EQ(next->startMenuPathBox->text(), startMenu());
+    EXPECT_EQ(next->programsPathBox->text(), programs());
+    EXPECT_EQ(next->skipIntroduction->checkState(), Qt::Checked);
+    EXPECT_EQ(next->skipIntroductionSetting->checkState(), Qt::Checked);
     EXPECT_EQ(checkedLanguage(*next), 2);
     EXPECT_EQ(next->state().languageIndex, 2);
-    EXPECT_EQ(next->ChkHide->checkState(), Qt::Unchecked);
-    EXPECT_EQ(next->DebugBox->text(), frm.DebugBox->text());
-    EXPECT_EQ(next->Drive1->currentText(), QStringLiteral("c:"));
+    EXPECT_EQ(next->hideHelpOption->checkState(), Qt::Unchecked);
+    EXPECT_EQ(next->debugBox->text(), frm.debugBox->text());
+    EXPECT_EQ(next->windowsDrive->currentText(), QStringLiteral("c:"));
     // The start rewrote the file from what it loaded.
     EXPECT_EQ(tree.read("Config.tvn"), written);
 }
@@ -111,17 +111,24 @@ TEST_F(SettingsTest, StartUpUsesWhatADamagedFileHoldsBeforeTheDamage) {
         bool customRead = false;
     };
     const Case cases[] = {
-        {"no file", {}, "Languages", false, "\\Windows\\Start Menu", Qt::Unchecked, 0, Qt::Checked},
-        {"binary garbage", QByteArray("\x01\x00\xff#TRUE#", 9), "Languages", false,
+        {"no file",
+         {},
+         "languagesPanel",
+         false,
+         "\\Windows\\Start Menu",
+         Qt::Unchecked,
+         0,
+         Qt::Checked},
+        {"binary garbage", QByteArray("\x01\x00\xff#TRUE#", 9), "languagesPanel", false,
          "\\Windows\\Start Menu", Qt::Unchecked, 0, Qt::Checked},
-        {"not configured", configLines({"#FALSE#", quoted("c:"), quoted("/sm")}), "Languages",
+        {"not configured", configLines({"#FALSE#", quoted("c:"), quoted("/sm")}), "languagesPanel",
          false, "/sm", Qt::Unchecked, 0, Qt::Checked},
-        {"seven records", head + configLines({"0", "1", "0"}), "Introduction", true, "/sm",
+        {"seven records", head + configLines({"0", "1", "0"}), "introductionPanel", true, "/sm",
          Qt::Unchecked, 1, Qt::Unchecked},
-        {"language index 3", head + configLines({"0", "3", "0", quoted("x")}), "Introduction", true,
-         "/sm", Qt::Unchecked, 0, Qt::Checked},
-        {"grey skip boxes", head + configLines({"2", "0", "1", quoted("")}), "Introduction", true,
-         "/sm", Qt::PartiallyChecked, 0, Qt::Checked, true},
+        {"language index 3", head + configLines({"0", "3", "0", quoted("x")}), "introductionPanel",
+         true, "/sm", Qt::Unchecked, 0, Qt::Checked},
+        {"grey skip boxes", head + configLines({"2", "0", "1", quoted("")}), "introductionPanel",
+         true, "/sm", Qt::PartiallyChecked, 0, Qt::Checked, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -131,19 +138,19 @@ TEST_F(SettingsTest, StartUpUsesWhatADamagedFileHoldsBeforeTheDamage) {
         tree.write("Custom.tvn", configLines({quoted("user's games")}));
         faults.clearLog();
         auto window = newWindow(shell);
-        window->Form_Load();
+        window->StartUp();
         EXPECT_EQ(visiblePanelsOf(*window), std::vector<QString>{c.firstPanel});
         EXPECT_EQ(window->state().configured, c.configured);
-        EXPECT_EQ(window->StartMenuCustomPath->text(), QString::fromUtf8(c.startMenuBox));
-        EXPECT_EQ(window->DoNotShowAgain->checkState(), c.skip);
-        EXPECT_EQ(window->DoNotShowAgain2->checkState(), c.skip);
+        EXPECT_EQ(window->startMenuPathBox->text(), QString::fromUtf8(c.startMenuBox));
+        EXPECT_EQ(window->skipIntroduction->checkState(), c.skip);
+        EXPECT_EQ(window->skipIntroductionSetting->checkState(), c.skip);
         EXPECT_EQ(checkedLanguage(*window), c.language);
         EXPECT_EQ(window->state().languageIndex, c.language);
-        EXPECT_EQ(window->ChkHide->checkState(), c.hideHelp);
-        EXPECT_EQ(window->DebugBox->text(), QString());
+        EXPECT_EQ(window->hideHelpOption->checkState(), c.hideHelp);
+        EXPECT_EQ(window->debugBox->text(), QString());
         EXPECT_EQ(customNamesRead(), c.customRead);
-        EXPECT_EQ(window->Categories[0]->text(),
-                  c.customRead ? QStringLiteral("user's games") : frm.Categories[0]->text());
+        EXPECT_EQ(window->categoryButtons[0]->text(),
+                  c.customRead ? QStringLiteral("user's games") : frm.categoryButtons[0]->text());
     }
 }
 
@@ -160,24 +167,25 @@ TEST_F(SettingsTest, FirstRunOnAWinePrefixWritesTheEightRecords) {
     WineShellFolders wine(tree.path("prefix"));
 
     auto window = newWindow(wine);
-    window->Form_Load();
-    ASSERT_EQ(visiblePanelsOf(*window), std::vector<QString>{"Languages"});
-    EXPECT_TRUE(window->Command4->isVisible());
-    QTest::mouseClick(window->CmdLanguageOK, Qt::LeftButton);
-    ASSERT_EQ(visiblePanelsOf(*window), std::vector<QString>{"Introduction"});
+    window->StartUp();
+    ASSERT_EQ(visiblePanelsOf(*window), std::vector<QString>{"languagesPanel"});
+    EXPECT_TRUE(window->languagesExitButton->isVisible());
+    QTest::mouseClick(window->languageOkButton, Qt::LeftButton);
+    ASSERT_EQ(visiblePanelsOf(*window), std::vector<QString>{"introductionPanel"});
 
     ui.clearCalls();
     ui.expectMessage();
-    QTest::mouseClick(window->CContinue, Qt::LeftButton);
-    ASSERT_EQ(ui.messageTexts(), std::vector<QString>{window->messageText(4)});
-    ASSERT_EQ(visiblePanelsOf(*window), std::vector<QString>{"Config"});
-    EXPECT_EQ(window->StartMenuCustomPath->text(), tree.path(menu));
-    EXPECT_EQ(window->ProgramsMenuCustomPath->text(), tree.path(menu + "/Programs"));
-    EXPECT_FALSE(window->CmdChangeLanguage->isVisible());
+    QTest::mouseClick(window->continueButton, Qt::LeftButton);
+    ASSERT_EQ(ui.messageTexts(),
+              std::vector<QString>{window->messageText(Message::SmallIconsHint)});
+    ASSERT_EQ(visiblePanelsOf(*window), std::vector<QString>{"configPanel"});
+    EXPECT_EQ(window->startMenuPathBox->text(), tree.path(menu));
+    EXPECT_EQ(window->programsPathBox->text(), tree.path(menu + "/Programs"));
+    EXPECT_FALSE(window->changeLanguageButton->isVisible());
 
-    QTest::keyClick(window->StartMenuCustomPath, Qt::Key_Escape);
-    EXPECT_EQ(visiblePanelsOf(*window), std::vector<QString>{"Menu"});
-    EXPECT_EQ(window->Progs.count(), 1);
+    QTest::keyClick(window->startMenuPathBox, Qt::Key_Escape);
+    EXPECT_EQ(visiblePanelsOf(*window), std::vector<QString>{"menuPanel"});
+    EXPECT_EQ(window->shortcutNames.count(), 1);
     EXPECT_EQ(tree.read("Config.tvn"),
               configLines({"#TRUE#", quoted("c:"), quoted(tree.path(menu)),
                            quoted(tree.path(menu + "/Programs")), "0", "0", "1", quoted("")}));
@@ -188,12 +196,12 @@ TEST_F(SettingsTest, ConfirmingInFrenchPutsTheFrenchDefaultsOnTheButtonsAndInCus
     frm.ShowConfig();
     hideAllPanels();
     frm.ShowConfig();
-    frm.CmdChangeLanguage->click();
-    frm.Language[1]->click();
-    frm.CmdLanguageOK->click();
-    ASSERT_EQ(visiblePanels(), std::vector<QString>{"Config"});
-    frm.COK->click();
-    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
+    frm.changeLanguageButton->click();
+    frm.languageOptions[1]->click();
+    frm.languageOkButton->click();
+    ASSERT_EQ(visiblePanels(), std::vector<QString>{"configPanel"});
+    frm.settingsOkButton->click();
+    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
 
     // The second of the three blocks of eleven names.
     const QList<QByteArray> defaults = tree.read("Default.tvn").split('\n');
@@ -201,9 +209,9 @@ TEST_F(SettingsTest, ConfirmingInFrenchPutsTheFrenchDefaultsOnTheButtonsAndInCus
     for (qsizetype k = 11; k < 22; ++k)
         french += defaults[k] + '\n';
     EXPECT_EQ(tree.read("Custom.tvn"), french);
-    EXPECT_EQ(frm.Categories[0]->text(), QStringLiteral("jeux"));
-    EXPECT_EQ(frm.Categories[3]->text(), QStringLiteral("vid\u00e9o"));
-    EXPECT_EQ(frm.Categories[10]->text(), QStringLiteral("divers"));
+    EXPECT_EQ(frm.categoryButtons[0]->text(), QStringLiteral("jeux"));
+    EXPECT_EQ(frm.categoryButtons[3]->text(), QStringLiteral("vid\u00e9o"));
+    EXPECT_EQ(frm.categoryButtons[10]->text(), QStringLiteral("divers"));
 }
 
 // The message names the box and what is wrong, in the interface language; the boxes keep what
@@ -221,10 +229,10 @@ TEST_F(SettingsTest, AnUnusableFolderIsRefusedNamingItsBoxAndKeptToBePutRight) {
         hideAllPanels();
         frm.ShowConfig();
         // The user points the Start Menu elsewhere; the Programs folder stays unusable.
-        frm.StartMenuCustomPath->setText(tree.path("Start Menu/Games"));
+        frm.startMenuPathBox->setText(tree.path("Start Menu/Games"));
         ui.clearCalls();
         ui.expectMessage();
-        frm.COK_Click();
+        frm.settingsOkClicked();
         ASSERT_EQ(ui.dialogs().size(), 1u);
         EXPECT_EQ(ui.dialogs()[0].text,
                   noticeText(NoticeText::SettingsProblem, 1)
@@ -232,13 +240,13 @@ TEST_F(SettingsTest, AnUnusableFolderIsRefusedNamingItsBoxAndKeptToBePutRight) {
         EXPECT_EQ(ui.dialogs()[0].title, noticeText(NoticeText::SettingsTitle, 1));
         EXPECT_EQ(ui.dialogs()[0].icon, Icon::Exclamation);
         EXPECT_EQ(ui.beeps(), 0);
-        expectOnly(frm.Config, frm.COK, frm.COK);
-        EXPECT_EQ(frm.StartMenuCustomPath->text(), tree.path("Start Menu/Games"));
-        EXPECT_EQ(frm.ProgramsMenuCustomPath->text(), path);
+        expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsOkButton);
+        EXPECT_EQ(frm.startMenuPathBox->text(), tree.path("Start Menu/Games"));
+        EXPECT_EQ(frm.programsPathBox->text(), path);
         EXPECT_EQ(tree.read("Config.tvn"), "previous");
-        EXPECT_EQ(frm.Fast.count(), 0); // no analysis
+        EXPECT_EQ(frm.copyNames.count(), 0); // no analysis
         // The category names were reset to the defaults before the check.
-        EXPECT_EQ(frm.Categories[0]->text(), QStringLiteral("jeux"));
+        EXPECT_EQ(frm.categoryButtons[0]->text(), QStringLiteral("jeux"));
         EXPECT_TRUE(tree.exists("Custom.tvn"));
     }
 }
@@ -247,66 +255,66 @@ TEST_F(SettingsTest, AnUnusableFolderIsRefusedNamingItsBoxAndKeptToBePutRight) {
 // the classifications only when there are some, and Cancel leaves everything as it was.
 TEST_F(SettingsTest, ReopenedSettingsShowTheFoldersInUseAndCancelChangesNothing) {
     frm.ShowConfig();
-    EXPECT_FALSE(frm.CmdCancelConfig->isVisible()) << "nothing to go back to yet";
-    frm.COK_Click();
-    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
+    EXPECT_FALSE(frm.settingsCancelButton->isVisible()) << "nothing to go back to yet";
+    frm.settingsOkClicked();
+    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
     const QByteArray config = tree.read("Config.tvn");
     shell.values[QStringLiteral("Start Menu")] = tree.path("Elsewhere");
 
     ui.clearCalls();
     ui.expectMessage(Answer::Yes); // Games/Solitaire.lnk is a classification
-    frm.Command5_Click();
-    EXPECT_EQ(ui.messageTexts(), std::vector<QString>{frm.messageText(5)});
-    expectOnly(frm.Config, frm.COK, frm.CmdCancelConfig);
-    EXPECT_EQ(frm.StartMenuCustomPath->text(), startMenu());
-    frm.StartMenuCustomPath->setText(tree.path("Elsewhere"));
-    frm.ChkHide->setChecked(false);
-    frm.CmdCancelConfig->click();
-    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
+    frm.settingsClicked();
+    EXPECT_EQ(ui.messageTexts(), std::vector<QString>{frm.messageText(Message::ResetBeforeChange)});
+    expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsCancelButton);
+    EXPECT_EQ(frm.startMenuPathBox->text(), startMenu());
+    frm.startMenuPathBox->setText(tree.path("Elsewhere"));
+    frm.hideHelpOption->setChecked(false);
+    frm.settingsCancelButton->click();
+    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
     EXPECT_EQ(frm.state().startMenuPath, startMenu());
-    EXPECT_TRUE(frm.ChkHide->isChecked());
+    EXPECT_TRUE(frm.hideHelpOption->isChecked());
     EXPECT_EQ(tree.read("Config.tvn"), config);
 
     ASSERT_TRUE(QFile::remove(tree.path("Start Menu/Games/Solitaire.lnk")));
-    frm.CReAnalyse_Click();
+    frm.rescanClicked();
     ui.clearCalls();
-    frm.Command5_Click();
+    frm.settingsClicked();
     EXPECT_TRUE(ui.dialogs().empty()) << "no classification, no warning";
-    EXPECT_EQ(frm.StartMenuCustomPath->text(), startMenu());
+    EXPECT_EQ(frm.startMenuPathBox->text(), startMenu());
 }
 
 // "~" and a relative path are saved as the absolute folders they name.
 TEST_F(SettingsTest, TypedHomeAndRelativePathsAreSavedAbsolute) {
     const ScopedEnvironment home("HOME", tree.path());
     frm.ShowConfig();
-    frm.StartMenuCustomPath->setText(QStringLiteral("~/Start Menu/"));
+    frm.startMenuPathBox->setText(QStringLiteral("~/Start Menu/"));
     const QString relative =
         QDir::current().relativeFilePath(QDir::fromNativeSeparators(programs()));
-    frm.ProgramsMenuCustomPath->setText(QDir::toNativeSeparators(relative));
-    frm.COK_Click();
-    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
+    frm.programsPathBox->setText(QDir::toNativeSeparators(relative));
+    frm.settingsOkClicked();
+    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
     EXPECT_EQ(tree.read("Config.tvn"), writtenConfig(programs()));
 }
 
 TEST_F(SettingsTest, WithoutErrorChecksAnUnusableFolderIsSavedAndAnalysed) {
-    frm.DebugBox->setText(QStringLiteral("Do not check for errors"));
+    frm.debugBox->setText(QStringLiteral("Do not check for errors"));
     const QString missing = tree.path("Start Menu/Missing");
     shell.values[QStringLiteral("Programs")] = missing;
     frm.ShowConfig();
     ui.clearCalls();
     ui.expectMessage(); // the folder check
     ui.expectMessage(); // the Programs walk
-    frm.COK_Click();
+    frm.settingsOkClicked();
     std::vector<UiCall::Kind> kinds;
     for (const UiCall& call : ui.calls())
         if (call.kind != UiCall::Kind::Pump)
             kinds.push_back(call.kind);
     EXPECT_EQ(kinds, (std::vector<UiCall::Kind>{UiCall::Kind::Message, UiCall::Kind::Beep,
                                                 UiCall::Kind::Message}));
-    EXPECT_EQ(tree.read("Config.tvn"), writtenConfig(missing, frm.DebugBox->text()));
-    EXPECT_GT(frm.Fast.count(), 0);
+    EXPECT_EQ(tree.read("Config.tvn"), writtenConfig(missing, frm.debugBox->text()));
+    EXPECT_GT(frm.copyNames.count(), 0);
     // The failed walk has handed the user back to the settings.
-    expectOnly(frm.Config, frm.COK, frm.COK);
+    expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsOkButton);
 }
 
 TEST_F(SettingsTest, AFileThatCannotBeWrittenIsReportedAndThePreviousOneKept) {
@@ -322,37 +330,37 @@ TEST_F(SettingsTest, AFileThatCannotBeWrittenIsReportedAndThePreviousOneKept) {
         std::vector<QString> messages;
     };
     const Case cases[] = {
-        {"checked", "", programs(), {frm.messageText(3)}},
+        {"checked", "", programs(), {frm.messageText(Message::SettingsNotSaved)}},
         {"without checks",
          "Do not check for errors",
          tree.path("Missing"),
          {noticeText(NoticeText::SettingsProblem, 0)
               .arg(noticeText(NoticeText::ProgramsBox, 0), noticeText(NoticeText::FolderMissing, 0),
                    tree.path("Missing")),
-          frm.messageText(3), frm.messageText(2)}},
+          frm.messageText(Message::SettingsNotSaved), frm.messageText(Message::WrongSettings)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        frm.DebugBox->setText(QString::fromUtf8(c.debugText));
+        frm.debugBox->setText(QString::fromUtf8(c.debugText));
         hideAllPanels();
         frm.ShowConfig();
-        frm.ProgramsMenuCustomPath->setText(c.programs);
+        frm.programsPathBox->setText(c.programs);
         ui.clearCalls();
         for (size_t k = 0; k < c.messages.size(); ++k)
             ui.expectMessage();
-        frm.COK_Click();
+        frm.settingsOkClicked();
         EXPECT_EQ(ui.messageTexts(), c.messages);
         const UiCall report = ui.dialogs()[c.messages.size() > 1 ? 1 : 0];
         EXPECT_EQ(report.title, QStringLiteral("Error!"));
         EXPECT_EQ(report.icon, Icon::Exclamation);
         EXPECT_EQ(tree.read("Config.tvn"), "previous");
-        EXPECT_GT(frm.Fast.count(), 0); // the analysis ran all the same
+        EXPECT_GT(frm.copyNames.count(), 0); // the analysis ran all the same
     }
 }
 
 TEST_F(SettingsTest, AppliedSettingsGuardTheProgramsTree) {
     frm.ShowConfig();
-    frm.COK_Click();
+    frm.settingsOkClicked();
     ASSERT_EQ(frm.state().programsPath, programs());
     FileSystem& windowFs = frm.tvn().fs;
     const QString original = programs() + "/Editor/Editor.lnk";
@@ -368,7 +376,7 @@ TEST_F(SettingsTest, KillConfigAsksDeletesAndReportsAMissingFile) {
     tree.write("Config.tvn", "settings");
     frm.state().configured = true;
     ui.expectMessage(Answer::No);
-    frm.CmdDebug_Click();
+    frm.killConfigClicked();
     ASSERT_EQ(ui.dialogs().size(), 1u);
     EXPECT_EQ(ui.dialogs()[0].text, QStringLiteral("OK?"));
     EXPECT_EQ(ui.dialogs()[0].title, QString());
@@ -380,7 +388,7 @@ TEST_F(SettingsTest, KillConfigAsksDeletesAndReportsAMissingFile) {
     ui.clearCalls();
     ui.expectMessage(Answer::Yes);
     ui.expectMessage();
-    frm.CmdDebug_Click();
+    frm.killConfigClicked();
     EXPECT_EQ(ui.messageTexts(), (std::vector<QString>{"OK?", "OK!"}));
     EXPECT_EQ(ui.dialogs()[1].buttons, Buttons::Ok);
     EXPECT_FALSE(tree.exists("Config.tvn"));
@@ -390,7 +398,7 @@ TEST_F(SettingsTest, KillConfigAsksDeletesAndReportsAMissingFile) {
     ui.clearCalls();
     ui.expectMessage(Answer::Yes);
     ui.expectMessage();
-    frm.CmdDebug_Click();
+    frm.killConfigClicked();
     EXPECT_EQ(ui.messageTexts(), (std::vector<QString>{"OK?", unexpectedErrorText()}));
     EXPECT_TRUE(frm.state().configured);
 }
@@ -424,8 +432,8 @@ TEST_F(SettingsTest, AnUnusableUserRegProposesEmptyFolders) {
             ASSERT_TRUE(huge.resize(qint64(1) << 30)); // sparse, so the test stays quick
         }
         window->ShowConfig();
-        EXPECT_EQ(window->StartMenuCustomPath->text(), QString());
-        EXPECT_EQ(window->ProgramsMenuCustomPath->text(), QString());
+        EXPECT_EQ(window->startMenuPathBox->text(), QString());
+        EXPECT_EQ(window->programsPathBox->text(), QString());
     }
 }
 

@@ -18,15 +18,15 @@ TEST_F(ShowConfigTest, EveryOpeningProposesTheShellFoldersAfresh) {
                     {QStringLiteral("Programs"), kPrograms}};
     frm.ShowConfig();
     EXPECT_EQ(shell.asked, QStringList({"Start Menu", "Programs"}));
-    EXPECT_EQ(frm.StartMenuCustomPath->text(), kStartMenu);
-    EXPECT_EQ(frm.ProgramsMenuCustomPath->text(), kPrograms);
+    EXPECT_EQ(frm.startMenuPathBox->text(), kStartMenu);
+    EXPECT_EQ(frm.programsPathBox->text(), kPrograms);
 
     // Edits last only until the panel opens again.
-    frm.StartMenuCustomPath->setText(QStringLiteral("/elsewhere"));
-    frm.ProgramsMenuCustomPath->setText(QStringLiteral("/elsewhere/Programs"));
+    frm.startMenuPathBox->setText(QStringLiteral("/elsewhere"));
+    frm.programsPathBox->setText(QStringLiteral("/elsewhere/Programs"));
     frm.ShowConfig();
-    EXPECT_EQ(frm.StartMenuCustomPath->text(), kStartMenu);
-    EXPECT_EQ(frm.ProgramsMenuCustomPath->text(), kPrograms);
+    EXPECT_EQ(frm.startMenuPathBox->text(), kStartMenu);
+    EXPECT_EQ(frm.programsPathBox->text(), kPrograms);
 }
 
 TEST_F(ShowConfigTest, LongPathsShowBothEndsUntilEditedAndKeepTheirWholeText) {
@@ -37,12 +37,11 @@ TEST_F(ShowConfigTest, LongPathsShowBothEndsUntilEditedAndKeepTheirWholeText) {
     frm.ShowConfig();
     frm.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frm));
-    for (QLineEdit* edit : {frm.StartMenuCustomPath, frm.ProgramsMenuCustomPath}) {
+    for (QLineEdit* edit : {frm.startMenuPathBox, frm.programsPathBox}) {
         const auto* box = dynamic_cast<PathBox*>(edit);
         ASSERT_NE(box, nullptr);
         const QString path = box->text();
-        EXPECT_EQ(path,
-                  shell.values.at(edit == frm.StartMenuCustomPath ? "Start Menu" : "Programs"));
+        EXPECT_EQ(path, shell.values.at(edit == frm.startMenuPathBox ? "Start Menu" : "Programs"));
         EXPECT_EQ(box->toolTip(), path);
         const QString shown = box->shownText();
         EXPECT_LT(shown.size(), path.size());
@@ -51,31 +50,31 @@ TEST_F(ShowConfigTest, LongPathsShowBothEndsUntilEditedAndKeepTheirWholeText) {
 
         edit->setFocus();
         EXPECT_EQ(box->shownText(), path);
-        frm.COK->setFocus();
+        frm.settingsOkButton->setFocus();
     }
 }
 
 TEST_F(ShowConfigTest, AFailedLookupLeavesItsBoxEmpty) {
     shell.values = {{QStringLiteral("Start Menu"), kStartMenu}};
     frm.ShowConfig();
-    EXPECT_EQ(frm.StartMenuCustomPath->text(), kStartMenu);
-    EXPECT_EQ(frm.ProgramsMenuCustomPath->text(), QString());
+    EXPECT_EQ(frm.startMenuPathBox->text(), kStartMenu);
+    EXPECT_EQ(frm.programsPathBox->text(), QString());
 
     shell.values.clear();
     frm.ShowConfig();
-    EXPECT_EQ(frm.StartMenuCustomPath->text(), QString());
+    EXPECT_EQ(frm.startMenuPathBox->text(), QString());
 }
 
 TEST_F(ShowConfigTest, TheLanguageButtonShowsOnceTheSettingsWereOpenedBefore) {
-    frm.About2->show();
+    frm.helpCover->show();
     ASSERT_FALSE(frm.state().configured);
     frm.ShowConfig();
-    EXPECT_FALSE(frm.CmdChangeLanguage->isVisible());
+    EXPECT_FALSE(frm.changeLanguageButton->isVisible());
     EXPECT_TRUE(frm.state().configured);
-    EXPECT_FALSE(frm.About2->isVisible());
+    EXPECT_FALSE(frm.helpCover->isVisible());
 
     frm.ShowConfig();
-    EXPECT_TRUE(frm.CmdChangeLanguage->isVisible());
+    EXPECT_TRUE(frm.changeLanguageButton->isVisible());
 }
 
 TEST_F(ShowConfigTest, ConfirmingTakesTheBoxesAsTheWorkingFolders) {
@@ -83,7 +82,7 @@ TEST_F(ShowConfigTest, ConfirmingTakesTheBoxesAsTheWorkingFolders) {
     frm.state().programsPath.clear();
     frm.ShowConfig();
     frm.state().scanFailed = true;
-    frm.COK_Click();
+    frm.settingsOkClicked();
     EXPECT_EQ(frm.state().startMenuPath, startMenu());
     EXPECT_EQ(frm.state().programsPath, programs());
     EXPECT_FALSE(frm.state().scanFailed);

@@ -34,40 +34,40 @@ protected:
 };
 
 TEST_F(UndoPanels, CtrlZTakesBackAClassificationAndTheListShowsItAgain) {
-    QTest::mouseClick(frm.CAdd, Qt::LeftButton);
-    EXPECT_FALSE(frm.CmdUndoCreation->isEnabled());
-    frm.notYetBox->selectOnly(1); // Go
-    QTest::mouseClick(frm.Categories[0], Qt::LeftButton);
+    QTest::mouseClick(frm.classifyButton, Qt::LeftButton);
+    EXPECT_FALSE(frm.creationUndoButton->isEnabled());
+    frm.unclassifiedBox->selectOnly(1); // Go
+    QTest::mouseClick(frm.categoryButtons[0], Qt::LeftButton);
     ASSERT_EQ(tree.read("Start Menu/giochi/Go.lnk"), "go");
     EXPECT_EQ(notYetShown(), QStringList{"Chess"});
-    EXPECT_TRUE(frm.CmdUndoCreation->isEnabled());
+    EXPECT_TRUE(frm.creationUndoButton->isEnabled());
 
     pressUndoKey();
     EXPECT_FALSE(tree.exists("Start Menu/giochi/Go.lnk"));
     EXPECT_EQ(tree.read("Start Menu/giochi/Gone.lnk"), "orphan");
     EXPECT_EQ(notYetShown(), (QStringList{"Chess", "Go"}));
     EXPECT_EQ(notYetSelected(), QStringList{"Go"});
-    expectOnly(frm.Creation, nullptr, frm.Command10);
-    EXPECT_FALSE(frm.CmdUndoCreation->isEnabled());
+    expectOnly(frm.creationPanel, nullptr, frm.creationDoneButton);
+    EXPECT_FALSE(frm.creationUndoButton->isEnabled());
     // Nothing more to take back: a beep.
     pressUndoKey();
     EXPECT_EQ(ui.beeps(), 1);
 }
 
 TEST_F(UndoPanels, ARemovedCopyWaitsInTheTrashUntilTheButtonBringsItBack) {
-    QTest::mouseClick(frm.Command6, Qt::LeftButton);
-    ASSERT_EQ(frm.ListModify->count(), 1);
-    QTest::mouseClick(frm.CRemove, Qt::LeftButton);
+    QTest::mouseClick(frm.modifyButton, Qt::LeftButton);
+    ASSERT_EQ(frm.copiesList->count(), 1);
+    QTest::mouseClick(frm.removeButton, Qt::LeftButton);
     EXPECT_FALSE(tree.exists("Start Menu/giochi"));
     EXPECT_EQ(trash.files(), QStringList{"Gone.lnk"});
-    EXPECT_EQ(frm.ListModify->count(), 0);
+    EXPECT_EQ(frm.copiesList->count(), 0);
 
-    QTest::mouseClick(frm.CmdUndoModify, Qt::LeftButton);
+    QTest::mouseClick(frm.modifyUndoButton, Qt::LeftButton);
     EXPECT_EQ(tree.read("Start Menu/giochi/Gone.lnk"), "orphan");
     EXPECT_TRUE(trash.files().isEmpty());
-    ASSERT_EQ(frm.ListModify->count(), 1);
-    EXPECT_EQ(frm.ListModify->item(0)->text(), "Gone");
-    expectOnly(frm.Modify, frm.CRemove, frm.Command2);
+    ASSERT_EQ(frm.copiesList->count(), 1);
+    EXPECT_EQ(frm.copiesList->item(0)->text(), "Gone");
+    expectOnly(frm.modifyPanel, frm.removeButton, frm.modifyDoneButton);
 }
 
 } // namespace

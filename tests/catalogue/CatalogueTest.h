@@ -44,7 +44,7 @@ protected:
         const auto dialogs = ui.dialogs();
         ASSERT_EQ(static_cast<int>(dialogs.size()), count);
         for (const UiCall& call : dialogs) {
-            EXPECT_EQ(call.text, window.messageText(2));
+            EXPECT_EQ(call.text, window.messageText(Message::WrongSettings));
             EXPECT_EQ(call.title, QStringLiteral("ERROR!"));
             EXPECT_EQ(call.buttons, Buttons::Ok);
             EXPECT_EQ(call.icon, Icon::Exclamation);

@@ -142,7 +142,8 @@ TEST(SelectedEntries, AListWithoutACurrentEntryOnlyAsksForASelection) {
     list.assign({"a", "b"});
     ui.expectMessage();
     EXPECT_FALSE(CheckSelection(ui, window, list));
-    EXPECT_EQ(ui.messageTexts(), std::vector<QString>{window.messageText(1)});
+    EXPECT_EQ(ui.messageTexts(),
+              std::vector<QString>{window.messageText(Message::SelectShortcuts)});
 
     list.setSelected(1, true);
     EXPECT_TRUE(CheckSelection(ui, window, list));

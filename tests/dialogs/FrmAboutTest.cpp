@@ -20,13 +20,13 @@ TEST(FrmAbout, IsACentredTopmostWindowWithTheMakersAddresses) {
     EXPECT_TRUE(about.windowFlags() & Qt::WindowStaysOnTopHint);
     const QPoint screenCentre = QGuiApplication::primaryScreen()->geometry().center();
     EXPECT_LE((about.geometry().center() - screenCentre).manhattanLength(), 2);
-    EXPECT_EQ(about.Label1[0]->text(), QString());
-    EXPECT_EQ(about.Label1[2]->text(), QString::fromUtf16(kMakerWebAddress));
-    EXPECT_EQ(about.Label1[6]->text(),
+    EXPECT_EQ(about.blankLine->text(), QString());
+    EXPECT_EQ(about.webAddress->text(), QString::fromUtf16(kMakerWebAddress));
+    EXPECT_EQ(about.emailInvitation->text(),
               QStringLiteral("Please send us an e-mail with your comments or suggestions to : ") +
                   QString::fromUtf16(kMakerEmailAddress));
-    EXPECT_EQ(about.Label1[1]->text(), QStringLiteral("Click here to continue..."));
-    EXPECT_EQ(about.Image1->pixmap().size(), QSize(240, 160));
+    EXPECT_EQ(about.continuePrompt->text(), QStringLiteral("Click here to continue..."));
+    EXPECT_EQ(about.picture->pixmap().size(), QSize(240, 160));
 }
 
 TEST(FrmAbout, OnAScreenSmallerThanTheWindowItStartsOffScreen) {
@@ -37,9 +37,10 @@ TEST(FrmAbout, OnAScreenSmallerThanTheWindowItStartsOffScreen) {
 
 TEST(FrmAbout, AClickAnywhereClosesIt) {
     FrmAbout probe;
-    const std::vector<QString> targets = {QStringLiteral("Image1"),   QStringLiteral("Label1_0"),
-                                          QStringLiteral("Label1_2"), QStringLiteral("Label1_6"),
-                                          QStringLiteral("Label1_1"), QStringLiteral("frmAbout")};
+    const std::vector<QString> targets = {
+        QStringLiteral("picture"),        QStringLiteral("blankLine"),
+        QStringLiteral("webAddress"),     QStringLiteral("emailInvitation"),
+        QStringLiteral("continuePrompt"), QStringLiteral("frmAbout")};
     for (const QString& name : targets) {
         SCOPED_TRACE(name.toStdString());
         FrmAbout about;
@@ -58,7 +59,7 @@ TEST(FrmAbout, ShowingItWaitsUntilItIsClosed) {
     bool shownWhileWaiting = false;
     QTimer::singleShot(20, &about, [&] {
         shownWhileWaiting = about.isVisible() && about.isModal();
-        QTest::mouseClick(about.Label1[1], Qt::LeftButton);
+        QTest::mouseClick(about.continuePrompt, Qt::LeftButton);
     });
     about.execModal();
     EXPECT_TRUE(shownWhileWaiting);

@@ -20,8 +20,8 @@ TEST(FrmInfo, OpensOnTheMainWindowsCornerAtItsOwnSize) {
     EXPECT_EQ(info.pos(), QPoint(123, 77));
     // 9150 x 5950 twips, less the window's frame.
     EXPECT_EQ(info.size(), QSize(602, 369));
-    EXPECT_EQ(info.Image1->size(), QSize(224, 224));
-    EXPECT_EQ(info.Image1->pixmap().size(), QSize(224, 224));
+    EXPECT_EQ(info.picture->size(), QSize(224, 224));
+    EXPECT_EQ(info.picture->pixmap().size(), QSize(224, 224));
 }
 
 TEST(FrmInfo, ReadsLineByLineBesideThePicture) {
@@ -44,24 +44,24 @@ TEST(FrmInfo, ReadsLineByLineBesideThePicture) {
     int lineTop = -1;
     for (const auto& line : lines) {
         int left = -1;
-        const QLabel* first = info.Label1[static_cast<size_t>(line.front().first)];
+        const QLabel* first = info.textParts[static_cast<size_t>(line.front().first)];
         ASSERT_NE(first, nullptr);
         EXPECT_GT(first->y(), lineTop) << first->text().toStdString();
         lineTop = first->geometry().bottom() - 2;
         for (const auto& [index, text] : line) {
-            const QLabel* label = info.Label1[static_cast<size_t>(index)];
+            const QLabel* label = info.textParts[static_cast<size_t>(index)];
             ASSERT_NE(label, nullptr) << index;
             EXPECT_EQ(label->text(), text);
             EXPECT_GT(label->x(), left) << index;
-            EXPECT_GT(label->x(), info.Image1->geometry().right()) << index;
+            EXPECT_GT(label->x(), info.picture->geometry().right()) << index;
             EXPECT_GE(label->width(), label->sizeHint().width()) << index;
             EXPECT_TRUE(info.rect().contains(label->geometry())) << index;
             left = label->geometry().right();
         }
     }
-    EXPECT_EQ(info.CmdOK->text(), QStringLiteral("OK"));
-    EXPECT_GT(info.CmdOK->y(), lineTop);
-    EXPECT_GT(info.CmdOK->x(), info.width() / 2);
+    EXPECT_EQ(info.okButton->text(), QStringLiteral("OK"));
+    EXPECT_GT(info.okButton->y(), lineTop);
+    EXPECT_GT(info.okButton->x(), info.width() / 2);
 }
 
 TEST(FrmInfo, OkClosesTheWindowAndEndsTheWait) {
@@ -70,7 +70,7 @@ TEST(FrmInfo, OkClosesTheWindowAndEndsTheWait) {
     bool modal = false;
     test::whenDialogOpens([&](QWidget& dialog) {
         modal = &dialog == &info;
-        QTest::mouseClick(info.CmdOK, Qt::LeftButton);
+        QTest::mouseClick(info.okButton, Qt::LeftButton);
     });
     info.execModal();
     EXPECT_TRUE(modal);

@@ -24,18 +24,18 @@ std::map<QString, bool> visibility(const QWidget& window) {
 TEST_F(HelpButtonsTest, HelpShowsTheDescriptionBesideTheAboutFrameAndPutsEverythingBack) {
     frm.ShowMenu();
     QApplication::setActiveWindow(&frm);
-    frm.Command9->setFocus();
+    frm.helpButton->setFocus();
     const auto before = visibility(frm);
     const QWidget* focus = QApplication::focusWidget();
-    ASSERT_EQ(focus, frm.Command9);
-    frm.Msg[7]->setText(QStringLiteral("What this program does."));
+    ASSERT_EQ(focus, frm.helpButton);
+    frm.messageLabels[7]->setText(QStringLiteral("What this program does."));
 
     std::map<QString, bool> behind;
     ui.onMessage = [&] {
         behind = visibility(frm);
     };
     ui.expectMessage();
-    QTest::mouseClick(frm.Command9, Qt::LeftButton);
+    QTest::mouseClick(frm.helpButton, Qt::LeftButton);
 
     ASSERT_EQ(ui.dialogs().size(), 1u);
     const UiCall help = ui.dialogs()[0];
@@ -43,15 +43,15 @@ TEST_F(HelpButtonsTest, HelpShowsTheDescriptionBesideTheAboutFrameAndPutsEveryth
     EXPECT_EQ(help.title, QString());
     EXPECT_EQ(help.buttons, Buttons::Ok);
     EXPECT_EQ(help.icon, Icon::None);
-    EXPECT_FALSE(behind.at(QStringLiteral("Menu")));
-    EXPECT_FALSE(behind.at(QStringLiteral("PreviewPicture")));
-    EXPECT_TRUE(behind.at(QStringLiteral("About")));
-    EXPECT_TRUE(behind.at(QStringLiteral("About2")));
+    EXPECT_FALSE(behind.at(QStringLiteral("menuPanel")));
+    EXPECT_FALSE(behind.at(QStringLiteral("languagePicture")));
+    EXPECT_TRUE(behind.at(QStringLiteral("aboutFrame")));
+    EXPECT_TRUE(behind.at(QStringLiteral("helpCover")));
 
     EXPECT_EQ(visibility(frm), before);
     EXPECT_EQ(QApplication::focusWidget(), focus);
-    EXPECT_EQ(frm.defaultButton(), frm.CAdd);
-    EXPECT_EQ(frm.cancelButton(), frm.CExit);
+    EXPECT_EQ(frm.defaultButton(), frm.classifyButton);
+    EXPECT_EQ(frm.cancelButton(), frm.exitButton);
 }
 
 TEST_F(HelpButtonsTest, InfoOpensModallyAtTheMainWindowsCornerWhereverItWasMoved) {
@@ -63,13 +63,13 @@ TEST_F(HelpButtonsTest, InfoOpensModallyAtTheMainWindowsCornerWhereverItWasMoved
             opened = dynamic_cast<FrmInfo&>(window).pos();
         };
         ui.clearCalls();
-        QTest::mouseClick(frm.Command11, Qt::LeftButton);
+        QTest::mouseClick(frm.infoButton, Qt::LeftButton);
         ASSERT_EQ(ui.count(UiCall::Kind::Modal), 1);
         EXPECT_EQ(ui.calls().back().text, QStringLiteral("FrmInfo"));
         EXPECT_EQ(opened, frm.pos());
         EXPECT_EQ(opened, corner);
     }
-    expectOnly(frm.Menu, frm.CAdd, frm.CExit);
+    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
 }
 
 } // namespace

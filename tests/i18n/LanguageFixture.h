@@ -116,7 +116,7 @@ protected:
         return result;
     }
 
-    QImage shownPicture() const { return comparable(frm.PreviewPicture->pixmap().toImage()); }
+    QImage shownPicture() const { return comparable(frm.languagePicture->pixmap().toImage()); }
 };
 
 } // namespace tvn::test

@@ -41,14 +41,14 @@ TEST_F(LanguagePictureTest, TheFormatIsRecognisedFromTheContent) {
     stage(textFileName("it"));
     for (const char* format : {"BMP", "JPG", "PNG", "ICO"}) {
         SCOPED_TRACE(format);
-        frm.PreviewPicture->clear();
+        frm.languagePicture->clear();
         tree.write(pictureFileName("it"), encoded(testPicture(), format));
         apply(2);
         EXPECT_TRUE(ui.dialogs().empty());
-        EXPECT_EQ(frm.PreviewPicture->pixmap().size(), QSize(120, 200));
+        EXPECT_EQ(frm.languagePicture->pixmap().size(), QSize(120, 200));
         // Drawn at its own size from the box's top-left corner.
-        EXPECT_EQ(frm.PreviewPicture->alignment(), Qt::AlignLeft | Qt::AlignTop);
-        EXPECT_FALSE(frm.PreviewPicture->hasScaledContents());
+        EXPECT_EQ(frm.languagePicture->alignment(), Qt::AlignLeft | Qt::AlignTop);
+        EXPECT_FALSE(frm.languagePicture->hasScaledContents());
     }
 }
 
@@ -83,20 +83,20 @@ TEST_F(LanguagePictureTest, PressingThePictureShowsTheAboutFrameWhileTheButtonIs
     stageLanguage("uk");
     apply(0);
     frm.ShowMenu();
-    ASSERT_TRUE(frm.PreviewPicture->isVisible());
-    QTest::mousePress(frm.PreviewPicture, Qt::LeftButton, Qt::NoModifier, QPoint(40, 60));
-    EXPECT_FALSE(frm.PreviewPicture->isVisible());
-    EXPECT_TRUE(frm.About->isVisible());
+    ASSERT_TRUE(frm.languagePicture->isVisible());
+    QTest::mousePress(frm.languagePicture, Qt::LeftButton, Qt::NoModifier, QPoint(40, 60));
+    EXPECT_FALSE(frm.languagePicture->isVisible());
+    EXPECT_TRUE(frm.aboutFrame->isVisible());
     // The frame now lies under the mouse and takes the release.
-    QTest::mouseRelease(frm.About, Qt::LeftButton, Qt::NoModifier, QPoint(40, 60));
-    EXPECT_TRUE(frm.PreviewPicture->isVisible());
-    EXPECT_FALSE(frm.About->isVisible());
-    EXPECT_EQ(visiblePanels(), std::vector<QString>{QStringLiteral("Menu")});
+    QTest::mouseRelease(frm.aboutFrame, Qt::LeftButton, Qt::NoModifier, QPoint(40, 60));
+    EXPECT_TRUE(frm.languagePicture->isVisible());
+    EXPECT_FALSE(frm.aboutFrame->isVisible());
+    EXPECT_EQ(visiblePanels(), std::vector<QString>{QStringLiteral("menuPanel")});
 
-    QTest::mousePress(frm.PreviewPicture, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
-    EXPECT_TRUE(frm.About->isVisible());
-    QTest::mouseRelease(frm.About, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
-    EXPECT_FALSE(frm.About->isVisible());
+    QTest::mousePress(frm.languagePicture, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_TRUE(frm.aboutFrame->isVisible());
+    QTest::mouseRelease(frm.aboutFrame, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_FALSE(frm.aboutFrame->isVisible());
 }
 
 } // namespace

@@ -37,21 +37,21 @@ TEST_F(LanguageTextsTest, EachFieldSetsItsOwnControl) {
         EXPECT_EQ(landed[QStringLiteral("field %1").arg(k)], k == 13 ? 0 : 1) << "field " << k;
 
     const std::pair<int, QString> places[] = {
-        {1, frm.Msg[0]->text()},       {12, frm.Msg[11]->text()},
-        {14, frm.CAdd->text()},        {24, frm.Command4->text()},
-        {34, frm.CShowPurges->text()}, {35, frm.DoNotShowAgain->text()},
-        {37, frm.Language[0]->text()}, {39, frm.Language[2]->text()},
-        {40, frm.Version[0]->text()},  {43, frm.Version[3]->text()},
-        {44, frm.Label100->text()},    {45, frm.ChkHide->text()},
-        {46, frm.Label1->text()},      {51, frm.Label6->text()},
-        {59, frm.Label14->text()},     {62, frm.Label17->text()},
-        {75, frm.Label30->text()},     {76, frm.Label31->text()},
-        {78, frm.Label35->text()},     {80, frm.Label37->text()},
-        {82, frm.Label39->text()},     {83, frm.MnuChangeCategorie->text()},
+        {1, frm.messageLabels[0]->text()},      {12, frm.messageLabels[11]->text()},
+        {14, frm.classifyButton->text()},       {24, frm.languagesExitButton->text()},
+        {34, frm.cleanUpButton->text()},        {35, frm.skipIntroduction->text()},
+        {37, frm.languageOptions[0]->text()},   {39, frm.languageOptions[2]->text()},
+        {40, frm.windowsEditions[0]->text()},   {43, frm.windowsEditions[3]->text()},
+        {44, frm.classifyInstructions->text()}, {45, frm.hideHelpOption->text()},
+        {46, frm.purposeText->text()},          {51, frm.smallIconsHint->text()},
+        {59, frm.englishPrompt->text()},        {62, frm.pleaseWait->text()},
+        {75, frm.aboutTitle->text()},           {76, frm.progressLine->text()},
+        {78, frm.helpCoverWait->text()},        {80, frm.italianPrompt->text()},
+        {82, frm.renameHint->text()},           {83, frm.renameCategoryAction->text()},
     };
     for (const auto& [field, caption] : places)
         EXPECT_EQ(caption, QStringLiteral("field %1").arg(field)) << "field " << field;
-    EXPECT_EQ(frm.messageText(8), QStringLiteral("field 8"));
+    EXPECT_EQ(frm.messageText(Message::Description), QStringLiteral("field 8"));
     EXPECT_FALSE(shownPicture().isNull());
 }
 
@@ -65,18 +65,18 @@ TEST_F(LanguageTextsTest, ConfirmingTheLanguagePanelAppliesTheChosenLanguage) {
         ui.clearCalls();
         hideAllPanels();
         frm.ShowLanguages();
-        frm.Language[static_cast<size_t>(index)]->setChecked(true);
-        QTest::mouseClick(frm.CmdLanguageOK, Qt::LeftButton);
+        frm.languageOptions[static_cast<size_t>(index)]->setChecked(true);
+        QTest::mouseClick(frm.languageOkButton, Qt::LeftButton);
 
         EXPECT_EQ(frm.state().languageIndex, index);
         EXPECT_EQ(ui.beeps(), 0);
         EXPECT_TRUE(ui.dialogs().empty());
-        EXPECT_EQ(frm.CAdd->text(), fields[13]);
-        EXPECT_EQ(frm.messageText(1), fields[0]);
-        EXPECT_EQ(frm.Label14->text(), fields[58]);
-        EXPECT_EQ(frm.MnuChangeCategorie->text(), fields[82]);
+        EXPECT_EQ(frm.classifyButton->text(), fields[13]);
+        EXPECT_EQ(frm.messageText(Message::SelectShortcuts), fields[0]);
+        EXPECT_EQ(frm.englishPrompt->text(), fields[58]);
+        EXPECT_EQ(frm.renameCategoryAction->text(), fields[82]);
         EXPECT_EQ(shownPicture(), shippedPicture(kLanguageCodes[index]));
-        expectOnly(frm.Introduction, frm.CContinue, frm.Command3);
+        expectOnly(frm.introductionPanel, frm.continueButton, frm.introductionExitButton);
     }
 }
 
@@ -87,13 +87,13 @@ TEST_F(LanguageTextsTest, AFileEndingEarlyBeepsTwiceAndLeavesTheRestAsItWas) {
     apply(1);
     EXPECT_EQ(ui.beeps(), 2);
     EXPECT_TRUE(ui.dialogs().empty());
-    EXPECT_EQ(frm.Label39->text(), QStringLiteral("field 82"));
-    EXPECT_EQ(frm.MnuChangeCategorie->text(), before.at(QStringLiteral("MnuChangeCategorie")));
+    EXPECT_EQ(frm.renameHint->text(), QStringLiteral("field 82"));
+    EXPECT_EQ(frm.renameCategoryAction->text(), before.at(QStringLiteral("renameCategoryAction")));
     EXPECT_EQ(shownPicture(), shippedPicture("fr"));
 
     // An empty file changes nothing, and still brings the picture.
     ui.clearCalls();
-    frm.PreviewPicture->clear();
+    frm.languagePicture->clear();
     const auto applied = captions();
     tree.write(textFileName("fr"), QByteArray());
     apply(1);
@@ -107,7 +107,7 @@ TEST_F(LanguageTextsTest, AnUnquotedCommaSplitsAFieldAndShiftsEveryLaterCaption)
     stageLanguage("uk");
     QStringList fields = shippedFields("uk");
     ASSERT_EQ(fields.size(), 83);
-    // Label20's text holds a comma; written without quotes it becomes two fields.
+    // purgeInstructions's text holds a comma; written without quotes it becomes two fields.
     fields[64] = QStringLiteral("If you wish, select some and press REMOVE.");
     QString text;
     for (int k = 0; k < 83; ++k)
@@ -116,11 +116,11 @@ TEST_F(LanguageTextsTest, AnUnquotedCommaSplitsAFieldAndShiftsEveryLaterCaption)
     apply(0);
 
     EXPECT_EQ(ui.beeps(), 0);
-    EXPECT_EQ(frm.Label19->text(), fields[63]);
-    EXPECT_EQ(frm.Label20->text(), QStringLiteral("If you wish"));
-    EXPECT_EQ(frm.Label21->text(), QStringLiteral("select some and press REMOVE."));
-    EXPECT_EQ(frm.Label22->text(), fields[65]);
-    EXPECT_EQ(frm.MnuChangeCategorie->text(), fields[81]);
+    EXPECT_EQ(frm.orphansDescription->text(), fields[63]);
+    EXPECT_EQ(frm.purgeInstructions->text(), QStringLiteral("If you wish"));
+    EXPECT_EQ(frm.modifyTitle->text(), QStringLiteral("select some and press REMOVE."));
+    EXPECT_EQ(frm.removeInstructions->text(), fields[65]);
+    EXPECT_EQ(frm.renameCategoryAction->text(), fields[81]);
 }
 
 TEST_F(LanguageTextsTest, UnquotedFieldsReadAsTheyWouldBeTyped) {
@@ -137,12 +137,12 @@ TEST_F(LanguageTextsTest, UnquotedFieldsReadAsTheyWouldBeTyped) {
     tree.write(textFileName("uk"), encodeDataFile(text));
     apply(0);
     EXPECT_EQ(ui.beeps(), 0);
-    EXPECT_EQ(frm.CAdd->text(), QStringLiteral("7"));
-    EXPECT_EQ(frm.CContinue->text(), QStringLiteral("  spaced"));
-    EXPECT_EQ(frm.CExit->text(), QStringLiteral("quoted"));
-    EXPECT_EQ(frm.CmdChangeLanguage->text(), QString());
-    EXPECT_EQ(frm.CmdLanguageOK->text(), QStringLiteral("-1.5"));
-    EXPECT_EQ(frm.CMove->text(), QStringLiteral("field 19"));
+    EXPECT_EQ(frm.classifyButton->text(), QStringLiteral("7"));
+    EXPECT_EQ(frm.continueButton->text(), QStringLiteral("  spaced"));
+    EXPECT_EQ(frm.exitButton->text(), QStringLiteral("quoted"));
+    EXPECT_EQ(frm.changeLanguageButton->text(), QString());
+    EXPECT_EQ(frm.languageOkButton->text(), QStringLiteral("-1.5"));
+    EXPECT_EQ(frm.moveButton->text(), QStringLiteral("field 19"));
 }
 
 TEST_F(LanguageTextsTest, AShortFileAfterAnotherLanguageKeepsThatLanguagesLaterCaptions) {
@@ -158,11 +158,11 @@ TEST_F(LanguageTextsTest, AShortFileAfterAnotherLanguageKeepsThatLanguagesLaterC
     apply(2);
 
     EXPECT_EQ(ui.beeps(), 2);
-    EXPECT_EQ(frm.Label5->text(), italian[49]);
-    EXPECT_EQ(frm.CAdd->text(), italian[13]);
-    EXPECT_EQ(frm.Label6->text(), french[50]);
-    EXPECT_EQ(frm.Label9->text(), french[53]);
-    EXPECT_EQ(frm.MnuChangeCategorie->text(), french[82]);
+    EXPECT_EQ(frm.moveInstructions->text(), italian[49]);
+    EXPECT_EQ(frm.classifyButton->text(), italian[13]);
+    EXPECT_EQ(frm.smallIconsHint->text(), french[50]);
+    EXPECT_EQ(frm.menuTitle->text(), french[53]);
+    EXPECT_EQ(frm.renameCategoryAction->text(), french[82]);
     EXPECT_EQ(shownPicture(), shippedPicture("it"));
 }
 
@@ -176,7 +176,7 @@ TEST_F(LanguageTextsTest, EachApplicationReadsTheFileAfresh) {
 
     tree.write(textFileName("it"), quotedLines(numberedFields(83)));
     apply(2);
-    EXPECT_EQ(frm.CAdd->text(), QStringLiteral("field 14"));
+    EXPECT_EQ(frm.classifyButton->text(), QStringLiteral("field 14"));
 }
 
 TEST_F(LanguageTextsTest, InstalledTheShippedFilesAreReadUnlessTheUserFolderHasItsOwn) {
@@ -189,7 +189,7 @@ TEST_F(LanguageTextsTest, InstalledTheShippedFilesAreReadUnlessTheUserFolderHasI
     frm.state().shippedFolder = shared.path();
     apply(1);
     EXPECT_TRUE(ui.dialogs().empty());
-    EXPECT_EQ(frm.CAdd->text(), "mine");
+    EXPECT_EQ(frm.classifyButton->text(), "mine");
     EXPECT_EQ(shownPicture(), shippedPicture("fr"));
 }
 
@@ -225,12 +225,12 @@ TEST_F(LanguageTextsTest, AnIndexOutsideTheLanguagesBeepsOnceAndTakesEnglish) {
     const QStringList english = shippedFields("uk");
     for (int index : {3, -1, 32767}) {
         SCOPED_TRACE(index);
-        frm.PreviewPicture->clear();
+        frm.languagePicture->clear();
         ui.clearCalls();
         apply(index);
         EXPECT_EQ(ui.beeps(), 1);
         EXPECT_TRUE(ui.dialogs().empty());
-        EXPECT_EQ(frm.CAdd->text(), english[13]);
+        EXPECT_EQ(frm.classifyButton->text(), english[13]);
         EXPECT_EQ(shownPicture(), shippedPicture("uk"));
     }
 }
@@ -263,9 +263,9 @@ TEST_F(LanguageTextsTest, BadFilesNeverCrashAndHugeOnesAreReadOnlyAsFarAsNeeded)
         EXPECT_TRUE(ui.dialogs().empty());
         EXPECT_TRUE(ui.beeps() == 0 || ui.beeps() == 2) << ui.beeps();
         EXPECT_FALSE(shownPicture().isNull());
-        EXPECT_LE(frm.Msg[0]->text().size(), kLanguageTextFileBytes);
+        EXPECT_LE(frm.messageLabels[0]->text().size(), kLanguageTextFileBytes);
     }
-    EXPECT_EQ(frm.MnuChangeCategorie->text(), QStringLiteral("many"));
+    EXPECT_EQ(frm.renameCategoryAction->text(), QStringLiteral("many"));
 }
 
 // A window that lacks a control of the table: the fields before it are applied, the message

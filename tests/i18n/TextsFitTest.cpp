@@ -54,7 +54,7 @@ protected:
     // Shows `area` alone in the right column and lets the layouts settle.
     void showAlone(QWidget* area) {
         hideAllPanels();
-        frm.About2->hide();
+        frm.helpCover->hide();
         area->show();
         QApplication::processEvents();
     }
@@ -67,35 +67,35 @@ TEST_P(TextsFitTest, OnEveryPanel) {
         expectTextsFit(*panel);
     }
     // The language panel as the settings panel opens it, without its exit button.
-    frm.Command4->hide();
-    showAlone(frm.Languages);
-    expectTextsFit(*frm.Languages);
+    frm.languagesExitButton->hide();
+    showAlone(frm.languagesPanel);
+    expectTextsFit(*frm.languagesPanel);
 }
 
 TEST_P(TextsFitTest, OnTheCreationPanelInMoveMode) {
-    showAlone(frm.Creation);
-    frm.Label15->hide();
-    frm.Label100->hide();
-    frm.Command10->hide();
-    frm.Label38->show();
-    frm.Command8->show();
+    showAlone(frm.creationPanel);
+    frm.creationTitle->hide();
+    frm.classifyInstructions->hide();
+    frm.creationDoneButton->hide();
+    frm.moveTitle->show();
+    frm.moveDoneButton->show();
     QApplication::processEvents();
-    expectTextsFit(*frm.Creation);
+    expectTextsFit(*frm.creationPanel);
 }
 
 TEST_P(TextsFitTest, OnTheHelpPagesAndTheWaitText) {
-    showAlone(frm.About2);
-    expectTextsFit(*frm.About2);
-    frm.PreviewPicture->hide();
-    frm.About->show();
+    showAlone(frm.helpCover);
+    expectTextsFit(*frm.helpCover);
+    frm.languagePicture->hide();
+    frm.aboutFrame->show();
     QApplication::processEvents();
-    expectTextsFit(*frm.About);
+    expectTextsFit(*frm.aboutFrame);
 
     // With no panel up, the wait text and a long progress text show on the window itself.
     hideAllPanels();
     frm.setProgressText(QStringLiteral("100 %"));
     QApplication::processEvents();
-    for (const QLabel* label : {frm.Label17, frm.Label31}) {
+    for (const QLabel* label : {frm.pleaseWait, frm.progressLine}) {
         SCOPED_TRACE(label->objectName().toStdString());
         EXPECT_GE(label->height(), label->heightForWidth(label->width()));
     }

@@ -42,10 +42,10 @@ TEST_F(CategoryRename, YesCarriesTheShortcutsOverAndKeepsTheFolderThatHoldsMore)
     const auto dialogs = ui.dialogs();
     ASSERT_EQ(dialogs.size(), 2u);
     EXPECT_EQ(dialogs[0].kind, UiCall::Kind::Input);
-    EXPECT_EQ(dialogs[0].text, window.messageText(9));
+    EXPECT_EQ(dialogs[0].text, window.messageText(Message::NewCategoryPrompt));
     EXPECT_EQ(dialogs[0].title, QString());
     EXPECT_EQ(dialogs[0].defaultAnswer, "giochi");
-    EXPECT_EQ(dialogs[1].text, "Msg10giochiMsg11gamesMsg12");
+    EXPECT_EQ(dialogs[1].text, "message 10giochimessage 11gamesmessage 12");
     EXPECT_EQ(dialogs[1].buttons, Buttons::YesNoCancel);
     EXPECT_EQ(dialogs[1].icon, Icon::None);
 

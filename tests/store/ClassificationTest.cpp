@@ -60,7 +60,7 @@ TEST_F(Classification, WithoutACurrentEntryOnlyAsksForASelection) {
 
     ASSERT_EQ(ui.dialogs().size(), 2u);
     for (const UiCall& call : ui.dialogs()) {
-        EXPECT_EQ(call.text, window.messageText(1));
+        EXPECT_EQ(call.text, window.messageText(Message::SelectShortcuts));
         EXPECT_EQ(call.title, QString());
         EXPECT_EQ(call.buttons, Buttons::Ok);
         EXPECT_EQ(call.icon, Icon::None);

@@ -52,7 +52,7 @@ TEST_F(ModifyList, RemoveWithoutACurrentEntryOnlyAsksForASelection) {
 
     ASSERT_EQ(ui.dialogs().size(), 2u);
     for (const UiCall& call : ui.dialogs()) {
-        EXPECT_EQ(call.text, window.messageText(1));
+        EXPECT_EQ(call.text, window.messageText(Message::SelectShortcuts));
         EXPECT_EQ(call.title, QString());
         EXPECT_EQ(call.buttons, Buttons::Ok);
         EXPECT_EQ(call.icon, Icon::None);
@@ -186,7 +186,8 @@ TEST_F(ModifyList, MovingNothingAsksForASelectionAndLeavesNotYetEmpty) {
     addEntry("Stale", startMenu("giochi"));
     ui.expectMessage();
     EXPECT_FALSE(LoadSelectedCopiesForMove(tvn));
-    EXPECT_EQ(ui.messageTexts(), std::vector<QString>{window.messageText(1)});
+    EXPECT_EQ(ui.messageTexts(),
+              std::vector<QString>{window.messageText(Message::SelectShortcuts)});
     EXPECT_EQ(lists.notYet.count(), 0);
     EXPECT_EQ(lists.notYetDirs.count(), 0);
     EXPECT_FALSE(state.moveMode);

@@ -35,7 +35,7 @@ TEST_F(OrphanPurge, WithoutCopiesTheListAndLabelStayEmptyAndPurgeAsksForASelecti
     ui.expectMessage();
     PurgeSelectedOrphans(tvn);
     ASSERT_EQ(ui.dialogs().size(), 1u);
-    EXPECT_EQ(ui.dialogs()[0].text, window.messageText(1));
+    EXPECT_EQ(ui.dialogs()[0].text, window.messageText(Message::SelectShortcuts));
     EXPECT_EQ(ui.dialogs()[0].buttons, Buttons::Ok);
     EXPECT_EQ(ui.dialogs()[0].icon, Icon::None);
     EXPECT_EQ(ui.dialogs()[0].title, QString());

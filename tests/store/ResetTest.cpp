@@ -30,11 +30,11 @@ protected:
     void expectConfirmationAndDoneMessage() const {
         const auto dialogs = ui.dialogs();
         ASSERT_EQ(dialogs.size(), 2u);
-        EXPECT_EQ(dialogs[0].text, window.messageText(6));
+        EXPECT_EQ(dialogs[0].text, window.messageText(Message::DeleteAllQuestion));
         EXPECT_EQ(dialogs[0].title, "Caution!");
         EXPECT_EQ(dialogs[0].buttons, Buttons::YesNo);
         EXPECT_EQ(dialogs[0].icon, Icon::Exclamation);
-        EXPECT_EQ(dialogs[1].text, window.messageText(7));
+        EXPECT_EQ(dialogs[1].text, window.messageText(Message::AllDeleted));
         EXPECT_EQ(dialogs[1].title, QString());
         EXPECT_EQ(dialogs[1].buttons, Buttons::Ok);
         EXPECT_EQ(dialogs[1].icon, Icon::None);

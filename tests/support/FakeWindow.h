@@ -16,8 +16,8 @@ public:
     FakeWindow();
 
     void ShowConfig() override { ++showConfigCalls; }
-    void setPreviewPictureVisible(bool visible) override { previewPictureVisible = visible; }
-    void setAbout2Visible(bool visible) override { about2Visible = visible; }
+    void setLanguagePictureVisible(bool visible) override { previewPictureVisible = visible; }
+    void setHelpCoverVisible(bool visible) override { about2Visible = visible; }
     QString progressText() const override { return progress; }
     void setProgressText(const QString& text) override {
         progress = text;
@@ -29,7 +29,9 @@ public:
     void setCategoryCaption(int k, const QString& caption) override {
         captions.at(static_cast<size_t>(k)) = caption;
     }
-    QString messageText(int k) const override { return QStringLiteral("Msg%1").arg(k); }
+    QString messageText(Message message) const override {
+        return QStringLiteral("message %1").arg(static_cast<int>(message));
+    }
     void ReportFailedEntries(const std::vector<FailedEntry>& entries) override {
         failedReports.push_back(entries);
     }

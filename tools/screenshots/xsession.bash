@@ -43,31 +43,29 @@ end_session() {
 }
 
 # Starts Xvfb (800 x 600, 96 dpi, no window manager) on a display nobody uses and exports
-# DISPLAY; the server and the program stop when the script ends.
+# DISPLAY; the server and the program stop when the script ends. The server picks the free
+# display itself (-displayfd) and names it only once it accepts connections, so two runs
+# started at once never share a display, and a busy machine's slow start is waited for rather
+# than taken for a server another run started.
 start_display() {
-    local display=90
+    local named display=""
     trap end_session EXIT
-    # Another run may take the same free display at the same moment: the server then fails,
-    # and the next display is tried.
-    for _ in $(seq 20); do
-        while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-            display=$((display + 1))
-        done
-        Xvfb ":$display" -screen 0 800x600x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        export DISPLAY=":$display"
-        for _ in $(seq 100); do
-            if xdotool getdisplaygeometry >/dev/null 2>&1; then
-                return 0
-            fi
-            kill -0 "$xvfb_pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill "$xvfb_pid" 2>/dev/null
-        xvfb_pid=""
-        display=$((display + 1))
+    named=$(mktemp "${TMPDIR:-/tmp}/torvane-display.XXXXXX")
+    # Tied to this script: a run killed before its trap can act leaves no server behind.
+    setpriv --pdeathsig TERM Xvfb -displayfd 9 -screen 0 800x600x24 -dpi 96 -nolisten tcp \
+        9>"$named" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 600); do
+        display=$(tr -dc '0-9' <"$named")
+        [ -n "$display" ] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
     done
-    die "no virtual X server would start"
+    rm -f "$named"
+    [ -n "$display" ] || die "no virtual X server would start"
+    export DISPLAY=":$display"
+    xdotool getdisplaygeometry >/dev/null 2>&1 ||
+        die "the virtual X server on $DISPLAY does not answer"
 }
 
 # A program folder as the user unpacks it: the staged executable and its data files.
