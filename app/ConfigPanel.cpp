@@ -123,10 +123,7 @@ void FrmMain::showConfigPanel() {
     helpCover->hide();
     configPanel->show();
     // Settings that work can be gone back to; otherwise Esc confirms them just as OK does.
-    const bool canCancel = settingsInUse_ && !state_.scanFailed;
-    settingsCancelButton->setText(noticeText(NoticeText::Cancel, state_.languageIndex));
-    settingsCancelButton->setAccessibleDescription(
-        builtInText(BuiltInText::BackToMenu, state_.languageIndex));
+    const bool canCancel = settingsInUse_ && state_.configured && !state_.scanFailed;
     settingsCancelButton->setVisible(canCancel);
     roles_->setDefaultButton(settingsOkButton);
     roles_->setCancelButton(canCancel ? settingsCancelButton : settingsOkButton);
@@ -137,7 +134,7 @@ void FrmMain::showConfigPanel() {
 
 void FrmMain::FillConfigBoxes() {
     // The folders in use, once there are; before that the registry's.
-    if (!settingsInUse_) {
+    if (!settingsInUse_ || !state_.configured) {
         ReadShellFolders();
         return;
     }

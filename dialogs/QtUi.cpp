@@ -85,6 +85,11 @@ Answer QtUi::message(const QString& text, const QString& title, Buttons buttons,
         break;
     }
     }
+    // Enter answers the box even once the details are open: the button that shows them is never
+    // the one Enter presses.
+    for (QPushButton* button : box.findChildren<QPushButton*>())
+        if (box.buttonRole(button) == QMessageBox::InvalidRole)
+            button->setAutoDefault(false);
     box.exec();
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Yes:

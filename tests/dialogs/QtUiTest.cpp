@@ -64,6 +64,30 @@ TEST(QtUi, EnterPressesTheDefaultButton) {
               Answer::No);
 }
 
+// Opening the details of a report leaves Enter on OK, which closes the box.
+TEST(QtUi, EnterClosesAReportWhoseDetailsAreOpen) {
+    bool detailsOpened = false;
+    bool openAfterEnter = true;
+    whenDialogOpens([&](QWidget& dialog) {
+        auto& box = dynamic_cast<QMessageBox&>(dialog);
+        for (QPushButton* button : box.findChildren<QPushButton*>())
+            if (box.buttonRole(button) == QMessageBox::ActionRole) {
+                button->setFocus();
+                button->click();
+                detailsOpened = true;
+                QTest::keyClick(button, Qt::Key_Return);
+            }
+        openAfterEnter = box.isVisible();
+        if (openAfterEnter)
+            box.button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(QtUi().message(QStringLiteral("q"), {}, Buttons::Ok, Icon::Exclamation,
+                             QStringLiteral("copy: /a -> /b: No space left on device")),
+              Answer::Ok);
+    EXPECT_TRUE(detailsOpened);
+    EXPECT_FALSE(openAfterEnter);
+}
+
 TEST(QtUi, EscAnswersAsAWindowsMessageBoxDoes) {
     EXPECT_EQ(answerWithKeys("q", {}, Buttons::Ok, Icon::None, Qt::Key_Escape), Answer::Ok);
     EXPECT_EQ(answerWithKeys("q", {}, Buttons::YesNoCancel, Icon::None, Qt::Key_Escape),

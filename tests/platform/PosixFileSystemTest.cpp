@@ -221,12 +221,13 @@ TEST_F(PosixFileSystemTest, TrashTakesAnyNameIntoAFreshDataFolderAndGivesItBack)
             ::closedir(dir);
         return found;
     };
-    EXPECT_EQ(records().size(), 4u);
+    const auto trashRecords = records();
+    EXPECT_EQ(trashRecords.size(), 4u);
     EXPECT_EQ(
-        std::count_if(records().begin(), records().end(),
+        std::count_if(trashRecords.begin(), trashRecords.end(),
                       [](const auto& record) { return record.second.contains("/Caf%E9.lnk"); }),
         1);
-    for (const auto& [name, text] : records()) {
+    for (const auto& [name, text] : trashRecords) {
         EXPECT_LE(name.size(), NAME_MAX);
         const QByteArray path = text.mid(text.indexOf("Path=") + 5).split('\n').first();
         EXPECT_TRUE(path.startsWith(root.toPercentEncoding("/") + "/Giochi/"));
