@@ -1,6 +1,7 @@
 #include "app/FrmMain.h"
 #include "app/ListFilter.h"
 #include "i18n/BuiltInTexts.h"
+#include "i18n/NoticeTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,6 +23,8 @@ void FrmMain::ApplyAccessibleTexts() {
     const auto text = [this](BuiltInText t) {
         return builtInText(t, state_.languageIndex);
     };
+    // The settings' Cancel has no field in the language files.
+    settingsCancelButton->setText(noticeText(NoticeText::Cancel, state_.languageIndex));
 
     const std::pair<QWidget*, QLabel*> named[] = {
         {unclassifiedList, creationTitle},  {copiesList, modifyTitle},
@@ -61,6 +64,7 @@ void FrmMain::ApplyAccessibleTexts() {
         {changeLanguageButton, BuiltInText::ChooseLanguage},
         {languageOkButton, BuiltInText::UseLanguage},
         {settingsOkButton, BuiltInText::ConfirmSettings},
+        {settingsCancelButton, BuiltInText::BackToMenu},
         {prefixChooser, BuiltInText::ChoosePrefix},
         {skipIntroduction, BuiltInText::SkipIntroduction},
         {skipIntroductionSetting, BuiltInText::SkipIntroduction},

@@ -7,13 +7,18 @@
 #include "app/WrapCheckBox.h"
 #include "catalogue/ProgramsTrees.h"
 #include "catalogue/SystemAnalysis.h"
+#include "i18n/BuiltInTexts.h"
+#include "i18n/NoticeTexts.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/ShellFolders.h"
 #include "platform/Ui.h"
 #include "store/CategoryFiles.h"
+#include "store/CategoryFolders.h"
+#include "store/SettingsCheck.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -99,27 +104,54 @@ void FrmMain::buildConfigPanel() {
                                       QStringLiteral("Lingua..."));
     settingsOkButton =
         makeButton(configPanel, QStringLiteral("settingsOkButton"), QStringLiteral("OK"));
-    addButtonRow(*layout, {changeLanguageButton}, {settingsOkButton});
+    settingsCancelButton =
+        makeButton(configPanel, QStringLiteral("settingsCancelButton"), QString());
+    addButtonRow(*layout, {changeLanguageButton}, {settingsCancelButton, settingsOkButton});
 }
 
 void FrmMain::ShowConfig() {
     FillPrefixChooser();
-    ReadShellFolders();
+    FillConfigBoxes();
+    settingsBeforeShow_ = configFromWindow(*this);
+    showConfigPanel();
+}
+
+void FrmMain::showConfigPanel() {
     // In the interface language, even when the boxes kept their texts.
     ShowAllUsersPrograms();
     ShowDesktopMenuNote();
     helpCover->hide();
     configPanel->show();
-    // Esc confirms the settings just as OK does.
+    // Settings that work can be gone back to; otherwise Esc confirms them just as OK does.
+    const bool canCancel = settingsInUse_ && state_.configured && !state_.scanFailed;
+    settingsCancelButton->setVisible(canCancel);
     roles_->setDefaultButton(settingsOkButton);
-    roles_->setCancelButton(settingsOkButton);
+    roles_->setCancelButton(canCancel ? settingsCancelButton : settingsOkButton);
     settingsOkButton->setFocus();
     changeLanguageButton->setVisible(state_.configured);
     state_.configured = true;
 }
 
+void FrmMain::FillConfigBoxes() {
+    // The folders in use, once there are; before that the registry's.
+    if (!settingsInUse_ || !state_.configured) {
+        ReadShellFolders();
+        return;
+    }
+    startMenuPathBox->setText(state_.startMenuPath);
+    programsPathBox->setText(state_.programsPath);
+    startMenuPathBox->setCursorPosition(0);
+    programsPathBox->setCursorPosition(0);
+}
+
+void FrmMain::settingsCancelClicked() {
+    applyConfig(*this, settingsBeforeShow_);
+    leavePanel(configPanel);
+    ShowMenu();
+}
+
 void FrmMain::ReadShellFolders() {
-    // Every opening proposes the folders afresh; a failed lookup leaves the box empty.
+    // The registry's folders; a failed lookup leaves the box empty.
     startMenuPathBox->setText(shellFolders_.shellFolder(QStringLiteral("Start Menu")));
     programsPathBox->setText(shellFolders_.shellFolder(QStringLiteral("Programs")));
     // Long paths show from their beginning.
@@ -148,8 +180,9 @@ void FrmMain::settingsOkClicked() {
 }
 
 void FrmMain::settingsClicked() {
-    if (ui_.message(messageText(Message::ResetBeforeChange), {}, Buttons::YesNo,
-                    Icon::Exclamation) == Answer::No)
+    // The advice to delete the classifications first matters only when there are some.
+    if (copyNames.count() > 0 && ui_.message(messageText(Message::ResetBeforeChange), {},
+                                             Buttons::YesNo, Icon::Exclamation) == Answer::No)
         return;
     leavePanel(menuPanel);
     CheckDrive();
@@ -164,26 +197,30 @@ bool FrmMain::CheckDrive() {
     return false;
 }
 
-bool FrmMain::usableFolder(const QString& path) {
-    // A double quote could not be read back from Config.tvn, so such a path is refused too.
-    return !path.contains(u'"') && fs_.folderExists(path) && fs_.listFolder(path).has_value();
-}
-
 void FrmMain::ApplySettings() {
-    state_.startMenuPath = startMenuPathBox->text();
-    state_.programsPath = programsPathBox->text();
-    // From now on nothing inside the Programs trees may change, whatever the later steps do.
-    UpdateProgramsTrees(tvn());
-
-    if (!usableFolder(state_.startMenuPath) || !usableFolder(state_.programsPath)) {
-        ui_.message(messageText(Message::WrongSettings), QStringLiteral("ERROR!"), Buttons::Ok,
-                    Icon::Exclamation);
+    // "~" and relative paths are kept as the absolute folders they name from here.
+    const QString home = QDir::toNativeSeparators(QDir::homePath());
+    for (QLineEdit* box : {startMenuPathBox, programsPathBox})
+        box->setText(resolvedFolder(box->text(), home, QDir::currentPath()));
+    if (const auto problem =
+            settingsProblem(fs_, startMenuPathBox->text(), programsPathBox->text(), home)) {
+        QLineEdit* wrong = ReportSettingsProblem(*problem);
         if (debugBox->text() != kNoChecksDebugText) {
-            ShowConfig();
+            // The boxes keep what was typed, for the user to put right.
+            showConfigPanel();
+            wrong->setFocus();
+            wrong->selectAll();
             return;
         }
         ui_.beep();
     }
+    state_.startMenuPath = startMenuPathBox->text();
+    state_.programsPath = programsPathBox->text();
+    settingsInUse_ = true;
+    // From now on nothing inside the Programs trees may change, whatever the later steps do.
+    UpdateProgramsTrees(tvn());
+    // What a copy killed mid-way left behind (at start, the last session's) is the program's own.
+    RemoveLeftoverTemporaries(tvn());
 
     if (!writeConfigFile(fs_, configFilePath(), configFromWindow(*this)))
         ui_.message(messageText(Message::SettingsNotSaved), QStringLiteral("Error!"), Buttons::Ok,

@@ -178,6 +178,7 @@ void FrmMain::connectHandlers() {
     connect(undoKey, &QShortcut::activated, this, &FrmMain::undoRequested);
     // Config.
     onClick(settingsOkButton, &FrmMain::settingsOkClicked);
+    onClick(settingsCancelButton, &FrmMain::settingsCancelClicked);
     onClick(changeLanguageButton, &FrmMain::changeLanguageClicked);
     connect(skipIntroductionSetting, &QCheckBox::stateChanged, this,
             &FrmMain::skipIntroductionSettingToggled);

@@ -6,6 +6,8 @@
 #include "catalogue/VectorListBox.h"
 #include "catalogue/Window.h"
 #include "desktopmenu/DesktopMenuSync.h"
+#include "store/ConfigFile.h"
+#include "store/SettingsCheck.h"
 #include "store/UndoJournal.h"
 
 #include <array>
@@ -81,6 +83,8 @@ public:
     QString categoryCaption(int k) const override;
     void setCategoryCaption(int k, const QString& caption) override;
     QString messageText(Message message) const override;
+    void ReportFailedEntries(const std::vector<FailedEntry>& entries) override;
+    void ReportUnreadableFolders(const QStringList& folders) override;
 
     // Start-up and exit (StartupAndExit.cpp).
     void StartUp();
@@ -237,6 +241,11 @@ public:
     void ReadShellFolders();
     void settingsClicked();
     void settingsOkClicked();
+    void settingsCancelClicked();
+    void FillConfigBoxes();
+    void showConfigPanel();
+    // Says which box is wrong and why (SettingsProblemMessage.cpp); returns that box.
+    QLineEdit* ReportSettingsProblem(const SettingsProblem& problem);
     void skipIntroductionSettingToggled();
     bool CheckDrive();
     void ApplySettings();
@@ -251,6 +260,10 @@ public:
     QCheckBox* skipIntroductionSetting = nullptr; // skip the introduction; mirrors skipIntroduction
     QPushButton* changeLanguageButton = nullptr;  // Language...: the Languages panel
     QPushButton* settingsOkButton = nullptr;      // OK: save, apply and analyse
+    QPushButton* settingsCancelButton = nullptr;  // Cancel: the settings in use stay
+    ConfigRecords settingsBeforeShow_;
+    // Settings were applied this session: the panel shows them and can go back to them.
+    bool settingsInUse_ = false;
     // Where the two folders are proposed from, and what they bring in (PrefixChooser.cpp).
     void FillPrefixChooser();
     void prefixChosen();
@@ -313,8 +326,6 @@ private:
     void LoadSettings();
     void KillConfig(bool silent);
     QString configFilePath() const;
-    // The folder exists, can be listed, and its path can be stored in Config.tvn.
-    bool usableFolder(const QString& path);
 
     // Esc first empties the filter box of the panel shown; true when there was one to empty.
     bool clearShownFilter();

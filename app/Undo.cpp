@@ -5,6 +5,7 @@
 #include "catalogue/CatalogueList.h"
 #include "catalogue/SystemAnalysis.h"
 #include "i18n/BuiltInTexts.h"
+#include "i18n/NoticeTexts.h"
 #include "platform/FailureCause.h"
 #include "platform/Paths.h"
 #include "platform/Ui.h"
@@ -26,7 +27,7 @@ void FrmMain::setUndoJournal(UndoJournal& journal) {
     journal_ = &journal;
     journal.setDeleteForGoodQuestion([this](const QString& path) {
         return ui_.message(builtInText(BuiltInText::DeleteForGood, state_.languageIndex).arg(path),
-                           {}, Buttons::YesNo, Icon::Exclamation) == Answer::Yes;
+                           {}, Buttons::YesNoNoFirst, Icon::Exclamation) == Answer::Yes;
     });
     enableUndoButtons();
 }
@@ -68,7 +69,10 @@ void FrmMain::undoRequested() {
         ui_.beep();
         return;
     case UndoOutcome::Result::Outdated:
-        ui_.message(builtInText(BuiltInText::UndoOutdated, state_.languageIndex).arg(outcome.what),
+        ui_.message((outcome.reason == UndoOutcome::Reason::GoneFromTrash
+                         ? noticeText(NoticeText::UndoGoneFromTrash, state_.languageIndex)
+                         : builtInText(BuiltInText::UndoOutdated, state_.languageIndex))
+                        .arg(outcome.what),
                     {}, Buttons::Ok, Icon::Exclamation);
         enableUndoButtons();
         return;

@@ -1,8 +1,10 @@
 #include "app/FrmMain.h"
+#include "app/SecondStart.h"
 #include "dialogs/Look.h"
 #include "dialogs/QtUi.h"
 #include "platform/FailureRecordingFileSystem.h"
 #include "platform/NativeFileSystem.h"
+#include "platform/ProgramFolderLock.h"
 #include "platform/ProgramFolders.h"
 #include "platform/ProtectedFileSystem.h"
 #include "store/UndoJournal.h"
@@ -40,6 +42,11 @@ int main(int argc, char** argv) {
     const tvn::ProgramFolders folders = tvn::programFoldersAtStart(
         {QApplication::applicationDirPath(), QStringLiteral(TORVANE_INSTALLED_DATA_FROM_BIN),
          QDir::currentPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
+    tvn::ProgramFolderLock lock(folders.appFolder);
+    if (!tvn::TakeProgramFolder(ui, fs, lock, folders.appFolder)) {
+        ui.endProgram();
+        return 0;
+    }
     tvn::FrmMain window(ui, fs, shellFolders, [&folders] { return folders.appFolder; });
     window.state().shippedFolder = folders.shippedFolder;
     window.setProgramsGuard([&fs](const QStringList& trees) { fs.setProtectedFolders(trees); });

@@ -115,6 +115,8 @@ public:
     QString messageText(Message message) const override {
         return QStringLiteral("message %1").arg(static_cast<int>(message));
     }
+    void ReportFailedEntries(const std::vector<FailedEntry>&) override {}
+    void ReportUnreadableFolders(const QStringList&) override {}
 
 private:
     QWidget widget_;

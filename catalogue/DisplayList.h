@@ -9,10 +9,10 @@
 namespace tvn {
 
 // Rebuilds the visible list `shown` from the catalogue list `from`: the display name and folder
-// of every entry whose file name `keep` accepts, placed as the list's order puts them (equal
-// names in the order of `from`). The progress label shows the percentage of `from` entries
+// of every entry whose position in `from` `keep` accepts, placed as the list's order puts them
+// (equal names in the order of `from`). The progress label shows the percentage of `from` entries
 // done (nothing for a single entry) and keeps the last one; events are pumped once per entry.
 void BuildDisplayList(Tvn& tvn, CatalogueList shown, CatalogueList from,
-                      const std::function<bool(const QString&)>& keep);
+                      const std::function<bool(int)>& keep);
 
 } // namespace tvn

@@ -3,6 +3,7 @@
 #include "platform/ProgramFolders.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace tvn {
 
@@ -27,8 +28,11 @@ struct ProgramState {
     // The all-users Programs folder found beside the Start Menu folder at the last analysis;
     // empty when there is none. It is never saved.
     QString allUsersProgramsPath;
-    // Set by a failing folder walk, cleared when the settings panel is confirmed.
+    // Set by a walk whose Start Menu or Programs folder itself cannot be listed, cleared when the
+    // settings panel is confirmed.
     bool scanFailed = false;
+    // The folders inside the trees that the walks since the last report could not read.
+    QStringList unreadableFolders;
     // True while classified copies are being moved to another category.
     bool moveMode = false;
     // The category button last pressed with the mouse: the one the pop-up menu renames.

@@ -12,8 +12,14 @@ bool CheckSelection(Ui& ui, const Window& window, const ListBox& shown) {
     return false;
 }
 
-void ProcessSelectedEntries(Ui& ui, ListBox& shown, const std::function<EntryOutcome(int)>& process,
+void ProcessSelectedEntries(Ui& ui, Window& window, ListBox& shown,
+                            const std::function<EntryOutcome(int)>& process,
                             const std::function<void(int)>& removeAt) {
+    std::vector<FailedEntry> failed;
+    const auto reportFailed = [&] {
+        if (!failed.empty())
+            window.ReportFailedEntries(failed);
+    };
     int last = 0;
     int i = 0;
     while (i < shown.count()) {
@@ -21,17 +27,34 @@ void ProcessSelectedEntries(Ui& ui, ListBox& shown, const std::function<EntryOut
             ++i;
             continue;
         }
+        clearLastFailure();
+        const QString name = shown.at(i);
         const EntryOutcome outcome = process(i);
+        const auto cause = lastFailure();
+        if (outcome == EntryOutcome::Gone)
+            failed.push_back(
+                {name, FailureKind::Gone, cause ? describeFailure(*cause) : QString()});
         if (outcome != EntryOutcome::Failed) {
             // The entry after it moves up to position i, so i is examined again.
             removeAt(i);
             last = i;
         }
-        if (outcome != EntryOutcome::Done) {
-            ReportUnexpectedError(ui);
-            return;
+        if (outcome == EntryOutcome::Done || outcome == EntryOutcome::Gone)
+            continue;
+        if (cause && cause->kind != FailureKind::Unexpected && !cause->keptByUser) {
+            failed.push_back({name, cause->kind, describeFailure(*cause)});
+            if (outcome == EntryOutcome::Failed)
+                ++i;
+            continue;
         }
+        reportFailed();
+        // ReportUnexpectedError reads the cause again.
+        if (cause)
+            recordFailure(*cause);
+        ReportUnexpectedError(ui);
+        return;
     }
+    reportFailed();
     if (shown.count() > last)
         shown.selectOnly(last);
 }

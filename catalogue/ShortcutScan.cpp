@@ -24,9 +24,14 @@ std::optional<FileSystem::Listing> collectFolder(Tvn& tvn, CatalogueList list,
     return listing;
 }
 
-// A folder of the user's trees that cannot be listed means the configuration is wrong: it is
-// reported, ScanFailed set and the folder left, so the settings panel follows the walk.
-void reportScanFailure(Tvn& tvn) {
+// A tree's own folder that cannot be listed means the configuration is wrong: it is reported,
+// ScanFailed set, so the settings panel follows the walk. A folder inside is only noted: one
+// message at the end of the analysis names them all.
+void reportScanFailure(Tvn& tvn, const QString& folder, bool isRoot) {
+    if (!isRoot) {
+        tvn.state.unreadableFolders.append(folder);
+        return;
+    }
     tvn.ui.message(tvn.window.messageText(Message::WrongSettings), QStringLiteral("ERROR!"),
                    Buttons::Ok, Icon::Exclamation);
     tvn.state.scanFailed = true;
@@ -46,7 +51,8 @@ struct ProgramsFolders {
 // The Programs folders are compared by the objects on disk as well as by the configured paths,
 // so one spelt differently (letter case, a link) is still skipped and its originals never
 // count as classified copies.
-void scanStartMenuFolder(Tvn& tvn, const QString& folder, const ProgramsFolders& programs) {
+void scanStartMenuFolder(Tvn& tvn, const QString& folder, const ProgramsFolders& programs,
+                         bool isRoot) {
     if (programs.paths.contains(folder))
         return;
     if (!programs.ids.empty()) {
@@ -56,28 +62,27 @@ void scanStartMenuFolder(Tvn& tvn, const QString& folder, const ProgramsFolders&
     }
     const auto listing = collectFolder(tvn, fastList(tvn.lists), folder);
     if (!listing) {
-        reportScanFailure(tvn);
+        reportScanFailure(tvn, folder, isRoot);
         return;
     }
     for (const QString& subfolder : listing->subfolders)
-        scanStartMenuFolder(tvn, subfolder, programs);
+        scanStartMenuFolder(tvn, subfolder, programs, false);
     finishFolder(tvn);
 }
 
-// `reportFailures` is false for the all-users tree: the user cannot change where it lies, so a
-// folder there that cannot be listed is left without a message and without sending the user
-// to the settings.
-void scanProgramsFolder(Tvn& tvn, const QString& folder, bool reportFailures) {
+// `userTree` is false for the all-users tree: the user cannot change where it lies, so its folder
+// that cannot be listed is left without a message and without sending the user to the settings.
+void scanProgramsFolder(Tvn& tvn, const QString& folder, bool userTree, bool isRoot) {
     const auto listing = collectFolder(tvn, progsList(tvn.lists), folder);
     if (!listing) {
-        if (reportFailures)
-            reportScanFailure(tvn);
+        if (userTree || !isRoot)
+            reportScanFailure(tvn, folder, isRoot);
         return;
     }
     if (tvn.window.debugText() == kNoAnalysisDebugText)
         return;
     for (const QString& subfolder : listing->subfolders)
-        scanProgramsFolder(tvn, subfolder, reportFailures);
+        scanProgramsFolder(tvn, subfolder, userTree, false);
     finishFolder(tvn);
 }
 
@@ -90,15 +95,15 @@ void ScanStartMenu(Tvn& tvn, const QString& folder) {
         if (const auto id = tvn.fs.identity(tree))
             programs.ids.push_back(*id);
     }
-    scanStartMenuFolder(tvn, folder, programs);
+    scanStartMenuFolder(tvn, folder, programs, true);
 }
 
 void ScanPrograms(Tvn& tvn, const QString& folder) {
-    scanProgramsFolder(tvn, folder, true);
+    scanProgramsFolder(tvn, folder, true, true);
 }
 
 void ScanAllUsersPrograms(Tvn& tvn, const QString& folder) {
-    scanProgramsFolder(tvn, folder, false);
+    scanProgramsFolder(tvn, folder, false, true);
 }
 
 } // namespace tvn

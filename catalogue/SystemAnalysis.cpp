@@ -5,7 +5,20 @@
 #include "catalogue/ShortcutScan.h"
 #include "platform/Ui.h"
 
+#include <utility>
+
 namespace tvn {
+
+namespace {
+
+void reportUnreadableFolders(Tvn& tvn) {
+    if (tvn.state.unreadableFolders.isEmpty())
+        return;
+    const QStringList folders = std::exchange(tvn.state.unreadableFolders, {});
+    tvn.window.ReportUnreadableFolders(folders);
+}
+
+} // namespace
 
 void AnalyseSystem(Tvn& tvn) {
     tvn.window.setLanguagePictureVisible(true);
@@ -17,6 +30,7 @@ void AnalyseSystem(Tvn& tvn) {
     progsList(tvn.lists).clear();
     UpdateProgramsTrees(tvn);
 
+    tvn.state.unreadableFolders.clear();
     ScanStartMenu(tvn, tvn.state.startMenuPath);
     if (tvn.state.scanFailed) {
         tvn.window.ShowConfig();
@@ -29,6 +43,7 @@ void AnalyseSystem(Tvn& tvn) {
     }
     if (!tvn.state.allUsersProgramsPath.isEmpty())
         ScanAllUsersPrograms(tvn, tvn.state.allUsersProgramsPath);
+    reportUnreadableFolders(tvn);
     tvn.window.setHelpCoverVisible(false);
     tvn.window.setLanguagePictureVisible(true);
 }
@@ -36,7 +51,9 @@ void AnalyseSystem(Tvn& tvn) {
 void RefreshClassified(Tvn& tvn) {
     fastList(tvn.lists).clear();
     tvn.window.setProgressText(QString());
+    tvn.state.unreadableFolders.clear();
     ScanStartMenu(tvn, tvn.state.startMenuPath);
+    reportUnreadableFolders(tvn);
 }
 
 } // namespace tvn

@@ -4,8 +4,8 @@
 
 namespace tvn {
 
-// Rebuilds NotYet/NotYet_Dirs: the display name and folder of every Progs entry whose file name
-// (extension and letter case included) is the name of no Fast entry, sorted by display name
+// Rebuilds NotYet/NotYet_Dirs: the display name and folder of every Progs entry that no copy in
+// the category folders stands for (see matchCopiesToShortcuts), sorted by display name
 // ignoring case; equal names keep the order of Progs. The progress label shows the percentage
 // of Progs entries done, and events are pumped once per entry.
 void BuildNotYetList(Tvn& tvn);

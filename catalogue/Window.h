@@ -1,6 +1,10 @@
 #pragma once
 
+#include "catalogue/SelectedEntries.h"
+
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 namespace tvn {
 
@@ -47,6 +51,13 @@ public:
     virtual void setCategoryCaption(int k, const QString& caption) = 0;
 
     virtual QString messageText(Message message) const = 0;
+
+    // Tells the user, in one message in the interface language, which entries of the action
+    // just taken failed and why.
+    virtual void ReportFailedEntries(const std::vector<FailedEntry>& entries) = 0;
+    // Tells the user, in one message, which folders of the trees could not be read and were
+    // left out of the lists.
+    virtual void ReportUnreadableFolders(const QStringList& folders) = 0;
 };
 
 } // namespace tvn

@@ -77,7 +77,19 @@ Answer QtUi::message(const QString& text, const QString& title, Buttons buttons,
         box.addButton(QMessageBox::No);
         box.setEscapeButton(box.addButton(QMessageBox::Cancel));
         break;
+    case Buttons::YesNoNoFirst: {
+        box.addButton(QMessageBox::Yes);
+        QPushButton* no = box.addButton(QMessageBox::No);
+        box.setDefaultButton(no);
+        box.setEscapeButton(no);
+        break;
     }
+    }
+    // Enter answers the box even once the details are open: the button that shows them is never
+    // the one Enter presses.
+    for (QPushButton* button : box.findChildren<QPushButton*>())
+        if (box.buttonRole(button) == QMessageBox::InvalidRole)
+            button->setAutoDefault(false);
     box.exec();
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Yes:

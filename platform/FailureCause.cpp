@@ -39,6 +39,41 @@ QString systemErrorText() {
     return code == 0 ? QString() : qt_error_string(static_cast<int>(code));
 }
 
+FailureKind systemErrorKind() {
+#ifdef _WIN32
+    switch (GetLastError()) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return FailureKind::Gone;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+    case ERROR_DISK_QUOTA_EXCEEDED:
+        return FailureKind::NoSpace;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+    case ERROR_SHARING_VIOLATION:
+        return FailureKind::NotPermitted;
+    default:
+        return FailureKind::Unexpected;
+    }
+#else
+    switch (errno) {
+    case ENOENT:
+        return FailureKind::Gone;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return FailureKind::NoSpace;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return FailureKind::NotPermitted;
+    default:
+        return FailureKind::Unexpected;
+    }
+#endif
+}
+
 void clearSystemError() {
 #ifdef _WIN32
     SetLastError(0);

@@ -6,6 +6,15 @@
 
 namespace tvn {
 
+// The failures a user meets in the normal run of things and can act on, told apart from the ones
+// nobody expects.
+enum class FailureKind {
+    Unexpected,
+    Gone,         // the file was deleted or renamed meanwhile
+    NoSpace,      // the disk is full, or the user's quota or file size limit is reached
+    NotPermitted, // a read-only disk or folder, or one the user may not change
+};
+
 // Why the platform layer could not do something: the operation, the path (and the second path
 // of a rename or copy) and the reason the system or a guard gave.
 struct FailureCause {
@@ -15,6 +24,7 @@ struct FailureCause {
     QString reason;
     // The user chose to keep a file the action would have deleted: no fault to report.
     bool keptByUser = false;
+    FailureKind kind = FailureKind::Unexpected;
     friend bool operator==(const FailureCause&, const FailureCause&) = default;
 };
 
@@ -32,6 +42,7 @@ void clearLastFailure();
 // The system's own text for the error of the call that failed last on this thread, empty when
 // no call failed since clearSystemError().
 QString systemErrorText();
+FailureKind systemErrorKind();
 void clearSystemError();
 // One line for a person: "copy: /a/X.lnk -> /b/X.lnk: Permission denied".
 QString describeFailure(const FailureCause& cause);

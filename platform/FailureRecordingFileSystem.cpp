@@ -15,9 +15,10 @@ auto recorded(const char* name, const QString& path, const QString& target, Oper
     auto result = operation();
     if (!result) {
         QString reason = systemErrorText();
+        const FailureKind kind = systemErrorKind();
         if (reason.isEmpty())
             reason = QStringLiteral("refused by the file system");
-        recordFailure({QString::fromLatin1(name), path, target, reason});
+        recordFailure({QString::fromLatin1(name), path, target, reason, false, kind});
     }
     return result;
 }
@@ -59,6 +60,10 @@ bool FailureRecordingFileSystem::copyFile(const QString& from, const QString& to
 
 bool FailureRecordingFileSystem::deleteFile(const QString& path) {
     return recorded("delete", path, {}, [&] { return inner_.deleteFile(path); });
+}
+
+int FailureRecordingFileSystem::removeLeftoverTemporaries(const QString& folder) {
+    return inner_.removeLeftoverTemporaries(folder);
 }
 
 std::optional<FileSystem::TrashedFile>

@@ -21,6 +21,7 @@ public:
     bool rename(const QString& from, const QString& to) override;
     bool copyFile(const QString& from, const QString& to) override;
     bool deleteFile(const QString& path) override;
+    int removeLeftoverTemporaries(const QString& folder) override;
     std::optional<TrashedFile> moveToTrash(const QString& path) override;
     bool restoreFromTrash(const TrashedFile& file) override;
     std::optional<QByteArray> readFile(const QString& path,

@@ -66,6 +66,9 @@ public:
     // the previous target (or nothing) and never a half file.
     virtual bool copyFile(const QString& from, const QString& to) = 0;
     virtual bool deleteFile(const QString& path) = 0;
+    // Deletes the temporary files that an interrupted copy or write of this program left in the
+    // folder (".tvn-<hex>.tmp", never another name); returns how many went.
+    virtual int removeLeftoverTemporaries(const QString& folder) = 0;
 
     // A file in the desktop's trash: the path it had, spelt as the disk spelt it, and where it
     // lies in the trash.

@@ -23,6 +23,18 @@ bool isShortcutName(QStringView name) {
            isSuffixLetter(suffix[2].unicode(), u'n') && isSuffixLetter(suffix[3].unicode(), u'k');
 }
 
+bool isLeftoverTemporaryName(QStringView name) {
+    constexpr QStringView prefix = u".tvn-";
+    constexpr QStringView suffix = u".tmp";
+    if (name.size() <= prefix.size() + suffix.size() || name.size() > 5 + 16 + 4 ||
+        !name.startsWith(prefix) || !name.endsWith(suffix))
+        return false;
+    for (QChar c : name.sliced(prefix.size(), name.size() - prefix.size() - suffix.size()))
+        if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f')))
+            return false;
+    return true;
+}
+
 bool isShortcutName(const char* utf8, std::size_t size) {
     if (size <= kSuffixSize)
         return false;

@@ -14,6 +14,10 @@ namespace tvn::listing {
 bool isShortcutName(QStringView name);
 bool isShortcutName(const char* utf8, std::size_t size);
 
+// The name of a temporary file the program writes a copy or a data file through before it takes
+// its place: ".tvn-" and hexadecimal digits, then ".tmp".
+bool isLeftoverTemporaryName(QStringView name);
+
 // Name order: letter case ignored, ties broken by the exact spelling.
 bool listsBefore(const QString& a, const QString& b);
 

@@ -1,14 +1,15 @@
 #include "platform/PosixFileSystem.h"
 
 #include "platform/CaseInsensitivePaths.h"
+#include "platform/ListingRules.h"
+#include "platform/PosixTrash.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <functional>
-#include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -223,56 +224,45 @@ bool PosixFileSystem::deleteFile(const QString& path) {
     return ::unlink(resolved->constData()) == 0;
 }
 
-namespace {
-
-// A freedesktop trash keeps "files/NAME" and its record "info/NAME.trashinfo" side by side; a
-// record left behind would show a file the trash no longer holds.
-void dropTrashRecord(const QByteArray& trashed) {
-    const qsizetype slash = trashed.lastIndexOf('/');
-    const QByteArray folder = trashed.left(slash);
-    if (slash <= 0 || !(folder == "files" || folder.endsWith("/files")))
-        return;
-    const QByteArray info =
-        folder.left(folder.size() - 5) + "info/" + trashed.mid(slash + 1) + ".trashinfo";
-    ::unlink(info.constData());
+int PosixFileSystem::removeLeftoverTemporaries(const QString& folder) {
+    const auto resolved = resolveExisting(native(folder));
+    if (!resolved)
+        return 0;
+    DIR* dir = ::opendir(resolved->constData());
+    if (!dir)
+        return 0;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (!listing::isLeftoverTemporaryName(QString::fromLatin1(name)))
+            continue;
+        const QByteArray path = joinNative(*resolved, name);
+        struct stat st;
+        if (::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+            ::unlink(path.constData()) == 0)
+            ++removed;
+    }
+    ::closedir(dir);
+    return removed;
 }
-
-} // namespace
 
 std::optional<FileSystem::TrashedFile> PosixFileSystem::moveToTrash(const QString& path) {
     const auto resolved = resolveExisting(native(path));
     struct stat st;
     if (!resolved || (statFollowing(*resolved, st) && S_ISDIR(st.st_mode)))
         return std::nullopt;
-    // Qt spells paths in its own encoding: a name it cannot spell back to the same bytes (not
-    // UTF-8) could name another file, so such a file does not go through it.
-    const QString original = posix::decodeName(*resolved);
-    if (QFile::encodeName(original) != *resolved)
+    const auto trashed = posix::moveToTrash(*resolved);
+    if (!trashed)
         return std::nullopt;
-    QString trashed;
-    if (!QFile::moveToTrash(original, &trashed))
-        return std::nullopt;
-    if (QDir::isRelativePath(trashed)) {
-        // Qt 6.4 answers a trash it cannot set up (an unusable XDG_DATA_HOME) with the folders
-        // "files" and "info" of the current folder, and moves the file there: it comes back, and
-        // the trash has failed.
-        const QByteArray misplaced = QFile::encodeName(trashed);
-        renameNoReplace(misplaced, *resolved);
-        dropTrashRecord(misplaced);
-        const qsizetype slash = misplaced.lastIndexOf('/');
-        ::rmdir(misplaced.left(slash).constData());
-        ::rmdir((misplaced.left(slash).chopped(5) + "info").constData());
-        return std::nullopt;
-    }
-    return TrashedFile{original, trashed};
+    return TrashedFile{posix::decodeName(*resolved), posix::decodeName(*trashed)};
 }
 
 bool PosixFileSystem::restoreFromTrash(const TrashedFile& file) {
-    const QByteArray trashed = QFile::encodeName(file.trashed);
+    const QByteArray trashed = native(file.trashed);
     const auto target = resolveTarget(native(file.original));
     if (!target || target->exists || !renameNoReplace(trashed, target->path))
         return false;
-    dropTrashRecord(trashed);
+    posix::dropTrashRecord(trashed);
     return true;
 }
 

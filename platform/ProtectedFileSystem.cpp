@@ -176,6 +176,14 @@ bool ProtectedFileSystem::deleteFile(const QString& path) {
     return inner_.deleteFile(path);
 }
 
+int ProtectedFileSystem::removeLeftoverTemporaries(const QString& folder) {
+    if (guarded(folder)) {
+        refuse("remove temporaries", folder);
+        return 0;
+    }
+    return inner_.removeLeftoverTemporaries(folder);
+}
+
 std::optional<FileSystem::TrashedFile> ProtectedFileSystem::moveToTrash(const QString& path) {
     if (guardedFile(path)) {
         refuse("move to trash", path);

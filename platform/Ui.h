@@ -7,7 +7,8 @@ namespace tvn {
 // The title a message box or input dialog shows when it has none of its own.
 inline constexpr auto kApplicationTitle = u"Torvane v1.23";
 
-enum class Buttons { Ok, YesNo, YesNoCancel };
+// YesNoNoFirst asks before something that cannot be taken back: Enter and Esc answer No.
+enum class Buttons { Ok, YesNo, YesNoCancel, YesNoNoFirst };
 enum class Icon { None, Exclamation };
 enum class Answer { Ok, Yes, No, Cancel };
 

@@ -308,6 +308,23 @@ bool Win32FileSystem::deleteFile(const QString& path) {
     return usable(path) && DeleteFileW(wide(path));
 }
 
+int Win32FileSystem::removeLeftoverTemporaries(const QString& folder) {
+    std::vector<QString> leftovers;
+    readEntries(*this, folder, [&](const WIN32_FIND_DATAW& entry, const QString& name) {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            listing::isLeftoverTemporaryName(name))
+            leftovers.push_back(folderPrefix(folder) + name);
+        return true;
+    });
+    int removed = 0;
+    for (const QString& path : leftovers) {
+        SetFileAttributesW(wide(path), FILE_ATTRIBUTE_NORMAL);
+        if (DeleteFileW(wide(path)))
+            ++removed;
+    }
+    return removed;
+}
+
 std::optional<FileSystem::TrashedFile> Win32FileSystem::moveToTrash(const QString& path) {
     if (!isFile(attributesOf(path)))
         return std::nullopt;

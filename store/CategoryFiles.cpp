@@ -35,6 +35,8 @@ void ReadCustomCategories(Tvn& tvn) {
     auto reader = SequentialReader::open(tvn.fs, dataFile(tvn, QStringLiteral("Custom.tvn")));
     if (reader)
         readCaptionBlock(tvn, *reader);
+    else
+        LoadDefaultCategories(tvn);
 }
 
 void LoadDefaultCategories(Tvn& tvn) {

@@ -13,7 +13,8 @@ void SaveCustomCategories(Tvn& tvn);
 
 // Start-up: puts the names read from Custom.tvn on the buttons, in button order, up to the end
 // of the file. An item that is not a valid category name is not used (that button keeps its
-// caption) but still takes its button's place. A missing file changes nothing.
+// caption) but still takes its button's place. Without the file (lost, or never written) the
+// buttons take the default names of the interface language, as LoadDefaultCategories puts them.
 void ReadCustomCategories(Tvn& tvn);
 
 // Settings confirmed: puts the default names of the current language from Default.tvn on the

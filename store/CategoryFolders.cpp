@@ -1,5 +1,6 @@
 #include "store/CategoryFolders.h"
 
+#include "catalogue/Window.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/Ui.h"
@@ -18,6 +19,18 @@ void MakeFolder(Tvn& tvn, const QString& path) {
 void RemoveCategoryFolder(Tvn& tvn, const QString& name) {
     if (!isValidCategoryName(name) || !tvn.fs.removeFolder(categoryFolder(tvn, name)))
         tvn.ui.beep();
+}
+
+void RemoveLeftoverTemporaries(Tvn& tvn) {
+    if (tvn.state.startMenuPath.isEmpty())
+        return;
+    for (int k = 0; k < kCategoryCount; ++k) {
+        const QString caption = tvn.window.categoryCaption(k);
+        if (isValidCategoryName(caption))
+            tvn.fs.removeLeftoverTemporaries(categoryFolder(tvn, caption));
+    }
+    if (!tvn.state.appFolder.isEmpty())
+        tvn.fs.removeLeftoverTemporaries(tvn.state.appFolder);
 }
 
 } // namespace tvn

@@ -16,4 +16,8 @@ void MakeFolder(Tvn& tvn, const QString& path);
 // not a valid category name, sounds the beep and leaves everything as it is.
 void RemoveCategoryFolder(Tvn& tvn, const QString& name);
 
+// Deletes what an interrupted copy or write (the program killed, the machine off) left in the
+// category folders and the program folder: the program's own temporary files, nothing else.
+void RemoveLeftoverTemporaries(Tvn& tvn);
+
 } // namespace tvn

@@ -7,6 +7,7 @@
 #include "store/CategoryFiles.h"
 #include "store/CategoryFolders.h"
 #include "store/CategoryNames.h"
+#include "store/CopyPlacement.h"
 #include "store/FolderRefresh.h"
 
 namespace tvn {
@@ -29,9 +30,18 @@ void carryCopiesOver(Tvn& tvn, const QString& oldName, const QString& newName) {
     if (isSameFolder(tvn.fs, oldFolder, newFolder))
         return;
     MakeFolder(tvn, newFolder);
-    for (const QString& file : *files)
-        if (tvn.fs.copyFile(joinPath(oldFolder, file), joinPath(newFolder, file)))
-            tvn.fs.deleteFile(joinPath(oldFolder, file));
+    // A folder of the new name may hold namesakes already: both stay, told apart by name.
+    FolderNames names(tvn.fs);
+    for (const QString& file : *files) {
+        const QString source = joinPath(oldFolder, file);
+        const auto placement = placeCopy(tvn.fs, names, source, newFolder, file, {});
+        if (!placement)
+            continue;
+        if (!placement->alreadyThere && !tvn.fs.copyFile(source, placement->target))
+            continue;
+        names.add(newFolder, placement->target.mid(newFolder.size() + 1));
+        tvn.fs.deleteFile(source);
+    }
     RemoveCategoryFolder(tvn, oldName);
 }
 

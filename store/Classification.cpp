@@ -1,6 +1,7 @@
 #include "store/Classification.h"
 
 #include "catalogue/CatalogueList.h"
+#include "catalogue/ProgramsTrees.h"
 #include "catalogue/SelectedEntries.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderChain.h"
@@ -8,6 +9,7 @@
 #include "platform/Ui.h"
 #include "store/CategoryFolders.h"
 #include "store/CategoryNames.h"
+#include "store/CopyPlacement.h"
 #include "store/FolderRefresh.h"
 
 #include <optional>
@@ -20,11 +22,22 @@ QString shortcutPath(const QString& folder, const QString& name) {
     return joinPath(folder, name + QStringLiteral(".lnk"));
 }
 
+// What tells a shortcut's copy apart from a namesake's: the folder it came from, unless that is a
+// Programs folder itself or, for a copy being moved, a category folder.
+QString tellingApartTag(const Tvn& tvn, const QString& folder) {
+    if (tvn.state.moveMode)
+        return {};
+    for (const QString& tree : programsTrees(tvn.state))
+        if (caseFoldedName(tree) == caseFoldedName(folder))
+            return {};
+    return folder.mid(folder.lastIndexOf(QChar(kPathSeparator)) + 1);
+}
+
 // Copies (or moves) one shortcut into the category folder, up to the first failing step. Done
 // once the shortcut is in the category folder and, when moving, gone from where it was, so the
 // entry leaves the lists whatever follows.
-EntryOutcome classifyEntry(Tvn& tvn, const QString& caption, const QString& name,
-                           const QString& folder) {
+EntryOutcome classifyEntry(Tvn& tvn, FolderNames& names, const QString& caption,
+                           const QString& name, const QString& folder) {
     const QString category = categoryFolder(tvn, caption);
     if (!RenameAndRestore(tvn, category, categoryFolder(tvn, u'_' + caption)))
         return EntryOutcome::Failed;
@@ -35,18 +48,26 @@ EntryOutcome classifyEntry(Tvn& tvn, const QString& caption, const QString& name
     if (isSameFolder(tvn.fs, folder, category))
         return EntryOutcome::Done;
     const QString source = shortcutPath(folder, name);
-    const QString target = shortcutPath(category, name);
-    // Looked up for a move only: in a large category folder a look-up reads the whole folder.
-    const bool targetExisted = tvn.state.moveMode && tvn.fs.fileExists(target);
-    if (!tvn.fs.copyFile(source, target))
-        return EntryOutcome::Failed;
+    // A shortcut deleted or renamed since the list was made is no fault of the program's.
+    const auto failed = [&] {
+        return tvn.fs.fileExists(source) ? EntryOutcome::Failed : EntryOutcome::Gone;
+    };
+    const auto placement = placeCopy(tvn.fs, names, source, category, name + QStringLiteral(".lnk"),
+                                     tellingApartTag(tvn, folder));
+    if (!placement)
+        return failed();
+    if (!placement->alreadyThere) {
+        if (!tvn.fs.copyFile(source, placement->target))
+            return failed();
+        names.add(category, placement->target.mid(category.size() + 1));
+    }
     if (!tvn.state.moveMode)
         return EntryOutcome::Done;
     // The copy is complete and verified before its source goes. A source that cannot go (locked,
     // read-only) takes its new copy back with it, so the shortcut is not left in both categories.
     if (!tvn.fs.deleteFile(source)) {
-        if (!targetExisted)
-            tvn.fs.deleteFile(target);
+        if (!placement->alreadyThere)
+            tvn.fs.deleteFile(placement->target);
         return EntryOutcome::Failed;
     }
     // The shortcut has moved: a folder that cannot be refreshed or tidied after it is reported,
@@ -72,18 +93,23 @@ void ClassifySelected(Tvn& tvn, int index) {
         ReportUnexpectedError(tvn.ui);
         return;
     }
-    MakeFolder(tvn, categoryFolder(tvn, *first));
+    const QString firstFolder = categoryFolder(tvn, *first);
+    const bool created = tvn.fs.createFolder(firstFolder);
 
     CatalogueList entries = notYetList(tvn.lists);
+    FolderNames names(tvn.fs);
     ProcessSelectedEntries(
-        tvn.ui, entries.names,
+        tvn.ui, tvn.window, entries.names,
         [&](int k) {
             const auto caption = validCaption();
-            return caption
-                       ? classifyEntry(tvn, *caption, entries.names.at(k), entries.folders.at(k))
-                       : EntryOutcome::Failed;
+            return caption ? classifyEntry(tvn, names, *caption, entries.names.at(k),
+                                           entries.folders.at(k))
+                           : EntryOutcome::Failed;
         },
         [&](int k) { entries.removeAt(k); });
+    // A folder this action made and nothing was copied into is not left behind.
+    if (created && tvn.fs.folderContent(firstFolder) == FileSystem::FolderContent::Empty)
+        tvn.fs.removeFolder(firstFolder);
 }
 
 } // namespace tvn

@@ -23,7 +23,7 @@ void RemoveSelectedCopies(Tvn& tvn) {
     if (!CheckSelection(tvn.ui, tvn.window, lists.listModify))
         return;
     ProcessSelectedEntries(
-        tvn.ui, lists.listModify,
+        tvn.ui, tvn.window, lists.listModify,
         [&](int k) { return RemoveCopy(tvn, lists.fastDirs.at(k), lists.fast.at(k)); },
         [&](int k) {
             lists.listModify.removeAt(k);

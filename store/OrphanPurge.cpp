@@ -2,31 +2,17 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/DisplayList.h"
+#include "catalogue/SameShortcut.h"
 #include "catalogue/SelectedEntries.h"
 #include "store/CopyRemoval.h"
 
-#include <QSet>
-
 namespace tvn {
 
-namespace {
-
-// The names of the Programs shortcuts, case-folded: a copy is alive exactly when its folded
-// name is among them, the same answer as comparing it with each Progs name ignoring case.
-QSet<QString> sourceNames(const ListBox& progs) {
-    QSet<QString> names;
-    names.reserve(progs.count());
-    for (int j = 0; j < progs.count(); ++j)
-        names.insert(caseFoldedName(progs.at(j)));
-    return names;
-}
-
-} // namespace
-
 void BuildPurgeList(Tvn& tvn) {
-    const QSet<QString> sources = sourceNames(tvn.lists.progs);
+    const ShortcutMatches matches =
+        matchCopiesToShortcuts(tvn.fs, progsList(tvn.lists), fastList(tvn.lists));
     BuildDisplayList(tvn, purgeList(tvn.lists), fastList(tvn.lists),
-                     [&](const QString& name) { return !sources.contains(caseFoldedName(name)); });
+                     [&](int k) { return !matches.copyHasSource[static_cast<size_t>(k)]; });
 }
 
 void PurgeSelectedOrphans(Tvn& tvn) {
@@ -34,7 +20,7 @@ void PurgeSelectedOrphans(Tvn& tvn) {
     if (!CheckSelection(tvn.ui, tvn.window, lists.purgeList))
         return;
     ProcessSelectedEntries(
-        tvn.ui, lists.purgeList,
+        tvn.ui, tvn.window, lists.purgeList,
         [&](int k) {
             return RemoveCopy(tvn, lists.purgeDirs.at(k),
                               lists.purgeList.at(k) + QStringLiteral(".lnk"));

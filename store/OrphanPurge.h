@@ -4,9 +4,9 @@
 
 namespace tvn {
 
-// An orphan is a classified copy whose source is gone: an entry of Fast whose file name is
-// the name of no Progs entry, letter case ignored. Only names count, never folders: a source
-// moved to another folder of the Programs tree keeps its copies alive.
+// An orphan is a classified copy whose source is gone: an entry of Fast that stands for no Progs
+// entry (see matchCopiesToShortcuts). Folders never count: a source moved to another folder of
+// the Programs tree keeps its copies alive.
 
 // Rebuilds PurgeList/Purge_Dirs from Fast/Fast_Dirs and Progs: the display name and folder of
 // every orphan, sorted by name ignoring case, equal names in the order of Fast. The progress

@@ -64,8 +64,11 @@ void DeleteAllClassifications(Tvn& tvn) {
     tvn.lists.listModify.clear();
     fastList(tvn.lists).clear();
 
-    for (const QString& folder : folders)
+    // A copy interrupted by a crash left its temporary file: the program's own, it goes too.
+    for (const QString& folder : folders) {
+        tvn.fs.removeLeftoverTemporaries(folder);
         tvn.fs.removeFolder(folder);
+    }
     tvn.ui.message(tvn.window.messageText(Message::AllDeleted));
     AnalyseSystem(tvn);
 }

@@ -50,28 +50,33 @@ bool sameContent(FileSystem& fs, const QString& path, const QByteArray& digest) 
     return content && !digest.isEmpty() && contentDigest(*content) == digest;
 }
 
+struct Blocker {
+    QString path;
+    UndoOutcome::Reason reason = UndoOutcome::Reason::Changed;
+};
+
 // Checks that the step can be taken back once the later steps are, and projects its undoing.
-// Returns the path that stands in the way, or nothing.
-std::optional<QString> blocker(FileSystem& fs, ProjectedDisk& disk, const UndoStep& step) {
+// Returns what stands in the way, or nothing.
+std::optional<Blocker> blocker(FileSystem& fs, ProjectedDisk& disk, const UndoStep& step) {
     using Entry = ProjectedDisk::Entry;
     switch (step.kind) {
     case Kind::FolderCreated:
         if (disk.at(step.path) != Entry::Folder)
-            return step.path;
+            return Blocker{step.path};
         disk.set(step.path, Entry::Absent);
         return std::nullopt;
     case Kind::FolderRemoved:
         if (disk.at(step.path) == Entry::File)
-            return step.path;
+            return Blocker{step.path};
         disk.set(step.path, Entry::Folder);
         return std::nullopt;
     case Kind::Renamed: {
         const Entry moved = disk.at(step.target);
         if (moved == Entry::Absent)
-            return step.target;
+            return Blocker{step.target};
         if (caseFoldedName(step.path) != caseFoldedName(step.target)) {
             if (disk.at(step.path) != Entry::Absent)
-                return step.path;
+                return Blocker{step.path};
             disk.set(step.target, Entry::Absent);
         }
         disk.set(step.path, moved);
@@ -81,19 +86,22 @@ std::optional<QString> blocker(FileSystem& fs, ProjectedDisk& disk, const UndoSt
     case Kind::FileWritten:
         if (disk.at(step.path) != Entry::File ||
             (disk.untouched(step.path) && !sameContent(fs, step.path, step.digest)))
-            return step.path;
+            return Blocker{step.path};
         disk.set(step.path,
                  step.kind == Kind::CopyMade || !step.before ? Entry::Absent : Entry::File);
         return std::nullopt;
     case Kind::Trashed:
-        if (fs.identity(step.target) != step.id || disk.at(step.path) != Entry::Absent)
-            return step.path;
+        // Emptied from the trash, or restored from it by hand.
+        if (fs.identity(step.target) != step.id)
+            return Blocker{step.path, UndoOutcome::Reason::GoneFromTrash};
+        if (disk.at(step.path) != Entry::Absent)
+            return Blocker{step.path};
         disk.set(step.path, Entry::File);
         return std::nullopt;
     case Kind::DeletedForGood:
-        return step.path;
+        return Blocker{step.path};
     }
-    return step.path;
+    return Blocker{step.path};
 }
 
 bool takeBack(FileSystem& fs, const UndoStep& step) {
@@ -147,9 +155,9 @@ UndoOutcome UndoLastAction(Tvn& tvn, UndoJournal& journal, UndoScope scope) {
         }
     ProjectedDisk disk(tvn.fs);
     for (auto step = steps.rbegin(); step != steps.rend(); ++step)
-        if (const auto path = blocker(tvn.fs, disk, *step)) {
+        if (const auto found = blocker(tvn.fs, disk, *step)) {
             journal.dropEntry(entry);
-            return {UndoOutcome::Result::Outdated, *path};
+            return {UndoOutcome::Result::Outdated, found->path, found->reason};
         }
 
     UndoOutcome outcome{UndoOutcome::Result::Undone};

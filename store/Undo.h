@@ -20,9 +20,15 @@ struct UndoOutcome {
                   // dropped
         Failed,   // a step failed: the steps taken back are done, the rest stay for a new try
     };
+    // Why an outdated action cannot be taken back.
+    enum class Reason {
+        Changed,       // something the action left was changed, or something took its place
+        GoneFromTrash, // a file the action put in the trash is no longer there
+    };
     Result result;
-    // Outdated: the file, folder or category name that changed.
+    // Outdated: the file, folder or category name that changed, or the file gone from the trash.
     QString what = {};
+    Reason reason = Reason::Changed;
     // The files the action had deleted, put back from the trash, as the disk spells them.
     QStringList restored = {};
 };

@@ -1,8 +1,10 @@
 #include "store/UndoJournal.h"
 
 #include "platform/FailureCause.h"
+#include "platform/Paths.h"
 
 #include <algorithm>
+#include <iterator>
 #include <QCryptographicHash>
 
 namespace tvn {
@@ -21,8 +23,18 @@ void UndoJournal::end(const std::array<QString, kCategoryCount>& captionsAfter) 
     if (!open_)
         return;
     open_->captionsAfter = captionsAfter;
-    if (!open_->steps.empty() || open_->captionsBefore != captionsAfter)
+    const auto& steps = open_->steps;
+    const bool irreversible = std::any_of(steps.begin(), steps.end(), [](const UndoStep& step) {
+        return step.kind == UndoStep::Kind::DeletedForGood;
+    });
+    if (irreversible) {
+        // What was deleted for good cannot come back, and the panel's earlier actions cannot be
+        // reached past it: the panel offers no Undo until its next action.
+        const UndoScope scope = open_->scope;
+        std::erase_if(entries_, [scope](const UndoEntry& e) { return e.scope == scope; });
+    } else if (!steps.empty() || open_->captionsBefore != captionsAfter) {
         entries_.push_back(std::move(*open_));
+    }
     open_.reset();
 }
 
@@ -94,7 +106,24 @@ bool UndoJournal::createFolder(const QString& path) {
 
 bool UndoJournal::removeFolder(const QString& path) {
     const bool removed = inner_.removeFolder(path);
-    if (removed && open_)
+    if (!removed || !open_)
+        return removed;
+    // A folder this action made, and nothing since reached into, is as if never made.
+    auto& steps = open_->steps;
+    const auto created = std::find_if(steps.rbegin(), steps.rend(), [&](const UndoStep& step) {
+        return step.kind == UndoStep::Kind::FolderCreated && step.path == path;
+    });
+    const QString inside = path + QChar(kPathSeparator);
+    const auto reaches = [&](const QString& other) {
+        return other == path || other.startsWith(inside);
+    };
+    const bool untouched =
+        created != steps.rend() && std::none_of(steps.rbegin(), created, [&](const UndoStep& step) {
+            return reaches(step.path) || reaches(step.target);
+        });
+    if (untouched)
+        steps.erase(std::prev(created.base()));
+    else
         record({UndoStep::Kind::FolderRemoved, path});
     return removed;
 }
@@ -166,6 +195,11 @@ bool UndoJournal::deleteFile(const QString& path) {
         return false;
     record({UndoStep::Kind::DeletedForGood, path});
     return true;
+}
+
+// A temporary file is the program's own half-written work, never the user's: nothing to undo.
+int UndoJournal::removeLeftoverTemporaries(const QString& folder) {
+    return inner_.removeLeftoverTemporaries(folder);
 }
 
 std::optional<FileSystem::TrashedFile> UndoJournal::moveToTrash(const QString& path) {

@@ -62,7 +62,9 @@ public:
     }
 
     void begin(UndoScope scope, const std::array<QString, kCategoryCount>& captionsBefore);
-    // Keeps the entry when the action changed something on disk or a category name.
+    // Keeps the entry when the action changed something on disk or a category name. An action
+    // that deleted a file for good can never be taken back: it keeps no entry, and the earlier
+    // entries of its scope go with it.
     void end(const std::array<QString, kCategoryCount>& captionsAfter);
     bool recording() const { return open_.has_value(); }
     UndoEntry* openEntry() { return open_ ? &*open_ : nullptr; }
@@ -83,6 +85,7 @@ public:
     bool rename(const QString& from, const QString& to) override;
     bool copyFile(const QString& from, const QString& to) override;
     bool deleteFile(const QString& path) override;
+    int removeLeftoverTemporaries(const QString& folder) override;
     std::optional<TrashedFile> moveToTrash(const QString& path) override;
     bool restoreFromTrash(const TrashedFile& file) override;
     std::optional<QByteArray> readFile(const QString& path,

@@ -170,8 +170,17 @@ TEST_F(NavigationTest, LanguagePanelFromTheSettingsOffersNoExitAndLeadsBack) {
     expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsOkButton);
 }
 
-TEST_F(NavigationTest, ConfigureAnsweredNoKeepsTheMenu) {
+// The advice to delete the classifications first comes only when there are some.
+TEST_F(NavigationTest, ConfigureAsksFirstOnlyWithClassificationsAndNoKeepsTheMenu) {
     frm.ShowMenu();
+    frm.settingsClicked();
+    EXPECT_TRUE(ui.dialogs().empty());
+    expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsOkButton);
+
+    hideAllPanels();
+    frm.ShowMenu();
+    frm.copyNames.assign({QStringLiteral("Chess.lnk")});
+    ui.clearCalls();
     ui.expectMessage(Answer::No);
     frm.settingsClicked();
     ASSERT_EQ(ui.dialogs().size(), 1u);

@@ -1,10 +1,12 @@
 #include "FrmMainFixture.h"
+#include "i18n/NoticeTexts.h"
 #include "platform/Ui.h"
 #include "platform/WineShellFolders.h"
 #include "tests/support/ScopedEnvironment.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -212,11 +214,15 @@ TEST_F(SettingsTest, ConfirmingInFrenchPutsTheFrenchDefaultsOnTheButtonsAndInCus
     EXPECT_EQ(frm.categoryButtons[10]->text(), QStringLiteral("divers"));
 }
 
-TEST_F(SettingsTest, AnUnusableFolderIsRefusedAndTheRegistryValuesProposedAgain) {
+// The message names the box and what is wrong, in the interface language; the boxes keep what
+// was typed, for the user to put right.
+TEST_F(SettingsTest, AnUnusableFolderIsRefusedNamingItsBoxAndKeptToBePutRight) {
     tree.makeFolder("Start Menu/Pro\"grams");
-    const QString unusable[] = {tree.path("Start Menu/Missing"),
-                                tree.path("Start Menu/Pro\"grams")};
-    for (const QString& path : unusable) {
+    const std::pair<QString, NoticeText> unusable[] = {
+        {tree.path("Start Menu/Missing"), NoticeText::FolderMissing},
+        {tree.path("Start Menu/Pro\"grams"), NoticeText::FolderQuote}};
+    frm.state().languageIndex = 1;
+    for (const auto& [path, reason] : unusable) {
         SCOPED_TRACE(path.toStdString());
         tree.write("Config.tvn", "previous");
         shell.values[QStringLiteral("Programs")] = path;
@@ -228,19 +234,66 @@ TEST_F(SettingsTest, AnUnusableFolderIsRefusedAndTheRegistryValuesProposedAgain)
         ui.expectMessage();
         frm.settingsOkClicked();
         ASSERT_EQ(ui.dialogs().size(), 1u);
-        EXPECT_EQ(ui.dialogs()[0].text, frm.messageText(Message::WrongSettings));
-        EXPECT_EQ(ui.dialogs()[0].title, QStringLiteral("ERROR!"));
+        EXPECT_EQ(ui.dialogs()[0].text,
+                  noticeText(NoticeText::SettingsProblem, 1)
+                      .arg(noticeText(NoticeText::ProgramsBox, 1), noticeText(reason, 1), path));
+        EXPECT_EQ(ui.dialogs()[0].title, noticeText(NoticeText::SettingsTitle, 1));
         EXPECT_EQ(ui.dialogs()[0].icon, Icon::Exclamation);
         EXPECT_EQ(ui.beeps(), 0);
         expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsOkButton);
-        EXPECT_EQ(frm.startMenuPathBox->text(), startMenu());
+        EXPECT_EQ(frm.startMenuPathBox->text(), tree.path("Start Menu/Games"));
         EXPECT_EQ(frm.programsPathBox->text(), path);
         EXPECT_EQ(tree.read("Config.tvn"), "previous");
         EXPECT_EQ(frm.copyNames.count(), 0); // no analysis
         // The category names were reset to the defaults before the check.
-        EXPECT_EQ(frm.categoryButtons[0]->text(), QStringLiteral("games"));
+        EXPECT_EQ(frm.categoryButtons[0]->text(), QStringLiteral("jeux"));
         EXPECT_TRUE(tree.exists("Custom.tvn"));
     }
+}
+
+// Once settings are in use, the panel shows them (not what the registry says now), warns about
+// the classifications only when there are some, and Cancel leaves everything as it was.
+TEST_F(SettingsTest, ReopenedSettingsShowTheFoldersInUseAndCancelChangesNothing) {
+    frm.ShowConfig();
+    EXPECT_FALSE(frm.settingsCancelButton->isVisible()) << "nothing to go back to yet";
+    frm.settingsOkClicked();
+    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
+    const QByteArray config = tree.read("Config.tvn");
+    shell.values[QStringLiteral("Start Menu")] = tree.path("Elsewhere");
+
+    ui.clearCalls();
+    ui.expectMessage(Answer::Yes); // Games/Solitaire.lnk is a classification
+    frm.settingsClicked();
+    EXPECT_EQ(ui.messageTexts(), std::vector<QString>{frm.messageText(Message::ResetBeforeChange)});
+    expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsCancelButton);
+    EXPECT_EQ(frm.startMenuPathBox->text(), startMenu());
+    frm.startMenuPathBox->setText(tree.path("Elsewhere"));
+    frm.hideHelpOption->setChecked(false);
+    frm.settingsCancelButton->click();
+    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
+    EXPECT_EQ(frm.state().startMenuPath, startMenu());
+    EXPECT_TRUE(frm.hideHelpOption->isChecked());
+    EXPECT_EQ(tree.read("Config.tvn"), config);
+
+    ASSERT_TRUE(QFile::remove(tree.path("Start Menu/Games/Solitaire.lnk")));
+    frm.rescanClicked();
+    ui.clearCalls();
+    frm.settingsClicked();
+    EXPECT_TRUE(ui.dialogs().empty()) << "no classification, no warning";
+    EXPECT_EQ(frm.startMenuPathBox->text(), startMenu());
+}
+
+// "~" and a relative path are saved as the absolute folders they name.
+TEST_F(SettingsTest, TypedHomeAndRelativePathsAreSavedAbsolute) {
+    const ScopedEnvironment home("HOME", tree.path());
+    frm.ShowConfig();
+    frm.startMenuPathBox->setText(QStringLiteral("~/Start Menu/"));
+    const QString relative =
+        QDir::current().relativeFilePath(QDir::fromNativeSeparators(programs()));
+    frm.programsPathBox->setText(QDir::toNativeSeparators(relative));
+    frm.settingsOkClicked();
+    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
+    EXPECT_EQ(tree.read("Config.tvn"), writtenConfig(programs()));
 }
 
 TEST_F(SettingsTest, WithoutErrorChecksAnUnusableFolderIsSavedAndAnalysed) {
@@ -281,15 +334,17 @@ TEST_F(SettingsTest, AFileThatCannotBeWrittenIsReportedAndThePreviousOneKept) {
         {"without checks",
          "Do not check for errors",
          tree.path("Missing"),
-         {frm.messageText(Message::WrongSettings), frm.messageText(Message::SettingsNotSaved),
-          frm.messageText(Message::WrongSettings)}},
+         {noticeText(NoticeText::SettingsProblem, 0)
+              .arg(noticeText(NoticeText::ProgramsBox, 0), noticeText(NoticeText::FolderMissing, 0),
+                   tree.path("Missing")),
+          frm.messageText(Message::SettingsNotSaved), frm.messageText(Message::WrongSettings)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         frm.debugBox->setText(QString::fromUtf8(c.debugText));
-        shell.values[QStringLiteral("Programs")] = c.programs;
         hideAllPanels();
         frm.ShowConfig();
+        frm.programsPathBox->setText(c.programs);
         ui.clearCalls();
         for (size_t k = 0; k < c.messages.size(); ++k)
             ui.expectMessage();

@@ -45,8 +45,10 @@ TEST_F(AllUsersPrograms, JoinsProgsAfterTheUsersTreeAndNeverCountsAsCopies) {
     EXPECT_EQ(lists.progsDirs.entries(),
               QStringList({programs(), startMenu("All Users"), startMenu("All Users/Games")}));
     EXPECT_EQ(lists.fast.entries(), QStringList({"Cards.lnk"}));
-    // A folder of the all-users tree that cannot be read is not the user's to fix.
+    // A folder of the all-users tree that cannot be read is named with the others the walks left
+    // out, and sends nobody to the settings.
     EXPECT_TRUE(ui.dialogs().empty());
+    EXPECT_EQ(window.unreadableReports, QList<QStringList>{{startMenu("All Users/Locked")}});
     EXPECT_FALSE(state.scanFailed);
     EXPECT_EQ(window.showConfigCalls, 0);
 }

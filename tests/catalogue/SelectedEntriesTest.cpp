@@ -29,6 +29,8 @@ TEST(SelectedEntries, EachOutcomeTakesTheEntryOutOrEndsTheWalk) {
         QStringList remaining;
         QStringList selectedAfter;
         int reports;
+        std::map<QString, FailureKind> causes = {}; // the failure each entry records
+        QStringList reportedByName = {};
     };
     const Case cases[] = {
         {"all done: the entry after the last one done is selected",
@@ -66,6 +68,24 @@ TEST(SelectedEntries, EachOutcomeTakesTheEntryOutOrEndsTheWalk) {
          {"a", "b", "c", "d", "e"},
          {"a", "b"},
          1},
+        {"failures the user can act on are named at the end and the walk goes on",
+         {"a", "b", "c", "d"},
+         {{"a", Gone}, {"b", Failed}, {"c", DoneButReport}},
+         {"a", "b", "c", "d"},
+         {"b", "e"},
+         {"e"},
+         0,
+         {{"b", FailureKind::NoSpace}, {"c", FailureKind::NotPermitted}},
+         {"a", "b", "c"}},
+        {"the unexpected one still stops the walk, after naming the others",
+         {"a", "b", "c"},
+         {{"a", Failed}, {"b", Failed}},
+         {"a", "b"},
+         {"a", "b", "c", "d", "e"},
+         {"a", "b", "c"},
+         1,
+         {{"a", FailureKind::NotPermitted}},
+         {"a"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -79,10 +99,18 @@ TEST(SelectedEntries, EachOutcomeTakesTheEntryOutOrEndsTheWalk) {
         ui.allowOkMessages();
 
         QStringList processed;
+        FakeWindow window;
         ProcessSelectedEntries(
-            ui, names,
+            ui, window, names,
             [&](int k) {
                 processed.append(names.at(k));
+                if (const auto cause = c.causes.find(names.at(k)); cause != c.causes.end())
+                    recordFailure({QStringLiteral("copy"),
+                                   names.at(k),
+                                   {},
+                                   QStringLiteral("reason"),
+                                   false,
+                                   cause->second});
                 const auto found = c.outcomes.find(names.at(k));
                 return found == c.outcomes.end() ? Done : found->second;
             },
@@ -98,6 +126,12 @@ TEST(SelectedEntries, EachOutcomeTakesTheEntryOutOrEndsTheWalk) {
         EXPECT_EQ(static_cast<int>(ui.messageTexts().size()), c.reports);
         for (const QString& text : ui.messageTexts())
             EXPECT_EQ(text, unexpectedErrorText());
+        QStringList reported;
+        for (const auto& report : window.failedReports)
+            for (const FailedEntry& entry : report)
+                reported.append(entry.name);
+        EXPECT_EQ(reported, c.reportedByName);
+        EXPECT_LE(window.failedReports.size(), 1u);
     }
 }
 

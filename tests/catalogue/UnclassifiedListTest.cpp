@@ -43,15 +43,39 @@ TEST_F(UnclassifiedList, ClassifiedTestComparesWholeNamesIgnoringCase) {
     setProgs({"Game.LNK", "Solitaire.lnk", "Solitaire.lnk", "paint.lnk", "Word.lnk", ".lnk",
               "\u00c4rger.lnk", cafe + ".lnk", cafa + ".lnk"},
              {"/p/a", "/p/cards", "/p/more cards", "/p/b", "/p/c", "/p/d", "/p/e", "/p/f", "/p/g"});
-    // The copy of "Game.LNK" is "Game.lnk": it hides its source, as one copy hides every
-    // Programs shortcut of its name in any letter case; "Word.lnk.lnk" is another name.
+    // The copy of "Game.LNK" is "Game.lnk": it hides its source, whatever the letter case;
+    // "Word.lnk.lnk" is another name. Of two namesakes a copy hides only the one with its bytes,
+    // and these do not exist on disk, so neither Solitaire is taken for classified.
     setFast({"Game.lnk", "Solitaire.lnk", "Paint.lnk", "Word.lnk.lnk", "\u00e4RGER.lnk",
              QStringLiteral("CAF") + QChar(0xdce9) + ".LNK"});
 
     BuildNotYetList(tvn);
 
-    EXPECT_EQ(lists.notYet.entries(), QStringList({"", cafa, "Word"}));
-    EXPECT_EQ(lists.notYetDirs.entries(), QStringList({"/p/d", "/p/g", "/p/c"}));
+    EXPECT_EQ(lists.notYet.entries(), QStringList({"", cafa, "Solitaire", "Solitaire", "Word"}));
+    EXPECT_EQ(lists.notYetDirs.entries(),
+              QStringList({"/p/d", "/p/g", "/p/cards", "/p/more cards", "/p/c"}));
+}
+
+// Where names could mislead, the bytes decide: each namesake is classified by its own copy, under
+// whatever name tells it apart, and the same shortcut installed twice by one copy.
+TEST_F(UnclassifiedList, NamesakesAreClassifiedEachByACopyOfTheirOwnBytes) {
+    tree.write("Start Menu/Programs/Cards/Solitaire.lnk", "first");
+    tree.write("Start Menu/Programs/More Cards/Solitaire.lnk", "second");
+    tree.write("All Users/Cards/Solitaire.lnk", "first");
+    tree.write("Start Menu/Programs/Tools/Tool (x86).lnk", "tool");
+    setProgs({"Solitaire.lnk", "Solitaire.lnk", "Solitaire.lnk", "Tool (x86).lnk"},
+             {programs("Cards"), programs("More Cards"), tree.path("All Users/Cards"),
+              programs("Tools")});
+    tree.write("Start Menu/giochi/Solitaire.lnk", "first");
+    tree.write("Start Menu/giochi/Tool (x86) (Tools).lnk", "tool");
+    setFast({"Solitaire.lnk", "Tool (x86) (Tools).lnk"});
+    BuildNotYetList(tvn);
+    EXPECT_EQ(lists.notYetDirs.entries(), QStringList{programs("More Cards")});
+
+    tree.write("Start Menu/giochi/Solitaire (More Cards).lnk", "second");
+    setFast({"Solitaire.lnk", "Tool (x86) (Tools).lnk", "Solitaire (More Cards).lnk"});
+    BuildNotYetList(tvn);
+    EXPECT_EQ(lists.notYet.count(), 0);
 }
 
 TEST_F(UnclassifiedList, TwoUnclassifiedShortcutsOfOneNameAreBothListed) {
@@ -86,8 +110,10 @@ TEST_F(UnclassifiedList, ProgressShowsWholePercentagesAndPumpsOncePerEntry) {
     EXPECT_EQ(lists.notYet.count(), 0);
 }
 
-// The build as the list box does it: a linear search of Fast for every Progs entry, comparing
-// case-folded names, and one sorted insertion at a time, the folder going where the name landed.
+// The build as the list box does it: linear searches and one sorted insertion at a time, the
+// folder going where the name landed. No file exists here, so names decide alone, and only where
+// they cannot mislead: an entry is classified when a copy bears its name (letter case aside) and
+// no other Progs entry does.
 void referenceBuild(Tvn& tvn) {
     ListBox& notYet = tvn.lists.notYet;
     ListBox& notYetDirs = tvn.lists.notYetDirs;
@@ -100,6 +126,8 @@ void referenceBuild(Tvn& tvn) {
         bool classified = false;
         for (int j = 0; j < tvn.lists.fast.count() && !classified; ++j)
             classified = tvn.lists.fast.at(j).toCaseFolded() == name.toCaseFolded();
+        for (int j = 0; j < n && classified; ++j)
+            classified = j == i || tvn.lists.progs.at(j).toCaseFolded() != name.toCaseFolded();
         if (!classified)
             notYetDirs.insert(notYet.add(name.left(name.size() - 4)), tvn.lists.progsDirs.at(i));
         if (n > 1)

@@ -52,11 +52,40 @@ TEST(QtUi, AMessageWithoutATitleShowsTheApplicationsTitle) {
     EXPECT_EQ(seen.icon, QMessageBox::Warning);
 }
 
-TEST(QtUi, EnterPressesTheFirstButton) {
+TEST(QtUi, EnterPressesTheDefaultButton) {
     EXPECT_EQ(answerWithKeys("q", {}, Buttons::Ok, Icon::None, Qt::Key_Return), Answer::Ok);
     EXPECT_EQ(answerWithKeys("q", {}, Buttons::YesNo, Icon::None, Qt::Key_Return), Answer::Yes);
     EXPECT_EQ(answerWithKeys("q", {}, Buttons::YesNoCancel, Icon::None, Qt::Key_Return),
               Answer::Yes);
+    // Before what cannot be taken back, Enter and Esc keep everything.
+    EXPECT_EQ(answerWithKeys("q", {}, Buttons::YesNoNoFirst, Icon::None, Qt::Key_Return),
+              Answer::No);
+    EXPECT_EQ(answerWithKeys("q", {}, Buttons::YesNoNoFirst, Icon::None, Qt::Key_Escape),
+              Answer::No);
+}
+
+// Opening the details of a report leaves Enter on OK, which closes the box.
+TEST(QtUi, EnterClosesAReportWhoseDetailsAreOpen) {
+    bool detailsOpened = false;
+    bool openAfterEnter = true;
+    whenDialogOpens([&](QWidget& dialog) {
+        auto& box = dynamic_cast<QMessageBox&>(dialog);
+        for (QPushButton* button : box.findChildren<QPushButton*>())
+            if (box.buttonRole(button) == QMessageBox::ActionRole) {
+                button->setFocus();
+                button->click();
+                detailsOpened = true;
+                QTest::keyClick(button, Qt::Key_Return);
+            }
+        openAfterEnter = box.isVisible();
+        if (openAfterEnter)
+            box.button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(QtUi().message(QStringLiteral("q"), {}, Buttons::Ok, Icon::Exclamation,
+                             QStringLiteral("copy: /a -> /b: No space left on device")),
+              Answer::Ok);
+    EXPECT_TRUE(detailsOpened);
+    EXPECT_FALSE(openAfterEnter);
 }
 
 TEST(QtUi, EscAnswersAsAWindowsMessageBoxDoes) {

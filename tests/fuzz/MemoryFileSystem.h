@@ -21,6 +21,7 @@ public:
     bool rename(const QString&, const QString&) override { return false; }
     bool copyFile(const QString&, const QString&) override { return false; }
     bool deleteFile(const QString& path) override { return files.erase(path) != 0; }
+    int removeLeftoverTemporaries(const QString&) override { return 0; }
     std::optional<TrashedFile> moveToTrash(const QString&) override { return std::nullopt; }
     bool restoreFromTrash(const TrashedFile&) override { return false; }
     std::optional<QByteArray> readFile(const QString& path, qsizetype maxBytes) override {

@@ -6,9 +6,15 @@
 #include "platform/Paths.h"
 #include "tests/support/TempTrash.h"
 
+#include <algorithm>
+#include <climits>
 #include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <map>
+#include <QDir>
+#include <QFile>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -162,6 +168,83 @@ TEST_F(PosixFileSystemTest, TrashTakesFilesUnderTheirDiskNameAndGivesThemBack) {
     EXPECT_TRUE(trash.files().isEmpty());
     EXPECT_TRUE(trash.records().isEmpty());
     EXPECT_FALSE(fs.restoreFromTrash(*chess));
+}
+
+// Names the trash once refused or looped on: the longest name a disk allows, bytes that are not
+// UTF-8, a name already in the trash, and a data folder that does not exist yet. Each goes in
+// at once and comes back whole.
+TEST_F(PosixFileSystemTest, TrashTakesAnyNameIntoAFreshDataFolderAndGivesItBack) {
+    test::TempTrash trash;
+    const QByteArray freshData =
+        QFile::encodeName(QDir::cleanPath(trash.filesFolder() + "/../../new/share"));
+    qputenv("XDG_DATA_HOME", freshData);
+    const QByteArray root = path("").toUtf8();
+    const QByteArray longest = QByteArray(251, 'x') + ".lnk";
+    const QByteArray latin1 = "Caf\xe9.lnk";
+    tree.write("Giochi/Chess.lnk", "first chess");
+    std::vector<QString> names{QString::fromUtf8(longest), posix::decodeName(latin1),
+                               QStringLiteral("Chess.lnk")};
+    for (const QByteArray& bytes : {longest, latin1}) {
+        const int fd = ::open((root + "/Giochi/" + bytes).constData(), O_WRONLY | O_CREAT, 0644);
+        ASSERT_GE(fd, 0);
+        ::close(fd);
+    }
+
+    const auto firstChess = fs.moveToTrash(path("Giochi/Chess.lnk"));
+    ASSERT_TRUE(firstChess.has_value());
+    tree.write("Giochi/Chess.lnk", "second chess");
+    std::vector<FileSystem::TrashedFile> trashed;
+    for (const QString& name : names) {
+        const auto file = fs.moveToTrash(joinPath(path("Giochi"), name));
+        ASSERT_TRUE(file.has_value()) << name.toStdString();
+        EXPECT_TRUE(file->trashed.startsWith(QFile::decodeName(freshData)));
+        trashed.push_back(*file);
+    }
+    struct stat st;
+    ASSERT_EQ(::stat((freshData + "/Trash/files").constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    // The records, read as bytes: one of them is named in Latin-1.
+    const auto records = [&] {
+        std::map<QByteArray, QByteArray> found;
+        DIR* dir = ::opendir((freshData + "/Trash/info").constData());
+        while (const dirent* entry = dir ? ::readdir(dir) : nullptr) {
+            const QByteArray name(entry->d_name);
+            if (name.startsWith('.'))
+                continue;
+            QByteArray text(4096, 0);
+            const int fd = ::open((freshData + "/Trash/info/" + name).constData(), O_RDONLY);
+            text.truncate(fd < 0 ? 0 : ::read(fd, text.data(), text.size()));
+            ::close(fd);
+            found[name] = text;
+        }
+        if (dir)
+            ::closedir(dir);
+        return found;
+    };
+    const auto trashRecords = records();
+    EXPECT_EQ(trashRecords.size(), 4u);
+    EXPECT_EQ(
+        std::count_if(trashRecords.begin(), trashRecords.end(),
+                      [](const auto& record) { return record.second.contains("/Caf%E9.lnk"); }),
+        1);
+    for (const auto& [name, text] : trashRecords) {
+        EXPECT_LE(name.size(), NAME_MAX);
+        const QByteArray path = text.mid(text.indexOf("Path=") + 5).split('\n').first();
+        EXPECT_TRUE(path.startsWith(root.toPercentEncoding("/") + "/Giochi/"));
+        EXPECT_TRUE(path.endsWith(".lnk") && !path.contains('\xe9') && !path.contains(' '))
+            << text.toStdString();
+    }
+
+    for (const auto& file : trashed)
+        EXPECT_TRUE(fs.restoreFromTrash(file)) << file.original.toStdString();
+    EXPECT_TRUE(fs.fileExists(joinPath(path("Giochi"), names[1])));
+    EXPECT_EQ(tree.read("Giochi/Chess.lnk"), "second chess");
+    ASSERT_TRUE(fs.deleteFile(path("Giochi/Chess.lnk")));
+    ASSERT_TRUE(fs.restoreFromTrash(*firstChess));
+    EXPECT_EQ(tree.read("Giochi/Chess.lnk"), "first chess");
+    EXPECT_TRUE(records().empty());
+    for (const QString& name : names)
+        EXPECT_TRUE(fs.deleteFile(joinPath(path("Giochi"), name)));
 }
 
 TEST_F(PosixFileSystemTest, LeavesOutFilesMarkedHiddenOrSystemButNoFolder) {

@@ -1,10 +1,14 @@
 #include "platform/ProgramFolders.h"
 
 #include "platform/NativeFileSystem.h"
+#include "platform/ProgramFolderLock.h"
 #include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <QDir>
+#include <QFile>
+#include <QSysInfo>
 
 namespace tvn {
 namespace {
@@ -76,6 +80,32 @@ TEST(ProgramFoldersTest, TheUsersFileOfTheSameNameIsReadInsteadOfTheShippedOne) 
     // From a program folder, every file is looked for there, missing or not.
     const ProgramFolders programFolder{tree.path("shared"), {}};
     EXPECT_EQ(dataFilePath(fs, programFolder, "Custom.tvn"), tree.path("shared/Custom.tvn"));
+}
+
+// One running program per program folder, however the folder is spelt; a lock whose program
+// is gone (killed) is taken over.
+TEST(ProgramFoldersTest, OneProgramFolderIsHeldByOneRunningProgramAtATime) {
+    TempTree tree;
+    tree.makeFolder("Torvane/Sub");
+    auto first = std::make_unique<ProgramFolderLock>(tree.path("Torvane"));
+    ASSERT_TRUE(first->acquire());
+    ProgramFolderLock second(tree.path("Torvane/Sub/.."));
+    ProgramFolderLock third(tree.path("Torvane/Sub/../../Torvane"));
+    EXPECT_FALSE(second.acquire());
+    EXPECT_FALSE(third.acquire());
+    EXPECT_TRUE(ProgramFolderLock(tree.path("Other")).acquire());
+    EXPECT_EQ(QDir(tree.path("Torvane")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"Sub"})
+        << "the program folder holds no lock";
+
+    first.reset();
+    EXPECT_TRUE(second.acquire());
+
+    QFile killed(ProgramFolderLock::lockPath(tree.path("Other")));
+    ASSERT_TRUE(killed.open(QIODevice::WriteOnly));
+    killed.write("2147483646\ntorvane\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    killed.close();
+    EXPECT_TRUE(ProgramFolderLock(tree.path("Other")).acquire());
 }
 
 } // namespace

@@ -109,6 +109,18 @@ TEST_F(DefaultCategories, PutsTheShippedNamesOfTheCurrentLanguage) {
     EXPECT_EQ(window.captions, builtIn);
 }
 
+// Custom.tvn lost or never written: the buttons speak the interface language, not the
+// built-in Italian.
+TEST_F(DefaultCategories, WithoutTheUsersNamesTheInterfaceLanguagesAreTaken) {
+    useShippedDefaults();
+    state.languageIndex = 0;
+    ReadCustomCategories(tvn);
+    EXPECT_EQ(window.captions[0], "games");
+    state.languageIndex = 1;
+    ReadCustomCategories(tvn);
+    EXPECT_EQ(window.captions[0], "jeux");
+}
+
 TEST_F(DefaultCategories, InstalledTheShippedFileIsReadUnlessTheUserFolderHasItsOwn) {
     tree.write("Shared/Default.tvn", "\"shipped\"\r\n");
     state.shippedFolder = tree.path("Shared");

@@ -50,7 +50,9 @@ TEST_F(CategoryRename, YesCarriesTheShortcutsOverAndKeepsTheFolderThatHoldsMore)
     EXPECT_EQ(dialogs[1].icon, Icon::None);
 
     EXPECT_EQ(tree.read("Start Menu/games/Chess.lnk"), "chess");
-    EXPECT_EQ(tree.read("Start Menu/games/Go.lnk"), "go");
+    // A namesake already there stays; the carried copy is told apart from it.
+    EXPECT_EQ(tree.read("Start Menu/games/Go.lnk"), "older go");
+    EXPECT_EQ(tree.read("Start Menu/games/Go (2).lnk"), "go");
     EXPECT_EQ(tree.read("Start Menu/games/Poker.LNK"), "poker");
     EXPECT_EQ(tree.snapshot("Start Menu/giochi").size(), 1u);
     EXPECT_EQ(tree.read("Start Menu/giochi/readme.txt"), "text");

@@ -2,8 +2,10 @@
 
 #include "catalogue/Categories.h"
 #include "platform/Ui.h"
+#include "store/Undo.h"
 #include "StoreWorld.h"
 
+#include <QFile>
 #include <QSet>
 
 namespace tvn::test {
@@ -73,8 +75,8 @@ TEST_F(Classification, ACurrentEntryThatIsNotSelectedCopiesNothingAndSelectsTheF
     lists.notYet.setSelected(2, false);
     ClassifySelected(tvn, kGiochi);
 
-    EXPECT_TRUE(tree.exists("Start Menu/giochi"));
-    EXPECT_TRUE(copies("Start Menu/giochi").isEmpty());
+    // Nothing was copied: the folder made for it does not stay.
+    EXPECT_FALSE(tree.exists("Start Menu/giochi"));
     EXPECT_EQ(lists.notYet.entries(), QStringList({"A", "B", "C", "D", "E"}));
     EXPECT_EQ(selectedEntries(), QList<int>{0});
     EXPECT_EQ(lists.notYet.currentIndex(), 0);
@@ -134,15 +136,48 @@ TEST_F(Classification, FindsTheSourceWhateverTheCaseOfItsExtension) {
     EXPECT_EQ(lists.notYet.count(), 0);
 }
 
-TEST_F(Classification, TwoShortcutsOfOneNameLeaveTheLaterCopy) {
+// Namesakes from different vendors both keep a copy; the same shortcut installed twice (for
+// the user and for all users) makes one.
+TEST_F(Classification, NamesakesKeepACopyEachToldApartByTheirFolder) {
     tree.write("Start Menu/Programs/Cards/Solitaire.lnk", "first");
     tree.write("Start Menu/Programs/More Cards/Solitaire.lnk", "second");
+    tree.write("Start Menu/Programs/Solitaire.lnk", "third");
+    tree.write("All Users/Cards/Solitaire.lnk", "first");
+    tree.write("Start Menu/giochi/Solitaire (2).lnk", "someone else's");
     addEntry("Solitaire", programs("Cards"));
     addEntry("Solitaire", programs("More Cards"));
-    select({0, 1});
+    addEntry("Solitaire", programs());
+    addEntry("Solitaire", tree.path("All Users/Cards"));
+    select({0, 1, 2, 3});
     ClassifySelected(tvn, kGiochi);
-    EXPECT_EQ(copies("Start Menu/giochi"), QStringList({"Solitaire.lnk=second"}));
+    EXPECT_TRUE(ui.calls().empty());
+    EXPECT_EQ(copies("Start Menu/giochi"),
+              QStringList({"Solitaire (2).lnk=someone else's", "Solitaire (3).lnk=third",
+                           "Solitaire (More Cards).lnk=second", "Solitaire.lnk=first"}));
     EXPECT_EQ(lists.notYet.count(), 0);
+    EXPECT_TRUE(trash.files().isEmpty());
+}
+
+// A shortcut deleted or renamed since the list was made is named at the end and leaves the list,
+// and the rest goes on. A category folder the action made for nothing does not stay, and leaves
+// nothing to undo.
+TEST_F(Classification, AShortcutGoneMeanwhileIsNamedAndTheRestGoesOn) {
+    fillFromPrograms();
+    ASSERT_TRUE(QFile::remove(programs("Games/A.lnk")));
+    ASSERT_TRUE(QFile::remove(programs("Office/D.lnk")));
+    select({0, 1});
+    RecordUndoable(tvn, journal, UndoScope::Creation, [&] { ClassifySelected(tvn, kGiochi); });
+    EXPECT_TRUE(ui.calls().empty());
+    const std::vector<FailedEntry> gone{{QStringLiteral("A"), FailureKind::Gone, {}}};
+    EXPECT_EQ(window.failedReports, std::vector<std::vector<FailedEntry>>{gone});
+    EXPECT_EQ(copies("Start Menu/giochi"), QStringList{"B.lnk=B"});
+    EXPECT_EQ(lists.notYet.entries(), QStringList({"C", "D", "E"}));
+
+    lists.notYet.selectOnly(1);
+    RecordUndoable(tvn, journal, UndoScope::Creation, [&] { ClassifySelected(tvn, kUtilita); });
+    EXPECT_FALSE(tree.exists(QStringLiteral("Start Menu/utilità")));
+    ASSERT_NE(journal.lastEntry(UndoScope::Creation), nullptr);
+    EXPECT_EQ(journal.entries().size(), 1u) << "the second action changed nothing to undo";
 }
 
 TEST_F(Classification, AnInvalidCaptionIsRefusedBeforeAnythingIsDone) {
@@ -252,6 +287,17 @@ TEST_F(MoveMode, AShortcutLeavingTheStartMenuFolderItselfNeverRenamesIt) {
     EXPECT_EQ(tree.snapshot("Start Menu/Programs"), programsBefore);
     for (const Operation& op : faults.mutations())
         EXPECT_NE(op.path, startMenu()) << "the Start Menu folder is never renamed or removed";
+}
+
+TEST_F(MoveMode, AMovedCopyNeverReplacesANamesake) {
+    tree.write("Start Menu/giochi/Paint.lnk", "another paint");
+    tree.write("Start Menu/giochi/Word.lnk", "word");
+    select({0, 2});
+    ClassifySelected(tvn, kGiochi);
+    EXPECT_TRUE(ui.calls().empty());
+    EXPECT_EQ(copies("Start Menu/giochi"),
+              QStringList({"Paint (2).lnk=paint", "Paint.lnk=another paint", "Word.lnk=word"}));
+    EXPECT_FALSE(tree.exists(QStringLiteral("Start Menu/utilità")));
 }
 
 TEST_F(MoveMode, AnEntryInsideTheProgramsTreeIsRefused) {

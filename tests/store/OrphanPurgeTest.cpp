@@ -87,6 +87,20 @@ TEST_F(OrphanPurge, ACopyIsAliveWhileASourceOfItsNameExistsAnywhere) {
     EXPECT_EQ(purgePaths(), QStringList{"Start Menu/giochi/Uninstalled.lnk"});
 }
 
+// A namesake's copy lives by its bytes: once its own vendor's shortcut is gone it is an orphan,
+// even while another vendor's shortcut of that name remains; a shortcut rewritten since its copy
+// was made keeps the copy of its name.
+TEST_F(OrphanPurge, ANamesakesCopyIsAnOrphanOnceItsOwnShortcutIsGone) {
+    tree.write("Start Menu/Programs/More Cards/Solitaire.lnk", "second");
+    tree.write("Start Menu/Programs/Office/Writer.lnk", "updated");
+    tree.write("Start Menu/giochi/Solitaire.lnk", "first");
+    tree.write("Start Menu/giochi/Solitaire (More Cards).lnk", "second");
+    tree.write("Start Menu/lavoro/Writer.lnk", "as installed");
+    analyse();
+    build();
+    EXPECT_EQ(purgePaths(), QStringList{"Start Menu/giochi/Solitaire.lnk"});
+}
+
 TEST_F(OrphanPurge, TwoOrphansOfOneNameAreListedAndDeletedEachFromItsFolder) {
     tree.write("Start Menu/giochi/Solitaire.lnk", "first");
     tree.write("Start Menu/video/solitaire.LNK", "second");

@@ -2,6 +2,7 @@
 
 #include "CopiesWorld.h"
 #include "platform/Ui.h"
+#include "store/CategoryFolders.h"
 
 namespace tvn::test {
 namespace {
@@ -118,6 +119,40 @@ TEST_F(Reset, KeepsAFileThatIsNoShortcutAndAFolderOfAnOldName) {
     EXPECT_EQ(tree.read("Start Menu/giochi/scores.txt"), "scores");
     EXPECT_EQ(tree.read("Start Menu/old games/Go.lnk"), "go");
     expectAnalysed({"Start Menu/old games/Go.lnk"});
+}
+
+// A copy interrupted by a crash leaves the program's temporary file: it is the program's own, so
+// neither it nor the folder it alone kept survives the reset. Anyone else's hidden file does.
+TEST_F(Reset, RemovesWhatAnInterruptedCopyLeftAndTheFolderItKept) {
+    tree.write("Start Menu/giochi/.tvn-3fa9c0d2e1b4a567.tmp", "half a copy");
+    tree.write("Start Menu/video/Player.lnk");
+    tree.write("Start Menu/video/.tvn-1.tmp", "half");
+    tree.write("Start Menu/video/.tvn-notours.tmp", "the user's");
+    tree.write("Start Menu/Programs/Games/.tvn-2.tmp", "in the originals");
+    analyse();
+    reset(Answer::Yes);
+    expectConfirmationAndDoneMessage();
+    EXPECT_FALSE(tree.exists("Start Menu/giochi"));
+    EXPECT_EQ(tree.snapshot("Start Menu/video"),
+              (std::map<QString, QByteArray>{{".tvn-notours.tmp", "the user's"}}));
+    EXPECT_TRUE(tree.exists("Start Menu/Programs/Games/.tvn-2.tmp"));
+}
+
+// At start the same leftovers go from every category folder and the program folder.
+TEST_F(Reset, LeftoversOfAnInterruptedCopyGoAtStart) {
+    tree.write("Start Menu/giochi/Chess.lnk", "chess");
+    tree.write("Start Menu/giochi/.tvn-a1.tmp");
+    tree.write("Start Menu/video/.tvn-b2.tmp");
+    tree.write("App/.tvn-c3.tmp");
+    tree.write("App/.tvn-c3.tmp.keep", "not ours");
+    tree.write("Start Menu/Programs/.tvn-d4.tmp", "in the originals");
+    RemoveLeftoverTemporaries(tvn);
+    EXPECT_EQ(tree.snapshot("Start Menu/giochi"),
+              (std::map<QString, QByteArray>{{"Chess.lnk", "chess"}}));
+    EXPECT_EQ(tree.snapshot("Start Menu/video"), (std::map<QString, QByteArray>{}));
+    EXPECT_FALSE(tree.exists("App/.tvn-c3.tmp"));
+    EXPECT_TRUE(tree.exists("App/.tvn-c3.tmp.keep"));
+    EXPECT_TRUE(tree.exists("Start Menu/Programs/.tvn-d4.tmp"));
 }
 
 TEST_F(Reset, FailuresAreSkippedSilentlyAndTheCopiesLeftAreListedAgain) {

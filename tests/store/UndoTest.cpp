@@ -13,6 +13,7 @@
 #include <memory>
 #include <QDir>
 #include <QFile>
+#include <tuple>
 
 namespace tvn::test {
 namespace {
@@ -188,20 +189,21 @@ TEST(Undo, DeletedCopiesWaitInTheTrashAndSeveralStepsGoBack) {
     EXPECT_TRUE(w.trash.files().isEmpty());
 }
 
-// What changed since the action is said, and nothing is touched.
+// What changed since the action is said, with why, and nothing is touched.
 TEST(Undo, ACopyChangedOrATrashedFileGoneIsSaidAndNothingIsTouched) {
     SKIP_WITHOUT_FREEDESKTOP_TRASH();
-    const std::pair<const char*, std::function<void(UndoWorld&)>> changes[] = {
-        {"Start Menu/video/Chess.lnk",
+    using Reason = UndoOutcome::Reason;
+    const std::tuple<const char*, Reason, std::function<void(UndoWorld&)>> changes[] = {
+        {"Start Menu/video/Chess (2).lnk", Reason::Changed,
          [](UndoWorld& w) {
-             w.tree.write("Start Menu/video/Chess.lnk", "edited");
+             w.tree.write("Start Menu/video/Chess (2).lnk", "edited");
          }},
-        {"Start Menu/giochi/Chess.lnk",
+        {"Start Menu/giochi/Chess.lnk", Reason::GoneFromTrash,
          [](UndoWorld& w) {
              QFile::remove(w.trash.filesFolder() + "/Chess.lnk");
          }},
     };
-    for (const auto& [what, change] : changes) {
+    for (const auto& [what, reason, change] : changes) {
         SCOPED_TRACE(what);
         UndoWorld w;
         RecordUndoable(w.tvn, w.journal, UndoScope::Moving, [&] { kActions[1].run(w); });
@@ -210,6 +212,7 @@ TEST(Undo, ACopyChangedOrATrashedFileGoneIsSaidAndNothingIsTouched) {
         const UndoOutcome outcome = UndoLastAction(w.tvn, w.journal, UndoScope::Moving);
         EXPECT_EQ(outcome.result, Result::Outdated);
         EXPECT_EQ(w.relative(outcome.what), what);
+        EXPECT_EQ(outcome.reason, reason);
         EXPECT_EQ(w.snapshot(), changed);
         EXPECT_EQ(UndoLastAction(w.tvn, w.journal, UndoScope::Moving).result, Result::Nothing);
     }
@@ -238,10 +241,16 @@ TEST(Undo, AMoveWhoseSourceStaysTakesItsCopyBackWithoutTrash) {
 }
 
 // A file the trash cannot take (no trash can be set up) is deleted only when the user agrees,
-// asked once per action; nothing lands anywhere else, and keeping the files is no error.
+// asked once per action; nothing lands anywhere else, and keeping the files is no error. What
+// was deleted for good cannot come back, so the panel offers no Undo, not even of its actions
+// before.
 TEST(Undo, WithoutATrashFilesAreDeletedOnlyWhenTheUserAgrees) {
     for (const bool agree : {false, true}) {
         UndoWorld w;
+        RecordUndoable(w.tvn, w.journal, UndoScope::Purges, [&] {
+            w.tree.write("Start Menu/giochi/Earlier.lnk");
+            w.journal.createFolder(w.tree.path("Start Menu/earlier"));
+        });
         const QStringList here = QDir::current().entryList();
         qputenv("XDG_DATA_HOME", QFile::encodeName(w.tree.path("App/Custom.tvn/data")));
         QStringList asked;
@@ -254,7 +263,7 @@ TEST(Undo, WithoutATrashFilesAreDeletedOnlyWhenTheUserAgrees) {
         EXPECT_TRUE(w.ui.messageTexts().empty());
         EXPECT_EQ(w.tree.exists("Start Menu/giochi/Gone.lnk"), !agree);
         EXPECT_EQ(w.tree.exists("Start Menu/video/Gone Too.lnk"), !agree);
-        EXPECT_EQ(outcome.result, agree ? Result::Outdated : Result::Nothing);
+        EXPECT_EQ(outcome.result, agree ? Result::Nothing : Result::Undone);
         EXPECT_EQ(QDir::current().entryList(), here);
     }
 }

@@ -32,6 +32,12 @@ public:
     QString messageText(Message message) const override {
         return QStringLiteral("message %1").arg(static_cast<int>(message));
     }
+    void ReportFailedEntries(const std::vector<FailedEntry>& entries) override {
+        failedReports.push_back(entries);
+    }
+    void ReportUnreadableFolders(const QStringList& folders) override {
+        unreadableReports.append(folders);
+    }
 
     int showConfigCalls = 0;
     bool previewPictureVisible = false;
@@ -41,6 +47,8 @@ public:
     QString debug;
     bool hideHelp = true;
     std::array<QString, kCategoryCount> captions;
+    std::vector<std::vector<FailedEntry>> failedReports;
+    QList<QStringList> unreadableReports;
 };
 
 // The nine catalogue lists as plain vectors; the visible sorted ones are sorted here too.

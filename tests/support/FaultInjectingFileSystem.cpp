@@ -146,6 +146,10 @@ bool FaultInjectingFileSystem::deleteFile(const QString& path) {
     return !fails(Kind::DeleteFile, path) && real_.deleteFile(path);
 }
 
+int FaultInjectingFileSystem::removeLeftoverTemporaries(const QString& folder) {
+    return real_.removeLeftoverTemporaries(folder);
+}
+
 std::optional<FileSystem::TrashedFile> FaultInjectingFileSystem::moveToTrash(const QString& path) {
     if (fails(Kind::MoveToTrash, path))
         return std::nullopt;

@@ -1,0 +1,55 @@
+#include "app/FrmMain.h"
+#include "i18n/NoticeTexts.h"
+#include "platform/Ui.h"
+
+// The one message that closes an action some of whose entries failed in the normal run of
+// things (each entry by name with its reason, in the interface language; the system's own words
+// in the details), and the one that closes a walk that had to leave folders out.
+
+namespace tvn {
+
+namespace {
+
+// A message box taller than the screen helps nobody.
+constexpr size_t kNamedEntries = 12;
+
+NoticeText reasonText(FailureKind kind) {
+    switch (kind) {
+    case FailureKind::Gone:
+        return NoticeText::ReasonGone;
+    case FailureKind::NoSpace:
+        return NoticeText::ReasonNoSpace;
+    case FailureKind::NotPermitted:
+        return NoticeText::ReasonNotPermitted;
+    case FailureKind::Unexpected:
+        break;
+    }
+    return NoticeText::ReasonOther;
+}
+
+} // namespace
+
+void FrmMain::ReportFailedEntries(const std::vector<FailedEntry>& entries) {
+    const int language = state_.languageIndex;
+    QStringList lines{noticeText(NoticeText::FailedEntries, language), QString()};
+    QStringList details;
+    for (size_t k = 0; k < entries.size(); ++k) {
+        if (k < kNamedEntries)
+            lines.append(noticeText(reasonText(entries[k].kind), language).arg(entries[k].name));
+        if (!entries[k].details.isEmpty())
+            details.append(entries[k].details);
+    }
+    if (entries.size() > kNamedEntries)
+        lines.append(
+            noticeText(NoticeText::MoreFailed, language).arg(entries.size() - kNamedEntries));
+    ui_.message(lines.join(u'\n'), {}, Buttons::Ok, Icon::Exclamation, details.join(u'\n'));
+}
+
+void FrmMain::ReportUnreadableFolders(const QStringList& folders) {
+    ui_.message(noticeText(NoticeText::UnreadableFolders, state_.languageIndex)
+                    .arg(folders.size())
+                    .arg(folders.front()),
+                {}, Buttons::Ok, Icon::Exclamation, folders.join(u'\n'));
+}
+
+} // namespace tvn

@@ -1,0 +1,82 @@
+#include "i18n/NoticeTexts.h"
+
+#include <array>
+
+namespace tvn {
+
+QString noticeText(NoticeText text, int languageIndex) {
+    // English, French, Italian; French puts a no-break space before a colon.
+    using Texts = std::array<const char16_t*, 3>;
+    static constexpr Texts kTexts[] = {
+        {u"These shortcuts could not be handled; the others were. The lists show what is on "
+         u"the disk now.",
+         u"Ces raccourcis n'ont pas pu \u00eatre trait\u00e9s\u00a0; les autres l'ont "
+         u"\u00e9t\u00e9. "
+         u"Les listes montrent ce qui se trouve maintenant sur le disque.",
+         u"Questi collegamenti non sono stati elaborati; gli altri s\u00ec. Le liste mostrano "
+         u"ci\u00f2 che si trova ora sul disco."},
+        {u"\u201c%1\u201d: it is no longer there (deleted or renamed meanwhile).",
+         u"\u00ab\u00a0%1\u00a0\u00bb\u00a0: il n'existe plus (supprim\u00e9 ou renomm\u00e9 "
+         u"entre-temps).",
+         u"\u00ab%1\u00bb: non esiste pi\u00f9 (eliminato o rinominato nel frattempo)."},
+        {u"\u201c%1\u201d: the disk is full.",
+         u"\u00ab\u00a0%1\u00a0\u00bb\u00a0: le disque est plein.",
+         u"\u00ab%1\u00bb: il disco \u00e8 pieno."},
+        {u"\u201c%1\u201d: the folder cannot be changed (read-only, or you may not write there).",
+         u"\u00ab\u00a0%1\u00a0\u00bb\u00a0: le dossier ne peut pas \u00eatre modifi\u00e9 "
+         u"(lecture seule, ou vous n'avez pas le droit d'y \u00e9crire).",
+         u"\u00ab%1\u00bb: la cartella non pu\u00f2 essere modificata (sola lettura, o non avete "
+         u"il permesso di scriverci)."},
+        {u"\u201c%1\u201d: the operation failed.",
+         u"\u00ab\u00a0%1\u00a0\u00bb\u00a0: l'op\u00e9ration a \u00e9chou\u00e9.",
+         u"\u00ab%1\u00bb: l'operazione non \u00e8 riuscita."},
+        {u"\u2026 and %1 more.", u"\u2026 et %1 de plus.", u"\u2026 e altri %1."},
+        {u"The last action cannot be undone: \u201c%1\u201d is no longer in the trash. Nothing "
+         u"was changed.",
+         u"La derni\u00e8re action ne peut pas \u00eatre annul\u00e9e\u00a0: "
+         u"\u00ab\u00a0%1\u00a0\u00bb n'est plus dans la corbeille. Rien n'a \u00e9t\u00e9 "
+         u"modifi\u00e9.",
+         u"L'ultima azione non pu\u00f2 essere annullata: \u00ab%1\u00bb non \u00e8 pi\u00f9 nel "
+         u"cestino. Non \u00e8 stato modificato nulla."},
+        {u"Torvane is already running on this program folder:\n%1\nUse the window that is open.",
+         u"Torvane est d\u00e9j\u00e0 ouvert sur ce dossier du programme\u00a0:\n%1\nUtilisez la "
+         u"fen\u00eatre ouverte.",
+         u"Torvane \u00e8 gi\u00e0 aperto su questa cartella del programma:\n%1\nUsate la "
+         u"finestra aperta."},
+        {u"Folders that could not be read, left out of the lists: %1. The first:\n%2",
+         u"Dossiers illisibles, laiss\u00e9s hors des listes\u00a0: %1. Le premier\u00a0:\n%2",
+         u"Cartelle non leggibili, escluse dalle liste: %1. La prima:\n%2"},
+        {u"Settings", u"R\u00e9glages", u"Impostazioni"},
+        {u"%1: %2\n\n%3", u"%1\u00a0: %2\n\n%3", u"%1: %2\n\n%3"},
+        {u"Start Menu folder", u"Dossier du menu D\u00e9marrer", u"Cartella del menu Start"},
+        {u"Programs folder", u"Dossier des programmes", u"Cartella dei programmi"},
+        {u"the box is empty.", u"la case est vide.", u"la casella \u00e8 vuota."},
+        {u"a folder whose path holds a double quote (\") cannot be kept in the settings.",
+         u"un dossier dont le chemin contient un guillemet droit (\") ne peut pas \u00eatre "
+         u"gard\u00e9 dans les r\u00e9glages.",
+         u"una cartella il cui percorso contiene le virgolette (\") non pu\u00f2 essere "
+         u"salvata nelle impostazioni."},
+        {u"the path is longer than the system allows.",
+         u"le chemin est plus long que le syst\u00e8me ne le permet.",
+         u"il percorso \u00e8 pi\u00f9 lungo di quanto il sistema consenta."},
+        {u"there is no such folder.", u"ce dossier n'existe pas.", u"questa cartella non esiste."},
+        {u"this is a file, not a folder.", u"c'est un fichier, pas un dossier.",
+         u"\u00e8 un file, non una cartella."},
+        {u"the folder cannot be read.", u"le dossier ne peut pas \u00eatre lu.",
+         u"la cartella non pu\u00f2 essere letta."},
+        {u"this is the top of a whole disk, not a folder of the Start Menu.",
+         u"c'est la racine d'un disque entier, pas un dossier du menu D\u00e9marrer.",
+         u"\u00e8 la radice di un intero disco, non una cartella del menu Start."},
+        {u"this is a system folder, or your home folder, not a folder of the Start Menu.",
+         u"c'est un dossier du syst\u00e8me, ou votre dossier personnel, pas un dossier du menu "
+         u"D\u00e9marrer.",
+         u"\u00e8 una cartella di sistema, o la vostra cartella personale, non una cartella del "
+         u"menu Start."},
+        {u"Cancel", u"Annuler", u"Annulla"},
+    };
+    static_assert(std::size(kTexts) == static_cast<size_t>(NoticeText::Cancel) + 1);
+    const auto language = languageIndex >= 0 && languageIndex < 3 ? languageIndex : 0;
+    return QString::fromUtf16(kTexts[static_cast<size_t>(text)][static_cast<size_t>(language)]);
+}
+
+} // namespace tvn

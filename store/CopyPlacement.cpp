@@ -1,0 +1,61 @@
+#include "store/CopyPlacement.h"
+
+#include "catalogue/CatalogueList.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+
+namespace tvn {
+
+namespace {
+
+// Far more namesakes than any Start Menu holds; beyond it the copy fails instead of searching on.
+constexpr int kMaxNumberedNames = 999;
+
+} // namespace
+
+bool FolderNames::contains(const QString& folder, const QString& fileName) {
+    if (!listed_ || folder_ != folder) {
+        folder_ = folder;
+        names_.clear();
+        listed_ = true;
+        if (const auto files = fs_.shortcutFiles(folder))
+            for (const QString& file : *files)
+                names_.insert(caseFoldedName(file));
+    }
+    return names_.contains(caseFoldedName(fileName));
+}
+
+void FolderNames::add(const QString& folder, const QString& fileName) {
+    if (listed_ && folder_ == folder)
+        names_.insert(caseFoldedName(fileName));
+}
+
+std::optional<CopyPlacement> placeCopy(FileSystem& fs, FolderNames& names, const QString& source,
+                                       const QString& folder, const QString& fileName,
+                                       const QString& tag) {
+    const QString stem = fileName.chopped(4);
+    const QString extension = fileName.right(4);
+    std::optional<QByteArray> content;
+    for (int number = 0; number <= kMaxNumberedNames; ++number) {
+        QString candidate = fileName;
+        if (number == 1 && tag.isEmpty())
+            continue;
+        if (number == 1)
+            candidate = stem + QStringLiteral(" (%1)").arg(tag) + extension;
+        else if (number > 1)
+            candidate = stem + QStringLiteral(" (%1)").arg(number) + extension;
+        const QString target = joinPath(folder, candidate);
+        if (!names.contains(folder, candidate))
+            return CopyPlacement{target};
+        if (!content)
+            content = fs.readFile(source);
+        const auto there = fs.readFile(target);
+        if (!content)
+            return std::nullopt;
+        if (there == content)
+            return CopyPlacement{target, true};
+    }
+    return std::nullopt;
+}
+
+} // namespace tvn
