@@ -1,5 +1,5 @@
-#include "app/ElidedLabel.h"
 #include "app/FrmMain.h"
+#include "app/PathLabel.h"
 #include "catalogue/ProgramsTrees.h"
 #include "i18n/BuiltInTexts.h"
 #include "platform/FileSystem.h"
@@ -58,7 +58,9 @@ void FrmMain::FillPrefixChooser() {
 
     CboPrefix->clear();
     for (const WinePrefix& prefix : found) {
-        CboPrefix->addItem(prefix.name, prefix.path);
+        const QString label =
+            prefix.label.isEmpty() ? text(BuiltInText::DefaultPrefix) : prefix.label;
+        CboPrefix->addItem(text(BuiltInText::PrefixEntry).arg(prefix.manager, label), prefix.path);
         CboPrefix->setItemData(CboPrefix->count() - 1, prefix.path, Qt::ToolTipRole);
     }
     CboPrefix->addItem(text(BuiltInText::OtherFolder));
