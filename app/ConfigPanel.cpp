@@ -1,10 +1,11 @@
 #include "app/ButtonRoles.h"
 #include "app/ConfigControls.h"
-#include "app/ElidedLabel.h"
 #include "app/FrmMain.h"
 #include "app/PathBox.h"
+#include "app/PathLabel.h"
 #include "app/Widgets.h"
 #include "app/WrapCheckBox.h"
+#include "catalogue/LogicTexts.h"
 #include "catalogue/ProgramsTrees.h"
 #include "catalogue/SystemAnalysis.h"
 #include "platform/FileSystem.h"
@@ -69,7 +70,7 @@ void FrmMain::buildConfigPanel() {
     // Long prefix names give way rather than widen the panel.
     CboPrefix->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     CboPrefix->setMinimumContentsLength(10);
-    LblAllUsers = new ElidedLabel(Config);
+    LblAllUsers = new PathLabel(Config);
     LblAllUsers->setObjectName(QStringLiteral("LblAllUsers"));
     LblDesktopMenu = makeLabel(Config, QStringLiteral("LblDesktopMenu"), QString());
     LblDesktopMenu->hide();
@@ -173,7 +174,8 @@ void FrmMain::ApplySettings() {
     UpdateProgramsTrees(tvn());
 
     if (!usableFolder(state_.startMenuPath) || !usableFolder(state_.programsPath)) {
-        ui_.message(messageText(2), QStringLiteral("ERROR!"), Buttons::Ok, Icon::Exclamation);
+        ui_.message(messageText(2), logicText(LogicText::ErrorTitle, state_.languageIndex),
+                    Buttons::Ok, Icon::Exclamation);
         if (DebugBox->text() != kNoChecksDebugText) {
             ShowConfig();
             return;
@@ -182,7 +184,8 @@ void FrmMain::ApplySettings() {
     }
 
     if (!writeConfigFile(fs_, configFilePath(), configFromWindow(*this)))
-        ui_.message(messageText(3), QStringLiteral("Error!"), Buttons::Ok, Icon::Exclamation);
+        ui_.message(messageText(3), logicText(LogicText::ErrorTitle, state_.languageIndex),
+                    Buttons::Ok, Icon::Exclamation);
 
     tvn::AnalyseSystem(tvn());
     if (!state_.scanFailed) {

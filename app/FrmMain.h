@@ -29,7 +29,7 @@ class QRadioButton;
 namespace tvn {
 
 class ButtonRoles;
-class ElidedLabel;
+class PathLabel;
 class ListFilter;
 class FileSystem;
 class QtListBox;
@@ -114,6 +114,9 @@ public:
     void Command4_Click();
     void CmdChangeLanguage_Click(); // the Config panel's button
     void ReadLanguageChoice();
+    // The language of the language panel's choice, and the system's as one of ours.
+    int chosenLanguage() const;
+    static int systemLanguage();
     void LoadLanguageTexts();
     // Names and describes every control for assistive technology (AccessibleTexts.cpp).
     void ApplyAccessibleTexts();
@@ -177,7 +180,7 @@ public:
     void MnuChangeCategorie_Click();
     void Command10_Click();
     // The key that presses category button k (0 to 10) while NotYet has the focus.
-    static Qt::Key categoryKey(int k);
+    static QKeyCombination categoryKey(int k);
     QFrame* Creation = nullptr;
     QLabel* Label15 = nullptr;          // title
     QLabel* Label38 = nullptr;          // title in move mode
@@ -253,9 +256,9 @@ public:
     void FillPrefixChooser();
     void CboPrefix_Click();
     void ShowAllUsersPrograms();
-    QLabel* LblPrefix = nullptr;        // beside CboPrefix
-    QComboBox* CboPrefix = nullptr;     // the Wine prefixes found, then Other folder...
-    ElidedLabel* LblAllUsers = nullptr; // the all-users Programs folder the two boxes bring in
+    QLabel* LblPrefix = nullptr;      // beside CboPrefix
+    QComboBox* CboPrefix = nullptr;   // the Wine prefixes found, then Other folder...
+    PathLabel* LblAllUsers = nullptr; // the all-users Programs folder the two boxes bring in
     // The desktop menu (DesktopMenu.cpp): brought in step with the category folders on leaving
     // the Creation, Modify and Purges panels, after a rename and after the reset.
     void SyncDesktopMenu();
@@ -328,6 +331,10 @@ private:
     // The panel's lists rebuilt after its action was taken back, as the panel builds them.
     void reloadAfterUndo(UndoScope scope, const QStringList& restored);
     void ShowUndoTexts();
+    // The version and credit lines of the about panels, in the interface language.
+    void ShowSurfaceTexts();
+    // Whether the taskbar's small-icons option the hint names exists here (Windows only).
+    static bool showsSmallIconsHint();
     void enableUndoButtons();
 
     Ui& ui_;

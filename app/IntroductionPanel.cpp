@@ -71,7 +71,8 @@ void FrmMain::CContinue_Click() {
         ApplySettings();
         return;
     }
-    ui_.message(messageText(4));
+    if (showsSmallIconsHint())
+        ui_.message(messageText(4));
     ShowConfig();
 }
 

@@ -120,7 +120,10 @@ void FrmMain::Command9_Click() {
     PreviewPicture->hide();
     About->show();
     About2->show();
+    // Nothing runs while the help shows: no wait text.
+    Label35->hide();
     ui_.message(messageText(8));
+    Label35->show();
     PreviewPicture->show();
     About->hide();
     About2->hide();
@@ -130,7 +133,7 @@ void FrmMain::Command9_Click() {
 }
 
 void FrmMain::Command11_Click() {
-    FrmInfo info(*this);
+    FrmInfo info(*this, state_.languageIndex);
     ui_.showModal(info);
 }
 

@@ -73,11 +73,14 @@ void FrmMain::CRemove_Click() {
 void FrmMain::CMove_Click() {
     // The error report names the failure of this action only.
     clearLastFailure();
-    // Every copy to move is shown and selected.
+    // Every copy to move is shown and selected; the help filter has no part in them.
     notYetFilter->clear();
+    notYetFilter->setNote(QString());
     if (!tvn::LoadSelectedCopiesForMove(tvn()))
         return;
     Label100->hide();
+    // The note on help shortcuts is about classifying, not about moving copies.
+    Label16->hide();
     Modify->hide();
     Creation->show();
     NotYet->setFocus();
@@ -101,6 +104,7 @@ void FrmMain::Command8_Click() {
     Label38->hide();
     Label15->show();
     Label100->show();
+    Label16->show();
     ui_.pumpEvents();
     ReloadModifyList(tvn());
     ShowModify();

@@ -11,6 +11,7 @@
 #include "store/ModifyList.h"
 #include "store/OrphanPurge.h"
 
+#include <algorithm>
 #include <QFrame>
 #include <QListWidget>
 #include <QPushButton>
@@ -135,14 +136,23 @@ void FrmMain::reloadAfterUndo(UndoScope scope, const QStringList& restored) {
         if (purgeListBox->count() > 0)
             purgeListBox->selectOnly(0);
         break;
-    case UndoScope::Menu:
+    case UndoScope::Menu: {
         leavePanel(Menu);
         tvn::AnalyseSystem(tvn());
         // The copies are back: so are their desktop menu entries.
         SyncDesktopMenu();
-        if (!state_.scanFailed)
-            ShowMenu();
+        if (state_.scanFailed)
+            break;
+        ShowMenu();
+        // Nothing on the menu shows the copies: the user is told they are back.
+        const auto copies =
+            std::count_if(restored.begin(), restored.end(), [](const QString& path) {
+                return path.endsWith(QStringLiteral(".lnk"), Qt::CaseInsensitive);
+            });
+        ui_.message(
+            builtInText(BuiltInText::ResetUndone, state_.languageIndex).arg(qint64(copies)));
         break;
+    }
     }
 }
 

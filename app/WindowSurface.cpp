@@ -3,6 +3,7 @@
 #include "app/OffWindowArea.h"
 #include "app/Widgets.h"
 #include "dialogs/MakerAddresses.h"
+#include "i18n/BuiltInTexts.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -23,9 +24,12 @@ const QString kWaitText = QStringLiteral("VI PREGO DI ATTENDERE...");
 const QString kSmallIconsHint = QStringLiteral(
     "Per approfittare di questo programma dovete scegliere l'opzione 'Mostra icone piccole' "
     "nelle proprietà della barra delle applicazioni (Premete il tasto destro su di essa).");
-// The version and credit labels are the same in every language.
-const QString kVersionText = QStringLiteral("Version " TORVANE_VERSION);
-const QString kCreditText = QStringLiteral("Freeware");
+// The taskbar option the hint names exists on Windows only.
+#ifdef _WIN32
+constexpr bool kHasSmallIconsOption = true;
+#else
+constexpr bool kHasSmallIconsOption = false;
+#endif
 
 } // namespace
 
@@ -73,8 +77,8 @@ void FrmMain::buildWindowSurface() {
     aboutLayout->addWidget(Label30);
     aboutLayout->addSpacing(4);
     const std::pair<const char*, QString> aboutLines[] = {
-        {"AboutVersion", kVersionText},
-        {"AboutCredits", kCreditText},
+        {"AboutVersion", QString()},
+        {"AboutCredits", QString()},
         {"AboutWebAddress", QString::fromUtf16(kMakerWebAddress)},
         {"AboutEmailAddress", QString::fromUtf16(kMakerEmailAddress)},
     };
@@ -93,17 +97,31 @@ void FrmMain::buildWindowSurface() {
         makeLabel(About2, QStringLiteral("Label32"), QStringLiteral("TORVANE"), LabelStyle::Title);
     Label32->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     about2Layout->addWidget(Label32);
-    QLabel* about2Version = makeLabel(About2, QStringLiteral("About2Version"),
-                                      kVersionText + QStringLiteral(" - ") + kCreditText);
+    QLabel* about2Version = makeLabel(About2, QStringLiteral("About2Version"), QString());
     about2Version->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     about2Layout->addWidget(about2Version);
     about2Layout->addSpacing(12);
     Label6 = makeLabel(About2, QStringLiteral("Label6"), kSmallIconsHint);
+    Label6->setVisible(kHasSmallIconsOption);
     about2Layout->addWidget(Label6);
     about2Layout->addStretch();
     Label35 = makeLabel(About2, QStringLiteral("Label35"), kWaitText, LabelStyle::Strong);
     Label35->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     about2Layout->addWidget(Label35);
+}
+
+void FrmMain::ShowSurfaceTexts() {
+    const QString version = builtInText(BuiltInText::Version, state_.languageIndex)
+                                .arg(QStringLiteral(TORVANE_VERSION));
+    const QString credit = builtInText(BuiltInText::Freeware, state_.languageIndex);
+    About->findChild<QLabel*>(QStringLiteral("AboutVersion"))->setText(version);
+    About->findChild<QLabel*>(QStringLiteral("AboutCredits"))->setText(credit);
+    About2->findChild<QLabel*>(QStringLiteral("About2Version"))
+        ->setText(version + QStringLiteral(" - ") + credit);
+}
+
+bool FrmMain::showsSmallIconsHint() {
+    return kHasSmallIconsOption;
 }
 
 void FrmMain::buildHiddenStore() {

@@ -1,6 +1,7 @@
 #include "catalogue/ShortcutScan.h"
 
 #include "catalogue/CatalogueList.h"
+#include "catalogue/LogicTexts.h"
 #include "catalogue/ProgramsTrees.h"
 #include "catalogue/ProgressText.h"
 #include "platform/FileSystem.h"
@@ -27,7 +28,8 @@ std::optional<FileSystem::Listing> collectFolder(Tvn& tvn, CatalogueList list,
 // A folder of the user's trees that cannot be listed means the configuration is wrong: it is
 // reported, ScanFailed set and the folder left, so the settings panel follows the walk.
 void reportScanFailure(Tvn& tvn) {
-    tvn.ui.message(tvn.window.messageText(2), QStringLiteral("ERROR!"), Buttons::Ok,
+    tvn.ui.message(tvn.window.messageText(2),
+                   logicText(LogicText::ErrorTitle, tvn.state.languageIndex), Buttons::Ok,
                    Icon::Exclamation);
     tvn.state.scanFailed = true;
 }

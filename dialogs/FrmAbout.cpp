@@ -1,5 +1,6 @@
 #include "dialogs/FrmAbout.h"
 
+#include "dialogs/AboutTexts.h"
 #include "dialogs/Look.h"
 #include "dialogs/MakerAddresses.h"
 #include "dialogs/Twips.h"
@@ -29,10 +30,11 @@ QLabel* addLabel(QVBoxLayout& layout, QWidget* parent, const QString& name, cons
 
 } // namespace
 
-FrmAbout::FrmAbout(QWidget* parent)
+FrmAbout::FrmAbout(int languageIndex, QWidget* parent)
     : QDialog(parent) {
+    const AboutTexts texts = aboutTexts(languageIndex);
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(texts.aboutTitle);
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setFont(torvaneFont());
     setFixedSize(kClientWidth, kClientHeight);
@@ -46,19 +48,16 @@ FrmAbout::FrmAbout(QWidget* parent)
     Image1->setFixedSize(kClientWidth - 24, 170);
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setFrameShape(QFrame::StyledPanel);
-    Image1->setPixmap(QPixmap(builtInPicturePath(BuiltInPicture::About)));
+    Image1->setPixmap(QPixmap(builtInPicturePath(BuiltInPicture::About, languageIndex)));
     layout->addWidget(Image1, 0, Qt::AlignHCenter);
 
     Label1[0] = addLabel(*layout, this, QStringLiteral("Label1_0"), QString());
     Label1[2] =
         addLabel(*layout, this, QStringLiteral("Label1_2"), QString::fromUtf16(kMakerWebAddress));
-    Label1[6] = addLabel(
-        *layout, this, QStringLiteral("Label1_6"),
-        QStringLiteral("Please send us an e-mail with your comments or suggestions to : ") +
-            QString::fromUtf16(kMakerEmailAddress));
+    Label1[6] = addLabel(*layout, this, QStringLiteral("Label1_6"),
+                         texts.writeToUs.arg(QString::fromUtf16(kMakerEmailAddress)));
     layout->addStretch();
-    Label1[1] = addLabel(*layout, this, QStringLiteral("Label1_1"),
-                         QStringLiteral("Click here to continue..."));
+    Label1[1] = addLabel(*layout, this, QStringLiteral("Label1_1"), texts.clickToGoOn);
     QFont bold = Label1[1]->font();
     bold.setBold(true);
     Label1[1]->setFont(bold);

@@ -133,14 +133,9 @@ TEST_F(NavigationTest, FirstStartGoesThroughLanguagesIntroductionAndSettings) {
     expectOnly(frm.Introduction, frm.CContinue, frm.Command3);
 
     ui.clearCalls();
-    ui.expectMessage();
     frm.CContinue_Click();
-    ASSERT_EQ(ui.dialogs().size(), 1u);
-    const UiCall hint = ui.dialogs().front();
-    EXPECT_EQ(hint.text, frm.messageText(4));
-    EXPECT_EQ(hint.title, QString());
-    EXPECT_EQ(hint.buttons, Buttons::Ok);
-    EXPECT_EQ(hint.icon, Icon::None);
+    // The small-icons hint names a Windows option: none on Linux.
+    EXPECT_TRUE(ui.dialogs().empty());
     expectOnly(frm.Config, frm.COK, frm.COK);
     EXPECT_FALSE(frm.CmdChangeLanguage->isVisible());
     EXPECT_TRUE(frm.state().configured);

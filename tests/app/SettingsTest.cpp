@@ -165,9 +165,9 @@ TEST_F(SettingsTest, FirstRunOnAWinePrefixWritesTheEightRecords) {
     ASSERT_EQ(visiblePanelsOf(*window), std::vector<QString>{"Introduction"});
 
     ui.clearCalls();
-    ui.expectMessage();
     QTest::mouseClick(window->CContinue, Qt::LeftButton);
-    ASSERT_EQ(ui.messageTexts(), std::vector<QString>{window->messageText(4)});
+    // The small-icons hint names a Windows option: none on Linux.
+    ASSERT_TRUE(ui.messageTexts().empty());
     ASSERT_EQ(visiblePanelsOf(*window), std::vector<QString>{"Config"});
     EXPECT_EQ(window->StartMenuCustomPath->text(), tree.path(menu));
     EXPECT_EQ(window->ProgramsMenuCustomPath->text(), tree.path(menu + "/Programs"));
@@ -287,7 +287,7 @@ TEST_F(SettingsTest, AFileThatCannotBeWrittenIsReportedAndThePreviousOneKept) {
         frm.COK_Click();
         EXPECT_EQ(ui.messageTexts(), c.messages);
         const UiCall report = ui.dialogs()[c.messages.size() > 1 ? 1 : 0];
-        EXPECT_EQ(report.title, QStringLiteral("Error!"));
+        EXPECT_EQ(report.title, QStringLiteral("ERROR!"));
         EXPECT_EQ(report.icon, Icon::Exclamation);
         EXPECT_EQ(tree.read("Config.tvn"), "previous");
         EXPECT_GT(frm.Fast.count(), 0); // the analysis ran all the same
