@@ -26,7 +26,8 @@ ListFilter::ListFilter(QWidget& parent, QBoxLayout& layout, QListWidget& list)
     layout.addLayout(row);
     note_ = new QLabel(&parent);
     note_->setObjectName(list.objectName() + QStringLiteral("Note"));
-    note_->hide();
+    // The line keeps its room when empty, so the list stands where it always does.
+    note_->setMinimumHeight(note_->fontMetrics().height());
     layout.addWidget(note_);
     box_->installEventFilter(this);
     list_.installEventFilter(this);
@@ -48,7 +49,6 @@ bool ListFilter::clear() {
 
 void ListFilter::setNote(const QString& note) {
     note_->setText(note);
-    note_->setVisible(!note.isEmpty());
 }
 
 void ListFilter::showCounts() {
