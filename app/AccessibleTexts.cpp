@@ -1,7 +1,6 @@
 #include "app/FrmMain.h"
 #include "app/ListFilter.h"
 #include "i18n/BuiltInTexts.h"
-#include "i18n/NoticeTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,9 +22,6 @@ void FrmMain::ApplyAccessibleTexts() {
     const auto text = [this](BuiltInText t) {
         return builtInText(t, state_.languageIndex);
     };
-    // The settings' Cancel has no field in the language files.
-    settingsCancelButton->setText(noticeText(NoticeText::Cancel, state_.languageIndex));
-
     const std::pair<QWidget*, QLabel*> named[] = {
         {unclassifiedList, creationTitle},  {copiesList, modifyTitle},
         {orphansList, purgesTitle},         {startMenuPathBox, startMenuCaption},

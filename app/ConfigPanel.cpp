@@ -1,10 +1,11 @@
 #include "app/ButtonRoles.h"
 #include "app/ConfigControls.h"
-#include "app/ElidedLabel.h"
 #include "app/FrmMain.h"
 #include "app/PathBox.h"
+#include "app/PathLabel.h"
 #include "app/Widgets.h"
 #include "app/WrapCheckBox.h"
+#include "catalogue/LogicTexts.h"
 #include "catalogue/ProgramsTrees.h"
 #include "catalogue/SystemAnalysis.h"
 #include "i18n/BuiltInTexts.h"
@@ -75,7 +76,7 @@ void FrmMain::buildConfigPanel() {
     // Long prefix names give way rather than widen the panel.
     prefixChooser->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     prefixChooser->setMinimumContentsLength(10);
-    allUsersProgramsLine = new ElidedLabel(configPanel);
+    allUsersProgramsLine = new PathLabel(configPanel);
     allUsersProgramsLine->setObjectName(QStringLiteral("allUsersProgramsLine"));
     desktopMenuNote = makeLabel(configPanel, QStringLiteral("desktopMenuNote"), QString());
     desktopMenuNote->hide();
@@ -223,7 +224,8 @@ void FrmMain::ApplySettings() {
     RemoveLeftoverTemporaries(tvn());
 
     if (!writeConfigFile(fs_, configFilePath(), configFromWindow(*this)))
-        ui_.message(messageText(Message::SettingsNotSaved), QStringLiteral("Error!"), Buttons::Ok,
+        ui_.message(messageText(Message::SettingsNotSaved),
+                    logicText(LogicText::ErrorTitle, state_.languageIndex), Buttons::Ok,
                     Icon::Exclamation);
 
     tvn::AnalyseSystem(tvn());

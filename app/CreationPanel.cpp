@@ -8,6 +8,7 @@
 #include "catalogue/HelpShortcutFilter.h"
 #include "catalogue/SystemAnalysis.h"
 #include "catalogue/UnclassifiedList.h"
+#include "i18n/BuiltInTexts.h"
 #include "platform/FailureCause.h"
 #include "store/CategoryRename.h"
 #include "store/Classification.h"
@@ -133,8 +134,12 @@ void FrmMain::buildCreationPanel() {
 
 void FrmMain::OpenCreationPanel() {
     tvn::BuildNotYetList(tvn());
-    if (hideHelpShortcuts())
-        tvn::HideHelpShortcuts(tvn());
+    const int hidden = hideHelpShortcuts() ? tvn::HideHelpShortcuts(tvn()) : 0;
+    // Said beside the count, so no shortcut leaves the list without a word.
+    unclassifiedFilter->setNote(
+        hidden == 0
+            ? QString()
+            : builtInText(BuiltInText::HelpShortcutsHidden, state_.languageIndex).arg(hidden));
     creationPanel->show();
     unclassifiedList->setFocus();
     roles_->setCancelButton(creationDoneButton);
@@ -179,22 +184,22 @@ void FrmMain::renameCategoryTriggered() {
     OpenCreationPanel();
 }
 
-Qt::Key FrmMain::categoryKey(int k) {
-    // Letters: one key each for all eleven, on every keyboard layout, and free since the
-    // filter box above the list does what typing a name in the list used to do. They run from
-    // the top button down, as the user reads the column.
+QKeyCombination FrmMain::categoryKey(int k) {
+    // Alt with a letter: nobody types it while writing a name, so typing in the list only ever
+    // filters it, and each of the eleven has a key on every keyboard layout. The letters run
+    // from the top button down, as the user reads the column.
     int above = 0;
     for (const int top : kCategoryTops)
         above += top < kCategoryTops[k] ? 1 : 0;
-    return static_cast<Qt::Key>(Qt::Key_A + above);
+    return QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(Qt::Key_A + above));
 }
 
 bool FrmMain::creationKeyPress(QObject* watched, const QKeyEvent& key) {
-    if (key.modifiers() & ~Qt::KeypadModifier)
-        return false;
     if (watched == unclassifiedList) {
+        const QKeyCombination pressed(key.modifiers() & ~Qt::KeypadModifier,
+                                      static_cast<Qt::Key>(key.key()));
         for (int k = 0; k < kCategoryCount; ++k) {
-            if (key.key() != categoryKey(k))
+            if (pressed != categoryKey(k))
                 continue;
             // A held key classifies once, not every entry that comes up under it.
             QPushButton* button = categoryButtons[static_cast<size_t>(k)];
@@ -204,6 +209,8 @@ bool FrmMain::creationKeyPress(QObject* watched, const QKeyEvent& key) {
         }
         return false;
     }
+    if (key.modifiers() & ~Qt::KeypadModifier)
+        return false;
     if (key.key() != Qt::Key_F2)
         return false;
     for (int k = 0; k < kCategoryCount; ++k) {

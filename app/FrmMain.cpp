@@ -5,6 +5,7 @@
 #include "app/QtListBox.h"
 #include "catalogue/SystemAnalysis.h"
 #include "dialogs/Look.h"
+#include "i18n/BuiltInTexts.h"
 #include "platform/Ui.h"
 
 #include <QAction>
@@ -74,6 +75,7 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
             *this, &shellFolders_});
     connectHandlers();
     ShowUndoTexts();
+    ShowSurfaceTexts();
     enableUndoButtons();
     LayOutWindow();
 }
@@ -106,7 +108,12 @@ QString FrmMain::progressText() const {
 }
 
 void FrmMain::setProgressText(const QString& text) {
-    progressLine->setText(text);
+    // A bare number is the walks' folder counter: the label says what it counts, after the
+    // number the next step reads back.
+    bool isCount = false;
+    text.toLongLong(&isCount);
+    progressLine->setText(
+        isCount ? builtInText(BuiltInText::FoldersRead, state_.languageIndex).arg(text) : text);
 }
 
 QString FrmMain::debugText() const {
@@ -117,14 +124,19 @@ bool FrmMain::hideHelpShortcuts() const {
     return hideHelpOption->checkState() == Qt::Checked;
 }
 
+// A button reads "&" as the mark of its shortcut letter; the user's "fun & games" shows as
+// written when each "&" is doubled.
 QString FrmMain::categoryCaption(int k) const {
-    return k >= 0 && k < kCategoryCount ? categoryButtons[static_cast<size_t>(k)]->text()
-                                        : QString();
+    if (k < 0 || k >= kCategoryCount)
+        return {};
+    return categoryButtons[static_cast<size_t>(k)]->text().replace(QStringLiteral("&&"),
+                                                                   QStringLiteral("&"));
 }
 
 void FrmMain::setCategoryCaption(int k, const QString& caption) {
     if (k >= 0 && k < kCategoryCount)
-        categoryButtons[static_cast<size_t>(k)]->setText(caption);
+        categoryButtons[static_cast<size_t>(k)]->setText(
+            QString(caption).replace(QStringLiteral("&"), QStringLiteral("&&")));
 }
 
 QString FrmMain::messageText(Message message) const {

@@ -31,7 +31,7 @@ class QRadioButton;
 namespace tvn {
 
 class ButtonRoles;
-class ElidedLabel;
+class PathLabel;
 class ListFilter;
 class FileSystem;
 class QtListBox;
@@ -119,6 +119,9 @@ public:
     void languagesExitClicked();
     void changeLanguageClicked(); // the Config panel's button
     void ReadLanguageChoice();
+    // The language of the language panel's choice, and the system's as one of ours.
+    int chosenLanguage() const;
+    static int systemLanguage();
     void LoadLanguageTexts();
     // Names and describes every control for assistive technology (AccessibleTexts.cpp).
     void ApplyAccessibleTexts();
@@ -182,7 +185,7 @@ public:
     void renameCategoryTriggered();
     void creationDoneClicked();
     // The key that presses category button k (0 to 10) while unclassifiedList has the focus.
-    static Qt::Key categoryKey(int k);
+    static QKeyCombination categoryKey(int k);
     QFrame* creationPanel = nullptr;
     QLabel* creationTitle = nullptr;         // title
     QLabel* moveTitle = nullptr;             // title in move mode
@@ -191,8 +194,8 @@ public:
     QLabel* helpShortcutsNote = nullptr;     // help shortcuts need no classifying
     QLabel* renameHint = nullptr;            // right-click a category to rename it
     QListWidget* unclassifiedList = nullptr; // the unclassified shortcuts, or the copies to move
-    // Narrows unclassifiedList to the names holding a text.
-    ListFilter* unclassifiedFilter = nullptr;
+    ListFilter* unclassifiedFilter =
+        nullptr; // narrows unclassifiedList to the names holding a text
     std::array<QPushButton*, kCategoryCount> categoryButtons{}; // one per category, its name
     QPushButton* creationDoneButton = nullptr;                  // Done: back to the menu
     QPushButton* moveDoneButton = nullptr;   // Done... in move mode: back to the Modify panel
@@ -270,8 +273,8 @@ public:
     void ShowAllUsersPrograms();
     QLabel* prefixCaption = nullptr;    // beside prefixChooser
     QComboBox* prefixChooser = nullptr; // the Wine prefixes found, then Other folder...
-    // The all-users Programs folder the two boxes bring in.
-    ElidedLabel* allUsersProgramsLine = nullptr;
+    PathLabel* allUsersProgramsLine =
+        nullptr; // the all-users Programs folder the two boxes bring in
     // The desktop menu (DesktopMenu.cpp): brought in step with the category folders on leaving
     // the Creation, Modify and Purges panels, after a rename and after the reset.
     void SyncDesktopMenu();
@@ -342,6 +345,10 @@ private:
     // The panel's lists rebuilt after its action was taken back, as the panel builds them.
     void reloadAfterUndo(UndoScope scope, const QStringList& restored);
     void ShowUndoTexts();
+    // The version and credit lines of the about panels, in the interface language.
+    void ShowSurfaceTexts();
+    // Whether the taskbar's small-icons option the hint names exists here (Windows only).
+    static bool showsSmallIconsHint();
     void enableUndoButtons();
 
     Ui& ui_;

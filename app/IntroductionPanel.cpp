@@ -73,7 +73,8 @@ void FrmMain::continueClicked() {
         ApplySettings();
         return;
     }
-    ui_.message(messageText(Message::SmallIconsHint));
+    if (showsSmallIconsHint())
+        ui_.message(messageText(Message::SmallIconsHint));
     ShowConfig();
 }
 

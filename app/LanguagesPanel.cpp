@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -68,8 +69,9 @@ void FrmMain::buildLanguagesPanel() {
     layout->addLayout(choices);
     layout->addStretch();
 
-    languagesExitButton =
-        makeButton(languagesPanel, QStringLiteral("languagesExitButton"), QStringLiteral("Exit!"));
+    // Shown before any language is chosen: in all three, as the prompts above.
+    languagesExitButton = makeButton(languagesPanel, QStringLiteral("languagesExitButton"),
+                                     QStringLiteral("Exit / Quitter / Esci"));
     languageOkButton =
         makeButton(languagesPanel, QStringLiteral("languageOkButton"), QStringLiteral("OK"));
     addButtonRow(*layout, {languagesExitButton}, {languageOkButton});
@@ -105,17 +107,35 @@ void FrmMain::languagesExitClicked() {
 }
 
 void FrmMain::ReadLanguageChoice() {
+    state_.languageIndex = chosenLanguage();
+}
+
+int FrmMain::chosenLanguage() const {
     for (int k = 0; k < 3; ++k)
         if (languageOptions[static_cast<size_t>(k)]->isChecked())
-            state_.languageIndex = k;
+            return k;
+    return state_.languageIndex;
+}
+
+int FrmMain::systemLanguage() {
+    switch (QLocale::system().language()) {
+    case QLocale::French:
+        return 1;
+    case QLocale::Italian:
+        return 2;
+    default:
+        return 0;
+    }
 }
 
 void FrmMain::LoadLanguageTexts() {
     useQtTranslations(state_.languageIndex);
     // The texts the language files have no field for follow the ones they have.
     if (tvn::LoadLanguageTexts(ui_, fs_, state_.dataFolders(), state_.languageIndex, *this,
-                               [this] { LoadLanguagePicture(); }))
+                               [this] { LoadLanguagePicture(); })) {
         ShowUndoTexts();
+        ShowSurfaceTexts();
+    }
     categoryWords_ = ReadCategoryWords(
         fs_, dataFilePath(fs_, state_.dataFolders(), categoryWordsFileName(state_.languageIndex)));
     ApplyAccessibleTexts();

@@ -24,7 +24,13 @@ ListFilter::ListFilter(QWidget& parent, QBoxLayout& layout, QListWidget& list)
     row->addWidget(box_, 1);
     row->addWidget(count_);
     layout.addLayout(row);
+    note_ = new QLabel(&parent);
+    note_->setObjectName(list.objectName() + QStringLiteral("Note"));
+    // The line keeps its room when empty, so the list stands where it always does.
+    note_->setMinimumHeight(note_->fontMetrics().height());
+    layout.addWidget(note_);
     box_->installEventFilter(this);
+    list_.installEventFilter(this);
 }
 
 void ListFilter::attach(QtListBox& entries) {
@@ -41,19 +47,41 @@ bool ListFilter::clear() {
     return true;
 }
 
+void ListFilter::setNote(const QString& note) {
+    note_->setText(note);
+}
+
 void ListFilter::showCounts() {
     // Digits and a slash read the same in every language.
     count_->setText(QStringLiteral("%1 / %2").arg(entries_->shownCount()).arg(entries_->count()));
 }
 
 bool ListFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != box_ || event->type() != QEvent::KeyPress)
+    if (event->type() != QEvent::KeyPress)
         return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key != Qt::Key_Down && key != Qt::Key_Up && key != Qt::Key_PageDown &&
-        key != Qt::Key_PageUp)
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == &list_)
+        return typeIntoBox(*key);
+    if (watched != box_)
+        return false;
+    const int code = key->key();
+    if (code != Qt::Key_Down && code != Qt::Key_Up && code != Qt::Key_PageDown &&
+        code != Qt::Key_PageUp)
         return false;
     enterList();
+    return true;
+}
+
+bool ListFilter::typeIntoBox(const QKeyEvent& key) {
+    // Text typed in the list (not a shortcut, not the space that selects) goes on in the box,
+    // so typing a name finds it instead of jumping from entry to entry or pressing a key.
+    if (key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))
+        return false;
+    const QString text = key.text();
+    if (text.isEmpty() || !text.front().isPrint() || text.front().isSpace())
+        return false;
+    box_->setFocus();
+    box_->insert(text);
     return true;
 }
 

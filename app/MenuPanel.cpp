@@ -131,7 +131,10 @@ void FrmMain::helpClicked() {
     languagePicture->hide();
     aboutFrame->show();
     helpCover->show();
+    // Nothing runs while the help shows: no wait text.
+    helpCoverWait->hide();
     ui_.message(messageText(Message::Description));
+    helpCoverWait->show();
     languagePicture->show();
     aboutFrame->hide();
     helpCover->hide();
@@ -141,7 +144,7 @@ void FrmMain::helpClicked() {
 }
 
 void FrmMain::infoClicked() {
-    FrmInfo info(*this);
+    FrmInfo info(*this, state_.languageIndex);
     ui_.showModal(info);
 }
 

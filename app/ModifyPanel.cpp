@@ -78,11 +78,14 @@ void FrmMain::removeClicked() {
 void FrmMain::moveClicked() {
     // The error report names the failure of this action only.
     clearLastFailure();
-    // Every copy to move is shown and selected.
+    // Every copy to move is shown and selected; the help filter has no part in them.
     unclassifiedFilter->clear();
+    unclassifiedFilter->setNote(QString());
     if (!tvn::LoadSelectedCopiesForMove(tvn()))
         return;
     classifyInstructions->hide();
+    // The note on help shortcuts is about classifying, not about moving copies.
+    helpShortcutsNote->hide();
     modifyPanel->hide();
     creationPanel->show();
     unclassifiedList->setFocus();
@@ -106,6 +109,7 @@ void FrmMain::moveDoneClicked() {
     moveTitle->hide();
     creationTitle->show();
     classifyInstructions->show();
+    helpShortcutsNote->show();
     ui_.pumpEvents();
     ReloadModifyList(tvn());
     ShowModify();

@@ -1,5 +1,5 @@
-#include "app/ElidedLabel.h"
 #include "app/FrmMain.h"
+#include "app/PathLabel.h"
 #include "catalogue/ProgramsTrees.h"
 #include "i18n/BuiltInTexts.h"
 #include "platform/FileSystem.h"
@@ -58,7 +58,10 @@ void FrmMain::FillPrefixChooser() {
 
     prefixChooser->clear();
     for (const WinePrefix& prefix : found) {
-        prefixChooser->addItem(prefix.name, prefix.path);
+        const QString label =
+            prefix.label.isEmpty() ? text(BuiltInText::DefaultPrefix) : prefix.label;
+        prefixChooser->addItem(text(BuiltInText::PrefixEntry).arg(prefix.manager, label),
+                               prefix.path);
         prefixChooser->setItemData(prefixChooser->count() - 1, prefix.path, Qt::ToolTipRole);
     }
     prefixChooser->addItem(text(BuiltInText::OtherFolder));

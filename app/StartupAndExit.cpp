@@ -15,15 +15,16 @@
 namespace tvn {
 
 void FrmMain::StartUp() {
-    {
-        FrmAbout about;
-        ui_.showModal(about);
-    }
     state_.appFolder = currentFolder_();
     state_.configured = false;
     state_.windowsDrive = QStringLiteral("c:");
     hideHelpOption->setChecked(true);
     LoadSettings();
+    {
+        // In the language chosen, or before any choice in the system's when it is one of ours.
+        FrmAbout about(state_.configured ? chosenLanguage() : systemLanguage());
+        ui_.showModal(about);
+    }
     LayOutWindow();
     show();
     roles_->setCancelButton(introductionExitButton);

@@ -12,6 +12,7 @@
 #include "store/ModifyList.h"
 #include "store/OrphanPurge.h"
 
+#include <algorithm>
 #include <QFrame>
 #include <QListWidget>
 #include <QPushButton>
@@ -139,14 +140,23 @@ void FrmMain::reloadAfterUndo(UndoScope scope, const QStringList& restored) {
         if (orphansBox->count() > 0)
             orphansBox->selectOnly(0);
         break;
-    case UndoScope::Menu:
+    case UndoScope::Menu: {
         leavePanel(menuPanel);
         tvn::AnalyseSystem(tvn());
         // The copies are back: so are their desktop menu entries.
         SyncDesktopMenu();
-        if (!state_.scanFailed)
-            ShowMenu();
+        if (state_.scanFailed)
+            break;
+        ShowMenu();
+        // Nothing on the menu shows the copies: the user is told they are back.
+        const auto copies =
+            std::count_if(restored.begin(), restored.end(), [](const QString& path) {
+                return path.endsWith(QStringLiteral(".lnk"), Qt::CaseInsensitive);
+            });
+        ui_.message(
+            builtInText(BuiltInText::ResetUndone, state_.languageIndex).arg(qint64(copies)));
         break;
+    }
     }
 }
 

@@ -3,11 +3,14 @@
 #include "app/OffWindowArea.h"
 #include "app/Widgets.h"
 #include "dialogs/MakerAddresses.h"
+#include "i18n/BuiltInTexts.h"
+#include "i18n/NoticeTexts.h"
 
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <utility>
@@ -23,9 +26,12 @@ const QString kWaitText = QStringLiteral("VI PREGO DI ATTENDERE...");
 const QString kSmallIconsHint = QStringLiteral(
     "Per approfittare di questo programma dovete scegliere l'opzione 'Mostra icone piccole' "
     "nelle proprietà della barra delle applicazioni (Premete il tasto destro su di essa).");
-// The version and credit labels are the same in every language.
-const QString kVersionText = QStringLiteral("Version " TORVANE_VERSION);
-const QString kCreditText = QStringLiteral("Freeware");
+// The taskbar option the hint names exists on Windows only.
+#ifdef _WIN32
+constexpr bool kHasSmallIconsOption = true;
+#else
+constexpr bool kHasSmallIconsOption = false;
+#endif
 
 } // namespace
 
@@ -74,8 +80,8 @@ void FrmMain::buildWindowSurface() {
     aboutLayout->addWidget(aboutTitle);
     aboutLayout->addSpacing(4);
     const std::pair<const char*, QString> aboutLines[] = {
-        {"AboutVersion", kVersionText},
-        {"AboutCredits", kCreditText},
+        {"AboutVersion", QString()},
+        {"AboutCredits", QString()},
         {"AboutWebAddress", QString::fromUtf16(kMakerWebAddress)},
         {"AboutEmailAddress", QString::fromUtf16(kMakerEmailAddress)},
     };
@@ -94,18 +100,34 @@ void FrmMain::buildWindowSurface() {
                                QStringLiteral("TORVANE"), LabelStyle::Title);
     helpCoverTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     about2Layout->addWidget(helpCoverTitle);
-    QLabel* about2Version = makeLabel(helpCover, QStringLiteral("helpCoverVersion"),
-                                      kVersionText + QStringLiteral(" - ") + kCreditText);
+    QLabel* about2Version = makeLabel(helpCover, QStringLiteral("helpCoverVersion"), QString());
     about2Version->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     about2Layout->addWidget(about2Version);
     about2Layout->addSpacing(12);
     smallIconsHint = makeLabel(helpCover, QStringLiteral("smallIconsHint"), kSmallIconsHint);
+    smallIconsHint->setVisible(kHasSmallIconsOption);
     about2Layout->addWidget(smallIconsHint);
     about2Layout->addStretch();
     helpCoverWait =
         makeLabel(helpCover, QStringLiteral("helpCoverWait"), kWaitText, LabelStyle::Strong);
     helpCoverWait->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     about2Layout->addWidget(helpCoverWait);
+}
+
+void FrmMain::ShowSurfaceTexts() {
+    const QString version = builtInText(BuiltInText::Version, state_.languageIndex)
+                                .arg(QStringLiteral(TORVANE_VERSION));
+    const QString credit = builtInText(BuiltInText::Freeware, state_.languageIndex);
+    aboutFrame->findChild<QLabel*>(QStringLiteral("AboutVersion"))->setText(version);
+    aboutFrame->findChild<QLabel*>(QStringLiteral("AboutCredits"))->setText(credit);
+    helpCover->findChild<QLabel*>(QStringLiteral("helpCoverVersion"))
+        ->setText(version + QStringLiteral(" - ") + credit);
+    // The settings' Cancel has no field in the language files.
+    settingsCancelButton->setText(noticeText(NoticeText::Cancel, state_.languageIndex));
+}
+
+bool FrmMain::showsSmallIconsHint() {
+    return kHasSmallIconsOption;
 }
 
 void FrmMain::buildHiddenStore() {

@@ -6,13 +6,16 @@
 
 namespace tvn {
 
-// True for the display name of a help, read-me, manual, set-up or uninstall shortcut: the name
-// ends (or, for a few keywords, starts) with one of the keywords, in any letter case ("ReadMe",
-// "Uninstall X"). Blanks and punctuation count, so "Read Me" is no "read-me".
+// True for the display name of a help, read-me, manual, licence, release-notes, web-site or
+// uninstall shortcut, in English, French or Italian ("Read Me", "Lisez-moi", "Guida di X",
+// "Uninstall X", "Désinstaller X", "X on the Web"), or of a shortcut to a document ("x.txt").
+// The keywords count as whole words only, whatever the letter case and accents, so a program
+// whose name merely contains one ("Same Game", "KNotes", "HelpNDoc") is never taken for one.
 bool isHelpShortcutName(const QString& name);
 
-// Removes the help shortcuts from NotYet and NotYet_Dirs, keeping the order of the rest. Meant
-// to run right after the list has been rebuilt (nothing is selected then).
-void HideHelpShortcuts(Tvn& tvn);
+// Removes the help shortcuts from NotYet and NotYet_Dirs, keeping the order of the rest, and
+// returns how many it removed. Meant to run right after the list has been rebuilt (nothing is
+// selected then).
+int HideHelpShortcuts(Tvn& tvn);
 
 } // namespace tvn

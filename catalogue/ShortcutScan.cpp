@@ -1,6 +1,7 @@
 #include "catalogue/ShortcutScan.h"
 
 #include "catalogue/CatalogueList.h"
+#include "catalogue/LogicTexts.h"
 #include "catalogue/ProgramsTrees.h"
 #include "catalogue/ProgressText.h"
 #include "platform/FileSystem.h"
@@ -32,8 +33,9 @@ void reportScanFailure(Tvn& tvn, const QString& folder, bool isRoot) {
         tvn.state.unreadableFolders.append(folder);
         return;
     }
-    tvn.ui.message(tvn.window.messageText(Message::WrongSettings), QStringLiteral("ERROR!"),
-                   Buttons::Ok, Icon::Exclamation);
+    tvn.ui.message(tvn.window.messageText(Message::WrongSettings),
+                   logicText(LogicText::ErrorTitle, tvn.state.languageIndex), Buttons::Ok,
+                   Icon::Exclamation);
     tvn.state.scanFailed = true;
 }
 

@@ -1,5 +1,6 @@
 #include "dialogs/FrmAbout.h"
 
+#include "dialogs/AboutTexts.h"
 #include "dialogs/Look.h"
 #include "dialogs/MakerAddresses.h"
 #include "dialogs/Twips.h"
@@ -29,10 +30,11 @@ QLabel* addLabel(QVBoxLayout& layout, QWidget* parent, const QString& name, cons
 
 } // namespace
 
-FrmAbout::FrmAbout(QWidget* parent)
+FrmAbout::FrmAbout(int languageIndex, QWidget* parent)
     : QDialog(parent) {
+    const AboutTexts texts = aboutTexts(languageIndex);
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(texts.aboutTitle);
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setFont(torvaneFont());
     setFixedSize(kClientWidth, kClientHeight);
@@ -46,19 +48,16 @@ FrmAbout::FrmAbout(QWidget* parent)
     picture->setFixedSize(kClientWidth - 24, 170);
     picture->setAlignment(Qt::AlignCenter);
     picture->setFrameShape(QFrame::StyledPanel);
-    picture->setPixmap(QPixmap(builtInPicturePath(BuiltInPicture::About)));
+    picture->setPixmap(QPixmap(builtInPicturePath(BuiltInPicture::About, languageIndex)));
     layout->addWidget(picture, 0, Qt::AlignHCenter);
 
     blankLine = addLabel(*layout, this, QStringLiteral("blankLine"), QString());
     webAddress =
         addLabel(*layout, this, QStringLiteral("webAddress"), QString::fromUtf16(kMakerWebAddress));
-    emailInvitation = addLabel(
-        *layout, this, QStringLiteral("emailInvitation"),
-        QStringLiteral("Please send us an e-mail with your comments or suggestions to : ") +
-            QString::fromUtf16(kMakerEmailAddress));
+    emailInvitation = addLabel(*layout, this, QStringLiteral("emailInvitation"),
+                               texts.writeToUs.arg(QString::fromUtf16(kMakerEmailAddress)));
     layout->addStretch();
-    continuePrompt = addLabel(*layout, this, QStringLiteral("continuePrompt"),
-                              QStringLiteral("Click here to continue..."));
+    continuePrompt = addLabel(*layout, this, QStringLiteral("continuePrompt"), texts.clickToGoOn);
     QFont bold = continuePrompt->font();
     bold.setBold(true);
     continuePrompt->setFont(bold);

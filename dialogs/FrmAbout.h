@@ -15,7 +15,8 @@ class FrmAbout final : public QDialog, public ModalWindow {
     Q_OBJECT
 
 public:
-    explicit FrmAbout(QWidget* parent = nullptr);
+    // In the interface language (0 English, 1 French, 2 Italian).
+    explicit FrmAbout(int languageIndex = 0, QWidget* parent = nullptr);
 
     // Where a window of `window`'s size stands centred on `screen`.
     static QPoint centredOn(const QRect& screen, const QSize& window);

@@ -1,5 +1,6 @@
 #include "dialogs/FrmInfo.h"
 
+#include "dialogs/AboutTexts.h"
 #include "dialogs/Look.h"
 #include "dialogs/MakerAddresses.h"
 #include "dialogs/Twips.h"
@@ -25,10 +26,11 @@ QFont fontFor(QFont font, Emphasis emphasis) {
 
 } // namespace
 
-FrmInfo::FrmInfo(QWidget& mainWindow)
+FrmInfo::FrmInfo(QWidget& mainWindow, int languageIndex)
     : QDialog(&mainWindow) {
+    const AboutTexts texts = aboutTexts(languageIndex);
     setObjectName(QStringLiteral("FrmInfo"));
-    setWindowTitle(QStringLiteral(" W E   N E E D   Y O U R   H E L P  ! ! !"));
+    setWindowTitle(texts.infoTitle);
     setFont(torvaneFont());
 
     auto* columns = new QHBoxLayout(this);
@@ -36,7 +38,7 @@ FrmInfo::FrmInfo(QWidget& mainWindow)
     columns->setSpacing(16);
     picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("picture"));
-    picture->setPixmap(QPixmap(builtInPicturePath(BuiltInPicture::Info)));
+    picture->setPixmap(QPixmap(builtInPicturePath(BuiltInPicture::Info, languageIndex)));
     picture->setFixedSize(px(3360), px(3360));
     columns->addWidget(picture, 0, Qt::AlignVCenter);
 
@@ -52,18 +54,16 @@ FrmInfo::FrmInfo(QWidget& mainWindow)
     };
     // One row per line; the parts of a line are read left to right.
     const std::vector<std::vector<Part>> lines = {
-        {{3, QStringLiteral("This program is completely"), Emphasis::None},
-         {4, QStringLiteral("FREE !!!"), Emphasis::Shout}},
-        {{5, QStringLiteral("Please"), Emphasis::None},
-         {7, QStringLiteral("SEND US AN E-MAIL"), Emphasis::Bold}},
-        {{10, QStringLiteral("with your comments or suggestions"), Emphasis::None}},
-        {{8, QStringLiteral("to :"), Emphasis::None}, {9, email, Emphasis::Address}},
+        {{3, texts.completely, Emphasis::None}, {4, texts.free, Emphasis::Shout}},
+        {{5, texts.please, Emphasis::None}, {7, texts.sendUsAnEmail, Emphasis::Bold}},
+        {{10, texts.withComments, Emphasis::None}},
+        {{8, texts.to, Emphasis::None}, {9, email, Emphasis::Address}},
         {},
-        {{0, QStringLiteral("Get the latest version of this program"), Emphasis::None}},
-        {{6, QStringLiteral("and lots of other free software at :"), Emphasis::None}},
+        {{0, texts.latestVersion, Emphasis::None}},
+        {{6, texts.otherSoftware, Emphasis::None}},
         {{1, web, Emphasis::Address}},
         {},
-        {{11, QStringLiteral("T H A N K   Y O U  !"), Emphasis::Shout}},
+        {{11, texts.thanks, Emphasis::Shout}},
     };
     text->addStretch();
     for (const std::vector<Part>& line : lines) {

@@ -16,7 +16,8 @@ class FrmInfo final : public QDialog, public ModalWindow {
     Q_OBJECT
 
 public:
-    explicit FrmInfo(QWidget& mainWindow);
+    // In the interface language (0 English, 1 French, 2 Italian).
+    explicit FrmInfo(QWidget& mainWindow, int languageIndex = 0);
 
     QString windowName() const override { return QStringLiteral("FrmInfo"); }
     void execModal() override { exec(); }

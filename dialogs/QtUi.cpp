@@ -5,14 +5,37 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTreeView>
 
 namespace tvn {
 namespace {
+
+// Qt's own folder dialog dates its entries in the system's language and names their type
+// from a catalogue entry its translations lack: the dates follow the interface language
+// (QLocale's default), and the type column, "folder" on every line, is not shown.
+class FolderDialogModel final : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (files && role == Qt::DisplayRole && index.column() == kDateColumn)
+            return QLocale().toString(files->lastModified(mapToSource(index)),
+                                      QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+
+    static constexpr int kTypeColumn = 2;
+    static constexpr int kDateColumn = 3;
+};
 
 // Keeps a Yes/No box open until one of its buttons is pressed: Esc and the window's close
 // command have no answer to give.
@@ -88,7 +111,7 @@ Answer QtUi::message(const QString& text, const QString& title, Buttons buttons,
     // Enter answers the box even once the details are open: the button that shows them is never
     // the one Enter presses.
     for (QPushButton* button : box.findChildren<QPushButton*>())
-        if (box.buttonRole(button) == QMessageBox::InvalidRole)
+        if (box.buttonRole(button) == QMessageBox::ActionRole)
             button->setAutoDefault(false);
     box.exec();
     switch (box.standardButton(box.clickedButton())) {
@@ -123,6 +146,9 @@ QString QtUi::chooseFolder(const QString& title, const QString& startFolder) {
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setFilter(dialog.filter() | QDir::Hidden);
+    dialog.setProxyModel(new FolderDialogModel(&dialog));
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView")))
+        details->setColumnHidden(FolderDialogModel::kTypeColumn, true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -20,15 +20,15 @@ QString builtInText(BuiltInText text, int languageIndex) {
          u"Programmi di tutti gli utenti: %1"},
         {u"All users' Programs: none", u"Programmes de tous les utilisateurs\u00a0: aucun",
          u"Programmi di tutti gli utenti: nessuno"},
-        {u"Undo", u"Annuler", u"Annulla"},
+        {u"Undo", u"D\u00e9faire", u"Disfa"},
         {u"Undo the last action on this panel (Ctrl+Z)",
-         u"Annuler la derni\u00e8re action de ce panneau (Ctrl+Z)",
-         u"Annulla l'ultima azione di questo pannello (Ctrl+Z)"},
+         u"D\u00e9fait la derni\u00e8re action de ce panneau (Ctrl+Z)",
+         u"Disfa l'ultima azione di questo pannello (Ctrl+Z)"},
         {u"The last action cannot be undone any more: \u201c%1\u201d has changed since. "
          u"Nothing was changed.",
-         u"La derni\u00e8re action ne peut plus \u00eatre annul\u00e9e\u00a0: "
+         u"La derni\u00e8re action ne peut plus \u00eatre d\u00e9faite\u00a0: "
          u"\u00ab\u00a0%1\u00a0\u00bb a chang\u00e9 depuis. Rien n'a \u00e9t\u00e9 modifi\u00e9.",
-         u"L'ultima azione non pu\u00f2 pi\u00f9 essere annullata: \u00ab%1\u00bb \u00e8 "
+         u"L'ultima azione non pu\u00f2 pi\u00f9 essere disfatta: \u00ab%1\u00bb \u00e8 "
          u"cambiato nel frattempo. Non \u00e8 stato modificato nulla."},
         {u"\u201c%1\u201d cannot be moved to the trash. Delete it for good, and any other file of "
          u"this action that the trash cannot take?",
@@ -72,9 +72,9 @@ QString builtInText(BuiltInText text, int languageIndex) {
         {u"Opens the settings: the Start Menu and Programs folders and the options.",
          u"Ouvre les r\u00e9glages\u00a0: les dossiers du menu D\u00e9marrer et des programmes, "
          u"et les options.",
-         u"Apre le impostazioni: le cartelle del menu Start e dei programmi, e le opzioni."},
+         u"Apre le impostazioni: le cartelle del menu Avvio e dei programmi, e le opzioni."},
         {u"Reads the Start Menu folders again.", u"Relit les dossiers du menu D\u00e9marrer.",
-         u"Rilegge le cartelle del menu Start."},
+         u"Rilegge le cartelle del menu Avvio."},
         {u"Shows the help.", u"Affiche l'aide.", u"Mostra l'aiuto."},
         {u"Shows the information window.", u"Affiche la fen\u00eatre d'informations.",
          u"Mostra la finestra delle informazioni."},
@@ -83,7 +83,7 @@ QString builtInText(BuiltInText text, int languageIndex) {
         {u"Uses the language chosen.", u"Utilise la langue choisie.", u"Usa la lingua scelta."},
         {u"Saves the settings and analyses the Start Menu.",
          u"Enregistre les r\u00e9glages et analyse le menu D\u00e9marrer.",
-         u"Salva le impostazioni e analizza il menu Start."},
+         u"Salva le impostazioni e analizza il menu Avvio."},
         {u"Moves the selected copies to another category.",
          u"D\u00e9place les copies s\u00e9lectionn\u00e9es vers une autre cat\u00e9gorie.",
          u"Sposta le copie selezionate in un'altra categoria."},
@@ -96,8 +96,22 @@ QString builtInText(BuiltInText text, int languageIndex) {
         {u"When ticked, the program starts without the introduction.",
          u"Coch\u00e9e, le programme d\u00e9marre sans l'introduction.",
          u"Se selezionata, il programma si avvia senza l'introduzione."},
+        {u"%1: %2", u"%1\u00a0: %2", u"%1: %2"},
+        {u"default", u"par d\u00e9faut", u"predefinito"},
+        {u"help shortcuts hidden: %1", u"raccourcis d'aide masqu\u00e9s\u00a0: %1",
+         u"collegamenti di aiuto nascosti: %1"},
+        {u"Version %1", u"Version %1", u"Versione %1"},
+        {u"Freeware", u"Logiciel gratuit", u"Programma gratuito"},
+        {u"The reset is undone. Classified shortcuts back in their categories: %1",
+         u"L'effacement est d\u00e9fait. Raccourcis class\u00e9s revenus dans leurs "
+         u"cat\u00e9gories\u00a0: %1",
+         u"L'azzeramento \u00e8 stato disfatto. Collegamenti classificati tornati nelle loro "
+         u"categorie: %1"},
+        {u"%1 \u2013 reading the folders of the Start Menu",
+         u"%1 \u2013 lecture des dossiers du menu D\u00e9marrer",
+         u"%1 \u2013 lettura delle cartelle del menu Avvio"},
     };
-    static_assert(std::size(kTexts) == static_cast<size_t>(BuiltInText::SkipIntroduction) + 1);
+    static_assert(std::size(kTexts) == static_cast<size_t>(BuiltInText::FoldersRead) + 1);
     const auto language = languageIndex >= 0 && languageIndex < 3 ? languageIndex : 0;
     return QString::fromUtf16(kTexts[static_cast<size_t>(text)][static_cast<size_t>(language)]);
 }

@@ -38,6 +38,13 @@ enum class BuiltInText {
     EndMove,             // the done button of move mode
     ChoosePrefix,        // the Wine prefix chooser
     SkipIntroduction,    // the two "do not show again" boxes
+    PrefixEntry,         // a chooser entry: "%1" the prefix's manager, "%2" its name
+    DefaultPrefix,       // the name of Wine's own prefix, ~/.wine
+    HelpShortcutsHidden, // beside the count of the Creation list: "%1" shortcuts the option hides
+    Version,             // the about panels' version line: "%1" the version
+    Freeware,            // their credit line
+    ResetUndone,         // Ctrl+Z on the menu took back the reset: "%1" shortcuts back
+    FoldersRead,         // the progress of a walk: "%1" folders read so far, first in the text
 };
 
 // The text in the interface language (0 English, 1 French, 2 Italian; English otherwise).

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QPointer>
 #include <QString>
 #include <QTranslator>
@@ -27,6 +28,11 @@ QString catalogueName(int languageIndex) {
 } // namespace
 
 bool useQtTranslations(int languageIndex) {
+    // Dates and sizes that Qt's dialogs write follow the language too.
+    static constexpr QLocale::Language kLocales[] = {QLocale::English, QLocale::French,
+                                                     QLocale::Italian};
+    QLocale::setDefault(
+        QLocale(kLocales[languageIndex >= 0 && languageIndex < 3 ? languageIndex : 0]));
     delete installed; // a translator removes itself from the application
     const QString name = catalogueName(languageIndex);
     if (name.isEmpty())

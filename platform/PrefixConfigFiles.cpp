@@ -139,15 +139,17 @@ std::optional<QString> lutrisGamePrefix(QByteArrayView yml) {
     return prefix;
 }
 
-QStringList steamLibraryPaths(QByteArrayView vdf) {
-    QStringList paths;
+namespace {
+
+// Calls `take(depth, tokens)` with the tokens of each line of a Valve key-value file and the
+// depth of braces they stand at. Quoted and bare tokens, the escapes of a backslash and of a
+// double quote, // comments; a brace ends the line before it.
+template <typename Take> void forEachVdfLine(QByteArrayView vdf, Take take) {
     int depth = 0;
     QList<QByteArray> tokens; // those of the current line
     const auto endLine = [&] {
-        if (tokens.size() == 2 && !tokens[1].isEmpty() &&
-            (tokens[0].compare("path", Qt::CaseInsensitive) == 0 ||
-             (depth == 1 && isNumber(tokens[0]))))
-            paths.append(QString::fromUtf8(tokens[1]));
+        if (!tokens.isEmpty())
+            take(depth, tokens);
         tokens.clear();
     };
     const qsizetype n = vdf.size();
@@ -185,7 +187,32 @@ QStringList steamLibraryPaths(QByteArrayView vdf) {
         }
     }
     endLine();
+}
+
+} // namespace
+
+QStringList steamLibraryPaths(QByteArrayView vdf) {
+    QStringList paths;
+    forEachVdfLine(vdf, [&](int depth, const QList<QByteArray>& tokens) {
+        if (tokens.size() == 2 && !tokens[1].isEmpty() &&
+            (tokens[0].compare("path", Qt::CaseInsensitive) == 0 ||
+             (depth == 1 && isNumber(tokens[0]))))
+            paths.append(QString::fromUtf8(tokens[1]));
+    });
     return paths;
+}
+
+std::optional<QString> steamAppName(QByteArrayView acf) {
+    std::optional<QString> name;
+    forEachVdfLine(acf, [&](int depth, const QList<QByteArray>& tokens) {
+        if (!name && depth == 1 && tokens.size() == 2 &&
+            tokens[0].compare("name", Qt::CaseInsensitive) == 0) {
+            const QString value = QString::fromUtf8(tokens[1]).trimmed();
+            if (!value.isEmpty())
+                name = value;
+        }
+    });
+    return name;
 }
 
 } // namespace tvn::prefixes

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-// Minimal readers for the two configuration files that name Wine prefixes on Linux. Each reads
+// Minimal readers for the configuration files that name Wine prefixes on Linux. Each reads
 // one thing by lines and skips whatever else the file holds; no input makes them fail.
 namespace tvn::prefixes {
 
@@ -18,5 +18,9 @@ std::optional<QString> lutrisGamePrefix(QByteArrayView yml);
 // form every value of a numbered key directly in the outer block. Quoted and bare tokens, the
 // escapes of a backslash and of a double quote, // comments.
 QStringList steamLibraryPaths(QByteArrayView vdf);
+
+// The game's name in a Steam app manifest (steamapps/appmanifest_<id>.acf): the "name" value
+// directly in its outer block; nothing when there is none or it is blank.
+std::optional<QString> steamAppName(QByteArrayView acf);
 
 } // namespace tvn::prefixes

@@ -90,7 +90,7 @@ public:
     }
     const QString& home() const { return home_; }
 
-    // Lists the folder under "manager: label" when it is a prefix not listed yet.
+    // Lists the folder under its manager and label when it is a prefix not listed yet.
     void consider(const QString& manager, const QString& label, const QString& folder) {
         if (folder.isEmpty() || timeUp() ||
             !QFileInfo(folder + QStringLiteral("/user.reg")).isFile())
@@ -99,24 +99,24 @@ public:
         if (real.isEmpty() || seen_.contains(real))
             return;
         seen_.insert(real);
-        found_.push_back({manager + QStringLiteral(": ") + label, QDir::cleanPath(folder)});
+        found_.push_back({manager, label, QDir::cleanPath(folder)});
     }
 
-    // Each subfolder of `parent` (or its `below` folder) as a prefix named after the subfolder.
-    void considerEach(const QString& manager, const QString& parent, const QString& below = {}) {
+    // Each subfolder of `parent` as a prefix named after the subfolder.
+    void considerEach(const QString& manager, const QString& parent) {
         if (parent.isEmpty() || timeUp())
             return;
-        for (const QString& name : subfolders(parent)) {
-            const QString folder = parent + u'/' + name;
-            consider(manager, name, below.isEmpty() ? folder : folder + u'/' + below);
-        }
+        for (const QString& name : subfolders(parent))
+            consider(manager, name, parent + u'/' + name);
     }
 
     std::vector<WinePrefix> take() {
         std::sort(found_.begin(), found_.end(), [](const WinePrefix& a, const WinePrefix& b) {
-            if (readableLess(a.name, b.name))
+            if (a.manager != b.manager)
+                return readableLess(a.manager, b.manager);
+            if (readableLess(a.label, b.label))
                 return true;
-            return !readableLess(b.name, a.name) && a.path < b.path;
+            return !readableLess(b.label, a.label) && a.path < b.path;
         });
         return std::move(found_);
     }
@@ -128,16 +128,16 @@ private:
     std::vector<WinePrefix> found_;
 };
 
-// Each game's YAML file names its prefix.
-void considerLutrisGames(PrefixSearch& search) {
-    const QString games = search.inHome(".local/share/lutris/games");
-    if (games.isEmpty())
+// Each game's YAML file names its prefix. `games` is the games folder below the home folder.
+void considerLutrisGames(PrefixSearch& search, const QString& manager, const char* games) {
+    const QString folder = search.inHome(games);
+    if (folder.isEmpty())
         return;
-    for (const QString& name :
-         QDir(games).entryList({QStringLiteral("*.yml")}, QDir::Files | QDir::Hidden, QDir::Name)) {
+    for (const QString& name : QDir(folder).entryList({QStringLiteral("*.yml")},
+                                                      QDir::Files | QDir::Hidden, QDir::Name)) {
         if (search.timeUp())
             return;
-        const auto content = readConfigFile(games + u'/' + name);
+        const auto content = readConfigFile(folder + u'/' + name);
         const auto written = content ? prefixes::lutrisGamePrefix(*content) : std::nullopt;
         if (!written)
             continue;
@@ -145,8 +145,16 @@ void considerLutrisGames(PrefixSearch& search) {
         if (path == u"~" || path.startsWith(QStringLiteral("~/")))
             path = search.home() + path.sliced(1);
         path = absoluteFolder(path);
-        search.consider(QStringLiteral("Lutris"), QFileInfo(path).fileName(), path);
+        search.consider(manager, QFileInfo(path).fileName(), path);
     }
+}
+
+// The game's name from the library's app manifest, or its app id where none names it.
+QString steamGameLabel(const QString& steamapps, const QString& appId) {
+    const auto manifest = readConfigFile(steamapps + QStringLiteral("/appmanifest_") + appId +
+                                         QStringLiteral(".acf"));
+    const auto name = manifest ? prefixes::steamAppName(*manifest) : std::nullopt;
+    return name.value_or(appId);
 }
 
 // Proton keeps one prefix per game, compatdata/<app id>/pfx, in every Steam library: the
@@ -162,9 +170,17 @@ void considerSteamLibraries(PrefixSearch& search, const QString& manager, const 
     libraries.removeDuplicates();
     for (const QString& library : libraries) {
         const QString folder = absoluteFolder(library);
-        if (!folder.isEmpty())
-            search.considerEach(manager, folder + QStringLiteral("/steamapps/compatdata"),
-                                QStringLiteral("pfx"));
+        if (folder.isEmpty())
+            continue;
+        const QString steamapps = folder + QStringLiteral("/steamapps");
+        const QString compatdata = steamapps + QStringLiteral("/compatdata");
+        for (const QString& appId : subfolders(compatdata)) {
+            if (search.timeUp())
+                return;
+            const QString prefix = compatdata + u'/' + appId + QStringLiteral("/pfx");
+            if (QFileInfo(prefix + QStringLiteral("/user.reg")).isFile())
+                search.consider(manager, steamGameLabel(steamapps, appId), prefix);
+        }
     }
 }
 
@@ -174,14 +190,18 @@ std::vector<WinePrefix> findWinePrefixes(const QString& home, const QString& win
                                          std::chrono::milliseconds timeLimit) {
     PrefixSearch search(absoluteFolder(home), timeLimit);
     const QString wine = QStringLiteral("Wine");
-    search.consider(wine, QStringLiteral("default"), search.inHome(".wine"));
+    search.consider(wine, QString(), search.inHome(".wine"));
     const QString chosen = absoluteFolder(winePrefix);
     search.consider(wine, QFileInfo(chosen).fileName(), chosen);
     search.considerEach(QStringLiteral("Winetricks"), search.inHome(".local/share/wineprefixes"));
     search.considerEach(QStringLiteral("Bottles"), search.inHome(".local/share/bottles/bottles"));
     search.considerEach(QStringLiteral("Bottles (Flatpak)"),
                         search.inHome(".var/app/com.usebottles.bottles/data/bottles/bottles"));
-    considerLutrisGames(search);
+    const QString lutris = QStringLiteral("Lutris");
+    considerLutrisGames(search, lutris, ".local/share/lutris/games");
+    considerLutrisGames(search, lutris, ".config/lutris/games");
+    considerLutrisGames(search, QStringLiteral("Lutris (Flatpak)"),
+                        ".var/app/net.lutris.Lutris/data/lutris/games");
     search.considerEach(QStringLiteral("Heroic"), search.inHome("Games/Heroic/Prefixes/default"));
     const QString steam = QStringLiteral("Steam");
     considerSteamLibraries(search, steam, search.inHome(".steam/steam"));

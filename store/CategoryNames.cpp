@@ -1,5 +1,7 @@
 #include "store/CategoryNames.h"
 
+#include "catalogue/LogicTexts.h"
+
 namespace tvn {
 
 namespace {
@@ -36,15 +38,8 @@ bool isValidCategoryName(const QString& name) {
     return true;
 }
 
-const QString& invalidCategoryNameText() {
-    static const QString text = QStringLiteral(
-        "UK : A category name cannot be empty or end with a dot or a blank, and cannot hold "
-        "any of  < > : \" / \\ | ? *\r"
-        "FR : Un nom de cat\u00e9gorie ne peut \u00eatre vide ni finir par un point ou un "
-        "espace, et ne peut contenir aucun de  < > : \" / \\ | ? *\r"
-        "IT : Il nome di una categoria non pu\u00f2 essere vuoto n\u00e9 finire con un punto o "
-        "uno spazio, e non pu\u00f2 contenere nessuno di  < > : \" / \\ | ? *");
-    return text;
+QString invalidCategoryNameText(int languageIndex) {
+    return logicText(LogicText::InvalidCategoryName, languageIndex);
 }
 
 } // namespace tvn

@@ -11,8 +11,7 @@ namespace tvn {
 // them, so the folder would not carry the name).
 bool isValidCategoryName(const QString& name);
 
-// The message that refuses an invalid name, the same in every interface language (none of the
-// language files has a text for it): three lines joined by a bare carriage return.
-const QString& invalidCategoryNameText();
+// The message that refuses an invalid name, in the interface language.
+QString invalidCategoryNameText(int languageIndex);
 
 } // namespace tvn

@@ -57,7 +57,8 @@ bool RenameCategory(Tvn& tvn) {
     if (newName.isEmpty() || newName == tvn.window.categoryCaption(index))
         return false;
     if (!isValidCategoryName(newName)) {
-        tvn.ui.message(invalidCategoryNameText(), {}, Buttons::Ok, Icon::Exclamation);
+        tvn.ui.message(invalidCategoryNameText(tvn.state.languageIndex), {}, Buttons::Ok,
+                       Icon::Exclamation);
         return false;
     }
     const QString question = tvn.window.messageText(Message::RenameQuestionStart) + oldName +

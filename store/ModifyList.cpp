@@ -20,15 +20,32 @@ void FillModifyList(Tvn& tvn) {
 
 void RemoveSelectedCopies(Tvn& tvn) {
     CatalogueLists& lists = tvn.lists;
-    if (!CheckSelection(tvn.ui, tvn.window, lists.listModify))
+    ListBox& shown = lists.listModify;
+    bool anySelected = false;
+    for (int k = 0; k < shown.count() && !anySelected; ++k)
+        anySelected = shown.isSelected(k);
+    // Removing takes a selected copy, never the current entry alone.
+    if (!anySelected) {
+        tvn.ui.message(tvn.window.messageText(Message::SelectShortcuts));
         return;
+    }
+    bool failed = false;
     ProcessSelectedEntries(
-        tvn.ui, tvn.window, lists.listModify,
-        [&](int k) { return RemoveCopy(tvn, lists.fastDirs.at(k), lists.fast.at(k)); },
+        tvn.ui, tvn.window, shown,
         [&](int k) {
-            lists.listModify.removeAt(k);
+            const EntryOutcome outcome = RemoveCopy(tvn, lists.fastDirs.at(k), lists.fast.at(k));
+            failed = failed || outcome != EntryOutcome::Done;
+            return outcome;
+        },
+        [&](int k) {
+            shown.removeAt(k);
             fastList(lists).removeAt(k);
         });
+    // The entry that moved up stays current but unselected: a second press of the remove key
+    // must not take it too.
+    const int current = shown.currentIndex();
+    if (!failed && current >= 0)
+        shown.setSelected(current, false);
 }
 
 bool LoadSelectedCopiesForMove(Tvn& tvn) {

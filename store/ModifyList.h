@@ -11,8 +11,9 @@ namespace tvn {
 void FillModifyList(Tvn& tvn);
 
 // Deletes the copies of the selected ListModify entries and removes their entries from
-// ListModify, Fast and Fast_Dirs together; see ProcessSelectedEntries for the selection after
-// it and for failures. With no current entry only a message is shown.
+// ListModify, Fast and Fast_Dirs together; see ProcessSelectedEntries for failures. Afterwards
+// nothing is selected, so a second press removes nothing more. With nothing selected only a
+// message is shown.
 void RemoveSelectedCopies(Tvn& tvn);
 
 // Loads the selected ListModify entries into NotYet/NotYet_Dirs (sorted, each name with its own

@@ -1,6 +1,7 @@
 #include "store/Reset.h"
 
 #include "catalogue/CatalogueList.h"
+#include "catalogue/LogicTexts.h"
 #include "catalogue/SystemAnalysis.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
@@ -45,8 +46,8 @@ std::vector<FileId> identities(Tvn& tvn, const std::vector<QString>& folders) {
 
 bool ConfirmReset(Tvn& tvn) {
     return tvn.ui.message(tvn.window.messageText(Message::DeleteAllQuestion),
-                          QStringLiteral("Caution!"), Buttons::YesNo,
-                          Icon::Exclamation) == Answer::Yes;
+                          logicText(LogicText::CautionTitle, tvn.state.languageIndex),
+                          Buttons::YesNo, Icon::Exclamation) == Answer::Yes;
 }
 
 void DeleteAllClassifications(Tvn& tvn) {

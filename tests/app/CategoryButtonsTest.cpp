@@ -2,6 +2,7 @@
 #include "FrmMainFixture.h"
 #include "platform/SequentialFile.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -77,6 +78,17 @@ TEST_F(CategoryButtonsTest, ClassifiesThreeShortcutsIntoTwoCategoriesWithMouseAn
     EXPECT_EQ(notYetShown(), QStringList({"Sheet"}));
 }
 
+TEST_F(CategoryButtonsTest, AnAmpersandInANameShowsAsWrittenAndClassifiesIntoThatFolder) {
+    frm.setCategoryCaption(kGiochi, QStringLiteral("fun & games"));
+    QPushButton* button = frm.categoryButtons[kGiochi];
+    // What the button shows and says: no "&" taken for the mark of a shortcut letter.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
+              QStringLiteral("fun & games"));
+    EXPECT_EQ(frm.categoryCaption(kGiochi), QStringLiteral("fun & games"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(read("Start Menu/fun & games/Chess.lnk"), "chess");
+}
+
 TEST_F(CategoryButtonsTest, ThePopupRenamesTheButtonRightClickedNotTheOneClickedBefore) {
     QTest::mouseClick(frm.categoryButtons[kGrafica], Qt::LeftButton); // classifies Chess
     ui.expectInput(QStringLiteral("strumenti"));
@@ -147,10 +159,17 @@ TEST_F(CategoryButtonsTest, TriagingByKeysAloneAndTheSuggestionFollowsTheCurrent
     frm.unclassifiedList->setFocus();
     EXPECT_EQ(suggested(), std::vector<int>{kGiochi}); // Chess, in Games
 
+    // Typing a name in the list only filters it, whatever the letters; nothing is classified.
+    QTest::keyClicks(frm.unclassifiedList, QStringLiteral("Chess"));
+    EXPECT_EQ(frm.unclassifiedFilter->box()->text(), QStringLiteral("Chess"));
+    EXPECT_FALSE(tree.exists(QStringLiteral("Start Menu/%1").arg(frm.categoryCaption(kGiochi))));
+    frm.unclassifiedFilter->clear();
+    frm.unclassifiedList->setFocus();
+
     // Each key classifies the current entry; the next one comes up for the next key. The
-    // letters run down the column of buttons: B is the second from the top.
+    // letters run down the column of buttons: Alt+B is the second from the top.
     for (const Qt::Key key : {Qt::Key_A, Qt::Key_K, Qt::Key_B})
-        QTest::keyClick(frm.unclassifiedList, key);
+        QTest::keyClick(frm.unclassifiedList, key, Qt::AltModifier);
     EXPECT_EQ(copy(kGiochi, "Chess"), "chess");
     EXPECT_EQ(copy(10, "Go"), "go");
     EXPECT_EQ(copy(kLavoro, "Sheet"), "sheet");
@@ -158,7 +177,7 @@ TEST_F(CategoryButtonsTest, TriagingByKeysAloneAndTheSuggestionFollowsTheCurrent
     EXPECT_EQ(suggested(), std::vector<int>{kLavoro}); // Writer, in Office
 
     // A held key classifies once; letters typed in the filter box only filter.
-    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F, Qt::NoModifier, QStringLiteral("f"), true);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F, Qt::AltModifier, QStringLiteral("f"), true);
     QApplication::sendEvent(frm.unclassifiedList, &repeat);
     QTest::keyClicks(frm.unclassifiedFilter->box(), QStringLiteral("f"));
     EXPECT_EQ(frm.unclassifiedFilter->box()->text(), QStringLiteral("f"));

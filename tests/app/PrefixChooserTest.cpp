@@ -1,8 +1,8 @@
 // The settings panel's Wine prefix chooser over a home holding demo prefixes, with the real
 // registry lookup: what a choice puts in the path boxes, what reopening the panel keeps, and
 // the all-users Programs line.
-#include "app/ElidedLabel.h"
 #include "app/FrmMain.h"
+#include "app/PathLabel.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/ProtectedFileSystem.h"
 #include "platform/WineShellFolders.h"

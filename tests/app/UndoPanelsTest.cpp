@@ -70,5 +70,23 @@ TEST_F(UndoPanels, ARemovedCopyWaitsInTheTrashUntilTheButtonBringsItBack) {
     expectOnly(frm.modifyPanel, frm.removeButton, frm.modifyDoneButton);
 }
 
+TEST_F(UndoPanels, CtrlZOnTheMenuTakesBackTheResetAndSaysHowManyCopiesCameBack) {
+    tree.write("Start Menu/giochi/Chess.lnk", "chess");
+    AnalyseSystem(frm.tvn());
+    ui.expectMessage(Answer::Yes); // delete every classification?
+    ui.expectMessage();            // they are deleted
+    QTest::mouseClick(frm.resetButton, Qt::LeftButton);
+    ASSERT_FALSE(tree.exists("Start Menu/giochi"));
+
+    ui.clearCalls();
+    ui.expectMessage();
+    pressUndoKey();
+    EXPECT_EQ(tree.read("Start Menu/giochi/Chess.lnk"), "chess");
+    EXPECT_EQ(tree.read("Start Menu/giochi/Gone.lnk"), "orphan");
+    ASSERT_EQ(ui.dialogs().size(), 1u);
+    EXPECT_TRUE(ui.dialogs().front().text.endsWith(QStringLiteral(" 2")))
+        << ui.dialogs().front().text.toStdString();
+}
+
 } // namespace
 } // namespace tvn::test

@@ -65,6 +65,22 @@ TEST(PrefixConfigFiles, ReadsEveryLibraryOfASteamLibraryList) {
     }
 }
 
+TEST(PrefixConfigFiles, ReadsTheGameNameOfASteamAppManifest) {
+    const std::vector<std::pair<QByteArray, QString>> cases = {
+        {"\"AppState\"\n{\n\t\"appid\"\t\"10\"\n\t\"name\"\t\"Quill \\\"Q\\\" & Co\"\n}\n",
+         "Quill \"Q\" & Co"},
+        {"\"AppState\"\r\n{\r\n\"UserConfig\" { \"name\" \"inner\" }\r\n\"NAME\" \"outer\"\r\n}",
+         "outer"},
+        {"\"AppState\" { \"name\" \"  \" }", ""},
+        {"\"name\" \"outside any block\"", ""},
+        {bytes("\0{\xff\"name\""), ""},
+    };
+    for (const auto& [acf, expected] : cases) {
+        SCOPED_TRACE(acf.toStdString());
+        EXPECT_EQ(prefixes::steamAppName(acf).value_or(QString()), expected);
+    }
+}
+
 // A home folder with one prefix in each place the managers keep them, and broken entries.
 class WinePrefixSearch : public ::testing::Test {
 protected:
@@ -89,10 +105,27 @@ TEST_F(WinePrefixSearch, FindsOnePrefixOfEachManagerAndSkipsBrokenEntries) {
                "game:\n  prefix: " + home(".wine").toUtf8() + "\n");
     tree.write("home/.local/share/lutris/games/gone.yml", "game:\n  prefix: /no/such/folder\n");
     tree.write("home/.local/share/lutris/games/bad.yml", bytes("\0\0game:\n\xff"));
+    // Older Lutris kept its games in ~/.config, the Flatpak keeps them in its own data folder.
+    prefix("home/Games/emberfall");
+    tree.write("home/.config/lutris/games/emberfall-1600000000.yml",
+               "game:\n  prefix: " + home("Games/emberfall").toUtf8() + "\n");
+    prefix("home/Games/glasswing");
+    tree.write("home/.var/app/net.lutris.Lutris/data/lutris/games/glasswing-1700000000.yml",
+               "game:\n  exe: drive_c/gw.exe\n  prefix: ~/Games/glasswing\n");
     prefix("home/Games/Heroic/Prefixes/default/Hollow Star");
+    // Steam names a prefix's game in the manifest of the library holding it; a prefix whose
+    // manifest is gone (the game uninstalled) keeps its number.
     prefix("home/.local/share/Steam/steamapps/compatdata/489830/pfx");
+    tree.write("home/.local/share/Steam/steamapps/appmanifest_489830.acf",
+               "\"AppState\"\n{\n\t\"appid\"\t\t\"489830\"\n\t\"Universe\"\t\t\"1\"\n"
+               "\t\"name\"\t\t\"Tidewater Saga: Special Edition\"\n\t\"StateFlags\"\t\t\"4\"\n"
+               "\t\"UserConfig\"\n\t{\n\t\t\"name\"\t\t\"wrong\"\n\t}\n}\n");
+    tree.write("home/.local/share/Steam/steamapps/appmanifest_1091500.acf",
+               "\"AppState\" { \"name\" \"Not where its prefix is\" }\n");
     tree.makeFolder("home/.local/share/Steam/steamapps/compatdata/228980");
     prefix("library2/steamapps/compatdata/1091500/pfx");
+    prefix("library2/steamapps/compatdata/2000/pfx");
+    tree.write("library2/steamapps/appmanifest_2000.acf", bytes("\0\xff{ \"name\" \"\" }"));
     tree.write("home/.local/share/Steam/steamapps/libraryfolders.vdf",
                "\"libraryfolders\"\n{\n\"0\" { \"path\" \"" + home(".local/share/Steam").toUtf8() +
                    "\" }\n\"1\" { \"path\" \"" + tree.path("library2").toUtf8() + "\" }\n}\n");
@@ -115,23 +148,27 @@ TEST_F(WinePrefixSearch, FindsOnePrefixOfEachManagerAndSkipsBrokenEntries) {
     std::vector<WinePrefix> found = findWinePrefixes(home(), tree.path("elsewhere/my prefix"));
     ::chmod(QFile::encodeName(home(".cxoffice/Locked")).constData(), 0700);
     // Whoever may read the locked folder (root may) finds it too; nobody else does.
-    std::erase_if(found, [](const WinePrefix& p) { return p.name == "CrossOver: Locked"; });
+    std::erase_if(found, [](const WinePrefix& p) { return p.label == "Locked"; });
 
     QStringList listed;
     for (const WinePrefix& p : found)
-        listed << p.name + " = " + p.path;
+        listed << p.manager + ": " + p.label + " = " + p.path;
     EXPECT_EQ(listed,
               QStringList({
+                  "Bottles: Office = " + home(".local/share/bottles/bottles/Office"),
                   "Bottles (Flatpak): Games = " +
                       home(".var/app/com.usebottles.bottles/data/bottles/bottles/Games"),
-                  "Bottles: Office = " + home(".local/share/bottles/bottles/Office"),
                   "CrossOver: Word = " + home(".cxoffice/Word"),
                   "Heroic: Hollow Star = " + home("Games/Heroic/Prefixes/default/Hollow Star"),
                   "Lutris: cinderpeak = " + home("Games/cinderpeak"),
+                  "Lutris: emberfall = " + home("Games/emberfall"),
+                  "Lutris (Flatpak): glasswing = " + home("Games/glasswing"),
                   "PlayOnLinux: Notepad = " + home(".PlayOnLinux/wineprefix/Notepad"),
-                  "Steam: 489830 = " + home(".steam/steam/steamapps/compatdata/489830/pfx"),
+                  "Steam: 2000 = " + tree.path("library2/steamapps/compatdata/2000/pfx"),
                   "Steam: 1091500 = " + tree.path("library2/steamapps/compatdata/1091500/pfx"),
-                  "Wine: default = " + home(".wine"),
+                  "Steam: Tidewater Saga: Special Edition = " +
+                      home(".steam/steam/steamapps/compatdata/489830/pfx"),
+                  "Wine:  = " + home(".wine"),
                   "Wine: my prefix = " + tree.path("elsewhere/my prefix"),
                   "Winetricks: Office2010 = " + home(".local/share/wineprefixes/Office2010"),
               }));

@@ -151,7 +151,7 @@ TEST_F(CategoryRename, RefusesEveryNameThatIsNotOneValidFolderName) {
         EXPECT_FALSE(RenameCategory(tvn));
         const auto dialogs = ui.dialogs();
         ASSERT_EQ(dialogs.size(), 2u);
-        EXPECT_EQ(dialogs[1].text, invalidCategoryNameText());
+        EXPECT_EQ(dialogs[1].text, invalidCategoryNameText(0));
         EXPECT_EQ(dialogs[1].buttons, Buttons::Ok);
         EXPECT_EQ(dialogs[1].icon, Icon::Exclamation);
     }

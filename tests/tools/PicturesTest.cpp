@@ -35,6 +35,21 @@ TEST(BuiltInPictures, LoadFromTheLinkedResourcesAtTheirSizes) {
     }
 }
 
+TEST(BuiltInPictures, TheAboutAndInformationPicturesDifferPerLanguage) {
+    for (const BuiltInPicture picture : {BuiltInPicture::About, BuiltInPicture::Info}) {
+        const QImage english(tvn::builtInPicturePath(picture, 0));
+        const QImage french(tvn::builtInPicturePath(picture, 1));
+        const QImage italian(tvn::builtInPicturePath(picture, 2));
+        ASSERT_FALSE(french.isNull());
+        ASSERT_FALSE(italian.isNull());
+        EXPECT_EQ(french.size(), english.size());
+        EXPECT_NE(french, english);
+        EXPECT_NE(italian, english);
+        EXPECT_NE(italian, french);
+        EXPECT_EQ(QImage(tvn::builtInPicturePath(picture, 7)), english);
+    }
+}
+
 TEST(LanguagePictures, LoadByContentAtTheSizeOfThePictureBoxAndDifferPerLanguage) {
     std::vector<QImage> images;
     for (const char* code : {"uk", "fr", "it"}) {

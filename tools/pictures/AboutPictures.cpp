@@ -68,9 +68,32 @@ QPainterPath heart(const QPointF& centre, double size) {
     return path;
 }
 
+// The picture font at `pixels`, or smaller until `text` fits `width`.
+QFont fittingFont(int pixels, bool bold, const QString& text, int width) {
+    while (pixels > 6 && QFontMetrics(pictureFont(pixels, bold)).horizontalAdvance(text) > width)
+        --pixels;
+    return pictureFont(pixels, bold);
+}
+
 } // namespace
 
-QImage drawAboutPicture(const QString& version, const QString& webAddress) {
+AboutWords englishAboutWords() {
+    return {QStringLiteral("Start Menu tidier"), QStringLiteral("version %1"),
+            QStringLiteral("FREE!")};
+}
+
+AboutWords frenchAboutWords() {
+    return {QStringLiteral("Rangement du menu D\u00e9marrer"), QStringLiteral("version %1"),
+            QStringLiteral("GRATUIT\u00a0!")};
+}
+
+AboutWords italianAboutWords() {
+    return {QStringLiteral("Riordino del menu Avvio"), QStringLiteral("versione %1"),
+            QStringLiteral("GRATIS!")};
+}
+
+QImage drawAboutPicture(const AboutWords& words, const QString& version,
+                        const QString& webAddress) {
     QImage image(240, 160, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -101,14 +124,14 @@ QImage drawAboutPicture(const QString& version, const QString& webAddress) {
     painter.setPen(Qt::white);
     painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("TORVANE"));
 
-    painter.setFont(pictureFont(11));
+    const QRect tagline(101, 66, 136, 16);
+    painter.setFont(fittingFont(11, false, words.tagline, tagline.width()));
     painter.setPen(QColor(214, 232, 255));
-    painter.drawText(QRect(101, 66, 136, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Start Menu tidier"));
+    painter.drawText(tagline, Qt::AlignLeft | Qt::AlignVCenter, words.tagline);
     painter.setFont(pictureFont(10));
     painter.setPen(QColor(255, 214, 102));
     painter.drawText(QRect(101, 84, 136, 14), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("version ") + version);
+                     words.version.arg(version));
 
     painter.fillRect(QRect(0, 128, 240, 32), QColor(0, 0, 0, 80));
     painter.setPen(QColor(255, 255, 255, 60));
@@ -120,7 +143,7 @@ QImage drawAboutPicture(const QString& version, const QString& webAddress) {
     return image;
 }
 
-QImage drawInfoPicture(const QString& emailAddress) {
+QImage drawInfoPicture(const AboutWords& words, const QString& emailAddress) {
     QImage image(224, 224, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -168,9 +191,10 @@ QImage drawInfoPicture(const QString& emailAddress) {
     painter.save();
     painter.translate(badge);
     painter.rotate(14);
-    painter.setFont(pictureFont(17, true));
+    const QRectF badgeText(-34, -12, 68, 24);
+    painter.setFont(fittingFont(17, true, words.free, int(badgeText.width())));
     painter.setPen(QColor(176, 24, 24));
-    painter.drawText(QRectF(-34, -12, 68, 24), Qt::AlignCenter, QStringLiteral("FREE!"));
+    painter.drawText(badgeText, Qt::AlignCenter, words.free);
     painter.restore();
 
     painter.setPen(QColor(20, 44, 110));

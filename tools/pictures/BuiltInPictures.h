@@ -13,7 +13,8 @@ enum class BuiltInPicture {
     Info,              // 224 x 224, the left of the information window
 };
 
-// The resource path to load the picture from (":/pictures/...").
-QString builtInPicturePath(BuiltInPicture picture);
+// The resource path to load the picture from (":/pictures/..."): for the about and information
+// pictures, the one of the language (0 English, 1 French, 2 Italian; English otherwise).
+QString builtInPicturePath(BuiltInPicture picture, int languageIndex = 0);
 
 } // namespace tvn

@@ -113,12 +113,19 @@ int main(int argc, char** argv) {
     ok = save(drawFlag(Flag::UnitedKingdom), builtIn.filePath(QStringLiteral("flag-uk.png"))) && ok;
     ok = save(drawFlag(Flag::France), builtIn.filePath(QStringLiteral("flag-fr.png"))) && ok;
     ok = save(drawFlag(Flag::Italy), builtIn.filePath(QStringLiteral("flag-it.png"))) && ok;
-    ok = save(drawAboutPicture(QStringLiteral(TORVANE_VERSION),
-                               QString::fromUtf16(tvn::kMakerWebAddress)),
-              builtIn.filePath(QStringLiteral("about.png"))) &&
-         ok;
-    ok = save(drawInfoPicture(QString::fromUtf16(tvn::kMakerEmailAddress)),
-              builtIn.filePath(QStringLiteral("info.png"))) &&
-         ok;
+    const struct {
+        const char* code;
+        AboutWords words;
+    } languages[] = {
+        {"uk", englishAboutWords()}, {"fr", frenchAboutWords()}, {"it", italianAboutWords()}};
+    for (const auto& [code, words] : languages) {
+        ok = save(drawAboutPicture(words, QStringLiteral(TORVANE_VERSION),
+                                   QString::fromUtf16(tvn::kMakerWebAddress)),
+                  builtIn.filePath(QStringLiteral("about-%1.png").arg(QLatin1String(code)))) &&
+             ok;
+        ok = save(drawInfoPicture(words, QString::fromUtf16(tvn::kMakerEmailAddress)),
+                  builtIn.filePath(QStringLiteral("info-%1.png").arg(QLatin1String(code)))) &&
+             ok;
+    }
     return ok ? 0 : 1;
 }
