@@ -105,6 +105,9 @@ bool UndoJournal::createFolder(const QString& path) {
 }
 
 bool UndoJournal::removeFolder(const QString& path) {
+    // Taken back, the folder comes back as the disk spelled it, not as the caller named it: a
+    // category "Giochi" may live in a folder "giochi".
+    const QString spelled = open_ ? diskSpelling(path) : path;
     const bool removed = inner_.removeFolder(path);
     if (!removed || !open_)
         return removed;
@@ -124,8 +127,21 @@ bool UndoJournal::removeFolder(const QString& path) {
     if (untouched)
         steps.erase(std::prev(created.base()));
     else
-        record({UndoStep::Kind::FolderRemoved, path});
+        record({UndoStep::Kind::FolderRemoved, spelled});
     return removed;
+}
+
+QString UndoJournal::diskSpelling(const QString& path) {
+    const qsizetype cut = path.lastIndexOf(QChar(kPathSeparator));
+    const auto listing = cut > 0 ? inner_.listFolder(path.left(cut)) : std::nullopt;
+    if (!listing)
+        return path;
+    if (listing->subfolders.contains(path))
+        return path;
+    for (const QString& folder : listing->subfolders)
+        if (folder.compare(path, Qt::CaseInsensitive) == 0)
+            return folder;
+    return path;
 }
 
 bool UndoJournal::rename(const QString& from, const QString& to) {

@@ -99,6 +99,8 @@ private:
     Removal trash(const QString& path);
     bool mayDeleteForGood(const QString& path);
     void record(UndoStep step) { open_->steps.push_back(std::move(step)); }
+    // The path of an existing folder as the disk spells its last name.
+    QString diskSpelling(const QString& path);
 
     FileSystem& inner_;
     DeleteForGoodQuestion deleteForGood_;
