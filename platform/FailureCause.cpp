@@ -47,7 +47,6 @@ FailureKind systemErrorKind() {
         return FailureKind::Gone;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-    case ERROR_DISK_QUOTA_EXCEEDED:
         return FailureKind::NoSpace;
     case ERROR_ACCESS_DENIED:
     case ERROR_WRITE_PROTECT:
