@@ -152,9 +152,13 @@ void FrmMain::settingsCancelClicked() {
 }
 
 void FrmMain::ReadShellFolders() {
-    // The registry's folders; a failed lookup leaves the box empty.
-    startMenuPathBox->setText(shellFolders_.shellFolder(QStringLiteral("Start Menu")));
-    programsPathBox->setText(shellFolders_.shellFolder(QStringLiteral("Programs")));
+    // The registry's folders; a failed lookup leaves the box empty, saying why inside it.
+    const QString notFound = builtInText(BuiltInText::NotInRegistry, state_.languageIndex);
+    for (const auto& [box, valueName] : {std::pair{startMenuPathBox, QStringLiteral("Start Menu")},
+                                         std::pair{programsPathBox, QStringLiteral("Programs")}}) {
+        box->setText(shellFolders_.shellFolder(valueName));
+        box->setPlaceholderText(box->text().isEmpty() ? notFound : QString());
+    }
     // Long paths show from their beginning.
     startMenuPathBox->setCursorPosition(0);
     programsPathBox->setCursorPosition(0);

@@ -433,6 +433,8 @@ TEST_F(SettingsTest, AnUnusableUserRegProposesEmptyFolders) {
         window->ShowConfig();
         EXPECT_EQ(window->startMenuPathBox->text(), QString());
         EXPECT_EQ(window->programsPathBox->text(), QString());
+        // An empty box says why it is empty.
+        EXPECT_FALSE(window->startMenuPathBox->placeholderText().isEmpty());
     }
 }
 
