@@ -15,11 +15,11 @@ inline std::array<QString, kCategoryCount> builtInCategoryCaptions() {
             QStringLiteral("video"),
             QStringLiteral("audio"),
             QStringLiteral("lavoro e studio"),
-            QStringLiteral("utilità di sistema"),
-            QStringLiteral("biblioteca"),
+            QStringLiteral("sistema"),
+            QStringLiteral("consultazione"),
             QStringLiteral("programmazione"),
             QStringLiteral("internet e reti"),
-            QStringLiteral("cose varie")};
+            QStringLiteral("varie")};
 }
 
 } // namespace tvn
