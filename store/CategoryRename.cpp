@@ -14,8 +14,11 @@ namespace tvn {
 
 namespace {
 
-// Moves the shortcut files of the old category folder into the new one. Failures are skipped:
-// a file that could not be copied stays in the old folder, which is then kept (and beeps).
+// Moves the shortcut files of the old category folder into the new one. A name no folder bears
+// yet takes the whole folder in one rename, so that an interruption never leaves the copies split
+// between a category and a folder no category names any more. Otherwise each file goes alone, and
+// failures are skipped: a file that could not be copied stays in the old folder, which is then
+// kept (and beeps).
 void carryCopiesOver(Tvn& tvn, const QString& oldName, const QString& newName) {
     const QString oldFolder = categoryFolder(tvn, oldName);
     const QString newFolder = categoryFolder(tvn, newName);
@@ -28,6 +31,8 @@ void carryCopiesOver(Tvn& tvn, const QString& oldName, const QString& newName) {
     // Names that differ only in letter case reach the same folder: moving each file onto
     // itself would delete it.
     if (isSameFolder(tvn.fs, oldFolder, newFolder))
+        return;
+    if (!tvn.fs.folderExists(newFolder) && tvn.fs.rename(oldFolder, newFolder))
         return;
     MakeFolder(tvn, newFolder);
     // A folder of the new name may hold namesakes already: both stay, told apart by name.
