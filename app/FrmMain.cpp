@@ -1,17 +1,20 @@
 #include "app/FrmMain.h"
 
 #include "app/ButtonRoles.h"
+#include "app/FolderBesideName.h"
 #include "app/ListFilter.h"
 #include "app/QtListBox.h"
 #include "catalogue/SystemAnalysis.h"
 #include "dialogs/Look.h"
 #include "i18n/BuiltInTexts.h"
+#include "platform/Paths.h"
 #include "platform/Ui.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFrame>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -55,6 +58,16 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
     unclassifiedFilter->attach(*unclassifiedBox);
     orphansFilter->attach(*orphansBox);
     copiesFilter->attach(*copiesBox);
+    // A copy's category, or the folder of the Start Menu it lies in.
+    copiesList->setItemDelegate(new FolderBesideName(
+        [this](int row) {
+            const QString folder = copyFolders.at(row);
+            const QString startMenu = state_.startMenuPath + QChar(kPathSeparator);
+            return folder.startsWith(startMenu, Qt::CaseInsensitive)
+                       ? QDir::toNativeSeparators(folder.mid(startMenu.size()))
+                       : QString();
+        },
+        copiesList));
     // In a filter box Enter goes on to the list rather than pressing the panel's default button
     // (on the Modify panel, REMOVE); Esc first empties the box.
     roles_->setKeyFirst([this](QWidget& receiver, bool enter) {

@@ -28,10 +28,25 @@ void CatalogueList::assign(const QStringList& newNames, const QStringList& newFo
 }
 
 void CatalogueList::assignInOrder(const QStringList& newNames, const QStringList& newFolders) {
-    if (!names.isSorted()) {
+    if (names.isSorted())
+        assignSortedByName(newNames, newFolders);
+    else
         assign(newNames, newFolders);
-        return;
+}
+
+void CatalogueList::sortByName() {
+    QStringList currentNames;
+    QStringList currentFolders;
+    currentNames.reserve(count());
+    currentFolders.reserve(count());
+    for (int k = 0; k < count(); ++k) {
+        currentNames.append(names.at(k));
+        currentFolders.append(folders.at(k));
     }
+    assignSortedByName(currentNames, currentFolders);
+}
+
+void CatalogueList::assignSortedByName(const QStringList& newNames, const QStringList& newFolders) {
     std::vector<qsizetype> order(static_cast<size_t>(newNames.size()));
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {

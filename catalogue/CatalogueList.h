@@ -26,6 +26,12 @@ struct CatalogueList {
     // place them: a sorted name list puts equal names in the order given. One stable sort
     // instead of shifting the lists at every insertion.
     void assignInOrder(const QStringList& newNames, const QStringList& newFolders);
+    // Puts the pairs in the order of their names, letter case ignored, equal names keeping their
+    // order, whether or not the name list sorts itself.
+    void sortByName();
+
+private:
+    void assignSortedByName(const QStringList& newNames, const QStringList& newFolders);
 };
 
 inline CatalogueList progsList(const CatalogueLists& lists) {

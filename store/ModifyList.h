@@ -7,7 +7,8 @@ namespace tvn {
 // The Modify panel's list: ListModify shows entry k of Fast less its ".lnk", and its folder is
 // entry k of Fast_Dirs. The three lists keep the same positions.
 
-// Refills ListModify from Fast, first to last; nothing selected.
+// Sorts Fast with Fast_Dirs by name and refills ListModify from it, first to last; nothing
+// selected.
 void FillModifyList(Tvn& tvn);
 
 // Deletes the copies of the selected ListModify entries and removes their entries from

@@ -43,8 +43,8 @@ void prepare(CopiesWorld& world, Action action) {
     switch (action) {
     case Action::Remove:
         FillModifyList(world.tvn);
-        ASSERT_EQ(world.lists.listModify.entries(), QStringList({"A", "B", "D", "C"}));
-        CopiesWorld::select(world.lists.listModify, {0, 1, 3});
+        ASSERT_EQ(world.lists.listModify.entries(), QStringList({"A", "B", "C", "D"}));
+        CopiesWorld::select(world.lists.listModify, {0, 1, 2});
         break;
     case Action::Purge:
         BuildPurgeList(world.tvn);

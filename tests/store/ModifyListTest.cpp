@@ -32,11 +32,12 @@ protected:
     std::map<QString, QByteArray> programsBefore;
 };
 
-TEST_F(ModifyList, ShowsEveryCopyLessItsExtensionBesideItsFolder) {
+TEST_F(ModifyList, ShowsEveryCopyLessItsExtensionBesideItsFolderSortedByName) {
     tree.write("Start Menu/Loose.LNK", "loose");
+    tree.write("Start Menu/video/angle.lnk", "angle");
     analyse();
     FillModifyList(tvn);
-    EXPECT_EQ(lists.listModify.entries(), QStringList({"Loose", "Chess", "Go", "Player"}));
+    EXPECT_EQ(lists.listModify.entries(), QStringList({"angle", "Chess", "Go", "Loose", "Player"}));
     expectModifyInStep();
     EXPECT_EQ(lists.listModify.currentIndex(), -1);
     EXPECT_TRUE(selected(lists.listModify).isEmpty());
@@ -168,7 +169,8 @@ TEST_F(ModifyList, OriginalsOfTheProgramsTreeAreRefused) {
     fastList(tvn.lists).add("Chess.lnk", tree.path("START MENU/programs/games"));
     fastList(tvn.lists).add("Go.lnk", startMenu("giochi"));
     FillModifyList(tvn);
-    select(lists.listModify, {3, 4});
+    // Sorted: Chess (giochi), Chess (the original), Go, Go again, Player.
+    select(lists.listModify, {1, 3});
     RemoveSelectedCopies(tvn);
 
     EXPECT_EQ(ui.messageTexts(), std::vector<QString>{unexpectedErrorText()});
@@ -179,7 +181,7 @@ TEST_F(ModifyList, OriginalsOfTheProgramsTreeAreRefused) {
 
     // The same entries cannot be moved either.
     ui.clearCalls();
-    lists.listModify.selectOnly(3);
+    lists.listModify.selectOnly(1);
     EXPECT_FALSE(LoadSelectedCopiesForMove(tvn));
     EXPECT_EQ(ui.messageTexts(), std::vector<QString>{unexpectedErrorText()});
     EXPECT_FALSE(state.moveMode);
@@ -197,16 +199,15 @@ TEST_F(ModifyList, MovingNothingAsksForASelectionAndLeavesNotYetEmpty) {
     EXPECT_FALSE(state.moveMode);
 }
 
-// The first copy in ListModify has the name that sorts last: the sorted NotYet must still pair
-// each name with its own folder.
+// The copies of two folders: the sorted NotYet must still pair each name with its own folder.
 TEST_F(ModifyList, MovedCopiesKeepTheirFoldersAndEndInTheChosenCategory) {
     tree.write("Start Menu/video/Archive.lnk", "archive");
     tree.write("Start Menu/utilità/Zoom.lnk", "zoom");
     analyse();
     FillModifyList(tvn);
     ASSERT_EQ(lists.listModify.entries(),
-              QStringList({"Chess", "Go", "Zoom", "Archive", "Player"}));
-    select(lists.listModify, {2, 3});
+              QStringList({"Archive", "Chess", "Go", "Player", "Zoom"}));
+    select(lists.listModify, {0, 4});
     ASSERT_TRUE(LoadSelectedCopiesForMove(tvn));
 
     EXPECT_TRUE(state.moveMode);

@@ -93,7 +93,7 @@ const Action kActions[] = {
      [](UndoWorld& w) {
          FillModifyList(w.tvn);
          w.lists.listModify.setSelected(0, true); // giochi/Chess.lnk
-         w.lists.listModify.setSelected(1, true); // giochi/Gone.lnk
+         w.lists.listModify.setSelected(2, true); // giochi/Gone.lnk
          if (LoadSelectedCopiesForMove(w.tvn))
              ClassifySelected(w.tvn, kVideo);
          w.state.moveMode = false;
@@ -229,7 +229,7 @@ TEST(Undo, AMoveWhoseSourceStaysTakesItsCopyBackWithoutTrash) {
     });
     const UndoOutcome outcome = w.record(UndoScope::Moving, [&] {
         FillModifyList(w.tvn);
-        w.lists.listModify.setSelected(1, true); // giochi/Gone.lnk
+        w.lists.listModify.setSelected(2, true); // giochi/Gone.lnk
         if (LoadSelectedCopiesForMove(w.tvn))
             ClassifySelected(w.tvn, kVideo);
         w.state.moveMode = false;
