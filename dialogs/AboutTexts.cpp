@@ -19,13 +19,13 @@ AboutTexts aboutTexts(int languageIndex) {
                 QStringLiteral("\u00e0\u00a0:"),
                 QStringLiteral("T\u00e9l\u00e9chargez la derni\u00e8re version de ce programme"),
                 QStringLiteral("et bien d'autres logiciels gratuits sur\u00a0:"),
-                QStringLiteral("M E R C I\u00a0 !")};
+                QStringLiteral("M E R C I\u00a0\u00a0!")};
     case 2:
         return {QStringLiteral("Informazioni"),
                 QStringLiteral("Inviateci un'e-mail con i vostri commenti o suggerimenti a: %1"),
                 QStringLiteral("Fate clic qui per continuare..."),
                 QStringLiteral("Abbiamo bisogno del vostro aiuto!"),
-                QStringLiteral("Questo programma \u00e8"),
+                QStringLiteral("Questo programma \u00e8 completamente"),
                 QStringLiteral("GRATIS!!!"),
                 QStringLiteral("Per favore,"),
                 QStringLiteral("INVIATECI UN'E-MAIL"),

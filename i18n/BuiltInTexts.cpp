@@ -32,14 +32,14 @@ QString builtInText(BuiltInText text, int languageIndex) {
          u"cambiato nel frattempo. Non \u00e8 stato modificato nulla."},
         {u"\u201c%1\u201d cannot be moved to the trash. Delete it for good, and any other file of "
          u"this action that the trash cannot take?",
-         u"\u00ab\u00a0%1\u00a0\u00bb ne peut pas aller \u00e0 la corbeille. Le supprimer "
+         u"\u00ab\u00a0%1\u00a0\u00bb ne peut pas \u00eatre mis \u00e0 la corbeille. Le supprimer "
          u"d\u00e9finitivement, ainsi que tout autre fichier de cette action que la corbeille "
-         u"ne peut pas prendre\u00a0?",
+         u"ne peut pas accepter\u00a0?",
          u"\u00ab%1\u00bb non pu\u00f2 essere spostato nel cestino. Eliminarlo "
          u"definitivamente, insieme a ogni altro file di questa azione che il cestino non pu\u00f2 "
          u"accogliere?"},
         {u"Wine is not installed: the desktop menu cannot show the categories.",
-         u"Wine n'est pas install\u00e9\u00a0: le menu du bureau ne peut pas montrer les "
+         u"Wine n'est pas install\u00e9\u00a0: le menu du bureau ne peut pas afficher les "
          u"cat\u00e9gories.",
          u"Wine non \u00e8 installato: il menu del desktop non pu\u00f2 mostrare le categorie."},
         {u"Wine could not add some of the classified shortcuts to the desktop menu. They stay "
@@ -51,10 +51,12 @@ QString builtInText(BuiltInText text, int languageIndex) {
         {u"Filter", u"Filtre", u"Filtro"},
         {u"Shows only the entries whose name contains this text, whatever the letter case. Esc "
          u"empties it; the Down arrow goes on to the list.",
-         u"N'affiche que les entr\u00e9es dont le nom contient ce texte, majuscules ou "
-         u"minuscules. \u00c9chap le vide\u00a0; la fl\u00e8che vers le bas m\u00e8ne \u00e0 la "
+         u"N'affiche que les entr\u00e9es dont le nom contient ce texte, sans distinguer "
+         u"majuscules et minuscules. \u00c9chap le vide\u00a0; la fl\u00e8che vers le bas "
+         u"m\u00e8ne \u00e0 la "
          u"liste.",
-         u"Mostra solo le voci il cui nome contiene questo testo, maiuscole o minuscole. Esc lo "
+         u"Mostra solo le voci il cui nome contiene questo testo, senza distinguere maiuscole e "
+         u"minuscole. Esc lo "
          u"svuota; la freccia in gi\u00f9 porta alla lista."},
         {u"Entries shown / all entries", u"Entr\u00e9es affich\u00e9es / toutes les entr\u00e9es",
          u"Voci mostrate / tutte le voci"},
@@ -91,10 +93,10 @@ QString builtInText(BuiltInText text, int languageIndex) {
          u"Termine le d\u00e9placement et revient \u00e0 la liste des copies.",
          u"Termina lo spostamento e torna alla lista delle copie."},
         {u"Fills both folder boxes from the Wine prefix chosen.",
-         u"Remplit les deux cases de dossier \u00e0 partir du pr\u00e9fixe Wine choisi.",
+         u"Remplit les deux champs de dossier \u00e0 partir du pr\u00e9fixe Wine choisi.",
          u"Riempie le due caselle delle cartelle dal prefisso Wine scelto."},
         {u"When ticked, the program starts without the introduction.",
-         u"Coch\u00e9e, le programme d\u00e9marre sans l'introduction.",
+         u"Si elle est coch\u00e9e, le programme d\u00e9marre sans l'introduction.",
          u"Se selezionata, il programma si avvia senza l'introduzione."},
         {u"%1: %2", u"%1\u00a0: %2", u"%1: %2"},
         {u"default", u"par d\u00e9faut", u"predefinito"},
@@ -113,8 +115,19 @@ QString builtInText(BuiltInText text, int languageIndex) {
         {u"Not found in the registry: type the folder here",
          u"Introuvable dans le registre\u00a0: tapez ici le dossier",
          u"Non trovata nel registro: scrivete qui la cartella"},
+        {u"%1: %2", u"%1\u00a0: %2", u"%1: %2"},
+        {u"Keys: while classifying, Alt+A to Alt+K put the selected shortcuts into the first to "
+         u"the eleventh category, and typing a name narrows the list. Ctrl+Z undoes the last "
+         u"action of the panel shown, Esc goes back.",
+         u"Touches\u00a0: pendant le classement, Alt+A \u00e0 Alt+K placent les raccourcis "
+         u"s\u00e9lectionn\u00e9s dans les cat\u00e9gories, de la premi\u00e8re \u00e0 la "
+         u"onzi\u00e8me, et taper un nom restreint la liste. Ctrl+Z d\u00e9fait la "
+         u"derni\u00e8re action du panneau affich\u00e9, \u00c9chap revient en arri\u00e8re.",
+         u"Tasti: durante la classificazione, i tasti da Alt+A ad Alt+K mettono i collegamenti "
+         u"selezionati nelle categorie dalla prima all'undicesima, e scrivere un nome restringe "
+         u"la lista. Ctrl+Z disfa l'ultima azione del pannello mostrato, Esc torna indietro."},
     };
-    static_assert(std::size(kTexts) == static_cast<size_t>(BuiltInText::NotInRegistry) + 1);
+    static_assert(std::size(kTexts) == static_cast<size_t>(BuiltInText::HelpKeys) + 1);
     const auto language = languageIndex >= 0 && languageIndex < 3 ? languageIndex : 0;
     return QString::fromUtf16(kTexts[static_cast<size_t>(text)][static_cast<size_t>(language)]);
 }

@@ -30,13 +30,13 @@ QString noticeText(NoticeText text, int languageIndex) {
         {u"\u201c%1\u201d: the operation failed.",
          u"\u00ab\u00a0%1\u00a0\u00bb\u00a0: l'op\u00e9ration a \u00e9chou\u00e9.",
          u"\u00ab%1\u00bb: l'operazione non \u00e8 riuscita."},
-        {u"\u2026 and %1 more.", u"\u2026 et %1 de plus.", u"\u2026 e altri %1."},
+        {u"\u2026 and %1 more.", u"\u2026 et %1 autres.", u"\u2026 e altri %1."},
         {u"The last action cannot be undone: \u201c%1\u201d is no longer in the trash. Nothing "
          u"was changed.",
-         u"La derni\u00e8re action ne peut pas \u00eatre annul\u00e9e\u00a0: "
+         u"La derni\u00e8re action ne peut pas \u00eatre d\u00e9faite\u00a0: "
          u"\u00ab\u00a0%1\u00a0\u00bb n'est plus dans la corbeille. Rien n'a \u00e9t\u00e9 "
          u"modifi\u00e9.",
-         u"L'ultima azione non pu\u00f2 essere annullata: \u00ab%1\u00bb non \u00e8 pi\u00f9 nel "
+         u"L'ultima azione non pu\u00f2 essere disfatta: \u00ab%1\u00bb non \u00e8 pi\u00f9 nel "
          u"cestino. Non \u00e8 stato modificato nulla."},
         {u"Torvane is already running on this program folder:\n%1\nUse the window that is open.",
          u"Torvane est d\u00e9j\u00e0 ouvert sur ce dossier du programme\u00a0:\n%1\nUtilisez la "
@@ -48,12 +48,12 @@ QString noticeText(NoticeText text, int languageIndex) {
          u"Cartelle non leggibili, escluse dalle liste: %1. La prima:\n%2"},
         {u"Settings", u"R\u00e9glages", u"Impostazioni"},
         {u"%1: %2\n\n%3", u"%1\u00a0: %2\n\n%3", u"%1: %2\n\n%3"},
-        {u"Start Menu folder", u"Dossier du menu D\u00e9marrer", u"Cartella del menu Start"},
+        {u"Start Menu folder", u"Dossier du menu D\u00e9marrer", u"Cartella del menu Avvio"},
         {u"Programs folder", u"Dossier des programmes", u"Cartella dei programmi"},
-        {u"the box is empty.", u"la case est vide.", u"la casella \u00e8 vuota."},
+        {u"the box is empty.", u"le champ est vide.", u"la casella \u00e8 vuota."},
         {u"a folder whose path holds a double quote (\") cannot be kept in the settings.",
          u"un dossier dont le chemin contient un guillemet droit (\") ne peut pas \u00eatre "
-         u"gard\u00e9 dans les r\u00e9glages.",
+         u"enregistr\u00e9 dans les r\u00e9glages.",
          u"una cartella il cui percorso contiene le virgolette (\") non pu\u00f2 essere "
          u"salvata nelle impostazioni."},
         {u"the path is longer than the system allows.",
@@ -66,12 +66,12 @@ QString noticeText(NoticeText text, int languageIndex) {
          u"la cartella non pu\u00f2 essere letta."},
         {u"this is the top of a whole disk, not a folder of the Start Menu.",
          u"c'est la racine d'un disque entier, pas un dossier du menu D\u00e9marrer.",
-         u"\u00e8 la radice di un intero disco, non una cartella del menu Start."},
+         u"\u00e8 la radice di un intero disco, non una cartella del menu Avvio."},
         {u"this is a system folder, or your home folder, not a folder of the Start Menu.",
-         u"c'est un dossier du syst\u00e8me, ou votre dossier personnel, pas un dossier du menu "
+         u"c'est un dossier syst\u00e8me, ou votre dossier personnel, pas un dossier du menu "
          u"D\u00e9marrer.",
          u"\u00e8 una cartella di sistema, o la vostra cartella personale, non una cartella del "
-         u"menu Start."},
+         u"menu Avvio."},
         {u"Cancel", u"Annuler", u"Annulla"},
     };
     static_assert(std::size(kTexts) == static_cast<size_t>(NoticeText::Cancel) + 1);
