@@ -103,11 +103,11 @@ TEST_F(DesktopMenuWiring, TellsOnceWhichCopiesWineLeftOut) {
     std::vector<QString> shownAtPumps;
     ui.onPump = [this, &shownAtPumps] {
         if (visiblePanels().empty())
-            shownAtPumps.push_back(frm.progressLine->text());
+            shownAtPumps.push_back(control<QLabel>(frm, "progressLine")->text());
     };
     ui.expectMessage();
     frm.classifyClicked();
-    QTest::mouseClick(frm.creationDoneButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(frm, "creationDoneButton"), Qt::LeftButton);
     ASSERT_EQ(ui.dialogs().size(), 1u);
     const UiCall told = ui.dialogs().front();
     EXPECT_EQ(told.text, builtInText(BuiltInText::MenuEntriesFailed, frm.state().languageIndex));
@@ -115,7 +115,8 @@ TEST_F(DesktopMenuWiring, TellsOnceWhichCopiesWineLeftOut) {
     EXPECT_EQ(told.icon, Icon::Exclamation);
     EXPECT_FALSE(shownAtPumps.empty());
     EXPECT_EQ(shownAtPumps.back(), "100 %");
-    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
+    expectOnly(control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "classifyButton"),
+               control<QPushButton>(frm, "exitButton"));
 
     frm.classifyClicked();
     frm.creationDoneClicked();
@@ -132,8 +133,8 @@ TEST_F(DesktopMenuWiring, TheSettingsSayOnlyWhenWineIsMissing) {
             {row.wineInstalled ? "/bin/false" : "", {}, tree.path("data"), tree.path("config")});
         hideAllPanels();
         frm.ShowConfig();
-        EXPECT_EQ(frm.desktopMenuNote->isVisible(), row.noteShown);
-        EXPECT_FALSE(frm.desktopMenuNote->text().isEmpty());
+        EXPECT_EQ(control<QLabel>(frm, "desktopMenuNote")->isVisible(), row.noteShown);
+        EXPECT_FALSE(control<QLabel>(frm, "desktopMenuNote")->text().isEmpty());
     }
 }
 
