@@ -1,5 +1,9 @@
 #include "app/FrmMain.h"
 #include "app/ListFilter.h"
+#include "app/panels/IntroductionPanel.h"
+#include "app/panels/LanguagesPanel.h"
+#include "app/panels/MenuPanel.h"
+#include "app/panels/PurgesPanel.h"
 #include "i18n/BuiltInTexts.h"
 
 #include <QCheckBox>
@@ -23,8 +27,9 @@ void FrmMain::ApplyAccessibleTexts() {
         return builtInText(t, state_.languageIndex);
     };
     const std::pair<QWidget*, QLabel*> named[] = {
-        {unclassifiedList, creationTitle},  {copiesList, modifyTitle},
-        {orphansList, purgesTitle},         {startMenuPathBox, startMenuCaption},
+        {unclassifiedList, creationTitle},
+        {copiesList, modifyTitle},
+        {startMenuPathBox, startMenuCaption},
         {programsPathBox, programsCaption},
     };
     for (const auto& [control, label] : named)
@@ -33,13 +38,9 @@ void FrmMain::ApplyAccessibleTexts() {
     prefixChooser->setAccessibleName(text(BuiltInText::PrefixCaption));
 
     const std::pair<QWidget*, QLabel*> describedByLabel[] = {
-        {classifyButton, classifyDescription},    {modifyButton, modifyDescription},
-        {cleanUpButton, cleanUpDescription},      {resetButton, resetDescription},
         {unclassifiedList, classifyInstructions}, {copiesList, removeInstructions},
-        {removeButton, originalsStayNote},        {orphansList, orphansDescription},
-        {purgeButton, purgeInstructions},         {continueButton, analysisNextText},
-        {hideHelpOption, helpShortcutsNote},      {startMenuPathBox, configPrompt},
-        {programsPathBox, configPrompt},
+        {removeButton, originalsStayNote},        {hideHelpOption, helpShortcutsNote},
+        {startMenuPathBox, configPrompt},         {programsPathBox, configPrompt},
     };
     for (const auto& [control, label] : describedByLabel)
         control->setAccessibleDescription(label->text());
@@ -47,35 +48,22 @@ void FrmMain::ApplyAccessibleTexts() {
     const std::pair<QWidget*, BuiltInText> described[] = {
         {creationDoneButton, BuiltInText::BackToMenu},
         {modifyDoneButton, BuiltInText::BackToMenu},
-        {purgesBackButton, BuiltInText::BackToMenu},
         {moveDoneButton, BuiltInText::EndMove},
         {moveButton, BuiltInText::MoveCopies},
-        {exitButton, BuiltInText::EndProgram},
-        {introductionExitButton, BuiltInText::EndProgram},
-        {languagesExitButton, BuiltInText::EndProgram},
-        {settingsButton, BuiltInText::OpenSettings},
-        {rescanButton, BuiltInText::ReAnalyse},
-        {helpButton, BuiltInText::ShowHelp},
-        {infoButton, BuiltInText::ShowInfo},
         {changeLanguageButton, BuiltInText::ChooseLanguage},
-        {languageOkButton, BuiltInText::UseLanguage},
         {settingsOkButton, BuiltInText::ConfirmSettings},
         {settingsCancelButton, BuiltInText::BackToMenu},
         {prefixChooser, BuiltInText::ChoosePrefix},
-        {skipIntroduction, BuiltInText::SkipIntroduction},
         {skipIntroductionSetting, BuiltInText::SkipIntroduction},
     };
     for (const auto& [control, t] : described)
         control->setAccessibleDescription(text(t));
-    for (QRadioButton* option : languageOptions)
-        option->setAccessibleDescription(text(BuiltInText::ChooseLanguage));
-
-    for (ListFilter* filter : {unclassifiedFilter, copiesFilter, orphansFilter}) {
-        filter->box()->setPlaceholderText(text(BuiltInText::FilterName));
-        filter->box()->setAccessibleName(text(BuiltInText::FilterName));
-        filter->box()->setAccessibleDescription(text(BuiltInText::FilterDescription));
-        filter->count()->setAccessibleName(text(BuiltInText::CountName));
-    }
+    for (ListFilter* filter : {unclassifiedFilter, copiesFilter})
+        filter->applyAccessibleTexts(state_.languageIndex);
+    languages_->applyAccessibleTexts(state_.languageIndex);
+    introduction_->applyAccessibleTexts(state_.languageIndex);
+    menu_->applyAccessibleTexts(state_.languageIndex);
+    purges_->applyAccessibleTexts(state_.languageIndex);
     ShowCategoryHints();
 }
 

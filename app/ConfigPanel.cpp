@@ -1,6 +1,8 @@
 #include "app/ButtonRoles.h"
 #include "app/ConfigControls.h"
 #include "app/FrmMain.h"
+#include "app/panels/IntroductionPanel.h"
+#include "app/panels/MenuPanel.h"
 #include "app/PathBox.h"
 #include "app/PathLabel.h"
 #include "app/Widgets.h"
@@ -113,7 +115,7 @@ void FrmMain::buildConfigPanel() {
 void FrmMain::ShowConfig() {
     FillPrefixChooser();
     FillConfigBoxes();
-    settingsBeforeShow_ = configFromWindow(*this);
+    settingsBeforeShow_ = configFromWindow();
     showConfigPanel();
 }
 
@@ -146,7 +148,7 @@ void FrmMain::FillConfigBoxes() {
 }
 
 void FrmMain::settingsCancelClicked() {
-    applyConfig(*this, settingsBeforeShow_);
+    applyConfig(settingsBeforeShow_);
     leavePanel(configPanel);
     ShowMenu();
 }
@@ -185,7 +187,7 @@ void FrmMain::settingsClicked() {
     if (copyNames.count() > 0 && ui_.message(messageText(Message::ResetBeforeChange), {},
                                              Buttons::YesNo, Icon::Exclamation) == Answer::No)
         return;
-    leavePanel(menuPanel);
+    leavePanel(menu_);
     CheckDrive();
     ShowConfig();
 }
@@ -206,7 +208,7 @@ void FrmMain::ApplySettings() {
     if (const auto problem =
             settingsProblem(fs_, startMenuPathBox->text(), programsPathBox->text(), home)) {
         QLineEdit* wrong = ReportSettingsProblem(*problem);
-        if (debugBox->text() != kNoChecksDebugText) {
+        if (debugText() != kNoChecksDebugText) {
             // The boxes keep what was typed, for the user to put right.
             showConfigPanel();
             wrong->setFocus();
@@ -223,7 +225,7 @@ void FrmMain::ApplySettings() {
     // What a copy killed mid-way left behind (at start, the last session's) is the program's own.
     RemoveLeftoverTemporaries(tvn());
 
-    if (!writeConfigFile(fs_, configFilePath(), configFromWindow(*this)))
+    if (!writeConfigFile(fs_, configFilePath(), configFromWindow()))
         ui_.message(messageText(Message::SettingsNotSaved),
                     logicText(LogicText::ErrorTitle, state_.languageIndex), Buttons::Ok,
                     Icon::Exclamation);
@@ -236,7 +238,8 @@ void FrmMain::ApplySettings() {
 }
 
 void FrmMain::skipIntroductionSettingToggled() {
-    mirrorCheckBox(*skipIntroductionSetting, *skipIntroduction);
+    leaveGreyState(*skipIntroductionSetting);
+    introduction_->followSkipIntroduction(skipIntroductionSetting->checkState());
 }
 
 } // namespace tvn

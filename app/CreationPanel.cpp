@@ -2,6 +2,7 @@
 #include "app/FrmMain.h"
 #include "app/Geometry.h"
 #include "app/ListFilter.h"
+#include "app/panels/MenuPanel.h"
 #include "app/QtListBox.h"
 #include "app/Widgets.h"
 #include "catalogue/Categories.h"
@@ -146,7 +147,7 @@ void FrmMain::OpenCreationPanel() {
 }
 
 void FrmMain::classifyClicked() {
-    leavePanel(menuPanel);
+    leavePanel(menu_);
     unclassifiedFilter->clear();
     OpenCreationPanel();
     if (unclassifiedBox->count() > 0)

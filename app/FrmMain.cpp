@@ -1,7 +1,13 @@
 #include "app/FrmMain.h"
 
 #include "app/ButtonRoles.h"
+#include "app/ConfigControls.h"
 #include "app/ListFilter.h"
+#include "app/panels/DebugFrame.h"
+#include "app/panels/IntroductionPanel.h"
+#include "app/panels/LanguagesPanel.h"
+#include "app/panels/MenuPanel.h"
+#include "app/panels/PurgesPanel.h"
 #include "app/QtListBox.h"
 #include "catalogue/SystemAnalysis.h"
 #include "dialogs/Look.h"
@@ -39,39 +45,37 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
 
     // Creation order is stacking order: the wait text lies under every panel.
     buildWindowSurface();
-    buildLanguagesPanel();
-    buildIntroductionPanel();
-    buildMenuPanel();
+    languages_ = new LanguagesPanel(*this, *roles_);
+    introduction_ = new IntroductionPanel(*this, *roles_);
+    menu_ = new MenuPanel(*this, *roles_);
     buildCreationPanel();
     buildModifyPanel();
-    buildPurgesPanel();
+    purges_ = new PurgesPanel(*this, *roles_);
     buildConfigPanel();
-    buildDebugFrame();
+    debugFrame_ = new DebugFrame(*this);
     buildHiddenStore();
 
     unclassifiedBox = std::make_unique<QtListBox>(*unclassifiedList, true);
-    orphansBox = std::make_unique<QtListBox>(*orphansList, true);
     copiesBox = std::make_unique<QtListBox>(*copiesList, false);
     unclassifiedFilter->attach(*unclassifiedBox);
-    orphansFilter->attach(*orphansBox);
     copiesFilter->attach(*copiesBox);
     // In a filter box Enter goes on to the list rather than pressing the panel's default button
     // (on the Modify panel, REMOVE); Esc first empties the box.
     roles_->setKeyFirst([this](QWidget& receiver, bool enter) {
         if (!enter)
             return clearShownFilter();
-        for (ListFilter* filter : {unclassifiedFilter, copiesFilter, orphansFilter})
+        for (ListFilter* filter : {unclassifiedFilter, copiesFilter})
             if (&receiver == filter->box()) {
                 filter->enterList();
                 return true;
             }
-        return false;
+        return purges_->enterListFrom(receiver);
     });
     ApplyAccessibleTexts();
     tvn_ = std::make_unique<Tvn>(
         Tvn{state_, fs_, ui_,
             CatalogueLists{shortcutNames, shortcutFolders, copyNames, copyFolders, *unclassifiedBox,
-                           unclassifiedFolders, *orphansBox, orphanFolders, *copiesBox},
+                           unclassifiedFolders, purges_->orphans(), orphanFolders, *copiesBox},
             *this, &shellFolders_});
     connectHandlers();
     ShowUndoTexts();
@@ -83,8 +87,7 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
 FrmMain::~FrmMain() = default;
 
 std::array<QFrame*, 7> FrmMain::panels() const {
-    return {languagesPanel, introductionPanel, menuPanel,  creationPanel,
-            modifyPanel,    purgesPanel,       configPanel};
+    return {languages_, introduction_, menu_, creationPanel, modifyPanel, purges_, configPanel};
 }
 
 QPushButton* FrmMain::defaultButton() const {
@@ -117,7 +120,7 @@ void FrmMain::setProgressText(const QString& text) {
 }
 
 QString FrmMain::debugText() const {
-    return debugBox->text();
+    return debugFrame_->text();
 }
 
 bool FrmMain::hideHelpShortcuts() const {
@@ -148,24 +151,26 @@ void FrmMain::connectHandlers() {
         connect(button, &QPushButton::clicked, this, handler);
     };
     // Languages.
-    onClick(languageOkButton, &FrmMain::languageOkClicked);
-    onClick(languagesExitButton, &FrmMain::languagesExitClicked);
+    connect(languages_, &LanguagesPanel::okClicked, this, &FrmMain::languageOkClicked);
+    connect(languages_, &LanguagesPanel::exitClicked, this, &FrmMain::languagesExitClicked);
     // Introduction. A change of either skip box, by the user or by the settings, shows in
     // the other one.
-    onClick(continueButton, &FrmMain::continueClicked);
-    onClick(introductionExitButton, &FrmMain::introductionExitClicked);
-    connect(skipIntroduction, &QCheckBox::stateChanged, this, &FrmMain::skipIntroductionToggled);
-    // Menu. CLASSIFY, MODIFY, CLEAN UP and Settings have their handlers with the panel they
+    connect(introduction_, &IntroductionPanel::continueClicked, this, &FrmMain::continueClicked);
+    connect(introduction_, &IntroductionPanel::exitClicked, this,
+            &FrmMain::introductionExitClicked);
+    connect(introduction_, &IntroductionPanel::skipIntroductionChanged, this,
+            [this](Qt::CheckState state) { followCheckBox(*skipIntroductionSetting, state); });
+    // Menu. CLASSIFY, MODIFY, CLEAN UP and Settings have their answers with the panel they
     // open.
-    onClick(classifyButton, &FrmMain::classifyClicked);
-    onClick(modifyButton, &FrmMain::modifyClicked);
-    onClick(cleanUpButton, &FrmMain::cleanUpClicked);
-    onClick(resetButton, &FrmMain::resetClicked);
-    onClick(exitButton, &FrmMain::exitClicked);
-    onClick(settingsButton, &FrmMain::settingsClicked);
-    onClick(rescanButton, &FrmMain::rescanClicked);
-    onClick(helpButton, &FrmMain::helpClicked);
-    onClick(infoButton, &FrmMain::infoClicked);
+    connect(menu_, &MenuPanel::classifyClicked, this, &FrmMain::classifyClicked);
+    connect(menu_, &MenuPanel::modifyClicked, this, &FrmMain::modifyClicked);
+    connect(menu_, &MenuPanel::cleanUpClicked, this, &FrmMain::cleanUpClicked);
+    connect(menu_, &MenuPanel::resetClicked, this, &FrmMain::resetClicked);
+    connect(menu_, &MenuPanel::exitClicked, this, &FrmMain::exitClicked);
+    connect(menu_, &MenuPanel::settingsClicked, this, &FrmMain::settingsClicked);
+    connect(menu_, &MenuPanel::rescanClicked, this, &FrmMain::rescanClicked);
+    connect(menu_, &MenuPanel::helpClicked, this, &FrmMain::helpClicked);
+    connect(menu_, &MenuPanel::infoClicked, this, &FrmMain::infoClicked);
     // Creation. A mouse press on a category button comes through eventFilter; the done
     // button of move mode (moveDoneButton) has its handler with the Modify panel.
     onClick(creationDoneButton, &FrmMain::creationDoneClicked);
@@ -181,11 +186,12 @@ void FrmMain::connectHandlers() {
     onClick(moveButton, &FrmMain::moveClicked);
     onClick(modifyDoneButton, &FrmMain::modifyDoneClicked);
     // Purges.
-    onClick(purgeButton, &FrmMain::purgeClicked);
-    onClick(purgesBackButton, &FrmMain::purgesBackClicked);
+    connect(purges_, &PurgesPanel::purgeClicked, this, &FrmMain::purgeClicked);
+    connect(purges_, &PurgesPanel::backClicked, this, &FrmMain::purgesBackClicked);
     // Undo, on the three panels and by key.
-    for (QPushButton* undo : {creationUndoButton, modifyUndoButton, purgesUndoButton})
+    for (QPushButton* undo : {creationUndoButton, modifyUndoButton})
         onClick(undo, &FrmMain::undoRequested);
+    connect(purges_, &PurgesPanel::undoClicked, this, &FrmMain::undoRequested);
     auto* undoKey = new QShortcut(QKeySequence::Undo, this);
     connect(undoKey, &QShortcut::activated, this, &FrmMain::undoRequested);
     // Config.
@@ -200,7 +206,7 @@ void FrmMain::connectHandlers() {
     connect(startMenuPathBox, &QLineEdit::textChanged, this, &FrmMain::ShowAllUsersPrograms);
     connect(programsPathBox, &QLineEdit::textChanged, this, &FrmMain::ShowAllUsersPrograms);
     // The debug frame.
-    onClick(killConfigButton, &FrmMain::killConfigClicked);
+    connect(debugFrame_, &DebugFrame::killConfigClicked, this, &FrmMain::killConfigClicked);
     // The window surface: a press on the picture comes through eventFilter.
     for (QRadioButton* option : windowsEditions)
         connect(option, &QRadioButton::clicked, this, &FrmMain::windowsEditionClicked);
@@ -249,11 +255,12 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
 
 bool FrmMain::clearShownFilter() {
     const std::pair<QFrame*, ListFilter*> filtered[] = {{creationPanel, unclassifiedFilter},
-                                                        {modifyPanel, copiesFilter},
-                                                        {purgesPanel, orphansFilter}};
+                                                        {modifyPanel, copiesFilter}};
     for (const auto& [panel, filter] : filtered)
         if (panel->isVisible())
             return filter->clear();
+    if (purges_->isVisible())
+        return purges_->clearFilter();
     return false;
 }
 

@@ -31,7 +31,12 @@ class QRadioButton;
 namespace tvn {
 
 class ButtonRoles;
+class DebugFrame;
+class IntroductionPanel;
+class LanguagesPanel;
+class MenuPanel;
 class PathLabel;
+class PurgesPanel;
 class ListFilter;
 class FileSystem;
 class QtListBox;
@@ -113,7 +118,7 @@ public:
     QLabel* windowsDriveCaption = nullptr;          // beside windowsDriveBox
     QLabel* windowsEditionCaption = nullptr;        // beside windowsEditions
 
-    // The Languages panel (LanguagesPanel.cpp).
+    // The Languages panel (LanguageActions.cpp).
     void ShowLanguages();
     void languageOkClicked();
     void languagesExitClicked();
@@ -129,53 +134,19 @@ public:
     // one suggested for the current shortcut.
     void ShowCategoryHints();
     void LoadLanguagePicture();
-    QFrame* languagesPanel = nullptr;
-    QLabel* italianPrompt = nullptr;                // Italian prompt
-    QLabel* frenchPrompt = nullptr;                 // French prompt
-    QLabel* englishPrompt = nullptr;                // English prompt
-    std::array<QRadioButton*, 3> languageOptions{}; // English, French, Italian
-    std::array<QLabel*, 3> languageFlags{};         // the flag beside each option
-    QPushButton* languageOkButton = nullptr;        // OK
-    QPushButton* languagesExitButton = nullptr;     // Exit! (first start only)
 
-    // The Introduction panel (IntroductionPanel.cpp).
+    // The Introduction panel (IntroductionActions.cpp).
     void ShowIntroduction();
     void continueClicked();
-    void skipIntroductionToggled();
     void introductionExitClicked();
-    QFrame* introductionPanel = nullptr;
-    QLabel* introductionTitle = nullptr;   // title
-    QLabel* purposeText = nullptr;         // what the program is for
-    QLabel* whatItDoesText = nullptr;      // what it does
-    QLabel* nothingChangedText = nullptr;  // nothing on the disk is changed
-    QLabel* analysisNextText = nullptr;    // the analysis comes next
-    QCheckBox* skipIntroduction = nullptr; // skip the introduction; mirrors skipIntroductionSetting
-    QPushButton* continueButton = nullptr; // Continue...
-    QPushButton* introductionExitButton = nullptr; // Exit!
 
-    // The Menu panel (MenuPanel.cpp).
+    // The Menu panel (MenuActions.cpp).
     void ShowMenu();
     void rescanClicked();
     void resetClicked();
     void helpClicked();
     void infoClicked();
     void exitClicked();
-    QFrame* menuPanel = nullptr;
-    QLabel* menuTitle = nullptr;           // title
-    QLabel* menuPrompt = nullptr;          // choose what to do
-    QPushButton* classifyButton = nullptr; // CLASSIFY: the Creation panel
-    QLabel* classifyDescription = nullptr; // beside classifyButton
-    QPushButton* modifyButton = nullptr;   // MODIFY: the Modify panel
-    QLabel* modifyDescription = nullptr;   // beside modifyButton
-    QPushButton* cleanUpButton = nullptr;  // CLEAN UP: the Purges panel
-    QLabel* cleanUpDescription = nullptr;  // beside cleanUpButton
-    QPushButton* resetButton = nullptr;    // RESET
-    QLabel* resetDescription = nullptr;    // beside resetButton
-    QPushButton* exitButton = nullptr;     // Exit!
-    QPushButton* settingsButton = nullptr; // Settings...: the Config panel
-    QPushButton* rescanButton = nullptr;   // Rescan!
-    QPushButton* helpButton = nullptr;     // Help...
-    QPushButton* infoButton = nullptr;     // Info...: the information window
 
     // The Creation panel (CreationPanel.cpp): classifying, and moving copies in move mode.
     void OpenCreationPanel();
@@ -219,26 +190,17 @@ public:
     QPushButton* moveButton = nullptr;       // MOVE: the Creation panel in move mode
     QPushButton* modifyDoneButton = nullptr; // Done: back to the menu
 
-    // The Purges panel (PurgesPanel.cpp).
+    // The Purges panel (PurgesActions.cpp).
     void ShowPurges();
     void cleanUpClicked();
     void purgeClicked();
     void purgesBackClicked();
-    QFrame* purgesPanel = nullptr;
-    QLabel* purgesTitle = nullptr;        // title
-    QLabel* orphansDescription = nullptr; // what the list holds
-    QLabel* purgeInstructions = nullptr;  // how to remove
-    QListWidget* orphansList = nullptr;   // copies whose source shortcut is gone
-    ListFilter* orphansFilter = nullptr;
-    QPushButton* purgeButton = nullptr;      // REMOVE
-    QPushButton* purgesBackButton = nullptr; // Back to menu...
 
     // Undo (Undo.cpp): Ctrl+Z, and the button of the Creation, Modify and Purges panels, takes
     // back the shown panel's last action; on the menu, the last reset.
     void undoRequested();
     QPushButton* creationUndoButton = nullptr;
     QPushButton* modifyUndoButton = nullptr;
-    QPushButton* purgesUndoButton = nullptr;
 
     // The Config panel, the settings (ConfigPanel.cpp).
     void ReadShellFolders();
@@ -281,11 +243,8 @@ public:
     void ShowDesktopMenuNote();
     QLabel* desktopMenuNote = nullptr; // Linux without Wine: the desktop menu cannot follow
 
-    // The debug frame below the window's bottom edge (DebugFrame.cpp).
+    // The debug frame below the window's bottom edge (DebugActions.cpp).
     void killConfigClicked();
-    QGroupBox* debugFrame = nullptr;
-    QLineEdit* debugBox = nullptr;           // saved with the settings; can skip the folder checks
-    QPushButton* killConfigButton = nullptr; // Kill Config!: deletes Config.tvn
 
     // The hidden catalogue lists; the visible ones are adapters over unclassifiedList,
     // orphansList and copiesList.
@@ -296,7 +255,6 @@ public:
     VectorListBox unclassifiedFolders;
     VectorListBox orphanFolders;
     std::unique_ptr<QtListBox> unclassifiedBox;
-    std::unique_ptr<QtListBox> orphansBox;
     std::unique_ptr<QtListBox> copiesBox;
 
 protected:
@@ -310,14 +268,9 @@ private:
     bool categoryContextMenu(QObject* watched);
     // Each in the file of its panel or area; creation order is stacking order.
     void buildWindowSurface();
-    void buildLanguagesPanel();
-    void buildIntroductionPanel();
-    void buildMenuPanel();
     void buildCreationPanel();
     void buildModifyPanel();
-    void buildPurgesPanel();
     void buildConfigPanel();
-    void buildDebugFrame();
     void buildHiddenStore();
     QFrame* makePanel(const QString& name);
     // Places every panel and area where start-up puts them, all panels hidden.
@@ -325,6 +278,11 @@ private:
     // The signal wiring, grouped by panel (FrmMain.cpp).
     void connectHandlers();
 
+    // The settings as the window holds them now: the program state and the settings controls
+    // (WindowSettings.cpp).
+    ConfigRecords configFromWindow() const;
+    // Puts the settings into the state and the controls; the language option follows the index.
+    void applyConfig(const ConfigRecords& records);
     // The settings file.
     void LoadSettings();
     void KillConfig(bool silent);
@@ -350,6 +308,13 @@ private:
     // Whether the taskbar's small-icons option the hint names exists here (Windows only).
     static bool showsSmallIconsHint();
     void enableUndoButtons();
+
+    // The panels and areas that are rooms of their own (app/panels/), owned as children.
+    LanguagesPanel* languages_ = nullptr;
+    IntroductionPanel* introduction_ = nullptr;
+    MenuPanel* menu_ = nullptr;
+    PurgesPanel* purges_ = nullptr;
+    DebugFrame* debugFrame_ = nullptr;
 
     Ui& ui_;
     FileSystem& fs_;

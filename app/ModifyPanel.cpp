@@ -1,6 +1,7 @@
 #include "app/ButtonRoles.h"
 #include "app/FrmMain.h"
 #include "app/ListFilter.h"
+#include "app/panels/MenuPanel.h"
 #include "app/QtListBox.h"
 #include "app/Widgets.h"
 #include "platform/FailureCause.h"
@@ -57,7 +58,7 @@ void FrmMain::ShowModify() {
 
 void FrmMain::modifyClicked() {
     setProgressText(QString());
-    leavePanel(menuPanel);
+    leavePanel(menu_);
     copiesFilter->clear();
     tvn::FillModifyList(tvn());
     ShowModify();

@@ -1,6 +1,8 @@
 #include "store/Undo.h"
 
 #include "app/FrmMain.h"
+#include "app/panels/MenuPanel.h"
+#include "app/panels/PurgesPanel.h"
 #include "app/QtListBox.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/SystemAnalysis.h"
@@ -50,9 +52,9 @@ std::optional<UndoScope> FrmMain::shownUndoScope() const {
         return creationScope();
     if (modifyPanel->isVisible())
         return UndoScope::Modify;
-    if (purgesPanel->isVisible())
+    if (purges_->isVisible())
         return UndoScope::Purges;
-    if (menuPanel->isVisible())
+    if (menu_->isVisible())
         return UndoScope::Menu;
     return std::nullopt;
 }
@@ -133,15 +135,15 @@ void FrmMain::reloadAfterUndo(UndoScope scope, const QStringList& restored) {
             copiesBox->selectOnly(0);
         break;
     case UndoScope::Purges:
-        leavePanel(purgesPanel);
+        leavePanel(purges_);
         tvn::RefreshClassified(tvn());
         tvn::BuildPurgeList(tvn());
         ShowPurges();
-        if (orphansBox->count() > 0)
-            orphansBox->selectOnly(0);
+        if (purges_->orphans().count() > 0)
+            purges_->orphans().selectOnly(0);
         break;
     case UndoScope::Menu: {
-        leavePanel(menuPanel);
+        leavePanel(menu_);
         tvn::AnalyseSystem(tvn());
         // The copies are back: so are their desktop menu entries.
         SyncDesktopMenu();
@@ -163,10 +165,11 @@ void FrmMain::reloadAfterUndo(UndoScope scope, const QStringList& restored) {
 void FrmMain::ShowUndoTexts() {
     const QString caption = builtInText(BuiltInText::Undo, state_.languageIndex);
     const QString tip = builtInText(BuiltInText::UndoTip, state_.languageIndex);
-    for (QPushButton* undo : {creationUndoButton, modifyUndoButton, purgesUndoButton}) {
+    for (QPushButton* undo : {creationUndoButton, modifyUndoButton}) {
         undo->setText(caption);
         undo->setToolTip(tip);
     }
+    purges_->showUndoTexts(caption, tip);
 }
 
 void FrmMain::enableUndoButtons() {
@@ -175,7 +178,7 @@ void FrmMain::enableUndoButtons() {
     };
     creationUndoButton->setEnabled(has(creationScope()));
     modifyUndoButton->setEnabled(has(UndoScope::Modify));
-    purgesUndoButton->setEnabled(has(UndoScope::Purges));
+    purges_->enableUndo(has(UndoScope::Purges));
 }
 
 } // namespace tvn

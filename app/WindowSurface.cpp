@@ -2,6 +2,7 @@
 #include "app/Geometry.h"
 #include "app/OffWindowArea.h"
 #include "app/Widgets.h"
+#include "app/panels/DebugFrame.h"
 #include "dialogs/MakerAddresses.h"
 #include "i18n/BuiltInTexts.h"
 #include "i18n/NoticeTexts.h"
@@ -37,12 +38,7 @@ constexpr bool kHasSmallIconsOption = false;
 
 QFrame* FrmMain::makePanel(const QString& name) {
     auto* panel = new QFrame(this);
-    panel->setObjectName(name);
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setFrameShadow(QFrame::Raised);
-    // A panel hides whatever lies under it, the wait text included.
-    panel->setAutoFillBackground(true);
-    panel->setGeometry(kPanelRect);
+    shapePanel(*panel, name);
     return panel;
 }
 
@@ -213,7 +209,7 @@ void FrmMain::LayOutWindow() {
     aboutFrame->hide();
     helpCover->setGeometry(kPanelRect);
     helpCover->hide();
-    debugFrame->setGeometry(kDebugFrameRect);
+    debugFrame_->setGeometry(kDebugFrameRect);
     hiddenStore->setGeometry(kHiddenStoreRect);
 }
 

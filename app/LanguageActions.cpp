@@ -1,0 +1,80 @@
+#include "app/FrmMain.h"
+#include "app/panels/LanguagesPanel.h"
+#include "i18n/LanguageFiles.h"
+#include "i18n/LanguagePictureFile.h"
+#include "i18n/LanguageTextFile.h"
+#include "i18n/QtTranslations.h"
+#include "platform/ProgramFolders.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLocale>
+
+// The frame's answers to the Languages panel, the language texts and the language picture.
+
+namespace tvn {
+
+void FrmMain::ShowLanguages() {
+    configPanel->hide();
+    languages_->open();
+}
+
+void FrmMain::languageOkClicked() {
+    ReadLanguageChoice();
+    LoadLanguageTexts();
+    aboutFrame->hide();
+    languages_->hide();
+    if (state_.configured)
+        ShowConfig();
+    else
+        ShowIntroduction();
+}
+
+void FrmMain::changeLanguageClicked() {
+    ShowLanguages();
+    languages_->hideExitButton();
+}
+
+void FrmMain::languagesExitClicked() {
+    close();
+}
+
+void FrmMain::ReadLanguageChoice() {
+    state_.languageIndex = chosenLanguage();
+}
+
+int FrmMain::chosenLanguage() const {
+    return languages_->chosenLanguage(state_.languageIndex);
+}
+
+int FrmMain::systemLanguage() {
+    switch (QLocale::system().language()) {
+    case QLocale::French:
+        return 1;
+    case QLocale::Italian:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+void FrmMain::LoadLanguageTexts() {
+    useQtTranslations(state_.languageIndex);
+    // The texts the language files have no field for follow the ones they have.
+    if (tvn::LoadLanguageTexts(ui_, fs_, state_.dataFolders(), state_.languageIndex, *this,
+                               [this] { LoadLanguagePicture(); })) {
+        ShowUndoTexts();
+        ShowSurfaceTexts();
+    }
+    categoryWords_ = ReadCategoryWords(
+        fs_, dataFilePath(fs_, state_.dataFolders(), categoryWordsFileName(state_.languageIndex)));
+    ApplyAccessibleTexts();
+    ShowSuggestion();
+}
+
+void FrmMain::LoadLanguagePicture() {
+    tvn::LoadLanguagePicture(ui_, fs_, state_.dataFolders(), state_.languageIndex,
+                             *languagePicture);
+}
+
+} // namespace tvn
