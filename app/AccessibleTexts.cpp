@@ -3,6 +3,7 @@
 #include "app/panels/IntroductionPanel.h"
 #include "app/panels/LanguagesPanel.h"
 #include "app/panels/MenuPanel.h"
+#include "app/panels/ModifyPanel.h"
 #include "app/panels/PurgesPanel.h"
 #include "i18n/BuiltInTexts.h"
 
@@ -28,7 +29,6 @@ void FrmMain::ApplyAccessibleTexts() {
     };
     const std::pair<QWidget*, QLabel*> named[] = {
         {unclassifiedList, creationTitle},
-        {copiesList, modifyTitle},
         {startMenuPathBox, startMenuCaption},
         {programsPathBox, programsCaption},
     };
@@ -38,18 +38,17 @@ void FrmMain::ApplyAccessibleTexts() {
     prefixChooser->setAccessibleName(text(BuiltInText::PrefixCaption));
 
     const std::pair<QWidget*, QLabel*> describedByLabel[] = {
-        {unclassifiedList, classifyInstructions}, {copiesList, removeInstructions},
-        {removeButton, originalsStayNote},        {hideHelpOption, helpShortcutsNote},
-        {startMenuPathBox, configPrompt},         {programsPathBox, configPrompt},
+        {unclassifiedList, classifyInstructions},
+        {hideHelpOption, helpShortcutsNote},
+        {startMenuPathBox, configPrompt},
+        {programsPathBox, configPrompt},
     };
     for (const auto& [control, label] : describedByLabel)
         control->setAccessibleDescription(label->text());
 
     const std::pair<QWidget*, BuiltInText> described[] = {
         {creationDoneButton, BuiltInText::BackToMenu},
-        {modifyDoneButton, BuiltInText::BackToMenu},
         {moveDoneButton, BuiltInText::EndMove},
-        {moveButton, BuiltInText::MoveCopies},
         {changeLanguageButton, BuiltInText::ChooseLanguage},
         {settingsOkButton, BuiltInText::ConfirmSettings},
         {settingsCancelButton, BuiltInText::BackToMenu},
@@ -58,11 +57,11 @@ void FrmMain::ApplyAccessibleTexts() {
     };
     for (const auto& [control, t] : described)
         control->setAccessibleDescription(text(t));
-    for (ListFilter* filter : {unclassifiedFilter, copiesFilter})
-        filter->applyAccessibleTexts(state_.languageIndex);
+    unclassifiedFilter->applyAccessibleTexts(state_.languageIndex);
     languages_->applyAccessibleTexts(state_.languageIndex);
     introduction_->applyAccessibleTexts(state_.languageIndex);
     menu_->applyAccessibleTexts(state_.languageIndex);
+    modify_->applyAccessibleTexts(state_.languageIndex);
     purges_->applyAccessibleTexts(state_.languageIndex);
     ShowCategoryHints();
 }

@@ -7,6 +7,7 @@
 #include "app/panels/IntroductionPanel.h"
 #include "app/panels/LanguagesPanel.h"
 #include "app/panels/MenuPanel.h"
+#include "app/panels/ModifyPanel.h"
 #include "app/panels/PurgesPanel.h"
 #include "app/QtListBox.h"
 #include "catalogue/SystemAnalysis.h"
@@ -49,34 +50,31 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
     introduction_ = new IntroductionPanel(*this, *roles_);
     menu_ = new MenuPanel(*this, *roles_);
     buildCreationPanel();
-    buildModifyPanel();
+    modify_ = new ModifyPanel(*this, *roles_);
     purges_ = new PurgesPanel(*this, *roles_);
     buildConfigPanel();
     debugFrame_ = new DebugFrame(*this);
     buildHiddenStore();
 
     unclassifiedBox = std::make_unique<QtListBox>(*unclassifiedList, true);
-    copiesBox = std::make_unique<QtListBox>(*copiesList, false);
     unclassifiedFilter->attach(*unclassifiedBox);
-    copiesFilter->attach(*copiesBox);
     // In a filter box Enter goes on to the list rather than pressing the panel's default button
     // (on the Modify panel, REMOVE); Esc first empties the box.
     roles_->setKeyFirst([this](QWidget& receiver, bool enter) {
         if (!enter)
             return clearShownFilter();
-        for (ListFilter* filter : {unclassifiedFilter, copiesFilter})
-            if (&receiver == filter->box()) {
-                filter->enterList();
-                return true;
-            }
-        return purges_->enterListFrom(receiver);
+        if (&receiver == unclassifiedFilter->box()) {
+            unclassifiedFilter->enterList();
+            return true;
+        }
+        return modify_->enterListFrom(receiver) || purges_->enterListFrom(receiver);
     });
     ApplyAccessibleTexts();
-    tvn_ = std::make_unique<Tvn>(
-        Tvn{state_, fs_, ui_,
-            CatalogueLists{shortcutNames, shortcutFolders, copyNames, copyFolders, *unclassifiedBox,
-                           unclassifiedFolders, purges_->orphans(), orphanFolders, *copiesBox},
-            *this, &shellFolders_});
+    tvn_ = std::make_unique<Tvn>(Tvn{
+        state_, fs_, ui_,
+        CatalogueLists{shortcutNames, shortcutFolders, copyNames, copyFolders, *unclassifiedBox,
+                       unclassifiedFolders, purges_->orphans(), orphanFolders, modify_->copies()},
+        *this, &shellFolders_});
     connectHandlers();
     ShowUndoTexts();
     ShowSurfaceTexts();
@@ -87,7 +85,7 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
 FrmMain::~FrmMain() = default;
 
 std::array<QFrame*, 7> FrmMain::panels() const {
-    return {languages_, introduction_, menu_, creationPanel, modifyPanel, purges_, configPanel};
+    return {languages_, introduction_, menu_, creationPanel, modify_, purges_, configPanel};
 }
 
 QPushButton* FrmMain::defaultButton() const {
@@ -182,15 +180,15 @@ void FrmMain::connectHandlers() {
     }
     connect(renameCategoryAction, &QAction::triggered, this, &FrmMain::renameCategoryTriggered);
     // Modify.
-    onClick(removeButton, &FrmMain::removeClicked);
-    onClick(moveButton, &FrmMain::moveClicked);
-    onClick(modifyDoneButton, &FrmMain::modifyDoneClicked);
+    connect(modify_, &ModifyPanel::removeClicked, this, &FrmMain::removeClicked);
+    connect(modify_, &ModifyPanel::moveClicked, this, &FrmMain::moveClicked);
+    connect(modify_, &ModifyPanel::doneClicked, this, &FrmMain::modifyDoneClicked);
     // Purges.
     connect(purges_, &PurgesPanel::purgeClicked, this, &FrmMain::purgeClicked);
     connect(purges_, &PurgesPanel::backClicked, this, &FrmMain::purgesBackClicked);
     // Undo, on the three panels and by key.
-    for (QPushButton* undo : {creationUndoButton, modifyUndoButton})
-        onClick(undo, &FrmMain::undoRequested);
+    onClick(creationUndoButton, &FrmMain::undoRequested);
+    connect(modify_, &ModifyPanel::undoClicked, this, &FrmMain::undoRequested);
     connect(purges_, &PurgesPanel::undoClicked, this, &FrmMain::undoRequested);
     auto* undoKey = new QShortcut(QKeySequence::Undo, this);
     connect(undoKey, &QShortcut::activated, this, &FrmMain::undoRequested);
@@ -254,11 +252,10 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool FrmMain::clearShownFilter() {
-    const std::pair<QFrame*, ListFilter*> filtered[] = {{creationPanel, unclassifiedFilter},
-                                                        {modifyPanel, copiesFilter}};
-    for (const auto& [panel, filter] : filtered)
-        if (panel->isVisible())
-            return filter->clear();
+    if (creationPanel->isVisible())
+        return unclassifiedFilter->clear();
+    if (modify_->isVisible())
+        return modify_->clearFilter();
     if (purges_->isVisible())
         return purges_->clearFilter();
     return false;

@@ -35,6 +35,7 @@ class DebugFrame;
 class IntroductionPanel;
 class LanguagesPanel;
 class MenuPanel;
+class ModifyPanel;
 class PathLabel;
 class PurgesPanel;
 class ListFilter;
@@ -173,23 +174,13 @@ public:
     QMenu* categoryMenu = nullptr;           // a category button's right-click menu
     QAction* renameCategoryAction = nullptr; // Rename...
 
-    // The Modify panel (ModifyPanel.cpp), with the start and end of move mode.
+    // The Modify panel (ModifyActions.cpp), with the start and end of move mode.
     void ShowModify();
     void modifyClicked();
     void removeClicked();
     void moveClicked();
     void moveDoneClicked();
     void modifyDoneClicked();
-    QFrame* modifyPanel = nullptr;
-    QLabel* modifyTitle = nullptr;        // title
-    QLabel* removeInstructions = nullptr; // how to remove
-    QLabel* originalsStayNote = nullptr;  // the originals stay
-    QListWidget* copiesList = nullptr;    // the classified copies
-    ListFilter* copiesFilter = nullptr;
-    QPushButton* removeButton = nullptr;     // REMOVE
-    QPushButton* moveButton = nullptr;       // MOVE: the Creation panel in move mode
-    QPushButton* modifyDoneButton = nullptr; // Done: back to the menu
-
     // The Purges panel (PurgesActions.cpp).
     void ShowPurges();
     void cleanUpClicked();
@@ -200,7 +191,6 @@ public:
     // back the shown panel's last action; on the menu, the last reset.
     void undoRequested();
     QPushButton* creationUndoButton = nullptr;
-    QPushButton* modifyUndoButton = nullptr;
 
     // The Config panel, the settings (ConfigPanel.cpp).
     void ReadShellFolders();
@@ -255,7 +245,6 @@ public:
     VectorListBox unclassifiedFolders;
     VectorListBox orphanFolders;
     std::unique_ptr<QtListBox> unclassifiedBox;
-    std::unique_ptr<QtListBox> copiesBox;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -269,7 +258,6 @@ private:
     // Each in the file of its panel or area; creation order is stacking order.
     void buildWindowSurface();
     void buildCreationPanel();
-    void buildModifyPanel();
     void buildConfigPanel();
     void buildHiddenStore();
     QFrame* makePanel(const QString& name);
@@ -313,6 +301,7 @@ private:
     LanguagesPanel* languages_ = nullptr;
     IntroductionPanel* introduction_ = nullptr;
     MenuPanel* menu_ = nullptr;
+    ModifyPanel* modify_ = nullptr;
     PurgesPanel* purges_ = nullptr;
     DebugFrame* debugFrame_ = nullptr;
 

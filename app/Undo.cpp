@@ -2,6 +2,7 @@
 
 #include "app/FrmMain.h"
 #include "app/panels/MenuPanel.h"
+#include "app/panels/ModifyPanel.h"
 #include "app/panels/PurgesPanel.h"
 #include "app/QtListBox.h"
 #include "catalogue/CatalogueList.h"
@@ -50,7 +51,7 @@ UndoScope FrmMain::creationScope() const {
 std::optional<UndoScope> FrmMain::shownUndoScope() const {
     if (creationPanel->isVisible())
         return creationScope();
-    if (modifyPanel->isVisible())
+    if (modify_->isVisible())
         return UndoScope::Modify;
     if (purges_->isVisible())
         return UndoScope::Purges;
@@ -128,11 +129,11 @@ void FrmMain::reloadAfterUndo(UndoScope scope, const QStringList& restored) {
         break;
     }
     case UndoScope::Modify:
-        leavePanel(modifyPanel);
+        leavePanel(modify_);
         ReloadModifyList(tvn());
         ShowModify();
-        if (copiesBox->count() > 0)
-            copiesBox->selectOnly(0);
+        if (modify_->copies().count() > 0)
+            modify_->copies().selectOnly(0);
         break;
     case UndoScope::Purges:
         leavePanel(purges_);
@@ -165,10 +166,9 @@ void FrmMain::reloadAfterUndo(UndoScope scope, const QStringList& restored) {
 void FrmMain::ShowUndoTexts() {
     const QString caption = builtInText(BuiltInText::Undo, state_.languageIndex);
     const QString tip = builtInText(BuiltInText::UndoTip, state_.languageIndex);
-    for (QPushButton* undo : {creationUndoButton, modifyUndoButton}) {
-        undo->setText(caption);
-        undo->setToolTip(tip);
-    }
+    creationUndoButton->setText(caption);
+    creationUndoButton->setToolTip(tip);
+    modify_->showUndoTexts(caption, tip);
     purges_->showUndoTexts(caption, tip);
 }
 
@@ -177,7 +177,7 @@ void FrmMain::enableUndoButtons() {
         return journal_ && journal_->lastEntry(scope) != nullptr;
     };
     creationUndoButton->setEnabled(has(creationScope()));
-    modifyUndoButton->setEnabled(has(UndoScope::Modify));
+    modify_->enableUndo(has(UndoScope::Modify));
     purges_->enableUndo(has(UndoScope::Purges));
 }
 

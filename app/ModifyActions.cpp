@@ -1,0 +1,86 @@
+#include "app/ButtonRoles.h"
+#include "app/FrmMain.h"
+#include "app/ListFilter.h"
+#include "app/panels/MenuPanel.h"
+#include "app/panels/ModifyPanel.h"
+#include "app/QtListBox.h"
+#include "platform/FailureCause.h"
+#include "platform/Ui.h"
+#include "store/ModifyList.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+// The frame's answers to the Modify panel: removing classified copies and moving them to another
+// category.
+
+namespace tvn {
+
+void FrmMain::ShowModify() {
+    modify_->open();
+}
+
+void FrmMain::modifyClicked() {
+    setProgressText(QString());
+    leavePanel(menu_);
+    modify_->clearFilter();
+    tvn::FillModifyList(tvn());
+    ShowModify();
+    modify_->selectFirstCopy();
+}
+
+void FrmMain::removeClicked() {
+    // The error report names the failure of this action only.
+    clearLastFailure();
+    undoable(UndoScope::Modify, [this] { tvn::RemoveSelectedCopies(tvn()); });
+}
+
+// The copies to move wait in unclassifiedList on the Creation panel, which shows its move title and
+// instructions, and whose done button brings the Modify panel back.
+void FrmMain::moveClicked() {
+    // The error report names the failure of this action only.
+    clearLastFailure();
+    // Every copy to move is shown and selected; the help filter has no part in them.
+    unclassifiedFilter->clear();
+    unclassifiedFilter->setNote(QString());
+    if (!tvn::LoadSelectedCopiesForMove(tvn()))
+        return;
+    classifyInstructions->hide();
+    // The note on help shortcuts is about classifying, not about moving copies.
+    helpShortcutsNote->hide();
+    modify_->hide();
+    creationPanel->show();
+    unclassifiedList->setFocus();
+    creationDoneButton->hide();
+    moveDoneButton->show();
+    roles_->setCancelButton(moveDoneButton);
+    creationTitle->hide();
+    moveTitle->show();
+    enableUndoButtons();
+}
+
+void FrmMain::moveDoneClicked() {
+    state_.moveMode = false;
+    // The moves are the Modify panel's to take back now.
+    if (journal_)
+        journal_->moveScope(UndoScope::Moving, UndoScope::Modify);
+    enableUndoButtons();
+    creationPanel->hide();
+    moveDoneButton->hide();
+    creationDoneButton->show();
+    moveTitle->hide();
+    creationTitle->show();
+    classifyInstructions->show();
+    helpShortcutsNote->show();
+    ui_.pumpEvents();
+    ReloadModifyList(tvn());
+    ShowModify();
+}
+
+void FrmMain::modifyDoneClicked() {
+    returnToMenu(modify_);
+}
+
+} // namespace tvn
