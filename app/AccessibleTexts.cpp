@@ -1,5 +1,5 @@
 #include "app/FrmMain.h"
-#include "app/ListFilter.h"
+#include "app/panels/CreationPanel.h"
 #include "app/panels/IntroductionPanel.h"
 #include "app/panels/LanguagesPanel.h"
 #include "app/panels/MenuPanel.h"
@@ -28,7 +28,6 @@ void FrmMain::ApplyAccessibleTexts() {
         return builtInText(t, state_.languageIndex);
     };
     const std::pair<QWidget*, QLabel*> named[] = {
-        {unclassifiedList, creationTitle},
         {startMenuPathBox, startMenuCaption},
         {programsPathBox, programsCaption},
     };
@@ -37,18 +36,11 @@ void FrmMain::ApplyAccessibleTexts() {
     // Its label gets its text only when the settings panel fills the chooser.
     prefixChooser->setAccessibleName(text(BuiltInText::PrefixCaption));
 
-    const std::pair<QWidget*, QLabel*> describedByLabel[] = {
-        {unclassifiedList, classifyInstructions},
-        {hideHelpOption, helpShortcutsNote},
-        {startMenuPathBox, configPrompt},
-        {programsPathBox, configPrompt},
-    };
-    for (const auto& [control, label] : describedByLabel)
-        control->setAccessibleDescription(label->text());
+    hideHelpOption->setAccessibleDescription(creation_->helpShortcutsNoteText());
+    for (QWidget* box : {startMenuPathBox, programsPathBox})
+        box->setAccessibleDescription(configPrompt->text());
 
     const std::pair<QWidget*, BuiltInText> described[] = {
-        {creationDoneButton, BuiltInText::BackToMenu},
-        {moveDoneButton, BuiltInText::EndMove},
         {changeLanguageButton, BuiltInText::ChooseLanguage},
         {settingsOkButton, BuiltInText::ConfirmSettings},
         {settingsCancelButton, BuiltInText::BackToMenu},
@@ -57,25 +49,12 @@ void FrmMain::ApplyAccessibleTexts() {
     };
     for (const auto& [control, t] : described)
         control->setAccessibleDescription(text(t));
-    unclassifiedFilter->applyAccessibleTexts(state_.languageIndex);
     languages_->applyAccessibleTexts(state_.languageIndex);
     introduction_->applyAccessibleTexts(state_.languageIndex);
     menu_->applyAccessibleTexts(state_.languageIndex);
     modify_->applyAccessibleTexts(state_.languageIndex);
     purges_->applyAccessibleTexts(state_.languageIndex);
-    ShowCategoryHints();
-}
-
-void FrmMain::ShowCategoryHints() {
-    for (int k = 0; k < kCategoryCount; ++k) {
-        QString hint = builtInText(BuiltInText::CategoryDescription, state_.languageIndex)
-                           .arg(QKeySequence(categoryKey(k)).toString(QKeySequence::NativeText));
-        if (k == suggestedCategory_)
-            hint += u' ' + builtInText(BuiltInText::CategorySuggested, state_.languageIndex);
-        QPushButton* button = categoryButtons[static_cast<size_t>(k)];
-        button->setToolTip(hint);
-        button->setAccessibleDescription(hint);
-    }
+    creation_->applyAccessibleTexts(state_.languageIndex);
 }
 
 } // namespace tvn

@@ -3,6 +3,7 @@
 #include "app/ButtonRoles.h"
 #include "app/ConfigControls.h"
 #include "app/ListFilter.h"
+#include "app/panels/CreationPanel.h"
 #include "app/panels/DebugFrame.h"
 #include "app/panels/IntroductionPanel.h"
 #include "app/panels/LanguagesPanel.h"
@@ -49,32 +50,28 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
     languages_ = new LanguagesPanel(*this, *roles_);
     introduction_ = new IntroductionPanel(*this, *roles_);
     menu_ = new MenuPanel(*this, *roles_);
-    buildCreationPanel();
+    creation_ = new CreationPanel(*this, *roles_);
     modify_ = new ModifyPanel(*this, *roles_);
     purges_ = new PurgesPanel(*this, *roles_);
     buildConfigPanel();
     debugFrame_ = new DebugFrame(*this);
     buildHiddenStore();
 
-    unclassifiedBox = std::make_unique<QtListBox>(*unclassifiedList, true);
-    unclassifiedFilter->attach(*unclassifiedBox);
     // In a filter box Enter goes on to the list rather than pressing the panel's default button
     // (on the Modify panel, REMOVE); Esc first empties the box.
     roles_->setKeyFirst([this](QWidget& receiver, bool enter) {
         if (!enter)
             return clearShownFilter();
-        if (&receiver == unclassifiedFilter->box()) {
-            unclassifiedFilter->enterList();
-            return true;
-        }
-        return modify_->enterListFrom(receiver) || purges_->enterListFrom(receiver);
+        return creation_->enterListFrom(receiver) || modify_->enterListFrom(receiver) ||
+               purges_->enterListFrom(receiver);
     });
     ApplyAccessibleTexts();
-    tvn_ = std::make_unique<Tvn>(Tvn{
-        state_, fs_, ui_,
-        CatalogueLists{shortcutNames, shortcutFolders, copyNames, copyFolders, *unclassifiedBox,
-                       unclassifiedFolders, purges_->orphans(), orphanFolders, modify_->copies()},
-        *this, &shellFolders_});
+    tvn_ = std::make_unique<Tvn>(
+        Tvn{state_, fs_, ui_,
+            CatalogueLists{shortcutNames, shortcutFolders, copyNames, copyFolders,
+                           creation_->unclassified(), unclassifiedFolders, purges_->orphans(),
+                           orphanFolders, modify_->copies()},
+            *this, &shellFolders_});
     connectHandlers();
     ShowUndoTexts();
     ShowSurfaceTexts();
@@ -85,7 +82,7 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
 FrmMain::~FrmMain() = default;
 
 std::array<QFrame*, 7> FrmMain::panels() const {
-    return {languages_, introduction_, menu_, creationPanel, modify_, purges_, configPanel};
+    return {languages_, introduction_, menu_, creation_, modify_, purges_, configPanel};
 }
 
 QPushButton* FrmMain::defaultButton() const {
@@ -125,19 +122,12 @@ bool FrmMain::hideHelpShortcuts() const {
     return hideHelpOption->checkState() == Qt::Checked;
 }
 
-// A button reads "&" as the mark of its shortcut letter; the user's "fun & games" shows as
-// written when each "&" is doubled.
 QString FrmMain::categoryCaption(int k) const {
-    if (k < 0 || k >= kCategoryCount)
-        return {};
-    return categoryButtons[static_cast<size_t>(k)]->text().replace(QStringLiteral("&&"),
-                                                                   QStringLiteral("&"));
+    return creation_->categoryCaption(k);
 }
 
 void FrmMain::setCategoryCaption(int k, const QString& caption) {
-    if (k >= 0 && k < kCategoryCount)
-        categoryButtons[static_cast<size_t>(k)]->setText(
-            QString(caption).replace(QStringLiteral("&"), QStringLiteral("&&")));
+    creation_->setCategoryCaption(k, caption);
 }
 
 QString FrmMain::messageText(Message message) const {
@@ -169,16 +159,15 @@ void FrmMain::connectHandlers() {
     connect(menu_, &MenuPanel::rescanClicked, this, &FrmMain::rescanClicked);
     connect(menu_, &MenuPanel::helpClicked, this, &FrmMain::helpClicked);
     connect(menu_, &MenuPanel::infoClicked, this, &FrmMain::infoClicked);
-    // Creation. A mouse press on a category button comes through eventFilter; the done
-    // button of move mode (moveDoneButton) has its handler with the Modify panel.
-    onClick(creationDoneButton, &FrmMain::creationDoneClicked);
-    onClick(moveDoneButton, &FrmMain::moveDoneClicked);
-    for (int k = 0; k < kCategoryCount; ++k) {
-        QPushButton* button = categoryButtons[static_cast<size_t>(k)];
-        connect(button, &QPushButton::clicked, this, [this, k] { categoryClicked(k); });
-        button->installEventFilter(this);
-    }
-    connect(renameCategoryAction, &QAction::triggered, this, &FrmMain::renameCategoryTriggered);
+    // Creation. The done button of move mode has its answer with the Modify panel's.
+    connect(creation_, &CreationPanel::doneClicked, this, &FrmMain::creationDoneClicked);
+    connect(creation_, &CreationPanel::moveDoneClicked, this, &FrmMain::moveDoneClicked);
+    connect(creation_, &CreationPanel::categoryClicked, this, &FrmMain::categoryClicked);
+    connect(creation_, &CreationPanel::categoryPressed, this, &FrmMain::categoryPressed);
+    connect(creation_, &CreationPanel::renameCategoryRequested, this,
+            &FrmMain::renameCategoryTriggered);
+    // The suggestion follows the current entry, whoever moved it.
+    connect(creation_, &CreationPanel::currentEntryChanged, this, &FrmMain::ShowSuggestion);
     // Modify.
     connect(modify_, &ModifyPanel::removeClicked, this, &FrmMain::removeClicked);
     connect(modify_, &ModifyPanel::moveClicked, this, &FrmMain::moveClicked);
@@ -187,7 +176,7 @@ void FrmMain::connectHandlers() {
     connect(purges_, &PurgesPanel::purgeClicked, this, &FrmMain::purgeClicked);
     connect(purges_, &PurgesPanel::backClicked, this, &FrmMain::purgesBackClicked);
     // Undo, on the three panels and by key.
-    onClick(creationUndoButton, &FrmMain::undoRequested);
+    connect(creation_, &CreationPanel::undoClicked, this, &FrmMain::undoRequested);
     connect(modify_, &ModifyPanel::undoClicked, this, &FrmMain::undoRequested);
     connect(purges_, &PurgesPanel::undoClicked, this, &FrmMain::undoRequested);
     auto* undoKey = new QShortcut(QKeySequence::Undo, this);
@@ -210,27 +199,11 @@ void FrmMain::connectHandlers() {
         connect(option, &QRadioButton::clicked, this, &FrmMain::windowsEditionClicked);
     languagePicture->installEventFilter(this);
     aboutFrame->installEventFilter(this);
-    unclassifiedList->installEventFilter(this);
-    // The suggestion follows the current entry, whoever moved it, once the change is complete:
-    // the widget reports its own changes while the list box is still updating.
-    connect(unclassifiedList->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &FrmMain::ShowSuggestion, Qt::QueuedConnection);
-    connect(unclassifiedBox.get(), &QtListBox::countsChanged, this, &FrmMain::ShowSuggestion,
-            Qt::QueuedConnection);
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress &&
-        creationKeyPress(watched, *static_cast<QKeyEvent*>(event)))
-        return true;
-    // The menu key or Shift+F10 on a category button.
-    if (event->type() == QEvent::ContextMenu &&
-        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard &&
-        categoryContextMenu(watched))
-        return true;
     // The second press of a double click comes as a double-click event.
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
         if (watched == languagePicture) {
             languagePicturePressed();
             // The picture is gone from under the mouse: the frame now takes the release.
@@ -238,9 +211,6 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
             aboutFrame->grabMouse();
             return true;
         }
-        for (int k = 0; k < kCategoryCount; ++k)
-            if (watched == categoryButtons[static_cast<size_t>(k)])
-                categoryPressed(k, mouse->button(), mouse->globalPosition().toPoint());
     } else if (event->type() == QEvent::MouseButtonRelease && pictureHeld_ &&
                (watched == languagePicture || watched == aboutFrame)) {
         pictureHeld_ = false;
@@ -252,8 +222,8 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool FrmMain::clearShownFilter() {
-    if (creationPanel->isVisible())
-        return unclassifiedFilter->clear();
+    if (creation_->isVisible())
+        return creation_->clearFilter();
     if (modify_->isVisible())
         return modify_->clearFilter();
     if (purges_->isVisible())

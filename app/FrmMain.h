@@ -31,6 +31,7 @@ class QRadioButton;
 namespace tvn {
 
 class ButtonRoles;
+class CreationPanel;
 class DebugFrame;
 class IntroductionPanel;
 class LanguagesPanel;
@@ -131,9 +132,6 @@ public:
     void LoadLanguageTexts();
     // Names and describes every control for assistive technology (AccessibleTexts.cpp).
     void ApplyAccessibleTexts();
-    // The tooltip of each category button: its key, how to rename it, and whether it is the
-    // one suggested for the current shortcut.
-    void ShowCategoryHints();
     void LoadLanguagePicture();
 
     // The Introduction panel (IntroductionActions.cpp).
@@ -149,30 +147,13 @@ public:
     void infoClicked();
     void exitClicked();
 
-    // The Creation panel (CreationPanel.cpp): classifying, and moving copies in move mode.
+    // The Creation panel (CreationActions.cpp): classifying, and moving copies in move mode.
     void OpenCreationPanel();
     void classifyClicked();
     void categoryClicked(int index);
     void categoryPressed(int index, Qt::MouseButton button, const QPoint& globalPos);
     void renameCategoryTriggered();
     void creationDoneClicked();
-    // The key that presses category button k (0 to 10) while unclassifiedList has the focus.
-    static QKeyCombination categoryKey(int k);
-    QFrame* creationPanel = nullptr;
-    QLabel* creationTitle = nullptr;         // title
-    QLabel* moveTitle = nullptr;             // title in move mode
-    QLabel* classifyInstructions = nullptr;  // how to classify
-    QLabel* moveInstructions = nullptr;      // how to move
-    QLabel* helpShortcutsNote = nullptr;     // help shortcuts need no classifying
-    QLabel* renameHint = nullptr;            // right-click a category to rename it
-    QListWidget* unclassifiedList = nullptr; // the unclassified shortcuts, or the copies to move
-    ListFilter* unclassifiedFilter =
-        nullptr; // narrows unclassifiedList to the names holding a text
-    std::array<QPushButton*, kCategoryCount> categoryButtons{}; // one per category, its name
-    QPushButton* creationDoneButton = nullptr;                  // Done: back to the menu
-    QPushButton* moveDoneButton = nullptr;   // Done... in move mode: back to the Modify panel
-    QMenu* categoryMenu = nullptr;           // a category button's right-click menu
-    QAction* renameCategoryAction = nullptr; // Rename...
 
     // The Modify panel (ModifyActions.cpp), with the start and end of move mode.
     void ShowModify();
@@ -190,7 +171,6 @@ public:
     // Undo (Undo.cpp): Ctrl+Z, and the button of the Creation, Modify and Purges panels, takes
     // back the shown panel's last action; on the menu, the last reset.
     void undoRequested();
-    QPushButton* creationUndoButton = nullptr;
 
     // The Config panel, the settings (ConfigPanel.cpp).
     void ReadShellFolders();
@@ -236,28 +216,22 @@ public:
     // The debug frame below the window's bottom edge (DebugActions.cpp).
     void killConfigClicked();
 
-    // The hidden catalogue lists; the visible ones are adapters over unclassifiedList,
-    // orphansList and copiesList.
+    // The hidden catalogue lists; the visible ones are adapters over the lists of the Creation,
+    // Purges and Modify panels.
     VectorListBox shortcutNames;   // every shortcut of the Programs trees
     VectorListBox shortcutFolders; // the folder of each
     VectorListBox copyNames;       // every classified copy
     VectorListBox copyFolders;     // the category folder of each
     VectorListBox unclassifiedFolders;
     VectorListBox orphanFolders;
-    std::unique_ptr<QtListBox> unclassifiedBox;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The keys of the Creation panel: a category's key in unclassifiedList, F2 or the menu key on a
-    // category button; true when the key was used.
-    bool creationKeyPress(QObject* watched, const QKeyEvent& key);
-    bool categoryContextMenu(QObject* watched);
     // Each in the file of its panel or area; creation order is stacking order.
     void buildWindowSurface();
-    void buildCreationPanel();
     void buildConfigPanel();
     void buildHiddenStore();
     QFrame* makePanel(const QString& name);
@@ -298,6 +272,7 @@ private:
     void enableUndoButtons();
 
     // The panels and areas that are rooms of their own (app/panels/), owned as children.
+    CreationPanel* creation_ = nullptr;
     LanguagesPanel* languages_ = nullptr;
     IntroductionPanel* introduction_ = nullptr;
     MenuPanel* menu_ = nullptr;
@@ -315,13 +290,11 @@ private:
     UndoJournal* journal_ = nullptr;
     // The mouse went down on the picture and the About frame shows until it comes up.
     bool pictureHeld_ = false;
-    // Marks the category button that fits the current entry of unclassifiedList
-    // (CreationPanel.cpp).
+    // Marks the category button that fits the current entry of the Creation panel's list
+    // (CreationActions.cpp).
     void ShowSuggestion();
     // The words of the interface language that point to each category.
     CategoryWords categoryWords_;
-    // The category suggested for the current entry of unclassifiedList; -1 for none.
-    int suggestedCategory_ = -1;
     // The entry of prefixChooser whose prefix proposes the folders now.
     int prefixIndex_ = -1;
     std::optional<DesktopMenuEnvironment> desktopMenu_;

@@ -1,6 +1,7 @@
 #include "app/ButtonRoles.h"
 #include "app/FrmMain.h"
 #include "app/ListFilter.h"
+#include "app/panels/CreationPanel.h"
 #include "app/panels/MenuPanel.h"
 #include "app/panels/ModifyPanel.h"
 #include "app/QtListBox.h"
@@ -37,27 +38,18 @@ void FrmMain::removeClicked() {
     undoable(UndoScope::Modify, [this] { tvn::RemoveSelectedCopies(tvn()); });
 }
 
-// The copies to move wait in unclassifiedList on the Creation panel, which shows its move title and
+// The copies to move wait in the list of the Creation panel, which shows its move title and
 // instructions, and whose done button brings the Modify panel back.
 void FrmMain::moveClicked() {
     // The error report names the failure of this action only.
     clearLastFailure();
     // Every copy to move is shown and selected; the help filter has no part in them.
-    unclassifiedFilter->clear();
-    unclassifiedFilter->setNote(QString());
+    creation_->clearFilter();
+    creation_->setFilterNote(QString());
     if (!tvn::LoadSelectedCopiesForMove(tvn()))
         return;
-    classifyInstructions->hide();
-    // The note on help shortcuts is about classifying, not about moving copies.
-    helpShortcutsNote->hide();
     modify_->hide();
-    creationPanel->show();
-    unclassifiedList->setFocus();
-    creationDoneButton->hide();
-    moveDoneButton->show();
-    roles_->setCancelButton(moveDoneButton);
-    creationTitle->hide();
-    moveTitle->show();
+    creation_->openForMove();
     enableUndoButtons();
 }
 
@@ -67,13 +59,7 @@ void FrmMain::moveDoneClicked() {
     if (journal_)
         journal_->moveScope(UndoScope::Moving, UndoScope::Modify);
     enableUndoButtons();
-    creationPanel->hide();
-    moveDoneButton->hide();
-    creationDoneButton->show();
-    moveTitle->hide();
-    creationTitle->show();
-    classifyInstructions->show();
-    helpShortcutsNote->show();
+    creation_->closeMoveMode();
     ui_.pumpEvents();
     ReloadModifyList(tvn());
     ShowModify();
