@@ -1,9 +1,9 @@
 #include "app/FrmMain.h"
+#include "app/panels/ConfigPanel.h"
 #include "i18n/BuiltInTexts.h"
 #include "platform/Ui.h"
 
 #include <QDir>
-#include <QLabel>
 
 // The desktop's application menu, kept in step with the category folders after the store
 // changes, and the settings panel's note where it cannot be.
@@ -32,8 +32,8 @@ void FrmMain::SyncDesktopMenu() {
 void FrmMain::ShowDesktopMenuNote() {
     const bool noWine = desktopMenu_ && desktopMenuSupport(state_.startMenuPath, *desktopMenu_) ==
                                             DesktopMenuSupport::WineMissing;
-    desktopMenuNote->setText(builtInText(BuiltInText::NoWineForMenu, state_.languageIndex));
-    desktopMenuNote->setVisible(noWine);
+    config_->showDesktopMenuNote(builtInText(BuiltInText::NoWineForMenu, state_.languageIndex),
+                                 noWine);
 }
 
 } // namespace tvn

@@ -3,6 +3,7 @@
 #include "app/ButtonRoles.h"
 #include "app/ConfigControls.h"
 #include "app/ListFilter.h"
+#include "app/panels/ConfigPanel.h"
 #include "app/panels/CreationPanel.h"
 #include "app/panels/DebugFrame.h"
 #include "app/panels/IntroductionPanel.h"
@@ -53,7 +54,7 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
     creation_ = new CreationPanel(*this, *roles_);
     modify_ = new ModifyPanel(*this, *roles_);
     purges_ = new PurgesPanel(*this, *roles_);
-    buildConfigPanel();
+    config_ = new ConfigPanel(*this, *roles_);
     debugFrame_ = new DebugFrame(*this);
     buildHiddenStore();
 
@@ -82,7 +83,7 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
 FrmMain::~FrmMain() = default;
 
 std::array<QFrame*, 7> FrmMain::panels() const {
-    return {languages_, introduction_, menu_, creation_, modify_, purges_, configPanel};
+    return {languages_, introduction_, menu_, creation_, modify_, purges_, config_};
 }
 
 QPushButton* FrmMain::defaultButton() const {
@@ -119,7 +120,7 @@ QString FrmMain::debugText() const {
 }
 
 bool FrmMain::hideHelpShortcuts() const {
-    return hideHelpOption->checkState() == Qt::Checked;
+    return config_->hidesHelpShortcuts();
 }
 
 QString FrmMain::categoryCaption(int k) const {
@@ -135,19 +136,16 @@ QString FrmMain::messageText(Message message) const {
 }
 
 void FrmMain::connectHandlers() {
-    const auto onClick = [this](QPushButton* button, void (FrmMain::*handler)()) {
-        connect(button, &QPushButton::clicked, this, handler);
-    };
     // Languages.
     connect(languages_, &LanguagesPanel::okClicked, this, &FrmMain::languageOkClicked);
     connect(languages_, &LanguagesPanel::exitClicked, this, &FrmMain::languagesExitClicked);
     // Introduction. A change of either skip box, by the user or by the settings, shows in
-    // the other one.
+    // the other one, the Config panel's.
     connect(introduction_, &IntroductionPanel::continueClicked, this, &FrmMain::continueClicked);
     connect(introduction_, &IntroductionPanel::exitClicked, this,
             &FrmMain::introductionExitClicked);
-    connect(introduction_, &IntroductionPanel::skipIntroductionChanged, this,
-            [this](Qt::CheckState state) { followCheckBox(*skipIntroductionSetting, state); });
+    connect(introduction_, &IntroductionPanel::skipIntroductionChanged, config_,
+            &ConfigPanel::followSkipIntroduction);
     // Menu. CLASSIFY, MODIFY, CLEAN UP and Settings have their answers with the panel they
     // open.
     connect(menu_, &MenuPanel::classifyClicked, this, &FrmMain::classifyClicked);
@@ -181,17 +179,14 @@ void FrmMain::connectHandlers() {
     connect(purges_, &PurgesPanel::undoClicked, this, &FrmMain::undoRequested);
     auto* undoKey = new QShortcut(QKeySequence::Undo, this);
     connect(undoKey, &QShortcut::activated, this, &FrmMain::undoRequested);
-    // Config.
-    onClick(settingsOkButton, &FrmMain::settingsOkClicked);
-    onClick(settingsCancelButton, &FrmMain::settingsCancelClicked);
-    onClick(changeLanguageButton, &FrmMain::changeLanguageClicked);
-    connect(skipIntroductionSetting, &QCheckBox::stateChanged, this,
-            &FrmMain::skipIntroductionSettingToggled);
-    // Only the user's choice of a prefix refills the boxes, never the chooser's own filling.
-    connect(prefixChooser, &QComboBox::activated, this, &FrmMain::prefixChosen);
-    // Whatever changes a path box, the all-users line follows.
-    connect(startMenuPathBox, &QLineEdit::textChanged, this, &FrmMain::ShowAllUsersPrograms);
-    connect(programsPathBox, &QLineEdit::textChanged, this, &FrmMain::ShowAllUsersPrograms);
+    // Config. Whatever changes a path box, the all-users line follows.
+    connect(config_, &ConfigPanel::okClicked, this, &FrmMain::settingsOkClicked);
+    connect(config_, &ConfigPanel::cancelClicked, this, &FrmMain::settingsCancelClicked);
+    connect(config_, &ConfigPanel::changeLanguageClicked, this, &FrmMain::changeLanguageClicked);
+    connect(config_, &ConfigPanel::skipIntroductionChanged, introduction_,
+            &IntroductionPanel::followSkipIntroduction);
+    connect(config_, &ConfigPanel::prefixChosen, this, &FrmMain::prefixChosen);
+    connect(config_, &ConfigPanel::pathsChanged, this, &FrmMain::ShowAllUsersPrograms);
     // The debug frame.
     connect(debugFrame_, &DebugFrame::killConfigClicked, this, &FrmMain::killConfigClicked);
     // The window surface: a press on the picture comes through eventFilter.

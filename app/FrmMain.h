@@ -31,6 +31,7 @@ class QRadioButton;
 namespace tvn {
 
 class ButtonRoles;
+class ConfigPanel;
 class CreationPanel;
 class DebugFrame;
 class IntroductionPanel;
@@ -172,46 +173,25 @@ public:
     // back the shown panel's last action; on the menu, the last reset.
     void undoRequested();
 
-    // The Config panel, the settings (ConfigPanel.cpp).
+    // The Config panel, the settings (ConfigActions.cpp).
     void ReadShellFolders();
     void settingsClicked();
     void settingsOkClicked();
     void settingsCancelClicked();
     void FillConfigBoxes();
     void showConfigPanel();
-    // Says which box is wrong and why (SettingsProblemMessage.cpp); returns that box.
-    QLineEdit* ReportSettingsProblem(const SettingsProblem& problem);
-    void skipIntroductionSettingToggled();
+    // Says which box is wrong and why (SettingsProblemMessage.cpp).
+    void ReportSettingsProblem(const SettingsProblem& problem);
     bool CheckDrive();
     void ApplySettings();
-    QFrame* configPanel = nullptr;
-    QLabel* configTitle = nullptr;                // title
-    QLabel* configPrompt = nullptr;               // check the statements below
-    QLabel* startMenuCaption = nullptr;           // above startMenuPathBox
-    QLineEdit* startMenuPathBox = nullptr;        // the Start Menu folder
-    QLabel* programsCaption = nullptr;            // above programsPathBox
-    QLineEdit* programsPathBox = nullptr;         // the Programs folder
-    QCheckBox* hideHelpOption = nullptr;          // hide help, read-me and uninstall shortcuts
-    QCheckBox* skipIntroductionSetting = nullptr; // skip the introduction; mirrors skipIntroduction
-    QPushButton* changeLanguageButton = nullptr;  // Language...: the Languages panel
-    QPushButton* settingsOkButton = nullptr;      // OK: save, apply and analyse
-    QPushButton* settingsCancelButton = nullptr;  // Cancel: the settings in use stay
-    ConfigRecords settingsBeforeShow_;
-    // Settings were applied this session: the panel shows them and can go back to them.
-    bool settingsInUse_ = false;
-    // Where the two folders are proposed from, and what they bring in (PrefixChooser.cpp).
+    // Where the two folders are proposed from, and what they bring in (PrefixActions.cpp).
     void FillPrefixChooser();
     void prefixChosen();
     void ShowAllUsersPrograms();
-    QLabel* prefixCaption = nullptr;    // beside prefixChooser
-    QComboBox* prefixChooser = nullptr; // the Wine prefixes found, then Other folder...
-    PathLabel* allUsersProgramsLine =
-        nullptr; // the all-users Programs folder the two boxes bring in
     // The desktop menu (DesktopMenu.cpp): brought in step with the category folders on leaving
     // the Creation, Modify and Purges panels, after a rename and after the reset.
     void SyncDesktopMenu();
     void ShowDesktopMenuNote();
-    QLabel* desktopMenuNote = nullptr; // Linux without Wine: the desktop menu cannot follow
 
     // The debug frame below the window's bottom edge (DebugActions.cpp).
     void killConfigClicked();
@@ -232,7 +212,6 @@ protected:
 private:
     // Each in the file of its panel or area; creation order is stacking order.
     void buildWindowSurface();
-    void buildConfigPanel();
     void buildHiddenStore();
     QFrame* makePanel(const QString& name);
     // Places every panel and area where start-up puts them, all panels hidden.
@@ -273,6 +252,7 @@ private:
 
     // The panels and areas that are rooms of their own (app/panels/), owned as children.
     CreationPanel* creation_ = nullptr;
+    ConfigPanel* config_ = nullptr;
     LanguagesPanel* languages_ = nullptr;
     IntroductionPanel* introduction_ = nullptr;
     MenuPanel* menu_ = nullptr;
@@ -288,6 +268,10 @@ private:
     std::unique_ptr<ButtonRoles> roles_;
     std::unique_ptr<Tvn> tvn_;
     UndoJournal* journal_ = nullptr;
+    // The settings as the Config panel showed them when it opened, for its Cancel.
+    ConfigRecords settingsBeforeShow_;
+    // Settings were applied this session: the panel shows them and can go back to them.
+    bool settingsInUse_ = false;
     // The mouse went down on the picture and the About frame shows until it comes up.
     bool pictureHeld_ = false;
     // Marks the category button that fits the current entry of the Creation panel's list
@@ -295,7 +279,7 @@ private:
     void ShowSuggestion();
     // The words of the interface language that point to each category.
     CategoryWords categoryWords_;
-    // The entry of prefixChooser whose prefix proposes the folders now.
+    // The entry of the prefix chooser whose prefix proposes the folders now.
     int prefixIndex_ = -1;
     std::optional<DesktopMenuEnvironment> desktopMenu_;
     // Wine's failures have been shown once in this run.

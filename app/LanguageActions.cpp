@@ -1,4 +1,5 @@
 #include "app/FrmMain.h"
+#include "app/panels/ConfigPanel.h"
 #include "app/panels/LanguagesPanel.h"
 #include "i18n/LanguageFiles.h"
 #include "i18n/LanguagePictureFile.h"
@@ -15,7 +16,7 @@
 namespace tvn {
 
 void FrmMain::ShowLanguages() {
-    configPanel->hide();
+    config_->hide();
     languages_->open();
 }
 

@@ -1,4 +1,5 @@
 #include "app/FrmMain.h"
+#include "app/panels/ConfigPanel.h"
 #include "app/panels/IntroductionPanel.h"
 #include "dialogs/FrmAbout.h"
 #include "platform/Ui.h"
@@ -17,7 +18,7 @@ void FrmMain::StartUp() {
     state_.appFolder = currentFolder_();
     state_.configured = false;
     state_.windowsDrive = QStringLiteral("c:");
-    hideHelpOption->setChecked(true);
+    config_->setHideHelpValue(1);
     LoadSettings();
     {
         // In the language chosen, or before any choice in the system's when it is one of ours.

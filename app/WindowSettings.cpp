@@ -1,11 +1,8 @@
-#include "app/ConfigControls.h"
 #include "app/FrmMain.h"
+#include "app/panels/ConfigPanel.h"
 #include "app/panels/DebugFrame.h"
 #include "app/panels/IntroductionPanel.h"
 #include "app/panels/LanguagesPanel.h"
-
-#include <QCheckBox>
-#include <QLineEdit>
 
 // The settings between the file's records and the panels that show them.
 
@@ -14,25 +11,25 @@ namespace tvn {
 ConfigRecords FrmMain::configFromWindow() const {
     return {state_.configured,
             state_.windowsDrive,
-            startMenuPathBox->text(),
-            programsPathBox->text(),
+            config_->startMenuPath(),
+            config_->programsPath(),
             introduction_->skipIntroductionValue(),
             state_.languageIndex,
-            checkBoxValue(*hideHelpOption),
+            config_->hideHelpValue(),
             debugFrame_->text()};
 }
 
 void FrmMain::applyConfig(const ConfigRecords& records) {
     state_.configured = records.configured;
     state_.windowsDrive = records.windowsDrive;
-    startMenuPathBox->setText(records.startMenuPath);
-    programsPathBox->setText(records.programsPath);
+    config_->setStartMenuPath(records.startMenuPath);
+    config_->setProgramsPath(records.programsPath);
     // Both skip-introduction boxes show the stored value.
     introduction_->setSkipIntroductionValue(records.skipIntroduction);
-    setCheckBoxValue(*skipIntroductionSetting, records.skipIntroduction);
+    config_->setSkipIntroductionValue(records.skipIntroduction);
     state_.languageIndex = records.languageIndex;
     languages_->choose(records.languageIndex);
-    setCheckBoxValue(*hideHelpOption, records.hideHelpShortcuts);
+    config_->setHideHelpValue(records.hideHelpShortcuts);
     debugFrame_->setText(records.debugText);
 }
 

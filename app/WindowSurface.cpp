@@ -1,6 +1,7 @@
 #include "app/FrmMain.h"
 #include "app/Geometry.h"
 #include "app/OffWindowArea.h"
+#include "app/panels/ConfigPanel.h"
 #include "app/panels/DebugFrame.h"
 #include "app/Widgets.h"
 #include "dialogs/MakerAddresses.h"
@@ -119,7 +120,7 @@ void FrmMain::ShowSurfaceTexts() {
     helpCover->findChild<QLabel*>(QStringLiteral("helpCoverVersion"))
         ->setText(version + QStringLiteral(" - ") + credit);
     // The settings' Cancel has no field in the language files.
-    settingsCancelButton->setText(noticeText(NoticeText::Cancel, state_.languageIndex));
+    config_->setCancelCaption(noticeText(NoticeText::Cancel, state_.languageIndex));
 }
 
 bool FrmMain::showsSmallIconsHint() {
