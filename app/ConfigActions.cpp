@@ -1,6 +1,8 @@
 #include "app/FrmMain.h"
 #include "app/panels/ConfigPanel.h"
+#include "app/panels/HiddenStore.h"
 #include "app/panels/MenuPanel.h"
+#include "app/panels/WindowSurface.h"
 #include "catalogue/LogicTexts.h"
 #include "catalogue/ProgramsTrees.h"
 #include "catalogue/SystemAnalysis.h"
@@ -41,7 +43,7 @@ void FrmMain::showConfigPanel() {
     // In the interface language, even when the boxes kept their texts.
     ShowAllUsersPrograms();
     ShowDesktopMenuNote();
-    helpCover->hide();
+    surface_->setHelpCoverVisible(false);
     // Settings that work can be gone back to; otherwise Esc confirms them just as OK does.
     config_->open(settingsInUse_ && state_.configured && !state_.scanFailed, state_.configured);
     state_.configured = true;
@@ -84,7 +86,7 @@ void FrmMain::settingsOkClicked() {
     state_.scanFailed = false;
     ui_.pumpEvents();
     state_.configured = true;
-    state_.windowsDrive = windowsDriveBox->currentText();
+    state_.windowsDrive = hiddenStore_->windowsDrive();
     // The category names start again from the language's defaults.
     LoadDefaultCategories(tvn());
     SaveCustomCategories(tvn());
@@ -102,10 +104,7 @@ void FrmMain::settingsClicked() {
 }
 
 bool FrmMain::CheckDrive() {
-    // Without drive letters the saved drive is a stored name that always selects.
-    if (windowsDriveBox->findText(state_.windowsDrive) < 0)
-        windowsDriveBox->addItem(state_.windowsDrive);
-    windowsDriveBox->setCurrentText(state_.windowsDrive);
+    hiddenStore_->selectWindowsDrive(state_.windowsDrive);
     return false;
 }
 
@@ -141,7 +140,7 @@ void FrmMain::ApplySettings() {
     tvn::AnalyseSystem(tvn());
     if (!state_.scanFailed) {
         ShowMenu();
-        helpCover->hide();
+        surface_->setHelpCoverVisible(false);
     }
 }
 

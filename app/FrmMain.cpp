@@ -6,11 +6,13 @@
 #include "app/panels/ConfigPanel.h"
 #include "app/panels/CreationPanel.h"
 #include "app/panels/DebugFrame.h"
+#include "app/panels/HiddenStore.h"
 #include "app/panels/IntroductionPanel.h"
 #include "app/panels/LanguagesPanel.h"
 #include "app/panels/MenuPanel.h"
 #include "app/panels/ModifyPanel.h"
 #include "app/panels/PurgesPanel.h"
+#include "app/panels/WindowSurface.h"
 #include "app/QtListBox.h"
 #include "catalogue/SystemAnalysis.h"
 #include "dialogs/Look.h"
@@ -47,7 +49,7 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
     roles_ = std::make_unique<ButtonRoles>(*this);
 
     // Creation order is stacking order: the wait text lies under every panel.
-    buildWindowSurface();
+    surface_ = new WindowSurface(*this);
     languages_ = new LanguagesPanel(*this, *roles_);
     introduction_ = new IntroductionPanel(*this, *roles_);
     menu_ = new MenuPanel(*this, *roles_);
@@ -56,7 +58,7 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
     purges_ = new PurgesPanel(*this, *roles_);
     config_ = new ConfigPanel(*this, *roles_);
     debugFrame_ = new DebugFrame(*this);
-    buildHiddenStore();
+    hiddenStore_ = new HiddenStore(*this, WindowSurface::smallIconsHintText(), state_.windowsDrive);
 
     // In a filter box Enter goes on to the list rather than pressing the panel's default button
     // (on the Modify panel, REMOVE); Esc first empties the box.
@@ -95,15 +97,15 @@ QPushButton* FrmMain::cancelButton() const {
 }
 
 void FrmMain::setLanguagePictureVisible(bool visible) {
-    languagePicture->setVisible(visible);
+    surface_->setLanguagePictureVisible(visible);
 }
 
 void FrmMain::setHelpCoverVisible(bool visible) {
-    helpCover->setVisible(visible);
+    surface_->setHelpCoverVisible(visible);
 }
 
 QString FrmMain::progressText() const {
-    return progressLine->text();
+    return surface_->progressText();
 }
 
 void FrmMain::setProgressText(const QString& text) {
@@ -111,7 +113,7 @@ void FrmMain::setProgressText(const QString& text) {
     // number the next step reads back.
     bool isCount = false;
     text.toLongLong(&isCount);
-    progressLine->setText(
+    surface_->setProgressText(
         isCount ? builtInText(BuiltInText::FoldersRead, state_.languageIndex).arg(text) : text);
 }
 
@@ -132,7 +134,7 @@ void FrmMain::setCategoryCaption(int k, const QString& caption) {
 }
 
 QString FrmMain::messageText(Message message) const {
-    return messageLabels[static_cast<size_t>(message) - 1]->text();
+    return hiddenStore_->messageText(message);
 }
 
 void FrmMain::connectHandlers() {
@@ -189,31 +191,6 @@ void FrmMain::connectHandlers() {
     connect(config_, &ConfigPanel::pathsChanged, this, &FrmMain::ShowAllUsersPrograms);
     // The debug frame.
     connect(debugFrame_, &DebugFrame::killConfigClicked, this, &FrmMain::killConfigClicked);
-    // The window surface: a press on the picture comes through eventFilter.
-    for (QRadioButton* option : windowsEditions)
-        connect(option, &QRadioButton::clicked, this, &FrmMain::windowsEditionClicked);
-    languagePicture->installEventFilter(this);
-    aboutFrame->installEventFilter(this);
-}
-
-bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
-    // The second press of a double click comes as a double-click event.
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
-        if (watched == languagePicture) {
-            languagePicturePressed();
-            // The picture is gone from under the mouse: the frame now takes the release.
-            pictureHeld_ = true;
-            aboutFrame->grabMouse();
-            return true;
-        }
-    } else if (event->type() == QEvent::MouseButtonRelease && pictureHeld_ &&
-               (watched == languagePicture || watched == aboutFrame)) {
-        pictureHeld_ = false;
-        aboutFrame->releaseMouse();
-        languagePictureReleased();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 bool FrmMain::clearShownFilter() {

@@ -16,17 +16,8 @@
 #include <optional>
 #include <QWidget>
 
-class QAction;
-class QCheckBox;
-class QComboBox;
 class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QMenu;
 class QPushButton;
-class QRadioButton;
 
 namespace tvn {
 
@@ -34,24 +25,25 @@ class ButtonRoles;
 class ConfigPanel;
 class CreationPanel;
 class DebugFrame;
+class HiddenStore;
 class IntroductionPanel;
 class LanguagesPanel;
 class MenuPanel;
 class ModifyPanel;
-class PathLabel;
 class PurgesPanel;
-class ListFilter;
+class WindowSurface;
 class FileSystem;
-class QtListBox;
 class ShellFolders;
 class Ui;
 
-// The program's one working window. Its screens are panels that share the right column;
-// exactly one of them is visible after every navigation. Controls carry their names as
-// object names and as members, and every handler runs to completion on the event thread.
-// Each panel's layout, show procedure and handlers live in one file named after the panel
-// (MenuPanel.cpp, ModifyPanel.cpp ...); below, each group names its file. A main-menu button
-// that opens a panel has its handler with the panel it opens.
+// The program's one working window: the frame around its rooms. Each panel of the right
+// column, the surface around them and the hidden areas is a class of its own in app/panels/
+// that owns its controls; the frame holds them, shows exactly one panel after every
+// navigation, runs the logic in answer to the panels' signals and implements Window by asking
+// the panels. Its answers to each panel live in one file named after the panel
+// (MenuActions.cpp, ModifyActions.cpp ...); below, each group names its file. A main-menu
+// button that opens a panel has its answer with the panel it opens. Everything runs to
+// completion on the event thread.
 class FrmMain final : public QWidget, public Window {
     Q_OBJECT
 
@@ -97,29 +89,6 @@ public:
     // Start-up and exit (StartupAndExit.cpp).
     void StartUp();
     void CloseDown();
-
-    // The window surface (WindowSurface.cpp): the left column, what lies under the panels,
-    // and the store of hidden labels and lists right of the window's right edge.
-    void languagePicturePressed();
-    void languagePictureReleased();
-    void windowsEditionClicked();
-    QLabel* languagePicture = nullptr; // held down, shows the about frame
-    QFrame* aboutFrame = nullptr;      // version and credits in place of the picture
-    QLabel* aboutTitle = nullptr;      // the about frame: product title
-    QFrame* helpCover = nullptr;       // over the panels while help shows
-    QLabel* helpCoverTitle = nullptr;  // helpCover: product title
-    QLabel* helpCoverWait = nullptr;   // helpCover: please wait
-    QLabel* smallIconsHint = nullptr;  // helpCover: the small-icons hint
-    QFrame* statusFrame = nullptr;     // the sunken frame under the panels
-    QLabel* pleaseWait = nullptr;      // under the panels: please wait
-    QLabel* progressLine = nullptr;    // under the panels: progress of a long operation
-    QFrame* hiddenStore = nullptr;     // off screen: the messages and unused settings
-    // The texts of messages and questions; the label of Message m is at index m - 1.
-    std::array<QLabel*, kMessageCount> messageLabels{};
-    QComboBox* windowsDriveBox = nullptr;           // the saved Windows drive
-    std::array<QRadioButton*, 4> windowsEditions{}; // the Windows edition, unused
-    QLabel* windowsDriveCaption = nullptr;          // beside windowsDriveBox
-    QLabel* windowsEditionCaption = nullptr;        // beside windowsEditions
 
     // The Languages panel (LanguageActions.cpp).
     void ShowLanguages();
@@ -207,14 +176,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Each in the file of its panel or area; creation order is stacking order.
-    void buildWindowSurface();
-    void buildHiddenStore();
-    QFrame* makePanel(const QString& name);
-    // Places every panel and area where start-up puts them, all panels hidden.
+    // Places every panel and area where start-up puts them, all panels hidden (WindowLayout.cpp).
     void LayOutWindow();
     // The signal wiring, grouped by panel (FrmMain.cpp).
     void connectHandlers();
@@ -244,13 +208,14 @@ private:
     // The panel's lists rebuilt after its action was taken back, as the panel builds them.
     void reloadAfterUndo(UndoScope scope, const QStringList& restored);
     void ShowUndoTexts();
-    // The version and credit lines of the about panels, in the interface language.
+    // The version and credit lines of the about panels, in the interface language
+    // (WindowLayout.cpp).
     void ShowSurfaceTexts();
-    // Whether the taskbar's small-icons option the hint names exists here (Windows only).
-    static bool showsSmallIconsHint();
     void enableUndoButtons();
 
-    // The panels and areas that are rooms of their own (app/panels/), owned as children.
+    // The panels and areas, each a room of its own (app/panels/), owned as children; creation
+    // order is stacking order.
+    WindowSurface* surface_ = nullptr;
     CreationPanel* creation_ = nullptr;
     ConfigPanel* config_ = nullptr;
     LanguagesPanel* languages_ = nullptr;
@@ -259,6 +224,7 @@ private:
     ModifyPanel* modify_ = nullptr;
     PurgesPanel* purges_ = nullptr;
     DebugFrame* debugFrame_ = nullptr;
+    HiddenStore* hiddenStore_ = nullptr;
 
     Ui& ui_;
     FileSystem& fs_;
@@ -272,8 +238,6 @@ private:
     ConfigRecords settingsBeforeShow_;
     // Settings were applied this session: the panel shows them and can go back to them.
     bool settingsInUse_ = false;
-    // The mouse went down on the picture and the About frame shows until it comes up.
-    bool pictureHeld_ = false;
     // Marks the category button that fits the current entry of the Creation panel's list
     // (CreationActions.cpp).
     void ShowSuggestion();

@@ -1,5 +1,6 @@
 #include "app/FrmMain.h"
 #include "app/panels/IntroductionPanel.h"
+#include "app/panels/WindowSurface.h"
 #include "platform/Ui.h"
 
 #include <QFrame>
@@ -10,7 +11,7 @@ namespace tvn {
 
 void FrmMain::ShowIntroduction() {
     introduction_->open();
-    aboutFrame->hide();
+    surface_->hideAboutFrame();
 }
 
 void FrmMain::continueClicked() {
@@ -21,7 +22,7 @@ void FrmMain::continueClicked() {
         ApplySettings();
         return;
     }
-    if (showsSmallIconsHint())
+    if (WindowSurface::showsSmallIconsHint())
         ui_.message(messageText(Message::SmallIconsHint));
     ShowConfig();
 }

@@ -1,8 +1,8 @@
 #include "app/FrmMain.h"
 #include "app/panels/ConfigPanel.h"
 #include "app/panels/LanguagesPanel.h"
+#include "app/panels/WindowSurface.h"
 #include "i18n/LanguageFiles.h"
-#include "i18n/LanguagePictureFile.h"
 #include "i18n/LanguageTextFile.h"
 #include "i18n/QtTranslations.h"
 #include "platform/ProgramFolders.h"
@@ -23,7 +23,7 @@ void FrmMain::ShowLanguages() {
 void FrmMain::languageOkClicked() {
     ReadLanguageChoice();
     LoadLanguageTexts();
-    aboutFrame->hide();
+    surface_->hideAboutFrame();
     languages_->hide();
     if (state_.configured)
         ShowConfig();
@@ -74,8 +74,7 @@ void FrmMain::LoadLanguageTexts() {
 }
 
 void FrmMain::LoadLanguagePicture() {
-    tvn::LoadLanguagePicture(ui_, fs_, state_.dataFolders(), state_.languageIndex,
-                             *languagePicture);
+    surface_->loadLanguagePicture(ui_, fs_, state_.dataFolders(), state_.languageIndex);
 }
 
 } // namespace tvn

@@ -1,5 +1,6 @@
 #include "app/FrmMain.h"
 #include "app/panels/MenuPanel.h"
+#include "app/panels/WindowSurface.h"
 #include "catalogue/SystemAnalysis.h"
 #include "dialogs/FrmInfo.h"
 #include "platform/Ui.h"
@@ -48,16 +49,9 @@ void FrmMain::helpClicked() {
     // that the keyboard does not end up in a control the user cannot see.
     const QPointer<QWidget> focus = focusWidget();
     menu_->hide();
-    languagePicture->hide();
-    aboutFrame->show();
-    helpCover->show();
-    // Nothing runs while the help shows: no wait text.
-    helpCoverWait->hide();
+    surface_->coverForHelp();
     ui_.message(messageText(Message::Description));
-    helpCoverWait->show();
-    languagePicture->show();
-    aboutFrame->hide();
-    helpCover->hide();
+    surface_->uncoverAfterHelp();
     menu_->show();
     if (focus)
         focus->setFocus();
