@@ -1,8 +1,6 @@
 #include "app/FrmMain.h"
 
 #include "app/ButtonRoles.h"
-#include "app/ConfigControls.h"
-#include "app/ListFilter.h"
 #include "app/panels/ConfigPanel.h"
 #include "app/panels/CreationPanel.h"
 #include "app/panels/DebugFrame.h"
@@ -19,19 +17,8 @@
 #include "i18n/BuiltInTexts.h"
 #include "platform/Ui.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QContextMenuEvent>
 #include <QFrame>
-#include <QItemSelectionModel>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QShortcut>
 
 namespace tvn {

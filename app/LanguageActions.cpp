@@ -8,7 +8,6 @@
 #include "platform/ProgramFolders.h"
 
 #include <QFrame>
-#include <QLabel>
 #include <QLocale>
 
 // The frame's answers to the Languages panel, the language texts and the language picture.

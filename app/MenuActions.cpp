@@ -7,7 +7,6 @@
 #include "store/Reset.h"
 
 #include <QFrame>
-#include <QLabel>
 #include <QPointer>
 
 // The frame's answers to the main menu. The buttons that open a panel have their answers with

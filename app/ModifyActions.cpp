@@ -1,18 +1,12 @@
-#include "app/ButtonRoles.h"
 #include "app/FrmMain.h"
-#include "app/ListFilter.h"
 #include "app/panels/CreationPanel.h"
 #include "app/panels/MenuPanel.h"
 #include "app/panels/ModifyPanel.h"
-#include "app/QtListBox.h"
 #include "platform/FailureCause.h"
 #include "platform/Ui.h"
 #include "store/ModifyList.h"
 
 #include <QFrame>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 
 // The frame's answers to the Modify panel: removing classified copies and moving them to another
 // category.

@@ -5,10 +5,7 @@
 #include "platform/Ui.h"
 #include "store/CategoryFiles.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QFrame>
-#include <QPushButton>
 
 // Start-up and the end of the program.
 

@@ -18,8 +18,6 @@
 
 #include <algorithm>
 #include <QFrame>
-#include <QListWidget>
-#include <QPushButton>
 #include <QSet>
 
 // Undo: each panel takes back its own last action, several steps back within the session. The
