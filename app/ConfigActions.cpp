@@ -67,9 +67,10 @@ void FrmMain::settingsCancelClicked() {
 }
 
 void FrmMain::ReadShellFolders() {
-    // The registry's folders; a failed lookup leaves the box empty.
+    // The registry's folders; a failed lookup leaves the box empty, saying why inside it.
     config_->setStartMenuPath(shellFolders_.shellFolder(QStringLiteral("Start Menu")));
     config_->setProgramsPath(shellFolders_.shellFolder(QStringLiteral("Programs")));
+    config_->markEmptyPaths(builtInText(BuiltInText::NotInRegistry, state_.languageIndex));
     config_->showPathsFromBeginning();
 }
 

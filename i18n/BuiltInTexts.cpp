@@ -110,8 +110,11 @@ QString builtInText(BuiltInText text, int languageIndex) {
         {u"%1 \u2013 reading the folders of the Start Menu",
          u"%1 \u2013 lecture des dossiers du menu D\u00e9marrer",
          u"%1 \u2013 lettura delle cartelle del menu Avvio"},
+        {u"Not found in the registry: type the folder here",
+         u"Introuvable dans le registre\u00a0: tapez ici le dossier",
+         u"Non trovata nel registro: scrivete qui la cartella"},
     };
-    static_assert(std::size(kTexts) == static_cast<size_t>(BuiltInText::FoldersRead) + 1);
+    static_assert(std::size(kTexts) == static_cast<size_t>(BuiltInText::NotInRegistry) + 1);
     const auto language = languageIndex >= 0 && languageIndex < 3 ? languageIndex : 0;
     return QString::fromUtf16(kTexts[static_cast<size_t>(text)][static_cast<size_t>(language)]);
 }

@@ -45,6 +45,7 @@ enum class BuiltInText {
     Freeware,            // their credit line
     ResetUndone,         // Ctrl+Z on the menu took back the reset: "%1" shortcuts back
     FoldersRead,         // the progress of a walk: "%1" folders read so far, first in the text
+    NotInRegistry,       // in a folder box the registry could not fill
 };
 
 // The text in the interface language (0 English, 1 French, 2 Italian; English otherwise).

@@ -144,6 +144,11 @@ void ConfigPanel::setProgramsPath(const QString& path) {
     programsPathBox->setText(path);
 }
 
+void ConfigPanel::markEmptyPaths(const QString& why) {
+    for (QLineEdit* box : {startMenuPathBox, programsPathBox})
+        box->setPlaceholderText(box->text().isEmpty() ? why : QString());
+}
+
 void ConfigPanel::showPathsFromBeginning() {
     startMenuPathBox->setCursorPosition(0);
     programsPathBox->setCursorPosition(0);

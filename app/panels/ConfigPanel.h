@@ -33,6 +33,8 @@ public:
     QString programsPath() const;
     void setStartMenuPath(const QString& path);
     void setProgramsPath(const QString& path);
+    // Says inside each empty box why it is empty (`why`); a box with a path says nothing more.
+    void markEmptyPaths(const QString& why);
     // Long paths show from their beginning.
     void showPathsFromBeginning();
     // Gives the box the problem is about the focus, its text selected for typing over.

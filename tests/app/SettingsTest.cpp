@@ -448,6 +448,8 @@ TEST_F(SettingsTest, AnUnusableUserRegProposesEmptyFolders) {
         window->ShowConfig();
         EXPECT_EQ(control<QLineEdit>(*window, "startMenuPathBox")->text(), QString());
         EXPECT_EQ(control<QLineEdit>(*window, "programsPathBox")->text(), QString());
+        // An empty box says why it is empty.
+        EXPECT_FALSE(control<QLineEdit>(*window, "startMenuPathBox")->placeholderText().isEmpty());
     }
 }
 

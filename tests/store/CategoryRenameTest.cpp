@@ -10,7 +10,7 @@ using Kind = FaultInjectingFileSystem::Kind;
 
 constexpr int kGiochi = 0; // "giochi"
 constexpr int kVideo = 3;  // "video"
-constexpr int kSystem = 6; // "utilità di sistema"
+constexpr int kSystem = 6; // "sistema"
 
 class CategoryRename : public StoreTest {
 protected:

@@ -1,6 +1,7 @@
 #include "store/Classification.h"
 
 #include "catalogue/Categories.h"
+#include "catalogue/SameShortcut.h"
 #include "platform/Ui.h"
 #include "store/Undo.h"
 #include "StoreWorld.h"
@@ -156,6 +157,31 @@ TEST_F(Classification, NamesakesKeepACopyEachToldApartByTheirFolder) {
                            "Solitaire (More Cards).lnk=second", "Solitaire.lnk=first"}));
     EXPECT_EQ(lists.notYet.count(), 0);
     EXPECT_TRUE(trash.files().isEmpty());
+}
+
+// A telling-apart name fits the disk however long the name or its folder's, and still reads as
+// the shortcut's own name, even when the folder's name holds brackets.
+TEST_F(Classification, NamesakeNamesFitTheDiskAndKeepTheShortcutsName) {
+    const QString longName = QString(240, u'a');
+    const QString bracketed = "Tools (x86)";
+    const QString longFolder = QString(100, u'v');
+    for (const QString& folder : {QString("Cards"), bracketed, longFolder}) {
+        tree.write("Start Menu/Programs/" + folder + '/' + longName + ".lnk", folder.toUtf8());
+        addEntry(longName, programs(folder));
+        tree.write("Start Menu/Programs/" + folder + "/Play.lnk", folder.toUtf8());
+        addEntry("Play", programs(folder));
+    }
+    select({0, 1, 2, 3, 4, 5});
+    ClassifySelected(tvn, kGiochi);
+    EXPECT_TRUE(ui.calls().empty());
+    const auto copied = tree.snapshot("Start Menu/giochi");
+    EXPECT_EQ(copied.size(), 6u);
+    for (const auto& [name, content] : copied) {
+        EXPECT_LE(name.toUtf8().size(), 255) << name.toStdString();
+        EXPECT_TRUE(sharedNameKey(name) == "play" || sharedNameKey(name) == longName)
+            << name.toStdString();
+    }
+    EXPECT_TRUE(copied.contains("Play (Tools x86).lnk"));
 }
 
 // A shortcut deleted or renamed since the list was made is named at the end and leaves the list,

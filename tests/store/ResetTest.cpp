@@ -93,12 +93,12 @@ TEST_F(Reset, DeletesTheCopiesOfTheCategoriesAndSparesEveryOtherShortcut) {
 
 TEST_F(Reset, WithoutCopiesStillRemovesTheEmptyFoldersSaysSoAndAnalyses) {
     tree.makeFolder("Start Menu/giochi");
-    tree.makeFolder("Start Menu/cose varie");
+    tree.makeFolder("Start Menu/varie");
     analyse();
     reset(Answer::Yes);
     expectConfirmationAndDoneMessage();
     EXPECT_FALSE(tree.exists("Start Menu/giochi"));
-    EXPECT_FALSE(tree.exists("Start Menu/cose varie"));
+    EXPECT_FALSE(tree.exists("Start Menu/varie"));
     expectAnalysed({});
     EXPECT_TRUE(tree.exists("Start Menu/Programs/Games/Chess.lnk"));
     // Each of the eleven folders was tried, present or not.
