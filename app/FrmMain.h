@@ -6,6 +6,7 @@
 #include "catalogue/VectorListBox.h"
 #include "catalogue/Window.h"
 #include "desktopmenu/DesktopMenuSync.h"
+#include "desktopmenu/DesktopMenuSyncQueue.h"
 #include "store/ConfigFile.h"
 #include "store/SettingsCheck.h"
 #include "store/UndoJournal.h"
@@ -275,11 +276,15 @@ public:
     QComboBox* prefixChooser = nullptr; // the Wine prefixes found, then Other folder...
     PathLabel* allUsersProgramsLine =
         nullptr; // the all-users Programs folder the two boxes bring in
-    // The desktop menu (DesktopMenu.cpp): brought in step with the category folders on leaving
-    // the Creation, Modify and Purges panels, after a rename and after the reset.
+    // The desktop menu (DesktopMenu.cpp): brought in step with the category folders once the
+    // settings are applied, on leaving the Creation, Modify and Purges panels, after a rename
+    // and after the reset. The sync runs beside the window, which goes on meanwhile.
     void SyncDesktopMenu();
+    // True while a sync has not reached its end.
+    bool desktopMenuSyncing() const;
     void ShowDesktopMenuNote();
-    QLabel* desktopMenuNote = nullptr; // Linux without Wine: the desktop menu cannot follow
+    QLabel* desktopMenuNote = nullptr;   // Linux without Wine: the desktop menu cannot follow
+    QLabel* desktopMenuStatus = nullptr; // under the panels: the sync runs, or is done
 
     // The debug frame below the window's bottom edge (DebugFrame.cpp).
     void killConfigClicked();
@@ -371,8 +376,11 @@ private:
     // The entry of prefixChooser whose prefix proposes the folders now.
     int prefixIndex_ = -1;
     std::optional<DesktopMenuEnvironment> desktopMenu_;
+    void desktopMenuSyncFinished(const DesktopMenuSyncResult& result);
     // Wine's failures have been shown once in this run.
     bool menuFailureShown_ = false;
+    // Last, so that it goes first: the running sync stops before the window's parts go.
+    std::unique_ptr<DesktopMenuSyncQueue> desktopMenuSync_;
 };
 
 } // namespace tvn
