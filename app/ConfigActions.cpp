@@ -139,6 +139,8 @@ void FrmMain::ApplySettings() {
                     Icon::Exclamation);
 
     tvn::AnalyseSystem(tvn());
+    // At start, this completes what a sync cut short by the end of the last run left.
+    SyncDesktopMenu();
     if (!state_.scanFailed) {
         ShowMenu();
         surface_->setHelpCoverVisible(false);

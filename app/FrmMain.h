@@ -6,6 +6,7 @@
 #include "catalogue/VectorListBox.h"
 #include "catalogue/Window.h"
 #include "desktopmenu/DesktopMenuSync.h"
+#include "desktopmenu/DesktopMenuSyncQueue.h"
 #include "store/ConfigFile.h"
 #include "store/SettingsCheck.h"
 #include "store/UndoJournal.h"
@@ -157,9 +158,12 @@ public:
     void FillPrefixChooser();
     void prefixChosen();
     void ShowAllUsersPrograms();
-    // The desktop menu (DesktopMenu.cpp): brought in step with the category folders on leaving
-    // the Creation, Modify and Purges panels, after a rename and after the reset.
+    // The desktop menu (DesktopMenu.cpp): brought in step with the category folders once the
+    // settings are applied, on leaving the Creation, Modify and Purges panels, after a rename
+    // and after the reset. The sync runs beside the window, which goes on meanwhile.
     void SyncDesktopMenu();
+    // True while a sync has not reached its end.
+    bool desktopMenuSyncing() const;
     void ShowDesktopMenuNote();
 
     // The debug frame below the window's bottom edge (DebugActions.cpp).
@@ -246,8 +250,11 @@ private:
     // The entry of the prefix chooser whose prefix proposes the folders now.
     int prefixIndex_ = -1;
     std::optional<DesktopMenuEnvironment> desktopMenu_;
+    void desktopMenuSyncFinished(const DesktopMenuSyncResult& result);
     // Wine's failures have been shown once in this run.
     bool menuFailureShown_ = false;
+    // Last, so that it goes first: the running sync stops before the window's parts go.
+    std::unique_ptr<DesktopMenuSyncQueue> desktopMenuSync_;
 };
 
 } // namespace tvn

@@ -113,8 +113,12 @@ QString builtInText(BuiltInText text, int languageIndex) {
         {u"Not found in the registry: type the folder here",
          u"Introuvable dans le registre\u00a0: tapez ici le dossier",
          u"Non trovata nel registro: scrivete qui la cartella"},
+        {u"Updating the desktop menu\u2026 %1", u"Mise \u00e0 jour du menu du bureau\u2026 %1",
+         u"Aggiornamento del menu del desktop\u2026 %1"},
+        {u"The desktop menu is up to date.", u"Le menu du bureau est \u00e0 jour.",
+         u"Il menu del desktop \u00e8 aggiornato."},
     };
-    static_assert(std::size(kTexts) == static_cast<size_t>(BuiltInText::NotInRegistry) + 1);
+    static_assert(std::size(kTexts) == static_cast<size_t>(BuiltInText::MenuUpToDate) + 1);
     const auto language = languageIndex >= 0 && languageIndex < 3 ? languageIndex : 0;
     return QString::fromUtf16(kTexts[static_cast<size_t>(text)][static_cast<size_t>(language)]);
 }

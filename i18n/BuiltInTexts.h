@@ -46,6 +46,8 @@ enum class BuiltInText {
     ResetUndone,         // Ctrl+Z on the menu took back the reset: "%1" shortcuts back
     FoldersRead,         // the progress of a walk: "%1" folders read so far, first in the text
     NotInRegistry,       // in a folder box the registry could not fill
+    MenuUpdating,        // the desktop menu follows the last change: "%1" its share done so far
+    MenuUpToDate,        // the desktop menu follows the category folders
 };
 
 // The text in the interface language (0 English, 1 French, 2 Italian; English otherwise).

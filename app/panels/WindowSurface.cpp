@@ -25,7 +25,8 @@ constexpr bool kHasSmallIconsOption = false;
 } // namespace
 
 WindowSurface::WindowSurface(QWidget& window)
-    : QObject(&window) {
+    : QObject(&window)
+    , window_(window) {
     statusFrame = new QFrame(&window);
     statusFrame->setObjectName(QStringLiteral("statusFrame"));
     statusFrame->setFrameShape(QFrame::StyledPanel);
@@ -152,6 +153,22 @@ void WindowSurface::showVersion(const QString& version, const QString& credit) {
     aboutFrame->findChild<QLabel*>(QStringLiteral("AboutCredits"))->setText(credit);
     helpCover->findChild<QLabel*>(QStringLiteral("helpCoverVersion"))
         ->setText(version + QStringLiteral(" - ") + credit);
+}
+
+void WindowSurface::addDesktopMenuStatus() {
+    if (desktopMenuStatus)
+        return;
+    desktopMenuStatus = makeLabel(&window_, QStringLiteral("desktopMenuStatus"), QString());
+    desktopMenuStatus->setGeometry(kPanelRect.x(), kPanelRect.bottom() + 4, kPanelRect.width(), 18);
+    desktopMenuStatus->hide();
+}
+
+void WindowSurface::setDesktopMenuStatus(const QString& text) {
+    desktopMenuStatus->setText(text);
+}
+
+void WindowSurface::showDesktopMenuStatus() {
+    desktopMenuStatus->show();
 }
 
 QString WindowSurface::smallIconsHintText() {

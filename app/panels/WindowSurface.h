@@ -40,6 +40,11 @@ public:
     void setProgressText(const QString& text);
     // The version and credit lines of the about frame and the help cover.
     void showVersion(const QString& version, const QString& credit);
+    // The line under the panels that says the desktop menu sync runs, or is done: made hidden
+    // the first time a desktop menu is given, over everything made before it.
+    void addDesktopMenuStatus();
+    void setDesktopMenuStatus(const QString& text);
+    void showDesktopMenuStatus();
 
     // The hint to use the taskbar's small icons, and whether the option it names exists here
     // (Windows only).
@@ -50,16 +55,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QFrame* statusFrame = nullptr;     // the sunken frame under the panels
-    QLabel* pleaseWait = nullptr;      // under the panels: please wait
-    QLabel* progressLine = nullptr;    // under the panels: progress of a long operation
-    QLabel* languagePicture = nullptr; // held down, shows the about frame
-    QFrame* aboutFrame = nullptr;      // version and credits in place of the picture
-    QLabel* aboutTitle = nullptr;      // the about frame: product title
-    QFrame* helpCover = nullptr;       // over the panels while help shows
-    QLabel* helpCoverTitle = nullptr;  // helpCover: product title
-    QLabel* helpCoverWait = nullptr;   // helpCover: please wait
-    QLabel* smallIconsHint = nullptr;  // helpCover: the small-icons hint
+    QWidget& window_;
+    QFrame* statusFrame = nullptr;       // the sunken frame under the panels
+    QLabel* pleaseWait = nullptr;        // under the panels: please wait
+    QLabel* progressLine = nullptr;      // under the panels: progress of a long operation
+    QLabel* languagePicture = nullptr;   // held down, shows the about frame
+    QFrame* aboutFrame = nullptr;        // version and credits in place of the picture
+    QLabel* aboutTitle = nullptr;        // the about frame: product title
+    QFrame* helpCover = nullptr;         // over the panels while help shows
+    QLabel* helpCoverTitle = nullptr;    // helpCover: product title
+    QLabel* helpCoverWait = nullptr;     // helpCover: please wait
+    QLabel* smallIconsHint = nullptr;    // helpCover: the small-icons hint
+    QLabel* desktopMenuStatus = nullptr; // under the panels: the sync runs, or is done
     // The mouse went down on the picture and the about frame shows until it comes up.
     bool pictureHeld_ = false;
 };
