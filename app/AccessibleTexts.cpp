@@ -1,16 +1,11 @@
 #include "app/FrmMain.h"
-#include "app/ListFilter.h"
-#include "i18n/BuiltInTexts.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QKeySequence>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <utility>
+#include "app/panels/ConfigPanel.h"
+#include "app/panels/CreationPanel.h"
+#include "app/panels/IntroductionPanel.h"
+#include "app/panels/LanguagesPanel.h"
+#include "app/panels/MenuPanel.h"
+#include "app/panels/ModifyPanel.h"
+#include "app/panels/PurgesPanel.h"
 
 // What assistive technology says of each control, in the interface language. A button, box or
 // option is named by its caption, as the toolkit does by itself; this names the lists and text
@@ -19,76 +14,15 @@
 namespace tvn {
 
 void FrmMain::ApplyAccessibleTexts() {
-    const auto text = [this](BuiltInText t) {
-        return builtInText(t, state_.languageIndex);
-    };
-    const std::pair<QWidget*, QLabel*> named[] = {
-        {unclassifiedList, creationTitle},  {copiesList, modifyTitle},
-        {orphansList, purgesTitle},         {startMenuPathBox, startMenuCaption},
-        {programsPathBox, programsCaption},
-    };
-    for (const auto& [control, label] : named)
-        control->setAccessibleName(label->text());
-    // Its label gets its text only when the settings panel fills the chooser.
-    prefixChooser->setAccessibleName(text(BuiltInText::PrefixCaption));
-
-    const std::pair<QWidget*, QLabel*> describedByLabel[] = {
-        {classifyButton, classifyDescription},    {modifyButton, modifyDescription},
-        {cleanUpButton, cleanUpDescription},      {resetButton, resetDescription},
-        {unclassifiedList, classifyInstructions}, {copiesList, removeInstructions},
-        {removeButton, originalsStayNote},        {orphansList, orphansDescription},
-        {purgeButton, purgeInstructions},         {continueButton, analysisNextText},
-        {hideHelpOption, helpShortcutsNote},      {startMenuPathBox, configPrompt},
-        {programsPathBox, configPrompt},
-    };
-    for (const auto& [control, label] : describedByLabel)
-        control->setAccessibleDescription(label->text());
-
-    const std::pair<QWidget*, BuiltInText> described[] = {
-        {creationDoneButton, BuiltInText::BackToMenu},
-        {modifyDoneButton, BuiltInText::BackToMenu},
-        {purgesBackButton, BuiltInText::BackToMenu},
-        {moveDoneButton, BuiltInText::EndMove},
-        {moveButton, BuiltInText::MoveCopies},
-        {exitButton, BuiltInText::EndProgram},
-        {introductionExitButton, BuiltInText::EndProgram},
-        {languagesExitButton, BuiltInText::EndProgram},
-        {settingsButton, BuiltInText::OpenSettings},
-        {rescanButton, BuiltInText::ReAnalyse},
-        {helpButton, BuiltInText::ShowHelp},
-        {infoButton, BuiltInText::ShowInfo},
-        {changeLanguageButton, BuiltInText::ChooseLanguage},
-        {languageOkButton, BuiltInText::UseLanguage},
-        {settingsOkButton, BuiltInText::ConfirmSettings},
-        {settingsCancelButton, BuiltInText::BackToMenu},
-        {prefixChooser, BuiltInText::ChoosePrefix},
-        {skipIntroduction, BuiltInText::SkipIntroduction},
-        {skipIntroductionSetting, BuiltInText::SkipIntroduction},
-    };
-    for (const auto& [control, t] : described)
-        control->setAccessibleDescription(text(t));
-    for (QRadioButton* option : languageOptions)
-        option->setAccessibleDescription(text(BuiltInText::ChooseLanguage));
-
-    for (ListFilter* filter : {unclassifiedFilter, copiesFilter, orphansFilter}) {
-        filter->box()->setPlaceholderText(text(BuiltInText::FilterName));
-        filter->box()->setAccessibleName(text(BuiltInText::FilterName));
-        filter->box()->setAccessibleDescription(text(BuiltInText::FilterDescription));
-        filter->count()->setAccessibleName(text(BuiltInText::CountName));
-    }
-    ShowCategoryHints();
-}
-
-void FrmMain::ShowCategoryHints() {
-    for (int k = 0; k < kCategoryCount; ++k) {
-        QString hint = builtInText(BuiltInText::CategoryDescription, state_.languageIndex)
-                           .arg(QKeySequence(categoryKey(k)).toString(QKeySequence::NativeText));
-        if (k == suggestedCategory_)
-            hint += u' ' + builtInText(BuiltInText::CategorySuggested, state_.languageIndex);
-        QPushButton* button = categoryButtons[static_cast<size_t>(k)];
-        button->setToolTip(hint);
-        button->setAccessibleDescription(hint);
-    }
+    const int language = state_.languageIndex;
+    languages_->applyAccessibleTexts(language);
+    introduction_->applyAccessibleTexts(language);
+    menu_->applyAccessibleTexts(language);
+    creation_->applyAccessibleTexts(language);
+    modify_->applyAccessibleTexts(language);
+    purges_->applyAccessibleTexts(language);
+    // The option that hides the help shortcuts is described by the Creation panel's note on them.
+    config_->applyAccessibleTexts(language, creation_->helpShortcutsNoteText());
 }
 
 } // namespace tvn

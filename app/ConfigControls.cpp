@@ -1,10 +1,6 @@
 #include "app/ConfigControls.h"
 
-#include "app/FrmMain.h"
-
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QRadioButton>
 
 namespace tvn {
 
@@ -24,43 +20,16 @@ void setCheckBoxValue(QCheckBox& box, int value) {
     box.setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
 }
 
-// The two skip-introduction boxes always show the same state, the grey one a stored
-// configuration may give included. Once a box leaves the grey state, clicks only check and
-// uncheck.
-void mirrorCheckBox(QCheckBox& from, QCheckBox& to) {
-    if (from.checkState() != Qt::PartiallyChecked) {
-        from.setTristate(false);
-        to.setTristate(false);
-    }
-    to.setCheckState(from.checkState());
+// Once a box leaves the grey state, clicks only check and uncheck.
+void leaveGreyState(QCheckBox& box) {
+    if (box.checkState() != Qt::PartiallyChecked)
+        box.setTristate(false);
 }
 
-ConfigRecords configFromWindow(FrmMain& frm) {
-    const ProgramState& state = frm.state();
-    return {state.configured,
-            state.windowsDrive,
-            frm.startMenuPathBox->text(),
-            frm.programsPathBox->text(),
-            checkBoxValue(*frm.skipIntroduction),
-            state.languageIndex,
-            checkBoxValue(*frm.hideHelpOption),
-            frm.debugBox->text()};
-}
-
-void applyConfig(FrmMain& frm, const ConfigRecords& records) {
-    ProgramState& state = frm.state();
-    state.configured = records.configured;
-    state.windowsDrive = records.windowsDrive;
-    frm.startMenuPathBox->setText(records.startMenuPath);
-    frm.programsPathBox->setText(records.programsPath);
-    // Both skip-introduction boxes show the stored value.
-    setCheckBoxValue(*frm.skipIntroduction, records.skipIntroduction);
-    setCheckBoxValue(*frm.skipIntroductionSetting, records.skipIntroduction);
-    state.languageIndex = records.languageIndex;
-    if (records.languageIndex >= 0 && records.languageIndex < 3)
-        frm.languageOptions[static_cast<size_t>(records.languageIndex)]->setChecked(true);
-    setCheckBoxValue(*frm.hideHelpOption, records.hideHelpShortcuts);
-    frm.debugBox->setText(records.debugText);
+void followCheckBox(QCheckBox& box, Qt::CheckState state) {
+    if (state != Qt::PartiallyChecked)
+        box.setTristate(false);
+    box.setCheckState(state);
 }
 
 } // namespace tvn

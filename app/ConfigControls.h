@@ -1,22 +1,18 @@
 #pragma once
 
-#include "store/ConfigFile.h"
+#include <Qt>
 
 class QCheckBox;
 
 namespace tvn {
 
-class FrmMain;
-
 // A check box's value as the settings store it: 0 unchecked, 1 checked, 2 grey.
 int checkBoxValue(const QCheckBox& box);
 void setCheckBoxValue(QCheckBox& box, int value);
-// Shows the state of `from` in `to`: the two skip-introduction boxes always agree.
-void mirrorCheckBox(QCheckBox& from, QCheckBox& to);
-
-// The settings as the window holds them now: the program state and the settings controls.
-ConfigRecords configFromWindow(FrmMain& frm);
-// Puts the settings into the state and the controls; the language option follows the index.
-void applyConfig(FrmMain& frm, const ConfigRecords& records);
+// The two skip-introduction boxes always agree: the one the user changed leaves the grey state
+// a stored configuration may give (`leaveGreyState`), and the other one follows its state
+// (`followCheckBox`).
+void leaveGreyState(QCheckBox& box);
+void followCheckBox(QCheckBox& box, Qt::CheckState state);
 
 } // namespace tvn

@@ -1,9 +1,11 @@
 #include "app/FrmMain.h"
+#include "app/panels/ConfigPanel.h"
+#include "app/panels/WindowSurface.h"
+#include "catalogue/ProgressText.h"
 #include "i18n/BuiltInTexts.h"
 #include "platform/Ui.h"
 
 #include <QDir>
-#include <QLabel>
 
 // The desktop's application menu, kept in step with the category folders after the store
 // changes, and the settings panel's note where it cannot be.
@@ -12,12 +14,37 @@ namespace tvn {
 
 void FrmMain::setDesktopMenu(DesktopMenuEnvironment environment) {
     desktopMenu_ = std::move(environment);
+    surface_->addDesktopMenuStatus();
 }
 
 void FrmMain::SyncDesktopMenu() {
     if (!desktopMenu_)
         return;
-    const DesktopMenuSyncResult result = tvn::SyncDesktopMenu(tvn(), *desktopMenu_);
+    DesktopMenuRequest request = desktopMenuRequest(tvn(), *desktopMenu_);
+    if (request.support != DesktopMenuSupport::Available)
+        return;
+    if (!desktopMenuSync_)
+        desktopMenuSync_ = std::make_unique<DesktopMenuSyncQueue>(DesktopMenuSyncQueue::Listener{
+            [this](qsizetype done, qsizetype total) {
+                surface_->setDesktopMenuStatus(
+                    builtInText(BuiltInText::MenuUpdating, state_.languageIndex)
+                        .arg(percentText(done, total + 1).value_or(QString())));
+            },
+            [this](const DesktopMenuSyncResult& result) {
+                desktopMenuSyncFinished(result);
+            }});
+    desktopMenuSync_->request(std::move(request));
+    surface_->setDesktopMenuStatus(
+        builtInText(BuiltInText::MenuUpdating, state_.languageIndex).arg(QString()));
+    surface_->showDesktopMenuStatus();
+}
+
+bool FrmMain::desktopMenuSyncing() const {
+    return desktopMenuSync_ && desktopMenuSync_->busy();
+}
+
+void FrmMain::desktopMenuSyncFinished(const DesktopMenuSyncResult& result) {
+    surface_->setDesktopMenuStatus(builtInText(BuiltInText::MenuUpToDate, state_.languageIndex));
     // Once a run: a prefix where Wine fails keeps failing at every sync.
     if (result.failed.isEmpty() || menuFailureShown_)
         return;
@@ -32,8 +59,8 @@ void FrmMain::SyncDesktopMenu() {
 void FrmMain::ShowDesktopMenuNote() {
     const bool noWine = desktopMenu_ && desktopMenuSupport(state_.startMenuPath, *desktopMenu_) ==
                                             DesktopMenuSupport::WineMissing;
-    desktopMenuNote->setText(builtInText(BuiltInText::NoWineForMenu, state_.languageIndex));
-    desktopMenuNote->setVisible(noWine);
+    config_->showDesktopMenuNote(builtInText(BuiltInText::NoWineForMenu, state_.languageIndex),
+                                 noWine);
 }
 
 } // namespace tvn

@@ -1,8 +1,16 @@
 #include "app/FrmMain.h"
 
 #include "app/ButtonRoles.h"
-#include "app/FolderBesideName.h"
-#include "app/ListFilter.h"
+#include "app/panels/ConfigPanel.h"
+#include "app/panels/CreationPanel.h"
+#include "app/panels/DebugFrame.h"
+#include "app/panels/HiddenStore.h"
+#include "app/panels/IntroductionPanel.h"
+#include "app/panels/LanguagesPanel.h"
+#include "app/panels/MenuPanel.h"
+#include "app/panels/ModifyPanel.h"
+#include "app/panels/PurgesPanel.h"
+#include "app/panels/WindowSurface.h"
 #include "app/QtListBox.h"
 #include "catalogue/SystemAnalysis.h"
 #include "dialogs/Look.h"
@@ -10,20 +18,9 @@
 #include "platform/Paths.h"
 #include "platform/Ui.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFrame>
-#include <QItemSelectionModel>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QShortcut>
 
 namespace tvn {
@@ -41,50 +38,39 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
     roles_ = std::make_unique<ButtonRoles>(*this);
 
     // Creation order is stacking order: the wait text lies under every panel.
-    buildWindowSurface();
-    buildLanguagesPanel();
-    buildIntroductionPanel();
-    buildMenuPanel();
-    buildCreationPanel();
-    buildModifyPanel();
-    buildPurgesPanel();
-    buildConfigPanel();
-    buildDebugFrame();
-    buildHiddenStore();
+    surface_ = new WindowSurface(*this);
+    languages_ = new LanguagesPanel(*this, *roles_);
+    introduction_ = new IntroductionPanel(*this, *roles_);
+    menu_ = new MenuPanel(*this, *roles_);
+    creation_ = new CreationPanel(*this, *roles_);
+    modify_ = new ModifyPanel(*this, *roles_);
+    purges_ = new PurgesPanel(*this, *roles_);
+    config_ = new ConfigPanel(*this, *roles_);
+    debugFrame_ = new DebugFrame(*this);
+    hiddenStore_ = new HiddenStore(*this, WindowSurface::smallIconsHintText(), state_.windowsDrive);
+    // Beside each copy, its category: the folder of the Start Menu it lies in.
+    modify_->showFolderBesideEachCopy([this](int row) {
+        const QString folder = copyFolders.at(row);
+        const QString startMenu = state_.startMenuPath + QChar(kPathSeparator);
+        return folder.startsWith(startMenu, Qt::CaseInsensitive)
+                   ? QDir::toNativeSeparators(folder.mid(startMenu.size()))
+                   : QString();
+    });
 
-    unclassifiedBox = std::make_unique<QtListBox>(*unclassifiedList, true);
-    orphansBox = std::make_unique<QtListBox>(*orphansList, true);
-    copiesBox = std::make_unique<QtListBox>(*copiesList, false);
-    unclassifiedFilter->attach(*unclassifiedBox);
-    orphansFilter->attach(*orphansBox);
-    copiesFilter->attach(*copiesBox);
-    // A copy's category, or the folder of the Start Menu it lies in.
-    copiesList->setItemDelegate(new FolderBesideName(
-        [this](int row) {
-            const QString folder = copyFolders.at(row);
-            const QString startMenu = state_.startMenuPath + QChar(kPathSeparator);
-            return folder.startsWith(startMenu, Qt::CaseInsensitive)
-                       ? QDir::toNativeSeparators(folder.mid(startMenu.size()))
-                       : QString();
-        },
-        copiesList));
     // In a filter box Enter goes on to the list rather than pressing the panel's default button
     // (on the Modify panel, REMOVE); Esc first empties the box.
     roles_->setKeyFirst([this](QWidget& receiver, bool enter) {
         if (!enter)
             return clearShownFilter();
-        for (ListFilter* filter : {unclassifiedFilter, copiesFilter, orphansFilter})
-            if (&receiver == filter->box()) {
-                filter->enterList();
-                return true;
-            }
-        return false;
+        return creation_->enterListFrom(receiver) || modify_->enterListFrom(receiver) ||
+               purges_->enterListFrom(receiver);
     });
     ApplyAccessibleTexts();
     tvn_ = std::make_unique<Tvn>(
         Tvn{state_, fs_, ui_,
-            CatalogueLists{shortcutNames, shortcutFolders, copyNames, copyFolders, *unclassifiedBox,
-                           unclassifiedFolders, *orphansBox, orphanFolders, *copiesBox},
+            CatalogueLists{shortcutNames, shortcutFolders, copyNames, copyFolders,
+                           creation_->unclassified(), unclassifiedFolders, purges_->orphans(),
+                           orphanFolders, modify_->copies()},
             *this, &shellFolders_});
     connectHandlers();
     ShowUndoTexts();
@@ -96,8 +82,7 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
 FrmMain::~FrmMain() = default;
 
 std::array<QFrame*, 7> FrmMain::panels() const {
-    return {languagesPanel, introductionPanel, menuPanel,  creationPanel,
-            modifyPanel,    purgesPanel,       configPanel};
+    return {languages_, introduction_, menu_, creation_, modify_, purges_, config_};
 }
 
 QPushButton* FrmMain::defaultButton() const {
@@ -109,15 +94,15 @@ QPushButton* FrmMain::cancelButton() const {
 }
 
 void FrmMain::setLanguagePictureVisible(bool visible) {
-    languagePicture->setVisible(visible);
+    surface_->setLanguagePictureVisible(visible);
 }
 
 void FrmMain::setHelpCoverVisible(bool visible) {
-    helpCover->setVisible(visible);
+    surface_->setHelpCoverVisible(visible);
 }
 
 QString FrmMain::progressText() const {
-    return progressLine->text();
+    return surface_->progressText();
 }
 
 void FrmMain::setProgressText(const QString& text) {
@@ -125,148 +110,93 @@ void FrmMain::setProgressText(const QString& text) {
     // number the next step reads back.
     bool isCount = false;
     text.toLongLong(&isCount);
-    progressLine->setText(
+    surface_->setProgressText(
         isCount ? builtInText(BuiltInText::FoldersRead, state_.languageIndex).arg(text) : text);
 }
 
 QString FrmMain::debugText() const {
-    return debugBox->text();
+    return debugFrame_->text();
 }
 
 bool FrmMain::hideHelpShortcuts() const {
-    return hideHelpOption->checkState() == Qt::Checked;
+    return config_->hidesHelpShortcuts();
 }
 
-// A button reads "&" as the mark of its shortcut letter; the user's "fun & games" shows as
-// written when each "&" is doubled.
 QString FrmMain::categoryCaption(int k) const {
-    if (k < 0 || k >= kCategoryCount)
-        return {};
-    return categoryButtons[static_cast<size_t>(k)]->text().replace(QStringLiteral("&&"),
-                                                                   QStringLiteral("&"));
+    return creation_->categoryCaption(k);
 }
 
 void FrmMain::setCategoryCaption(int k, const QString& caption) {
-    if (k >= 0 && k < kCategoryCount)
-        categoryButtons[static_cast<size_t>(k)]->setText(
-            QString(caption).replace(QStringLiteral("&"), QStringLiteral("&&")));
+    creation_->setCategoryCaption(k, caption);
 }
 
 QString FrmMain::messageText(Message message) const {
-    return messageLabels[static_cast<size_t>(message) - 1]->text();
+    return hiddenStore_->messageText(message);
 }
 
 void FrmMain::connectHandlers() {
-    const auto onClick = [this](QPushButton* button, void (FrmMain::*handler)()) {
-        connect(button, &QPushButton::clicked, this, handler);
-    };
     // Languages.
-    onClick(languageOkButton, &FrmMain::languageOkClicked);
-    onClick(languagesExitButton, &FrmMain::languagesExitClicked);
+    connect(languages_, &LanguagesPanel::okClicked, this, &FrmMain::languageOkClicked);
+    connect(languages_, &LanguagesPanel::exitClicked, this, &FrmMain::languagesExitClicked);
     // Introduction. A change of either skip box, by the user or by the settings, shows in
-    // the other one.
-    onClick(continueButton, &FrmMain::continueClicked);
-    onClick(introductionExitButton, &FrmMain::introductionExitClicked);
-    connect(skipIntroduction, &QCheckBox::stateChanged, this, &FrmMain::skipIntroductionToggled);
-    // Menu. CLASSIFY, MODIFY, CLEAN UP and Settings have their handlers with the panel they
+    // the other one, the Config panel's.
+    connect(introduction_, &IntroductionPanel::continueClicked, this, &FrmMain::continueClicked);
+    connect(introduction_, &IntroductionPanel::exitClicked, this,
+            &FrmMain::introductionExitClicked);
+    connect(introduction_, &IntroductionPanel::skipIntroductionChanged, config_,
+            &ConfigPanel::followSkipIntroduction);
+    // Menu. CLASSIFY, MODIFY, CLEAN UP and Settings have their answers with the panel they
     // open.
-    onClick(classifyButton, &FrmMain::classifyClicked);
-    onClick(modifyButton, &FrmMain::modifyClicked);
-    onClick(cleanUpButton, &FrmMain::cleanUpClicked);
-    onClick(resetButton, &FrmMain::resetClicked);
-    onClick(exitButton, &FrmMain::exitClicked);
-    onClick(settingsButton, &FrmMain::settingsClicked);
-    onClick(rescanButton, &FrmMain::rescanClicked);
-    onClick(helpButton, &FrmMain::helpClicked);
-    onClick(infoButton, &FrmMain::infoClicked);
-    // Creation. A mouse press on a category button comes through eventFilter; the done
-    // button of move mode (moveDoneButton) has its handler with the Modify panel.
-    onClick(creationDoneButton, &FrmMain::creationDoneClicked);
-    onClick(moveDoneButton, &FrmMain::moveDoneClicked);
-    for (int k = 0; k < kCategoryCount; ++k) {
-        QPushButton* button = categoryButtons[static_cast<size_t>(k)];
-        connect(button, &QPushButton::clicked, this, [this, k] { categoryClicked(k); });
-        button->installEventFilter(this);
-    }
-    connect(renameCategoryAction, &QAction::triggered, this, &FrmMain::renameCategoryTriggered);
+    connect(menu_, &MenuPanel::classifyClicked, this, &FrmMain::classifyClicked);
+    connect(menu_, &MenuPanel::modifyClicked, this, &FrmMain::modifyClicked);
+    connect(menu_, &MenuPanel::cleanUpClicked, this, &FrmMain::cleanUpClicked);
+    connect(menu_, &MenuPanel::resetClicked, this, &FrmMain::resetClicked);
+    connect(menu_, &MenuPanel::exitClicked, this, &FrmMain::exitClicked);
+    connect(menu_, &MenuPanel::settingsClicked, this, &FrmMain::settingsClicked);
+    connect(menu_, &MenuPanel::rescanClicked, this, &FrmMain::rescanClicked);
+    connect(menu_, &MenuPanel::helpClicked, this, &FrmMain::helpClicked);
+    connect(menu_, &MenuPanel::infoClicked, this, &FrmMain::infoClicked);
+    // Creation. The done button of move mode has its answer with the Modify panel's.
+    connect(creation_, &CreationPanel::doneClicked, this, &FrmMain::creationDoneClicked);
+    connect(creation_, &CreationPanel::moveDoneClicked, this, &FrmMain::moveDoneClicked);
+    connect(creation_, &CreationPanel::categoryClicked, this, &FrmMain::categoryClicked);
+    connect(creation_, &CreationPanel::categoryPressed, this, &FrmMain::categoryPressed);
+    connect(creation_, &CreationPanel::renameCategoryRequested, this,
+            &FrmMain::renameCategoryTriggered);
+    // The suggestion follows the current entry, whoever moved it.
+    connect(creation_, &CreationPanel::currentEntryChanged, this, &FrmMain::ShowSuggestion);
     // Modify.
-    onClick(removeButton, &FrmMain::removeClicked);
-    onClick(moveButton, &FrmMain::moveClicked);
-    onClick(modifyDoneButton, &FrmMain::modifyDoneClicked);
+    connect(modify_, &ModifyPanel::removeClicked, this, &FrmMain::removeClicked);
+    connect(modify_, &ModifyPanel::moveClicked, this, &FrmMain::moveClicked);
+    connect(modify_, &ModifyPanel::doneClicked, this, &FrmMain::modifyDoneClicked);
     // Purges.
-    onClick(purgeButton, &FrmMain::purgeClicked);
-    onClick(purgesBackButton, &FrmMain::purgesBackClicked);
+    connect(purges_, &PurgesPanel::purgeClicked, this, &FrmMain::purgeClicked);
+    connect(purges_, &PurgesPanel::backClicked, this, &FrmMain::purgesBackClicked);
     // Undo, on the three panels and by key.
-    for (QPushButton* undo : {creationUndoButton, modifyUndoButton, purgesUndoButton})
-        onClick(undo, &FrmMain::undoRequested);
+    connect(creation_, &CreationPanel::undoClicked, this, &FrmMain::undoRequested);
+    connect(modify_, &ModifyPanel::undoClicked, this, &FrmMain::undoRequested);
+    connect(purges_, &PurgesPanel::undoClicked, this, &FrmMain::undoRequested);
     auto* undoKey = new QShortcut(QKeySequence::Undo, this);
     connect(undoKey, &QShortcut::activated, this, &FrmMain::undoRequested);
-    // Config.
-    onClick(settingsOkButton, &FrmMain::settingsOkClicked);
-    onClick(settingsCancelButton, &FrmMain::settingsCancelClicked);
-    onClick(changeLanguageButton, &FrmMain::changeLanguageClicked);
-    connect(skipIntroductionSetting, &QCheckBox::stateChanged, this,
-            &FrmMain::skipIntroductionSettingToggled);
-    // Only the user's choice of a prefix refills the boxes, never the chooser's own filling.
-    connect(prefixChooser, &QComboBox::activated, this, &FrmMain::prefixChosen);
-    // Whatever changes a path box, the all-users line follows.
-    connect(startMenuPathBox, &QLineEdit::textChanged, this, &FrmMain::ShowAllUsersPrograms);
-    connect(programsPathBox, &QLineEdit::textChanged, this, &FrmMain::ShowAllUsersPrograms);
+    // Config. Whatever changes a path box, the all-users line follows.
+    connect(config_, &ConfigPanel::okClicked, this, &FrmMain::settingsOkClicked);
+    connect(config_, &ConfigPanel::cancelClicked, this, &FrmMain::settingsCancelClicked);
+    connect(config_, &ConfigPanel::changeLanguageClicked, this, &FrmMain::changeLanguageClicked);
+    connect(config_, &ConfigPanel::skipIntroductionChanged, introduction_,
+            &IntroductionPanel::followSkipIntroduction);
+    connect(config_, &ConfigPanel::prefixChosen, this, &FrmMain::prefixChosen);
+    connect(config_, &ConfigPanel::pathsChanged, this, &FrmMain::ShowAllUsersPrograms);
     // The debug frame.
-    onClick(killConfigButton, &FrmMain::killConfigClicked);
-    // The window surface: a press on the picture comes through eventFilter.
-    for (QRadioButton* option : windowsEditions)
-        connect(option, &QRadioButton::clicked, this, &FrmMain::windowsEditionClicked);
-    languagePicture->installEventFilter(this);
-    aboutFrame->installEventFilter(this);
-    unclassifiedList->installEventFilter(this);
-    // The suggestion follows the current entry, whoever moved it, once the change is complete:
-    // the widget reports its own changes while the list box is still updating.
-    connect(unclassifiedList->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &FrmMain::ShowSuggestion, Qt::QueuedConnection);
-    connect(unclassifiedBox.get(), &QtListBox::countsChanged, this, &FrmMain::ShowSuggestion,
-            Qt::QueuedConnection);
-}
-
-bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress &&
-        creationKeyPress(watched, *static_cast<QKeyEvent*>(event)))
-        return true;
-    // The menu key or Shift+F10 on a category button.
-    if (event->type() == QEvent::ContextMenu &&
-        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard &&
-        categoryContextMenu(watched))
-        return true;
-    // The second press of a double click comes as a double-click event.
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (watched == languagePicture) {
-            languagePicturePressed();
-            // The picture is gone from under the mouse: the frame now takes the release.
-            pictureHeld_ = true;
-            aboutFrame->grabMouse();
-            return true;
-        }
-        for (int k = 0; k < kCategoryCount; ++k)
-            if (watched == categoryButtons[static_cast<size_t>(k)])
-                categoryPressed(k, mouse->button(), mouse->globalPosition().toPoint());
-    } else if (event->type() == QEvent::MouseButtonRelease && pictureHeld_ &&
-               (watched == languagePicture || watched == aboutFrame)) {
-        pictureHeld_ = false;
-        aboutFrame->releaseMouse();
-        languagePictureReleased();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
+    connect(debugFrame_, &DebugFrame::killConfigClicked, this, &FrmMain::killConfigClicked);
 }
 
 bool FrmMain::clearShownFilter() {
-    const std::pair<QFrame*, ListFilter*> filtered[] = {{creationPanel, unclassifiedFilter},
-                                                        {modifyPanel, copiesFilter},
-                                                        {purgesPanel, orphansFilter}};
-    for (const auto& [panel, filter] : filtered)
-        if (panel->isVisible())
-            return filter->clear();
+    if (creation_->isVisible())
+        return creation_->clearFilter();
+    if (modify_->isVisible())
+        return modify_->clearFilter();
+    if (purges_->isVisible())
+        return purges_->clearFilter();
     return false;
 }
 

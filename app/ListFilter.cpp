@@ -1,6 +1,7 @@
 #include "app/ListFilter.h"
 
 #include "app/QtListBox.h"
+#include "i18n/BuiltInTexts.h"
 
 #include <QBoxLayout>
 #include <QKeyEvent>
@@ -89,6 +90,13 @@ void ListFilter::enterList() {
     list_.setFocus();
     if (entries_ && entries_->currentIndex() < 0 && entries_->shownCount() > 0)
         entries_->selectOnly(0);
+}
+
+void ListFilter::applyAccessibleTexts(int language) {
+    box_->setPlaceholderText(builtInText(BuiltInText::FilterName, language));
+    box_->setAccessibleName(builtInText(BuiltInText::FilterName, language));
+    box_->setAccessibleDescription(builtInText(BuiltInText::FilterDescription, language));
+    count_->setAccessibleName(builtInText(BuiltInText::CountName, language));
 }
 
 } // namespace tvn

@@ -35,6 +35,8 @@ public:
     bool clear();
     // Gives the list the focus, with a current entry when one is shown.
     void enterList();
+    // Names and describes the box and the count for assistive technology.
+    void applyAccessibleTexts(int language);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,8 +1,7 @@
 #include "app/FrmMain.h"
+#include "app/panels/ConfigPanel.h"
 #include "i18n/NoticeTexts.h"
 #include "platform/Ui.h"
-
-#include <QLineEdit>
 
 // The settings panel's refusal of a folder: which box, what is wrong with it and the folder as
 // it was understood, all in the interface language.
@@ -35,18 +34,17 @@ NoticeText problemText(FolderProblem problem) {
 
 } // namespace
 
-QLineEdit* FrmMain::ReportSettingsProblem(const SettingsProblem& problem) {
+void FrmMain::ReportSettingsProblem(const SettingsProblem& problem) {
     const int language = state_.languageIndex;
     const bool startMenu = problem.box == SettingsProblem::Box::StartMenu;
-    QLineEdit* box = startMenu ? startMenuPathBox : programsPathBox;
+    const QString folder = startMenu ? config_->startMenuPath() : config_->programsPath();
     const QString text =
         noticeText(NoticeText::SettingsProblem, language)
             .arg(noticeText(startMenu ? NoticeText::StartMenuBox : NoticeText::ProgramsBox,
                             language),
-                 noticeText(problemText(problem.problem), language), box->text());
+                 noticeText(problemText(problem.problem), language), folder);
     ui_.message(text, noticeText(NoticeText::SettingsTitle, language), Buttons::Ok,
                 Icon::Exclamation);
-    return box;
 }
 
 } // namespace tvn

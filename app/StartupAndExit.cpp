@@ -1,14 +1,11 @@
-#include "app/ButtonRoles.h"
-#include "app/ConfigControls.h"
 #include "app/FrmMain.h"
+#include "app/panels/ConfigPanel.h"
+#include "app/panels/IntroductionPanel.h"
 #include "dialogs/FrmAbout.h"
 #include "platform/Ui.h"
 #include "store/CategoryFiles.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QFrame>
-#include <QPushButton>
 
 // Start-up and the end of the program.
 
@@ -18,7 +15,7 @@ void FrmMain::StartUp() {
     state_.appFolder = currentFolder_();
     state_.configured = false;
     state_.windowsDrive = QStringLiteral("c:");
-    hideHelpOption->setChecked(true);
+    config_->setHideHelpValue(1);
     LoadSettings();
     {
         // In the language chosen, or before any choice in the system's when it is one of ours.
@@ -27,7 +24,7 @@ void FrmMain::StartUp() {
     }
     LayOutWindow();
     show();
-    roles_->setCancelButton(introductionExitButton);
+    introduction_->armExitButton();
     ui_.pumpEvents();
     if (!state_.configured) {
         ShowLanguages();
@@ -35,7 +32,7 @@ void FrmMain::StartUp() {
     }
     ReadLanguageChoice();
     LoadLanguageTexts();
-    if (skipIntroduction->checkState() == Qt::Checked)
+    if (introduction_->skipIntroductionValue() == 1)
         continueClicked();
     else
         ShowIntroduction();
@@ -43,9 +40,9 @@ void FrmMain::StartUp() {
 
 void FrmMain::LoadSettings() {
     // The settings a short or damaged file does not reach keep the values they have now.
-    ConfigRecords records = configFromWindow(*this);
+    ConfigRecords records = configFromWindow();
     const int read = readConfigFile(fs_, configFilePath(), records);
-    applyConfig(*this, records);
+    applyConfig(records);
     // The category names are taken only from a start whose settings are complete.
     if (read == kConfigRecordCount)
         ReadCustomCategories(tvn());

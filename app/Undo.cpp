@@ -1,6 +1,10 @@
 #include "store/Undo.h"
 
 #include "app/FrmMain.h"
+#include "app/panels/CreationPanel.h"
+#include "app/panels/MenuPanel.h"
+#include "app/panels/ModifyPanel.h"
+#include "app/panels/PurgesPanel.h"
 #include "app/QtListBox.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/SystemAnalysis.h"
@@ -14,8 +18,6 @@
 
 #include <algorithm>
 #include <QFrame>
-#include <QListWidget>
-#include <QPushButton>
 #include <QSet>
 
 // Undo: each panel takes back its own last action, several steps back within the session. The
@@ -46,13 +48,13 @@ UndoScope FrmMain::creationScope() const {
 }
 
 std::optional<UndoScope> FrmMain::shownUndoScope() const {
-    if (creationPanel->isVisible())
+    if (creation_->isVisible())
         return creationScope();
-    if (modifyPanel->isVisible())
+    if (modify_->isVisible())
         return UndoScope::Modify;
-    if (purgesPanel->isVisible())
+    if (purges_->isVisible())
         return UndoScope::Purges;
-    if (menuPanel->isVisible())
+    if (menu_->isVisible())
         return UndoScope::Menu;
     return std::nullopt;
 }
@@ -90,58 +92,60 @@ void FrmMain::undoRequested() {
 void FrmMain::reloadAfterUndo(UndoScope scope, const QStringList& restored) {
     switch (scope) {
     case UndoScope::Creation: {
+        QtListBox& unclassified = creation_->unclassified();
         // The shortcuts taken back are the ones the list did not show: they come back selected.
-        const auto shown = [this] {
+        const auto shown = [this, &unclassified] {
             QSet<QString> entries;
-            for (int k = 0; k < unclassifiedBox->count(); ++k)
-                entries.insert(joinPath(unclassifiedFolders.at(k), unclassifiedBox->at(k)));
+            for (int k = 0; k < unclassified.count(); ++k)
+                entries.insert(joinPath(unclassifiedFolders.at(k), unclassified.at(k)));
             return entries;
         };
         const QSet<QString> before = shown();
-        leavePanel(creationPanel);
+        leavePanel(creation_);
         tvn::RefreshClassified(tvn());
         OpenCreationPanel();
         QList<int> back;
-        for (int k = 0; k < unclassifiedBox->count(); ++k)
-            if (!before.contains(joinPath(unclassifiedFolders.at(k), unclassifiedBox->at(k))))
+        for (int k = 0; k < unclassified.count(); ++k)
+            if (!before.contains(joinPath(unclassifiedFolders.at(k), unclassified.at(k))))
                 back.append(k);
-        if (unclassifiedBox->count() > 0)
-            unclassifiedBox->selectOnly(back.isEmpty() ? 0 : back.front());
+        if (unclassified.count() > 0)
+            unclassified.selectOnly(back.isEmpty() ? 0 : back.front());
         for (int k : back)
-            unclassifiedBox->setSelected(k, true);
+            unclassified.setSelected(k, true);
         break;
     }
     case UndoScope::Moving: {
         // The copies to move are not on disk to be listed again: the ones put back return to
         // the list, selected, each with its folder.
+        QtListBox& unclassified = creation_->unclassified();
         CatalogueList toMove = notYetList(tvn().lists);
         for (int k = 0; k < toMove.count(); ++k)
-            unclassifiedBox->setSelected(k, false);
+            unclassified.setSelected(k, false);
         for (const QString& path : restored) {
             const qsizetype separator = path.lastIndexOf(QChar(kPathSeparator));
             const int k = toMove.add(displayName(path.mid(separator + 1)), path.left(separator));
-            unclassifiedBox->setSelected(k, true);
+            unclassified.setSelected(k, true);
         }
-        unclassifiedList->setFocus();
+        creation_->focusList();
         break;
     }
     case UndoScope::Modify:
-        leavePanel(modifyPanel);
+        leavePanel(modify_);
         ReloadModifyList(tvn());
         ShowModify();
-        if (copiesBox->count() > 0)
-            copiesBox->selectOnly(0);
+        if (modify_->copies().count() > 0)
+            modify_->copies().selectOnly(0);
         break;
     case UndoScope::Purges:
-        leavePanel(purgesPanel);
+        leavePanel(purges_);
         tvn::RefreshClassified(tvn());
         tvn::BuildPurgeList(tvn());
         ShowPurges();
-        if (orphansBox->count() > 0)
-            orphansBox->selectOnly(0);
+        if (purges_->orphans().count() > 0)
+            purges_->orphans().selectOnly(0);
         break;
     case UndoScope::Menu: {
-        leavePanel(menuPanel);
+        leavePanel(menu_);
         tvn::AnalyseSystem(tvn());
         // The copies are back: so are their desktop menu entries.
         SyncDesktopMenu();
@@ -163,19 +167,18 @@ void FrmMain::reloadAfterUndo(UndoScope scope, const QStringList& restored) {
 void FrmMain::ShowUndoTexts() {
     const QString caption = builtInText(BuiltInText::Undo, state_.languageIndex);
     const QString tip = builtInText(BuiltInText::UndoTip, state_.languageIndex);
-    for (QPushButton* undo : {creationUndoButton, modifyUndoButton, purgesUndoButton}) {
-        undo->setText(caption);
-        undo->setToolTip(tip);
-    }
+    creation_->showUndoTexts(caption, tip);
+    modify_->showUndoTexts(caption, tip);
+    purges_->showUndoTexts(caption, tip);
 }
 
 void FrmMain::enableUndoButtons() {
     const auto has = [this](UndoScope scope) {
         return journal_ && journal_->lastEntry(scope) != nullptr;
     };
-    creationUndoButton->setEnabled(has(creationScope()));
-    modifyUndoButton->setEnabled(has(UndoScope::Modify));
-    purgesUndoButton->setEnabled(has(UndoScope::Purges));
+    creation_->enableUndo(has(creationScope()));
+    modify_->enableUndo(has(UndoScope::Modify));
+    purges_->enableUndo(has(UndoScope::Purges));
 }
 
 } // namespace tvn

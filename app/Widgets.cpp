@@ -1,9 +1,11 @@
 #include "app/Widgets.h"
 
+#include "app/Geometry.h"
 #include "dialogs/Look.h"
 
 #include <algorithm>
 #include <QBoxLayout>
+#include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QStyle>
@@ -15,6 +17,15 @@ QSize CaptionButton::minimumSizeHint() const {
                        2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
     const int width = fontMetrics().horizontalAdvance(text()) + margin + 8;
     return QSize(std::min(width, sizeHint().width()), sizeHint().height());
+}
+
+void shapePanel(QFrame& panel, const QString& name) {
+    panel.setObjectName(name);
+    panel.setFrameShape(QFrame::StyledPanel);
+    panel.setFrameShadow(QFrame::Raised);
+    // A panel hides whatever lies under it, the wait text included.
+    panel.setAutoFillBackground(true);
+    panel.setGeometry(kPanelRect);
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, LabelStyle style) {

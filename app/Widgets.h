@@ -6,6 +6,7 @@
 #include <QString>
 
 class QBoxLayout;
+class QFrame;
 class QVBoxLayout;
 class QLabel;
 class QListWidget;
@@ -26,6 +27,8 @@ enum class LabelStyle { Text, Title, Strong };
 // wrapped to the panel's width.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text,
                   LabelStyle style = LabelStyle::Text);
+// Gives `panel` the frame, place and background every panel of the right column has.
+void shapePanel(QFrame& panel, const QString& name);
 // The margins of a panel's column of controls, inside the panel's frame.
 inline constexpr QMargins kPanelMargins(12, 10, 12, 10);
 // The column of controls that fills a panel, inside the panel's margins.

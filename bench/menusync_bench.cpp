@@ -1,18 +1,22 @@
-// Times the desktop menu sync against Wine itself, in a prefix made by wineboot: a sync that
-// adds 100 new copies (50 in each of two categories) with no Wine server running, a sync with
-// nothing to do, and a sync that removes the 100 entries. Beside it, the same 100 entries made
-// by one Wine process per copy in a running server, which is what the batching saves.
+// Times the desktop menu sync in a prefix made by wineboot, whose Programs folder holds
+// shortcuts with the entries Wine's menu builder made for them. Their copies in two categories
+// get entries in three ways: by Wine's builder, as before (copies whose originals have no
+// entry: the baseline), and written from the originals' entries, for a few and for many copies.
+// Then a sync with nothing to do, one that removes every entry, and a sync of many copies run
+// beside an event loop whose timer notes how late it fires: the longest stall of the window.
 //
-//     menusync_bench [--runs N] [--copies N] [--keep DIR]
+//     menusync_bench [--runs N] [--copies N] [--many N] [--keep DIR]
 //
-// --keep DIR makes the prefix in DIR (about 700 MB) and reuses it in a later run. Every figure
-// is the best of N runs (default 3), in milliseconds of elapsed time: the work is done by
-// Wine's processes and server, which the bench's own processor time does not count.
+// --keep DIR makes the prefix and the originals' entries in DIR (about 700 MB) and reuses them
+// in a later run. Every figure is the best of N runs (default 3), in milliseconds of elapsed
+// time: the work is done by Wine's processes and server, which the bench's own processor time
+// does not count.
 
 #include "catalogue/Categories.h"
 #include "catalogue/Tvn.h"
 #include "catalogue/VectorListBox.h"
 #include "desktopmenu/DesktopMenuSync.h"
+#include "desktopmenu/DesktopMenuSyncQueue.h"
 #include "desktopmenu/WineMenuBuilder.h"
 #include "desktopmenu/WinePrefix.h"
 #include "platform/PosixFileSystem.h"
@@ -29,9 +33,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <vector>
 
 namespace tvn {
@@ -92,7 +98,8 @@ bool run(const QString& program, const QStringList& arguments,
 
 struct Options {
     int runs = 3;
-    int copies = 100;
+    int copies = 200;
+    int many = 1500;
     QString keep;
 };
 
@@ -107,6 +114,8 @@ Options parse(const QStringList& arguments) {
             options.runs = std::max(1, value.toInt());
         else if (option == u"--copies")
             options.copies = std::max(2, value.toInt());
+        else if (option == u"--many")
+            options.many = std::max(2, value.toInt());
         else if (option == u"--keep")
             options.keep = QDir(value).absolutePath();
         else
@@ -139,43 +148,60 @@ public:
         state_.programsPath = folders.shellFolder(QStringLiteral("Programs"));
         if (state_.startMenuPath.isEmpty())
             fail(QStringLiteral("the prefix has no Start Menu"));
-        windowsStartMenu_ = windowsPathIn(prefix_, state_.startMenuPath);
+        makeOriginals();
     }
 
     ~Bench() { run(QStringLiteral("wineserver"), {QStringLiteral("-k")}, wine_); }
 
     void measure() {
-        std::vector<double> added, idle, removed, perCopy;
+        const int few = options_.copies;
+        const int many = std::max(options_.many, few);
+        std::vector<double> byWine, fewWritten, manyWritten, idle, removed, stall, queued;
         for (int r = 0; r < options_.runs; ++r) {
-            freshMenuFolders();
-            writeCopies();
-            waitForServerEnd();
-            added.push_back(timedSync(options_.copies, 0));
+            freshMenuFolders(false);
+            writeCopies(few);
+            byWine.push_back(timedSync(few, 0));
+            removeCopies();
+
+            freshMenuFolders(true);
+            writeCopies(few);
+            fewWritten.push_back(timedSync(few, 0));
+            removeCopies();
+
+            freshMenuFolders(true);
+            writeCopies(many);
+            manyWritten.push_back(timedSync(many, 0));
             idle.push_back(timedSync(0, 0));
             removeCopies();
-            removed.push_back(timedSync(0, options_.copies));
+            removed.push_back(timedSync(0, many));
 
-            freshMenuFolders();
-            writeCopies();
-            perCopy.push_back(timedProcessPerCopy());
+            freshMenuFolders(true);
+            writeCopies(many);
+            const auto [ms, late] = timedQueuedSync(many);
+            queued.push_back(ms);
+            stall.push_back(late);
             removeCopies();
         }
-        std::printf("desktop menu sync, %d copies in two categories, best of %d runs (ms)\n",
-                    options_.copies, options_.runs);
-        print("sync: new copies, no server running", added);
-        print("sync: nothing to do", idle);
-        print("sync: every copy gone", removed);
-        print("one wine process per copy, server up", perCopy);
-        std::printf("  per new copy: %.1f ms in the sync, %.1f ms a process each\n",
-                    best(added) / options_.copies, best(perCopy) / options_.copies);
+        std::printf("desktop menu sync, copies in two categories, best of %d runs (ms)\n",
+                    options_.runs);
+        print(QStringLiteral("%1 copies by Wine's builder (baseline)").arg(few), byWine);
+        print(QStringLiteral("%1 copies from the originals' entries").arg(few), fewWritten);
+        print(QStringLiteral("%1 copies from the originals' entries").arg(many), manyWritten);
+        print(QStringLiteral("sync of %1 copies with nothing to do").arg(many), idle);
+        print(QStringLiteral("sync removing %1 entries").arg(many), removed);
+        print(QStringLiteral("%1 copies beside an event loop").arg(many), queued);
+        print(QStringLiteral("  its longest event-loop stall"), stall);
+        std::printf("  %d copies: %.1fx faster than Wine's builder; %.2f ms a copy against %.1f\n",
+                    few, best(byWine) / best(fewWritten), best(manyWritten) / many,
+                    best(byWine) / few);
     }
 
 private:
     static double best(const std::vector<double>& times) {
         return *std::min_element(times.begin(), times.end());
     }
-    static void print(const char* what, const std::vector<double>& times) {
-        std::printf("  %-40s %9.1f\n", what, best(times));
+    static void print(const QString& what, const std::vector<double>& times) {
+        std::printf("  %-46s %9.1f\n", qPrintable(what), best(times));
     }
 
     void makePrefix() {
@@ -193,31 +219,77 @@ private:
             fail(QStringLiteral("wineboot failed"));
     }
 
+    // Each original differs from the others in its description, so that its copy is byte for
+    // byte that one original.
+    static QByteArray shortcut(int i) {
+        tools::ShellLinkTarget target;
+        target.description = QStringLiteral("Program %1").arg(i);
+        target.relativePath = QStringLiteral("..\\..\\..\\..\\..\\..\\..\\windows\\notepad.exe");
+        target.workingDirectory = QStringLiteral("C:\\windows");
+        return tools::shellLinkBytes(target);
+    }
+
+    static void write(const QString& path, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            fail(QStringLiteral("cannot write ") + path);
+    }
+
+    QString name(int i) const {
+        return QStringLiteral("Program %1.lnk").arg(i, 4, 10, QChar(u'0'));
+    }
+
+    // The originals in Programs/Bench with the entries Wine's builder made for them, kept in
+    // their own XDG folders that each run starts from.
+    void makeOriginals() {
+        const QString marker = root_ + QStringLiteral("/originals/made-%1").arg(options_.many);
+        if (QFile::exists(marker))
+            return;
+        std::printf("making %d shortcuts and their entries with Wine ...\n", options_.many);
+        std::fflush(stdout);
+        QDir(root_ + QStringLiteral("/originals")).removeRecursively();
+        QStringList links;
+        const QString windowsPrograms = windowsPathIn(prefix_, state_.programsPath);
+        for (int i = 0; i < options_.many; ++i) {
+            write(state_.programsPath + QStringLiteral("/Bench/") + name(i), shortcut(i));
+            links << windowsPrograms + QStringLiteral("\\Bench\\") + name(i);
+        }
+        const QString data = root_ + QStringLiteral("/originals/data");
+        const QString config = root_ + QStringLiteral("/originals/config");
+        WineMenuBuilder builder({environment_.wine, environment_.wineserver},
+                                WineMenuBuilder::environmentFor(wine_, prefix_, data, config),
+                                [] { return false; });
+        builder.makeEntries(links, [](qsizetype) {});
+        waitForServerEnd();
+        write(marker, "made");
+    }
+
     void waitForServerEnd() { run(QStringLiteral("wineserver"), {QStringLiteral("-w")}, wine_); }
 
-    void freshMenuFolders() {
-        QDir(root_ + QStringLiteral("/xdg")).removeRecursively();
-        environment_.dataHome = root_ + QStringLiteral("/xdg/data");
-        environment_.configHome = root_ + QStringLiteral("/xdg/config");
+    // Empty XDG folders, or the originals' entries alone.
+    void freshMenuFolders(bool withOriginals) {
+        const QString xdg = root_ + QStringLiteral("/xdg");
+        QDir(xdg).removeRecursively();
+        QDir().mkpath(xdg);
+        if (withOriginals && !run(QStringLiteral("cp"),
+                                  {QStringLiteral("-a"), root_ + QStringLiteral("/originals/data"),
+                                   root_ + QStringLiteral("/originals/config"), xdg},
+                                  QProcessEnvironment::systemEnvironment()))
+            fail(QStringLiteral("cannot copy the originals' entries"));
+        environment_.dataHome = xdg + QStringLiteral("/data");
+        environment_.configHome = xdg + QStringLiteral("/config");
+        // Wine's server is down between runs, as after a while without a sync.
+        waitForServerEnd();
     }
 
     QString copyPath(int i) const {
-        return state_.startMenuPath + u'/' + window_.captions[size_t(i % 2)] +
-               QStringLiteral("/Program %1.lnk").arg(i, 4, 10, QChar(u'0'));
+        return state_.startMenuPath + u'/' + window_.captions[size_t(i % 2)] + u'/' + name(i);
     }
 
-    void writeCopies() {
-        tools::ShellLinkTarget target;
-        target.description = QStringLiteral("A program");
-        target.relativePath = QStringLiteral("..\\..\\..\\..\\..\\..\\..\\windows\\notepad.exe");
-        target.workingDirectory = QStringLiteral("C:\\windows");
-        const QByteArray bytes = tools::shellLinkBytes(target);
-        for (int i = 0; i < options_.copies; ++i) {
-            QDir().mkpath(QFileInfo(copyPath(i)).path());
-            QFile file(copyPath(i));
-            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-                fail(QStringLiteral("cannot write ") + copyPath(i));
-        }
+    void writeCopies(int count) {
+        for (int i = 0; i < count; ++i)
+            write(copyPath(i), shortcut(i));
     }
 
     void removeCopies() {
@@ -225,12 +297,7 @@ private:
             QDir(QFileInfo(copyPath(i)).path()).removeRecursively();
     }
 
-    double timedSync(int written, int removedCount) {
-        Tvn tvn{state_, fs_, ui_, lists(), window_};
-        QElapsedTimer clock;
-        clock.start();
-        const DesktopMenuSyncResult result = SyncDesktopMenu(tvn, environment_);
-        const double ms = double(clock.nsecsElapsed()) / 1e6;
+    void expect(const DesktopMenuSyncResult& result, int written, int removedCount) {
         if (result.written != written || result.removed != removedCount || !result.failed.isEmpty())
             fail(QStringLiteral("sync wrote %1, removed %2, failed %3; expected %4 and %5")
                      .arg(result.written)
@@ -238,27 +305,50 @@ private:
                      .arg(result.failed.size())
                      .arg(written)
                      .arg(removedCount));
+    }
+
+    // The sync as the window runs it, request included, on this thread.
+    double timedSync(int written, int removedCount) {
+        Tvn tvn{state_, fs_, ui_, lists(), window_};
+        QElapsedTimer clock;
+        clock.start();
+        const DesktopMenuSyncResult result = SyncDesktopMenu(desktopMenuRequest(tvn, environment_));
+        const double ms = double(clock.nsecsElapsed()) / 1e6;
+        expect(result, written, removedCount);
         return ms;
     }
 
-    double timedProcessPerCopy() {
-        auto environment = wine_;
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), environment_.dataHome);
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), environment_.configHome);
-        waitForServerEnd();
-        run(QStringLiteral("wineserver"), {QStringLiteral("-p5")}, environment);
-        run(environment_.wine,
-            {QStringLiteral("cmd"), QStringLiteral("/c"), QStringLiteral("exit")}, environment);
+    // The sync as the window runs it: the request taken in a timer's slot, the sync on the
+    // queue's thread, while a timer every 5 ms notes its longest lateness. The elapsed time
+    // and that lateness.
+    std::pair<double, double> timedQueuedSync(int written) {
+        Tvn tvn{state_, fs_, ui_, lists(), window_};
+        constexpr int kTick = 5;
+        QEventLoop loop;
         QElapsedTimer clock;
-        clock.start();
-        for (int i = 0; i < options_.copies; ++i) {
-            const QString relative = copyPath(i).sliced(state_.startMenuPath.size());
-            run(environment_.wine,
-                {QStringLiteral("winemenubuilder"),
-                 windowsStartMenu_ + QString(relative).replace(u'/', u'\\')},
-                environment);
-        }
-        return double(clock.nsecsElapsed()) / 1e6;
+        QElapsedTimer sinceTick;
+        double longest = 0;
+        double ms = 0;
+        DesktopMenuSyncQueue queue({[](qsizetype, qsizetype) {},
+                                    [&](const DesktopMenuSyncResult& result) {
+                                        ms = double(clock.nsecsElapsed()) / 1e6;
+                                        expect(result, written, 0);
+                                        loop.quit();
+                                    }});
+        QTimer ticker;
+        ticker.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&ticker, &QTimer::timeout, [&] {
+            longest = std::max(longest, double(sinceTick.nsecsElapsed()) / 1e6 - kTick);
+            sinceTick.start();
+        });
+        QTimer::singleShot(20, [&] {
+            clock.start();
+            queue.request(desktopMenuRequest(tvn, environment_));
+        });
+        sinceTick.start();
+        ticker.start(kTick);
+        loop.exec();
+        return {ms, longest};
     }
 
     CatalogueLists lists() {
@@ -270,7 +360,6 @@ private:
     std::unique_ptr<QTemporaryDir> scratch_;
     QString root_;
     QString prefix_;
-    QString windowsStartMenu_;
     QProcessEnvironment wine_;
     DesktopMenuEnvironment environment_;
     ProgramState state_;

@@ -7,7 +7,7 @@
 // Every figure is the best of five runs.
 
 #include "app/FrmMain.h"
-#include "app/QtListBox.h"
+#include "catalogue/ListBox.h"
 #include "dialogs/Look.h"
 #include "dialogs/QtUi.h"
 #include "platform/PosixFileSystem.h"
@@ -53,7 +53,7 @@ int run(int entries) {
     NoShellFolders shell;
     FrmMain frm(ui, fs, shell, [] { return QStringLiteral("/tmp"); });
     frm.show();
-    frm.creationPanel->show();
+    frm.findChild<QFrame*>(QStringLiteral("creationPanel"))->show();
     QCoreApplication::processEvents();
 
     const auto nothing = [] {
@@ -79,7 +79,7 @@ int run(int entries) {
     QStringList names;
     for (int i = 0; i < entries; ++i)
         names << QStringLiteral("Shortcut %1").arg(i, 7, 10, QChar(u'0'));
-    QtListBox& list = *frm.unclassifiedBox;
+    ListBox& list = frm.tvn().lists.notYet;
     const auto empty = [&] {
         list.clear();
     };

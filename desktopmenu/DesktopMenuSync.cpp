@@ -1,17 +1,17 @@
 #include "desktopmenu/DesktopMenuSync.h"
 
-#include "catalogue/ProgressText.h"
+#include "desktopmenu/OriginalEntries.h"
 #include "desktopmenu/WineMenuBuilder.h"
 #include "desktopmenu/WineMenuFiles.h"
 #include "desktopmenu/WinePrefix.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
-#include "platform/Ui.h"
 #include "store/CategoryFolders.h"
 #include "store/CategoryNames.h"
 #include "store/FolderRefresh.h"
 
 #include <algorithm>
+#include <optional>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -21,20 +21,6 @@
 namespace tvn {
 
 namespace {
-
-// A folder directly in the Start Menu folder, named as the disk names it.
-struct StartMenuFolder {
-    QString name;
-    QString path;
-};
-
-// A shortcut in a category folder, and the names of its menu entry.
-struct CategoryCopy {
-    QString menu;
-    QString entry;
-    QString path;
-    QString windowsPath;
-};
 
 QString xdgFolder(const char* variable, const QString& fallbackBelowHome) {
     const QString value = qEnvironmentVariable(variable);
@@ -88,6 +74,16 @@ std::vector<CategoryCopy> copiesIn(Tvn& tvn, const std::vector<StartMenuFolder>&
     return copies;
 }
 
+std::vector<ProgramsTree> programsTrees(const ProgramState& state, const QString& prefix) {
+    std::vector<ProgramsTree> trees;
+    for (const QString& path : {state.programsPath, state.allUsersProgramsPath}) {
+        const QString windowsPath = path.isEmpty() ? QString() : windowsPathIn(prefix, path);
+        if (!windowsPath.isEmpty())
+            trees.push_back({path, windowsPath});
+    }
+    return trees;
+}
+
 // The names, less their last extension, of the files in the Start Menu folder `menu`: the
 // entry names of the shortcuts Wine may have made entries for.
 QSet<QString> entryNamesOfFiles(const QString& startMenuPath, const QString& menu) {
@@ -98,35 +94,47 @@ QSet<QString> entryNamesOfFiles(const QString& startMenuPath, const QString& men
     return names;
 }
 
+std::optional<QByteArray> readBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
 class MenuSync {
 public:
-    MenuSync(Tvn& tvn, const DesktopMenuEnvironment& environment, QString prefix,
-             QString windowsStartMenu)
-        : tvn_(tvn)
-        , environment_(environment)
-        , prefix_(std::move(prefix))
-        , windowsStartMenu_(std::move(windowsStartMenu))
-        , files_({environment.dataHome, environment.configHome}) {}
+    MenuSync(const DesktopMenuRequest& request, const DesktopMenuSyncControl& control)
+        : request_(request)
+        , control_(control)
+        , files_({request.environment.dataHome, request.environment.configHome}) {}
 
     DesktopMenuSyncResult run() {
-        const std::vector<StartMenuFolder> categories = categoryFoldersOnDisk(tvn_);
         QStringList managed = files_.markedDirectoryMenus();
-        for (const StartMenuFolder& category : categories)
+        for (const StartMenuFolder& category : request_.categories)
             managed.append(category.name);
         managed.removeDuplicates();
 
         removeEntriesOfGoneShortcuts(managed);
-        makeMissingEntries(copiesIn(tvn_, categories, windowsStartMenu_));
-        removeUnusedSubmenus(managed);
+        makeMissingEntries();
+        if (!stopped())
+            removeUnusedSubmenus(managed);
         return result_;
     }
 
 private:
+    bool stopped() {
+        if (!result_.stopped && control_.stopRequested())
+            result_.stopped = true;
+        return result_.stopped;
+    }
+
     // Each removal takes the .menu file first and the .desktop file last, so an interrupted
     // sync leaves an entry file that the next one finds and removes.
     void removeEntriesOfGoneShortcuts(const QStringList& managed) {
         for (const QString& menu : managed) {
-            const QSet<QString> present = entryNamesOfFiles(tvn_.state.startMenuPath, menu);
+            if (stopped())
+                return;
+            const QSet<QString> present = entryNamesOfFiles(request_.startMenuPath, menu);
             const QDir folder(files_.entryFolder(menu));
             for (const QString& name :
                  folder.entryList({QStringLiteral("*.desktop")}, QDir::Files | QDir::Hidden)) {
@@ -143,42 +151,86 @@ private:
 
     bool inStep(const CategoryCopy& copy) const {
         return QFileInfo::exists(files_.directoryFile(copy.menu)) &&
-               files_.hasQuotedExec(copy.menu, copy.entry, prefix_, copy.windowsPath) &&
+               files_.hasQuotedExec(copy.menu, copy.entry, request_.prefix, copy.windowsPath) &&
                files_.menuFileIncludes(copy.menu, copy.entry);
     }
 
-    void makeMissingEntries(const std::vector<CategoryCopy>& copies) {
-        std::vector<CategoryCopy> missing;
-        for (const CategoryCopy& copy : copies)
+    void makeMissingEntries() {
+        std::vector<const CategoryCopy*> missing;
+        for (const CategoryCopy& copy : request_.copies) {
+            if (stopped())
+                return;
             if (!inStep(copy))
-                missing.push_back(copy);
+                missing.push_back(&copy);
+        }
         if (missing.empty())
             return;
+        total_ = qsizetype(missing.size());
+        control_.progressed(0, total_);
+        const std::vector<const CategoryCopy*> left = writeFromOriginals(missing);
+        makeWithWine(left);
+    }
 
+    // The entries of the copies whose original has an entry of Wine's own, written directly;
+    // the copies left for Wine's menu builder.
+    std::vector<const CategoryCopy*>
+    writeFromOriginals(const std::vector<const CategoryCopy*>& missing) {
+        const OriginalEntries originals(request_.environment.dataHome, request_.prefix,
+                                        request_.programsTrees);
+        std::vector<const CategoryCopy*> left;
+        for (const CategoryCopy* copy : missing) {
+            if (stopped())
+                return {};
+            const auto shortcut = readBytes(copy->path);
+            const WineDesktopEntry* original =
+                shortcut ? originals.forShortcut(*shortcut) : nullptr;
+            if (!original) {
+                left.push_back(copy);
+                continue;
+            }
+            files_.writeMarkedDirectoryFile(copy->menu);
+            const QByteArray text =
+                original->textFor(copy->entry, request_.prefix, copy->windowsPath);
+            if (files_.writeEntry(copy->menu, copy->entry, text))
+                ++result_.written;
+            else
+                result_.failed << copy->path;
+            control_.progressed(++done_, total_);
+        }
+        return left;
+    }
+
+    void makeWithWine(const std::vector<const CategoryCopy*>& copies) {
+        if (copies.empty() || stopped())
+            return;
         QStringList links;
-        for (const CategoryCopy& copy : missing) {
+        for (const CategoryCopy* copy : copies) {
             // Written ahead of Wine's, with the mark, so the submenu is known as this
             // program's even if the sync is interrupted while Wine runs.
-            files_.writeMarkedDirectoryFile(copy.menu);
-            links << copy.windowsPath;
+            files_.writeMarkedDirectoryFile(copy->menu);
+            links << copy->windowsPath;
         }
-        const qsizetype total = links.size();
-        showProgress(0, total);
-        WineMenuBuilder builder(
-            {environment_.wine, environment_.wineserver},
-            WineMenuBuilder::environmentFor(QProcessEnvironment::systemEnvironment(), prefix_,
-                                            environment_.dataHome, environment_.configHome),
-            tvn_.ui);
-        builder.makeEntries(links, [&](qsizetype done) { showProgress(done, total); });
+        const DesktopMenuEnvironment& environment = request_.environment;
+        WineMenuBuilder builder({environment.wine, environment.wineserver},
+                                WineMenuBuilder::environmentFor(
+                                    QProcessEnvironment::systemEnvironment(), request_.prefix,
+                                    environment.dataHome, environment.configHome),
+                                [this] { return stopped(); });
+        const qsizetype before = done_;
+        builder.makeEntries(
+            links, [&](qsizetype done) { control_.progressed(done_ = before + done, total_); });
+        if (result_.stopped)
+            return;
 
-        for (const CategoryCopy& copy : missing) {
-            const bool made = QFileInfo::exists(files_.desktopFile(copy.menu, copy.entry)) &&
-                              files_.menuFileIncludes(copy.menu, copy.entry) &&
-                              files_.quoteExec(copy.menu, copy.entry, prefix_, copy.windowsPath);
+        for (const CategoryCopy* copy : copies) {
+            const bool made =
+                QFileInfo::exists(files_.desktopFile(copy->menu, copy->entry)) &&
+                files_.menuFileIncludes(copy->menu, copy->entry) &&
+                files_.quoteExec(copy->menu, copy->entry, request_.prefix, copy->windowsPath);
             if (made)
                 ++result_.written;
             else
-                result_.failed << copy.path;
+                result_.failed << copy->path;
         }
     }
 
@@ -196,18 +248,12 @@ private:
         }
     }
 
-    void showProgress(qsizetype done, qsizetype total) {
-        if (const auto text = percentText(done, total + 1))
-            tvn_.window.setProgressText(*text);
-        tvn_.ui.pumpEvents();
-    }
-
-    Tvn& tvn_;
-    const DesktopMenuEnvironment& environment_;
-    QString prefix_;
-    QString windowsStartMenu_;
+    const DesktopMenuRequest& request_;
+    const DesktopMenuSyncControl& control_;
     WineMenuFiles files_;
     DesktopMenuSyncResult result_;
+    qsizetype done_ = 0;
+    qsizetype total_ = 0;
 };
 
 } // namespace
@@ -235,18 +281,30 @@ DesktopMenuSupport desktopMenuSupport(const QString& startMenuPath,
     return DesktopMenuSupport::Available;
 }
 
-DesktopMenuSyncResult SyncDesktopMenu(Tvn& tvn, const DesktopMenuEnvironment& environment) {
-    DesktopMenuSyncResult result;
-    result.support = desktopMenuSupport(tvn.state.startMenuPath, environment);
-    if (result.support != DesktopMenuSupport::Available)
-        return result;
-    const QString prefix = setUpWinePrefixOf(tvn.state.startMenuPath);
-    const QString windowsStartMenu = windowsPathIn(prefix, tvn.state.startMenuPath);
+DesktopMenuRequest desktopMenuRequest(Tvn& tvn, const DesktopMenuEnvironment& environment) {
+    DesktopMenuRequest request;
+    request.support = desktopMenuSupport(tvn.state.startMenuPath, environment);
+    if (request.support != DesktopMenuSupport::Available)
+        return request;
+    request.prefix = setUpWinePrefixOf(tvn.state.startMenuPath);
+    const QString windowsStartMenu = windowsPathIn(request.prefix, tvn.state.startMenuPath);
     if (windowsStartMenu.isEmpty()) {
-        result.support = DesktopMenuSupport::NoWinePrefix;
-        return result;
+        request.support = DesktopMenuSupport::NoWinePrefix;
+        return request;
     }
-    return MenuSync(tvn, environment, prefix, windowsStartMenu).run();
+    request.environment = environment;
+    request.startMenuPath = tvn.state.startMenuPath;
+    request.categories = categoryFoldersOnDisk(tvn);
+    request.copies = copiesIn(tvn, request.categories, windowsStartMenu);
+    request.programsTrees = programsTrees(tvn.state, request.prefix);
+    return request;
+}
+
+DesktopMenuSyncResult SyncDesktopMenu(const DesktopMenuRequest& request,
+                                      const DesktopMenuSyncControl& control) {
+    if (request.support != DesktopMenuSupport::Available)
+        return {request.support, 0, 0, {}, false};
+    return MenuSync(request, control).run();
 }
 
 } // namespace tvn

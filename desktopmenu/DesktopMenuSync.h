@@ -2,8 +2,10 @@
 
 #include "catalogue/Tvn.h"
 
+#include <functional>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace tvn {
 
@@ -37,27 +39,76 @@ struct DesktopMenuEnvironment {
 DesktopMenuSupport desktopMenuSupport(const QString& startMenuPath,
                                       const DesktopMenuEnvironment& environment);
 
+// A folder directly in the Start Menu folder, named as the disk names it.
+struct StartMenuFolder {
+    QString name;
+    QString path;
+};
+
+// A shortcut in a category folder, and the names of its menu entry.
+struct CategoryCopy {
+    QString menu;
+    QString entry;
+    QString path;
+    QString windowsPath;
+};
+
+// A Programs folder of the prefix, where the originals of the copies lie, and its Windows path.
+struct ProgramsTree {
+    QString path;
+    QString windowsPath;
+};
+
+// What a sync works from, taken on the event thread from the window's state and the category
+// folders; the sync itself then runs on any thread and reads only the disk.
+struct DesktopMenuRequest {
+    DesktopMenuSupport support = DesktopMenuSupport::Available;
+    DesktopMenuEnvironment environment;
+    QString prefix;
+    QString startMenuPath;
+    std::vector<StartMenuFolder> categories;
+    std::vector<CategoryCopy> copies;
+    std::vector<ProgramsTree> programsTrees;
+};
+
+// The category folders that exist (a caption that is no valid folder name names none, and
+// neither does one that reaches a Programs folder), the copies in them and the Programs trees.
+// Where the support is not Available, the rest is empty.
+DesktopMenuRequest desktopMenuRequest(Tvn& tvn, const DesktopMenuEnvironment& environment);
+
 struct DesktopMenuSyncResult {
     DesktopMenuSupport support = DesktopMenuSupport::Available;
     // Entries made or repaired, and entries removed, in this sync.
     int written = 0;
     int removed = 0;
-    // The copies (full paths) whose entry Wine did not make.
+    // The copies (full paths) that got no entry.
     QStringList failed;
+    // Stopped before the end: a newer request takes over.
+    bool stopped = false;
 };
 
-// Brings the desktop menu in step with the category folders of the Start Menu folder: an entry
-// for each shortcut in a category folder, none for a shortcut that is gone, no category submenu
-// left without entries. Only the entries of shortcuts lying directly in a folder of the Start
-// Menu folder are ever removed, and only those whose shortcut is gone, in a category folder or
-// in a folder whose submenu this program made; Programs entries and everything else are left
-// alone. Entries already in step are not touched, so a second sync changes nothing, and a sync
-// repairs what an interrupted one left. Shows a percentage in the progress label while Wine
-// makes entries and pumps the window's events meanwhile. Where the support is not Available,
-// nothing is attempted.
-DesktopMenuSyncResult SyncDesktopMenu(Tvn& tvn, const DesktopMenuEnvironment& environment);
-inline DesktopMenuSyncResult SyncDesktopMenu(Tvn& tvn) {
-    return SyncDesktopMenu(tvn, DesktopMenuEnvironment::fromSystem());
-}
+// How a running sync learns that it should stop, and tells how far it has come.
+struct DesktopMenuSyncControl {
+    // Asked before each step; true stops the sync there.
+    std::function<bool()> stopRequested = [] {
+        return false;
+    };
+    // The entries made so far of those the sync makes.
+    std::function<void(qsizetype done, qsizetype total)> progressed = [](qsizetype, qsizetype) {
+    };
+};
+
+// Brings the desktop menu in step with the category folders of the request: an entry for each
+// copy, none for a shortcut that is gone, no category submenu left without entries. A copy
+// whose original has an entry of Wine's own gets its entry written from that one; Wine's menu
+// builder makes the others. Only the entries of shortcuts lying directly in a folder of the
+// Start Menu folder are ever removed, and only those whose shortcut is gone, in a category
+// folder or in a folder whose submenu this program made; Programs entries and everything else
+// are left alone. Entries already in step are not touched, so a second sync changes nothing.
+// Every step leaves files that the next sync completes or removes: a sync stopped between two
+// steps, or killed, is repaired by the next one. Where the support is not Available, nothing is
+// attempted.
+DesktopMenuSyncResult SyncDesktopMenu(const DesktopMenuRequest& request,
+                                      const DesktopMenuSyncControl& control = {});
 
 } // namespace tvn

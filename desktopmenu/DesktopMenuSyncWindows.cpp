@@ -12,8 +12,14 @@ DesktopMenuSupport desktopMenuSupport(const QString&, const DesktopMenuEnvironme
     return DesktopMenuSupport::NotNeeded;
 }
 
-DesktopMenuSyncResult SyncDesktopMenu(Tvn&, const DesktopMenuEnvironment&) {
-    return {DesktopMenuSupport::NotNeeded, 0, 0, {}};
+DesktopMenuRequest desktopMenuRequest(Tvn&, const DesktopMenuEnvironment&) {
+    DesktopMenuRequest request;
+    request.support = DesktopMenuSupport::NotNeeded;
+    return request;
+}
+
+DesktopMenuSyncResult SyncDesktopMenu(const DesktopMenuRequest&, const DesktopMenuSyncControl&) {
+    return {DesktopMenuSupport::NotNeeded, 0, 0, {}, false};
 }
 
 } // namespace tvn

@@ -1,10 +1,7 @@
 #include "desktopmenu/WineMenuBuilder.h"
 
-#include "platform/Ui.h"
-
 #include <algorithm>
 #include <fcntl.h>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -23,8 +20,7 @@ constexpr int kServerLingerSeconds = 3;
 // A process of 20 links takes about a second; the first call after a Wine upgrade updates the
 // prefix first, which takes a minute at most. Longer means Wine is stuck (its server killed
 // mid-call, for one): the batch stops there rather than wait as long again for every process.
-constexpr qint64 kMaxRunMilliseconds = 120'000;
-constexpr int kPumpMilliseconds = 50;
+constexpr int kMaxRunMilliseconds = 120'000;
 
 bool namesMenuBuilder(const QString& dll) {
     return dll.compare(u"winemenubuilder", Qt::CaseInsensitive) == 0 ||
@@ -64,11 +60,12 @@ void prepareWineProcess(QProcess& process) {
     process.setChildProcessModifier(closeInheritedDescriptorsOnExec);
 }
 
-WineMenuBuilder::WineMenuBuilder(Programs programs, QProcessEnvironment environment, Ui& ui)
+WineMenuBuilder::WineMenuBuilder(Programs programs, QProcessEnvironment environment,
+                                 std::function<bool()> stopRequested)
     : wine_(std::move(programs.wine))
     , wineserver_(std::move(programs.wineserver))
     , environment_(std::move(environment))
-    , ui_(ui) {}
+    , stopRequested_(std::move(stopRequested)) {}
 
 QProcessEnvironment WineMenuBuilder::environmentFor(QProcessEnvironment base, const QString& prefix,
                                                     const QString& dataHome,
@@ -87,7 +84,7 @@ void WineMenuBuilder::makeEntries(const QStringList& links,
     if (links.isEmpty())
         return;
     startServer();
-    for (qsizetype done = 0; done < links.size();) {
+    for (qsizetype done = 0; done < links.size() && !stopRequested_();) {
         const QStringList batch = nextBatch(links, done);
         if (!run(wine_, QStringList{QStringLiteral("winemenubuilder")} + batch))
             return;
@@ -126,17 +123,10 @@ bool WineMenuBuilder::run(const QString& program, const QStringList& arguments) 
     process.start();
     if (!process.waitForStarted())
         return false;
-    QElapsedTimer clock;
-    clock.start();
-    while (!process.waitForFinished(kPumpMilliseconds)) {
-        if (process.state() == QProcess::NotRunning)
-            break;
-        ui_.pumpEvents();
-        if (clock.elapsed() > kMaxRunMilliseconds) {
-            process.kill();
-            process.waitForFinished();
-            return false;
-        }
+    if (!process.waitForFinished(kMaxRunMilliseconds) && process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished();
+        return false;
     }
     // Its exit code says only whether every link succeeded: the caller looks at the entries.
     return true;

@@ -9,8 +9,6 @@ class QProcess;
 
 namespace tvn {
 
-class Ui;
-
 // Sets up `process` to run a Wine program. Wine's server and its helper processes stay up after
 // the call, so they must hold nothing of ours: no pipe to read (their output goes nowhere),
 // and none of the descriptors this program inherited (a lock, a launcher's pipe), which they
@@ -19,8 +17,7 @@ void prepareWineProcess(QProcess& process);
 
 // Runs Wine's own menu builder on shortcuts of one Wine prefix, as few processes as the
 // command-line length allows, in one Wine server that stays up between the calls and ends by
-// itself a few seconds after the last one. While a process runs, the window's events are
-// pumped.
+// itself a few seconds after the last one. Runs on any thread: it waits for each process.
 class WineMenuBuilder {
 public:
     struct Programs {
@@ -30,7 +27,9 @@ public:
     };
 
     // `environment` is the one the Wine processes run in: the prefix and the XDG folders set.
-    WineMenuBuilder(Programs programs, QProcessEnvironment environment, Ui& ui);
+    // `stopRequested` is asked before each process: true leaves the links after it untried.
+    WineMenuBuilder(Programs programs, QProcessEnvironment environment,
+                    std::function<bool()> stopRequested);
 
     // Makes the menu entries of `links` (Windows paths of shortcuts); `onProgress` is told
     // how many links are done after each process. When a process cannot be started or does not
@@ -53,7 +52,7 @@ private:
     QString wine_;
     QString wineserver_;
     QProcessEnvironment environment_;
-    Ui& ui_;
+    std::function<bool()> stopRequested_;
 };
 
 } // namespace tvn

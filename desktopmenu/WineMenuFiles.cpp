@@ -21,28 +21,6 @@ const QString kMark = QStringLiteral("X-Torvane-Category=true");
 const QString kExecKey = QStringLiteral("Exec=");
 const QString kExecStart = QStringLiteral("env WINEPREFIX=");
 
-// A value as a desktop file stores it: backslashes doubled, line breaks and tabs escaped, and
-// a leading blank written as \s so that it is not dropped.
-QString keyFileValue(const QString& value) {
-    QString out;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value[i];
-        if (c == u'\\')
-            out += QStringLiteral("\\\\");
-        else if (c == u'\n')
-            out += QStringLiteral("\\n");
-        else if (c == u'\t')
-            out += QStringLiteral("\\t");
-        else if (c == u'\r')
-            out += QStringLiteral("\\r");
-        else if (c == u' ' && i == 0)
-            out += QStringLiteral("\\s");
-        else
-            out += c;
-    }
-    return out;
-}
-
 // One argument of an Exec value: between double quotes, with " ` $ \ escaped by a backslash
 // and % doubled, as the desktop entry rules ask. Every other character is safe inside quotes.
 QString quotedArgument(const QString& argument) {
@@ -58,11 +36,11 @@ QString quotedArgument(const QString& argument) {
 }
 
 QString execPrefix(const QString& prefix) {
-    return kExecStart + keyFileValue(quotedArgument(prefix)) + u' ';
+    return kExecStart + WineMenuFiles::keyFileValue(quotedArgument(prefix)) + u' ';
 }
 
 QString execSuffix(const QString& windowsPath) {
-    return u' ' + keyFileValue(quotedArgument(windowsPath));
+    return u' ' + WineMenuFiles::keyFileValue(quotedArgument(windowsPath));
 }
 
 std::optional<QStringList> readLines(const QString& path) {
@@ -72,9 +50,33 @@ std::optional<QStringList> readLines(const QString& path) {
     return QString::fromUtf8(file.readAll()).split(u'\n');
 }
 
-bool writeText(const QString& path, const QString& text) {
+bool writeBytes(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0 && file.commit();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+bool writeText(const QString& path, const QString& text) {
+    return writeBytes(path, text.toUtf8());
+}
+
+// Text inside an XML element, escaped as the builder escapes it.
+QString xmlText(const QString& text) {
+    QString out;
+    for (const QChar c : text) {
+        if (c == u'&')
+            out += QStringLiteral("&amp;");
+        else if (c == u'<')
+            out += QStringLiteral("&lt;");
+        else if (c == u'>')
+            out += QStringLiteral("&gt;");
+        else if (c == u'\'')
+            out += QStringLiteral("&apos;");
+        else if (c == u'"')
+            out += QStringLiteral("&quot;");
+        else
+            out += c;
+    }
+    return out;
 }
 
 qsizetype execLine(const QStringList& lines) {
@@ -211,6 +213,50 @@ QStringList WineMenuFiles::markedDirectoryMenus() const {
             menus.append(name.sliced(head.size(), name.size() - head.size() - tail.size()));
     }
     return menus;
+}
+
+bool WineMenuFiles::writeEntry(const QString& menu, const QString& entry,
+                               const QByteArray& text) const {
+    if (!QDir().mkpath(entryFolder(menu)) || !QDir().mkpath(mergedMenuFolder()) ||
+        !QDir().mkpath(directoryFolder()))
+        return false;
+    const QString wineDirectory = directoryFile(QStringLiteral("wine"));
+    if (!QFileInfo::exists(wineDirectory) &&
+        !writeText(wineDirectory,
+                   QStringLiteral("[Desktop Entry]\nType=Directory\nName=Wine\nIcon=wine\n")))
+        return false;
+    const QString menuText =
+        QStringLiteral("<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
+                       "\"http://www.freedesktop.org/standards/menu-spec/menu-1.0.dtd\">\n"
+                       "<Menu>\n  <Name>Applications</Name>\n"
+                       "  <Menu>\n    <Name>wine-wine</Name>\n"
+                       "    <Directory>wine-wine.directory</Directory>\n"
+                       "  <Menu>\n    <Name>wine-%1</Name>\n"
+                       "    <Directory>wine-%1.directory</Directory>\n"
+                       "    <Include>\n      <Filename>%2</Filename>\n    </Include>\n"
+                       "  </Menu>\n  </Menu>\n</Menu>\n")
+            .arg(xmlText(menu), xmlText(desktopFileId(menu, entry)));
+    return writeBytes(desktopFile(menu, entry), text) && writeText(menuFile(menu, entry), menuText);
+}
+
+QString WineMenuFiles::keyFileValue(const QString& value) {
+    QString out;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c == u'\\')
+            out += QStringLiteral("\\\\");
+        else if (c == u'\n')
+            out += QStringLiteral("\\n");
+        else if (c == u'\t')
+            out += QStringLiteral("\\t");
+        else if (c == u'\r')
+            out += QStringLiteral("\\r");
+        else if (c == u' ' && i == 0)
+            out += QStringLiteral("\\s");
+        else
+            out += c;
+    }
+    return out;
 }
 
 QString WineMenuFiles::execValue(const QString& prefix, const QString& launcher,

@@ -48,6 +48,14 @@ public:
     // The menus whose .directory file carries this program's mark.
     QStringList markedDirectoryMenus() const;
 
+    // Writes the entry file with `text`, then its .menu file as the builder writes it (and Wine's
+    // top submenu where it is missing): an interrupted write leaves at most an entry file, which
+    // the next sync finds. False when a file cannot be written.
+    bool writeEntry(const QString& menu, const QString& entry, const QByteArray& text) const;
+
+    // A value as a desktop file stores it.
+    static QString keyFileValue(const QString& value);
+
     // The Exec value that starts the shortcut `windowsPath` through Wine in `prefix`, with the
     // launcher Wine named (`launcher`), quoted as desktop entries require.
     static QString execValue(const QString& prefix, const QString& launcher,

@@ -115,6 +115,10 @@ QString builtInText(BuiltInText text, int languageIndex) {
         {u"Not found in the registry: type the folder here",
          u"Introuvable dans le registre\u00a0: tapez ici le dossier",
          u"Non trovata nel registro: scrivete qui la cartella"},
+        {u"Updating the desktop menu\u2026 %1", u"Mise \u00e0 jour du menu du bureau\u2026 %1",
+         u"Aggiornamento del menu del desktop\u2026 %1"},
+        {u"The desktop menu is up to date.", u"Le menu du bureau est \u00e0 jour.",
+         u"Il menu del desktop \u00e8 aggiornato."},
         {u"%1: %2", u"%1\u00a0: %2", u"%1: %2"},
         {u"Keys: while classifying, Alt+A to Alt+K put the selected shortcuts into the first to "
          u"the eleventh category, and typing a name narrows the list. Ctrl+Z undoes the last "

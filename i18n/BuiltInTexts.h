@@ -46,6 +46,8 @@ enum class BuiltInText {
     ResetUndone,         // Ctrl+Z on the menu took back the reset: "%1" shortcuts back
     FoldersRead,         // the progress of a walk: "%1" folders read so far, first in the text
     NotInRegistry,       // in a folder box the registry could not fill
+    MenuUpdating,        // the desktop menu follows the last change: "%1" its share done so far
+    MenuUpToDate,        // the desktop menu follows the category folders
     HelpAction,          // a paragraph of the help: "%1" a menu button's caption, "%2" its action
     HelpKeys,            // the help's paragraph on the keys
 };

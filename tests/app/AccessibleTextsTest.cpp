@@ -27,7 +27,8 @@ TEST_F(FrmMainTest, EveryControlHasAnAccessibleNameAndDescriptionInEachLanguage)
                 EXPECT_FALSE(accessible->text(QAccessible::Description).trimmed().isEmpty());
             }
         }
-        filterDescriptions.insert(frm.unclassifiedFilter->box()->accessibleDescription());
+        filterDescriptions.insert(
+            control<QLineEdit>(frm, "unclassifiedListFilter")->accessibleDescription());
     }
     EXPECT_EQ(filterDescriptions.size(), 3u);
 }

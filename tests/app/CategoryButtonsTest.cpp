@@ -30,25 +30,27 @@ protected:
         tree.write(QStringLiteral("Start Menu/Programs/Office/Sheet.lnk"), "sheet");
         tree.write(QStringLiteral("Start Menu/Programs/Office/Writer.lnk"), "writer");
         frm.ShowMenu();
-        QTest::mouseClick(frm.rescanButton, Qt::LeftButton);
-        QTest::mouseClick(frm.classifyButton, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(frm, "rescanButton"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(frm, "classifyButton"), Qt::LeftButton);
     }
 
     void clickEntry(const QString& name, Qt::KeyboardModifiers modifiers = {}) {
         QApplication::processEvents();
-        const auto items = frm.unclassifiedList->findItems(name, Qt::MatchExactly);
+        const auto items =
+            control<QListWidget>(frm, "unclassifiedList")->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1);
-        QTest::mouseClick(frm.unclassifiedList->viewport(), Qt::LeftButton, modifiers,
-                          frm.unclassifiedList->visualItemRect(items.front()).center());
+        QTest::mouseClick(
+            control<QListWidget>(frm, "unclassifiedList")->viewport(), Qt::LeftButton, modifiers,
+            control<QListWidget>(frm, "unclassifiedList")->visualItemRect(items.front()).center());
     }
     QByteArray read(const QString& relative) const { return tree.read(relative); }
 
     // Right-clicks the category button and picks the menu's item with the keyboard.
     void renameFromPopup(int k) {
-        QTest::mouseClick(frm.categoryButtons[static_cast<size_t>(k)], Qt::RightButton);
-        ASSERT_TRUE(frm.categoryMenu->isVisible());
-        QTest::keyClick(frm.categoryMenu, Qt::Key_Down);
-        QTest::keyClick(frm.categoryMenu, Qt::Key_Return);
+        QTest::mouseClick(categoryButton(frm, k), Qt::RightButton);
+        ASSERT_TRUE(control<QMenu>(frm, "categoryMenu")->isVisible());
+        QTest::keyClick(control<QMenu>(frm, "categoryMenu"), Qt::Key_Down);
+        QTest::keyClick(control<QMenu>(frm, "categoryMenu"), Qt::Key_Return);
     }
 };
 
@@ -57,13 +59,13 @@ TEST_F(CategoryButtonsTest, ClassifiesThreeShortcutsIntoTwoCategoriesWithMouseAn
     ASSERT_EQ(notYetSelected(), QStringList({"Chess"}));
 
     clickEntry(QStringLiteral("Go"), Qt::ControlModifier);
-    QTest::mouseClick(frm.categoryButtons[kGiochi], Qt::LeftButton);
+    QTest::mouseClick(categoryButton(frm, kGiochi), Qt::LeftButton);
     EXPECT_EQ(notYetShown(), QStringList({"Sheet", "Writer"}));
     EXPECT_EQ(notYetSelected(), QStringList({"Sheet"}));
 
-    QTest::keyClick(frm.unclassifiedList, Qt::Key_Down);
+    QTest::keyClick(control<QListWidget>(frm, "unclassifiedList"), Qt::Key_Down);
     EXPECT_EQ(notYetSelected(), QStringList({"Writer"}));
-    QTest::keyClick(frm.categoryButtons[kLavoro], Qt::Key_Space);
+    QTest::keyClick(categoryButton(frm, kLavoro), Qt::Key_Space);
     EXPECT_EQ(notYetShown(), QStringList({"Sheet"}));
     EXPECT_TRUE(notYetSelected().isEmpty());
 
@@ -73,14 +75,14 @@ TEST_F(CategoryButtonsTest, ClassifiesThreeShortcutsIntoTwoCategoriesWithMouseAn
     EXPECT_EQ(read("Start Menu/lavoro e studio/Writer.lnk"), "writer");
     EXPECT_EQ(read("Start Menu/Programs/Office/Writer.lnk"), "writer");
 
-    QTest::mouseClick(frm.creationDoneButton, Qt::LeftButton);
-    QTest::mouseClick(frm.classifyButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(frm, "creationDoneButton"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(frm, "classifyButton"), Qt::LeftButton);
     EXPECT_EQ(notYetShown(), QStringList({"Sheet"}));
 }
 
 TEST_F(CategoryButtonsTest, AnAmpersandInANameShowsAsWrittenAndClassifiesIntoThatFolder) {
     frm.setCategoryCaption(kGiochi, QStringLiteral("fun & games"));
-    QPushButton* button = frm.categoryButtons[kGiochi];
+    QPushButton* button = categoryButton(frm, kGiochi);
     // What the button shows and says: no "&" taken for the mark of a shortcut letter.
     EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
               QStringLiteral("fun & games"));
@@ -90,15 +92,15 @@ TEST_F(CategoryButtonsTest, AnAmpersandInANameShowsAsWrittenAndClassifiesIntoTha
 }
 
 TEST_F(CategoryButtonsTest, ThePopupRenamesTheButtonRightClickedNotTheOneClickedBefore) {
-    QTest::mouseClick(frm.categoryButtons[kGrafica], Qt::LeftButton); // classifies Chess
+    QTest::mouseClick(categoryButton(frm, kGrafica), Qt::LeftButton); // classifies Chess
     ui.expectInput(QStringLiteral("strumenti"));
     ui.expectMessage(Answer::No);
 
     renameFromPopup(kSystem);
 
     EXPECT_EQ(frm.state().popupCategoryIndex, kSystem);
-    EXPECT_EQ(frm.categoryButtons[kSystem]->text(), "strumenti");
-    EXPECT_EQ(frm.categoryButtons[kGrafica]->text(), "grafica");
+    EXPECT_EQ(categoryButton(frm, kSystem)->text(), "strumenti");
+    EXPECT_EQ(categoryButton(frm, kGrafica)->text(), "grafica");
     auto custom = SequentialReader::open(fs, tree.path(QStringLiteral("Custom.tvn")));
     ASSERT_TRUE(custom);
     QStringList saved;
@@ -106,11 +108,12 @@ TEST_F(CategoryButtonsTest, ThePopupRenamesTheButtonRightClickedNotTheOneClicked
         saved.append(custom->next().text);
     ASSERT_EQ(saved.size(), kCategoryCount);
     EXPECT_EQ(saved[kSystem], "strumenti");
-    expectOnly(frm.creationPanel, nullptr, frm.creationDoneButton);
+    expectOnly(control<QFrame>(frm, "creationPanel"), nullptr,
+               control<QPushButton>(frm, "creationDoneButton"));
 }
 
 TEST_F(CategoryButtonsTest, RenamingWithYesMovesTheCopiesAndKeepsThemClassified) {
-    QTest::mouseClick(frm.categoryButtons[kGrafica], Qt::LeftButton); // classifies Chess
+    QTest::mouseClick(categoryButton(frm, kGrafica), Qt::LeftButton); // classifies Chess
     ASSERT_EQ(read("Start Menu/grafica/Chess.lnk"), "chess");
     ui.expectInput(QStringLiteral("graphics"));
     ui.expectMessage(Answer::Yes);
@@ -122,22 +125,23 @@ TEST_F(CategoryButtonsTest, RenamingWithYesMovesTheCopiesAndKeepsThemClassified)
     EXPECT_EQ(ui.beeps(), 0);
     // The list was rebuilt from the disk, where Chess is still classified.
     EXPECT_EQ(notYetShown(), QStringList({"Go", "Sheet", "Writer"}));
-    expectOnly(frm.creationPanel, nullptr, frm.creationDoneButton);
+    expectOnly(control<QFrame>(frm, "creationPanel"), nullptr,
+               control<QPushButton>(frm, "creationDoneButton"));
 }
 
 TEST_F(CategoryButtonsTest, NoRenameWhileCopiesAreBeingMoved) {
     frm.state().moveMode = true;
-    QTest::mouseClick(frm.categoryButtons[kGiochi], Qt::RightButton);
-    EXPECT_TRUE(frm.categoryMenu->isVisible());
-    EXPECT_FALSE(frm.renameCategoryAction->isEnabled());
-    frm.categoryMenu->hide();
+    QTest::mouseClick(categoryButton(frm, kGiochi), Qt::RightButton);
+    EXPECT_TRUE(control<QMenu>(frm, "categoryMenu")->isVisible());
+    EXPECT_FALSE(control<QAction>(frm, "renameCategoryAction")->isEnabled());
+    control<QMenu>(frm, "categoryMenu")->hide();
     frm.renameCategoryTriggered();
     EXPECT_TRUE(ui.dialogs().empty());
 
     frm.state().moveMode = false;
-    QTest::mouseClick(frm.categoryButtons[kGiochi], Qt::RightButton);
-    EXPECT_TRUE(frm.renameCategoryAction->isEnabled());
-    frm.categoryMenu->hide();
+    QTest::mouseClick(categoryButton(frm, kGiochi), Qt::RightButton);
+    EXPECT_TRUE(control<QAction>(frm, "renameCategoryAction")->isEnabled());
+    control<QMenu>(frm, "categoryMenu")->hide();
 }
 
 TEST_F(CategoryButtonsTest, TriagingByKeysAloneAndTheSuggestionFollowsTheCurrentEntry) {
@@ -149,27 +153,27 @@ TEST_F(CategoryButtonsTest, TriagingByKeysAloneAndTheSuggestionFollowsTheCurrent
     const auto suggested = [&] {
         QApplication::processEvents();
         std::vector<int> marked;
-        const QColor plain = frm.creationDoneButton->palette().color(QPalette::Button);
+        const QColor plain =
+            control<QPushButton>(frm, "creationDoneButton")->palette().color(QPalette::Button);
         for (int k = 0; k < kCategoryCount; ++k)
-            if (frm.categoryButtons[static_cast<size_t>(k)]->palette().color(QPalette::Button) !=
-                plain)
+            if (categoryButton(frm, k)->palette().color(QPalette::Button) != plain)
                 marked.push_back(k);
         return marked;
     };
-    frm.unclassifiedList->setFocus();
+    control<QListWidget>(frm, "unclassifiedList")->setFocus();
     EXPECT_EQ(suggested(), std::vector<int>{kGiochi}); // Chess, in Games
 
     // Typing a name in the list only filters it, whatever the letters; nothing is classified.
-    QTest::keyClicks(frm.unclassifiedList, QStringLiteral("Chess"));
-    EXPECT_EQ(frm.unclassifiedFilter->box()->text(), QStringLiteral("Chess"));
+    QTest::keyClicks(control<QListWidget>(frm, "unclassifiedList"), QStringLiteral("Chess"));
+    EXPECT_EQ(control<QLineEdit>(frm, "unclassifiedListFilter")->text(), QStringLiteral("Chess"));
     EXPECT_FALSE(tree.exists(QStringLiteral("Start Menu/%1").arg(frm.categoryCaption(kGiochi))));
-    frm.unclassifiedFilter->clear();
-    frm.unclassifiedList->setFocus();
+    control<QLineEdit>(frm, "unclassifiedListFilter")->clear();
+    control<QListWidget>(frm, "unclassifiedList")->setFocus();
 
     // Each key classifies the current entry; the next one comes up for the next key. The
     // letters run down the column of buttons: Alt+B is the second from the top.
     for (const Qt::Key key : {Qt::Key_A, Qt::Key_K, Qt::Key_B})
-        QTest::keyClick(frm.unclassifiedList, key, Qt::AltModifier);
+        QTest::keyClick(control<QListWidget>(frm, "unclassifiedList"), key, Qt::AltModifier);
     EXPECT_EQ(copy(kGiochi, "Chess"), "chess");
     EXPECT_EQ(copy(10, "Go"), "go");
     EXPECT_EQ(copy(kLavoro, "Sheet"), "sheet");
@@ -178,16 +182,16 @@ TEST_F(CategoryButtonsTest, TriagingByKeysAloneAndTheSuggestionFollowsTheCurrent
 
     // A held key classifies once; letters typed in the filter box only filter.
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F, Qt::AltModifier, QStringLiteral("f"), true);
-    QApplication::sendEvent(frm.unclassifiedList, &repeat);
-    QTest::keyClicks(frm.unclassifiedFilter->box(), QStringLiteral("f"));
-    EXPECT_EQ(frm.unclassifiedFilter->box()->text(), QStringLiteral("f"));
-    frm.unclassifiedFilter->clear();
+    QApplication::sendEvent(control<QListWidget>(frm, "unclassifiedList"), &repeat);
+    QTest::keyClicks(control<QLineEdit>(frm, "unclassifiedListFilter"), QStringLiteral("f"));
+    EXPECT_EQ(control<QLineEdit>(frm, "unclassifiedListFilter")->text(), QStringLiteral("f"));
+    control<QLineEdit>(frm, "unclassifiedListFilter")->clear();
     EXPECT_EQ(notYetShown(), QStringList({"Writer"}));
     EXPECT_TRUE(ui.dialogs().empty());
 
     // F2 on a category button renames that category.
     ui.expectInput(QString());
-    QTest::keyClick(frm.categoryButtons[kSystem], Qt::Key_F2);
+    QTest::keyClick(categoryButton(frm, kSystem), Qt::Key_F2);
     ASSERT_EQ(ui.dialogs().size(), 1u);
     EXPECT_EQ(ui.dialogs().front().defaultAnswer, frm.categoryCaption(kSystem));
     EXPECT_EQ(frm.state().popupCategoryIndex, kSystem);

@@ -31,11 +31,12 @@ protected:
 
 TEST_F(CreationPanelTest, ClassifyListsTheUnclassifiedShortcutsSortedWithoutHelpWhileTicked) {
     confirmSettings();
-    frm.hideHelpOption->setChecked(true);
+    control<QCheckBox>(frm, "hideHelpOption")->setChecked(true);
 
     frm.classifyClicked();
 
-    expectOnly(frm.creationPanel, nullptr, frm.creationDoneButton);
+    expectOnly(control<QFrame>(frm, "creationPanel"), nullptr,
+               control<QPushButton>(frm, "creationDoneButton"));
     EXPECT_EQ(notYetShown(), QStringList({"Paint", "Word"}));
     EXPECT_EQ(frm.unclassifiedFolders.entries(),
               QStringList({programs() + "/apps", programs() + "/Word"}));
@@ -43,7 +44,7 @@ TEST_F(CreationPanelTest, ClassifyListsTheUnclassifiedShortcutsSortedWithoutHelp
     EXPECT_EQ(frm.tvn().lists.notYet.currentIndex(), 0);
 
     frm.creationDoneClicked();
-    frm.hideHelpOption->setChecked(false);
+    control<QCheckBox>(frm, "hideHelpOption")->setChecked(false);
     frm.classifyClicked();
     EXPECT_EQ(notYetShown(), QStringList({"Paint", "paint help", "ReadMe", "Uninstall Paint",
                                           "uninstall paint", "Word", "word readme"}));
@@ -52,7 +53,7 @@ TEST_F(CreationPanelTest, ClassifyListsTheUnclassifiedShortcutsSortedWithoutHelp
 
 TEST_F(CreationPanelTest, LeavingTheCreationPanelCountsNewCopiesAsClassified) {
     confirmSettings();
-    frm.hideHelpOption->setChecked(true);
+    control<QCheckBox>(frm, "hideHelpOption")->setChecked(true);
     frm.classifyClicked();
     tree.write(QStringLiteral("Start Menu/grafica/Paint.lnk"));
 
@@ -92,10 +93,11 @@ TEST_F(CreationPanelTest, EmptyProgramsTreeSelectsNothing) {
 
     frm.classifyClicked();
 
-    EXPECT_EQ(frm.unclassifiedList->count(), 0);
+    EXPECT_EQ(control<QListWidget>(frm, "unclassifiedList")->count(), 0);
     EXPECT_EQ(frm.tvn().lists.notYet.currentIndex(), -1);
-    EXPECT_EQ(frm.progressLine->text(), QString());
-    expectOnly(frm.creationPanel, nullptr, frm.creationDoneButton);
+    EXPECT_EQ(control<QLabel>(frm, "progressLine")->text(), QString());
+    expectOnly(control<QFrame>(frm, "creationPanel"), nullptr,
+               control<QPushButton>(frm, "creationDoneButton"));
 }
 
 TEST_F(CreationPanelTest, ReanalysingAMissingStartMenuReportsOnceAndLeavesOnlyTheSettingsPanel) {
@@ -115,7 +117,8 @@ TEST_F(CreationPanelTest, ReanalysingAMissingStartMenuReportsOnceAndLeavesOnlyTh
     // The settings panel was opened (its boxes read afresh) and stays the only panel, with
     // Enter and Esc on its own button.
     EXPECT_EQ(shell.asked, QStringList({"Start Menu", "Programs"}));
-    expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsOkButton);
+    expectOnly(control<QFrame>(frm, "configPanel"), control<QPushButton>(frm, "settingsOkButton"),
+               control<QPushButton>(frm, "settingsOkButton"));
 }
 
 } // namespace

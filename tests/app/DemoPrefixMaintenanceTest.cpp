@@ -10,6 +10,7 @@
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TempTree.h"
 #include "tools/demoprefix/DemoPrefix.h"
+#include "WindowControls.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -45,7 +46,7 @@ protected:
     }
 
     // Selects exactly the entries of a visible list with these names.
-    static void selectNamed(QtListBox& list, const QStringList& names) {
+    static void selectNamed(ListBox& list, const QStringList& names) {
         int found = 0;
         for (int k = 0; k < list.count(); ++k) {
             const bool wanted = names.contains(list.at(k));
@@ -77,55 +78,56 @@ protected:
 TEST_F(DemoPrefixSession, PurgesTheLostSourcesCopyMovesOneAndResetsWithoutTouchingPrograms) {
     // The settings panel proposes the prefix's folders; confirming them analyses the system.
     frm.ShowConfig();
-    ASSERT_EQ(frm.startMenuPathBox->text(), tree.path(startMenu()));
-    click(frm.settingsOkButton);
-    ASSERT_TRUE(frm.menuPanel->isVisible());
+    ASSERT_EQ(control<QLineEdit>(frm, "startMenuPathBox")->text(), tree.path(startMenu()));
+    click(control<QPushButton>(frm, "settingsOkButton"));
+    ASSERT_TRUE(control<QFrame>(frm, "menuPanel")->isVisible());
     ASSERT_GT(frm.shortcutNames.count(), 30);
 
     // The all-users shortcuts are listed with the user's and copied into the same folders.
     const QString allUsers = "prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu";
     const auto allUsersBefore = tree.snapshot(allUsers);
-    click(frm.classifyButton);
-    selectNamed(*frm.unclassifiedBox, {"Cinderpeak", "Cinderpeak Editor", "Tidewater Chess Game"});
-    click(frm.categoryButtons[0]);
+    click(control<QPushButton>(frm, "classifyButton"));
+    selectNamed(frm.tvn().lists.notYet,
+                {"Cinderpeak", "Cinderpeak Editor", "Tidewater Chess Game"});
+    click(categoryButton(frm, 0));
     EXPECT_TRUE(tree.exists(startMenu("giochi/Cinderpeak Editor.lnk")));
-    selectNamed(*frm.unclassifiedBox, {"Quillon Writer"});
-    click(frm.categoryButtons[5]);
-    click(frm.creationDoneButton);
+    selectNamed(frm.tvn().lists.notYet, {"Quillon Writer"});
+    click(categoryButton(frm, 5));
+    click(control<QPushButton>(frm, "creationDoneButton"));
     EXPECT_EQ(frm.copyNames.count(), 4);
 
     // The game is uninstalled outside the program.
     ASSERT_TRUE(disk.deleteFile(tree.path(startMenu("Programs/Marrowby Games/Cinderpeak.lnk"))));
     const auto programs = tree.snapshot(startMenu("Programs"));
-    click(frm.rescanButton);
+    click(control<QPushButton>(frm, "rescanButton"));
 
-    click(frm.cleanUpButton);
-    ASSERT_EQ(frm.orphansList->count(), 1);
-    EXPECT_EQ(frm.orphansBox->at(0), "Cinderpeak");
+    click(control<QPushButton>(frm, "cleanUpButton"));
+    ASSERT_EQ(control<QListWidget>(frm, "orphansList")->count(), 1);
+    EXPECT_EQ(frm.tvn().lists.purgeList.at(0), "Cinderpeak");
     EXPECT_EQ(frm.orphanFolders.at(0), tree.path(startMenu("giochi")));
-    click(frm.purgeButton);
-    EXPECT_EQ(frm.orphansList->count(), 0);
+    click(control<QPushButton>(frm, "purgeButton"));
+    EXPECT_EQ(control<QListWidget>(frm, "orphansList")->count(), 0);
     EXPECT_FALSE(tree.exists(startMenu("giochi/Cinderpeak.lnk")));
     EXPECT_TRUE(tree.exists(startMenu("giochi/Tidewater Chess Game.lnk")));
-    click(frm.purgesBackButton);
+    click(control<QPushButton>(frm, "purgesBackButton"));
 
-    click(frm.modifyButton);
-    selectNamed(*frm.copiesBox, {"Quillon Writer"});
-    click(frm.moveButton);
-    ASSERT_TRUE(frm.creationPanel->isVisible());
-    click(frm.categoryButtons[1]);
-    click(frm.moveDoneButton);
-    ASSERT_TRUE(frm.modifyPanel->isVisible());
-    EXPECT_EQ(frm.copiesList->count(), 3);
+    click(control<QPushButton>(frm, "modifyButton"));
+    selectNamed(frm.tvn().lists.listModify, {"Quillon Writer"});
+    click(control<QPushButton>(frm, "moveButton"));
+    ASSERT_TRUE(control<QFrame>(frm, "creationPanel")->isVisible());
+    click(categoryButton(frm, 1));
+    click(control<QPushButton>(frm, "moveDoneButton"));
+    ASSERT_TRUE(control<QFrame>(frm, "modifyPanel")->isVisible());
+    EXPECT_EQ(control<QListWidget>(frm, "copiesList")->count(), 3);
     EXPECT_TRUE(tree.exists(startMenu(QStringLiteral("utilità/Quillon Writer.lnk"))));
     EXPECT_FALSE(tree.exists(startMenu("lavoro e studio")));
-    click(frm.modifyDoneButton);
+    click(control<QPushButton>(frm, "modifyDoneButton"));
 
     ui.expectMessage(Answer::Yes);
     ui.expectMessage();
-    click(frm.resetButton);
+    click(control<QPushButton>(frm, "resetButton"));
     EXPECT_TRUE(ui.scriptDone());
-    EXPECT_TRUE(frm.menuPanel->isVisible());
+    EXPECT_TRUE(control<QFrame>(frm, "menuPanel")->isVisible());
     EXPECT_TRUE(categoryFoldersOnDisk().isEmpty())
         << categoryFoldersOnDisk().join(", ").toStdString();
     EXPECT_EQ(tree.snapshot(startMenu("Programs")), programs);

@@ -4,6 +4,7 @@
 #include "tests/support/PrintQString.h"
 
 #include <functional>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -40,6 +41,15 @@ protected:
         tree.write(staleEntry);
         tree.write("data/desktop-directories/wine-giochi.directory",
                    "[Desktop Entry]\nType=Directory\nName=giochi\nX-Torvane-Category=true\n");
+    }
+
+    // Lets the event loop run until the sync has reached its end and told the window.
+    void waitForMenu() {
+        QElapsedTimer clock;
+        clock.start();
+        while (frm.desktopMenuSyncing() && clock.elapsed() < 60'000)
+            QTest::qWait(5);
+        ASSERT_FALSE(frm.desktopMenuSyncing());
     }
 
     const QString menu = "prefix/drive_c/users/ann/Start Menu";
@@ -90,6 +100,7 @@ TEST_F(DesktopMenuWiring, FollowsTheStoreOnLeavingAPanelAfterARenameAndAfterTheR
         putStaleEntry();
         ui.allowOkMessages();
         row.act();
+        waitForMenu();
         EXPECT_EQ(tree.exists(staleEntry), QString(row.what) == "Modify opened only");
         EXPECT_TRUE(ui.scriptDone());
         hideAllPanels();
@@ -97,28 +108,31 @@ TEST_F(DesktopMenuWiring, FollowsTheStoreOnLeavingAPanelAfterARenameAndAfterTheR
     }
 }
 
-// Wine's failures are told once a run, the copies named in the details; the progress shows
-// while no panel covers it.
-TEST_F(DesktopMenuWiring, TellsOnceWhichCopiesWineLeftOut) {
-    std::vector<QString> shownAtPumps;
-    ui.onPump = [this, &shownAtPumps] {
-        if (visiblePanels().empty())
-            shownAtPumps.push_back(frm.progressLine->text());
-    };
-    ui.expectMessage();
+// The window goes on while the sync runs, and says that it runs and when it is done; Wine's
+// failures are told once a run, the copies named in the details.
+TEST_F(DesktopMenuWiring, RunsBesideTheWindowAndTellsOnceWhichCopiesWineLeftOut) {
     frm.classifyClicked();
-    QTest::mouseClick(frm.creationDoneButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(frm, "creationDoneButton"), Qt::LeftButton);
+    expectOnly(control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "classifyButton"),
+               control<QPushButton>(frm, "exitButton"));
+    EXPECT_TRUE(frm.desktopMenuSyncing());
+    EXPECT_TRUE(control<QLabel>(frm, "desktopMenuStatus")->isVisible());
+    const QString running = control<QLabel>(frm, "desktopMenuStatus")->text();
+    EXPECT_TRUE(ui.dialogs().empty());
+
+    ui.expectMessage();
+    waitForMenu();
     ASSERT_EQ(ui.dialogs().size(), 1u);
     const UiCall told = ui.dialogs().front();
     EXPECT_EQ(told.text, builtInText(BuiltInText::MenuEntriesFailed, frm.state().languageIndex));
     EXPECT_EQ(told.details, tree.path(menu + "/giochi/Chess.lnk"));
     EXPECT_EQ(told.icon, Icon::Exclamation);
-    EXPECT_FALSE(shownAtPumps.empty());
-    EXPECT_EQ(shownAtPumps.back(), "100 %");
-    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
+    EXPECT_TRUE(control<QLabel>(frm, "desktopMenuStatus")->isVisible());
+    EXPECT_NE(control<QLabel>(frm, "desktopMenuStatus")->text(), running);
 
     frm.classifyClicked();
     frm.creationDoneClicked();
+    waitForMenu();
     EXPECT_EQ(ui.dialogs().size(), 1u);
 }
 
@@ -132,8 +146,8 @@ TEST_F(DesktopMenuWiring, TheSettingsSayOnlyWhenWineIsMissing) {
             {row.wineInstalled ? "/bin/false" : "", {}, tree.path("data"), tree.path("config")});
         hideAllPanels();
         frm.ShowConfig();
-        EXPECT_EQ(frm.desktopMenuNote->isVisible(), row.noteShown);
-        EXPECT_FALSE(frm.desktopMenuNote->text().isEmpty());
+        EXPECT_EQ(control<QLabel>(frm, "desktopMenuNote")->isVisible(), row.noteShown);
+        EXPECT_FALSE(control<QLabel>(frm, "desktopMenuNote")->text().isEmpty());
     }
 }
 

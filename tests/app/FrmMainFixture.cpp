@@ -39,7 +39,7 @@ FrmMainTest::FrmMainTest() {
     frm.setUndoJournal(journal);
     // What start-up sets, for the tests that begin after it.
     frm.state().appFolder = tree.path();
-    frm.hideHelpOption->setChecked(true);
+    control<QCheckBox>(frm, "hideHelpOption")->setChecked(true);
     frm.show();
 }
 

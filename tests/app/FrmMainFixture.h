@@ -9,6 +9,7 @@
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TempTrash.h"
 #include "tests/support/TempTree.h"
+#include "WindowControls.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -56,14 +57,15 @@ protected:
     // The entries of the unclassifiedList list box as shown, and the ones shown selected.
     QStringList notYetShown() const {
         QStringList names;
-        for (int k = 0; k < frm.unclassifiedList->count(); ++k)
-            names.append(frm.unclassifiedList->item(k)->text());
+        for (int k = 0; k < control<QListWidget>(frm, "unclassifiedList")->count(); ++k)
+            names.append(control<QListWidget>(frm, "unclassifiedList")->item(k)->text());
         return names;
     }
     QStringList notYetSelected() const {
         QApplication::processEvents(); // the list box shows the logic's selection next turn
         QStringList names;
-        for (const QListWidgetItem* item : frm.unclassifiedList->selectedItems())
+        for (const QListWidgetItem* item :
+             control<QListWidget>(frm, "unclassifiedList")->selectedItems())
             names.append(item->text());
         return names;
     }

@@ -18,41 +18,44 @@ TEST_F(KeyRoutingTest, EnterAndEscFromAListPressTheRoleButtons) {
     // The list is empty: each press asks for a selection.
     ui.allowOkMessages();
     frm.ShowModify();
-    frm.copiesList->setFocus();
-    QSignalSpy removePressed(frm.removeButton, &QPushButton::clicked);
-    QTest::keyClick(frm.copiesList, Qt::Key_Return);
-    QTest::keyClick(frm.copiesList, Qt::Key_Enter, Qt::KeypadModifier);
+    control<QListWidget>(frm, "copiesList")->setFocus();
+    QSignalSpy removePressed(control<QPushButton>(frm, "removeButton"), &QPushButton::clicked);
+    QTest::keyClick(control<QListWidget>(frm, "copiesList"), Qt::Key_Return);
+    QTest::keyClick(control<QListWidget>(frm, "copiesList"), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(removePressed.count(), 2);
 
-    QTest::keyClick(frm.copiesList, Qt::Key_Escape);
-    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
+    QTest::keyClick(control<QListWidget>(frm, "copiesList"), Qt::Key_Escape);
+    expectOnly(control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "classifyButton"),
+               control<QPushButton>(frm, "exitButton"));
 }
 
 TEST_F(KeyRoutingTest, EnterAndEscFromATextBoxOrACheckBoxConfirmTheSettings) {
     frm.ShowConfig();
-    frm.startMenuPathBox->setFocus();
-    QTest::keyClick(frm.startMenuPathBox, Qt::Key_Return);
-    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
+    control<QLineEdit>(frm, "startMenuPathBox")->setFocus();
+    QTest::keyClick(control<QLineEdit>(frm, "startMenuPathBox"), Qt::Key_Return);
+    expectOnly(control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "classifyButton"),
+               control<QPushButton>(frm, "exitButton"));
 
     hideAllPanels();
     frm.ShowConfig();
-    const bool hideHelp = frm.hideHelpOption->isChecked();
-    frm.hideHelpOption->setFocus();
-    QTest::keyClick(frm.hideHelpOption, Qt::Key_Escape);
-    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
-    EXPECT_EQ(frm.hideHelpOption->isChecked(), hideHelp);
+    const bool hideHelp = control<QCheckBox>(frm, "hideHelpOption")->isChecked();
+    control<QCheckBox>(frm, "hideHelpOption")->setFocus();
+    QTest::keyClick(control<QCheckBox>(frm, "hideHelpOption"), Qt::Key_Escape);
+    expectOnly(control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "classifyButton"),
+               control<QPushButton>(frm, "exitButton"));
+    EXPECT_EQ(control<QCheckBox>(frm, "hideHelpOption")->isChecked(), hideHelp);
 }
 
 TEST_F(KeyRoutingTest, EscOnTheFirstPanelsEndsTheProgram) {
     frm.ShowIntroduction();
-    QTest::keyClick(frm.continueButton, Qt::Key_Escape);
+    QTest::keyClick(control<QPushButton>(frm, "continueButton"), Qt::Key_Escape);
     EXPECT_TRUE(ui.ended());
 
     ui.clearCalls();
     frm.show();
     hideAllPanels();
     frm.ShowLanguages();
-    QTest::keyClick(frm.languageOptions[0], Qt::Key_Escape);
+    QTest::keyClick(languageOption(frm, 0), Qt::Key_Escape);
     EXPECT_TRUE(ui.ended());
 }
 
@@ -60,28 +63,31 @@ TEST_F(KeyRoutingTest, AHiddenRoleButtonDoesNotAnswer) {
     frm.state().configured = true;
     frm.ShowConfig();
     frm.changeLanguageClicked();
-    QTest::keyClick(frm.languageOptions[1], Qt::Key_Escape);
+    QTest::keyClick(languageOption(frm, 1), Qt::Key_Escape);
     EXPECT_FALSE(ui.ended());
-    expectOnly(frm.languagesPanel, frm.languageOkButton, frm.languagesExitButton);
+    expectOnly(control<QFrame>(frm, "languagesPanel"),
+               control<QPushButton>(frm, "languageOkButton"),
+               control<QPushButton>(frm, "languagesExitButton"));
 
     // While work runs between two panels no panel button is on screen: keys do nothing.
     hideAllPanels();
-    QSignalSpy okPressed(frm.languageOkButton, &QPushButton::clicked);
+    QSignalSpy okPressed(control<QPushButton>(frm, "languageOkButton"), &QPushButton::clicked);
     QTest::keyClick(&frm, Qt::Key_Return);
     EXPECT_EQ(okPressed.count(), 0);
 }
 
 TEST_F(KeyRoutingTest, EnterOnAFocusedButtonPressesThatButton) {
     frm.ShowMenu();
-    frm.modifyButton->setFocus();
-    QTest::keyClick(frm.modifyButton, Qt::Key_Return);
-    expectOnly(frm.modifyPanel, frm.removeButton, frm.modifyDoneButton);
+    control<QPushButton>(frm, "modifyButton")->setFocus();
+    QTest::keyClick(control<QPushButton>(frm, "modifyButton"), Qt::Key_Return);
+    expectOnly(control<QFrame>(frm, "modifyPanel"), control<QPushButton>(frm, "removeButton"),
+               control<QPushButton>(frm, "modifyDoneButton"));
 }
 
 TEST_F(KeyRoutingTest, AHeldKeyPressesOnce) {
     ui.allowOkMessages();
     frm.ShowModify();
-    QSignalSpy removePressed(frm.removeButton, &QPushButton::clicked);
+    QSignalSpy removePressed(control<QPushButton>(frm, "removeButton"), &QPushButton::clicked);
     struct Key {
         QEvent::Type type;
         bool markedRepeat;
@@ -101,7 +107,7 @@ TEST_F(KeyRoutingTest, AHeldKeyPressesOnce) {
     for (const Key& key : keys) {
         QKeyEvent event(key.type, Qt::Key_Return, Qt::NoModifier, QString(), key.markedRepeat);
         event.setTimestamp(key.time);
-        QApplication::sendEvent(frm.copiesList, &event);
+        QApplication::sendEvent(control<QListWidget>(frm, "copiesList"), &event);
     }
     EXPECT_EQ(removePressed.count(), 3);
 }
@@ -110,7 +116,7 @@ TEST_F(KeyRoutingTest, KeysTypedAfterLeavingAPanelReachNoHiddenControl) {
     frm.ShowConfig();
     frm.settingsOkClicked();
     ASSERT_EQ(visiblePanels(), std::vector<QString>{QStringLiteral("menuPanel")});
-    QSignalSpy killPressed(frm.killConfigButton, &QPushButton::clicked);
+    QSignalSpy killPressed(control<QPushButton>(frm, "killConfigButton"), &QPushButton::clicked);
     const auto focused = [&]() -> QWidget* {
         return frm.focusWidget() ? frm.focusWidget() : &frm;
     };
@@ -118,9 +124,9 @@ TEST_F(KeyRoutingTest, KeysTypedAfterLeavingAPanelReachNoHiddenControl) {
     // Tab goes round the menu's buttons only, so Space can press only a button in sight.
     for (int k = 0; k < 12; ++k) {
         QTest::keyClick(focused(), Qt::Key_Tab);
-        EXPECT_TRUE(frm.menuPanel->isAncestorOf(frm.focusWidget())) << k;
+        EXPECT_TRUE(control<QFrame>(frm, "menuPanel")->isAncestorOf(frm.focusWidget())) << k;
     }
-    EXPECT_EQ(frm.debugBox->text(), QString());
+    EXPECT_EQ(control<QLineEdit>(frm, "debugBox")->text(), QString());
     EXPECT_EQ(killPressed.count(), 0);
 
     // The debug text saved with the settings stays empty (no classification: no question first).

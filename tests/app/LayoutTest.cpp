@@ -72,14 +72,13 @@ TEST_F(LayoutTest, EveryControlCarriesItsOwnName) {
     for (int k = 0; k < 11; ++k)
         names << QStringLiteral("categoryButton%1").arg(k);
     // The members of the arrays each carry a name of their own.
-    for (const QLabel* label : frm.messageLabels)
-        names << label->objectName();
-    for (const auto* option : frm.languageOptions)
-        names << option->objectName();
-    for (const QLabel* flag : frm.languageFlags)
-        names << flag->objectName();
-    for (const auto* edition : frm.windowsEditions)
-        names << edition->objectName();
+    for (int k = 1; k <= kMessageCount; ++k)
+        names << messageLabel(frm, static_cast<Message>(k))->objectName();
+    for (const char* language : {"english", "french", "italian"})
+        names << QString::fromLatin1(language) + QStringLiteral("Option")
+              << QString::fromLatin1(language) + QStringLiteral("Flag")
+              << QString::fromLatin1(language) + QStringLiteral("Edition");
+    names << QStringLiteral("otherEdition");
     for (const QString& name : names)
         EXPECT_EQ(frm.findChildren<QWidget*>(name).size(), 1) << name.toStdString();
     EXPECT_NE(frm.findChild<QAction*>(QStringLiteral("renameCategoryAction")), nullptr);
@@ -96,8 +95,8 @@ TEST_F(LayoutTest, EveryControlCarriesItsOwnName) {
 TEST_F(LayoutTest, PanelsShareTheRightColumnBesideThePicture) {
     for (const QFrame* panel : frm.panels())
         EXPECT_EQ(panel->geometry(), QRect(192, 20, 389, 329)) << panel->objectName().toStdString();
-    EXPECT_EQ(frm.helpCover->geometry(), QRect(192, 20, 389, 329));
-    EXPECT_EQ(frm.languagePicture->geometry(), QRect(12, 20, 169, 329));
+    EXPECT_EQ(control<QFrame>(frm, "helpCover")->geometry(), QRect(192, 20, 389, 329));
+    EXPECT_EQ(control<QLabel>(frm, "languagePicture")->geometry(), QRect(12, 20, 169, 329));
     EXPECT_TRUE(QRect(QPoint(0, 0), frm.size()).contains(QRect(192, 20, 389, 329)));
 }
 
@@ -105,8 +104,8 @@ TEST_F(LayoutTest, CategoryButtonsStandInTheirOrder) {
     const int tops[] = {72, 112, 172, 212, 192, 92, 132, 152, 252, 232, 272};
     std::vector<std::pair<int, int>> byTop;
     for (int k = 0; k < 11; ++k) {
-        const QPushButton* button = frm.categoryButtons[static_cast<size_t>(k)];
-        EXPECT_EQ(button->parentWidget(), frm.creationPanel);
+        const QPushButton* button = categoryButton(frm, k);
+        EXPECT_EQ(button->parentWidget(), control<QFrame>(frm, "creationPanel"));
         EXPECT_EQ(button->geometry(), QRect(268, tops[k], 113, 21)) << k;
         byTop.emplace_back(button->y(), k);
     }
@@ -124,9 +123,12 @@ TEST_F(LayoutTest, EveryPanelsTitleStandsInOnePlace) {
         if (panel->layout())
             panel->layout()->activate();
     }
-    for (const QLabel* title : {frm.introductionTitle, frm.creationTitle, frm.moveTitle,
-                                frm.modifyTitle, frm.purgesTitle, frm.configTitle})
-        EXPECT_EQ(title->pos(), frm.menuTitle->pos()) << title->objectName().toStdString();
+    for (const QLabel* title :
+         {control<QLabel>(frm, "introductionTitle"), control<QLabel>(frm, "creationTitle"),
+          control<QLabel>(frm, "moveTitle"), control<QLabel>(frm, "modifyTitle"),
+          control<QLabel>(frm, "purgesTitle"), control<QLabel>(frm, "configTitle")})
+        EXPECT_EQ(title->pos(), control<QLabel>(frm, "menuTitle")->pos())
+            << title->objectName().toStdString();
 }
 
 TEST_F(LayoutTest, HiddenAreasLieOutsideTheWindow) {
@@ -134,12 +136,12 @@ TEST_F(LayoutTest, HiddenAreasLieOutsideTheWindow) {
     const QRect window(0, 0, 610, 397);
     EXPECT_LE(frm.width(), window.width());
     EXPECT_LE(frm.height(), window.height());
-    EXPECT_GE(frm.debugFrame->y(), window.height());
-    EXPECT_FALSE(frm.debugFrame->geometry().intersects(window));
-    EXPECT_FALSE(frm.hiddenStore->geometry().intersects(window));
+    EXPECT_GE(control<QGroupBox>(frm, "debugFrame")->y(), window.height());
+    EXPECT_FALSE(control<QGroupBox>(frm, "debugFrame")->geometry().intersects(window));
+    EXPECT_FALSE(control<QFrame>(frm, "hiddenStore")->geometry().intersects(window));
     for (int k = 1; k <= 12; ++k) {
-        const QLabel* label = frm.messageLabels[static_cast<size_t>(k - 1)];
-        EXPECT_EQ(label->parentWidget(), frm.hiddenStore);
+        const QLabel* label = messageLabel(frm, static_cast<Message>(k));
+        EXPECT_EQ(label->parentWidget(), control<QFrame>(frm, "hiddenStore"));
         EXPECT_FALSE(label->isVisible());
         EXPECT_EQ(frm.messageText(static_cast<Message>(k)), label->text());
         EXPECT_FALSE(label->text().isEmpty());
@@ -176,20 +178,26 @@ TEST_F(LayoutTest, TextsFitTheirControls) {
 
 TEST_F(LayoutTest, MoveModeControlsWaitUnderTheirClassificationCounterparts) {
     hideAllPanels();
-    frm.creationPanel->show();
+    control<QFrame>(frm, "creationPanel")->show();
     QApplication::processEvents();
-    EXPECT_FALSE(frm.moveTitle->isVisible());
-    EXPECT_FALSE(frm.moveDoneButton->isVisible());
-    EXPECT_EQ(frm.moveTitle->geometry(), frm.creationTitle->geometry());
-    EXPECT_EQ(frm.moveDoneButton->geometry(), frm.creationDoneButton->geometry());
+    EXPECT_FALSE(control<QLabel>(frm, "moveTitle")->isVisible());
+    EXPECT_FALSE(control<QPushButton>(frm, "moveDoneButton")->isVisible());
+    EXPECT_EQ(control<QLabel>(frm, "moveTitle")->geometry(),
+              control<QLabel>(frm, "creationTitle")->geometry());
+    EXPECT_EQ(control<QPushButton>(frm, "moveDoneButton")->geometry(),
+              control<QPushButton>(frm, "creationDoneButton")->geometry());
     // moveInstructions stays shown under classifyInstructions, which hides it until move mode hides
     // classifyInstructions.
-    EXPECT_TRUE(frm.moveInstructions->isVisible());
-    EXPECT_EQ(frm.childAt(frm.moveInstructions->mapTo(&frm, frm.moveInstructions->rect().center())),
-              frm.classifyInstructions);
-    frm.classifyInstructions->hide();
-    EXPECT_EQ(frm.childAt(frm.moveInstructions->mapTo(&frm, frm.moveInstructions->rect().center())),
-              frm.moveInstructions);
+    EXPECT_TRUE(control<QLabel>(frm, "moveInstructions")->isVisible());
+    EXPECT_EQ(
+        frm.childAt(control<QLabel>(frm, "moveInstructions")
+                        ->mapTo(&frm, control<QLabel>(frm, "moveInstructions")->rect().center())),
+        control<QLabel>(frm, "classifyInstructions"));
+    control<QLabel>(frm, "classifyInstructions")->hide();
+    EXPECT_EQ(
+        frm.childAt(control<QLabel>(frm, "moveInstructions")
+                        ->mapTo(&frm, control<QLabel>(frm, "moveInstructions")->rect().center())),
+        control<QLabel>(frm, "moveInstructions"));
 }
 
 } // namespace

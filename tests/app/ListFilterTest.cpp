@@ -23,7 +23,7 @@ protected:
             tree.write(QStringLiteral("Start Menu/Programs/%1.lnk").arg(QLatin1String(name)),
                        QByteArray(name));
         frm.ShowMenu();
-        QTest::mouseClick(frm.rescanButton, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(frm, "rescanButton"), Qt::LeftButton);
     }
 
     // Each name with the folder the catalogue pairs it with, as "Folder/Name".
@@ -43,14 +43,15 @@ protected:
 };
 
 TEST_F(ListFilterTest, ClassifyingWhileFilteredTakesOnlyTheShownEntriesAndEscShowsThemAll) {
-    QTest::mouseClick(frm.classifyButton, Qt::LeftButton);
-    QTest::keyClicks(frm.unclassifiedFilter->box(), QStringLiteral("CHESS"));
-    EXPECT_EQ(shownRows(*frm.unclassifiedList), QStringList({"Chess", "chess clock"}));
-    EXPECT_EQ(frm.unclassifiedFilter->count()->text(), QStringLiteral("2 / 5"));
+    QTest::mouseClick(control<QPushButton>(frm, "classifyButton"), Qt::LeftButton);
+    QTest::keyClicks(control<QLineEdit>(frm, "unclassifiedListFilter"), QStringLiteral("CHESS"));
+    EXPECT_EQ(shownRows(*control<QListWidget>(frm, "unclassifiedList")),
+              QStringList({"Chess", "chess clock"}));
+    EXPECT_EQ(control<QLabel>(frm, "unclassifiedListCount")->text(), QStringLiteral("2 / 5"));
 
     // Select all, hidden rows included as far as the view goes, then classify.
-    QTest::keyClick(frm.unclassifiedList, Qt::Key_A, Qt::ControlModifier);
-    QTest::mouseClick(frm.categoryButtons[0], Qt::LeftButton);
+    QTest::keyClick(control<QListWidget>(frm, "unclassifiedList"), Qt::Key_A, Qt::ControlModifier);
+    QTest::mouseClick(categoryButton(frm, 0), Qt::LeftButton);
 
     const QString games = frm.categoryCaption(0);
     EXPECT_EQ(tree.read(QStringLiteral("Start Menu/%1/Chess.lnk").arg(games)), "Games/Chess");
@@ -60,34 +61,38 @@ TEST_F(ListFilterTest, ClassifyingWhileFilteredTakesOnlyTheShownEntriesAndEscSho
     EXPECT_EQ(
         pairs(frm.tvn().lists.notYet, frm.unclassifiedFolders),
         QStringList({"Programs/Games/Go", "Programs/Office/Sheet", "Programs/Office/Writer"}));
-    EXPECT_EQ(frm.unclassifiedFilter->count()->text(), QStringLiteral("0 / 3"));
+    EXPECT_EQ(control<QLabel>(frm, "unclassifiedListCount")->text(), QStringLiteral("0 / 3"));
     EXPECT_EQ(frm.tvn().lists.notYet.currentIndex(), -1);
 
     // Esc empties the filter first, and only then leaves the panel.
-    QTest::keyClick(frm.unclassifiedList, Qt::Key_Escape);
-    EXPECT_EQ(shownRows(*frm.unclassifiedList), QStringList({"Go", "Sheet", "Writer"}));
+    QTest::keyClick(control<QListWidget>(frm, "unclassifiedList"), Qt::Key_Escape);
+    EXPECT_EQ(shownRows(*control<QListWidget>(frm, "unclassifiedList")),
+              QStringList({"Go", "Sheet", "Writer"}));
     EXPECT_EQ(notYetSelected(), QStringList({"Go"}));
-    expectOnly(frm.creationPanel, nullptr, frm.creationDoneButton);
-    QTest::keyClick(frm.unclassifiedList, Qt::Key_Escape);
-    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
+    expectOnly(control<QFrame>(frm, "creationPanel"), nullptr,
+               control<QPushButton>(frm, "creationDoneButton"));
+    QTest::keyClick(control<QListWidget>(frm, "unclassifiedList"), Qt::Key_Escape);
+    expectOnly(control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "classifyButton"),
+               control<QPushButton>(frm, "exitButton"));
 }
 
 TEST_F(ListFilterTest, RemovingCopiesWhileFilteredKeepsTheModifyListsInStep) {
     for (const char* name : {"giochi/Chess", "giochi/Go", "lavoro/Sheet", "lavoro/Writer"})
         tree.write(QStringLiteral("Start Menu/%1.lnk").arg(QLatin1String(name)), "copy");
-    QTest::mouseClick(frm.rescanButton, Qt::LeftButton);
-    QTest::mouseClick(frm.modifyButton, Qt::LeftButton);
-    ASSERT_EQ(frm.copiesList->count(), 4);
+    QTest::mouseClick(control<QPushButton>(frm, "rescanButton"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(frm, "modifyButton"), Qt::LeftButton);
+    ASSERT_EQ(control<QListWidget>(frm, "copiesList")->count(), 4);
 
-    QTest::keyClicks(frm.copiesFilter->box(), QStringLiteral("e"));
-    ASSERT_EQ(shownRows(*frm.copiesList), QStringList({"Chess", "Sheet", "Writer"}));
+    QTest::keyClicks(control<QLineEdit>(frm, "copiesListFilter"), QStringLiteral("e"));
+    ASSERT_EQ(shownRows(*control<QListWidget>(frm, "copiesList")),
+              QStringList({"Chess", "Sheet", "Writer"}));
     // Enter in the box goes on into the list, without pressing REMOVE; Shift+End selects to the
     // last entry shown.
-    QTest::keyClick(frm.copiesFilter->box(), Qt::Key_Return);
+    QTest::keyClick(control<QLineEdit>(frm, "copiesListFilter"), Qt::Key_Return);
     QApplication::processEvents(); // the list shows the logic's current entry
-    QTest::keyClick(frm.copiesList, Qt::Key_Down);
-    QTest::keyClick(frm.copiesList, Qt::Key_End, Qt::ShiftModifier);
-    QTest::mouseClick(frm.removeButton, Qt::LeftButton);
+    QTest::keyClick(control<QListWidget>(frm, "copiesList"), Qt::Key_Down);
+    QTest::keyClick(control<QListWidget>(frm, "copiesList"), Qt::Key_End, Qt::ShiftModifier);
+    QTest::mouseClick(control<QPushButton>(frm, "removeButton"), Qt::LeftButton);
 
     EXPECT_EQ(tree.read(QStringLiteral("Start Menu/giochi/Chess.lnk")), "copy");
     EXPECT_EQ(tree.read(QStringLiteral("Start Menu/giochi/Go.lnk")), "copy");
@@ -97,7 +102,7 @@ TEST_F(ListFilterTest, RemovingCopiesWhileFilteredKeepsTheModifyListsInStep) {
               QStringList({"giochi/Chess.lnk", "giochi/Go.lnk"}));
     ASSERT_EQ(shown.count(), 2);
     EXPECT_EQ(shown.at(0) + shown.at(1), QStringLiteral("ChessGo"));
-    EXPECT_EQ(frm.copiesFilter->count()->text(), QStringLiteral("1 / 2"));
+    EXPECT_EQ(control<QLabel>(frm, "copiesListCount")->text(), QStringLiteral("1 / 2"));
 }
 
 TEST(QtListBoxFilter, HiddenEntriesAreNeverSelectedAndNewEntriesAreFilteredToo) {

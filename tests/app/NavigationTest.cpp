@@ -23,17 +23,21 @@ TEST_F(NavigationTest, ShowProceduresShowTheirPanelAndArmItsButtons) {
         QPushButton* cancelButton;
     };
     const Case cases[] = {
-        {"ShowMenu", [&] { frm.ShowMenu(); }, frm.menuPanel, frm.classifyButton, frm.exitButton},
-        {"ShowIntroduction", [&] { frm.ShowIntroduction(); }, frm.introductionPanel,
-         frm.continueButton, frm.introductionExitButton},
-        {"ShowLanguages", [&] { frm.ShowLanguages(); }, frm.languagesPanel, frm.languageOkButton,
-         frm.languagesExitButton},
-        {"ShowModify", [&] { frm.ShowModify(); }, frm.modifyPanel, frm.removeButton,
-         frm.modifyDoneButton},
-        {"ShowPurges", [&] { frm.ShowPurges(); }, frm.purgesPanel, frm.purgeButton,
-         frm.purgesBackButton},
-        {"ShowConfig", [&] { frm.ShowConfig(); }, frm.configPanel, frm.settingsOkButton,
-         frm.settingsOkButton},
+        {"ShowMenu", [&] { frm.ShowMenu(); }, control<QFrame>(frm, "menuPanel"),
+         control<QPushButton>(frm, "classifyButton"), control<QPushButton>(frm, "exitButton")},
+        {"ShowIntroduction", [&] { frm.ShowIntroduction(); },
+         control<QFrame>(frm, "introductionPanel"), control<QPushButton>(frm, "continueButton"),
+         control<QPushButton>(frm, "introductionExitButton")},
+        {"ShowLanguages", [&] { frm.ShowLanguages(); }, control<QFrame>(frm, "languagesPanel"),
+         control<QPushButton>(frm, "languageOkButton"),
+         control<QPushButton>(frm, "languagesExitButton")},
+        {"ShowModify", [&] { frm.ShowModify(); }, control<QFrame>(frm, "modifyPanel"),
+         control<QPushButton>(frm, "removeButton"), control<QPushButton>(frm, "modifyDoneButton")},
+        {"ShowPurges", [&] { frm.ShowPurges(); }, control<QFrame>(frm, "purgesPanel"),
+         control<QPushButton>(frm, "purgeButton"), control<QPushButton>(frm, "purgesBackButton")},
+        {"ShowConfig", [&] { frm.ShowConfig(); }, control<QFrame>(frm, "configPanel"),
+         control<QPushButton>(frm, "settingsOkButton"),
+         control<QPushButton>(frm, "settingsOkButton")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -47,13 +51,15 @@ TEST_F(NavigationTest, ShowProceduresShowTheirPanelAndArmItsButtons) {
     for (const QPushButton* button : frm.findChildren<QPushButton*>())
         defaults += button->isDefault() ? 1 : 0;
     EXPECT_EQ(defaults, 1);
-    EXPECT_TRUE(frm.settingsOkButton->isDefault());
+    EXPECT_TRUE(control<QPushButton>(frm, "settingsOkButton")->isDefault());
 }
 
 TEST_F(NavigationTest, LanguagesHidesTheSettingsPanelItCanBeReachedFrom) {
     frm.ShowConfig();
     frm.ShowLanguages();
-    expectOnly(frm.languagesPanel, frm.languageOkButton, frm.languagesExitButton);
+    expectOnly(control<QFrame>(frm, "languagesPanel"),
+               control<QPushButton>(frm, "languageOkButton"),
+               control<QPushButton>(frm, "languagesExitButton"));
 }
 
 // Every way out of a panel hides it, lets the window repaint with the wait text showing, and
@@ -67,32 +73,33 @@ TEST_F(NavigationTest, LeavingAPanelShowsTheWaitTextUntilTheNextPanel) {
         QPushButton* cancelButton;
     };
     const Case cases[] = {
-        {"classifyButton", frm.menuPanel, [&] { frm.classifyClicked(); }, frm.creationPanel,
-         frm.creationDoneButton},
-        {"modifyButton", frm.menuPanel, [&] { frm.modifyClicked(); }, frm.modifyPanel,
-         frm.modifyDoneButton},
-        {"cleanUpButton", frm.menuPanel, [&] { frm.cleanUpClicked(); }, frm.purgesPanel,
-         frm.purgesBackButton},
-        {"rescanButton", frm.menuPanel, [&] { frm.rescanClicked(); }, frm.menuPanel,
-         frm.exitButton},
-        {"creationDoneButton", frm.creationPanel, [&] { frm.creationDoneClicked(); }, frm.menuPanel,
-         frm.exitButton},
-        {"modifyDoneButton", frm.modifyPanel, [&] { frm.modifyDoneClicked(); }, frm.menuPanel,
-         frm.exitButton},
-        {"purgesBackButton", frm.purgesPanel, [&] { frm.purgesBackClicked(); }, frm.menuPanel,
-         frm.exitButton},
-        {"settingsOkButton", frm.configPanel,
+        {"classifyButton", control<QFrame>(frm, "menuPanel"), [&] { frm.classifyClicked(); },
+         control<QFrame>(frm, "creationPanel"), control<QPushButton>(frm, "creationDoneButton")},
+        {"modifyButton", control<QFrame>(frm, "menuPanel"), [&] { frm.modifyClicked(); },
+         control<QFrame>(frm, "modifyPanel"), control<QPushButton>(frm, "modifyDoneButton")},
+        {"cleanUpButton", control<QFrame>(frm, "menuPanel"), [&] { frm.cleanUpClicked(); },
+         control<QFrame>(frm, "purgesPanel"), control<QPushButton>(frm, "purgesBackButton")},
+        {"rescanButton", control<QFrame>(frm, "menuPanel"), [&] { frm.rescanClicked(); },
+         control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "exitButton")},
+        {"creationDoneButton", control<QFrame>(frm, "creationPanel"),
+         [&] { frm.creationDoneClicked(); }, control<QFrame>(frm, "menuPanel"),
+         control<QPushButton>(frm, "exitButton")},
+        {"modifyDoneButton", control<QFrame>(frm, "modifyPanel"), [&] { frm.modifyDoneClicked(); },
+         control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "exitButton")},
+        {"purgesBackButton", control<QFrame>(frm, "purgesPanel"), [&] { frm.purgesBackClicked(); },
+         control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "exitButton")},
+        {"settingsOkButton", control<QFrame>(frm, "configPanel"),
          [&] {
              frm.ReadShellFolders();
              frm.settingsOkClicked();
          },
-         frm.menuPanel, frm.exitButton},
-        {"continueButton", frm.introductionPanel,
+         control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "exitButton")},
+        {"continueButton", control<QFrame>(frm, "introductionPanel"),
          [&] {
              frm.state().configured = false;
              frm.continueClicked();
          },
-         frm.configPanel, frm.settingsOkButton},
+         control<QFrame>(frm, "configPanel"), control<QPushButton>(frm, "settingsOkButton")},
     };
     ui.allowOkMessages();
     for (const Case& c : cases) {
@@ -103,8 +110,10 @@ TEST_F(NavigationTest, LeavingAPanelShowsTheWaitTextUntilTheNextPanel) {
         bool waitTextUncovered = true;
         ui.onPump = [&] {
             panelsAtPumps.push_back(visiblePanels());
-            waitTextUncovered = waitTextUncovered &&
-                                frm.childAt(frm.pleaseWait->geometry().center()) == frm.pleaseWait;
+            waitTextUncovered =
+                waitTextUncovered &&
+                frm.childAt(control<QLabel>(frm, "pleaseWait")->geometry().center()) ==
+                    control<QLabel>(frm, "pleaseWait");
         };
         c.handler();
         ui.onPump = nullptr;
@@ -117,8 +126,10 @@ TEST_F(NavigationTest, LeavingAPanelShowsTheWaitTextUntilTheNextPanel) {
 
 TEST_F(NavigationTest, VisiblePanelCoversTheWaitText) {
     frm.ShowMenu();
-    EXPECT_NE(frm.childAt(frm.pleaseWait->geometry().center()), frm.pleaseWait);
-    EXPECT_NE(frm.childAt(frm.progressLine->geometry().center()), frm.progressLine);
+    EXPECT_NE(frm.childAt(control<QLabel>(frm, "pleaseWait")->geometry().center()),
+              control<QLabel>(frm, "pleaseWait"));
+    EXPECT_NE(frm.childAt(control<QLabel>(frm, "progressLine")->geometry().center()),
+              control<QLabel>(frm, "progressLine"));
 }
 
 TEST_F(NavigationTest, FirstStartGoesThroughLanguagesIntroductionAndSettings) {
@@ -134,35 +145,43 @@ TEST_F(NavigationTest, FirstStartGoesThroughLanguagesIntroductionAndSettings) {
     EXPECT_FALSE(windowVisibleDuringAbout);
     EXPECT_TRUE(frm.isVisible());
     EXPECT_EQ(frm.state().appFolder, tree.path());
-    EXPECT_TRUE(frm.hideHelpOption->isChecked());
-    EXPECT_TRUE(frm.languageOptions[0]->isChecked());
-    expectOnly(frm.languagesPanel, frm.languageOkButton, frm.languagesExitButton);
-    EXPECT_TRUE(frm.languagesExitButton->isVisible());
+    EXPECT_TRUE(control<QCheckBox>(frm, "hideHelpOption")->isChecked());
+    EXPECT_TRUE(languageOption(frm, 0)->isChecked());
+    expectOnly(control<QFrame>(frm, "languagesPanel"),
+               control<QPushButton>(frm, "languageOkButton"),
+               control<QPushButton>(frm, "languagesExitButton"));
+    EXPECT_TRUE(control<QPushButton>(frm, "languagesExitButton")->isVisible());
 
     frm.languageOkClicked();
-    expectOnly(frm.introductionPanel, frm.continueButton, frm.introductionExitButton);
+    expectOnly(control<QFrame>(frm, "introductionPanel"),
+               control<QPushButton>(frm, "continueButton"),
+               control<QPushButton>(frm, "introductionExitButton"));
 
     ui.clearCalls();
     frm.continueClicked();
     // The small-icons hint names a Windows option: none on Linux.
     EXPECT_TRUE(ui.dialogs().empty());
-    expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsOkButton);
-    EXPECT_FALSE(frm.changeLanguageButton->isVisible());
+    expectOnly(control<QFrame>(frm, "configPanel"), control<QPushButton>(frm, "settingsOkButton"),
+               control<QPushButton>(frm, "settingsOkButton"));
+    EXPECT_FALSE(control<QPushButton>(frm, "changeLanguageButton")->isVisible());
     EXPECT_TRUE(frm.state().configured);
 }
 
 TEST_F(NavigationTest, LanguagePanelFromTheSettingsOffersNoExitAndLeadsBack) {
     frm.state().configured = true;
     frm.ShowConfig();
-    ASSERT_TRUE(frm.changeLanguageButton->isVisible());
+    ASSERT_TRUE(control<QPushButton>(frm, "changeLanguageButton")->isVisible());
     frm.changeLanguageClicked();
-    expectOnly(frm.languagesPanel, frm.languageOkButton, frm.languagesExitButton);
-    EXPECT_FALSE(frm.languagesExitButton->isVisible());
+    expectOnly(control<QFrame>(frm, "languagesPanel"),
+               control<QPushButton>(frm, "languageOkButton"),
+               control<QPushButton>(frm, "languagesExitButton"));
+    EXPECT_FALSE(control<QPushButton>(frm, "languagesExitButton")->isVisible());
 
-    frm.languageOptions[1]->setChecked(true);
+    languageOption(frm, 1)->setChecked(true);
     frm.languageOkClicked();
     EXPECT_EQ(frm.state().languageIndex, 1);
-    expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsOkButton);
+    expectOnly(control<QFrame>(frm, "configPanel"), control<QPushButton>(frm, "settingsOkButton"),
+               control<QPushButton>(frm, "settingsOkButton"));
 }
 
 // The advice to delete the classifications first comes only when there are some.
@@ -170,7 +189,8 @@ TEST_F(NavigationTest, ConfigureAsksFirstOnlyWithClassificationsAndNoKeepsTheMen
     frm.ShowMenu();
     frm.settingsClicked();
     EXPECT_TRUE(ui.dialogs().empty());
-    expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsOkButton);
+    expectOnly(control<QFrame>(frm, "configPanel"), control<QPushButton>(frm, "settingsOkButton"),
+               control<QPushButton>(frm, "settingsOkButton"));
 
     hideAllPanels();
     frm.ShowMenu();
@@ -183,11 +203,13 @@ TEST_F(NavigationTest, ConfigureAsksFirstOnlyWithClassificationsAndNoKeepsTheMen
     EXPECT_EQ(ui.dialogs().front().buttons, Buttons::YesNo);
     EXPECT_EQ(ui.dialogs().front().icon, Icon::Exclamation);
     EXPECT_EQ(ui.pumps(), 0);
-    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
+    expectOnly(control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "classifyButton"),
+               control<QPushButton>(frm, "exitButton"));
 
     ui.expectMessage(Answer::Yes);
     frm.settingsClicked();
-    expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsOkButton);
+    expectOnly(control<QFrame>(frm, "configPanel"), control<QPushButton>(frm, "settingsOkButton"),
+               control<QPushButton>(frm, "settingsOkButton"));
 }
 
 TEST_F(NavigationTest, HelpLeavesTheWindowAsItWas) {
@@ -196,17 +218,18 @@ TEST_F(NavigationTest, HelpLeavesTheWindowAsItWas) {
     frm.helpClicked();
     ASSERT_EQ(ui.messageTexts().size(), 1u);
     EXPECT_EQ(ui.messageTexts().front(), frm.messageText(Message::Description));
-    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
-    EXPECT_TRUE(frm.languagePicture->isVisible());
-    EXPECT_FALSE(frm.aboutFrame->isVisible());
-    EXPECT_FALSE(frm.helpCover->isVisible());
+    expectOnly(control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "classifyButton"),
+               control<QPushButton>(frm, "exitButton"));
+    EXPECT_TRUE(control<QLabel>(frm, "languagePicture")->isVisible());
+    EXPECT_FALSE(control<QFrame>(frm, "aboutFrame")->isVisible());
+    EXPECT_FALSE(control<QFrame>(frm, "helpCover")->isVisible());
 }
 
 TEST_F(NavigationTest, ExitButtonsAndTheCloseCommandEndTheProgram) {
     const std::function<void()> exits[] = {
-        [&] { frm.exitButton->click(); },
-        [&] { frm.introductionExitButton->click(); },
-        [&] { frm.languagesExitButton->click(); },
+        [&] { control<QPushButton>(frm, "exitButton")->click(); },
+        [&] { control<QPushButton>(frm, "introductionExitButton")->click(); },
+        [&] { control<QPushButton>(frm, "languagesExitButton")->click(); },
         [&] { frm.close(); },
     };
     for (const auto& exit : exits) {
@@ -219,35 +242,35 @@ TEST_F(NavigationTest, ExitButtonsAndTheCloseCommandEndTheProgram) {
 }
 
 TEST_F(NavigationTest, SkipIntroductionBoxesMirrorEachOther) {
-    frm.skipIntroduction->setChecked(true);
-    EXPECT_TRUE(frm.skipIntroductionSetting->isChecked());
-    frm.skipIntroductionSetting->click();
-    EXPECT_FALSE(frm.skipIntroduction->isChecked());
-    EXPECT_FALSE(frm.skipIntroductionSetting->isChecked());
+    control<QCheckBox>(frm, "skipIntroduction")->setChecked(true);
+    EXPECT_TRUE(control<QCheckBox>(frm, "skipIntroductionSetting")->isChecked());
+    control<QCheckBox>(frm, "skipIntroductionSetting")->click();
+    EXPECT_FALSE(control<QCheckBox>(frm, "skipIntroduction")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(frm, "skipIntroductionSetting")->isChecked());
 }
 
 TEST_F(NavigationTest, HoldingTheMouseOnThePictureShowsTheAboutFrame) {
-    QTest::mousePress(frm.languagePicture, Qt::LeftButton);
-    EXPECT_TRUE(frm.aboutFrame->isVisible());
-    EXPECT_FALSE(frm.languagePicture->isVisible());
+    QTest::mousePress(control<QLabel>(frm, "languagePicture"), Qt::LeftButton);
+    EXPECT_TRUE(control<QFrame>(frm, "aboutFrame")->isVisible());
+    EXPECT_FALSE(control<QLabel>(frm, "languagePicture")->isVisible());
     // The frame now lies under the mouse and takes the release.
-    QTest::mouseRelease(frm.aboutFrame, Qt::LeftButton);
-    EXPECT_FALSE(frm.aboutFrame->isVisible());
-    EXPECT_TRUE(frm.languagePicture->isVisible());
+    QTest::mouseRelease(control<QFrame>(frm, "aboutFrame"), Qt::LeftButton);
+    EXPECT_FALSE(control<QFrame>(frm, "aboutFrame")->isVisible());
+    EXPECT_TRUE(control<QLabel>(frm, "languagePicture")->isVisible());
 }
 
 TEST_F(NavigationTest, MouseOnACategoryRemembersItAndTheRightButtonOpensThePopup) {
     hideAllPanels();
-    frm.creationPanel->show();
-    QTest::mousePress(frm.categoryButtons[6], Qt::RightButton);
+    control<QFrame>(frm, "creationPanel")->show();
+    QTest::mousePress(categoryButton(frm, 6), Qt::RightButton);
     EXPECT_EQ(frm.state().popupCategoryIndex, 6);
-    EXPECT_TRUE(frm.categoryMenu->isVisible());
-    frm.categoryMenu->hide();
+    EXPECT_TRUE(control<QMenu>(frm, "categoryMenu")->isVisible());
+    control<QMenu>(frm, "categoryMenu")->hide();
 
     ui.expectMessage(); // nothing to classify
-    QTest::mouseClick(frm.categoryButtons[2], Qt::LeftButton);
+    QTest::mouseClick(categoryButton(frm, 2), Qt::LeftButton);
     EXPECT_EQ(frm.state().popupCategoryIndex, 2);
-    EXPECT_FALSE(frm.categoryMenu->isVisible());
+    EXPECT_FALSE(control<QMenu>(frm, "categoryMenu")->isVisible());
 }
 
 } // namespace

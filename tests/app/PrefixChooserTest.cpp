@@ -11,6 +11,7 @@
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TempTree.h"
 #include "tools/demoprefix/DemoPrefix.h"
+#include "WindowControls.h"
 
 #include <gtest/gtest.h>
 #include <QComboBox>
@@ -44,15 +45,17 @@ protected:
     }
 
     void choose(const QString& prefix) {
-        const int k = frm.prefixChooser->findData(prefix);
+        const int k = control<QComboBox>(frm, "prefixChooser")->findData(prefix);
         ASSERT_GE(k, 0) << prefix.toStdString();
-        frm.prefixChooser->setCurrentIndex(k);
+        control<QComboBox>(frm, "prefixChooser")->setCurrentIndex(k);
         frm.prefixChosen();
     }
 
     // The prefix the chooser shows, and the Start Menu folder the boxes propose.
-    QString chosen() const { return frm.prefixChooser->currentData().toString(); }
-    QString startMenuBox() const { return frm.startMenuPathBox->text(); }
+    QString chosen() const {
+        return control<QComboBox>(frm, "prefixChooser")->currentData().toString();
+    }
+    QString startMenuBox() const { return control<QLineEdit>(frm, "startMenuPathBox")->text(); }
 
     TempTree tree;
     QString home = tree.path("home");
@@ -71,21 +74,24 @@ protected:
 
 TEST_F(PrefixChooserTest, ChoosingAPrefixFillsTheBoxesFromItsRegistry) {
     frm.ShowConfig();
-    ASSERT_EQ(frm.prefixChooser->count(), 3); // the two prefixes and "Other folder..."
+    ASSERT_EQ(control<QComboBox>(frm, "prefixChooser")->count(),
+              3); // the two prefixes and "Other folder..."
     EXPECT_EQ(chosen(), wine);
     EXPECT_EQ(startMenuBox(), startMenuOf(wine, "ann"));
-    EXPECT_EQ(frm.programsPathBox->text(), startMenuOf(wine, "ann") + "/Programs");
-    EXPECT_EQ(frm.allUsersProgramsLine->path(), allUsersOf(wine));
+    EXPECT_EQ(control<QLineEdit>(frm, "programsPathBox")->text(),
+              startMenuOf(wine, "ann") + "/Programs");
+    EXPECT_EQ(control<PathLabel>(frm, "allUsersProgramsLine")->path(), allUsersOf(wine));
 
     choose(games);
     EXPECT_EQ(startMenuBox(), startMenuOf(games, "bob"));
-    EXPECT_EQ(frm.programsPathBox->text(), startMenuOf(games, "bob") + "/Programs");
-    EXPECT_EQ(frm.allUsersProgramsLine->path(), allUsersOf(games));
+    EXPECT_EQ(control<QLineEdit>(frm, "programsPathBox")->text(),
+              startMenuOf(games, "bob") + "/Programs");
+    EXPECT_EQ(control<PathLabel>(frm, "allUsersProgramsLine")->path(), allUsersOf(games));
 
     // Boxes typed outside any prefix bring no all-users folder in.
-    frm.startMenuPathBox->setText(tree.path("App"));
-    EXPECT_EQ(frm.allUsersProgramsLine->path(), QString());
-    EXPECT_FALSE(frm.allUsersProgramsLine->text().isEmpty());
+    control<QLineEdit>(frm, "startMenuPathBox")->setText(tree.path("App"));
+    EXPECT_EQ(control<PathLabel>(frm, "allUsersProgramsLine")->path(), QString());
+    EXPECT_FALSE(control<PathLabel>(frm, "allUsersProgramsLine")->text().isEmpty());
 }
 
 TEST_F(PrefixChooserTest, ReopeningTheSettingsKeepsThePrefixInUse) {
@@ -100,17 +106,18 @@ TEST_F(PrefixChooserTest, ReopeningTheSettingsKeepsThePrefixInUse) {
     frm.ShowConfig();
     EXPECT_EQ(chosen(), games);
     EXPECT_EQ(startMenuBox(), startMenuOf(games, "bob"));
-    EXPECT_EQ(frm.allUsersProgramsLine->path(), frm.state().allUsersProgramsPath);
+    EXPECT_EQ(control<PathLabel>(frm, "allUsersProgramsLine")->path(),
+              frm.state().allUsersProgramsPath);
 }
 
 TEST_F(PrefixChooserTest, OtherFolderTakesOnlyAPrefix) {
     const QString elsewhere = tree.path("elsewhere");
     makePrefix(elsewhere, "cy");
     frm.ShowConfig();
-    const int other = frm.prefixChooser->count() - 1;
+    const int other = control<QComboBox>(frm, "prefixChooser")->count() - 1;
     const auto chooseOther = [&](const QString& picked) {
         ui.expectFolder(picked);
-        frm.prefixChooser->setCurrentIndex(other);
+        control<QComboBox>(frm, "prefixChooser")->setCurrentIndex(other);
         frm.prefixChosen();
     };
 
@@ -126,8 +133,10 @@ TEST_F(PrefixChooserTest, OtherFolderTakesOnlyAPrefix) {
     chooseOther(elsewhere);
     EXPECT_EQ(chosen(), elsewhere);
     EXPECT_EQ(startMenuBox(), startMenuOf(elsewhere, "cy"));
-    EXPECT_EQ(frm.prefixChooser->count(), 4);
-    EXPECT_EQ(frm.prefixChooser->itemData(frm.prefixChooser->count() - 1), QVariant());
+    EXPECT_EQ(control<QComboBox>(frm, "prefixChooser")->count(), 4);
+    EXPECT_EQ(control<QComboBox>(frm, "prefixChooser")
+                  ->itemData(control<QComboBox>(frm, "prefixChooser")->count() - 1),
+              QVariant());
 }
 
 } // namespace

@@ -52,7 +52,7 @@ protected:
 
     static int checkedLanguage(const FrmMain& window) {
         for (int k = 0; k < 3; ++k)
-            if (window.languageOptions[static_cast<size_t>(k)]->isChecked())
+            if (languageOption(window, k)->isChecked())
                 return k;
         return -1;
     }
@@ -61,13 +61,14 @@ protected:
 TEST_F(SettingsTest, ConfirmedSettingsComeBackAtTheNextStart) {
     ui.allowOkMessages(false);
     frm.ShowConfig();
-    frm.skipIntroductionSetting->click();
-    frm.languageOptions[2]->setChecked(true);
+    control<QCheckBox>(frm, "skipIntroductionSetting")->click();
+    languageOption(frm, 2)->setChecked(true);
     frm.ReadLanguageChoice();
-    frm.hideHelpOption->setChecked(false);
-    frm.debugBox->setText(QStringLiteral("a, \u00abdebug\u00bb text"));
+    control<QCheckBox>(frm, "hideHelpOption")->setChecked(false);
+    control<QLineEdit>(frm, "debugBox")->setText(QStringLiteral("a, \u00abdebug\u00bb text"));
     frm.settingsOkClicked();
-    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
+    expectOnly(control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "classifyButton"),
+               control<QPushButton>(frm, "exitButton"));
     const QByteArray written = tree.read("Config.tvn");
 
     // The next start skips the introduction and goes through the analysis to the menu.
@@ -84,15 +85,16 @@ TEST_F(SettingsTest, ConfirmedSettingsComeBackAtTheNextStart) {
     EXPECT_EQ(next->shortcutNames.count(), 1);
     EXPECT_EQ(next->copyNames.count(), 1);
 
-    EXPECT_EQ(next->startMenuPathBox->text(), startMenu());
-    EXPECT_EQ(next->programsPathBox->text(), programs());
-    EXPECT_EQ(next->skipIntroduction->checkState(), Qt::Checked);
-    EXPECT_EQ(next->skipIntroductionSetting->checkState(), Qt::Checked);
+    EXPECT_EQ(control<QLineEdit>(*next, "startMenuPathBox")->text(), startMenu());
+    EXPECT_EQ(control<QLineEdit>(*next, "programsPathBox")->text(), programs());
+    EXPECT_EQ(control<QCheckBox>(*next, "skipIntroduction")->checkState(), Qt::Checked);
+    EXPECT_EQ(control<QCheckBox>(*next, "skipIntroductionSetting")->checkState(), Qt::Checked);
     EXPECT_EQ(checkedLanguage(*next), 2);
     EXPECT_EQ(next->state().languageIndex, 2);
-    EXPECT_EQ(next->hideHelpOption->checkState(), Qt::Unchecked);
-    EXPECT_EQ(next->debugBox->text(), frm.debugBox->text());
-    EXPECT_EQ(next->windowsDriveBox->currentText(), QStringLiteral("c:"));
+    EXPECT_EQ(control<QCheckBox>(*next, "hideHelpOption")->checkState(), Qt::Unchecked);
+    EXPECT_EQ(control<QLineEdit>(*next, "debugBox")->text(),
+              control<QLineEdit>(frm, "debugBox")->text());
+    EXPECT_EQ(control<QComboBox>(*next, "windowsDriveBox")->currentText(), QStringLiteral("c:"));
     // The start rewrote the file from what it loaded.
     EXPECT_EQ(tree.read("Config.tvn"), written);
 }
@@ -141,16 +143,17 @@ TEST_F(SettingsTest, StartUpUsesWhatADamagedFileHoldsBeforeTheDamage) {
         window->StartUp();
         EXPECT_EQ(visiblePanelsOf(*window), std::vector<QString>{c.firstPanel});
         EXPECT_EQ(window->state().configured, c.configured);
-        EXPECT_EQ(window->startMenuPathBox->text(), QString::fromUtf8(c.startMenuBox));
-        EXPECT_EQ(window->skipIntroduction->checkState(), c.skip);
-        EXPECT_EQ(window->skipIntroductionSetting->checkState(), c.skip);
+        EXPECT_EQ(control<QLineEdit>(*window, "startMenuPathBox")->text(),
+                  QString::fromUtf8(c.startMenuBox));
+        EXPECT_EQ(control<QCheckBox>(*window, "skipIntroduction")->checkState(), c.skip);
+        EXPECT_EQ(control<QCheckBox>(*window, "skipIntroductionSetting")->checkState(), c.skip);
         EXPECT_EQ(checkedLanguage(*window), c.language);
         EXPECT_EQ(window->state().languageIndex, c.language);
-        EXPECT_EQ(window->hideHelpOption->checkState(), c.hideHelp);
-        EXPECT_EQ(window->debugBox->text(), QString());
+        EXPECT_EQ(control<QCheckBox>(*window, "hideHelpOption")->checkState(), c.hideHelp);
+        EXPECT_EQ(control<QLineEdit>(*window, "debugBox")->text(), QString());
         EXPECT_EQ(customNamesRead(), c.customRead);
-        EXPECT_EQ(window->categoryButtons[0]->text(),
-                  c.customRead ? QStringLiteral("user's games") : frm.categoryButtons[0]->text());
+        EXPECT_EQ(categoryButton(*window, 0)->text(),
+                  c.customRead ? QStringLiteral("user's games") : categoryButton(frm, 0)->text());
     }
 }
 
@@ -169,20 +172,21 @@ TEST_F(SettingsTest, FirstRunOnAWinePrefixWritesTheEightRecords) {
     auto window = newWindow(wine);
     window->StartUp();
     ASSERT_EQ(visiblePanelsOf(*window), std::vector<QString>{"languagesPanel"});
-    EXPECT_TRUE(window->languagesExitButton->isVisible());
-    QTest::mouseClick(window->languageOkButton, Qt::LeftButton);
+    EXPECT_TRUE(control<QPushButton>(*window, "languagesExitButton")->isVisible());
+    QTest::mouseClick(control<QPushButton>(*window, "languageOkButton"), Qt::LeftButton);
     ASSERT_EQ(visiblePanelsOf(*window), std::vector<QString>{"introductionPanel"});
 
     ui.clearCalls();
-    QTest::mouseClick(window->continueButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*window, "continueButton"), Qt::LeftButton);
     // The small-icons hint names a Windows option: none on Linux.
     ASSERT_TRUE(ui.messageTexts().empty());
     ASSERT_EQ(visiblePanelsOf(*window), std::vector<QString>{"configPanel"});
-    EXPECT_EQ(window->startMenuPathBox->text(), tree.path(menu));
-    EXPECT_EQ(window->programsPathBox->text(), tree.path(menu + "/Programs"));
-    EXPECT_FALSE(window->changeLanguageButton->isVisible());
+    EXPECT_EQ(control<QLineEdit>(*window, "startMenuPathBox")->text(), tree.path(menu));
+    EXPECT_EQ(control<QLineEdit>(*window, "programsPathBox")->text(),
+              tree.path(menu + "/Programs"));
+    EXPECT_FALSE(control<QPushButton>(*window, "changeLanguageButton")->isVisible());
 
-    QTest::keyClick(window->startMenuPathBox, Qt::Key_Escape);
+    QTest::keyClick(control<QLineEdit>(*window, "startMenuPathBox"), Qt::Key_Escape);
     EXPECT_EQ(visiblePanelsOf(*window), std::vector<QString>{"menuPanel"});
     EXPECT_EQ(window->shortcutNames.count(), 1);
     EXPECT_EQ(tree.read("Config.tvn"),
@@ -195,12 +199,13 @@ TEST_F(SettingsTest, ConfirmingInFrenchPutsTheFrenchDefaultsOnTheButtonsAndInCus
     frm.ShowConfig();
     hideAllPanels();
     frm.ShowConfig();
-    frm.changeLanguageButton->click();
-    frm.languageOptions[1]->click();
-    frm.languageOkButton->click();
+    control<QPushButton>(frm, "changeLanguageButton")->click();
+    languageOption(frm, 1)->click();
+    control<QPushButton>(frm, "languageOkButton")->click();
     ASSERT_EQ(visiblePanels(), std::vector<QString>{"configPanel"});
-    frm.settingsOkButton->click();
-    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
+    control<QPushButton>(frm, "settingsOkButton")->click();
+    expectOnly(control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "classifyButton"),
+               control<QPushButton>(frm, "exitButton"));
 
     // The second of the three blocks of eleven names.
     const QList<QByteArray> defaults = tree.read("Default.tvn").split('\n');
@@ -208,9 +213,9 @@ TEST_F(SettingsTest, ConfirmingInFrenchPutsTheFrenchDefaultsOnTheButtonsAndInCus
     for (qsizetype k = 11; k < 22; ++k)
         french += defaults[k] + '\n';
     EXPECT_EQ(tree.read("Custom.tvn"), french);
-    EXPECT_EQ(frm.categoryButtons[0]->text(), QStringLiteral("jeux"));
-    EXPECT_EQ(frm.categoryButtons[3]->text(), QStringLiteral("vid\u00e9o"));
-    EXPECT_EQ(frm.categoryButtons[10]->text(), QStringLiteral("divers"));
+    EXPECT_EQ(categoryButton(frm, 0)->text(), QStringLiteral("jeux"));
+    EXPECT_EQ(categoryButton(frm, 3)->text(), QStringLiteral("vid\u00e9o"));
+    EXPECT_EQ(categoryButton(frm, 10)->text(), QStringLiteral("divers"));
 }
 
 // The message names the box and what is wrong, in the interface language; the boxes keep what
@@ -228,7 +233,7 @@ TEST_F(SettingsTest, AnUnusableFolderIsRefusedNamingItsBoxAndKeptToBePutRight) {
         hideAllPanels();
         frm.ShowConfig();
         // The user points the Start Menu elsewhere; the Programs folder stays unusable.
-        frm.startMenuPathBox->setText(tree.path("Start Menu/Games"));
+        control<QLineEdit>(frm, "startMenuPathBox")->setText(tree.path("Start Menu/Games"));
         ui.clearCalls();
         ui.expectMessage();
         frm.settingsOkClicked();
@@ -239,13 +244,16 @@ TEST_F(SettingsTest, AnUnusableFolderIsRefusedNamingItsBoxAndKeptToBePutRight) {
         EXPECT_EQ(ui.dialogs()[0].title, noticeText(NoticeText::SettingsTitle, 1));
         EXPECT_EQ(ui.dialogs()[0].icon, Icon::Exclamation);
         EXPECT_EQ(ui.beeps(), 0);
-        expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsOkButton);
-        EXPECT_EQ(frm.startMenuPathBox->text(), tree.path("Start Menu/Games"));
-        EXPECT_EQ(frm.programsPathBox->text(), path);
+        expectOnly(control<QFrame>(frm, "configPanel"),
+                   control<QPushButton>(frm, "settingsOkButton"),
+                   control<QPushButton>(frm, "settingsOkButton"));
+        EXPECT_EQ(control<QLineEdit>(frm, "startMenuPathBox")->text(),
+                  tree.path("Start Menu/Games"));
+        EXPECT_EQ(control<QLineEdit>(frm, "programsPathBox")->text(), path);
         EXPECT_EQ(tree.read("Config.tvn"), "previous");
         EXPECT_EQ(frm.copyNames.count(), 0); // no analysis
         // The category names were reset to the defaults before the check.
-        EXPECT_EQ(frm.categoryButtons[0]->text(), QStringLiteral("jeux"));
+        EXPECT_EQ(categoryButton(frm, 0)->text(), QStringLiteral("jeux"));
         EXPECT_TRUE(tree.exists("Custom.tvn"));
     }
 }
@@ -254,9 +262,11 @@ TEST_F(SettingsTest, AnUnusableFolderIsRefusedNamingItsBoxAndKeptToBePutRight) {
 // the classifications only when there are some, and Cancel leaves everything as it was.
 TEST_F(SettingsTest, ReopenedSettingsShowTheFoldersInUseAndCancelChangesNothing) {
     frm.ShowConfig();
-    EXPECT_FALSE(frm.settingsCancelButton->isVisible()) << "nothing to go back to yet";
+    EXPECT_FALSE(control<QPushButton>(frm, "settingsCancelButton")->isVisible())
+        << "nothing to go back to yet";
     frm.settingsOkClicked();
-    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
+    expectOnly(control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "classifyButton"),
+               control<QPushButton>(frm, "exitButton"));
     const QByteArray config = tree.read("Config.tvn");
     shell.values[QStringLiteral("Start Menu")] = tree.path("Elsewhere");
 
@@ -264,14 +274,16 @@ TEST_F(SettingsTest, ReopenedSettingsShowTheFoldersInUseAndCancelChangesNothing)
     ui.expectMessage(Answer::Yes); // Games/Solitaire.lnk is a classification
     frm.settingsClicked();
     EXPECT_EQ(ui.messageTexts(), std::vector<QString>{frm.messageText(Message::ResetBeforeChange)});
-    expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsCancelButton);
-    EXPECT_EQ(frm.startMenuPathBox->text(), startMenu());
-    frm.startMenuPathBox->setText(tree.path("Elsewhere"));
-    frm.hideHelpOption->setChecked(false);
-    frm.settingsCancelButton->click();
-    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
+    expectOnly(control<QFrame>(frm, "configPanel"), control<QPushButton>(frm, "settingsOkButton"),
+               control<QPushButton>(frm, "settingsCancelButton"));
+    EXPECT_EQ(control<QLineEdit>(frm, "startMenuPathBox")->text(), startMenu());
+    control<QLineEdit>(frm, "startMenuPathBox")->setText(tree.path("Elsewhere"));
+    control<QCheckBox>(frm, "hideHelpOption")->setChecked(false);
+    control<QPushButton>(frm, "settingsCancelButton")->click();
+    expectOnly(control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "classifyButton"),
+               control<QPushButton>(frm, "exitButton"));
     EXPECT_EQ(frm.state().startMenuPath, startMenu());
-    EXPECT_TRUE(frm.hideHelpOption->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(frm, "hideHelpOption")->isChecked());
     EXPECT_EQ(tree.read("Config.tvn"), config);
 
     ASSERT_TRUE(QFile::remove(tree.path("Start Menu/Games/Solitaire.lnk")));
@@ -279,24 +291,25 @@ TEST_F(SettingsTest, ReopenedSettingsShowTheFoldersInUseAndCancelChangesNothing)
     ui.clearCalls();
     frm.settingsClicked();
     EXPECT_TRUE(ui.dialogs().empty()) << "no classification, no warning";
-    EXPECT_EQ(frm.startMenuPathBox->text(), startMenu());
+    EXPECT_EQ(control<QLineEdit>(frm, "startMenuPathBox")->text(), startMenu());
 }
 
 // "~" and a relative path are saved as the absolute folders they name.
 TEST_F(SettingsTest, TypedHomeAndRelativePathsAreSavedAbsolute) {
     const ScopedEnvironment home("HOME", tree.path());
     frm.ShowConfig();
-    frm.startMenuPathBox->setText(QStringLiteral("~/Start Menu/"));
+    control<QLineEdit>(frm, "startMenuPathBox")->setText(QStringLiteral("~/Start Menu/"));
     const QString relative =
         QDir::current().relativeFilePath(QDir::fromNativeSeparators(programs()));
-    frm.programsPathBox->setText(QDir::toNativeSeparators(relative));
+    control<QLineEdit>(frm, "programsPathBox")->setText(QDir::toNativeSeparators(relative));
     frm.settingsOkClicked();
-    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
+    expectOnly(control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "classifyButton"),
+               control<QPushButton>(frm, "exitButton"));
     EXPECT_EQ(tree.read("Config.tvn"), writtenConfig(programs()));
 }
 
 TEST_F(SettingsTest, WithoutErrorChecksAnUnusableFolderIsSavedAndAnalysed) {
-    frm.debugBox->setText(QStringLiteral("Do not check for errors"));
+    control<QLineEdit>(frm, "debugBox")->setText(QStringLiteral("Do not check for errors"));
     const QString missing = tree.path("Start Menu/Missing");
     shell.values[QStringLiteral("Programs")] = missing;
     frm.ShowConfig();
@@ -310,10 +323,12 @@ TEST_F(SettingsTest, WithoutErrorChecksAnUnusableFolderIsSavedAndAnalysed) {
             kinds.push_back(call.kind);
     EXPECT_EQ(kinds, (std::vector<UiCall::Kind>{UiCall::Kind::Message, UiCall::Kind::Beep,
                                                 UiCall::Kind::Message}));
-    EXPECT_EQ(tree.read("Config.tvn"), writtenConfig(missing, frm.debugBox->text()));
+    EXPECT_EQ(tree.read("Config.tvn"),
+              writtenConfig(missing, control<QLineEdit>(frm, "debugBox")->text()));
     EXPECT_GT(frm.copyNames.count(), 0);
     // The failed walk has handed the user back to the settings.
-    expectOnly(frm.configPanel, frm.settingsOkButton, frm.settingsOkButton);
+    expectOnly(control<QFrame>(frm, "configPanel"), control<QPushButton>(frm, "settingsOkButton"),
+               control<QPushButton>(frm, "settingsOkButton"));
 }
 
 TEST_F(SettingsTest, AFileThatCannotBeWrittenIsReportedAndThePreviousOneKept) {
@@ -340,10 +355,10 @@ TEST_F(SettingsTest, AFileThatCannotBeWrittenIsReportedAndThePreviousOneKept) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        frm.debugBox->setText(QString::fromUtf8(c.debugText));
+        control<QLineEdit>(frm, "debugBox")->setText(QString::fromUtf8(c.debugText));
         hideAllPanels();
         frm.ShowConfig();
-        frm.programsPathBox->setText(c.programs);
+        control<QLineEdit>(frm, "programsPathBox")->setText(c.programs);
         ui.clearCalls();
         for (size_t k = 0; k < c.messages.size(); ++k)
             ui.expectMessage();
@@ -431,10 +446,10 @@ TEST_F(SettingsTest, AnUnusableUserRegProposesEmptyFolders) {
             ASSERT_TRUE(huge.resize(qint64(1) << 30)); // sparse, so the test stays quick
         }
         window->ShowConfig();
-        EXPECT_EQ(window->startMenuPathBox->text(), QString());
-        EXPECT_EQ(window->programsPathBox->text(), QString());
+        EXPECT_EQ(control<QLineEdit>(*window, "startMenuPathBox")->text(), QString());
+        EXPECT_EQ(control<QLineEdit>(*window, "programsPathBox")->text(), QString());
         // An empty box says why it is empty.
-        EXPECT_FALSE(window->startMenuPathBox->placeholderText().isEmpty());
+        EXPECT_FALSE(control<QLineEdit>(*window, "startMenuPathBox")->placeholderText().isEmpty());
     }
 }
 

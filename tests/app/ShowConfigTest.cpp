@@ -18,15 +18,15 @@ TEST_F(ShowConfigTest, EveryOpeningProposesTheShellFoldersAfresh) {
                     {QStringLiteral("Programs"), kPrograms}};
     frm.ShowConfig();
     EXPECT_EQ(shell.asked, QStringList({"Start Menu", "Programs"}));
-    EXPECT_EQ(frm.startMenuPathBox->text(), kStartMenu);
-    EXPECT_EQ(frm.programsPathBox->text(), kPrograms);
+    EXPECT_EQ(control<QLineEdit>(frm, "startMenuPathBox")->text(), kStartMenu);
+    EXPECT_EQ(control<QLineEdit>(frm, "programsPathBox")->text(), kPrograms);
 
     // Edits last only until the panel opens again.
-    frm.startMenuPathBox->setText(QStringLiteral("/elsewhere"));
-    frm.programsPathBox->setText(QStringLiteral("/elsewhere/Programs"));
+    control<QLineEdit>(frm, "startMenuPathBox")->setText(QStringLiteral("/elsewhere"));
+    control<QLineEdit>(frm, "programsPathBox")->setText(QStringLiteral("/elsewhere/Programs"));
     frm.ShowConfig();
-    EXPECT_EQ(frm.startMenuPathBox->text(), kStartMenu);
-    EXPECT_EQ(frm.programsPathBox->text(), kPrograms);
+    EXPECT_EQ(control<QLineEdit>(frm, "startMenuPathBox")->text(), kStartMenu);
+    EXPECT_EQ(control<QLineEdit>(frm, "programsPathBox")->text(), kPrograms);
 }
 
 TEST_F(ShowConfigTest, LongPathsShowBothEndsUntilEditedAndKeepTheirWholeText) {
@@ -37,11 +37,14 @@ TEST_F(ShowConfigTest, LongPathsShowBothEndsUntilEditedAndKeepTheirWholeText) {
     frm.ShowConfig();
     frm.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frm));
-    for (QLineEdit* edit : {frm.startMenuPathBox, frm.programsPathBox}) {
+    for (QLineEdit* edit : {control<QLineEdit>(frm, "startMenuPathBox"),
+                            control<QLineEdit>(frm, "programsPathBox")}) {
         const auto* box = dynamic_cast<PathBox*>(edit);
         ASSERT_NE(box, nullptr);
         const QString path = box->text();
-        EXPECT_EQ(path, shell.values.at(edit == frm.startMenuPathBox ? "Start Menu" : "Programs"));
+        EXPECT_EQ(path, shell.values.at(edit == control<QLineEdit>(frm, "startMenuPathBox")
+                                            ? "Start Menu"
+                                            : "Programs"));
         EXPECT_EQ(box->toolTip(), path);
         const QString shown = box->shownText();
         EXPECT_LT(shown.size(), path.size());
@@ -50,31 +53,31 @@ TEST_F(ShowConfigTest, LongPathsShowBothEndsUntilEditedAndKeepTheirWholeText) {
 
         edit->setFocus();
         EXPECT_EQ(box->shownText(), path);
-        frm.settingsOkButton->setFocus();
+        control<QPushButton>(frm, "settingsOkButton")->setFocus();
     }
 }
 
 TEST_F(ShowConfigTest, AFailedLookupLeavesItsBoxEmpty) {
     shell.values = {{QStringLiteral("Start Menu"), kStartMenu}};
     frm.ShowConfig();
-    EXPECT_EQ(frm.startMenuPathBox->text(), kStartMenu);
-    EXPECT_EQ(frm.programsPathBox->text(), QString());
+    EXPECT_EQ(control<QLineEdit>(frm, "startMenuPathBox")->text(), kStartMenu);
+    EXPECT_EQ(control<QLineEdit>(frm, "programsPathBox")->text(), QString());
 
     shell.values.clear();
     frm.ShowConfig();
-    EXPECT_EQ(frm.startMenuPathBox->text(), QString());
+    EXPECT_EQ(control<QLineEdit>(frm, "startMenuPathBox")->text(), QString());
 }
 
 TEST_F(ShowConfigTest, TheLanguageButtonShowsOnceTheSettingsWereOpenedBefore) {
-    frm.helpCover->show();
+    control<QFrame>(frm, "helpCover")->show();
     ASSERT_FALSE(frm.state().configured);
     frm.ShowConfig();
-    EXPECT_FALSE(frm.changeLanguageButton->isVisible());
+    EXPECT_FALSE(control<QPushButton>(frm, "changeLanguageButton")->isVisible());
     EXPECT_TRUE(frm.state().configured);
-    EXPECT_FALSE(frm.helpCover->isVisible());
+    EXPECT_FALSE(control<QFrame>(frm, "helpCover")->isVisible());
 
     frm.ShowConfig();
-    EXPECT_TRUE(frm.changeLanguageButton->isVisible());
+    EXPECT_TRUE(control<QPushButton>(frm, "changeLanguageButton")->isVisible());
 }
 
 TEST_F(ShowConfigTest, ConfirmingTakesTheBoxesAsTheWorkingFolders) {

@@ -34,40 +34,42 @@ protected:
 };
 
 TEST_F(UndoPanels, CtrlZTakesBackAClassificationAndTheListShowsItAgain) {
-    QTest::mouseClick(frm.classifyButton, Qt::LeftButton);
-    EXPECT_FALSE(frm.creationUndoButton->isEnabled());
-    frm.unclassifiedBox->selectOnly(1); // Go
-    QTest::mouseClick(frm.categoryButtons[0], Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(frm, "classifyButton"), Qt::LeftButton);
+    EXPECT_FALSE(control<QPushButton>(frm, "creationUndoButton")->isEnabled());
+    frm.tvn().lists.notYet.selectOnly(1); // Go
+    QTest::mouseClick(categoryButton(frm, 0), Qt::LeftButton);
     ASSERT_EQ(tree.read("Start Menu/giochi/Go.lnk"), "go");
     EXPECT_EQ(notYetShown(), QStringList{"Chess"});
-    EXPECT_TRUE(frm.creationUndoButton->isEnabled());
+    EXPECT_TRUE(control<QPushButton>(frm, "creationUndoButton")->isEnabled());
 
     pressUndoKey();
     EXPECT_FALSE(tree.exists("Start Menu/giochi/Go.lnk"));
     EXPECT_EQ(tree.read("Start Menu/giochi/Gone.lnk"), "orphan");
     EXPECT_EQ(notYetShown(), (QStringList{"Chess", "Go"}));
     EXPECT_EQ(notYetSelected(), QStringList{"Go"});
-    expectOnly(frm.creationPanel, nullptr, frm.creationDoneButton);
-    EXPECT_FALSE(frm.creationUndoButton->isEnabled());
+    expectOnly(control<QFrame>(frm, "creationPanel"), nullptr,
+               control<QPushButton>(frm, "creationDoneButton"));
+    EXPECT_FALSE(control<QPushButton>(frm, "creationUndoButton")->isEnabled());
     // Nothing more to take back: a beep.
     pressUndoKey();
     EXPECT_EQ(ui.beeps(), 1);
 }
 
 TEST_F(UndoPanels, ARemovedCopyWaitsInTheTrashUntilTheButtonBringsItBack) {
-    QTest::mouseClick(frm.modifyButton, Qt::LeftButton);
-    ASSERT_EQ(frm.copiesList->count(), 1);
-    QTest::mouseClick(frm.removeButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(frm, "modifyButton"), Qt::LeftButton);
+    ASSERT_EQ(control<QListWidget>(frm, "copiesList")->count(), 1);
+    QTest::mouseClick(control<QPushButton>(frm, "removeButton"), Qt::LeftButton);
     EXPECT_FALSE(tree.exists("Start Menu/giochi"));
     EXPECT_EQ(trash.files(), QStringList{"Gone.lnk"});
-    EXPECT_EQ(frm.copiesList->count(), 0);
+    EXPECT_EQ(control<QListWidget>(frm, "copiesList")->count(), 0);
 
-    QTest::mouseClick(frm.modifyUndoButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(frm, "modifyUndoButton"), Qt::LeftButton);
     EXPECT_EQ(tree.read("Start Menu/giochi/Gone.lnk"), "orphan");
     EXPECT_TRUE(trash.files().isEmpty());
-    ASSERT_EQ(frm.copiesList->count(), 1);
-    EXPECT_EQ(frm.copiesList->item(0)->text(), "Gone");
-    expectOnly(frm.modifyPanel, frm.removeButton, frm.modifyDoneButton);
+    ASSERT_EQ(control<QListWidget>(frm, "copiesList")->count(), 1);
+    EXPECT_EQ(control<QListWidget>(frm, "copiesList")->item(0)->text(), "Gone");
+    expectOnly(control<QFrame>(frm, "modifyPanel"), control<QPushButton>(frm, "removeButton"),
+               control<QPushButton>(frm, "modifyDoneButton"));
 }
 
 TEST_F(UndoPanels, CtrlZOnTheMenuTakesBackTheResetAndSaysHowManyCopiesCameBack) {
@@ -75,7 +77,7 @@ TEST_F(UndoPanels, CtrlZOnTheMenuTakesBackTheResetAndSaysHowManyCopiesCameBack) 
     AnalyseSystem(frm.tvn());
     ui.expectMessage(Answer::Yes); // delete every classification?
     ui.expectMessage();            // they are deleted
-    QTest::mouseClick(frm.resetButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(frm, "resetButton"), Qt::LeftButton);
     ASSERT_FALSE(tree.exists("Start Menu/giochi"));
 
     ui.clearCalls();

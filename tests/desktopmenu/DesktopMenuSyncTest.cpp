@@ -1,6 +1,14 @@
+#include "desktopmenu/DesktopMenuSyncQueue.h"
+#include "desktopmenu/WineDesktopEntry.h"
+#include "desktopmenu/WineMenuFiles.h"
 #include "desktopmenu/WinePrefix.h"
 #include "MenuWorld.h"
 #include "tests/support/PrintQString.h"
+
+#include <functional>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
 
 namespace tvn::test {
 namespace {
@@ -73,7 +81,7 @@ TEST(DesktopMenuSync, AttemptsNothingWithoutWineOrAPrefixWineHasSetUp) {
         EXPECT_FALSE(world.tree.exists(QStringLiteral("data")));
         EXPECT_FALSE(world.tree.exists(QStringLiteral("config")));
         EXPECT_TRUE(world.ui.calls().empty());
-        EXPECT_TRUE(world.window.progressHistory.isEmpty());
+        EXPECT_TRUE(world.progress.empty());
     }
 }
 
@@ -86,15 +94,219 @@ TEST(DesktopMenuSync, ReportsEveryCopyWineDidNotAdd) {
     world.putShortcut(QStringLiteral("giochi/Chess.lnk"));
     world.putShortcut(QStringLiteral("grafica/Paint.lnk"));
     for (int attempt = 0; attempt < 2; ++attempt) {
+        world.progress.clear();
         const DesktopMenuSyncResult result = world.sync();
         EXPECT_EQ(result.written, 0);
         EXPECT_EQ(result.failed,
                   QStringList({world.startMenu + QStringLiteral("/giochi/Chess.lnk"),
                                world.startMenu + QStringLiteral("/grafica/Paint.lnk")}));
         EXPECT_TRUE(QDir(world.tree.path(QStringLiteral("data/desktop-directories"))).isEmpty());
-        EXPECT_EQ(world.window.progress, QStringLiteral("100 %"));
-        EXPECT_GE(world.ui.pumps(), 2);
+        const std::vector<std::pair<qsizetype, qsizetype>> progress{{0, 2}, {2, 2}};
+        EXPECT_EQ(world.progress, progress);
     }
+}
+
+// An entry as Wine 8's menu builder writes it for the shortcut `windowsPath` in `prefix` (its
+// Exec escaped for a shell, its values unescaped), with the shortcut's icon and folder.
+QByteArray wineEntry(const QString& name, const QString& prefix, const QString& windowsPath,
+                     const QString& icon = QStringLiteral("8FC1_notepad.0")) {
+    QString escaped;
+    for (const QChar c : windowsPath) {
+        if (c == u'\\')
+            escaped += QStringLiteral("\\\\\\\\");
+        else if (QStringView(u" &'()$;").contains(c))
+            escaped += QStringLiteral("\\\\") + c;
+        else
+            escaped += c;
+    }
+    return (QStringLiteral("[Desktop Entry]\nName=") + name +
+            QStringLiteral("\nExec=env WINEPREFIX=\"") + prefix +
+            QStringLiteral("\" wine-stable ") + escaped +
+            QStringLiteral("\nType=Application\nStartupNotify=true\nComment=Writes & draws\n"
+                           "Path=") +
+            prefix + QStringLiteral("/dosdevices/c:/windows\nIcon=") + icon +
+            QStringLiteral("\nStartupWMClass=notepad.exe\n"))
+        .toUtf8();
+}
+
+TEST(WineDesktopEntry, CountsOnlyTheBuildersOwnEntryOfTheShortcut) {
+    const QString name = QStringLiteral("Tom's Writer (x64)");
+    const QString link = QStringLiteral("C:\\users\\ann\\Start Menu\\Programs\\Acme & Co\\") +
+                         name + QStringLiteral(".lnk");
+    const QString prefix = QStringLiteral("/home/ann/.wine");
+    const QByteArray wine = wineEntry(name, prefix, link);
+    const auto replaced = [&wine](const char* from, const QByteArray& to) {
+        return QByteArray(wine).replace(from, to);
+    };
+    const struct {
+        const char* what;
+        QByteArray text;
+        bool counts;
+    } rows[] = {
+        {"as Wine writes it", wine, true},
+        {"not UTF-8", replaced("draws", "dr\xe2ws"), false},
+        {"a second group", wine + "[Desktop Action Edit]\nName=Edit\n", false},
+        {"a key Wine does not write", replaced("Type=", "NoDisplay=true\nType="), false},
+        {"a translated name", replaced("Type=", "Name[fr]=x\nType="), false},
+        {"a comment line", replaced("Type=", "# mine\nType="), false},
+        {"keys out of order", replaced("Comment=Writes & draws\nPath=", "Path=/x\nComment="),
+         false},
+        {"another name", replaced("Name=Tom", "Name=Jerry"), false},
+        {"another shortcut", replaced(".lnk", "2.lnk"), false},
+        {"another prefix", replaced("WINEPREFIX=\"/home/ann", "WINEPREFIX=\"/home/bob"), false},
+        {"an argument more", replaced(".lnk\n", ".lnk /x\n"), false},
+        {"no launcher", replaced(" wine-stable", ""), false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_EQ(WineDesktopEntry::read(row.text, name, prefix, link).has_value(), row.counts);
+    }
+
+    SCOPED_TRACE("the quoted form");
+    const QString copyName = QStringLiteral("100% \"Fun\"; $5 `now`");
+    const QString copy =
+        QStringLiteral("C:\\users\\ann\\Start Menu\\giochi\\") + copyName + QStringLiteral(".lnk");
+    const QByteArray copied =
+        WineDesktopEntry::read(wine, name, prefix, link)->textFor(copyName, prefix, copy);
+    ASSERT_TRUE(WineDesktopEntry::read(copied, copyName, prefix, copy));
+    QList<QByteArray> lines = copied.split('\n');
+    EXPECT_EQ(WineDesktopEntry::execArguments(QString::fromUtf8(lines[2].mid(5))),
+              QStringList({"env", "WINEPREFIX=" + prefix, "wine-stable", copy}));
+    QList<QByteArray> original = wine.split('\n');
+    lines.remove(1, 2);
+    original.remove(1, 2);
+    EXPECT_EQ(lines, original);
+}
+
+// Copies whose originals have entries of Wine's own get theirs without Wine (here it fails on
+// every shortcut), whichever Programs tree the original lies in and whatever the copy is
+// named; an original whose entry is foreign, or which has none, leaves its copy to Wine.
+TEST(DesktopMenuSync, WritesTheEntriesOfCopiesFromThoseOfTheirOriginals) {
+    FakePrefix world;
+    world.environment.wine = QStringLiteral("/bin/false");
+    world.environment.wineserver.clear();
+    const QString allUsers = QStringLiteral("prefix/drive_c/ProgramData/Start Menu/Programs");
+    world.tree.makeFolder(allUsers);
+    world.state.allUsersProgramsPath = world.tree.path(allUsers);
+    world.window.captions[0] = QStringLiteral("giochi");
+    world.window.captions[1] = QStringLiteral("grafica");
+    const QString user = QStringLiteral("C:\\users\\ann\\Start Menu\\Programs\\");
+    const QString shared = QStringLiteral("C:\\ProgramData\\Start Menu\\Programs\\");
+    const struct {
+        QString original;
+        QString windowsPath;
+        QByteArray entry;
+        QString copy;
+    } rows[] = {
+        {"Programs/Acme/Writer.lnk", user + "Acme\\Writer.lnk", "Writer", "giochi/Writer.lnk"},
+        {"Programs/Paint.lnk", user + "Paint.lnk", "Paint", "giochi/My Paint (2).lnk"},
+        {"Shared.lnk", shared + "Shared.lnk", "Shared", "grafica/Shared.lnk"},
+        {"Programs/Odd.lnk", user + "Odd.lnk", "NoDisplay=true", "grafica/Odd.lnk"},
+        {"Programs/Bare.lnk", user + "Bare.lnk", {}, "grafica/Bare.lnk"},
+    };
+    const QString entries = QStringLiteral("data/applications/wine/Programs/");
+    for (const auto& row : rows) {
+        const QByteArray content = row.copy.toUtf8();
+        if (row.original.startsWith(u"Programs/"))
+            world.putShortcut(row.original, content);
+        else
+            world.tree.write(allUsers + u'/' + row.original, content);
+        world.putShortcut(row.copy, content);
+        const QString name = QFileInfo(row.original).completeBaseName();
+        const QString entry =
+            entries + QString(row.original)
+                          .remove(QStringLiteral("Programs/"))
+                          .replace(QStringLiteral(".lnk"), QStringLiteral(".desktop"));
+        if (row.entry == "NoDisplay=true")
+            world.tree.write(entry,
+                             wineEntry(name, world.prefix, row.windowsPath) + row.entry + '\n');
+        else if (!row.entry.isEmpty())
+            world.tree.write(entry,
+                             wineEntry(name, world.prefix, row.windowsPath,
+                                       QString::fromUtf8(row.entry) + QStringLiteral("_icon")));
+    }
+    const auto originals = world.tree.snapshot(QStringLiteral("data/applications/wine/Programs"));
+
+    const QString windowsStartMenu = QStringLiteral("C:\\users\\ann\\Start Menu\\");
+    const WineMenuFiles files({world.environment.dataHome, world.environment.configHome});
+    std::map<QString, QByteArray> written;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        SCOPED_TRACE(attempt == 0 ? "the first sync" : "a second sync");
+        const DesktopMenuSyncResult result = world.sync();
+        EXPECT_EQ(result.written, attempt == 0 ? 3 : 0);
+        EXPECT_EQ(result.failed,
+                  QStringList({world.startMenu + QStringLiteral("/grafica/Bare.lnk"),
+                               world.startMenu + QStringLiteral("/grafica/Odd.lnk")}));
+        for (const auto& row : rows) {
+            if (row.entry.isEmpty() || row.entry == "NoDisplay=true")
+                continue;
+            const QString menu = row.copy.section(u'/', 0, 0);
+            const QString name = QFileInfo(row.copy).completeBaseName();
+            const auto entry = world.tree.read(QStringLiteral("data/applications/wine/") +
+                                               row.copy.chopped(4) + QStringLiteral(".desktop"));
+            EXPECT_TRUE(
+                WineDesktopEntry::read(entry, name, world.prefix,
+                                       windowsStartMenu + QString(row.copy).replace(u'/', u'\\')))
+                << entry.toStdString();
+            EXPECT_TRUE(entry.contains("\nIcon=" + row.entry + "_icon\n"));
+            EXPECT_TRUE(files.menuFileIsForEntry(menu, name));
+        }
+        EXPECT_EQ(world.tree.snapshot(QStringLiteral("data/applications/wine/Programs")),
+                  originals);
+        const auto now = world.tree.snapshot(QStringLiteral("data/applications/wine/giochi"));
+        if (attempt == 1) {
+            EXPECT_EQ(now, written);
+        }
+        written = now;
+    }
+}
+
+// A request made while a sync runs stops it at its next step, and only the newer one's result
+// is told; the two never run at once. Wine here notes when each of its calls begins and ends.
+TEST(DesktopMenuSyncQueue, ANewerRequestSupersedesTheRunningSync) {
+    int argc = 1;
+    char name[] = "desktopmenu_tests";
+    char* argv[] = {name};
+    QCoreApplication application(argc, argv);
+    FakePrefix world;
+    const QString log = world.tree.path(QStringLiteral("wine.log"));
+    world.tree.write(QStringLiteral("wine"), "#!/bin/sh\necho begin >>\"" + log.toUtf8() +
+                                                 "\"\nsleep 0.5\necho end >>\"" + log.toUtf8() +
+                                                 "\"\n");
+    world.environment.wine = world.tree.path(QStringLiteral("wine"));
+    world.environment.wineserver.clear();
+    QFile(world.environment.wine).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    world.window.captions[0] = QStringLiteral("giochi");
+    for (int i = 0; i < 30; ++i)
+        world.putShortcut(QStringLiteral("giochi/Game %1.lnk").arg(i));
+
+    std::vector<DesktopMenuSyncResult> told;
+    DesktopMenuSyncQueue queue({[](qsizetype, qsizetype) {},
+                                [&told](const DesktopMenuSyncResult& result) {
+                                    told.push_back(result);
+                                }});
+    const auto logged = [&] {
+        return QString::fromUtf8(world.tree.read("wine.log")).split(u'\n', Qt::SkipEmptyParts);
+    };
+    const auto waitFor = [](const std::function<bool()>& done) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done() && clock.elapsed() < 30'000) {
+            QCoreApplication::processEvents();
+            QThread::msleep(5);
+        }
+    };
+    queue.request(desktopMenuRequest(world.tvn, world.environment));
+    EXPECT_TRUE(queue.busy());
+    waitFor([&] { return world.tree.exists(QStringLiteral("wine.log")); });
+    queue.request(desktopMenuRequest(world.tvn, world.environment));
+    waitFor([&] { return !queue.busy(); });
+
+    // 30 links are two Wine calls: the first sync stopped after its first.
+    EXPECT_EQ(logged(), QStringList({"begin", "end", "begin", "end", "begin", "end"}));
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_FALSE(told[0].stopped);
+    EXPECT_EQ(told[0].failed.size(), 30);
 }
 
 } // namespace

@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <utility>
+#include <vector>
 
 namespace tvn::test {
 
@@ -39,7 +41,15 @@ struct MenuWorld {
             ADD_FAILURE() << "cannot write " << path.toStdString();
     }
 
-    DesktopMenuSyncResult sync() { return SyncDesktopMenu(tvn, environment); }
+    // The request taken as the window takes it, then the sync run to its end on this thread;
+    // the progress it tells is kept.
+    DesktopMenuSyncResult sync() {
+        DesktopMenuSyncControl control;
+        control.progressed = [this](qsizetype done, qsizetype total) {
+            progress.push_back({done, total});
+        };
+        return SyncDesktopMenu(desktopMenuRequest(tvn, environment), control);
+    }
 
     TempTree tree;
     DesktopMenuEnvironment environment;
@@ -50,6 +60,7 @@ struct MenuWorld {
     FakeLists lists;
     ProgramState state;
     Tvn tvn;
+    std::vector<std::pair<qsizetype, qsizetype>> progress;
 };
 
 } // namespace tvn::test

@@ -26,8 +26,8 @@ protected:
     void chooseLanguage(int index) {
         hideAllPanels();
         frm.ShowLanguages();
-        frm.languageOptions[static_cast<size_t>(index)]->setChecked(true);
-        QTest::mouseClick(frm.languageOkButton, Qt::LeftButton);
+        languageOption(frm, index)->setChecked(true);
+        QTest::mouseClick(control<QPushButton>(frm, "languageOkButton"), Qt::LeftButton);
         ASSERT_EQ(frm.state().languageIndex, index);
         ASSERT_EQ(ui.beeps(), 0);
         ASSERT_TRUE(ui.dialogs().empty());

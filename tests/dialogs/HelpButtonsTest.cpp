@@ -24,18 +24,18 @@ std::map<QString, bool> visibility(const QWidget& window) {
 TEST_F(HelpButtonsTest, HelpShowsTheDescriptionBesideTheAboutFrameAndPutsEverythingBack) {
     frm.ShowMenu();
     QApplication::setActiveWindow(&frm);
-    frm.helpButton->setFocus();
+    control<QPushButton>(frm, "helpButton")->setFocus();
     const auto before = visibility(frm);
     const QWidget* focus = QApplication::focusWidget();
-    ASSERT_EQ(focus, frm.helpButton);
-    frm.messageLabels[7]->setText(QStringLiteral("What this program does."));
+    ASSERT_EQ(focus, control<QPushButton>(frm, "helpButton"));
+    messageLabel(frm, Message::Description)->setText(QStringLiteral("What this program does."));
 
     std::map<QString, bool> behind;
     ui.onMessage = [&] {
         behind = visibility(frm);
     };
     ui.expectMessage();
-    QTest::mouseClick(frm.helpButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(frm, "helpButton"), Qt::LeftButton);
 
     ASSERT_EQ(ui.dialogs().size(), 1u);
     const UiCall help = ui.dialogs()[0];
@@ -50,8 +50,8 @@ TEST_F(HelpButtonsTest, HelpShowsTheDescriptionBesideTheAboutFrameAndPutsEveryth
 
     EXPECT_EQ(visibility(frm), before);
     EXPECT_EQ(QApplication::focusWidget(), focus);
-    EXPECT_EQ(frm.defaultButton(), frm.classifyButton);
-    EXPECT_EQ(frm.cancelButton(), frm.exitButton);
+    EXPECT_EQ(frm.defaultButton(), control<QPushButton>(frm, "classifyButton"));
+    EXPECT_EQ(frm.cancelButton(), control<QPushButton>(frm, "exitButton"));
 }
 
 TEST_F(HelpButtonsTest, InfoOpensModallyAtTheMainWindowsCornerWhereverItWasMoved) {
@@ -63,13 +63,14 @@ TEST_F(HelpButtonsTest, InfoOpensModallyAtTheMainWindowsCornerWhereverItWasMoved
             opened = dynamic_cast<FrmInfo&>(window).pos();
         };
         ui.clearCalls();
-        QTest::mouseClick(frm.infoButton, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(frm, "infoButton"), Qt::LeftButton);
         ASSERT_EQ(ui.count(UiCall::Kind::Modal), 1);
         EXPECT_EQ(ui.calls().back().text, QStringLiteral("FrmInfo"));
         EXPECT_EQ(opened, frm.pos());
         EXPECT_EQ(opened, corner);
     }
-    expectOnly(frm.menuPanel, frm.classifyButton, frm.exitButton);
+    expectOnly(control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "classifyButton"),
+               control<QPushButton>(frm, "exitButton"));
 }
 
 } // namespace

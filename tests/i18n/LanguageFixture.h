@@ -116,7 +116,9 @@ protected:
         return result;
     }
 
-    QImage shownPicture() const { return comparable(frm.languagePicture->pixmap().toImage()); }
+    QImage shownPicture() const {
+        return comparable(control<QLabel>(frm, "languagePicture")->pixmap().toImage());
+    }
 };
 
 } // namespace tvn::test

@@ -41,14 +41,15 @@ TEST_F(LanguagePictureTest, TheFormatIsRecognisedFromTheContent) {
     stage(textFileName("it"));
     for (const char* format : {"BMP", "JPG", "PNG", "ICO"}) {
         SCOPED_TRACE(format);
-        frm.languagePicture->clear();
+        control<QLabel>(frm, "languagePicture")->clear();
         tree.write(pictureFileName("it"), encoded(testPicture(), format));
         apply(2);
         EXPECT_TRUE(ui.dialogs().empty());
-        EXPECT_EQ(frm.languagePicture->pixmap().size(), QSize(120, 200));
+        EXPECT_EQ(control<QLabel>(frm, "languagePicture")->pixmap().size(), QSize(120, 200));
         // Drawn at its own size from the box's top-left corner.
-        EXPECT_EQ(frm.languagePicture->alignment(), Qt::AlignLeft | Qt::AlignTop);
-        EXPECT_FALSE(frm.languagePicture->hasScaledContents());
+        EXPECT_EQ(control<QLabel>(frm, "languagePicture")->alignment(),
+                  Qt::AlignLeft | Qt::AlignTop);
+        EXPECT_FALSE(control<QLabel>(frm, "languagePicture")->hasScaledContents());
     }
 }
 
@@ -83,20 +84,24 @@ TEST_F(LanguagePictureTest, PressingThePictureShowsTheAboutFrameWhileTheButtonIs
     stageLanguage("uk");
     apply(0);
     frm.ShowMenu();
-    ASSERT_TRUE(frm.languagePicture->isVisible());
-    QTest::mousePress(frm.languagePicture, Qt::LeftButton, Qt::NoModifier, QPoint(40, 60));
-    EXPECT_FALSE(frm.languagePicture->isVisible());
-    EXPECT_TRUE(frm.aboutFrame->isVisible());
+    ASSERT_TRUE(control<QLabel>(frm, "languagePicture")->isVisible());
+    QTest::mousePress(control<QLabel>(frm, "languagePicture"), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(40, 60));
+    EXPECT_FALSE(control<QLabel>(frm, "languagePicture")->isVisible());
+    EXPECT_TRUE(control<QFrame>(frm, "aboutFrame")->isVisible());
     // The frame now lies under the mouse and takes the release.
-    QTest::mouseRelease(frm.aboutFrame, Qt::LeftButton, Qt::NoModifier, QPoint(40, 60));
-    EXPECT_TRUE(frm.languagePicture->isVisible());
-    EXPECT_FALSE(frm.aboutFrame->isVisible());
+    QTest::mouseRelease(control<QFrame>(frm, "aboutFrame"), Qt::LeftButton, Qt::NoModifier,
+                        QPoint(40, 60));
+    EXPECT_TRUE(control<QLabel>(frm, "languagePicture")->isVisible());
+    EXPECT_FALSE(control<QFrame>(frm, "aboutFrame")->isVisible());
     EXPECT_EQ(visiblePanels(), std::vector<QString>{QStringLiteral("menuPanel")});
 
-    QTest::mousePress(frm.languagePicture, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
-    EXPECT_TRUE(frm.aboutFrame->isVisible());
-    QTest::mouseRelease(frm.aboutFrame, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
-    EXPECT_FALSE(frm.aboutFrame->isVisible());
+    QTest::mousePress(control<QLabel>(frm, "languagePicture"), Qt::RightButton, Qt::NoModifier,
+                      QPoint(5, 5));
+    EXPECT_TRUE(control<QFrame>(frm, "aboutFrame")->isVisible());
+    QTest::mouseRelease(control<QFrame>(frm, "aboutFrame"), Qt::RightButton, Qt::NoModifier,
+                        QPoint(5, 5));
+    EXPECT_FALSE(control<QFrame>(frm, "aboutFrame")->isVisible());
 }
 
 } // namespace

@@ -37,17 +37,28 @@ TEST_F(LanguageTextsTest, EachFieldSetsItsOwnControl) {
         EXPECT_EQ(landed[QStringLiteral("field %1").arg(k)], k == 13 ? 0 : 1) << "field " << k;
 
     const std::pair<int, QString> places[] = {
-        {1, frm.messageLabels[0]->text()},      {12, frm.messageLabels[11]->text()},
-        {14, frm.classifyButton->text()},       {24, frm.languagesExitButton->text()},
-        {34, frm.cleanUpButton->text()},        {35, frm.skipIntroduction->text()},
-        {37, frm.languageOptions[0]->text()},   {39, frm.languageOptions[2]->text()},
-        {40, frm.windowsEditions[0]->text()},   {43, frm.windowsEditions[3]->text()},
-        {44, frm.classifyInstructions->text()}, {45, frm.hideHelpOption->text()},
-        {46, frm.purposeText->text()},          {51, frm.smallIconsHint->text()},
-        {59, frm.englishPrompt->text()},        {62, frm.pleaseWait->text()},
-        {75, frm.aboutTitle->text()},           {76, frm.progressLine->text()},
-        {78, frm.helpCoverWait->text()},        {80, frm.italianPrompt->text()},
-        {82, frm.renameHint->text()},           {83, frm.renameCategoryAction->text()},
+        {1, frm.messageText(Message::SelectShortcuts)},
+        {12, frm.messageText(Message::RenameQuestionEnd)},
+        {14, control<QPushButton>(frm, "classifyButton")->text()},
+        {24, control<QPushButton>(frm, "languagesExitButton")->text()},
+        {34, control<QPushButton>(frm, "cleanUpButton")->text()},
+        {35, control<QCheckBox>(frm, "skipIntroduction")->text()},
+        {37, languageOption(frm, 0)->text()},
+        {39, languageOption(frm, 2)->text()},
+        {40, control<QRadioButton>(frm, "englishEdition")->text()},
+        {43, control<QRadioButton>(frm, "otherEdition")->text()},
+        {44, control<QLabel>(frm, "classifyInstructions")->text()},
+        {45, control<QCheckBox>(frm, "hideHelpOption")->text()},
+        {46, control<QLabel>(frm, "purposeText")->text()},
+        {51, control<QLabel>(frm, "smallIconsHint")->text()},
+        {59, control<QLabel>(frm, "englishPrompt")->text()},
+        {62, control<QLabel>(frm, "pleaseWait")->text()},
+        {75, control<QLabel>(frm, "aboutTitle")->text()},
+        {76, control<QLabel>(frm, "progressLine")->text()},
+        {78, control<QLabel>(frm, "helpCoverWait")->text()},
+        {80, control<QLabel>(frm, "italianPrompt")->text()},
+        {82, control<QLabel>(frm, "renameHint")->text()},
+        {83, control<QAction>(frm, "renameCategoryAction")->text()},
     };
     for (const auto& [field, caption] : places)
         EXPECT_EQ(caption, QStringLiteral("field %1").arg(field)) << "field " << field;
@@ -65,18 +76,20 @@ TEST_F(LanguageTextsTest, ConfirmingTheLanguagePanelAppliesTheChosenLanguage) {
         ui.clearCalls();
         hideAllPanels();
         frm.ShowLanguages();
-        frm.languageOptions[static_cast<size_t>(index)]->setChecked(true);
-        QTest::mouseClick(frm.languageOkButton, Qt::LeftButton);
+        languageOption(frm, index)->setChecked(true);
+        QTest::mouseClick(control<QPushButton>(frm, "languageOkButton"), Qt::LeftButton);
 
         EXPECT_EQ(frm.state().languageIndex, index);
         EXPECT_EQ(ui.beeps(), 0);
         EXPECT_TRUE(ui.dialogs().empty());
-        EXPECT_EQ(frm.classifyButton->text(), fields[13]);
+        EXPECT_EQ(control<QPushButton>(frm, "classifyButton")->text(), fields[13]);
         EXPECT_EQ(frm.messageText(Message::SelectShortcuts), fields[0]);
-        EXPECT_EQ(frm.englishPrompt->text(), fields[58]);
-        EXPECT_EQ(frm.renameCategoryAction->text(), fields[82]);
+        EXPECT_EQ(control<QLabel>(frm, "englishPrompt")->text(), fields[58]);
+        EXPECT_EQ(control<QAction>(frm, "renameCategoryAction")->text(), fields[82]);
         EXPECT_EQ(shownPicture(), shippedPicture(kLanguageCodes[index]));
-        expectOnly(frm.introductionPanel, frm.continueButton, frm.introductionExitButton);
+        expectOnly(control<QFrame>(frm, "introductionPanel"),
+                   control<QPushButton>(frm, "continueButton"),
+                   control<QPushButton>(frm, "introductionExitButton"));
     }
 }
 
@@ -87,13 +100,14 @@ TEST_F(LanguageTextsTest, AFileEndingEarlyBeepsTwiceAndLeavesTheRestAsItWas) {
     apply(1);
     EXPECT_EQ(ui.beeps(), 2);
     EXPECT_TRUE(ui.dialogs().empty());
-    EXPECT_EQ(frm.renameHint->text(), QStringLiteral("field 82"));
-    EXPECT_EQ(frm.renameCategoryAction->text(), before.at(QStringLiteral("renameCategoryAction")));
+    EXPECT_EQ(control<QLabel>(frm, "renameHint")->text(), QStringLiteral("field 82"));
+    EXPECT_EQ(control<QAction>(frm, "renameCategoryAction")->text(),
+              before.at(QStringLiteral("renameCategoryAction")));
     EXPECT_EQ(shownPicture(), shippedPicture("fr"));
 
     // An empty file changes nothing, and still brings the picture.
     ui.clearCalls();
-    frm.languagePicture->clear();
+    control<QLabel>(frm, "languagePicture")->clear();
     const auto applied = captions();
     tree.write(textFileName("fr"), QByteArray());
     apply(1);
@@ -116,11 +130,12 @@ TEST_F(LanguageTextsTest, AnUnquotedCommaSplitsAFieldAndShiftsEveryLaterCaption)
     apply(0);
 
     EXPECT_EQ(ui.beeps(), 0);
-    EXPECT_EQ(frm.orphansDescription->text(), fields[63]);
-    EXPECT_EQ(frm.purgeInstructions->text(), QStringLiteral("If you wish"));
-    EXPECT_EQ(frm.modifyTitle->text(), QStringLiteral("select some and press REMOVE."));
-    EXPECT_EQ(frm.removeInstructions->text(), fields[65]);
-    EXPECT_EQ(frm.renameCategoryAction->text(), fields[81]);
+    EXPECT_EQ(control<QLabel>(frm, "orphansDescription")->text(), fields[63]);
+    EXPECT_EQ(control<QLabel>(frm, "purgeInstructions")->text(), QStringLiteral("If you wish"));
+    EXPECT_EQ(control<QLabel>(frm, "modifyTitle")->text(),
+              QStringLiteral("select some and press REMOVE."));
+    EXPECT_EQ(control<QLabel>(frm, "removeInstructions")->text(), fields[65]);
+    EXPECT_EQ(control<QAction>(frm, "renameCategoryAction")->text(), fields[81]);
 }
 
 TEST_F(LanguageTextsTest, UnquotedFieldsReadAsTheyWouldBeTyped) {
@@ -137,12 +152,12 @@ TEST_F(LanguageTextsTest, UnquotedFieldsReadAsTheyWouldBeTyped) {
     tree.write(textFileName("uk"), encodeDataFile(text));
     apply(0);
     EXPECT_EQ(ui.beeps(), 0);
-    EXPECT_EQ(frm.classifyButton->text(), QStringLiteral("7"));
-    EXPECT_EQ(frm.continueButton->text(), QStringLiteral("  spaced"));
-    EXPECT_EQ(frm.exitButton->text(), QStringLiteral("quoted"));
-    EXPECT_EQ(frm.changeLanguageButton->text(), QString());
-    EXPECT_EQ(frm.languageOkButton->text(), QStringLiteral("-1.5"));
-    EXPECT_EQ(frm.moveButton->text(), QStringLiteral("field 19"));
+    EXPECT_EQ(control<QPushButton>(frm, "classifyButton")->text(), QStringLiteral("7"));
+    EXPECT_EQ(control<QPushButton>(frm, "continueButton")->text(), QStringLiteral("  spaced"));
+    EXPECT_EQ(control<QPushButton>(frm, "exitButton")->text(), QStringLiteral("quoted"));
+    EXPECT_EQ(control<QPushButton>(frm, "changeLanguageButton")->text(), QString());
+    EXPECT_EQ(control<QPushButton>(frm, "languageOkButton")->text(), QStringLiteral("-1.5"));
+    EXPECT_EQ(control<QPushButton>(frm, "moveButton")->text(), QStringLiteral("field 19"));
 }
 
 TEST_F(LanguageTextsTest, AShortFileAfterAnotherLanguageKeepsThatLanguagesLaterCaptions) {
@@ -158,11 +173,11 @@ TEST_F(LanguageTextsTest, AShortFileAfterAnotherLanguageKeepsThatLanguagesLaterC
     apply(2);
 
     EXPECT_EQ(ui.beeps(), 2);
-    EXPECT_EQ(frm.moveInstructions->text(), italian[49]);
-    EXPECT_EQ(frm.classifyButton->text(), italian[13]);
-    EXPECT_EQ(frm.smallIconsHint->text(), french[50]);
-    EXPECT_EQ(frm.menuTitle->text(), french[53]);
-    EXPECT_EQ(frm.renameCategoryAction->text(), french[82]);
+    EXPECT_EQ(control<QLabel>(frm, "moveInstructions")->text(), italian[49]);
+    EXPECT_EQ(control<QPushButton>(frm, "classifyButton")->text(), italian[13]);
+    EXPECT_EQ(control<QLabel>(frm, "smallIconsHint")->text(), french[50]);
+    EXPECT_EQ(control<QLabel>(frm, "menuTitle")->text(), french[53]);
+    EXPECT_EQ(control<QAction>(frm, "renameCategoryAction")->text(), french[82]);
     EXPECT_EQ(shownPicture(), shippedPicture("it"));
 }
 
@@ -176,7 +191,7 @@ TEST_F(LanguageTextsTest, EachApplicationReadsTheFileAfresh) {
 
     tree.write(textFileName("it"), quotedLines(numberedFields(83)));
     apply(2);
-    EXPECT_EQ(frm.classifyButton->text(), QStringLiteral("field 14"));
+    EXPECT_EQ(control<QPushButton>(frm, "classifyButton")->text(), QStringLiteral("field 14"));
 }
 
 TEST_F(LanguageTextsTest, InstalledTheShippedFilesAreReadUnlessTheUserFolderHasItsOwn) {
@@ -189,7 +204,7 @@ TEST_F(LanguageTextsTest, InstalledTheShippedFilesAreReadUnlessTheUserFolderHasI
     frm.state().shippedFolder = shared.path();
     apply(1);
     EXPECT_TRUE(ui.dialogs().empty());
-    EXPECT_EQ(frm.classifyButton->text(), "mine");
+    EXPECT_EQ(control<QPushButton>(frm, "classifyButton")->text(), "mine");
     EXPECT_EQ(shownPicture(), shippedPicture("fr"));
 }
 
@@ -226,12 +241,12 @@ TEST_F(LanguageTextsTest, AnIndexOutsideTheLanguagesBeepsOnceAndTakesEnglish) {
     const QStringList english = shippedFields("uk");
     for (int index : {3, -1, 32767}) {
         SCOPED_TRACE(index);
-        frm.languagePicture->clear();
+        control<QLabel>(frm, "languagePicture")->clear();
         ui.clearCalls();
         apply(index);
         EXPECT_EQ(ui.beeps(), 1);
         EXPECT_TRUE(ui.dialogs().empty());
-        EXPECT_EQ(frm.classifyButton->text(), english[13]);
+        EXPECT_EQ(control<QPushButton>(frm, "classifyButton")->text(), english[13]);
         EXPECT_EQ(shownPicture(), shippedPicture("uk"));
     }
 }
@@ -264,9 +279,9 @@ TEST_F(LanguageTextsTest, BadFilesNeverCrashAndHugeOnesAreReadOnlyAsFarAsNeeded)
         EXPECT_TRUE(ui.dialogs().empty());
         EXPECT_TRUE(ui.beeps() == 0 || ui.beeps() == 2) << ui.beeps();
         EXPECT_FALSE(shownPicture().isNull());
-        EXPECT_LE(frm.messageLabels[0]->text().size(), kLanguageTextFileBytes);
+        EXPECT_LE(frm.messageText(Message::SelectShortcuts).size(), kLanguageTextFileBytes);
     }
-    EXPECT_EQ(frm.renameCategoryAction->text(), QStringLiteral("many"));
+    EXPECT_EQ(control<QAction>(frm, "renameCategoryAction")->text(), QStringLiteral("many"));
 }
 
 // A window that lacks a control of the table: the fields before it are applied, the message

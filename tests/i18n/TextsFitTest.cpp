@@ -54,7 +54,7 @@ protected:
     // Shows `area` alone in the right column and lets the layouts settle.
     void showAlone(QWidget* area) {
         hideAllPanels();
-        frm.helpCover->hide();
+        control<QFrame>(frm, "helpCover")->hide();
         area->show();
         QApplication::processEvents();
     }
@@ -67,35 +67,36 @@ TEST_P(TextsFitTest, OnEveryPanel) {
         expectTextsFit(*panel);
     }
     // The language panel as the settings panel opens it, without its exit button.
-    frm.languagesExitButton->hide();
-    showAlone(frm.languagesPanel);
-    expectTextsFit(*frm.languagesPanel);
+    control<QPushButton>(frm, "languagesExitButton")->hide();
+    showAlone(control<QFrame>(frm, "languagesPanel"));
+    expectTextsFit(*control<QFrame>(frm, "languagesPanel"));
 }
 
 TEST_P(TextsFitTest, OnTheCreationPanelInMoveMode) {
-    showAlone(frm.creationPanel);
-    frm.creationTitle->hide();
-    frm.classifyInstructions->hide();
-    frm.creationDoneButton->hide();
-    frm.moveTitle->show();
-    frm.moveDoneButton->show();
+    showAlone(control<QFrame>(frm, "creationPanel"));
+    control<QLabel>(frm, "creationTitle")->hide();
+    control<QLabel>(frm, "classifyInstructions")->hide();
+    control<QPushButton>(frm, "creationDoneButton")->hide();
+    control<QLabel>(frm, "moveTitle")->show();
+    control<QPushButton>(frm, "moveDoneButton")->show();
     QApplication::processEvents();
-    expectTextsFit(*frm.creationPanel);
+    expectTextsFit(*control<QFrame>(frm, "creationPanel"));
 }
 
 TEST_P(TextsFitTest, OnTheHelpPagesAndTheWaitText) {
-    showAlone(frm.helpCover);
-    expectTextsFit(*frm.helpCover);
-    frm.languagePicture->hide();
-    frm.aboutFrame->show();
+    showAlone(control<QFrame>(frm, "helpCover"));
+    expectTextsFit(*control<QFrame>(frm, "helpCover"));
+    control<QLabel>(frm, "languagePicture")->hide();
+    control<QFrame>(frm, "aboutFrame")->show();
     QApplication::processEvents();
-    expectTextsFit(*frm.aboutFrame);
+    expectTextsFit(*control<QFrame>(frm, "aboutFrame"));
 
     // With no panel up, the wait text and a long progress text show on the window itself.
     hideAllPanels();
     frm.setProgressText(QStringLiteral("100 %"));
     QApplication::processEvents();
-    for (const QLabel* label : {frm.pleaseWait, frm.progressLine}) {
+    for (const QLabel* label :
+         {control<QLabel>(frm, "pleaseWait"), control<QLabel>(frm, "progressLine")}) {
         SCOPED_TRACE(label->objectName().toStdString());
         EXPECT_GE(label->height(), label->heightForWidth(label->width()));
     }

@@ -89,12 +89,12 @@ int main(int argc, char** argv) {
     window.state().languageIndex = std::atoi(argv[2]);
     window.LoadLanguageTexts();
 
-    print(window, *window.languagePicture);
+    print(window, *window.findChild<QLabel*>(QStringLiteral("languagePicture")));
     for (QFrame* panel : window.panels()) {
         for (QFrame* other : window.panels())
             other->setVisible(other == panel);
         // The settings panel as a configured program shows it, with its language button.
-        window.changeLanguageButton->show();
+        window.findChild<QPushButton*>(QStringLiteral("changeLanguageButton"))->show();
         QApplication::processEvents();
         for (const QWidget* control : panel->findChildren<QWidget*>()) {
             const bool clickable = qobject_cast<const QAbstractButton*>(control) ||

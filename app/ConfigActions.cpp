@@ -1,0 +1,150 @@
+#include "app/FrmMain.h"
+#include "app/panels/ConfigPanel.h"
+#include "app/panels/HiddenStore.h"
+#include "app/panels/MenuPanel.h"
+#include "app/panels/WindowSurface.h"
+#include "catalogue/LogicTexts.h"
+#include "catalogue/ProgramsTrees.h"
+#include "catalogue/SystemAnalysis.h"
+#include "i18n/BuiltInTexts.h"
+#include "i18n/NoticeTexts.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+#include "platform/ShellFolders.h"
+#include "platform/Ui.h"
+#include "store/CategoryFiles.h"
+#include "store/CategoryFolders.h"
+#include "store/SettingsCheck.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+
+// The frame's answers to the Config panel: showing the settings, applying them, and the drive
+// check.
+
+namespace tvn {
+
+namespace {
+
+// The debug text that lets unusable folders through, for trying the program without them.
+constexpr auto kNoChecksDebugText = u"Do not check for errors";
+
+} // namespace
+
+void FrmMain::ShowConfig() {
+    FillPrefixChooser();
+    FillConfigBoxes();
+    settingsBeforeShow_ = configFromWindow();
+    showConfigPanel();
+}
+
+void FrmMain::showConfigPanel() {
+    // In the interface language, even when the boxes kept their texts.
+    ShowAllUsersPrograms();
+    ShowDesktopMenuNote();
+    surface_->setHelpCoverVisible(false);
+    // Settings that work can be gone back to; otherwise Esc confirms them just as OK does.
+    config_->open(settingsInUse_ && state_.configured && !state_.scanFailed, state_.configured);
+    state_.configured = true;
+}
+
+void FrmMain::FillConfigBoxes() {
+    // The folders in use, once there are; before that the registry's.
+    if (!settingsInUse_ || !state_.configured) {
+        ReadShellFolders();
+        return;
+    }
+    config_->setStartMenuPath(state_.startMenuPath);
+    config_->setProgramsPath(state_.programsPath);
+    config_->showPathsFromBeginning();
+}
+
+void FrmMain::settingsCancelClicked() {
+    applyConfig(settingsBeforeShow_);
+    leavePanel(config_);
+    ShowMenu();
+}
+
+void FrmMain::ReadShellFolders() {
+    // The registry's folders; a failed lookup leaves the box empty, saying why inside it.
+    config_->setStartMenuPath(shellFolders_.shellFolder(QStringLiteral("Start Menu")));
+    config_->setProgramsPath(shellFolders_.shellFolder(QStringLiteral("Programs")));
+    config_->markEmptyPaths(builtInText(BuiltInText::NotInRegistry, state_.languageIndex));
+    config_->showPathsFromBeginning();
+}
+
+void FrmMain::setProgramsGuard(std::function<void(const QStringList&)> guard) {
+    tvn_->guardProgramsTrees = std::move(guard);
+}
+
+QString FrmMain::configFilePath() const {
+    return joinPath(state_.appFolder, QString::fromUtf16(kConfigFileName));
+}
+
+void FrmMain::settingsOkClicked() {
+    config_->hide();
+    state_.scanFailed = false;
+    ui_.pumpEvents();
+    state_.configured = true;
+    state_.windowsDrive = hiddenStore_->windowsDrive();
+    // The category names start again from the language's defaults.
+    LoadDefaultCategories(tvn());
+    SaveCustomCategories(tvn());
+    ApplySettings();
+}
+
+void FrmMain::settingsClicked() {
+    // The advice to delete the classifications first matters only when there are some.
+    if (copyNames.count() > 0 && ui_.message(messageText(Message::ResetBeforeChange), {},
+                                             Buttons::YesNo, Icon::Exclamation) == Answer::No)
+        return;
+    leavePanel(menu_);
+    CheckDrive();
+    ShowConfig();
+}
+
+bool FrmMain::CheckDrive() {
+    hiddenStore_->selectWindowsDrive(state_.windowsDrive);
+    return false;
+}
+
+void FrmMain::ApplySettings() {
+    // "~" and relative paths are kept as the absolute folders they name from here.
+    const QString home = QDir::toNativeSeparators(QDir::homePath());
+    config_->setStartMenuPath(resolvedFolder(config_->startMenuPath(), home, QDir::currentPath()));
+    config_->setProgramsPath(resolvedFolder(config_->programsPath(), home, QDir::currentPath()));
+    if (const auto problem =
+            settingsProblem(fs_, config_->startMenuPath(), config_->programsPath(), home)) {
+        ReportSettingsProblem(*problem);
+        if (debugText() != kNoChecksDebugText) {
+            // The boxes keep what was typed, for the user to put right.
+            showConfigPanel();
+            config_->selectWrongBox(problem->box);
+            return;
+        }
+        ui_.beep();
+    }
+    state_.startMenuPath = config_->startMenuPath();
+    state_.programsPath = config_->programsPath();
+    settingsInUse_ = true;
+    // From now on nothing inside the Programs trees may change, whatever the later steps do.
+    UpdateProgramsTrees(tvn());
+    // What a copy killed mid-way left behind (at start, the last session's) is the program's own.
+    RemoveLeftoverTemporaries(tvn());
+
+    if (!writeConfigFile(fs_, configFilePath(), configFromWindow()))
+        ui_.message(messageText(Message::SettingsNotSaved),
+                    logicText(LogicText::ErrorTitle, state_.languageIndex), Buttons::Ok,
+                    Icon::Exclamation);
+
+    tvn::AnalyseSystem(tvn());
+    // At start, this completes what a sync cut short by the end of the last run left.
+    SyncDesktopMenu();
+    if (!state_.scanFailed) {
+        ShowMenu();
+        surface_->setHelpCoverVisible(false);
+    }
+}
+
+} // namespace tvn

@@ -1,0 +1,70 @@
+#include "app/FrmMain.h"
+#include "app/panels/MenuPanel.h"
+#include "app/panels/WindowSurface.h"
+#include "catalogue/SystemAnalysis.h"
+#include "dialogs/FrmInfo.h"
+#include "i18n/HelpText.h"
+#include "platform/Ui.h"
+#include "store/Reset.h"
+
+#include <QFrame>
+#include <QPointer>
+
+// The frame's answers to the main menu. The buttons that open a panel have their answers with
+// that panel's; the menu's own actions are here: the re-analysis, the reset, help, the
+// information window and the exit.
+
+namespace tvn {
+
+void FrmMain::ShowMenu() {
+    menu_->open();
+}
+
+void FrmMain::rescanClicked() {
+    leavePanel(menu_);
+    tvn::AnalyseSystem(tvn());
+    // A failed analysis has opened the settings panel; showing the menu as well would leave
+    // two panels on screen with Enter and Esc pressing the menu's hidden-behind buttons.
+    if (!state_.scanFailed)
+        ShowMenu();
+}
+
+void FrmMain::resetClicked() {
+    if (!ConfirmReset(tvn()))
+        return;
+    leavePanel(menu_);
+    undoable(UndoScope::Menu, [this] { DeleteAllClassifications(tvn()); });
+    // The copies are gone even when the analysis failed: their entries go too. Removing entries
+    // needs no Wine and shows no progress, so the settings panel may show meanwhile.
+    SyncDesktopMenu();
+    // A failed analysis has opened the settings panel; the menu would show beside it.
+    if (state_.scanFailed)
+        return;
+    ShowMenu();
+    menu_->show();
+}
+
+void FrmMain::helpClicked() {
+    // Hiding the menu takes the focus from its button; it goes back when the menu returns, so
+    // that the keyboard does not end up in a control the user cannot see.
+    const QPointer<QWidget> focus = focusWidget();
+    menu_->hide();
+    surface_->coverForHelp();
+    ui_.message(
+        helpText(messageText(Message::Description), menu_->mainActions(), state_.languageIndex));
+    surface_->uncoverAfterHelp();
+    menu_->show();
+    if (focus)
+        focus->setFocus();
+}
+
+void FrmMain::infoClicked() {
+    FrmInfo info(*this, state_.languageIndex);
+    ui_.showModal(info);
+}
+
+void FrmMain::exitClicked() {
+    close();
+}
+
+} // namespace tvn
