@@ -29,29 +29,32 @@ void CatalogueList::assign(const QStringList& newNames, const QStringList& newFo
 
 void CatalogueList::assignInOrder(const QStringList& newNames, const QStringList& newFolders) {
     if (names.isSorted())
-        assignSortedByName(newNames, newFolders);
+        assignSorted(newNames, newFolders, newNames);
     else
         assign(newNames, newFolders);
 }
 
-void CatalogueList::sortByName() {
+void CatalogueList::sortByShownName() {
     QStringList currentNames;
     QStringList currentFolders;
+    QStringList shown;
     currentNames.reserve(count());
     currentFolders.reserve(count());
+    shown.reserve(count());
     for (int k = 0; k < count(); ++k) {
         currentNames.append(names.at(k));
         currentFolders.append(folders.at(k));
+        shown.append(displayName(currentNames.back()));
     }
-    assignSortedByName(currentNames, currentFolders);
+    assignSorted(currentNames, currentFolders, shown);
 }
 
-void CatalogueList::assignSortedByName(const QStringList& newNames, const QStringList& newFolders) {
+void CatalogueList::assignSorted(const QStringList& newNames, const QStringList& newFolders,
+                                 const QStringList& keys) {
     std::vector<qsizetype> order(static_cast<size_t>(newNames.size()));
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
-        return sortsBefore(newNames[a], newNames[b]);
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](qsizetype a, qsizetype b) { return sortsBefore(keys[a], keys[b]); });
     QStringList sortedNames;
     QStringList sortedFolders;
     sortedNames.reserve(newNames.size());

@@ -26,12 +26,14 @@ struct CatalogueList {
     // place them: a sorted name list puts equal names in the order given. One stable sort
     // instead of shifting the lists at every insertion.
     void assignInOrder(const QStringList& newNames, const QStringList& newFolders);
-    // Puts the pairs in the order of their names, letter case ignored, equal names keeping their
-    // order, whether or not the name list sorts itself.
-    void sortByName();
+    // Puts pairs of file names and folders in the order of the names a visible list shows
+    // (displayName), letter case ignored, equal names keeping their order, whether or not the
+    // name list sorts itself.
+    void sortByShownName();
 
 private:
-    void assignSortedByName(const QStringList& newNames, const QStringList& newFolders);
+    void assignSorted(const QStringList& newNames, const QStringList& newFolders,
+                      const QStringList& keys);
 };
 
 inline CatalogueList progsList(const CatalogueLists& lists) {

@@ -11,7 +11,7 @@ namespace tvn {
 
 void FillModifyList(Tvn& tvn) {
     // The walk lists the copies folder by folder; the user looks for a name.
-    fastList(tvn.lists).sortByName();
+    fastList(tvn.lists).sortByShownName();
     const ListBox& fast = tvn.lists.fast;
     QStringList names;
     names.reserve(fast.count());

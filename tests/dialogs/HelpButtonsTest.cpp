@@ -39,7 +39,10 @@ TEST_F(HelpButtonsTest, HelpShowsTheDescriptionBesideTheAboutFrameAndPutsEveryth
 
     ASSERT_EQ(ui.dialogs().size(), 1u);
     const UiCall help = ui.dialogs()[0];
-    EXPECT_EQ(help.text, QStringLiteral("What this program does."));
+    // The description, then a paragraph per action of the menu.
+    EXPECT_TRUE(help.text.startsWith(QStringLiteral("What this program does.\n\n")));
+    EXPECT_TRUE(
+        help.text.contains(control<QLabel>(frm, "classifyDescription")->text().simplified()));
     EXPECT_EQ(help.title, QString());
     EXPECT_EQ(help.buttons, Buttons::Ok);
     EXPECT_EQ(help.icon, Icon::None);

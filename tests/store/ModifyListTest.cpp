@@ -225,8 +225,8 @@ TEST_F(ModifyList, MovedCopiesKeepTheirFoldersAndEndInTheChosenCategory) {
     ReloadModifyList(tvn);
     EXPECT_EQ(modifyPaths(),
               QStringList({"Start Menu/giochi/Archive.lnk", "Start Menu/giochi/Chess.lnk",
-                           "Start Menu/giochi/Go.lnk", "Start Menu/giochi/Zoom.lnk",
-                           "Start Menu/video/Player.lnk"}));
+                           "Start Menu/giochi/Go.lnk", "Start Menu/video/Player.lnk",
+                           "Start Menu/giochi/Zoom.lnk"}));
     expectModifyInStep();
     EXPECT_TRUE(selected(lists.listModify).isEmpty());
     // The walk counts on from what the label showed: the Start Menu folder and its two
