@@ -1,4 +1,5 @@
 #include "app/Geometry.h"
+#include "app/PathLabel.h"
 #include "FrmMainFixture.h"
 
 #include <algorithm>
@@ -198,6 +199,19 @@ TEST_F(LayoutTest, MoveModeControlsWaitUnderTheirClassificationCounterparts) {
         frm.childAt(control<QLabel>(frm, "moveInstructions")
                         ->mapTo(&frm, control<QLabel>(frm, "moveInstructions")->rect().center())),
         control<QLabel>(frm, "moveInstructions"));
+}
+
+// A path too long for its two lines loses its middle, never its end, and stays whole in the
+// tooltip.
+TEST(PathLabelTest, ALongPathKeepsItsEndOnTwoLines) {
+    PathLabel label(nullptr);
+    label.resize(200, label.height());
+    const QString path = "/home/user/" + QString("folder/").repeated(40) + "Start Menu/Programs";
+    label.setLeadAndPath("All users: %1", path);
+    EXPECT_TRUE(label.text().contains(QChar(0x2026)));
+    EXPECT_TRUE(QString(label.text()).remove(QChar(0x200B)).endsWith("Start Menu/Programs"));
+    EXPECT_LE(label.heightForWidth(200), label.height());
+    EXPECT_EQ(label.toolTip(), path);
 }
 
 } // namespace
