@@ -2,7 +2,7 @@
 
 #include "app/ButtonRoles.h"
 #include "app/FolderBesideName.h"
-#include "app/ListFilter.h"
+#include "app/panels/FilteredList.h"
 #include "app/QtListBox.h"
 #include "app/Widgets.h"
 #include "i18n/BuiltInTexts.h"
@@ -33,11 +33,10 @@ ModifyPanel::ModifyPanel(QWidget& window, ButtonRoles& roles)
                   QStringLiteral("La rimozione di uno di questi collegamenti non implica la "
                                  "rimozione del collegamento originale (che si trova nel "
                                  "menu PROGRAMMI) o del file originale."));
-    copiesList = makeList(this, QStringLiteral("copiesList"));
     layout->addWidget(modifyTitle);
     layout->addWidget(removeInstructions);
-    copiesFilter = new ListFilter(*this, *layout, *copiesList);
-    layout->addWidget(copiesList, 1);
+    copiesList =
+        std::make_unique<FilteredList>(*this, *layout, QStringLiteral("copiesList"), false);
     layout->addWidget(originalsStayNote);
     modifyDoneButton =
         makeButton(this, QStringLiteral("modifyDoneButton"), QStringLiteral("Finito"));
@@ -46,8 +45,6 @@ ModifyPanel::ModifyPanel(QWidget& window, ButtonRoles& roles)
     modifyUndoButton = makeButton(this, QStringLiteral("modifyUndoButton"), QString());
     addButtonRow(*layout, {modifyDoneButton, modifyUndoButton}, {moveButton, removeButton});
 
-    copiesBox = std::make_unique<QtListBox>(*copiesList, false);
-    copiesFilter->attach(*copiesBox);
     connect(removeButton, &QPushButton::clicked, this, &ModifyPanel::removeClicked);
     connect(moveButton, &QPushButton::clicked, this, &ModifyPanel::moveClicked);
     connect(modifyDoneButton, &QPushButton::clicked, this, &ModifyPanel::doneClicked);
@@ -63,22 +60,20 @@ void ModifyPanel::open() {
     removeButton->setFocus();
 }
 
+QtListBox& ModifyPanel::copies() const {
+    return copiesList->entries();
+}
+
 void ModifyPanel::selectFirstCopy() {
-    if (copiesBox->count() > 0) {
-        copiesBox->selectOnly(0);
-        copiesList->setFocus();
-    }
+    copiesList->selectFirst();
 }
 
 bool ModifyPanel::clearFilter() {
-    return copiesFilter->clear();
+    return copiesList->clearFilter();
 }
 
 bool ModifyPanel::enterListFrom(const QWidget& receiver) {
-    if (&receiver != copiesFilter->box())
-        return false;
-    copiesFilter->enterList();
-    return true;
+    return copiesList->enterListFrom(receiver);
 }
 
 void ModifyPanel::showUndoTexts(const QString& caption, const QString& tip) {
@@ -91,16 +86,15 @@ void ModifyPanel::enableUndo(bool enabled) {
 }
 
 void ModifyPanel::applyAccessibleTexts(int language) {
-    copiesList->setAccessibleName(modifyTitle->text());
-    copiesList->setAccessibleDescription(removeInstructions->text());
+    copiesList->applyAccessibleTexts(modifyTitle->text(), removeInstructions->text(), language);
     removeButton->setAccessibleDescription(originalsStayNote->text());
     modifyDoneButton->setAccessibleDescription(builtInText(BuiltInText::BackToMenu, language));
     moveButton->setAccessibleDescription(builtInText(BuiltInText::MoveCopies, language));
-    copiesFilter->applyAccessibleTexts(language);
 }
 
 void ModifyPanel::showFolderBesideEachCopy(std::function<QString(int row)> folderOf) {
-    copiesList->setItemDelegate(new FolderBesideName(std::move(folderOf), copiesList));
+    QListWidget& list = copiesList->widget();
+    list.setItemDelegate(new FolderBesideName(std::move(folderOf), &list));
 }
 
 } // namespace tvn

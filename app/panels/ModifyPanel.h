@@ -5,13 +5,12 @@
 #include <QFrame>
 
 class QLabel;
-class QListWidget;
 class QPushButton;
 
 namespace tvn {
 
 class ButtonRoles;
-class ListFilter;
+class FilteredList;
 class QtListBox;
 
 // The Modify panel: the classified copies, to be removed or moved to another category.
@@ -25,7 +24,7 @@ public:
     // Shows the panel, Enter removing and Esc going back to the menu.
     void open();
     // The classified copies as the logic lists them.
-    QtListBox& copies() const { return *copiesBox; }
+    QtListBox& copies() const;
     // Selects the first copy, if any, and gives the list the focus.
     void selectFirstCopy();
     // Empties the filter box; false when it was empty already.
@@ -46,16 +45,14 @@ Q_SIGNALS:
 
 private:
     ButtonRoles& roles_;
-    QLabel* modifyTitle = nullptr;        // title
-    QLabel* removeInstructions = nullptr; // how to remove
-    QLabel* originalsStayNote = nullptr;  // the originals stay
-    QListWidget* copiesList = nullptr;    // the classified copies
-    ListFilter* copiesFilter = nullptr;
-    QPushButton* removeButton = nullptr;     // REMOVE
-    QPushButton* moveButton = nullptr;       // MOVE: the Creation panel in move mode
-    QPushButton* modifyDoneButton = nullptr; // Done: back to the menu
-    QPushButton* modifyUndoButton = nullptr; // Undo
-    std::unique_ptr<QtListBox> copiesBox;
+    QLabel* modifyTitle = nullptr;            // title
+    QLabel* removeInstructions = nullptr;     // how to remove
+    QLabel* originalsStayNote = nullptr;      // the originals stay
+    QPushButton* removeButton = nullptr;      // REMOVE
+    QPushButton* moveButton = nullptr;        // MOVE: the Creation panel in move mode
+    QPushButton* modifyDoneButton = nullptr;  // Done: back to the menu
+    QPushButton* modifyUndoButton = nullptr;  // Undo
+    std::unique_ptr<FilteredList> copiesList; // the classified copies
 };
 
 } // namespace tvn

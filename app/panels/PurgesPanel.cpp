@@ -1,7 +1,7 @@
 #include "app/panels/PurgesPanel.h"
 
 #include "app/ButtonRoles.h"
-#include "app/ListFilter.h"
+#include "app/panels/FilteredList.h"
 #include "app/QtListBox.h"
 #include "app/Widgets.h"
 #include "i18n/BuiltInTexts.h"
@@ -30,11 +30,10 @@ PurgesPanel::PurgesPanel(QWidget& window, ButtonRoles& roles)
         makeLabel(this, QStringLiteral("purgeInstructions"),
                   QStringLiteral("Se lo desiderate, selezionate uno o più classificazioni "
                                  "inutili e premete il comando RIMUOVI."));
-    orphansList = makeList(this, QStringLiteral("orphansList"));
     layout->addWidget(purgesTitle);
     layout->addWidget(orphansDescription);
-    orphansFilter = new ListFilter(*this, *layout, *orphansList);
-    layout->addWidget(orphansList, 1);
+    orphansList =
+        std::make_unique<FilteredList>(*this, *layout, QStringLiteral("orphansList"), true);
     layout->addWidget(purgeInstructions);
     purgesBackButton =
         makeButton(this, QStringLiteral("purgesBackButton"), QStringLiteral("Torna al menu..."));
@@ -42,8 +41,6 @@ PurgesPanel::PurgesPanel(QWidget& window, ButtonRoles& roles)
     purgesUndoButton = makeButton(this, QStringLiteral("purgesUndoButton"), QString());
     addButtonRow(*layout, {purgesBackButton, purgesUndoButton}, {purgeButton});
 
-    orphansBox = std::make_unique<QtListBox>(*orphansList, true);
-    orphansFilter->attach(*orphansBox);
     connect(purgeButton, &QPushButton::clicked, this, &PurgesPanel::purgeClicked);
     connect(purgesBackButton, &QPushButton::clicked, this, &PurgesPanel::backClicked);
     connect(purgesUndoButton, &QPushButton::clicked, this, &PurgesPanel::undoClicked);
@@ -58,22 +55,20 @@ void PurgesPanel::open() {
     purgeButton->setFocus();
 }
 
+QtListBox& PurgesPanel::orphans() const {
+    return orphansList->entries();
+}
+
 void PurgesPanel::selectFirstOrphan() {
-    if (orphansBox->count() > 0) {
-        orphansBox->selectOnly(0);
-        orphansList->setFocus();
-    }
+    orphansList->selectFirst();
 }
 
 bool PurgesPanel::clearFilter() {
-    return orphansFilter->clear();
+    return orphansList->clearFilter();
 }
 
 bool PurgesPanel::enterListFrom(const QWidget& receiver) {
-    if (&receiver != orphansFilter->box())
-        return false;
-    orphansFilter->enterList();
-    return true;
+    return orphansList->enterListFrom(receiver);
 }
 
 void PurgesPanel::showUndoTexts(const QString& caption, const QString& tip) {
@@ -86,11 +81,9 @@ void PurgesPanel::enableUndo(bool enabled) {
 }
 
 void PurgesPanel::applyAccessibleTexts(int language) {
-    orphansList->setAccessibleName(purgesTitle->text());
-    orphansList->setAccessibleDescription(orphansDescription->text());
+    orphansList->applyAccessibleTexts(purgesTitle->text(), orphansDescription->text(), language);
     purgeButton->setAccessibleDescription(purgeInstructions->text());
     purgesBackButton->setAccessibleDescription(builtInText(BuiltInText::BackToMenu, language));
-    orphansFilter->applyAccessibleTexts(language);
 }
 
 } // namespace tvn

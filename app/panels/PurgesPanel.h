@@ -4,13 +4,12 @@
 #include <QFrame>
 
 class QLabel;
-class QListWidget;
 class QPushButton;
 
 namespace tvn {
 
 class ButtonRoles;
-class ListFilter;
+class FilteredList;
 class QtListBox;
 
 // The Purges panel: the classified copies whose Programs shortcut is gone, to be removed.
@@ -24,7 +23,7 @@ public:
     // Shows the panel, Enter removing and Esc going back to the menu.
     void open();
     // The orphaned copies as the logic lists them.
-    QtListBox& orphans() const { return *orphansBox; }
+    QtListBox& orphans() const;
     // Selects the first orphan, if any, and gives the list the focus.
     void selectFirstOrphan();
     // Empties the filter box; false when it was empty already.
@@ -42,15 +41,13 @@ Q_SIGNALS:
 
 private:
     ButtonRoles& roles_;
-    QLabel* purgesTitle = nullptr;        // title
-    QLabel* orphansDescription = nullptr; // what the list holds
-    QLabel* purgeInstructions = nullptr;  // how to remove
-    QListWidget* orphansList = nullptr;   // copies whose source shortcut is gone
-    ListFilter* orphansFilter = nullptr;
-    QPushButton* purgeButton = nullptr;      // REMOVE
-    QPushButton* purgesBackButton = nullptr; // Back to menu...
-    QPushButton* purgesUndoButton = nullptr; // Undo
-    std::unique_ptr<QtListBox> orphansBox;
+    QLabel* purgesTitle = nullptr;             // title
+    QLabel* orphansDescription = nullptr;      // what the list holds
+    QLabel* purgeInstructions = nullptr;       // how to remove
+    QPushButton* purgeButton = nullptr;        // REMOVE
+    QPushButton* purgesBackButton = nullptr;   // Back to menu...
+    QPushButton* purgesUndoButton = nullptr;   // Undo
+    std::unique_ptr<FilteredList> orphansList; // copies whose source shortcut is gone
 };
 
 } // namespace tvn
