@@ -1,5 +1,6 @@
 #include "desktopmenu/DesktopMenuSync.h"
 
+#include "desktopmenu/GnomeAppFolders.h"
 #include "desktopmenu/OriginalEntries.h"
 #include "desktopmenu/WineMenuBuilder.h"
 #include "desktopmenu/WineMenuFiles.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -33,10 +35,23 @@ QString windowsJoin(const QString& folder, const QString& name) {
     return folder.endsWith(u'\\') ? folder + name : folder + u'\\' + name;
 }
 
+// The start of the ids of this program's GNOME app folders for a prefix: each entry starts its
+// program in one prefix, and a sync knows only its own, so each prefix has folders of its own.
+QString appFolderIdPrefix(const QString& prefix) {
+    const QByteArray hash =
+        QCryptographicHash::hash(QDir::cleanPath(prefix).toUtf8(), QCryptographicHash::Sha256);
+    return QStringLiteral("Torvane-") + QString::fromLatin1(hash.toHex().left(8)) + u'-';
+}
+
+// A desktop file's id: its path below applications/, '/' turned '-'.
+QString copyDesktopId(const CategoryCopy& copy) {
+    return QStringLiteral("wine-") + copy.menu + u'-' + copy.entry + QStringLiteral(".desktop");
+}
+
 // The category folders that exist, spelled as on disk: a caption that is no valid folder name
 // names none, and neither does one that reaches the Programs folder.
 std::vector<StartMenuFolder> categoryFoldersOnDisk(Tvn& tvn) {
-    std::vector<FileId> categories;
+    std::vector<std::pair<FileId, int>> categories;
     for (int k = 0; k < kCategoryCount; ++k) {
         const QString caption = tvn.window.categoryCaption(k);
         if (!isValidCategoryName(caption))
@@ -45,7 +60,7 @@ std::vector<StartMenuFolder> categoryFoldersOnDisk(Tvn& tvn) {
         if (holdsProgramsFolder(tvn, folder) || liesInProgramsTree(tvn, folder))
             continue;
         if (const auto id = tvn.fs.identity(folder))
-            categories.push_back(*id);
+            categories.push_back({*id, k});
     }
     std::vector<StartMenuFolder> folders;
     const auto listing = tvn.fs.listFolder(tvn.state.startMenuPath);
@@ -53,8 +68,13 @@ std::vector<StartMenuFolder> categoryFoldersOnDisk(Tvn& tvn) {
         return folders;
     for (const QString& path : listing->subfolders) {
         const auto id = tvn.fs.identity(path);
-        if (id && std::find(categories.begin(), categories.end(), *id) != categories.end())
-            folders.push_back({QFileInfo(path).fileName(), path});
+        if (!id)
+            continue;
+        const auto category =
+            std::find_if(categories.begin(), categories.end(),
+                         [&](const std::pair<FileId, int>& c) { return c.first == *id; });
+        if (category != categories.end())
+            folders.push_back({QFileInfo(path).fileName(), path, category->second});
     }
     return folders;
 }
@@ -115,13 +135,27 @@ public:
         managed.removeDuplicates();
 
         removeEntriesOfGoneShortcuts(managed);
-        makeMissingEntries();
-        if (!stopped())
-            removeUnusedSubmenus(managed);
+        if (stopped())
+            return result_;
+        const OriginalEntries originals(request_.environment.dataHome, request_.prefix,
+                                        request_.programsTrees);
+        const std::vector<CopyOrigin> copies = originsOfCopies(originals);
+        makeMissingEntries(copies);
+        if (stopped())
+            return result_;
+        removeUnusedSubmenus(managed);
+        result_.appFolders =
+            GnomeAppFolders::sync(appFolderIdPrefix(request_.prefix), appFolders(copies));
         return result_;
     }
 
 private:
+    // A copy and the entry Wine made for its original, null where there is none.
+    struct CopyOrigin {
+        const CategoryCopy* copy;
+        const OriginalEntry* original;
+    };
+
     bool stopped() {
         if (!result_.stopped && control_.stopRequested())
             result_.stopped = true;
@@ -149,19 +183,40 @@ private:
         }
     }
 
-    bool inStep(const CategoryCopy& copy) const {
-        return QFileInfo::exists(files_.directoryFile(copy.menu)) &&
-               files_.hasQuotedExec(copy.menu, copy.entry, request_.prefix, copy.windowsPath) &&
-               files_.menuFileIncludes(copy.menu, copy.entry);
+    std::vector<CopyOrigin> originsOfCopies(const OriginalEntries& originals) const {
+        std::vector<CopyOrigin> copies;
+        for (const CategoryCopy& copy : request_.copies) {
+            const auto shortcut = readBytes(copy.path);
+            copies.push_back({&copy, shortcut ? originals.forShortcut(*shortcut) : nullptr});
+        }
+        return copies;
     }
 
-    void makeMissingEntries() {
-        std::vector<const CategoryCopy*> missing;
-        for (const CategoryCopy& copy : request_.copies) {
+    // The entry of a copy whose original has one: the original's, hidden from GNOME, whose app
+    // grid shows the original's entry in the category's app folder instead.
+    QByteArray entryText(const CopyOrigin& copy) const {
+        return copy.original->entry.textFor(copy.copy->entry, request_.prefix,
+                                            copy.copy->windowsPath) +
+               "NotShowIn=GNOME;\n";
+    }
+
+    bool inStep(const CopyOrigin& copy) const {
+        const CategoryCopy& c = *copy.copy;
+        if (!QFileInfo::exists(files_.directoryFile(c.menu)) ||
+            !files_.menuFileIncludes(c.menu, c.entry))
+            return false;
+        if (copy.original)
+            return readBytes(files_.desktopFile(c.menu, c.entry)) == entryText(copy);
+        return files_.hasQuotedExec(c.menu, c.entry, request_.prefix, c.windowsPath);
+    }
+
+    void makeMissingEntries(const std::vector<CopyOrigin>& copies) {
+        std::vector<CopyOrigin> missing;
+        for (const CopyOrigin& copy : copies) {
             if (stopped())
                 return;
             if (!inStep(copy))
-                missing.push_back(&copy);
+                missing.push_back(copy);
         }
         if (missing.empty())
             return;
@@ -173,25 +228,18 @@ private:
 
     // The entries of the copies whose original has an entry of Wine's own, written directly;
     // the copies left for Wine's menu builder.
-    std::vector<const CategoryCopy*>
-    writeFromOriginals(const std::vector<const CategoryCopy*>& missing) {
-        const OriginalEntries originals(request_.environment.dataHome, request_.prefix,
-                                        request_.programsTrees);
+    std::vector<const CategoryCopy*> writeFromOriginals(const std::vector<CopyOrigin>& missing) {
         std::vector<const CategoryCopy*> left;
-        for (const CategoryCopy* copy : missing) {
+        for (const CopyOrigin& origin : missing) {
             if (stopped())
                 return {};
-            const auto shortcut = readBytes(copy->path);
-            const WineDesktopEntry* original =
-                shortcut ? originals.forShortcut(*shortcut) : nullptr;
-            if (!original) {
+            const CategoryCopy* copy = origin.copy;
+            if (!origin.original) {
                 left.push_back(copy);
                 continue;
             }
             files_.writeMarkedDirectoryFile(copy->menu);
-            const QByteArray text =
-                original->textFor(copy->entry, request_.prefix, copy->windowsPath);
-            if (files_.writeEntry(copy->menu, copy->entry, text))
+            if (files_.writeEntry(copy->menu, copy->entry, entryText(origin)))
                 ++result_.written;
             else
                 result_.failed << copy->path;
@@ -246,6 +294,29 @@ private:
             if (!referenced.contains(QFileInfo(directory).fileName()))
                 QFile::remove(directory);
         }
+    }
+
+    // For each category holding copies with entries, its app folder: the originals' entries
+    // where they have one, else the copies' own.
+    std::vector<AppFolder> appFolders(const std::vector<CopyOrigin>& copies) const {
+        const QString idPrefix = appFolderIdPrefix(request_.prefix);
+        std::vector<AppFolder> folders;
+        for (const StartMenuFolder& category : request_.categories) {
+            AppFolder folder{idPrefix + QString::number(category.category + 1), category.name, {}};
+            for (const CopyOrigin& copy : copies) {
+                if (copy.copy->menu != category.name)
+                    continue;
+                if (copy.original)
+                    folder.apps << copy.original->desktopId;
+                else if (QFileInfo::exists(files_.desktopFile(copy.copy->menu, copy.copy->entry)))
+                    folder.apps << copyDesktopId(*copy.copy);
+            }
+            folder.apps.sort();
+            folder.apps.removeDuplicates();
+            if (!folder.apps.isEmpty())
+                folders.push_back(std::move(folder));
+        }
+        return folders;
     }
 
     const DesktopMenuRequest& request_;
@@ -303,7 +374,7 @@ DesktopMenuRequest desktopMenuRequest(Tvn& tvn, const DesktopMenuEnvironment& en
 DesktopMenuSyncResult SyncDesktopMenu(const DesktopMenuRequest& request,
                                       const DesktopMenuSyncControl& control) {
     if (request.support != DesktopMenuSupport::Available)
-        return {request.support, 0, 0, {}, false};
+        return {request.support, 0, 0, 0, {}, false};
     return MenuSync(request, control).run();
 }
 

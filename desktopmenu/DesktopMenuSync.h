@@ -39,10 +39,12 @@ struct DesktopMenuEnvironment {
 DesktopMenuSupport desktopMenuSupport(const QString& startMenuPath,
                                       const DesktopMenuEnvironment& environment);
 
-// A folder directly in the Start Menu folder, named as the disk names it.
+// A folder directly in the Start Menu folder, named as the disk names it, and the category
+// (0 to 10) it is the folder of.
 struct StartMenuFolder {
     QString name;
     QString path;
+    int category = 0;
 };
 
 // A shortcut in a category folder, and the names of its menu entry.
@@ -81,6 +83,8 @@ struct DesktopMenuSyncResult {
     // Entries made or repaired, and entries removed, in this sync.
     int written = 0;
     int removed = 0;
+    // GNOME app folders made, changed or removed.
+    int appFolders = 0;
     // The copies (full paths) that got no entry.
     QStringList failed;
     // Stopped before the end: a newer request takes over.
@@ -104,7 +108,10 @@ struct DesktopMenuSyncControl {
 // builder makes the others. Only the entries of shortcuts lying directly in a folder of the
 // Start Menu folder are ever removed, and only those whose shortcut is gone, in a category
 // folder or in a folder whose submenu this program made; Programs entries and everything else
-// are left alone. Entries already in step are not touched, so a second sync changes nothing.
+// are left alone. A copy's entry written from its original's is hidden from GNOME, whose app
+// grid instead shows the original's entry in an app folder named as the category: one folder
+// per category and prefix, the only app folders the sync ever changes (see GnomeAppFolders).
+// Entries and folders already in step are not touched, so a second sync changes nothing.
 // Every step leaves files that the next sync completes or removes: a sync stopped between two
 // steps, or killed, is repaired by the next one. Where the support is not Available, nothing is
 // attempted.

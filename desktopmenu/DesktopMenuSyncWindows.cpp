@@ -19,7 +19,7 @@ DesktopMenuRequest desktopMenuRequest(Tvn&, const DesktopMenuEnvironment&) {
 }
 
 DesktopMenuSyncResult SyncDesktopMenu(const DesktopMenuRequest&, const DesktopMenuSyncControl&) {
-    return {DesktopMenuSupport::NotNeeded, 0, 0, {}, false};
+    return {DesktopMenuSupport::NotNeeded, 0, 0, 0, {}, false};
 }
 
 } // namespace tvn

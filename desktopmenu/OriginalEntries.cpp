@@ -40,13 +40,15 @@ OriginalEntries::OriginalEntries(const QString& dataHome, const QString& prefix,
                 continue;
             if (const auto shortcut =
                     readBytes(tree.path + u'/' + relative + QStringLiteral(".lnk")))
-                entries_.insert(*shortcut, std::move(*entry));
+                entries_.insert(*shortcut, {std::move(*entry),
+                                            QStringLiteral("wine-Programs-") +
+                                                QString(relative).replace(u'/', u'-') + extension});
             break;
         }
     }
 }
 
-const WineDesktopEntry* OriginalEntries::forShortcut(const QByteArray& shortcut) const {
+const OriginalEntry* OriginalEntries::forShortcut(const QByteArray& shortcut) const {
     const auto found = entries_.constFind(shortcut);
     return found == entries_.constEnd() ? nullptr : &*found;
 }

@@ -14,6 +14,12 @@ namespace tvn {
 // shortcuts' content: a classified copy is byte for byte its original, so the original's entry
 // is the pattern of the copy's. Only entries that are Wine's own count; an original with
 // anything else has no entry here, and neither has one whose entry cannot be read.
+// An original's entry, and its desktop-file id: its path below applications/, '/' turned '-'.
+struct OriginalEntry {
+    WineDesktopEntry entry;
+    QString desktopId;
+};
+
 class OriginalEntries {
 public:
     // Reads the entries below `dataHome`/applications/wine/Programs, where the builder puts
@@ -22,10 +28,10 @@ public:
                     const std::vector<ProgramsTree>& trees);
 
     // The entry of an original whose content is `shortcut`; null when there is none.
-    const WineDesktopEntry* forShortcut(const QByteArray& shortcut) const;
+    const OriginalEntry* forShortcut(const QByteArray& shortcut) const;
 
 private:
-    QHash<QByteArray, WineDesktopEntry> entries_;
+    QHash<QByteArray, OriginalEntry> entries_;
 };
 
 } // namespace tvn

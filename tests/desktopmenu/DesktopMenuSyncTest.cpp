@@ -1,4 +1,5 @@
 #include "desktopmenu/DesktopMenuSyncQueue.h"
+#include "desktopmenu/GnomeAppFolders.h"
 #include "desktopmenu/WineDesktopEntry.h"
 #include "desktopmenu/WineMenuFiles.h"
 #include "desktopmenu/WinePrefix.h"
@@ -242,8 +243,11 @@ TEST(DesktopMenuSync, WritesTheEntriesOfCopiesFromThoseOfTheirOriginals) {
                 continue;
             const QString menu = row.copy.section(u'/', 0, 0);
             const QString name = QFileInfo(row.copy).completeBaseName();
-            const auto entry = world.tree.read(QStringLiteral("data/applications/wine/") +
-                                               row.copy.chopped(4) + QStringLiteral(".desktop"));
+            auto entry = world.tree.read(QStringLiteral("data/applications/wine/") +
+                                         row.copy.chopped(4) + QStringLiteral(".desktop"));
+            // Hidden from GNOME alone, which shows the original in the category's app folder.
+            EXPECT_TRUE(entry.endsWith("\nNotShowIn=GNOME;\n")) << entry.toStdString();
+            entry.chop(qsizetype(sizeof("NotShowIn=GNOME;\n")) - 1);
             EXPECT_TRUE(
                 WineDesktopEntry::read(entry, name, world.prefix,
                                        windowsStartMenu + QString(row.copy).replace(u'/', u'\\')))
@@ -259,6 +263,68 @@ TEST(DesktopMenuSync, WritesTheEntriesOfCopiesFromThoseOfTheirOriginals) {
         }
         written = now;
     }
+}
+
+// GNOME's app folders follow the categories: one per category holding copies, named as it,
+// holding the originals' entries (the copy's own where the original has none); the user's own
+// folders, their order and other prefixes' folders stay.
+TEST(DesktopMenuSync, KeepsOnlyItsOwnGnomeAppFoldersInStep) {
+    if (!GnomeAppFolders::available())
+        GTEST_SKIP() << "no app-folder schemas (Debian: gsettings-desktop-schemas)";
+    FakePrefix world;
+    world.environment.wine = QStringLiteral("/bin/false");
+    world.environment.wineserver.clear();
+    const std::vector<AppFolder> others{{"Utilities", "Tools", {"org.gnome.Calculator.desktop"}},
+                                        {"Torvane-00000000-1", "x", {"wine-x-y.desktop"}}};
+    GnomeAppFolders::sync({}, others);
+    const QString user = QStringLiteral("C:\\users\\ann\\Start Menu\\Programs\\");
+    for (const QString name : {"Writer", "Paint", "Chess"}) {
+        world.putShortcut("Programs/Acme/" + name + ".lnk", name.toUtf8());
+        world.tree.write("data/applications/wine/Programs/Acme/" + name + ".desktop",
+                         wineEntry(name, world.prefix, user + "Acme\\" + name + ".lnk"));
+    }
+    // An entry of Wine's for a copy whose original has none.
+    world.tree.write("data/applications/wine/giochi/Solo.desktop", "[Desktop Entry]\n");
+    const QString ids = QStringLiteral("wine-Programs-Acme-%1.desktop");
+    const auto expectFolders = [&](const std::vector<AppFolder>& own) {
+        std::vector<AppFolder> all = others;
+        all.insert(all.end(), own.begin(), own.end());
+        EXPECT_EQ(GnomeAppFolders::read({}), all);
+    };
+
+    world.window.captions[0] = QStringLiteral("giochi");
+    world.window.captions[1] = QStringLiteral("grafica");
+    world.putShortcut("giochi/Chess.lnk", "Chess");
+    world.putShortcut("giochi/Solo.lnk", "Solo");
+    world.putShortcut("grafica/Writer.lnk", "Writer");
+    world.putShortcut("grafica/Paint.lnk", "Paint");
+    const DesktopMenuSyncResult first = world.sync();
+    EXPECT_EQ(first.appFolders, 2);
+    const auto own = GnomeAppFolders::read(QStringLiteral("Torvane-"));
+    ASSERT_EQ(own.size(), 3u);
+    const QString prefixId = own[1].id.chopped(1);
+    EXPECT_TRUE(prefixId.startsWith(u"Torvane-") && prefixId != u"Torvane-00000000-");
+    const AppFolder games{
+        prefixId + u'1', "giochi", {ids.arg("Chess"), "wine-giochi-Solo.desktop"}};
+    AppFolder graphics{prefixId + u'2', "grafica", {ids.arg("Paint"), ids.arg("Writer")}};
+    expectFolders({games, graphics});
+    EXPECT_EQ(world.sync().appFolders, 0);
+
+    SCOPED_TRACE("a category renamed, its copies carried, the other emptied");
+    ASSERT_TRUE(QDir(world.startMenu).rename("grafica", "disegno"));
+    world.window.captions[1] = QStringLiteral("disegno");
+    QFile::remove(world.startMenu + QStringLiteral("/giochi/Chess.lnk"));
+    QFile::remove(world.startMenu + QStringLiteral("/giochi/Solo.lnk"));
+    EXPECT_EQ(world.sync().appFolders, 2);
+    graphics.name = QStringLiteral("disegno");
+    expectFolders({graphics});
+
+    SCOPED_TRACE("the reset");
+    QDir(world.startMenu + QStringLiteral("/disegno")).removeRecursively();
+    QDir(world.startMenu + QStringLiteral("/giochi")).removeRecursively();
+    EXPECT_EQ(world.sync().appFolders, 1);
+    expectFolders({});
+    EXPECT_EQ(world.sync().appFolders, 0);
 }
 
 // A request made while a sync runs stops it at its next step, and only the newer one's result

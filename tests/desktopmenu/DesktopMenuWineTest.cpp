@@ -1,5 +1,6 @@
 // The desktop menu sync against Wine itself: one prefix made by wineboot for the whole binary,
 // fresh XDG folders for each test, the menu read back by a freedesktop menu parser.
+#include "desktopmenu/GnomeAppFolders.h"
 #include "desktopmenu/WineMenuBuilder.h"
 #include "desktopmenu/WinePrefix.h"
 #include "MenuWorld.h"
@@ -175,6 +176,33 @@ protected:
         EXPECT_EQ(validator.exitCode(), 0) << validator.readAll().toStdString();
     }
 
+    // This program's GNOME app folders: for each, its name and its programs' desktop ids.
+    static std::map<QString, QStringList> gnomeFolders() {
+        std::map<QString, QStringList> folders;
+        for (const AppFolder& folder : GnomeAppFolders::read(QStringLiteral("Torvane-")))
+            folders[folder.name] = folder.apps;
+        return folders;
+    }
+
+    // The names of the entries GNOME's app grid shows (those not hidden from it), with the
+    // desktop id of each.
+    std::multimap<QString, QString> gnomeView() const {
+        std::multimap<QString, QString> shown;
+        const QString root = environment.dataHome + QStringLiteral("/applications/");
+        QDirIterator it(root, {"*.desktop"}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            const QString text = QString::fromUtf8(file.readAll());
+            const auto name = QRegularExpression(QStringLiteral("(?m)^Name=(.*)$")).match(text);
+            if (!text.contains(QStringLiteral("\nNotShowIn=GNOME;")))
+                shown.insert(
+                    {name.captured(1), file.fileName().sliced(root.size()).replace(u'/', u'-')});
+        }
+        return shown;
+    }
+
     void syncExpecting(int written, int removed) {
         const DesktopMenuSyncResult result = sync();
         EXPECT_EQ(result.support, DesktopMenuSupport::Available);
@@ -207,6 +235,9 @@ TEST_F(WineMenu, FollowsTheCategoryFolders) {
     putLink(odd + u'/' + fun);
     syncExpecting(3, 0);
     expectMenuShows({"games/Acme Writer.lnk", "games/Chess (64-bit).lnk", odd + u'/' + fun});
+    // The copies are all the original Acme Writer, byte for byte.
+    const QStringList writer{QStringLiteral("wine-Programs-Acme-Acme Writer.desktop")};
+    EXPECT_EQ(gnomeFolders(), (std::map<QString, QStringList>{{"games", writer}, {odd, writer}}));
     ASSERT_FALSE(progress.empty());
     EXPECT_EQ(progress.back(), std::make_pair(qsizetype(3), qsizetype(3)));
 
@@ -222,12 +253,14 @@ TEST_F(WineMenu, FollowsTheCategoryFolders) {
     move(odd + u'/' + fun, QStringLiteral("games/") + fun);
     syncExpecting(1, 2);
     expectMenuShows({"games/Acme Writer.lnk", QStringLiteral("games/") + fun});
+    EXPECT_EQ(gnomeFolders(), (std::map<QString, QStringList>{{"games", writer}}));
 
     SCOPED_TRACE("the category renamed, its copies carried over");
     move(QStringLiteral("games"), QStringLiteral("jeux"));
     window.captions[0] = QStringLiteral("jeux");
     syncExpecting(2, 2);
     expectMenuShows({"jeux/Acme Writer.lnk", QStringLiteral("jeux/") + fun});
+    EXPECT_EQ(gnomeFolders(), (std::map<QString, QStringList>{{"jeux", writer}}));
 
     SCOPED_TRACE("renamed again, the copies left in the old folder, then one purged");
     window.captions[0] = QStringLiteral("spiele");
@@ -241,6 +274,7 @@ TEST_F(WineMenu, FollowsTheCategoryFolders) {
     remove(odd);
     syncExpecting(0, 1);
     expectMenuShows({});
+    EXPECT_EQ(gnomeFolders(), (std::map<QString, QStringList>{}));
     for (const auto& file : menuFiles())
         EXPECT_TRUE(file.first.contains(u"Programs") ||
                     file.first.endsWith(u"/wine-wine.directory"))
@@ -294,6 +328,17 @@ TEST_F(WineMenu, WritesTheCopiesEntriesFromThoseOfTheOriginals) {
     environment = withWine;
     syncExpecting(1, 0);
     expectMenuShows(originals.first(2) + copies);
+    // GNOME shows each program once, the copies in the category's app folder by the originals'
+    // entries, Solo (whose original has none) by its copy's.
+    const QString acme = QStringLiteral("wine-Programs-Acme-");
+    const QStringList games{acme + "Chess (64-bit).desktop", acme + "Tom & Jerry's.desktop",
+                            "wine-games-Solo.desktop"};
+    EXPECT_EQ(gnomeFolders(), (std::map<QString, QStringList>{{"games", games}}));
+    EXPECT_EQ(gnomeView(),
+              (std::multimap<QString, QString>{{"Acme Writer", acme + "Acme Writer.desktop"},
+                                               {"Chess (64-bit)", games[0]},
+                                               {"Solo", games[2]},
+                                               {"Tom & Jerry's", games[1]}}));
 
     const auto icon = [this](const QString& relative) {
         QFile entry(environment.dataHome + QStringLiteral("/applications/wine/") +
