@@ -10,6 +10,7 @@
 #include "platform/FailureCause.h"
 #include "store/CategoryRename.h"
 #include "store/Classification.h"
+#include "store/ClassifiedChoices.h"
 
 // The frame's answers to the Creation panel: classifying the shortcuts the menu's CLASSIFY
 // lists, renaming a category and the suggestion of a category. Moving copies borrows this
@@ -19,6 +20,8 @@ namespace tvn {
 
 void FrmMain::OpenCreationPanel() {
     tvn::BuildNotYetList(tvn());
+    if (!state_.moveMode)
+        LearnClassifiedChoices(tvn(), suggester_);
     const int hidden = hideHelpShortcuts() ? tvn::HideHelpShortcuts(tvn()) : 0;
     // Said beside the count, so no shortcut leaves the list without a word.
     creation_->setFilterNote(
@@ -69,11 +72,9 @@ void FrmMain::renameCategoryTriggered() {
 void FrmMain::ShowSuggestion() {
     const QtListBox& unclassified = creation_->unclassified();
     const int current = unclassified.currentIndex();
-    const int suggested =
-        current < 0 || current >= unclassifiedFolders.count()
-            ? -1
-            : SuggestCategory(categoryWords_, unclassified.at(current),
-                              FoldersBelowPrograms(state_, unclassifiedFolders.at(current)));
+    const int suggested = current < 0 || current >= unclassifiedFolders.count()
+                              ? -1
+                              : suggester_.suggest(cluesOf(current)).category;
     creation_->showSuggestion(suggested, state_.languageIndex);
 }
 

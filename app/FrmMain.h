@@ -245,8 +245,13 @@ private:
     // Marks the category button that fits the current entry of the Creation panel's list
     // (CreationActions.cpp).
     void ShowSuggestion();
-    // The words of the interface language that point to each category.
-    CategoryWords categoryWords_;
+    // Suggests a category for each unclassified shortcut (SuggestionActions.cpp): read once,
+    // taught the user's choices whenever the Creation panel opens.
+    CategorySuggester suggester_;
+    bool suggesterLoaded_ = false;
+    void loadSuggester();
+    // What is known of entry `entry` of the Creation panel's list.
+    ShortcutClues cluesOf(int entry) const;
     // The entry of the prefix chooser whose prefix proposes the folders now.
     int prefixIndex_ = -1;
     std::optional<DesktopMenuEnvironment> desktopMenu_;

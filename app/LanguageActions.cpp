@@ -66,8 +66,7 @@ void FrmMain::LoadLanguageTexts() {
         ShowUndoTexts();
         ShowSurfaceTexts();
     }
-    categoryWords_ = ReadCategoryWords(
-        fs_, dataFilePath(fs_, state_.dataFolders(), categoryWordsFileName(state_.languageIndex)));
+    loadSuggester();
     ApplyAccessibleTexts();
     ShowSuggestion();
 }

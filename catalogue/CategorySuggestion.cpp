@@ -2,10 +2,30 @@
 
 #include "platform/SequentialFile.h"
 
+#include <algorithm>
 #include <QRegularExpression>
+#include <QSet>
 
 namespace tvn {
 namespace {
+
+// How much each clue weighs. A word in the shortcut's own name says most; the folders and the
+// target's file name say what the vendor called it; the description is long and loose. A known
+// program, and above all the user's own earlier choice, outweigh a few words.
+constexpr int kNameWeight = 3;
+constexpr int kFolderWeight = 2;
+constexpr int kExecutableWeight = 2;
+constexpr int kTargetFolderWeight = 2;
+constexpr int kDescriptionWeight = 1;
+constexpr int kKnownProgramWeight = 8;
+constexpr int kChosenProgramWeight = 12;
+constexpr int kChosenVendorWeight = 6;
+// Below this much evidence, or when the best category leads the next by too little, nothing is
+// suggested.
+constexpr int kMinimumScore = 2;
+constexpr int kMinimumSureness = 50;
+// Category words shorter than this would match the beginnings of too many words.
+constexpr int kShortestWord = 2;
 
 // Words are runs of letters and digits: "Chess-Master_2" gives "chess", "master" and "2".
 QStringList wordsOf(const QString& text) {
@@ -13,15 +33,68 @@ QStringList wordsOf(const QString& text) {
     return text.toCaseFolded().split(notWordCharacters, Qt::SkipEmptyParts);
 }
 
-int fits(const QStringList& categoryWords, const QStringList& words) {
-    int count = 0;
-    for (const QString& word : words)
-        for (const QString& start : categoryWords)
-            if (word.startsWith(start)) {
-                ++count;
-                break;
-            }
-    return count;
+// Version numbers and platforms tell nothing about the program: "2", "v10", "x64", "64bit".
+bool isVersionWord(const QString& word) {
+    static const QRegularExpression version(
+        QStringLiteral("^(v?\\d+[a-z]?|x(64|86)|(32|64)bit|win(32|64))$"));
+    return version.match(word).hasMatch();
+}
+
+// The words of a program's name without its version; a leading number is part of the name
+// ("7-Zip", "2048").
+QStringList programWords(const QString& name) {
+    QStringList words = wordsOf(name);
+    if (!words.isEmpty()) {
+        const QString first = words.takeFirst();
+        words.removeIf(isVersionWord);
+        words.prepend(first);
+    }
+    return words;
+}
+
+// The parts of a Windows path ("C:\Program Files\Vendor\app.exe"): the folders that may name
+// the vendor or the suite, and the file's base name.
+struct TargetParts {
+    QStringList folders;
+    QString executable;
+};
+
+TargetParts targetParts(const QString& path) {
+    static const QSet<QString> uninformative = {
+        QStringLiteral("c"),
+        QStringLiteral("program files"),
+        QStringLiteral("program files (x86)"),
+        QStringLiteral("programdata"),
+        QStringLiteral("windows"),
+        QStringLiteral("system32"),
+        QStringLiteral("syswow64"),
+        QStringLiteral("bin"),
+        QStringLiteral("common files"),
+        QStringLiteral("users"),
+        QStringLiteral("appdata"),
+        QStringLiteral("local"),
+        QStringLiteral("roaming"),
+        QStringLiteral("programs"),
+    };
+    static const QRegularExpression separators(QStringLiteral("[\\\\/]+"));
+    QStringList parts = path.split(separators, Qt::SkipEmptyParts);
+    if (parts.isEmpty())
+        return {};
+    TargetParts target;
+    const QString file = parts.takeLast();
+    const qsizetype dot = file.lastIndexOf(u'.');
+    target.executable = dot > 0 ? file.left(dot) : file;
+    for (const QString& folder : parts) {
+        const QString folded = folder.toCaseFolded();
+        if (!folded.endsWith(u':') && !folded.startsWith(u'%') && !uninformative.contains(folded))
+            target.folders += folder;
+    }
+    return target;
+}
+
+QString vendorOf(const QString& folders) {
+    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
+    return folders.section(separators, 0, 0).toCaseFolded();
 }
 
 } // namespace
@@ -31,28 +104,164 @@ CategoryWords ReadCategoryWords(FileSystem& fs, const QString& path) {
     auto reader = SequentialReader::open(fs, path);
     if (!reader)
         return words;
+    static const QRegularExpression separators(QStringLiteral("[\\s,]+"));
     for (QStringList& category : words) {
         if (reader->atEnd())
             break;
-        category = wordsOf(reader->next().text);
+        category = reader->next().text.toCaseFolded().split(separators, Qt::SkipEmptyParts);
     }
     return words;
 }
 
-int SuggestCategory(const CategoryWords& words, const QString& name, const QString& folders) {
-    const QStringList nameWords = wordsOf(name);
-    const QStringList folderWords = wordsOf(folders);
-    int best = -1;
-    int bestScore = 0;
-    for (int k = 0; k < kCategoryCount; ++k) {
-        const QStringList& category = words[static_cast<size_t>(k)];
-        const int score = 2 * fits(category, nameWords) + fits(category, folderWords);
-        if (score > bestScore) {
-            best = k;
-            bestScore = score;
+CategoryWords ReadKnownPrograms(FileSystem& fs, const QString& path) {
+    CategoryWords programs;
+    auto reader = SequentialReader::open(fs, path);
+    if (!reader)
+        return programs;
+    for (QStringList& category : programs) {
+        if (reader->atEnd())
+            break;
+        for (const QString& name : reader->next().text.split(u',')) {
+            const QString key = programKey(name);
+            if (!key.isEmpty())
+                category += key;
         }
     }
-    return best;
+    return programs;
+}
+
+QString programKey(const QString& name) {
+    return programWords(name).join(QString());
+}
+
+void CategorySuggester::addWords(const CategoryWords& words) {
+    for (int k = 0; k < kCategoryCount; ++k)
+        for (const QString& word : words[static_cast<size_t>(k)]) {
+            const auto category = static_cast<CategoryMask>(1u << k);
+            if (!word.endsWith(u'*')) {
+                wholeWords_[word] |= category;
+                continue;
+            }
+            const QString start = word.chopped(1);
+            if (start.size() >= kShortestWord) {
+                wordStarts_[start] |= category;
+                longestStart_ = std::max(longestStart_, static_cast<int>(start.size()));
+            }
+        }
+}
+
+void CategorySuggester::addKnownPrograms(const CategoryWords& programs) {
+    for (int k = 0; k < kCategoryCount; ++k)
+        for (const QString& key : programs[static_cast<size_t>(k)])
+            knownPrograms_.insert(key, k);
+}
+
+void CategorySuggester::learnChoice(const ShortcutClues& clues, int category) {
+    if (category < 0 || category >= kCategoryCount)
+        return;
+    const QString key = programKey(clues.name);
+    if (!key.isEmpty())
+        chosenForProgram_.insert(key, category);
+    const QString executable = programKey(targetParts(clues.targetPath).executable);
+    if (!executable.isEmpty())
+        chosenForProgram_.insert(executable, category);
+    const QString vendor = vendorOf(clues.folders);
+    if (!vendor.isEmpty())
+        ++chosenForVendor_[vendor][static_cast<size_t>(category)];
+}
+
+void CategorySuggester::learnProgramChoices(const QHash<QString, int>& choices) {
+    for (auto it = choices.begin(); it != choices.end(); ++it)
+        if (it.value() >= 0 && it.value() < kCategoryCount)
+            chosenForProgram_.insert(it.key(), it.value());
+}
+
+void CategorySuggester::forgetChoices() {
+    chosenForProgram_.clear();
+    chosenForVendor_.clear();
+}
+
+void CategorySuggester::addScores(Scores& scores, const QStringList& words, int weight) const {
+    // Each category counts a word once, however many of its words begin it; a word repeated
+    // in the same clue counts once too.
+    QSet<QString> seen;
+    for (const QString& word : words) {
+        if (seen.contains(word))
+            continue;
+        seen.insert(word);
+        CategoryMask hits = wholeWords_.value(word);
+        const int longest = std::min(static_cast<int>(word.size()), longestStart_);
+        for (int length = kShortestWord; length <= longest; ++length) {
+            const auto found = wordStarts_.constFind(word.left(length));
+            if (found != wordStarts_.constEnd())
+                hits |= *found;
+        }
+        for (int k = 0; k < kCategoryCount; ++k)
+            if (hits & (1u << k))
+                scores[static_cast<size_t>(k)] += weight;
+    }
+}
+
+int CategorySuggester::knownCategory(const QStringList& nameWords,
+                                     const QString& executable) const {
+    // The longest run of the name's words that names a known program: "LibreOffice Writer"
+    // before "LibreOffice"; a single word must be long enough not to be a common one.
+    constexpr int kLongestRun = 4;
+    for (int length = std::min(kLongestRun, static_cast<int>(nameWords.size())); length > 0;
+         --length)
+        for (int start = 0; start + length <= nameWords.size(); ++start) {
+            const QString key = nameWords.mid(start, length).join(QString());
+            if (length == 1 && key.size() < 3)
+                continue;
+            const auto found = knownPrograms_.constFind(key);
+            if (found != knownPrograms_.constEnd())
+                return *found;
+        }
+    return executable.isEmpty() ? -1 : knownPrograms_.value(executable, -1);
+}
+
+Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
+    Scores scores{};
+    const QStringList nameWords = programWords(clues.name);
+    const TargetParts target = targetParts(clues.targetPath);
+    const QString executable = programKey(target.executable);
+
+    const auto add = [&scores](int category, int weight) {
+        if (category >= 0)
+            scores[static_cast<size_t>(category)] += weight;
+    };
+    const QString key = nameWords.join(QString());
+    add(chosenForProgram_.value(key, chosenForProgram_.value(executable, -1)),
+        kChosenProgramWeight);
+    const auto vendor = chosenForVendor_.constFind(vendorOf(clues.folders));
+    if (vendor != chosenForVendor_.constEnd()) {
+        int total = 0;
+        for (int count : *vendor)
+            total += count;
+        for (int k = 0; k < kCategoryCount; ++k)
+            add(k, kChosenVendorWeight * (*vendor)[static_cast<size_t>(k)] / total);
+    }
+    add(knownCategory(nameWords, executable), kKnownProgramWeight);
+
+    addScores(scores, nameWords, kNameWeight);
+    addScores(scores, wordsOf(clues.folders), kFolderWeight);
+    addScores(scores, programWords(target.executable), kExecutableWeight);
+    addScores(scores, wordsOf(target.folders.join(u' ')), kTargetFolderWeight);
+    addScores(scores, wordsOf(clues.description), kDescriptionWeight);
+
+    // The best category and how far it leads the next one.
+    const auto best = std::max_element(scores.begin(), scores.end());
+    const int bestScore = *best;
+    int secondScore = 0;
+    for (auto it = scores.begin(); it != scores.end(); ++it)
+        if (it != best)
+            secondScore = std::max(secondScore, *it);
+    if (bestScore < kMinimumScore)
+        return {};
+    const int sureness = 100 * (bestScore - secondScore) / bestScore;
+    if (sureness < kMinimumSureness)
+        return {};
+    return {static_cast<int>(best - scores.begin()), sureness};
 }
 
 QString FoldersBelowPrograms(const ProgramState& state, const QString& folder) {

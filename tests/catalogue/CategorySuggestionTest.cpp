@@ -7,41 +7,61 @@
 namespace tvn::test {
 namespace {
 
-struct SuggestionCase {
-    const char* name;
-    const char* folders;
-    int expected;
-};
-
 class CategorySuggestionTest : public CatalogueTest {
 protected:
     CategorySuggestionTest() {
-        words[0] = {QStringLiteral("chess"), QStringLiteral("game")};
-        words[2] = {QStringLiteral("paint"), QStringLiteral("photo")};
-        words[4] = {QStringLiteral("music"), QStringLiteral("player")};
-        words[3] = {QStringLiteral("video"), QStringLiteral("media")};
-        words[9] = {QStringLiteral("mail")};
+        CategoryWords words;
+        words[0] = {QStringLiteral("chess*"), QStringLiteral("game*"), QStringLiteral("play")};
+        words[2] = {QStringLiteral("paint*"), QStringLiteral("photo*")};
+        words[4] = {QStringLiteral("music*"), QStringLiteral("player")};
+        words[3] = {QStringLiteral("video*"), QStringLiteral("media")};
+        words[9] = {QStringLiteral("mail*")};
+        suggester.addWords(words);
+        CategoryWords programs;
+        programs[3] = {programKey(QStringLiteral("VLC media player")), QStringLiteral("vlc")};
+        programs[5] = {QStringLiteral("winword")};
+        suggester.addKnownPrograms(programs);
     }
-    CategoryWords words;
+    int suggested(const char* name, const char* folders, const char* description = "",
+                  const char* target = "") const {
+        return suggester
+            .suggest({QString::fromUtf8(name), QString::fromUtf8(folders),
+                      QString::fromUtf8(description), QString::fromUtf8(target)})
+            .category;
+    }
+    CategorySuggester suggester;
 };
 
-TEST_F(CategorySuggestionTest, TheNameCountsTwiceTheFoldersOnceTiesGoToTheLowerIndex) {
-    const SuggestionCase cases[] = {
-        {"Chess Titans", "", 0},
-        {"CHESSMASTER 9000", "", 0},        // any case; a word that begins so
-        {"Paint.NET", "Games", 2},          // "Games" is no word of theirs
-        {"Mail-Reader_2", "", 9},           // punctuation splits words
-        {"Setup", "Photo Studio/Tools", 2}, // the folders alone
-        {"Media Player", "", 3},            // video 2, audio 2: the lower index
-        {"Music Maker", "Chess Games", 0},  // audio 2, games 1 + 1 + 1
-        {"Music Player", "Video", 4},       // audio 4, video 1
-        {"Zork", "Infocom", -1},            // nothing fits
-        {"", "", -1},
-    };
-    for (const SuggestionCase& c : cases)
-        EXPECT_EQ(SuggestCategory(words, QString::fromUtf8(c.name), QString::fromUtf8(c.folders)),
-                  c.expected)
-            << c.name << " in " << c.folders;
+TEST_F(CategorySuggestionTest, TheCluesAddUpAndACloseCallSuggestsNothing) {
+    EXPECT_EQ(suggested("CHESSMASTER 9000", ""), 0); // any case; a word that begins so
+    EXPECT_EQ(suggested("Mail-Reader_2", ""), 9);    // punctuation splits words
+    EXPECT_EQ(suggested("Setup", "Photo Studio/Tools"), 2);
+    EXPECT_EQ(suggested("Playground", "Acme"), -1); // "play" stands only for itself
+    EXPECT_EQ(suggested("Media Player", ""), -1);   // video and audio alike: no suggestion
+    EXPECT_EQ(suggested("Music Player", "Video"), 4);
+    EXPECT_EQ(suggested("Zork", "Infocom"), -1);
+    EXPECT_EQ(suggested("", ""), -1);
+    // What the shortcut's file says: a description alone is too little, its target's name is
+    // more.
+    EXPECT_EQ(suggested("Frob", "Acme", "Plays music"), -1);
+    EXPECT_EQ(suggested("Frob", "Acme", "Plays music from your music library"), -1);
+    EXPECT_EQ(suggested("Frob", "Acme", "A music player"), 4);
+    EXPECT_EQ(suggested("Frob", "Acme", "", "C:\\Program Files\\Acme\\Music.exe"), 4);
+}
+
+TEST_F(CategorySuggestionTest, AKnownProgramAndTheUsersChoicesOutweighWords) {
+    // By name, whatever its version, or by executable.
+    EXPECT_EQ(suggested("VLC Media Player 3.0.20", "VideoLAN"), 3);
+    EXPECT_EQ(suggested("Write a letter", "Office", "", "C:\\Office\\WINWORD.EXE"), 5);
+    EXPECT_EQ(suggested("Photo Mail", "Acme"), -1);
+
+    suggester.learnChoice({QStringLiteral("Photo Mail"), QStringLiteral("Mailers"), {}, {}}, 9);
+    suggester.learnChoice({QStringLiteral("Acme Tool"), QStringLiteral("Acme/Tools"), {}, {}}, 1);
+    suggester.learnChoice({QStringLiteral("Acme Two"), QStringLiteral("Acme"), {}, {}}, 1);
+    EXPECT_EQ(suggested("Photo Mail 2", "Other Vendor"), 9); // the same program elsewhere
+    EXPECT_EQ(suggested("Acme Three", "Acme"), 1);           // its vendor's choices
+    suggester.forgetChoices();
+    EXPECT_EQ(suggested("Acme Three", "Acme"), -1);
 }
 
 TEST_F(CategorySuggestionTest, OnlyTheFoldersBelowEitherProgramsTreeCount) {
@@ -60,11 +80,14 @@ TEST_F(CategorySuggestionTest, OnlyTheFoldersBelowEitherProgramsTreeCount) {
 }
 
 TEST_F(CategorySuggestionTest, WordsAreReadPerCategoryInButtonOrder) {
-    tree.write(QStringLiteral("Words (uk).tvn"), "\"chess, Solitaire\"\r\n\"\"\r\n\"Paint\"\r\n");
+    tree.write(QStringLiteral("Words (uk).tvn"),
+               "\"chess*, Solitaire\"\r\n\"\"\r\n\"Paint\"\r\n\"VLC media player, 7-Zip 23\"\r\n");
     const CategoryWords read = ReadCategoryWords(fs, tree.path(QStringLiteral("Words (uk).tvn")));
-    EXPECT_EQ(read[0], QStringList({"chess", "solitaire"}));
+    EXPECT_EQ(read[0], QStringList({"chess*", "solitaire"}));
     EXPECT_EQ(read[1], QStringList());
     EXPECT_EQ(read[2], QStringList({"paint"}));
+    EXPECT_EQ(ReadKnownPrograms(fs, tree.path(QStringLiteral("Words (uk).tvn")))[3],
+              QStringList({"vlcmediaplayer", "7zip"}));
     EXPECT_EQ(read[10], QStringList());
     EXPECT_EQ(ReadCategoryWords(fs, tree.path(QStringLiteral("None.tvn")))[0], QStringList());
 }

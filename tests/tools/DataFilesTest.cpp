@@ -164,48 +164,58 @@ TEST_P(LanguageTexts, PunctuationIsSpacedAsEachLanguageWritesIt) {
 INSTANTIATE_TEST_SUITE_P(Shipped, LanguageTexts,
                          testing::Values("Txt (uk).tvn", "Txt (fr).tvn", "Txt (it).tvn"));
 
-// The words that suggest a category: one record per category, the last one (miscellaneous)
-// empty, and each language's words leading common shortcut names to their category.
+// The words and the table of known programs that suggest a category: one record per category,
+// the last one (miscellaneous) empty, and together they lead common shortcuts to their category
+// in each language, from the name alone or from what the shortcut's file says.
 TEST(CategoryWords, SuggestTheCategoryOfCommonShortcutsInEachLanguage) {
     struct Case {
-        const char* file;
         const char* name;
         const char* folders;
+        const char* description;
+        const char* target;
         int expected;
     };
     const Case cases[] = {
-        {"Words (uk).tvn", "Chess Titans", "Games", 0},
-        {"Words (uk).tvn", "7-Zip File Manager", "7-Zip", 1},
-        {"Words (uk).tvn", "GIMP 2.10", "", 2},
-        {"Words (uk).tvn", "VLC media player", "VideoLAN", 3},
-        {"Words (uk).tvn", "Audacity", "", 4},
-        {"Words (uk).tvn", "LibreOffice Calc", "LibreOffice", 5},
-        {"Words (uk).tvn", "Disk Cleanup", "Accessories/System Tools", 6},
-        {"Words (uk).tvn", "Encyclopedia 2000", "", 7},
-        {"Words (uk).tvn", "IDLE (Python 3.11)", "Python 3.11", 8},
-        {"Words (uk).tvn", "Mozilla Firefox", "", 9},
-        {"Words (uk).tvn", "Frobnicator", "Acme", -1},
-        {"Words (fr).tvn", "\u00c9checs", "Jeux", 0},
-        {"Words (fr).tvn", "Navigateur Web", "", 9},
-        {"Words (it).tvn", "Scacchi", "Giochi", 0},
-        {"Words (it).tvn", "Posta elettronica", "", 9},
+        {"Chess Titans", "Games", "", "", 0},
+        {"7-Zip File Manager", "7-Zip", "", "", 1},
+        {"GIMP 2.10", "", "", "", 2},
+        {"VLC media player", "VideoLAN", "", "", 3},
+        {"Audacity", "", "", "", 4},
+        {"LibreOffice Calc", "LibreOffice", "", "", 5},
+        {"Disk Cleanup", "Accessories/System Tools", "", "", 6},
+        {"Encyclopedia 2000", "", "", "", 7},
+        {"IDLE (Python 3.11)", "Python 3.11", "", "", 8},
+        {"Mozilla Firefox", "", "", "", 9},
+        {"Frobnicator", "Acme", "", "", -1},
+        {"Frobnicator", "Acme", "Listen to your music and podcasts", "", 4},
+        {"Launch", "Acme", "", "C:\\Program Files\\Acme\\winword.exe", 5},
+        {"Zork", "Infocom", "", "C:\\Program Files\\Steam\\zork.exe", 0},
+        {"\u00c9checs", "Jeux", "", "", 0},
+        {"Navigateur Web", "", "", "", 9},
+        {"Scacchi", "Giochi", "", "", 0},
+        {"Posta elettronica", "", "", "", 9},
     };
     tvn::NativeFileSystem fs;
+    const auto shipped = [](const char* file) {
+        return QStringLiteral(TORVANE_APP_DIR "/") + QString::fromLatin1(file);
+    };
+    tvn::CategorySuggester suggester;
     for (const char* file : {"Words (uk).tvn", "Words (fr).tvn", "Words (it).tvn"}) {
         const QStringList records = quotedLines(QString::fromLatin1(file));
         ASSERT_EQ(records.size(), tvn::kCategoryCount) << file;
         for (int k = 0; k + 1 < tvn::kCategoryCount; ++k)
             EXPECT_FALSE(records[k].isEmpty()) << file << " " << k;
         EXPECT_TRUE(records.back().isEmpty()) << file;
+        suggester.addWords(tvn::ReadCategoryWords(fs, shipped(file)));
     }
-    for (const Case& c : cases) {
-        const auto words = tvn::ReadCategoryWords(fs, QStringLiteral(TORVANE_APP_DIR "/") +
-                                                          QString::fromLatin1(c.file));
-        EXPECT_EQ(
-            tvn::SuggestCategory(words, QString::fromUtf8(c.name), QString::fromUtf8(c.folders)),
-            c.expected)
-            << c.file << ": " << c.name;
-    }
+    suggester.addKnownPrograms(tvn::ReadKnownPrograms(fs, shipped("Known programs.tvn")));
+    for (const Case& c : cases)
+        EXPECT_EQ(suggester
+                      .suggest({QString::fromUtf8(c.name), QString::fromUtf8(c.folders),
+                                QString::fromUtf8(c.description), QString::fromUtf8(c.target)})
+                      .category,
+                  c.expected)
+            << c.name;
 }
 
 } // namespace
