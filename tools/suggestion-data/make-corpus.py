@@ -176,7 +176,7 @@ WELL_KNOWN = {
             " Kaspersky, Norton, McAfee, Uninstaller, uninstall, wineconsole, Windows Terminal,"
             " msconfig, System Information, msinfo32, Event Viewer, eventvwr, Recuva,"
             " Rufus, GParted, VirtualBox, VMware Workstation, Sysinternals",
-    REFERENCE: "Encarta, Britannica, Help, winhlp32, hh, WinHelp, Kiwix, Calibre,"
+    REFERENCE: "Encarta, Britannica, winhlp32, hh, WinHelp, Kiwix, Calibre,"
                " Stellarium, Google Earth, Marble, Wikipedia, GoldenDict, StarDict",
     PROGRAMMING: "Visual Studio, devenv, Visual Studio Code, Code, VSCodium, Eclipse, IntelliJ IDEA,"
                  " idea64, PyCharm, pycharm64, Android Studio, Code::Blocks, codeblocks,"
