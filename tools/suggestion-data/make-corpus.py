@@ -210,12 +210,26 @@ def write_known_programs(path, known):
             f.write('"%s"\n' % ", ".join(dict.fromkeys(kept)))
 
 
+def agreement(lists):
+    """How often the lists that name the same program give it the same category: the ceiling of
+    any suggestion measured against them."""
+    categories = {}
+    for entries in lists:
+        for category, name, _ in unique(entries):
+            categories.setdefault(re.sub(r"\W", "", name.casefold()), []).append(category)
+    shared = [c for c in categories.values() if len(c) > 1]
+    same = sum(1 for c in shared if len(set(c)) == 1)
+    return f"{len(shared)} programs in several lists, the same category in {same}"
+
+
 def main():
     mac_json, windows_md, windows2_md, mac_md, linux_md, out = sys.argv[1:7]
-    windows_and_linux = unique(markdown_entries(windows_md, WINDOWS) +
-                               markdown_entries(windows2_md, PANDA) +
-                               markdown_entries(linux_md, LINUX))
-    corpus = unique(windows_and_linux + mac_entries(mac_json) + markdown_entries(mac_md, MAC_LIST))
+    lists = [markdown_entries(windows_md, WINDOWS), markdown_entries(windows2_md, PANDA),
+             markdown_entries(linux_md, LINUX), mac_entries(mac_json),
+             markdown_entries(mac_md, MAC_LIST)]
+    windows_and_linux = unique(lists[0] + lists[1] + lists[2])
+    corpus = unique(windows_and_linux + lists[3] + lists[4])
+    print(agreement(lists))
     with open(f"{out}/suggestion-corpus.tsv", "w", encoding="utf-8") as f:
         f.write("# category\tname\tdescription: programs of two public lists, see README\n")
         for entry in corpus:
