@@ -13,6 +13,8 @@
 #include "store/FolderRefresh.h"
 
 #include <optional>
+#include <set>
+#include <vector>
 
 namespace tvn {
 
@@ -77,39 +79,73 @@ EntryOutcome classifyEntry(Tvn& tvn, FolderNames& names, const QString& caption,
     return tidied ? EntryOutcome::Done : EntryOutcome::DoneButReport;
 }
 
-} // namespace
-
-void ClassifySelected(Tvn& tvn, int index) {
-    if (!CheckSelection(tvn.ui, tvn.window, tvn.lists.notYet))
-        return;
-    // The caption names a folder inside the Start Menu folder: one that is not a single valid
+// Walks the selected NotYet entries, each into its own category: `categories` holds the
+// category of every entry, in step with the list.
+void ClassifyEachSelected(Tvn& tvn, std::vector<int> categories) {
+    ListBox& shown = tvn.lists.notYet;
+    // A caption names a folder inside the Start Menu folder: one that is not a single valid
     // folder name could reach outside it, so nothing is done with it.
-    const auto validCaption = [&]() -> std::optional<QString> {
+    const auto validCaption = [&](int index) -> std::optional<QString> {
         const QString caption = tvn.window.categoryCaption(index);
         return isValidCategoryName(caption) ? std::optional(caption) : std::nullopt;
     };
-    const auto first = validCaption();
-    if (!first) {
-        ReportUnexpectedError(tvn.ui);
-        return;
+    std::set<int> used;
+    for (int k = 0; k < shown.count(); ++k)
+        if (shown.isSelected(k))
+            used.insert(categories.at(static_cast<size_t>(k)));
+    for (const int index : used)
+        if (!validCaption(index)) {
+            ReportUnexpectedError(tvn.ui);
+            return;
+        }
+    QStringList made;
+    for (const int index : used) {
+        const QString folder = categoryFolder(tvn, *validCaption(index));
+        if (tvn.fs.createFolder(folder))
+            made.append(folder);
     }
-    const QString firstFolder = categoryFolder(tvn, *first);
-    const bool created = tvn.fs.createFolder(firstFolder);
 
     CatalogueList entries = notYetList(tvn.lists);
     FolderNames names(tvn.fs);
     ProcessSelectedEntries(
         tvn.ui, tvn.window, entries.names,
         [&](int k) {
-            const auto caption = validCaption();
+            const auto caption = validCaption(categories.at(static_cast<size_t>(k)));
             return caption ? classifyEntry(tvn, names, *caption, entries.names.at(k),
                                            entries.folders.at(k))
                            : EntryOutcome::Failed;
         },
-        [&](int k) { entries.removeAt(k); });
+        [&](int k) {
+            entries.removeAt(k);
+            categories.erase(categories.begin() + k);
+        });
     // A folder this action made and nothing was copied into is not left behind.
-    if (created && tvn.fs.folderContent(firstFolder) == FileSystem::FolderContent::Empty)
-        tvn.fs.removeFolder(firstFolder);
+    for (const QString& folder : made)
+        if (tvn.fs.folderContent(folder) == FileSystem::FolderContent::Empty)
+            tvn.fs.removeFolder(folder);
+}
+
+} // namespace
+
+void ClassifySelected(Tvn& tvn, int index) {
+    if (!CheckSelection(tvn.ui, tvn.window, tvn.lists.notYet))
+        return;
+    ClassifyEachSelected(tvn,
+                         std::vector<int>(static_cast<size_t>(tvn.lists.notYet.count()), index));
+}
+
+void ClassifyEntries(Tvn& tvn, const std::vector<EntryCategory>& choices) {
+    ListBox& shown = tvn.lists.notYet;
+    std::vector<int> categories(static_cast<size_t>(shown.count()), -1);
+    for (const EntryCategory& choice : choices)
+        if (choice.entry >= 0 && choice.entry < shown.count())
+            categories[static_cast<size_t>(choice.entry)] = choice.category;
+    for (int k = 0; k < shown.count(); ++k)
+        shown.setSelected(k, categories[static_cast<size_t>(k)] >= 0);
+    if (!choices.empty())
+        ClassifyEachSelected(tvn, std::move(categories));
+    if (shown.count() > 0)
+        shown.selectOnly(0);
 }
 
 } // namespace tvn

@@ -2,6 +2,8 @@
 
 #include "catalogue/Tvn.h"
 
+#include <vector>
+
 namespace tvn {
 
 // Classifies the selected NotYet entries into category `index` (0 to 10): copies the shortcut
@@ -14,5 +16,16 @@ namespace tvn {
 // failing one stays in the lists, still selected, unless its shortcut had already moved (only the
 // tidying of the folder it left failed): it then leaves them.
 void ClassifySelected(Tvn& tvn, int index);
+
+// A NotYet entry and the category (0 to 10) it goes into.
+struct EntryCategory {
+    int entry;
+    int category;
+};
+
+// Classifies each entry of `choices` into its own category, as ClassifySelected does with the
+// selection: one walk, so failures are reported once at its end. Entries the filter hides are
+// left alone. Afterwards the first entry shown is selected.
+void ClassifyEntries(Tvn& tvn, const std::vector<EntryCategory>& choices);
 
 } // namespace tvn
