@@ -6,15 +6,18 @@
 #include "catalogue/HelpShortcutFilter.h"
 #include "catalogue/SystemAnalysis.h"
 #include "catalogue/UnclassifiedList.h"
+#include "dialogs/SuggestionReview.h"
 #include "i18n/BuiltInTexts.h"
 #include "platform/FailureCause.h"
 #include "store/CategoryRename.h"
 #include "store/Classification.h"
 #include "store/ClassifiedChoices.h"
 
+#include <algorithm>
+
 // The frame's answers to the Creation panel: classifying the shortcuts the menu's CLASSIFY
-// lists, renaming a category and the suggestion of a category. Moving copies borrows this
-// panel (see ModifyActions.cpp).
+// lists, renaming a category and the suggestion of a category, for one shortcut or all shown.
+// Moving copies borrows this panel (see ModifyActions.cpp).
 
 namespace tvn {
 
@@ -69,13 +72,82 @@ void FrmMain::renameCategoryTriggered() {
     OpenCreationPanel();
 }
 
-void FrmMain::ShowSuggestion() {
+void FrmMain::classifyAsSuggestedClicked() {
+    const QtListBox& unclassified = creation_->unclassified();
+    const int language = state_.languageIndex;
+    std::vector<ReviewLine> lines;
+    int leftOut = 0;
+    for (int k = 0; k < unclassified.count(); ++k) {
+        if (!unclassified.isShown(k))
+            continue;
+        const int suggested = suggestedCategoryOf(k);
+        if (suggested < 0)
+            ++leftOut;
+        else
+            lines.push_back({k, unclassified.at(k), suggested});
+    }
+    // By category as the buttons stand, top to bottom; the list's order of names stays within.
+    std::stable_sort(lines.begin(), lines.end(), [](const ReviewLine& a, const ReviewLine& b) {
+        return CreationPanel::categoryPosition(a.category) <
+               CreationPanel::categoryPosition(b.category);
+    });
+    std::vector<ReviewCategory> categories;
+    for (int k = 0; k < kCategoryCount; ++k)
+        categories.push_back({k, categoryCaption(k), CreationPanel::categoryKey(k)});
+    std::sort(categories.begin(), categories.end(),
+              [](const ReviewCategory& a, const ReviewCategory& b) {
+                  return CreationPanel::categoryPosition(a.index) <
+                         CreationPanel::categoryPosition(b.index);
+              });
+    const auto text = [language](BuiltInText which) {
+        return builtInText(which, language);
+    };
+    const SuggestionReviewTexts texts{text(BuiltInText::ReviewTitle),
+                                      text(BuiltInText::ReviewInstructions),
+                                      leftOut == 0 ? QString()
+                                      : leftOut == 1
+                                          ? text(BuiltInText::NoSuggestionOne)
+                                          : text(BuiltInText::NoSuggestionMany).arg(leftOut),
+                                      text(BuiltInText::ReviewLine),
+                                      text(BuiltInText::ReviewLineCategory),
+                                      text(BuiltInText::ReviewClassify),
+                                      text(BuiltInText::ReviewCancel)};
+    SuggestionReview review(*this, texts, std::move(categories), std::move(lines));
+    ui_.showModal(review);
+    const std::vector<ReviewLine> confirmed = review.confirmedLines();
+    if (confirmed.empty())
+        return;
+    std::vector<EntryCategory> choices;
+    for (const ReviewLine& line : confirmed)
+        choices.push_back({line.entry, line.category});
+    clearLastFailure();
+    undoable(creationScope(), [this, &choices] { tvn::ClassifyEntries(tvn(), choices); });
+}
+
+bool FrmMain::classifyAsSuggestedFrom(const QWidget& receiver) {
+    if (!creation_->isList(receiver) || state_.moveMode)
+        return false;
     const QtListBox& unclassified = creation_->unclassified();
     const int current = unclassified.currentIndex();
-    const int suggested = current < 0 || current >= unclassifiedFolders.count()
-                              ? -1
-                              : suggester_.suggest(cluesOf(current)).category;
-    creation_->showSuggestion(suggested, state_.languageIndex);
+    for (int k = 0; k < unclassified.count(); ++k)
+        if (unclassified.isSelected(k) != (k == current))
+            return false;
+    const int suggested = suggestedCategoryOf(current);
+    if (suggested < 0)
+        return false;
+    categoryClicked(suggested);
+    return true;
+}
+
+int FrmMain::suggestedCategoryOf(int entry) {
+    if (entry < 0 || entry >= unclassifiedFolders.count())
+        return -1;
+    return suggester_.suggest(cluesOf(entry)).category;
+}
+
+void FrmMain::ShowSuggestion() {
+    creation_->showSuggestion(suggestedCategoryOf(creation_->unclassified().currentIndex()),
+                              state_.languageIndex);
 }
 
 void FrmMain::creationDoneClicked() {

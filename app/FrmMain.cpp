@@ -58,12 +58,13 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
     });
 
     // In a filter box Enter goes on to the list rather than pressing the panel's default button
-    // (on the Modify panel, REMOVE); Esc first empties the box.
+    // (on the Modify panel, REMOVE), and in the Creation list it classifies as suggested; Esc
+    // first empties the box.
     roles_->setKeyFirst([this](QWidget& receiver, bool enter) {
         if (!enter)
             return clearShownFilter();
         return creation_->enterListFrom(receiver) || modify_->enterListFrom(receiver) ||
-               purges_->enterListFrom(receiver);
+               purges_->enterListFrom(receiver) || classifyAsSuggestedFrom(receiver);
     });
     ApplyAccessibleTexts();
     tvn_ = std::make_unique<Tvn>(
@@ -74,6 +75,7 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
             *this, &shellFolders_});
     connectHandlers();
     ShowUndoTexts();
+    creation_->showReviewTexts(state_.languageIndex);
     ShowSurfaceTexts();
     enableUndoButtons();
     LayOutWindow();
@@ -161,6 +163,8 @@ void FrmMain::connectHandlers() {
     connect(creation_, &CreationPanel::moveDoneClicked, this, &FrmMain::moveDoneClicked);
     connect(creation_, &CreationPanel::categoryClicked, this, &FrmMain::categoryClicked);
     connect(creation_, &CreationPanel::categoryPressed, this, &FrmMain::categoryPressed);
+    connect(creation_, &CreationPanel::classifyAsSuggestedClicked, this,
+            &FrmMain::classifyAsSuggestedClicked);
     connect(creation_, &CreationPanel::renameCategoryRequested, this,
             &FrmMain::renameCategoryTriggered);
     // The suggestion follows the current entry, whoever moved it.

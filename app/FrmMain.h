@@ -122,6 +122,14 @@ public:
     void OpenCreationPanel();
     void classifyClicked();
     void categoryClicked(int index);
+    // Reviews every shortcut shown with its suggested category, then classifies the ones the
+    // user keeps, as one action.
+    void classifyAsSuggestedClicked();
+    // Enter on the list: the one selected shortcut goes into its suggested category. False when
+    // `receiver` is not the list or there is no such shortcut or suggestion.
+    bool classifyAsSuggestedFrom(const QWidget& receiver);
+    // The category suggested for entry `entry` of the list shown (-1 for none or no entry).
+    int suggestedCategoryOf(int entry);
     void categoryPressed(int index, Qt::MouseButton button, const QPoint& globalPos);
     void renameCategoryTriggered();
     void creationDoneClicked();

@@ -1,5 +1,6 @@
 #include "app/FrmMain.h"
 #include "app/panels/ConfigPanel.h"
+#include "app/panels/CreationPanel.h"
 #include "app/panels/LanguagesPanel.h"
 #include "app/panels/WindowSurface.h"
 #include "i18n/LanguageFiles.h"
@@ -64,6 +65,7 @@ void FrmMain::LoadLanguageTexts() {
     if (tvn::LoadLanguageTexts(ui_, fs_, state_.dataFolders(), state_.languageIndex, *this,
                                [this] { LoadLanguagePicture(); })) {
         ShowUndoTexts();
+        creation_->showReviewTexts(state_.languageIndex);
         ShowSurfaceTexts();
     }
     loadSuggester();

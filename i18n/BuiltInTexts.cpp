@@ -121,17 +121,49 @@ QString builtInText(BuiltInText text, int languageIndex) {
          u"Il menu del desktop \u00e8 aggiornato."},
         {u"%1: %2", u"%1\u00a0: %2", u"%1: %2"},
         {u"Keys: while classifying, Alt+A to Alt+K put the selected shortcuts into the first to "
-         u"the eleventh category, and typing a name narrows the list. Ctrl+Z undoes the last "
-         u"action of the panel shown, Esc goes back.",
+         u"the eleventh category, Enter puts the one selected shortcut into the category "
+         u"suggested for it, and typing a name narrows the list. Ctrl+Z undoes the last action "
+         u"of the panel shown, Esc goes back.",
          u"Touches\u00a0: pendant le classement, Alt+A \u00e0 Alt+K placent les raccourcis "
          u"s\u00e9lectionn\u00e9s dans les cat\u00e9gories, de la premi\u00e8re \u00e0 la "
-         u"onzi\u00e8me, et taper un nom restreint la liste. Ctrl+Z d\u00e9fait la "
-         u"derni\u00e8re action du panneau affich\u00e9, \u00c9chap revient en arri\u00e8re.",
+         u"onzi\u00e8me, Entr\u00e9e place le seul raccourci s\u00e9lectionn\u00e9 dans la "
+         u"cat\u00e9gorie sugg\u00e9r\u00e9e pour lui, et taper un nom restreint la liste. "
+         u"Ctrl+Z d\u00e9fait la derni\u00e8re action du panneau affich\u00e9, \u00c9chap "
+         u"revient en arri\u00e8re.",
          u"Tasti: durante la classificazione, i tasti da Alt+A ad Alt+K mettono i collegamenti "
-         u"selezionati nelle categorie dalla prima all'undicesima, e scrivere un nome restringe "
-         u"la lista. Ctrl+Z disfa l'ultima azione del pannello mostrato, Esc torna indietro."},
+         u"selezionati nelle categorie dalla prima all'undicesima, Invio mette l'unico "
+         u"collegamento selezionato nella categoria suggerita, e scrivere un nome restringe la "
+         u"lista. Ctrl+Z disfa l'ultima azione del pannello mostrato, Esc torna indietro."},
+        {u"Classify as suggested\u2026", u"Classer comme sugg\u00e9r\u00e9\u2026",
+         u"Classifica come suggerito\u2026"},
+        {u"Lists every shortcut shown with the category suggested for it, to classify them all "
+         u"at once.",
+         u"Liste chaque raccourci affich\u00e9 avec la cat\u00e9gorie sugg\u00e9r\u00e9e pour "
+         u"lui, pour les classer tous d'un coup.",
+         u"Elenca ogni collegamento mostrato con la categoria suggerita, per classificarli tutti "
+         u"in una volta."},
+        {u"Classify as suggested", u"Classer comme sugg\u00e9r\u00e9",
+         u"Classifica come suggerito"},
+        {u"The ticked shortcuts go into the category beside them. Space ticks or unticks a line; "
+         u"F2 or Alt+Down opens its category, Alt+A to Alt+K choose one directly.",
+         u"Les raccourcis coch\u00e9s vont dans la cat\u00e9gorie \u00e0 leur c\u00f4t\u00e9. "
+         u"Espace coche ou d\u00e9coche une ligne\u00a0; F2 ou Alt+Bas ouvre sa cat\u00e9gorie, "
+         u"Alt+A \u00e0 Alt+K en choisissent une directement.",
+         u"I collegamenti spuntati vanno nella categoria accanto. Spazio spunta o toglie la "
+         u"spunta a una riga; F2 o Alt+Gi\u00f9 apre la sua categoria, i tasti da Alt+A ad Alt+K "
+         u"ne scelgono una direttamente."},
+        {u"1 shortcut has no suggestion and is left out.",
+         u"1 raccourci n'a pas de suggestion et est laiss\u00e9 de c\u00f4t\u00e9.",
+         u"1 collegamento non ha alcun suggerimento ed \u00e8 escluso."},
+        {u"%1 shortcuts have no suggestion and are left out.",
+         u"%1 raccourcis n'ont pas de suggestion et sont laiss\u00e9s de c\u00f4t\u00e9.",
+         u"%1 collegamenti non hanno alcun suggerimento e sono esclusi."},
+        {u"%1, into %2", u"%1, dans %2", u"%1, in %2"},
+        {u"Category of %1", u"Cat\u00e9gorie de %1", u"Categoria di %1"},
+        {u"Classify", u"Classer", u"Classifica"},
+        {u"Cancel", u"Annuler", u"Annulla"},
     };
-    static_assert(std::size(kTexts) == static_cast<size_t>(BuiltInText::HelpKeys) + 1);
+    static_assert(std::size(kTexts) == static_cast<size_t>(BuiltInText::ReviewCancel) + 1);
     const auto language = languageIndex >= 0 && languageIndex < 3 ? languageIndex : 0;
     return QString::fromUtf16(kTexts[static_cast<size_t>(text)][static_cast<size_t>(language)]);
 }

@@ -50,6 +50,17 @@ enum class BuiltInText {
     MenuUpToDate,        // the desktop menu follows the category folders
     HelpAction,          // a paragraph of the help: "%1" a menu button's caption, "%2" its action
     HelpKeys,            // the help's paragraph on the keys
+    // The review of every shortcut shown with the category suggested for it.
+    ClassifyAsSuggested, // the Creation panel's button that opens the review
+    ReviewDescription,   // what that button does
+    ReviewTitle,         // the review's title
+    ReviewInstructions,  // how to tick lines and change a category
+    NoSuggestionOne,     // one shortcut has no suggestion and is left out
+    NoSuggestionMany,    // "%1" shortcuts have none
+    ReviewLine,          // a line for assistive technology: "%1" the shortcut, "%2" its category
+    ReviewLineCategory,  // the category box of a line: "%1" the shortcut
+    ReviewClassify,      // the review's confirmation
+    ReviewCancel,        // its cancel
 };
 
 // The text in the interface language (0 English, 1 French, 2 Italian; English otherwise).

@@ -81,6 +81,9 @@ CreationPanel::CreationPanel(QWidget& window, ButtonRoles& roles)
     unclassifiedList = makeList(column, QStringLiteral("unclassifiedList"));
     unclassifiedFilter = new ListFilter(*column, *layout, *unclassifiedList);
     layout->addWidget(unclassifiedList, 1);
+    classifyAsSuggestedButton =
+        makeButton(column, QStringLiteral("classifyAsSuggestedButton"), QString());
+    layout->addWidget(classifyAsSuggestedButton, 0, Qt::AlignLeft);
     helpShortcutsNote =
         makeLabel(column, QStringLiteral("helpShortcutsNote"),
                   QStringLiteral("E' inutile classificate i collegamenti per i file di aiuto "
@@ -144,6 +147,8 @@ CreationPanel::CreationPanel(QWidget& window, ButtonRoles& roles)
     connect(creationDoneButton, &QPushButton::clicked, this, &CreationPanel::doneClicked);
     connect(moveDoneButton, &QPushButton::clicked, this, &CreationPanel::moveDoneClicked);
     connect(creationUndoButton, &QPushButton::clicked, this, &CreationPanel::undoClicked);
+    connect(classifyAsSuggestedButton, &QPushButton::clicked, this,
+            &CreationPanel::classifyAsSuggestedClicked);
     unclassifiedList->installEventFilter(this);
     // The suggestion follows the current entry, whoever moved it, once the change is complete:
     // the widget reports its own changes while the list box is still updating.
@@ -163,8 +168,10 @@ void CreationPanel::open() {
 
 void CreationPanel::openForMove() {
     classifyInstructions->hide();
-    // The note on help shortcuts is about classifying, not about moving copies.
+    // The note on help shortcuts and the suggestions are about classifying, not about moving
+    // copies.
     helpShortcutsNote->hide();
+    classifyAsSuggestedButton->hide();
     show();
     unclassifiedList->setFocus();
     creationDoneButton->hide();
@@ -182,6 +189,7 @@ void CreationPanel::closeMoveMode() {
     creationTitle->show();
     classifyInstructions->show();
     helpShortcutsNote->show();
+    classifyAsSuggestedButton->show();
 }
 
 void CreationPanel::focusList() {
@@ -238,14 +246,29 @@ void CreationPanel::popUpCategoryMenu(const QPoint& globalPos, bool canRename) {
     categoryMenu->popup(globalPos);
 }
 
+int CreationPanel::categoryPosition(int k) {
+    int above = 0;
+    for (const int top : kCategoryTops)
+        above += top < kCategoryTops[k] ? 1 : 0;
+    return above;
+}
+
 QKeyCombination CreationPanel::categoryKey(int k) {
     // Alt with a letter: nobody types it while writing a name, so typing in the list only ever
     // filters it, and each of the eleven has a key on every keyboard layout. The letters run
     // from the top button down, as the user reads the column.
-    int above = 0;
-    for (const int top : kCategoryTops)
-        above += top < kCategoryTops[k] ? 1 : 0;
-    return QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(Qt::Key_A + above));
+    return QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(Qt::Key_A + categoryPosition(k)));
+}
+
+bool CreationPanel::isList(const QWidget& receiver) const {
+    return &receiver == unclassifiedList;
+}
+
+void CreationPanel::showReviewTexts(int language) {
+    classifyAsSuggestedButton->setText(builtInText(BuiltInText::ClassifyAsSuggested, language));
+    const QString description = builtInText(BuiltInText::ReviewDescription, language);
+    classifyAsSuggestedButton->setToolTip(description);
+    classifyAsSuggestedButton->setAccessibleDescription(description);
 }
 
 void CreationPanel::showUndoTexts(const QString& caption, const QString& tip) {

@@ -53,8 +53,14 @@ public:
     void showSuggestion(int suggested, int language);
     // Pops up the menu of a category button at `globalPos`; its rename can be chosen or not.
     void popUpCategoryMenu(const QPoint& globalPos, bool canRename);
+    // The place of category button k (0 to 10) in the column, counted from the top.
+    static int categoryPosition(int k);
     // The key that presses category button k (0 to 10) while the list has the focus.
     static QKeyCombination categoryKey(int k);
+    // True when `receiver` is the list.
+    bool isList(const QWidget& receiver) const;
+    // The caption and description of the button that opens the review of the suggestions.
+    void showReviewTexts(int language);
 
     void showUndoTexts(const QString& caption, const QString& tip);
     void enableUndo(bool enabled);
@@ -71,6 +77,7 @@ Q_SIGNALS:
     void doneClicked();
     void moveDoneClicked();
     void undoClicked();
+    void classifyAsSuggestedClicked();
     // The current entry of the list changed, or the list did; sent once the change is complete.
     void currentEntryChanged();
 
@@ -99,8 +106,9 @@ private:
     QPushButton* creationDoneButton = nullptr;                  // Done: back to the menu
     QPushButton* moveDoneButton = nullptr;     // Done... in move mode: back to the Modify panel
     QPushButton* creationUndoButton = nullptr; // Undo
-    QMenu* categoryMenu = nullptr;             // a category button's right-click menu
-    QAction* renameCategoryAction = nullptr;   // Rename...
+    QPushButton* classifyAsSuggestedButton = nullptr; // reviews the suggestions, then classifies
+    QMenu* categoryMenu = nullptr;                    // a category button's right-click menu
+    QAction* renameCategoryAction = nullptr;          // Rename...
     std::unique_ptr<QtListBox> unclassifiedBox;
     // The category suggested for the current entry; -1 for none.
     int suggestedCategory_ = -1;
