@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 
+#include <algorithm>
 #include <QStringList>
 #include <QtEndian>
 #include <utility>
@@ -69,12 +70,11 @@ QByteArrayView from(QByteArrayView bytes, qsizetype at) {
 // The bytes before the first terminator (a zero unit of `unitSize` bytes), at most `maxUnits`
 // units of them.
 QByteArrayView untilTerminator(QByteArrayView bytes, qsizetype unitSize, qsizetype maxUnits) {
+    const qsizetype limit = std::min(bytes.size() / unitSize, maxUnits) * unitSize;
     qsizetype end = 0;
-    for (qsizetype units = 0; units < maxUnits && end + unitSize <= bytes.size(); ++units) {
-        if (bytes.sliced(end, unitSize).count('\0') == unitSize)
-            break;
+    while (end < limit && std::any_of(bytes.begin() + end, bytes.begin() + end + unitSize,
+                                      [](char byte) { return byte != '\0'; }))
         end += unitSize;
-    }
     return bytes.first(end);
 }
 
@@ -92,8 +92,7 @@ QString ansiText(QByteArrayView bytes) {
 QString unicodeText(QByteArrayView bytes) {
     const QByteArrayView text = untilTerminator(bytes, 2, kMaxShellLinkTextChars);
     QString result(text.size() / 2, Qt::Uninitialized);
-    for (qsizetype k = 0; k < result.size(); ++k)
-        result[k] = QChar(qFromLittleEndian<quint16>(text.data() + 2 * k));
+    qFromLittleEndian<quint16>(text.data(), result.size(), result.data());
     return result;
 }
 
@@ -120,6 +119,16 @@ QString linkInfoPath(QByteArrayView info) {
     };
     const QString base = text(16, 28);
     return base.isEmpty() ? QString() : joinedPath(base, text(24, 32));
+}
+
+// The target an environment-variable block holds, Unicode when given, its variables unexpanded.
+QString environmentTarget(QByteArrayView block) {
+    if (block.size() < kEnvironmentBlockSize)
+        return {};
+    const QString unicode =
+        unicodeText(block.sliced(kEnvironmentUnicodeOffset, 2 * kEnvironmentAnsiSize));
+    return unicode.isEmpty() ? ansiText(block.sliced(kEnvironmentAnsiOffset, kEnvironmentAnsiSize))
+                             : unicode;
 }
 
 // The long name the file entry's 0xBEEF0004 extension block holds, wherever its version puts it.
@@ -201,14 +210,16 @@ public:
         : bytes_(bytes)
         , flags_(*le32(bytes, kFlagsOffset)) {}
 
+    // The target path is decoded from the best place that holds one, the others left alone.
     ShellLinkFields read() {
         readParts();
-        for (const QString* path :
-             {&linkInfoPath_, &environmentPath_, &itemListPath_, &relativePath_})
-            if (!path->isEmpty()) {
-                fields_.targetPath = *path;
-                break;
-            }
+        fields_.targetPath = linkInfoPath(linkInfo_);
+        if (fields_.targetPath.isEmpty())
+            fields_.targetPath = environmentTarget(environmentBlock_);
+        if (fields_.targetPath.isEmpty())
+            fields_.targetPath = itemListPath(itemList_);
+        if (fields_.targetPath.isEmpty())
+            fields_.targetPath = relativePath_;
         return fields_;
     }
 
@@ -232,7 +243,7 @@ private:
         const auto size = le16(bytes_, at_);
         if (!size || !fits(bytes_, at_ + 2, *size))
             return false;
-        itemListPath_ = itemListPath(bytes_.sliced(at_ + 2, *size));
+        itemList_ = bytes_.sliced(at_ + 2, *size);
         at_ += 2 + *size;
         return true;
     }
@@ -242,7 +253,7 @@ private:
         if (!size || *size < 4 || !fits(bytes_, at_, *size))
             return false;
         if (!(flags_ & ForceNoLinkInfo))
-            linkInfoPath_ = linkInfoPath(bytes_.sliced(at_, *size));
+            linkInfo_ = bytes_.sliced(at_, *size);
         at_ += *size;
         return true;
     }
@@ -264,15 +275,8 @@ private:
         while (const auto size = le32(bytes_, at_)) {
             if (*size < 8 || !fits(bytes_, at_, *size))
                 return;
-            const QByteArrayView block = bytes_.sliced(at_, *size);
-            if (le32(block, 4) == kEnvironmentBlockSignature &&
-                block.size() >= kEnvironmentBlockSize) {
-                environmentPath_ =
-                    unicodeText(block.sliced(kEnvironmentUnicodeOffset, 2 * kEnvironmentAnsiSize));
-                if (environmentPath_.isEmpty())
-                    environmentPath_ =
-                        ansiText(block.sliced(kEnvironmentAnsiOffset, kEnvironmentAnsiSize));
-            }
+            if (le32(bytes_, at_ + 4) == kEnvironmentBlockSignature)
+                environmentBlock_ = bytes_.sliced(at_, *size);
             at_ += *size;
         }
     }
@@ -281,9 +285,9 @@ private:
     quint32 flags_;
     qsizetype at_ = kHeaderSize;
     ShellLinkFields fields_;
-    QString linkInfoPath_;
-    QString environmentPath_;
-    QString itemListPath_;
+    QByteArrayView itemList_;
+    QByteArrayView linkInfo_;
+    QByteArrayView environmentBlock_;
     QString relativePath_;
 };
 
