@@ -91,6 +91,8 @@ QString ansiText(QByteArrayView bytes) {
 
 QString unicodeText(QByteArrayView bytes) {
     const QByteArrayView text = untilTerminator(bytes, 2, kMaxShellLinkTextChars);
+    if (text.isEmpty()) // its data may be null, which the conversion must not be given
+        return {};
     QString result(text.size() / 2, Qt::Uninitialized);
     qFromLittleEndian<quint16>(text.data(), result.size(), result.data());
     return result;
