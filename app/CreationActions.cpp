@@ -23,6 +23,7 @@ namespace tvn {
 
 void FrmMain::OpenCreationPanel() {
     tvn::BuildNotYetList(tvn());
+    shortcutFields_.clear();
     if (!state_.moveMode)
         LearnClassifiedChoices(tvn(), suggester_);
     const int hidden = hideHelpShortcuts() ? tvn::HideHelpShortcuts(tvn()) : 0;

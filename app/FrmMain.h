@@ -2,6 +2,7 @@
 
 #include "catalogue/CategorySuggestion.h"
 #include "catalogue/ProgramState.h"
+#include "catalogue/ShellLinkFields.h"
 #include "catalogue/Tvn.h"
 #include "catalogue/VectorListBox.h"
 #include "catalogue/Window.h"
@@ -260,6 +261,8 @@ private:
     void loadSuggester();
     // What is known of entry `entry` of the Creation panel's list.
     ShortcutClues cluesOf(int entry) const;
+    // What each shortcut's file said, by path, read once each time the Creation panel opens.
+    mutable QHash<QString, ShellLinkFields> shortcutFields_;
     // The entry of the prefix chooser whose prefix proposes the folders now.
     int prefixIndex_ = -1;
     std::optional<DesktopMenuEnvironment> desktopMenu_;

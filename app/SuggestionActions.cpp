@@ -1,7 +1,9 @@
 #include "app/FrmMain.h"
 #include "app/panels/CreationPanel.h"
 #include "app/QtListBox.h"
+#include "catalogue/ShellLinkFields.h"
 #include "i18n/LanguageFiles.h"
+#include "platform/Paths.h"
 #include "platform/ProgramFolders.h"
 
 // The category suggested for the shortcuts of the Creation panel.
@@ -21,10 +23,20 @@ void FrmMain::loadSuggester() {
 }
 
 ShortcutClues FrmMain::cluesOf(int entry) const {
-    return {creation_->unclassified().at(entry),
-            FoldersBelowPrograms(state_, unclassifiedFolders.at(entry)),
-            {},
-            {}};
+    const QString name = creation_->unclassified().at(entry);
+    const QString folder = unclassifiedFolders.at(entry);
+    ShortcutClues clues{name, FoldersBelowPrograms(state_, folder), {}, {}};
+    // Each shortcut's file is read when its suggestion is first wanted, not during the
+    // analysis, which stays as fast for a Start Menu of thousands of shortcuts.
+    const QString path = joinPath(folder, name + QStringLiteral(".lnk"));
+    auto fields = shortcutFields_.constFind(path);
+    if (fields == shortcutFields_.constEnd())
+        fields = shortcutFields_.insert(path, ReadShellLink(fs_, path).value_or(ShellLinkFields{}));
+    clues.description = fields->description;
+    // A shortcut to a document or a folder has no program; its icon most often comes from one.
+    clues.targetPath = fields->targetPath.isEmpty() ? fields->iconLocation.section(u',', 0, 0)
+                                                    : fields->targetPath;
+    return clues;
 }
 
 } // namespace tvn

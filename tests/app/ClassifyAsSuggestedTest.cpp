@@ -1,5 +1,6 @@
 #include "app/panels/CreationPanel.h"
 #include "FrmMainFixture.h"
+#include "tools/demoprefix/ShellLinkFile.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -25,6 +26,11 @@ protected:
                                  "Media/Winamp", "Misc/Zork"})
             tree.write(QStringLiteral("Start Menu/Programs/%1.lnk").arg(QLatin1String(path)),
                        QByteArray(path) + " bytes");
+        // Only its shortcut's file tells what Frob is.
+        tools::ShellLinkTarget frob;
+        frob.description = QStringLiteral("Listen to music and podcasts");
+        tree.write(QStringLiteral("Start Menu/Programs/Misc/Frob.lnk"),
+                   tools::shellLinkBytes(frob));
         frm.LoadLanguageTexts(); // the category words of the language
         frm.ShowMenu();
         QTest::mouseClick(control<QPushButton>(frm, "rescanButton"), Qt::LeftButton);
@@ -62,10 +68,11 @@ TEST_F(ClassifyAsSuggested, TheReviewClassifiesTheTickedLinesInOneUndoableAction
     QTest::mouseClick(control<QPushButton>(frm, "classifyAsSuggestedButton"), Qt::LeftButton);
 
     // By category as the buttons stand, then by name; Zork has no suggestion.
-    EXPECT_EQ(reviewed, QStringList({"Chess", "Go", "Sheet", "Writer", "Winamp"}));
+    EXPECT_EQ(reviewed, QStringList({"Chess", "Go", "Sheet", "Writer", "Frob", "Winamp"}));
     EXPECT_EQ(copy(kGiochi, "Chess"), tree.read("Start Menu/Programs/Games/Chess.lnk"));
     EXPECT_EQ(copy(kSistema, "Writer"), tree.read("Start Menu/Programs/Office/Writer.lnk"));
     EXPECT_EQ(copy(kAudio, "Winamp"), tree.read("Start Menu/Programs/Media/Winamp.lnk"));
+    EXPECT_EQ(copy(kAudio, "Frob"), tree.read("Start Menu/Programs/Misc/Frob.lnk"));
     EXPECT_EQ(notYetShown(), QStringList({"Go", "Sheet", "Zork"}));
     EXPECT_EQ(notYetSelected(), QStringList({"Go"}));
     EXPECT_TRUE(ui.dialogs().empty());
@@ -73,7 +80,7 @@ TEST_F(ClassifyAsSuggested, TheReviewClassifiesTheTickedLinesInOneUndoableAction
     QTest::mouseClick(control<QPushButton>(frm, "creationUndoButton"), Qt::LeftButton);
     for (const int category : {kGiochi, kSistema, kAudio})
         EXPECT_FALSE(categoryExists(category)) << category;
-    EXPECT_EQ(notYetShown().size(), 6);
+    EXPECT_EQ(notYetShown().size(), 7);
     EXPECT_FALSE(control<QPushButton>(frm, "creationUndoButton")->isEnabled());
 }
 
@@ -98,7 +105,7 @@ TEST_F(ClassifyAsSuggested, EnterClassifiesOneSelectedShortcutIntoItsSuggestion)
     entries.selectOnly(entry("Zork"));
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_FALSE(categoryExists(kGiochi));
-    EXPECT_EQ(notYetShown(), QStringList({"Chess", "Go", "Sheet", "Writer", "Zork"}));
+    EXPECT_EQ(notYetShown(), QStringList({"Chess", "Frob", "Go", "Sheet", "Writer", "Zork"}));
     EXPECT_TRUE(ui.dialogs().empty());
 }
 
