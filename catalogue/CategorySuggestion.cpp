@@ -41,9 +41,10 @@ bool isVersionWord(const QString& word) {
 }
 
 // The words of a program's name without its version; a leading number is part of the name
-// ("7-Zip", "2048").
+// ("7-Zip", "2048"). A "+" counts as a letter, as program files write it: "Notepad++" is
+// "notepadpp.exe", not Notepad.
 QStringList programWords(const QString& name) {
-    QStringList words = wordsOf(name);
+    QStringList words = wordsOf(QString(name).replace(u'+', u'p'));
     if (!words.isEmpty()) {
         const QString first = words.takeFirst();
         words.removeIf(isVersionWord);

@@ -20,6 +20,8 @@ protected:
         CategoryWords programs;
         programs[3] = {programKey(QStringLiteral("VLC media player")), QStringLiteral("vlc")};
         programs[5] = {QStringLiteral("winword")};
+        programs[1] = {programKey(QStringLiteral("Notepad"))};
+        programs[8] = {programKey(QStringLiteral("Notepad++"))};
         suggester.addKnownPrograms(programs);
     }
     int suggested(const char* name, const char* folders, const char* description = "",
@@ -53,6 +55,7 @@ TEST_F(CategorySuggestionTest, AKnownProgramAndTheUsersChoicesOutweighWords) {
     // By name, whatever its version, or by executable.
     EXPECT_EQ(suggested("VLC Media Player 3.0.20", "VideoLAN"), 3);
     EXPECT_EQ(suggested("Write a letter", "Office", "", "C:\\Office\\WINWORD.EXE"), 5);
+    EXPECT_EQ(suggested("Notepad++", "Notepad++", "", "C:\\Notepad++\\notepad++.exe"), 8);
     EXPECT_EQ(suggested("Photo Mail", "Acme"), -1);
 
     suggester.learnChoice({QStringLiteral("Photo Mail"), QStringLiteral("Mailers"), {}, {}}, 9);
