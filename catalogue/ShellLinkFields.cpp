@@ -1,5 +1,6 @@
 #include "catalogue/ShellLinkFields.h"
 
+#include "catalogue/ShellLinkFormat.h"
 #include "platform/FileSystem.h"
 
 #include <algorithm>
@@ -17,22 +18,9 @@ namespace tvn {
 
 namespace {
 
-enum LinkFlag : quint32 {
-    HasItemList = 0x01,
-    HasLinkInfo = 0x02,
-    HasName = 0x04,
-    HasRelativePath = 0x08,
-    HasWorkingDir = 0x10,
-    HasArguments = 0x20,
-    HasIconLocation = 0x40,
-    IsUnicode = 0x80,
-    ForceNoLinkInfo = 0x100,
-};
+using namespace shell_link;
 
-constexpr qsizetype kHeaderSize = 0x4C;
 constexpr qsizetype kFlagsOffset = 0x14;
-// 00021401-0000-0000-C000-000000000046, in its on-disk byte order.
-constexpr char kLinkClassId[] = "\x01\x14\x02\x00\x00\x00\x00\x00\xC0\x00\x00\x00\x00\x00\x00\x46";
 
 constexpr quint32 kLocalPathPresent = 0x01; // link information flag
 constexpr qsizetype kUnicodeLinkInfoHeaderSize = 0x24;
@@ -285,7 +273,7 @@ private:
 
     QByteArrayView bytes_;
     quint32 flags_;
-    qsizetype at_ = kHeaderSize;
+    qsizetype at_ = qsizetype(kHeaderSize);
     ShellLinkFields fields_;
     QByteArrayView itemList_;
     QByteArrayView linkInfo_;
@@ -294,8 +282,8 @@ private:
 };
 
 bool isShellLink(QByteArrayView bytes) {
-    return bytes.size() >= kHeaderSize && le32(bytes, 0) == quint32(kHeaderSize) &&
-           bytes.sliced(4, 16) == QByteArrayView(kLinkClassId, sizeof kLinkClassId - 1);
+    return bytes.size() >= qsizetype(kHeaderSize) && le32(bytes, 0) == kHeaderSize &&
+           bytes.sliced(4, kLinkClassIdSize) == QByteArrayView(kLinkClassId, kLinkClassIdSize);
 }
 
 } // namespace

@@ -1,27 +1,17 @@
 #include "tools/demoprefix/ShellLinkFile.h"
 
+#include "catalogue/ShellLinkFormat.h"
+
 #include <QStringList>
 
 namespace tvn::tools {
 
 namespace {
 
-enum LinkFlag : quint32 {
-    HasName = 0x04,
-    HasRelativePath = 0x08,
-    HasWorkingDir = 0x10,
-    HasArguments = 0x20,
-    HasIconLocation = 0x40,
-    IsUnicode = 0x80,
-};
+using namespace shell_link;
 
-constexpr quint32 kHeaderSize = 0x4C;
 constexpr quint32 kFileAttributeArchive = 0x20;
 constexpr quint32 kShowNormal = 1;
-
-// 00021401-0000-0000-C000-000000000046, in its on-disk byte order.
-constexpr unsigned char kLinkClassId[16] = {0x01, 0x14, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00,
-                                            0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
 
 void put16(QByteArray& out, quint16 value) {
     out.append(char(value & 0xFF));
@@ -54,7 +44,7 @@ QByteArray shellLinkBytes(const ShellLinkTarget& target) {
 
     QByteArray out;
     put32(out, kHeaderSize);
-    out.append(reinterpret_cast<const char*>(kLinkClassId), sizeof kLinkClassId);
+    out.append(kLinkClassId, kLinkClassIdSize);
     put32(out, flags);
     put32(out, kFileAttributeArchive);
     put64(out, target.targetTime); // creation
