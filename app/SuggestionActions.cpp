@@ -2,7 +2,6 @@
 #include "app/panels/CreationPanel.h"
 #include "app/QtListBox.h"
 #include "catalogue/ShellLinkFields.h"
-#include "i18n/LanguageFiles.h"
 #include "platform/Paths.h"
 #include "platform/ProgramFolders.h"
 
@@ -14,12 +13,9 @@ void FrmMain::loadSuggester() {
     if (suggesterLoaded_)
         return;
     suggesterLoaded_ = true;
-    // Every language's words at once: a program's name does not follow the interface language.
-    for (int language = 0; language < 3; ++language)
-        suggester_.addWords(ReadCategoryWords(
-            fs_, dataFilePath(fs_, state_.dataFolders(), categoryWordsFileName(language))));
-    suggester_.addKnownPrograms(ReadKnownPrograms(
-        fs_, dataFilePath(fs_, state_.dataFolders(), QStringLiteral("Known programs.tvn"))));
+    AddShippedSuggestionData(suggester_, fs_, [this](const QString& fileName) {
+        return dataFilePath(fs_, state_.dataFolders(), fileName);
+    });
 }
 
 ShortcutClues FrmMain::cluesOf(int entry) const {

@@ -532,12 +532,9 @@ private:
     // link file read and its category suggested, against the suggestion from names alone.
     void suggestions(const QStringList& shown) {
         CategorySuggester suggester;
-        const QString data = QStringLiteral(TORVANE_DATA_FILES "/");
-        for (const char* language : {"uk", "fr", "it"})
-            suggester.addWords(ReadCategoryWords(
-                fs_, data + QStringLiteral("Words (%1).tvn").arg(QLatin1String(language))));
-        suggester.addKnownPrograms(
-            ReadKnownPrograms(fs_, data + QStringLiteral("Known programs.tvn")));
+        AddShippedSuggestionData(suggester, fs_, [](const QString& fileName) {
+            return QStringLiteral(TORVANE_DATA_FILES "/") + fileName;
+        });
         const qsizetype count = std::min<qsizetype>(2000, shown.size());
         const auto cluesOf = [&](qsizetype k) {
             const QString& path = shown[k];

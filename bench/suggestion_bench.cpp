@@ -101,12 +101,11 @@ int main(int argc, char** argv) {
     tvn::PosixFileSystem fs;
 
     tvn::CategorySuggester wordsOnly;
-    for (const char* language : {"uk", "fr", "it"})
-        wordsOnly.addWords(tvn::ReadCategoryWords(
-            fs, dataFolder + QStringLiteral("/Words (%1).tvn").arg(QLatin1String(language))));
+    for (const QString& fileName : tvn::CategoryWordsFileNames())
+        wordsOnly.addWords(tvn::ReadCategoryWords(fs, dataFolder + u'/' + fileName));
     tvn::CategorySuggester suggester = wordsOnly;
-    const tvn::CategoryWords known =
-        tvn::ReadKnownPrograms(fs, dataFolder + QStringLiteral("/Known programs.tvn"));
+    const tvn::CategoryWords known = tvn::ReadKnownPrograms(
+        fs, dataFolder + u'/' + QString::fromUtf16(tvn::kKnownProgramsFileName));
     suggester.addKnownPrograms(known);
     QSet<QString> knownKeys;
     for (const QStringList& keys : known)

@@ -114,6 +114,11 @@ CategoryWords ReadCategoryWords(FileSystem& fs, const QString& path) {
     return words;
 }
 
+QStringList CategoryWordsFileNames() {
+    return {QStringLiteral("Words (uk).tvn"), QStringLiteral("Words (fr).tvn"),
+            QStringLiteral("Words (it).tvn")};
+}
+
 CategoryWords ReadKnownPrograms(FileSystem& fs, const QString& path) {
     CategoryWords programs;
     auto reader = SequentialReader::open(fs, path);
@@ -129,6 +134,15 @@ CategoryWords ReadKnownPrograms(FileSystem& fs, const QString& path) {
         }
     }
     return programs;
+}
+
+void AddShippedSuggestionData(CategorySuggester& suggester, FileSystem& fs,
+                              const std::function<QString(const QString& fileName)>& pathOf) {
+    // Every language's words at once: a program's name does not follow the interface language.
+    for (const QString& fileName : CategoryWordsFileNames())
+        suggester.addWords(ReadCategoryWords(fs, pathOf(fileName)));
+    suggester.addKnownPrograms(
+        ReadKnownPrograms(fs, pathOf(QString::fromUtf16(kKnownProgramsFileName))));
 }
 
 QString programKey(const QString& name) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,10 @@ using CategoryWords = std::array<QStringList, kCategoryCount>;
 // any other only for itself, so that "play" does not take "player". A missing file or record
 // gives no words for those categories.
 CategoryWords ReadCategoryWords(FileSystem& fs, const QString& path);
+
+// The shipped data files of category words, one per interface language, and of known programs.
+QStringList CategoryWordsFileNames();
+inline constexpr auto kKnownProgramsFileName = u"Known programs.tvn";
 
 // Reads the table of well-known programs: eleven records in the order of the buttons, each
 // holding program names and executable names separated by commas ("VLC media player, vlc").
@@ -80,6 +85,11 @@ private:
     QHash<QString, int> chosenForProgram_;
     QHash<QString, Scores> chosenForVendor_;
 };
+
+// Teaches `suggester` the words of every language and the known programs of the shipped data
+// files; `pathOf` gives a data file's path from its name.
+void AddShippedSuggestionData(CategorySuggester& suggester, FileSystem& fs,
+                              const std::function<QString(const QString& fileName)>& pathOf);
 
 // A program's name reduced to what identifies it: letters and digits only, letter case folded,
 // version numbers left out ("GIMP 2.10" and "gimp" give "gimp").

@@ -23,10 +23,6 @@ QString languageTextFileName(int languageIndex, bool* known) {
     return QStringLiteral("Txt (%1).tvn").arg(languageCode(languageIndex, known));
 }
 
-QString categoryWordsFileName(int languageIndex) {
-    return QStringLiteral("Words (%1).tvn").arg(languageCode(languageIndex, nullptr));
-}
-
 QString languagePictureFileName(int languageIndex) {
     return QStringLiteral("Gfx (%1).tvn").arg(languageCode(languageIndex, nullptr));
 }

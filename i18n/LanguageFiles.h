@@ -10,7 +10,5 @@ QString languageTextFileName(int languageIndex, bool* known = nullptr);
 // The language picture file: "Gfx (uk).tvn", "Gfx (fr).tvn", "Gfx (it).tvn"; English for any
 // other index.
 QString languagePictureFileName(int languageIndex);
-// The words that suggest a category for a shortcut: "Words (uk).tvn" and so on.
-QString categoryWordsFileName(int languageIndex);
 
 } // namespace tvn

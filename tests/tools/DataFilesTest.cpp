@@ -195,20 +195,18 @@ TEST(CategoryWords, SuggestTheCategoryOfCommonShortcutsInEachLanguage) {
         {"Scacchi", "Giochi", "", "", 0},
         {"Posta elettronica", "", "", "", 9},
     };
-    tvn::NativeFileSystem fs;
-    const auto shipped = [](const char* file) {
-        return QStringLiteral(TORVANE_APP_DIR "/") + QString::fromLatin1(file);
-    };
-    tvn::CategorySuggester suggester;
     for (const char* file : {"Words (uk).tvn", "Words (fr).tvn", "Words (it).tvn"}) {
         const QStringList records = quotedLines(QString::fromLatin1(file));
         ASSERT_EQ(records.size(), tvn::kCategoryCount) << file;
         for (int k = 0; k + 1 < tvn::kCategoryCount; ++k)
             EXPECT_FALSE(records[k].isEmpty()) << file << " " << k;
         EXPECT_TRUE(records.back().isEmpty()) << file;
-        suggester.addWords(tvn::ReadCategoryWords(fs, shipped(file)));
     }
-    suggester.addKnownPrograms(tvn::ReadKnownPrograms(fs, shipped("Known programs.tvn")));
+    tvn::NativeFileSystem fs;
+    tvn::CategorySuggester suggester;
+    tvn::AddShippedSuggestionData(suggester, fs, [](const QString& fileName) {
+        return QStringLiteral(TORVANE_APP_DIR "/") + fileName;
+    });
     for (const Case& c : cases)
         EXPECT_EQ(suggester
                       .suggest({QString::fromUtf8(c.name), QString::fromUtf8(c.folders),
