@@ -46,13 +46,15 @@ end_session() {
 # DISPLAY; the server and the program stop when the script ends. The server picks the free
 # display itself (-displayfd) and names it only once it accepts connections, so two runs
 # started at once never share a display, and a busy machine's slow start is waited for rather
-# than taken for a server another run started.
+# than taken for a server another run started. The server never resets: an X server resets when
+# its last client leaves and refuses connections meanwhile, so the program, started just after
+# xdotool's check has left, would find no display.
 start_display() {
     local named display=""
     trap end_session EXIT
     named=$(mktemp "${TMPDIR:-/tmp}/torvane-display.XXXXXX")
     # Tied to this script: a run killed before its trap can act leaves no server behind.
-    setpriv --pdeathsig TERM Xvfb -displayfd 9 -screen 0 800x600x24 -dpi 96 -nolisten tcp \
+    setpriv --pdeathsig TERM Xvfb -displayfd 9 -noreset -screen 0 800x600x24 -dpi 96 -nolisten tcp \
         9>"$named" >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 600); do
