@@ -17,6 +17,9 @@ constexpr int kFolderWeight = 2;
 constexpr int kExecutableWeight = 2;
 constexpr int kTargetFolderWeight = 2;
 constexpr int kDescriptionWeight = 1;
+// A description's first words name the kind of program ("Feed reader for macOS", "A
+// cross-platform IDE") and weigh twice as much as the rest, which is loose talk.
+constexpr int kDescriptionLeadingWords = 6;
 constexpr int kKnownProgramWeight = 8;
 constexpr int kChosenProgramWeight = 12;
 constexpr int kChosenVendorWeight = 6;
@@ -26,6 +29,10 @@ constexpr int kMinimumScore = 2;
 constexpr int kMinimumSureness = 50;
 // Category words shorter than this would match the beginnings of too many words.
 constexpr int kShortestWord = 2;
+// A phrase names the kind of program ("music player", "text editor"), where its words alone
+// may point elsewhere.
+constexpr int kPhraseFactor = 2;
+constexpr QChar kPhraseJoiner = u'_';
 
 // Words are runs of letters and digits: "Chess-Master_2" gives "chess", "master" and "2".
 QStringList wordsOf(const QString& text) {
@@ -153,6 +160,10 @@ void CategorySuggester::addWords(const CategoryWords& words) {
     for (int k = 0; k < kCategoryCount; ++k)
         for (const QString& word : words[static_cast<size_t>(k)]) {
             const auto category = static_cast<CategoryMask>(1u << k);
+            if (word.contains(kPhraseJoiner)) {
+                phrases_[word] |= category;
+                continue;
+            }
             if (!word.endsWith(u'*')) {
                 wholeWords_[word] |= category;
                 continue;
@@ -196,14 +207,17 @@ void CategorySuggester::forgetChoices() {
     chosenForVendor_.clear();
 }
 
-void CategorySuggester::addScores(Scores& scores, const QStringList& words, int weight) const {
+void CategorySuggester::addScores(Scores& scores, const QStringList& words, int weight,
+                                  int leadingWords) const {
     // Each category counts a word once, however many of its words begin it; a word repeated
-    // in the same clue counts once too.
+    // in the same clue counts once too, with the weight of where it first stands.
     QSet<QString> seen;
-    for (const QString& word : words) {
+    for (qsizetype index = 0; index < words.size(); ++index) {
+        const QString& word = words[index];
         if (seen.contains(word))
             continue;
         seen.insert(word);
+        const int wordWeight = index < leadingWords ? 2 * weight : weight;
         CategoryMask hits = wholeWords_.value(word);
         const int longest = std::min(static_cast<int>(word.size()), longestStart_);
         for (int length = kShortestWord; length <= longest; ++length) {
@@ -213,8 +227,33 @@ void CategorySuggester::addScores(Scores& scores, const QStringList& words, int 
         }
         for (int k = 0; k < kCategoryCount; ++k)
             if (hits & (1u << k))
-                scores[static_cast<size_t>(k)] += weight;
+                scores[static_cast<size_t>(k)] += wordWeight;
     }
+}
+
+void CategorySuggester::addPhraseScores(Scores& scores, const QStringList& words,
+                                        int weight) const {
+    // The small words between a noun and what it qualifies do not break a phrase: "lecteur de
+    // musique" is "lecteur_musique".
+    static const QSet<QString> connectors = {
+        QStringLiteral("of"),    QStringLiteral("for"), QStringLiteral("de"), QStringLiteral("d"),
+        QStringLiteral("du"),    QStringLiteral("des"), QStringLiteral("di"), QStringLiteral("del"),
+        QStringLiteral("della"), QStringLiteral("per"), QStringLiteral("la"), QStringLiteral("le"),
+    };
+    if (phrases_.isEmpty())
+        return;
+    CategoryMask hits = 0;
+    QString previous;
+    for (const QString& word : words) {
+        if (connectors.contains(word))
+            continue;
+        if (!previous.isEmpty())
+            hits |= phrases_.value(previous + kPhraseJoiner + word);
+        previous = word;
+    }
+    for (int k = 0; k < kCategoryCount; ++k)
+        if (hits & (1u << k))
+            scores[static_cast<size_t>(k)] += kPhraseFactor * weight;
 }
 
 int CategorySuggester::knownCategory(const QStringList& nameWords,
@@ -258,11 +297,14 @@ Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
     }
     add(knownCategory(nameWords, executable), kKnownProgramWeight);
 
+    const QStringList descriptionWords = wordsOf(clues.description);
     addScores(scores, nameWords, kNameWeight);
+    addPhraseScores(scores, nameWords, kNameWeight);
     addScores(scores, wordsOf(clues.folders), kFolderWeight);
     addScores(scores, programWords(target.executable), kExecutableWeight);
     addScores(scores, wordsOf(target.folders.join(u' ')), kTargetFolderWeight);
-    addScores(scores, wordsOf(clues.description), kDescriptionWeight);
+    addScores(scores, descriptionWords, kDescriptionWeight, kDescriptionLeadingWords);
+    addPhraseScores(scores, descriptionWords, kDescriptionWeight);
 
     // The best category and how far it leads the next one.
     const auto best = std::max_element(scores.begin(), scores.end());

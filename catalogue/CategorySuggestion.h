@@ -20,8 +20,10 @@ using CategoryWords = std::array<QStringList, kCategoryCount>;
 // Reads the category words of one language from a data file of eleven records, one per
 // category in the order of the buttons, each holding words separated by blanks or commas. A
 // word ending in "*" stands for every word that begins so ("photo*": "photos", "photography");
-// any other only for itself, so that "play" does not take "player". A missing file or record
-// gives no words for those categories.
+// any other only for itself, so that "play" does not take "player". Words joined by "_" are a
+// phrase ("music_player", "lecteur_musique"): it counts where those words follow each other, and
+// outweighs its words alone, so that a "terminal emulator" is a system tool and not a game. A
+// missing file or record gives no words for those categories.
 CategoryWords ReadCategoryWords(FileSystem& fs, const QString& path);
 
 // The shipped data files of category words, one per interface language, and of known programs.
@@ -73,13 +75,17 @@ private:
     using CategoryMask = std::uint16_t;
     using Scores = std::array<int, kCategoryCount>;
 
-    void addScores(Scores& scores, const QStringList& words, int weight) const;
+    // The first `leadingWords` words count twice.
+    void addScores(Scores& scores, const QStringList& words, int weight,
+                   int leadingWords = 0) const;
+    void addPhraseScores(Scores& scores, const QStringList& words, int weight) const;
     int knownCategory(const QStringList& nameWords, const QString& executable) const;
 
     // Every category word, and the categories it points to.
     QHash<QString, CategoryMask> wholeWords_;
     QHash<QString, CategoryMask> wordStarts_;
     int longestStart_ = 0;
+    QHash<QString, CategoryMask> phrases_;
     QHash<QString, int> knownPrograms_;
     // The user's choices, by program key and by vendor folder.
     QHash<QString, int> chosenForProgram_;

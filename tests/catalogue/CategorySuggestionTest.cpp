@@ -11,10 +11,13 @@ class CategorySuggestionTest : public CatalogueTest {
 protected:
     CategorySuggestionTest() {
         CategoryWords words;
-        words[0] = {QStringLiteral("chess*"), QStringLiteral("game*"), QStringLiteral("play")};
+        words[0] = {QStringLiteral("chess*"), QStringLiteral("game*"), QStringLiteral("play"),
+                    QStringLiteral("emulator*")};
+        words[6] = {QStringLiteral("terminal"), QStringLiteral("terminal_emulator")};
         words[2] = {QStringLiteral("paint*"), QStringLiteral("photo*")};
         words[4] = {QStringLiteral("music*"), QStringLiteral("player")};
-        words[3] = {QStringLiteral("video*"), QStringLiteral("media")};
+        words[3] = {QStringLiteral("video*"), QStringLiteral("media"),
+                    QString::fromUtf8("lecteur_vidéo")};
         words[9] = {QStringLiteral("mail*")};
         suggester.addWords(words);
         CategoryWords programs;
@@ -43,11 +46,13 @@ TEST_F(CategorySuggestionTest, TheCluesAddUpAndACloseCallSuggestsNothing) {
     EXPECT_EQ(suggested("Music Player", "Video"), 4);
     EXPECT_EQ(suggested("Zork", "Infocom"), -1);
     EXPECT_EQ(suggested("", ""), -1);
-    // What the shortcut's file says: a description alone is too little, its target's name is
-    // more.
-    EXPECT_EQ(suggested("Frob", "Acme", "Plays music"), -1);
-    EXPECT_EQ(suggested("Frob", "Acme", "Plays music from your music library"), -1);
-    EXPECT_EQ(suggested("Frob", "Acme", "A music player"), 4);
+    // What the shortcut's file says: a description's first words name the kind of program,
+    // a word further on is loose talk.
+    EXPECT_EQ(suggested("Frob", "Acme", "Plays music"), 4);
+    EXPECT_EQ(suggested("Frob", "Acme", "Keeps your notes in step on every device and music"), -1);
+    // A phrase outweighs its words, across the small words between them.
+    EXPECT_EQ(suggested("Frob", "Acme", "A terminal emulator"), 6);
+    EXPECT_EQ(suggested("Frob", "Acme", "Un lecteur de vidéo"), 3);
     EXPECT_EQ(suggested("Frob", "Acme", "", "C:\\Program Files\\Acme\\Music.exe"), 4);
 }
 
