@@ -4,6 +4,7 @@
 #include "catalogue/ShellLinkFields.h"
 #include "platform/Paths.h"
 #include "platform/ProgramFolders.h"
+#include "platform/ProgramVersionText.h"
 
 // The category suggested for the shortcuts of the Creation panel.
 
@@ -26,8 +27,15 @@ ShortcutClues FrmMain::cluesOf(int entry) const {
     // analysis, which stays as fast for a Start Menu of thousands of shortcuts.
     const QString path = joinPath(folder, name + QStringLiteral(".lnk"));
     auto fields = shortcutFields_.constFind(path);
-    if (fields == shortcutFields_.constEnd())
-        fields = shortcutFields_.insert(path, ReadShellLink(fs_, path).value_or(ShellLinkFields{}));
+    if (fields == shortcutFields_.constEnd()) {
+        ShellLinkFields read = ReadShellLink(fs_, path).value_or(ShellLinkFields{});
+        // On Windows the program names itself too, in its version resource ("Image viewer",
+        // "IrfanView"): that counts as more of its description.
+        const QString versionText = ProgramVersionText(read.targetPath);
+        if (!versionText.isEmpty())
+            read.description += u' ' + versionText;
+        fields = shortcutFields_.insert(path, read);
+    }
     clues.description = fields->description;
     // A shortcut to a document or a folder has no program; its icon most often comes from one.
     clues.targetPath = fields->targetPath.isEmpty() ? fields->iconLocation.section(u',', 0, 0)
