@@ -231,8 +231,8 @@ void CategorySuggester::addScores(Scores& scores, const QStringList& words, int 
     }
 }
 
-void CategorySuggester::addPhraseScores(Scores& scores, const QStringList& words,
-                                        int weight) const {
+void CategorySuggester::addPhraseScores(Scores& scores, const QStringList& words, int weight,
+                                        int leadingWords) const {
     // The small words between a noun and what it qualifies do not break a phrase: "lecteur de
     // musique" is "lecteur_musique".
     static const QSet<QString> connectors = {
@@ -242,18 +242,23 @@ void CategorySuggester::addPhraseScores(Scores& scores, const QStringList& words
     };
     if (phrases_.isEmpty())
         return;
-    CategoryMask hits = 0;
+    // Each category counts its weightiest phrase once, as a word counts once.
+    Scores best{};
     QString previous;
-    for (const QString& word : words) {
+    for (qsizetype index = 0; index < words.size(); ++index) {
+        const QString& word = words[index];
         if (connectors.contains(word))
             continue;
-        if (!previous.isEmpty())
-            hits |= phrases_.value(previous + kPhraseJoiner + word);
+        const CategoryMask hits =
+            previous.isEmpty() ? 0 : phrases_.value(previous + kPhraseJoiner + word);
         previous = word;
+        const int phraseWeight = kPhraseFactor * (index < leadingWords ? 2 * weight : weight);
+        for (int k = 0; k < kCategoryCount; ++k)
+            if (hits & (1u << k))
+                best[static_cast<size_t>(k)] = std::max(best[static_cast<size_t>(k)], phraseWeight);
     }
     for (int k = 0; k < kCategoryCount; ++k)
-        if (hits & (1u << k))
-            scores[static_cast<size_t>(k)] += kPhraseFactor * weight;
+        scores[static_cast<size_t>(k)] += best[static_cast<size_t>(k)];
 }
 
 int CategorySuggester::knownCategory(const QStringList& nameWords,
@@ -304,7 +309,7 @@ Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
     addScores(scores, programWords(target.executable), kExecutableWeight);
     addScores(scores, wordsOf(target.folders.join(u' ')), kTargetFolderWeight);
     addScores(scores, descriptionWords, kDescriptionWeight, kDescriptionLeadingWords);
-    addPhraseScores(scores, descriptionWords, kDescriptionWeight);
+    addPhraseScores(scores, descriptionWords, kDescriptionWeight, kDescriptionLeadingWords);
 
     // The best category and how far it leads the next one.
     const auto best = std::max_element(scores.begin(), scores.end());

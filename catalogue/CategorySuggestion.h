@@ -78,7 +78,8 @@ private:
     // The first `leadingWords` words count twice.
     void addScores(Scores& scores, const QStringList& words, int weight,
                    int leadingWords = 0) const;
-    void addPhraseScores(Scores& scores, const QStringList& words, int weight) const;
+    void addPhraseScores(Scores& scores, const QStringList& words, int weight,
+                         int leadingWords = 0) const;
     int knownCategory(const QStringList& nameWords, const QString& executable) const;
 
     // Every category word, and the categories it points to.

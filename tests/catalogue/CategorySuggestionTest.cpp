@@ -13,7 +13,9 @@ protected:
         CategoryWords words;
         words[0] = {QStringLiteral("chess*"), QStringLiteral("game*"), QStringLiteral("play"),
                     QStringLiteral("emulator*")};
-        words[6] = {QStringLiteral("terminal"), QStringLiteral("terminal_emulator")};
+        words[5] = {QStringLiteral("task*")};
+        words[6] = {QStringLiteral("terminal"), QStringLiteral("terminal_emulator"),
+                    QStringLiteral("task_manager")};
         words[2] = {QStringLiteral("paint*"), QStringLiteral("photo*")};
         words[4] = {QStringLiteral("music*"), QStringLiteral("player")};
         words[3] = {QStringLiteral("video*"), QStringLiteral("media"),
@@ -52,6 +54,7 @@ TEST_F(CategorySuggestionTest, TheCluesAddUpAndACloseCallSuggestsNothing) {
     EXPECT_EQ(suggested("Frob", "Acme", "Keeps your notes in step on every device and music"), -1);
     // A phrase outweighs its words, across the small words between them.
     EXPECT_EQ(suggested("Frob", "Acme", "A terminal emulator"), 6);
+    EXPECT_EQ(suggested("Frob", "Acme", "Task Manager"), 6);
     EXPECT_EQ(suggested("Frob", "Acme", "Un lecteur de vidéo"), 3);
     EXPECT_EQ(suggested("Frob", "Acme", "", "C:\\Program Files\\Acme\\Music.exe"), 4);
 }
