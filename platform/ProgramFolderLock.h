@@ -13,6 +13,9 @@ namespace tvn {
 class ProgramFolderLock {
 public:
     explicit ProgramFolderLock(const QString& programFolder);
+    ~ProgramFolderLock();
+    ProgramFolderLock(const ProgramFolderLock&) = delete;
+    ProgramFolderLock& operator=(const ProgramFolderLock&) = delete;
 
     // False only when another running program holds the folder. A lock that cannot be made at
     // all (no writable temporary folder) lets the program run: it would refuse a user for a
@@ -23,7 +26,11 @@ public:
     static QString lockPath(const QString& programFolder);
 
 private:
+    bool takeOverLeftLock();
+
+    QString path_;
     std::unique_ptr<QLockFile> lock_;
+    bool held_ = false;
 };
 
 } // namespace tvn
