@@ -24,6 +24,7 @@ namespace tvn {
 void FrmMain::OpenCreationPanel() {
     tvn::BuildNotYetList(tvn());
     shortcutFields_.clear();
+    programVersionTexts_.clear();
     if (!state_.moveMode)
         LearnClassifiedChoices(tvn(), suggester_);
     const int hidden = hideHelpShortcuts() ? tvn::HideHelpShortcuts(tvn()) : 0;
@@ -143,7 +144,18 @@ bool FrmMain::classifyAsSuggestedFrom(const QWidget& receiver) {
 int FrmMain::suggestedCategoryOf(int entry) {
     if (entry < 0 || entry >= unclassifiedFolders.count())
         return -1;
-    return suggester_.suggest(cluesOf(entry)).category;
+    ShortcutClues clues = cluesOf(entry);
+    const int suggested = suggester_.suggest(clues).category;
+    if (suggested >= 0)
+        return suggested;
+    // On Windows a program names itself in its version resource ("Image viewer", "IrfanView").
+    // Under Wine reading it takes about a millisecond, so it is read only for a shortcut that
+    // the rest leaves without a suggestion, and it comes first in the description.
+    const QString versionText = programVersionTextOf(clues.targetPath);
+    if (versionText.isEmpty())
+        return -1;
+    clues.description = versionText + u' ' + clues.description;
+    return suggester_.suggest(clues).category;
 }
 
 void FrmMain::ShowSuggestion() {

@@ -263,6 +263,9 @@ private:
     ShortcutClues cluesOf(int entry) const;
     // What each shortcut's file said, by path, read once each time the Creation panel opens.
     mutable QHash<QString, ShellLinkFields> shortcutFields_;
+    // What each target program's version resource says of it (Windows only), by target path.
+    QString programVersionTextOf(const QString& targetPath) const;
+    mutable QHash<QString, QString> programVersionTexts_;
     // The entry of the prefix chooser whose prefix proposes the folders now.
     int prefixIndex_ = -1;
     std::optional<DesktopMenuEnvironment> desktopMenu_;

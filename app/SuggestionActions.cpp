@@ -27,20 +27,20 @@ ShortcutClues FrmMain::cluesOf(int entry) const {
     // analysis, which stays as fast for a Start Menu of thousands of shortcuts.
     const QString path = joinPath(folder, name + QStringLiteral(".lnk"));
     auto fields = shortcutFields_.constFind(path);
-    if (fields == shortcutFields_.constEnd()) {
-        ShellLinkFields read = ReadShellLink(fs_, path).value_or(ShellLinkFields{});
-        // On Windows the program names itself too, in its version resource ("Image viewer",
-        // "IrfanView"): that counts as more of its description.
-        const QString versionText = ProgramVersionText(read.targetPath);
-        if (!versionText.isEmpty())
-            read.description += u' ' + versionText;
-        fields = shortcutFields_.insert(path, read);
-    }
+    if (fields == shortcutFields_.constEnd())
+        fields = shortcutFields_.insert(path, ReadShellLink(fs_, path).value_or(ShellLinkFields{}));
     clues.description = fields->description;
     // A shortcut to a document or a folder has no program; its icon most often comes from one.
     clues.targetPath = fields->targetPath.isEmpty() ? fields->iconLocation.section(u',', 0, 0)
                                                     : fields->targetPath;
     return clues;
+}
+
+QString FrmMain::programVersionTextOf(const QString& targetPath) const {
+    auto text = programVersionTexts_.constFind(targetPath);
+    if (text == programVersionTexts_.constEnd())
+        text = programVersionTexts_.insert(targetPath, ProgramVersionText(targetPath));
+    return *text;
 }
 
 } // namespace tvn
