@@ -34,6 +34,11 @@ constexpr int kShortestWord = 2;
 constexpr int kPhraseFactor = 2;
 constexpr QChar kPhraseJoiner = u'_';
 
+// The weight of the word at `index` of a clue whose first `leadingWords` words count twice.
+int weightAt(qsizetype index, int weight, int leadingWords) {
+    return index < leadingWords ? 2 * weight : weight;
+}
+
 // Words are runs of letters and digits: "Chess-Master_2" gives "chess", "master" and "2".
 QStringList wordsOf(const QString& text) {
     static const QRegularExpression notWordCharacters(QStringLiteral("[^\\p{L}\\p{N}]+"));
@@ -217,7 +222,6 @@ void CategorySuggester::addScores(Scores& scores, const QStringList& words, int 
         if (seen.contains(word))
             continue;
         seen.insert(word);
-        const int wordWeight = index < leadingWords ? 2 * weight : weight;
         CategoryMask hits = wholeWords_.value(word);
         const int longest = std::min(static_cast<int>(word.size()), longestStart_);
         for (int length = kShortestWord; length <= longest; ++length) {
@@ -227,7 +231,7 @@ void CategorySuggester::addScores(Scores& scores, const QStringList& words, int 
         }
         for (int k = 0; k < kCategoryCount; ++k)
             if (hits & (1u << k))
-                scores[static_cast<size_t>(k)] += wordWeight;
+                scores[static_cast<size_t>(k)] += weightAt(index, weight, leadingWords);
     }
 }
 
@@ -252,7 +256,7 @@ void CategorySuggester::addPhraseScores(Scores& scores, const QStringList& words
         const CategoryMask hits =
             previous.isEmpty() ? 0 : phrases_.value(previous + kPhraseJoiner + word);
         previous = word;
-        const int phraseWeight = kPhraseFactor * (index < leadingWords ? 2 * weight : weight);
+        const int phraseWeight = kPhraseFactor * weightAt(index, weight, leadingWords);
         for (int k = 0; k < kCategoryCount; ++k)
             if (hits & (1u << k))
                 best[static_cast<size_t>(k)] = std::max(best[static_cast<size_t>(k)], phraseWeight);
