@@ -27,7 +27,7 @@ ProgramFolderLock::ProgramFolderLock(const QString& programFolder)
 }
 
 ProgramFolderLock::~ProgramFolderLock() {
-    if (held_)
+    if (lock_->isLocked())
         heldHere().remove(path_);
 }
 
@@ -49,9 +49,7 @@ QString ProgramFolderLock::lockPath(const QString& programFolder) {
 }
 
 bool ProgramFolderLock::acquire() {
-    held_ =
-        lock_->tryLock(0) || (lock_->error() == QLockFile::LockFailedError && takeOverLeftLock());
-    if (held_) {
+    if (lock_->tryLock(0) || (lock_->error() == QLockFile::LockFailedError && takeOverLeftLock())) {
         heldHere().insert(path_);
         return true;
     }

@@ -30,7 +30,6 @@ private:
 
     QString path_;
     std::unique_ptr<QLockFile> lock_;
-    bool held_ = false;
 };
 
 } // namespace tvn
