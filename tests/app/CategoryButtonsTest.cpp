@@ -29,9 +29,7 @@ protected:
         tree.write(QStringLiteral("Start Menu/Programs/Games/Go.lnk"), "go");
         tree.write(QStringLiteral("Start Menu/Programs/Office/Sheet.lnk"), "sheet");
         tree.write(QStringLiteral("Start Menu/Programs/Office/Writer.lnk"), "writer");
-        frm.ShowMenu();
-        QTest::mouseClick(control<QPushButton>(frm, "rescanButton"), Qt::LeftButton);
-        QTest::mouseClick(control<QPushButton>(frm, "classifyButton"), Qt::LeftButton);
+        openClassify();
     }
 
     void clickEntry(const QString& name, Qt::KeyboardModifiers modifiers = {}) {

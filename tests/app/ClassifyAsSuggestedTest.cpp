@@ -32,9 +32,7 @@ protected:
         tree.write(QStringLiteral("Start Menu/Programs/Misc/Frob.lnk"),
                    tools::shellLinkBytes(frob));
         frm.LoadLanguageTexts(); // the category words of the language
-        frm.ShowMenu();
-        QTest::mouseClick(control<QPushButton>(frm, "rescanButton"), Qt::LeftButton);
-        QTest::mouseClick(control<QPushButton>(frm, "classifyButton"), Qt::LeftButton);
+        openClassify();
     }
 
     QByteArray copy(int category, const QString& name) const {

@@ -17,7 +17,9 @@
 #include <QApplication>
 #include <QFrame>
 #include <QListWidget>
+#include <QPushButton>
 #include <QStringList>
+#include <QTest>
 #include <vector>
 
 namespace tvn::test {
@@ -68,6 +70,13 @@ protected:
              control<QListWidget>(frm, "unclassifiedList")->selectedItems())
             names.append(item->text());
         return names;
+    }
+
+    // Analyses the Start Menu afresh and opens CLASSIFY from the menu, as the user does.
+    void openClassify() {
+        frm.ShowMenu();
+        QTest::mouseClick(control<QPushButton>(frm, "rescanButton"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(frm, "classifyButton"), Qt::LeftButton);
     }
 
     void hideAllPanels() {
