@@ -1,73 +1,85 @@
 #include "platform/ProgramFolderLock.h"
 
-#include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSet>
-#include <QSysInfo>
+
+#ifdef _WIN32
+#include <QCryptographicHash>
+#include <windows.h>
+#else
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 namespace tvn {
 
 namespace {
 
-// The locks this process holds, by path.
-QSet<QString>& heldHere() {
-    static QSet<QString> paths;
-    return paths;
+// The same folder however it was reached.
+QString canonicalFolder(const QString& programFolder) {
+    const QString folder = QFileInfo(programFolder).canonicalFilePath();
+    return folder.isEmpty() ? QDir::cleanPath(QDir(programFolder).absolutePath()) : folder;
 }
 
 } // namespace
 
 ProgramFolderLock::ProgramFolderLock(const QString& programFolder)
-    : path_(lockPath(programFolder))
-    , lock_(std::make_unique<QLockFile>(path_)) {
-    // Never stale by age: only a lock whose program is gone is taken over.
-    lock_->setStaleLockTime(0);
-}
+    : folder_(canonicalFolder(programFolder)) {}
 
-ProgramFolderLock::~ProgramFolderLock() {
-    if (lock_->isLocked())
-        heldHere().remove(path_);
-}
-
-QString ProgramFolderLock::lockPath(const QString& programFolder) {
-    // The same folder however it was reached.
-    QString folder = QFileInfo(programFolder).canonicalFilePath();
-    if (folder.isEmpty())
-        folder = QDir::cleanPath(QDir(programFolder).absolutePath());
 #ifdef _WIN32
-    folder = folder.toLower();
-#endif
-    // Each user's own: another user's lock on a shared temporary folder must not stand in the
-    // way.
-    const QByteArray key = (QDir::homePath() + u'\n' + folder).toUtf8();
-    const QByteArray digest =
-        QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16);
-    return QDir::tempPath() + QStringLiteral("/torvane-") + QString::fromLatin1(digest) +
-           QStringLiteral(".lock");
+
+// A named mutex of the user's session, named after the folder: the system closes it with the
+// last process that holds it.
+ProgramFolderLock::~ProgramFolderLock() {
+    if (mutex_)
+        CloseHandle(static_cast<HANDLE>(mutex_));
 }
 
 bool ProgramFolderLock::acquire() {
-    if (lock_->tryLock(0) || (lock_->error() == QLockFile::LockFailedError && takeOverLeftLock())) {
-        heldHere().insert(path_);
+    if (mutex_)
         return true;
+    const QByteArray digest =
+        QCryptographicHash::hash(folder_.toLower().toUtf8(), QCryptographicHash::Sha256).toHex();
+    const QString name = QStringLiteral("Local\\torvane-") + QString::fromLatin1(digest.left(32));
+    HANDLE mutex = CreateMutexW(nullptr, TRUE, reinterpret_cast<const wchar_t*>(name.utf16()));
+    if (!mutex)
+        return true;
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return false;
     }
-    return lock_->error() != QLockFile::LockFailedError;
+    mutex_ = mutex;
+    return true;
 }
 
-// Wine soon gives a new process the number a killed one had, so a lock left by a killed
-// program looks held by a live one: this very process. A lock in this process's name that it does
-// not hold was left behind. (On Windows Qt writes the computer's name in capitals.)
-bool ProgramFolderLock::takeOverLeftLock() {
-    qint64 pid = 0;
-    QString hostName;
-    QString application;
-    if (heldHere().contains(path_) || !lock_->getLockInfo(&pid, &hostName, &application) ||
-        pid != QCoreApplication::applicationPid() ||
-        hostName.compare(QSysInfo::machineHostName(), Qt::CaseInsensitive) != 0)
-        return false;
-    return lock_->removeStaleLockFile() && lock_->tryLock(0);
+#else
+
+// An advisory lock on the folder itself: a read-only program folder can be locked too, and
+// the kernel drops the lock with the process.
+ProgramFolderLock::~ProgramFolderLock() {
+    if (descriptor_ >= 0)
+        ::close(descriptor_);
 }
+
+bool ProgramFolderLock::acquire() {
+    if (descriptor_ >= 0)
+        return true;
+    const int descriptor =
+        ::open(QFile::encodeName(folder_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return true;
+    if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+        const bool held = errno == EWOULDBLOCK;
+        ::close(descriptor);
+        return !held;
+    }
+    descriptor_ = descriptor;
+    return true;
+}
+
+#endif
 
 } // namespace tvn

@@ -1,15 +1,13 @@
 #pragma once
 
-#include <memory>
-#include <QLockFile>
 #include <QString>
 
 namespace tvn {
 
 // One running program per program folder: two would each write Config.tvn and Custom.tvn over
-// the other's changes. The lock lies in the temporary folder, named after the user and the
-// program folder, so the program folder holds only the user's files; a lock left by a program
-// that was killed is taken over.
+// the other's changes. The lock belongs to the folder on disk itself, however it is spelt and
+// whatever the environment (another temporary folder, another home) says; the system drops it
+// when the program ends, killed or not, so no record is ever left behind.
 class ProgramFolderLock {
 public:
     explicit ProgramFolderLock(const QString& programFolder);
@@ -17,19 +15,18 @@ public:
     ProgramFolderLock(const ProgramFolderLock&) = delete;
     ProgramFolderLock& operator=(const ProgramFolderLock&) = delete;
 
-    // False only when another running program holds the folder. A lock that cannot be made at
-    // all (no writable temporary folder) lets the program run: it would refuse a user for a
-    // reason that has nothing to do with them.
+    // False only when another program (or another lock of this one) holds the folder. A lock
+    // that cannot be taken at all (a folder that cannot be opened) lets the program run: it would
+    // refuse a user for a reason that has nothing to do with them.
     bool acquire();
 
-    // Where the lock of that program folder lies.
-    static QString lockPath(const QString& programFolder);
-
 private:
-    bool takeOverLeftLock();
-
-    QString path_;
-    std::unique_ptr<QLockFile> lock_;
+    QString folder_;
+#ifdef _WIN32
+    void* mutex_ = nullptr;
+#else
+    int descriptor_ = -1;
+#endif
 };
 
 } // namespace tvn

@@ -7,9 +7,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <QDir>
-#include <QFile>
-#include <QLockFile>
-#include <QSysInfo>
 
 namespace tvn {
 namespace {
@@ -83,17 +80,26 @@ TEST(ProgramFoldersTest, TheUsersFileOfTheSameNameIsReadInsteadOfTheShippedOne) 
     EXPECT_EQ(dataFilePath(fs, programFolder, "Custom.tvn"), tree.path("shared/Custom.tvn"));
 }
 
-// One running program per program folder, however the folder is spelt; a lock whose program
-// is gone (killed) is taken over.
+// One running program per program folder, however the folder is spelt and whatever the
+// environment says of the temporary and home folders; the program folder is left as it was.
 TEST(ProgramFoldersTest, OneProgramFolderIsHeldByOneRunningProgramAtATime) {
     TempTree tree;
     tree.makeFolder("Torvane/Sub");
     auto first = std::make_unique<ProgramFolderLock>(tree.path("Torvane"));
     ASSERT_TRUE(first->acquire());
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray temporary = qgetenv("TMPDIR");
+    qputenv("HOME", tree.path("Torvane/Sub").toUtf8());
+    qputenv("TMPDIR", tree.path("Torvane/Sub").toUtf8());
     ProgramFolderLock second(tree.path("Torvane/Sub/.."));
     ProgramFolderLock third(tree.path("Torvane/Sub/../../Torvane"));
     EXPECT_FALSE(second.acquire());
     EXPECT_FALSE(third.acquire());
+    qputenv("HOME", home);
+    if (temporary.isEmpty())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", temporary);
     EXPECT_TRUE(ProgramFolderLock(tree.path("Other")).acquire());
     EXPECT_EQ(QDir(tree.path("Torvane")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{"Sub"})
@@ -101,34 +107,6 @@ TEST(ProgramFoldersTest, OneProgramFolderIsHeldByOneRunningProgramAtATime) {
 
     first.reset();
     EXPECT_TRUE(second.acquire());
-
-    // Under Wine a new process may get the number of a killed one: a record in this process's
-    // name, which it does not hold, was left behind.
-    const QString otherLock = ProgramFolderLock::lockPath(tree.path("Other"));
-    QByteArray record;
-    {
-        QLockFile qtLock(otherLock);
-        ASSERT_TRUE(qtLock.tryLock(0));
-        QFile written(otherLock);
-        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-        record = written.readAll();
-    }
-    QFile left(otherLock);
-    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
-    left.write(record);
-    left.close();
-    EXPECT_TRUE(ProgramFolderLock(tree.path("Other")).acquire());
-
-#ifndef _WIN32
-    // A program killed outright leaves its record behind; the next start takes it over. The
-    // record written here is in the form Qt writes on Linux; under Wine Qt reads a dead
-    // process's record by rules of its own, so this part runs on Linux only.
-    QFile killed(ProgramFolderLock::lockPath(tree.path("Other")));
-    ASSERT_TRUE(killed.open(QIODevice::WriteOnly));
-    killed.write("2147483646\ntorvane\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    killed.close();
-    EXPECT_TRUE(ProgramFolderLock(tree.path("Other")).acquire());
-#endif
 }
 
 } // namespace
