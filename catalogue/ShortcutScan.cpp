@@ -5,6 +5,8 @@
 #include "catalogue/ProgramsTrees.h"
 #include "catalogue/ProgressText.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderChain.h"
+#include "platform/Paths.h"
 #include "platform/Ui.h"
 
 #include <algorithm>
@@ -44,32 +46,35 @@ void finishFolder(Tvn& tvn) {
     tvn.ui.pumpEvents();
 }
 
-// The Programs folders the Start Menu walk leaves out, by path and by the folder on disk.
-struct ProgramsFolders {
-    QStringList paths;
-    std::vector<FileId> ids;
-};
-
-// The Programs folders are compared by the objects on disk as well as by the configured paths,
-// so one spelt differently (letter case, a link) is still skipped and its originals never
-// count as classified copies.
-void scanStartMenuFolder(Tvn& tvn, const QString& folder, const ProgramsFolders& programs,
-                         bool isRoot) {
-    if (programs.paths.contains(folder))
-        return;
-    if (!programs.ids.empty()) {
-        const auto id = tvn.fs.identity(folder);
-        if (id && std::find(programs.ids.begin(), programs.ids.end(), *id) != programs.ids.end())
-            return;
+// The category folders of the current captions, as the Start Menu folder's listing spells them:
+// the exact name first, else the first that differs only in letter case, as the file system
+// resolves a caption. A Programs folder is never one, whatever a caption says, so its originals
+// never count as classified copies; two captions that reach one folder give it once.
+QStringList categoryFolders(Tvn& tvn, const QStringList& subfolders) {
+    const QStringList trees = programsTrees(tvn.state);
+    std::vector<FileId> excluded;
+    for (const QString& tree : trees)
+        if (const auto id = tvn.fs.identity(tree))
+            excluded.push_back(*id);
+    QStringList folders;
+    for (int k = 0; k < kCategoryCount; ++k) {
+        const QString caption = tvn.window.categoryCaption(k);
+        if (caption.isEmpty())
+            continue;
+        const QString exact = joinPath(tvn.state.startMenuPath, caption);
+        QString found = subfolders.contains(exact) ? exact : QString();
+        for (qsizetype s = 0; found.isEmpty() && s < subfolders.size(); ++s)
+            if (caseFoldedName(folderName(subfolders.at(s))) == caseFoldedName(caption))
+                found = subfolders.at(s);
+        if (found.isEmpty() || folders.contains(found) || trees.contains(found))
+            continue;
+        const auto id = tvn.fs.identity(found);
+        if (!id || std::find(excluded.begin(), excluded.end(), *id) != excluded.end())
+            continue;
+        excluded.push_back(*id);
+        folders.append(found);
     }
-    const auto listing = collectFolder(tvn, fastList(tvn.lists), folder);
-    if (!listing) {
-        reportScanFailure(tvn, folder, isRoot);
-        return;
-    }
-    for (const QString& subfolder : listing->subfolders)
-        scanStartMenuFolder(tvn, subfolder, programs, false);
-    finishFolder(tvn);
+    return folders;
 }
 
 // `userTree` is false for the all-users tree: the user cannot change where it lies, so its folder
@@ -77,8 +82,13 @@ void scanStartMenuFolder(Tvn& tvn, const QString& folder, const ProgramsFolders&
 void scanProgramsFolder(Tvn& tvn, const QString& folder, bool userTree, bool isRoot) {
     const auto listing = collectFolder(tvn, progsList(tvn.lists), folder);
     if (!listing) {
-        if (userTree || !isRoot)
-            reportScanFailure(tvn, folder, isRoot);
+        // The all-users folder that is not there at all holds nothing; one that is there but
+        // cannot be read is unknown, like any folder inside a tree.
+        if (!userTree && isRoot && !tvn.fs.folderExists(folder))
+            return;
+        if (!isRoot || !userTree)
+            tvn.state.unreadableProgramsFolders.append(folder);
+        reportScanFailure(tvn, folder, isRoot && userTree);
         return;
     }
     if (tvn.window.debugText() == kNoAnalysisDebugText)
@@ -91,13 +101,25 @@ void scanProgramsFolder(Tvn& tvn, const QString& folder, bool userTree, bool isR
 } // namespace
 
 void ScanStartMenu(Tvn& tvn, const QString& folder) {
-    ProgramsFolders programs;
-    for (const QString& tree : programsTrees(tvn.state)) {
-        programs.paths.append(tree);
-        if (const auto id = tvn.fs.identity(tree))
-            programs.ids.push_back(*id);
+    // A Start Menu folder that is a Programs folder holds originals only.
+    for (const QString& tree : programsTrees(tvn.state))
+        if (!tree.isEmpty() && isSameFolder(tvn.fs, tree, folder))
+            return;
+    const auto root = tvn.fs.listFolder(folder);
+    if (!root) {
+        reportScanFailure(tvn, folder, true);
+        return;
     }
-    scanStartMenuFolder(tvn, folder, programs, true);
+    // Only the category folders hold the program's copies: a shortcut or folder of the user's
+    // own elsewhere in the Start Menu folder is never listed, so never moved, removed or reset.
+    for (const QString& category : categoryFolders(tvn, root->subfolders)) {
+        if (!collectFolder(tvn, fastList(tvn.lists), category)) {
+            reportScanFailure(tvn, category, false);
+            continue;
+        }
+        finishFolder(tvn);
+    }
+    finishFolder(tvn);
 }
 
 void ScanPrograms(Tvn& tvn, const QString& folder) {

@@ -15,4 +15,9 @@ inline QString joinPath(const QString& folder, const QString& name) {
     return folder + QChar(kPathSeparator) + name;
 }
 
+// The last part of a path: the file or folder's own name.
+inline QString folderName(const QString& path) {
+    return path.mid(path.lastIndexOf(QChar(kPathSeparator)) + 1);
+}
+
 } // namespace tvn

@@ -55,7 +55,7 @@ TEST_F(CreationPanelTest, LeavingTheCreationPanelCountsNewCopiesAsClassified) {
     confirmSettings();
     control<QCheckBox>(frm, "hideHelpOption")->setChecked(true);
     frm.classifyClicked();
-    tree.write(QStringLiteral("Start Menu/grafica/Paint.lnk"));
+    tree.write(QStringLiteral("Start Menu/%1/Paint.lnk").arg(categoryButton(frm, 2)->text()));
 
     frm.creationDoneClicked();
     frm.classifyClicked();

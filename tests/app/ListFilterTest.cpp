@@ -77,7 +77,7 @@ TEST_F(ListFilterTest, ClassifyingWhileFilteredTakesOnlyTheShownEntriesAndEscSho
 }
 
 TEST_F(ListFilterTest, RemovingCopiesWhileFilteredKeepsTheModifyListsInStep) {
-    for (const char* name : {"giochi/Chess", "giochi/Go", "lavoro/Sheet", "lavoro/Writer"})
+    for (const char* name : {"giochi/Chess", "giochi/Go", "grafica/Sheet", "grafica/Writer"})
         tree.write(QStringLiteral("Start Menu/%1.lnk").arg(QLatin1String(name)), "copy");
     QTest::mouseClick(control<QPushButton>(frm, "rescanButton"), Qt::LeftButton);
     QTest::mouseClick(control<QPushButton>(frm, "modifyButton"), Qt::LeftButton);
@@ -96,7 +96,7 @@ TEST_F(ListFilterTest, RemovingCopiesWhileFilteredKeepsTheModifyListsInStep) {
 
     EXPECT_EQ(tree.read(QStringLiteral("Start Menu/giochi/Chess.lnk")), "copy");
     EXPECT_EQ(tree.read(QStringLiteral("Start Menu/giochi/Go.lnk")), "copy");
-    EXPECT_FALSE(tree.exists(QStringLiteral("Start Menu/lavoro")));
+    EXPECT_FALSE(tree.exists(QStringLiteral("Start Menu/grafica")));
     const ListBox& shown = frm.tvn().lists.listModify;
     EXPECT_EQ(pairs(frm.copyNames, frm.copyFolders),
               QStringList({"giochi/Chess.lnk", "giochi/Go.lnk"}));

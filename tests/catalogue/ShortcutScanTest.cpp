@@ -18,9 +18,11 @@ protected:
         tree.write(QStringLiteral("Start Menu/Programs/Office/D.lnk"));
     }
 
-    // Two category folders with copies, a shortcut directly in the Start Menu, and Programs.
+    // Two category folders with copies, the user's own shortcuts beside them, and Programs.
     void writeStartMenu() {
         tree.write(QStringLiteral("Start Menu/Direct.lnk"));
+        tree.write(QStringLiteral("Start Menu/My Tools/Tool.lnk"));
+        tree.write(QStringLiteral("Start Menu/giochi/Deeper/Nested.lnk"));
         tree.write(QStringLiteral("Start Menu/giochi/B.lnk"));
         tree.write(QStringLiteral("Start Menu/internet e reti/E.lnk"));
         writeExamplePrograms();
@@ -47,7 +49,9 @@ TEST_F(ShortcutScan, ProgramsWalkIsPreOrderWithFilesFirstAndCountsEachFolderAfte
     EXPECT_FALSE(state.scanFailed);
 }
 
-TEST_F(ShortcutScan, AnalysisCollectsClassifiedCopiesOutsideProgramsAndProgramsSeparately) {
+// Only a category folder holds copies: the user's own shortcuts and folders in the Start Menu
+// folder are never the program's.
+TEST_F(ShortcutScan, AnalysisCollectsTheCategoriesCopiesAndProgramsSeparately) {
     writeStartMenu();
     lists.listModify.assign({"old copy"});
     lists.fast.assign({"stale.lnk"});
@@ -59,14 +63,14 @@ TEST_F(ShortcutScan, AnalysisCollectsClassifiedCopiesOutsideProgramsAndProgramsS
 
     AnalyseSystem(tvn);
 
-    EXPECT_EQ(lists.fast.entries(), QStringList({"Direct.lnk", "B.lnk", "E.lnk"}));
+    EXPECT_EQ(lists.fast.entries(), QStringList({"B.lnk", "E.lnk"}));
     EXPECT_EQ(lists.fastDirs.entries(),
-              QStringList({startMenu(), startMenu("giochi"), startMenu("internet e reti")}));
+              QStringList({startMenu("giochi"), startMenu("internet e reti")}));
     EXPECT_EQ(lists.progs.entries(), QStringList({"A.lnk", "B.lnk", "C.lnk", "D.lnk"}));
     EXPECT_EQ(lists.listModify.count(), 0);
     EXPECT_EQ(lists.notYet.entries(), QStringList({"kept"}));
     EXPECT_EQ(lists.notYetDirs.entries(), QStringList({"kept folder"}));
-    // Start Menu, giochi, internet e reti, then Programs and its three subfolders.
+    // giochi, internet e reti, the Start Menu, then Programs and its three subfolders.
     EXPECT_EQ(window.progress, QStringLiteral("7"));
     EXPECT_EQ(window.progressHistory.first(), QString());
     EXPECT_EQ(ui.pumps(), 1 + 7);
@@ -123,8 +127,7 @@ TEST_F(ShortcutScan, UnlistableFoldersInsideTheTreesAreNamedOnceAtTheEndAndTheRe
     writeStartMenu();
     tree.write(QStringLiteral("Start Menu/grafica/G.lnk"));
     tree.write(QStringLiteral("Start Menu/grafica/Deeper/H.lnk"));
-    const QStringList unreadable{startMenu("giochi"), startMenu("grafica/Deeper"),
-                                 programs("Games")};
+    const QStringList unreadable{startMenu("giochi"), programs("Games")};
     fs.failWhen([&](const FaultInjectingFileSystem::Operation& op) {
         return op.kind == FaultInjectingFileSystem::Kind::ListFolder &&
                unreadable.contains(op.path);
@@ -149,10 +152,8 @@ TEST_F(ShortcutScan, UnlistableCategoryFolderIsLeftAndTheRestOfTheTreeStillColle
 
     EXPECT_TRUE(ui.dialogs().empty());
     EXPECT_FALSE(state.scanFailed);
-    EXPECT_EQ(lists.fast.entries(), QStringList({"Direct.lnk", "G.lnk", "H.lnk", "E.lnk"}));
+    EXPECT_EQ(lists.fast.entries(), QStringList({"G.lnk", "E.lnk"}));
     EXPECT_EQ(lists.fastDirs.count(), lists.fast.count());
-    // The failing folder neither counts nor pumps: Deeper, grafica, internet e reti, the root.
-    EXPECT_EQ(window.progressHistory.at(4), QStringLiteral("4"));
     EXPECT_EQ(window.showConfigCalls, 0);
 }
 
@@ -163,7 +164,7 @@ TEST_F(ShortcutScan, EarlierFailureStopsEveryAnalysisAfterTheStartMenuWalk) {
     AnalyseSystem(tvn);
 
     EXPECT_TRUE(ui.dialogs().empty());
-    EXPECT_EQ(lists.fast.count(), 3);
+    EXPECT_EQ(lists.fast.count(), 2);
     EXPECT_EQ(lists.progs.count(), 0);
     EXPECT_EQ(window.showConfigCalls, 1);
 }
@@ -186,7 +187,7 @@ TEST_F(ShortcutScan, DebugSwitchKeepsTheProgramsWalkToTheProgramsFolderItself) {
     AnalyseSystem(tvn);
 
     EXPECT_EQ(lists.progs.entries(), QStringList({"A.lnk"}));
-    EXPECT_EQ(lists.fast.count(), 3);
+    EXPECT_EQ(lists.fast.count(), 2);
     EXPECT_EQ(window.progress, QStringLiteral("3")); // the Start Menu folders only
     EXPECT_EQ(ui.pumps(), 1 + 3);
 
@@ -202,7 +203,7 @@ TEST_F(ShortcutScan, ProgramsFolderIsSkippedWhenItsPathIsSpeltInAnotherCase) {
 
     AnalyseSystem(tvn);
 
-    EXPECT_EQ(lists.fast.entries(), QStringList({"Direct.lnk", "B.lnk", "E.lnk"}));
+    EXPECT_EQ(lists.fast.entries(), QStringList({"B.lnk", "E.lnk"}));
     // The Programs walk keeps the configured spelling for its own folder.
     EXPECT_EQ(lists.progs.count(), 4);
     EXPECT_EQ(lists.progsDirs.at(0), startMenu("PROGRAMS"));
@@ -231,8 +232,8 @@ TEST_F(ShortcutScan, RefreshRebuildsOnlyTheClassifiedHalfAndIgnoresAnEarlierFail
 
     RefreshClassified(tvn);
 
-    EXPECT_EQ(lists.fast.entries(), QStringList({"Direct.lnk", "B.lnk", "E.lnk"}));
-    EXPECT_EQ(lists.fastDirs.count(), 3);
+    EXPECT_EQ(lists.fast.entries(), QStringList({"B.lnk", "E.lnk"}));
+    EXPECT_EQ(lists.fastDirs.count(), 2);
     EXPECT_EQ(lists.progs.entries(), QStringList({"kept.lnk"}));
     EXPECT_EQ(window.progress, QStringLiteral("3"));
     EXPECT_EQ(window.showConfigCalls, 0);
@@ -246,7 +247,7 @@ TEST_F(ShortcutScan, LinkLoopInTheStartMenuIsNotFollowed) {
 
     AnalyseSystem(tvn);
 
-    EXPECT_EQ(lists.fast.entries(), QStringList({"Direct.lnk", "B.lnk", "E.lnk"}));
+    EXPECT_EQ(lists.fast.entries(), QStringList({"B.lnk", "E.lnk"}));
     EXPECT_EQ(lists.progs.count(), 4);
     EXPECT_TRUE(ui.dialogs().empty());
 }

@@ -84,8 +84,7 @@ TEST_F(Reset, DeletesTheCopiesOfTheCategoriesAndSparesEveryOtherShortcut) {
     EXPECT_EQ(tree.read("Start Menu/Loose.lnk"), "loose");
     EXPECT_EQ(tree.read("Start Menu/Vendor/Tool.lnk"), "tool");
     EXPECT_EQ(tree.snapshot("Start Menu/Programs"), programsBefore);
-    expectAnalysed({"Start Menu/Loose.lnk", "Start Menu/giochi/Nested/Deep.lnk",
-                    "Start Menu/Vendor/Tool.lnk"});
+    expectAnalysed({});
     // No rename of any folder: the reset deletes and removes only.
     for (const Operation& op : faults.mutations())
         EXPECT_TRUE(op.kind == Kind::DeleteFile || op.kind == Kind::RemoveFolder);
@@ -118,7 +117,7 @@ TEST_F(Reset, KeepsAFileThatIsNoShortcutAndAFolderOfAnOldName) {
     EXPECT_FALSE(tree.exists("Start Menu/giochi/Chess.lnk"));
     EXPECT_EQ(tree.read("Start Menu/giochi/scores.txt"), "scores");
     EXPECT_EQ(tree.read("Start Menu/old games/Go.lnk"), "go");
-    expectAnalysed({"Start Menu/old games/Go.lnk"});
+    expectAnalysed({});
 }
 
 // A copy interrupted by a crash leaves the program's temporary file: it is the program's own, so
