@@ -21,6 +21,8 @@ NoticeText reasonText(FailureKind kind) {
         return NoticeText::ReasonNoSpace;
     case FailureKind::NotPermitted:
         return NoticeText::ReasonNotPermitted;
+    case FailureKind::NoFreeName:
+        return NoticeText::ReasonNoFreeName;
     case FailureKind::Unexpected:
         break;
     }

@@ -33,6 +33,9 @@ struct ProgramState {
     bool scanFailed = false;
     // The folders inside the trees that the walks since the last report could not read.
     QStringList unreadableFolders;
+    // The folders of the Programs trees the last analysis could not read: a copy's original
+    // may lie in one, so until the next analysis no copy counts as having lost its original.
+    QStringList unreadableProgramsFolders;
     // True while classified copies are being moved to another category.
     bool moveMode = false;
     // The category button last pressed with the mouse: the one the pop-up menu renames.

@@ -31,6 +31,7 @@ void AnalyseSystem(Tvn& tvn) {
     UpdateProgramsTrees(tvn);
 
     tvn.state.unreadableFolders.clear();
+    tvn.state.unreadableProgramsFolders.clear();
     ScanStartMenu(tvn, tvn.state.startMenuPath);
     if (tvn.state.scanFailed) {
         tvn.window.ShowConfig();

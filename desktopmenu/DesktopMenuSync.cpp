@@ -9,7 +9,7 @@
 #include "platform/Paths.h"
 #include "store/CategoryFolders.h"
 #include "store/CategoryNames.h"
-#include "store/FolderRefresh.h"
+#include "store/FolderSafety.h"
 
 #include <algorithm>
 #include <optional>

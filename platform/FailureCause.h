@@ -13,6 +13,7 @@ enum class FailureKind {
     Gone,         // the file was deleted or renamed meanwhile
     NoSpace,      // the disk is full, or the user's quota or file size limit is reached
     NotPermitted, // a read-only disk or folder, or one the user may not change
+    NoFreeName,   // a copy's name is too long to be told apart from its namesakes'
 };
 
 // Why the platform layer could not do something: the operation, the path (and the second path

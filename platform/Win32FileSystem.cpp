@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <shlobj.h>
 #include <vector>
 #include <windows.h>
 
@@ -21,6 +22,14 @@ bool usable(const QString& path) {
 
 const wchar_t* wide(const QString& path) {
     return reinterpret_cast<const wchar_t*>(path.utf16());
+}
+
+// Tells the shell that a shortcut or folder came, went or changed its name, so an open Start
+// menu or Explorer window shows it at once. Always true: the change itself is done.
+bool toldShell(LONG event, const QString& path, const QString& newPath = {}) {
+    SHChangeNotify(event, SHCNF_PATHW | SHCNF_FLUSHNOWAIT, wide(path),
+                   newPath.isEmpty() ? nullptr : wide(newPath));
+    return true;
 }
 
 bool isSeparator(QChar c) {
@@ -238,7 +247,7 @@ bool Win32FileSystem::fileExists(const QString& path) {
 }
 
 bool Win32FileSystem::createFolder(const QString& path) {
-    return usable(path) && CreateDirectoryW(wide(path), nullptr);
+    return usable(path) && CreateDirectoryW(wide(path), nullptr) && toldShell(SHCNE_MKDIR, path);
 }
 
 bool Win32FileSystem::removeFolder(const QString& path) {
@@ -246,7 +255,7 @@ bool Win32FileSystem::removeFolder(const QString& path) {
     // is not a folder to remove.
     const DWORD attributes = attributesOf(path);
     return isFolder(attributes) && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0 &&
-           RemoveDirectoryW(wide(path));
+           RemoveDirectoryW(wide(path)) && toldShell(SHCNE_RMDIR, path);
 }
 
 bool Win32FileSystem::rename(const QString& from, const QString& to) {
@@ -262,11 +271,13 @@ bool Win32FileSystem::rename(const QString& from, const QString& to) {
         if (!temporary)
             return false;
         if (MoveFileW(wide(*temporary), wide(to)))
-            return true;
+            return toldShell(SHCNE_RENAMEFOLDER, from, to);
         MoveFileW(wide(*temporary), wide(from));
         return false;
     }
-    return MoveFileW(wide(from), wide(to));
+    const bool folder = isFolder(attributesOf(from));
+    return MoveFileW(wide(from), wide(to)) &&
+           toldShell(folder ? SHCNE_RENAMEFOLDER : SHCNE_RENAMEITEM, from, to);
 }
 
 bool Win32FileSystem::copyFile(const QString& from, const QString& to) {
@@ -301,11 +312,11 @@ bool Win32FileSystem::copyFile(const QString& from, const QString& to) {
         discard(*temporary);
         return false;
     }
-    return moveIntoPlace(*temporary, to);
+    return moveIntoPlace(*temporary, to) && toldShell(SHCNE_CREATE, to);
 }
 
 bool Win32FileSystem::deleteFile(const QString& path) {
-    return usable(path) && DeleteFileW(wide(path));
+    return usable(path) && DeleteFileW(wide(path)) && toldShell(SHCNE_DELETE, path);
 }
 
 int Win32FileSystem::removeLeftoverTemporaries(const QString& folder) {
@@ -331,6 +342,7 @@ std::optional<FileSystem::TrashedFile> Win32FileSystem::moveToTrash(const QStrin
     QString trashed;
     if (!QFile::moveToTrash(path, &trashed))
         return std::nullopt;
+    toldShell(SHCNE_DELETE, path);
     return TrashedFile{path, QDir::toNativeSeparators(trashed)};
 }
 
@@ -345,7 +357,7 @@ bool Win32FileSystem::restoreFromTrash(const TrashedFile& file) {
     const QString name = file.trashed.mid(separator + 1);
     if (name.startsWith(u"$R"))
         DeleteFileW(wide(file.trashed.left(separator + 1) + QStringLiteral("$I") + name.mid(2)));
-    return true;
+    return toldShell(SHCNE_CREATE, file.original);
 }
 
 std::optional<QByteArray> Win32FileSystem::readFile(const QString& path, qsizetype maxBytes) {

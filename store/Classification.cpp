@@ -10,7 +10,7 @@
 #include "store/CategoryFolders.h"
 #include "store/CategoryNames.h"
 #include "store/CopyPlacement.h"
-#include "store/FolderRefresh.h"
+#include "store/FolderSafety.h"
 
 #include <optional>
 #include <set>
@@ -41,8 +41,6 @@ QString tellingApartTag(const Tvn& tvn, const QString& folder) {
 EntryOutcome classifyEntry(Tvn& tvn, FolderNames& names, const QString& caption,
                            const QString& name, const QString& folder) {
     const QString category = categoryFolder(tvn, caption);
-    if (!RenameAndRestore(tvn, category, categoryFolder(tvn, u'_' + caption)))
-        return EntryOutcome::Failed;
     // The shortcut already lies in the category folder, maybe under another spelling (a folder
     // "Giochi" reached through the caption "giochi"): copying would copy the file onto itself,
     // and a move would delete the only copy. The folders are compared, not the files, since the
@@ -74,9 +72,18 @@ EntryOutcome classifyEntry(Tvn& tvn, FolderNames& names, const QString& caption,
     }
     // The shortcut has moved: a folder that cannot be refreshed or tidied after it is reported,
     // but the entry no longer names a file there.
-    const bool tidied =
-        RenameAndRestore(tvn, folder, folder + u'_') && RemoveFolderIfNoShortcuts(tvn, folder);
-    return tidied ? EntryOutcome::Done : EntryOutcome::DoneButReport;
+    return RemoveFolderIfNoShortcuts(tvn, folder) ? EntryOutcome::Done
+                                                  : EntryOutcome::DoneButReport;
+}
+
+// A shortcut found gone leaves the catalogue too, so no list built from it shows it again.
+void forgetShortcut(Tvn& tvn, const QString& name, const QString& folder) {
+    CatalogueList progs = progsList(tvn.lists);
+    for (int k = 0; k < progs.count(); ++k)
+        if (progs.folders.at(k) == folder && displayName(progs.names.at(k)) == name) {
+            progs.removeAt(k);
+            return;
+        }
 }
 
 // Walks the selected NotYet entries, each into its own category: `categories` holds the
@@ -111,9 +118,13 @@ void ClassifyEachSelected(Tvn& tvn, std::vector<int> categories) {
         tvn.ui, tvn.window, entries.names,
         [&](int k) {
             const auto caption = validCaption(categories.at(static_cast<size_t>(k)));
-            return caption ? classifyEntry(tvn, names, *caption, entries.names.at(k),
-                                           entries.folders.at(k))
-                           : EntryOutcome::Failed;
+            const EntryOutcome outcome =
+                caption ? classifyEntry(tvn, names, *caption, entries.names.at(k),
+                                        entries.folders.at(k))
+                        : EntryOutcome::Failed;
+            if (outcome == EntryOutcome::Gone && !tvn.state.moveMode)
+                forgetShortcut(tvn, entries.names.at(k), entries.folders.at(k));
+            return outcome;
         },
         [&](int k) {
             entries.removeAt(k);

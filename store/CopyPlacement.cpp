@@ -1,6 +1,7 @@
 #include "store/CopyPlacement.h"
 
 #include "catalogue/CatalogueList.h"
+#include "platform/FailureCause.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 
@@ -47,14 +48,18 @@ bool FolderNames::contains(const QString& folder, const QString& fileName) {
         listed_ = true;
         if (const auto files = fs_.shortcutFiles(folder))
             for (const QString& file : *files)
-                names_.insert(caseFoldedName(file));
+                names_.insert(caseFoldedName(file), file);
     }
     return names_.contains(caseFoldedName(fileName));
 }
 
+QString FolderNames::spelling(const QString& fileName) const {
+    return names_.value(caseFoldedName(fileName));
+}
+
 void FolderNames::add(const QString& folder, const QString& fileName) {
     if (listed_ && folder_ == folder)
-        names_.insert(caseFoldedName(fileName));
+        names_.insert(caseFoldedName(fileName), fileName);
 }
 
 std::optional<CopyPlacement> placeCopy(FileSystem& fs, FolderNames& names, const QString& source,
@@ -74,6 +79,10 @@ std::optional<CopyPlacement> placeCopy(FileSystem& fs, FolderNames& names, const
         const QString target = joinPath(folder, candidate);
         if (!names.contains(folder, candidate))
             return CopyPlacement{target};
+#ifndef _WIN32
+        if (names.spelling(candidate) != candidate)
+            continue;
+#endif
         if (!content)
             content = fs.readFile(source);
         const auto there = fs.readFile(target);
@@ -82,6 +91,9 @@ std::optional<CopyPlacement> placeCopy(FileSystem& fs, FolderNames& names, const
         if (there == content)
             return CopyPlacement{target, true};
     }
+    // Every name that fits the disk is taken by a namesake: a failure the user can put right.
+    recordFailure({QStringLiteral("copy"), source, joinPath(folder, fileName),
+                   QStringLiteral("no free name for the copy"), false, FailureKind::NoFreeName});
     return std::nullopt;
 }
 

@@ -2,7 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
-#include "store/FolderRefresh.h"
+#include "store/FolderSafety.h"
 
 namespace tvn {
 
@@ -24,9 +24,8 @@ EntryOutcome RemoveCopy(Tvn& tvn, const QString& folder, const QString& fileName
         if (!tvn.fs.folderExists(folder))
             return EntryOutcome::Done;
     }
-    const bool refreshed =
-        RenameAndRestore(tvn, folder, folder + u'_') && RemoveFolderIfNoShortcuts(tvn, folder);
-    return refreshed ? EntryOutcome::Done : EntryOutcome::DoneButReport;
+    return RemoveFolderIfNoShortcuts(tvn, folder) ? EntryOutcome::Done
+                                                  : EntryOutcome::DoneButReport;
 }
 
 } // namespace tvn

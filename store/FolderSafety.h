@@ -14,13 +14,6 @@ bool holdsProgramsFolder(Tvn& tvn, const QString& folder);
 // disk: the shortcuts there are the user's originals, which are never deleted, moved or renamed.
 bool liesInProgramsTree(Tvn& tvn, const QString& folder);
 
-// Renames `folder` to `temporary` and at once back, so that the shell notices that a shortcut
-// came or went. A folder that holds a Programs folder is never renamed (that would rename
-// the user's Programs tree with it): the step counts as done. When the rename back fails it is
-// tried again a few times, so the folder does not stay under its temporary name; the result
-// is false whenever either rename failed.
-bool RenameAndRestore(Tvn& tvn, const QString& folder, const QString& temporary);
-
 // After a shortcut left `folder`: removes the folder when nothing at all is left in it. A folder
 // that still holds a shortcut or anything else (a desktop.ini, a read-me, a hidden file, a
 // subfolder) stays, and so do the Start Menu folder and the folders that hold a Programs

@@ -5,7 +5,7 @@
 #include "catalogue/ShortcutScan.h"
 #include "platform/Ui.h"
 #include "store/CopyRemoval.h"
-#include "store/FolderRefresh.h"
+#include "store/FolderSafety.h"
 
 namespace tvn {
 

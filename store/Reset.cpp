@@ -8,7 +8,7 @@
 #include "platform/Ui.h"
 #include "store/CategoryFolders.h"
 #include "store/CategoryNames.h"
-#include "store/FolderRefresh.h"
+#include "store/FolderSafety.h"
 #include "store/ModifyList.h"
 
 #include <algorithm>

@@ -18,6 +18,7 @@ struct CopiesWorld : StoreWorld {
     void analyse() {
         fastList(tvn.lists).clear();
         progsList(tvn.lists).clear();
+        state.unreadableProgramsFolders.clear();
         ScanStartMenu(tvn, state.startMenuPath);
         ScanPrograms(tvn, state.programsPath);
         ui.clearCalls();
