@@ -12,18 +12,46 @@
 #include "platform/Paths.h"
 #include "platform/ShellFolders.h"
 #include "platform/Ui.h"
+#ifndef _WIN32
+#include "platform/WineShellFolders.h"
+#endif
 #include "store/CategoryFiles.h"
 #include "store/CategoryFolders.h"
+#include "store/CategoryRename.h"
 #include "store/SettingsCheck.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 
 // The frame's answers to the Config panel: showing the settings, applying them, and the drive
 // check.
 
 namespace tvn {
+
+namespace {
+
+// "Z:\" or "C:\users\..." typed on Linux is a path of the Wine prefix's drives, as Wine maps
+// them, never a relative file name; a drive the prefix does not map is left as typed.
+QString folderOfTyped(const QString& typed, [[maybe_unused]] const QString& prefix) {
+#ifndef _WIN32
+    const QString path = typed.trimmed();
+    const bool windowsPath = path.size() >= 3 && path.at(0).unicode() < 0x80 &&
+                             path.at(0).isLetter() && path.at(1) == u':' &&
+                             (path.at(2) == u'\\' || path.at(2) == u'/');
+    if (windowsPath) {
+        const QString unix =
+            WineShellFolders(prefix.isEmpty() ? WineShellFolders::defaultWinePrefix() : prefix)
+                .unixPath(path);
+        if (!unix.isEmpty())
+            return unix;
+    }
+#endif
+    return typed;
+}
+
+} // namespace
 
 namespace {
 
@@ -88,8 +116,12 @@ void FrmMain::settingsOkClicked() {
     ui_.pumpEvents();
     state_.configured = true;
     state_.windowsDrive = hiddenStore_->windowsDrive();
-    // The category names start again from the language's defaults.
-    LoadDefaultCategories(tvn());
+    // The category names start again from the language's defaults, but for those whose folder
+    // holds copies, which must stay in reach.
+    const QString home = QDir::toNativeSeparators(QDir::homePath());
+    LoadDefaultCategoriesKeepingUsed(
+        tvn(), resolvedFolder(folderOfTyped(config_->startMenuPath(), shellFolders_.prefix()), home,
+                              QDir::currentPath()));
     SaveCustomCategories(tvn());
     ApplySettings();
 }
@@ -112,8 +144,11 @@ bool FrmMain::CheckDrive() {
 void FrmMain::ApplySettings() {
     // "~" and relative paths are kept as the absolute folders they name from here.
     const QString home = QDir::toNativeSeparators(QDir::homePath());
-    config_->setStartMenuPath(resolvedFolder(config_->startMenuPath(), home, QDir::currentPath()));
-    config_->setProgramsPath(resolvedFolder(config_->programsPath(), home, QDir::currentPath()));
+    const QString prefix = shellFolders_.prefix();
+    config_->setStartMenuPath(
+        resolvedFolder(folderOfTyped(config_->startMenuPath(), prefix), home, QDir::currentPath()));
+    config_->setProgramsPath(
+        resolvedFolder(folderOfTyped(config_->programsPath(), prefix), home, QDir::currentPath()));
     if (const auto problem =
             settingsProblem(fs_, config_->startMenuPath(), config_->programsPath(), home)) {
         ReportSettingsProblem(*problem);
@@ -132,11 +167,20 @@ void FrmMain::ApplySettings() {
     UpdateProgramsTrees(tvn());
     // What a copy killed mid-way left behind (at start, the last session's) is the program's own.
     RemoveLeftoverTemporaries(tvn());
+    FinishInterruptedRename(tvn());
 
-    if (!writeConfigFile(fs_, configFilePath(), configFromWindow()))
-        ui_.message(messageText(Message::SettingsNotSaved),
-                    logicText(LogicText::ErrorTitle, state_.languageIndex), Buttons::Ok,
-                    Icon::Exclamation);
+    if (!writeConfigFile(fs_, configFilePath(), configFromWindow())) {
+        // A folder that cannot be written is named as such, not as a read-only Config.tvn.
+        if (!QFileInfo(state_.appFolder).isWritable())
+            ui_.message(logicText(LogicText::ProgramFolderReadOnly, state_.languageIndex)
+                            .arg(state_.appFolder),
+                        logicText(LogicText::ErrorTitle, state_.languageIndex), Buttons::Ok,
+                        Icon::Exclamation);
+        else
+            ui_.message(messageText(Message::SettingsNotSaved),
+                        logicText(LogicText::ErrorTitle, state_.languageIndex), Buttons::Ok,
+                        Icon::Exclamation);
+    }
 
     tvn::AnalyseSystem(tvn());
     // At start, this completes what a sync cut short by the end of the last run left.

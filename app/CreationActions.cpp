@@ -66,10 +66,12 @@ void FrmMain::renameCategoryTriggered() {
         undoable(UndoScope::Creation, [this, &renamed] { renamed = RenameCategory(tvn()); });
     if (!renamed)
         return;
-    // The copies may have moved to the new folder: count them again before listing what is
-    // still unclassified.
+    // The copies may have moved to the new folder, and shortcuts may have come or gone
+    // meanwhile: the lists are walked again from the disk before listing what is unclassified.
     leavePanel(creation_);
-    tvn::RefreshClassified(tvn());
+    tvn::AnalyseSystem(tvn());
+    if (state_.scanFailed)
+        return;
     SyncDesktopMenu();
     OpenCreationPanel();
 }

@@ -26,6 +26,12 @@ NoticeText problemText(FolderProblem problem) {
         return NoticeText::FolderUnreadable;
     case FolderProblem::FileSystemRoot:
         return NoticeText::FolderIsADisk;
+    case FolderProblem::HomeFolder:
+        return NoticeText::FolderIsHome;
+    case FolderProblem::WindowsFolder:
+        return NoticeText::FolderIsWindows;
+    case FolderProblem::OutsideStartMenu:
+        return NoticeText::ProgramsOutsideStartMenu;
     case FolderProblem::SystemFolder:
         break;
     }

@@ -30,6 +30,15 @@ QString noticeText(NoticeText text, int languageIndex) {
         {u"\u201c%1\u201d: the operation failed.",
          u"\u00ab\u00a0%1\u00a0\u00bb\u00a0: l'op\u00e9ration a \u00e9chou\u00e9.",
          u"\u00ab%1\u00bb: l'operazione non \u00e8 riuscita."},
+        {u"\u201c%1\u201d: a shortcut of that name is in the category already, and the name is "
+         u"too long to add where this one comes from. Rename the shortcut in its own folder "
+         u"first.",
+         u"\u00ab\u00a0%1\u00a0\u00bb\u00a0: un raccourci de ce nom est d\u00e9j\u00e0 dans la "
+         u"cat\u00e9gorie, et le nom est trop long pour y ajouter sa provenance. Renommez "
+         u"d'abord le raccourci dans son propre dossier.",
+         u"\u00ab%1\u00bb: un collegamento con questo nome \u00e8 gi\u00e0 nella categoria, e il "
+         u"nome \u00e8 troppo lungo per aggiungervi la sua provenienza. Rinominate prima il "
+         u"collegamento nella sua cartella."},
         {u"\u2026 and %1 more.", u"\u2026 et %1 autres.", u"\u2026 e altri %1."},
         {u"The last action cannot be undone: \u201c%1\u201d is no longer in the trash. Nothing "
          u"was changed.",
@@ -72,6 +81,25 @@ QString noticeText(NoticeText text, int languageIndex) {
          u"D\u00e9marrer.",
          u"\u00e8 una cartella di sistema, o la vostra cartella personale, non una cartella del "
          u"menu Avvio."},
+        {u"this is your home folder itself, not a folder of the Start Menu. Choose a Wine prefix "
+         u"in the list, or the Start Menu folder inside one.",
+         u"c'est votre dossier personnel lui-m\u00eame, pas un dossier du menu D\u00e9marrer. "
+         u"Choisissez un pr\u00e9fixe Wine dans la liste, ou le dossier du menu D\u00e9marrer "
+         u"qu'il contient.",
+         u"\u00e8 la vostra cartella personale stessa, non una cartella del menu Avvio. "
+         u"Scegliete un prefisso Wine nell'elenco, o la cartella del menu Avvio che contiene."},
+        {u"this is the Windows folder of a Wine prefix or of Windows, not a folder of the Start "
+         u"Menu. Choose a Wine prefix in the list.",
+         u"c'est le dossier Windows d'un pr\u00e9fixe Wine ou de Windows, pas un dossier du menu "
+         u"D\u00e9marrer. Choisissez un pr\u00e9fixe Wine dans la liste.",
+         u"\u00e8 la cartella Windows di un prefisso Wine o di Windows, non una cartella del "
+         u"menu Avvio. Scegliete un prefisso Wine nell'elenco."},
+        {u"the Programs folder must lie inside the Start Menu folder, whose categories it "
+         u"feeds.",
+         u"le dossier des programmes doit se trouver dans le dossier du menu D\u00e9marrer, "
+         u"dont il alimente les cat\u00e9gories.",
+         u"la cartella dei programmi deve trovarsi dentro la cartella del menu Avvio, di cui "
+         u"alimenta le categorie."},
         {u"Cancel", u"Annuler", u"Annulla"},
     };
     static_assert(std::size(kTexts) == static_cast<size_t>(NoticeText::Cancel) + 1);

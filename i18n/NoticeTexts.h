@@ -13,6 +13,7 @@ enum class NoticeText {
     ReasonNoSpace,      //
     ReasonNotPermitted, //
     ReasonOther,        //
+    ReasonNoFreeName,   //
     MoreFailed,         // "%1" more entries
     UndoGoneFromTrash,  // the last action cannot be taken back: "%1" left the trash
     AlreadyRunning,     // a second start on the same program folder
@@ -31,6 +32,9 @@ enum class NoticeText {
     FolderUnreadable,
     FolderIsADisk,
     FolderIsSystem,
+    FolderIsHome,
+    FolderIsWindows,
+    ProgramsOutsideStartMenu,
     Cancel, // the settings panel's Cancel, once there are settings to go back to
 };
 

@@ -1,9 +1,17 @@
 #include "store/CategoryFiles.h"
 
+#include "catalogue/CatalogueList.h"
+#include "catalogue/Categories.h"
+#include "catalogue/LogicTexts.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/ProgramFolders.h"
 #include "platform/SequentialFile.h"
+#include "platform/Ui.h"
 #include "store/CategoryNames.h"
+
+#include <array>
+#include <QStringList>
 
 namespace tvn {
 
@@ -24,19 +32,44 @@ void readCaptionBlock(Tvn& tvn, SequentialReader& reader) {
 
 } // namespace
 
-void SaveCustomCategories(Tvn& tvn) {
+bool SaveCustomCategories(Tvn& tvn) {
     SequentialWriter writer;
     for (int k = 0; k < kCategoryCount; ++k)
         writer.writeString(tvn.window.categoryCaption(k));
-    writer.save(tvn.fs, dataFile(tvn, QStringLiteral("Custom.tvn")));
+    return writer.save(tvn.fs, dataFile(tvn, QStringLiteral("Custom.tvn")));
 }
 
 void ReadCustomCategories(Tvn& tvn) {
-    auto reader = SequentialReader::open(tvn.fs, dataFile(tvn, QStringLiteral("Custom.tvn")));
-    if (reader)
-        readCaptionBlock(tvn, *reader);
-    else
-        LoadDefaultCategories(tvn);
+    const QString path = dataFile(tvn, QStringLiteral("Custom.tvn"));
+    auto reader = SequentialReader::open(tvn.fs, path);
+    // What the file does not name properly takes the interface language's name.
+    LoadDefaultCategories(tvn);
+    if (!reader)
+        return;
+    QStringList folded;
+    int good = 0;
+    for (int k = 0; k < kCategoryCount && !reader->atEnd(); ++k) {
+        const QString caption = itemToCaption(reader->next());
+        // Two buttons on one folder would share their copies.
+        if (!isValidCategoryName(caption) || folded.contains(caseFoldedName(caption)))
+            continue;
+        folded.append(caseFoldedName(caption));
+        tvn.window.setCategoryCaption(k, caption);
+        ++good;
+    }
+    if (good == kCategoryCount && reader->atEnd())
+        return;
+    // A default name that another button now bears goes back to that button's built-in one.
+    for (int k = 0; k < kCategoryCount; ++k)
+        for (int other = 0; other < k; ++other)
+            if (caseFoldedName(tvn.window.categoryCaption(k)) ==
+                caseFoldedName(tvn.window.categoryCaption(other)))
+                tvn.window.setCategoryCaption(k,
+                                              builtInCategoryCaptions().at(static_cast<size_t>(k)));
+    tvn.ui.message(logicText(LogicText::CategoryNamesDamaged, tvn.state.languageIndex).arg(path),
+                   {}, Buttons::Ok, Icon::Exclamation);
+    // Said once: the file is written whole again.
+    SaveCustomCategories(tvn);
 }
 
 void LoadDefaultCategories(Tvn& tvn) {
@@ -50,6 +83,31 @@ void LoadDefaultCategories(Tvn& tvn) {
         readCaptionBlock(tvn, *reader);
         if (tvn.state.languageIndex != 1)
             readCaptionBlock(tvn, *reader);
+    }
+}
+
+void LoadDefaultCategoriesKeepingUsed(Tvn& tvn, const QString& startMenu) {
+    std::array<QString, kCategoryCount> before;
+    for (int k = 0; k < kCategoryCount; ++k)
+        before.at(static_cast<size_t>(k)) = tvn.window.categoryCaption(k);
+    LoadDefaultCategories(tvn);
+    QStringList kept;
+    for (int k = 0; k < kCategoryCount; ++k) {
+        const QString& caption = before.at(static_cast<size_t>(k));
+        const auto content = tvn.fs.folderContent(joinPath(startMenu, caption));
+        if (isValidCategoryName(caption) && content &&
+            *content != FileSystem::FolderContent::Empty) {
+            tvn.window.setCategoryCaption(k, caption);
+            kept.append(caseFoldedName(caption));
+        }
+    }
+    // A default name that a kept one bears already goes back to its old name, so no two
+    // categories share a folder.
+    for (int k = 0; k < kCategoryCount; ++k) {
+        const QString caption = tvn.window.categoryCaption(k);
+        if (kept.count(caseFoldedName(caption)) == 1 &&
+            caption != before.at(static_cast<size_t>(k)))
+            tvn.window.setCategoryCaption(k, before.at(static_cast<size_t>(k)));
     }
 }
 

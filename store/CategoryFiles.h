@@ -8,13 +8,14 @@ namespace tvn {
 // record per button, in button order.
 
 // Rewrites Custom.tvn from the eleven captions, whole or not at all (through a temporary file
-// and a rename). A failure is silent: the buttons keep their captions.
-void SaveCustomCategories(Tvn& tvn);
+// and a rename). False when it could not be written; the buttons keep their captions.
+bool SaveCustomCategories(Tvn& tvn);
 
-// Start-up: puts the names read from Custom.tvn on the buttons, in button order, up to the end
-// of the file. An item that is not a valid category name is not used (that button keeps its
-// caption) but still takes its button's place. Without the file (lost, or never written) the
-// buttons take the default names of the interface language, as LoadDefaultCategories puts them.
+// Start-up: puts the names read from Custom.tvn on the buttons, in button order. A button the
+// file does not name properly (a short file, an item that is not a valid category name or that
+// another button bears already) takes the default name of the interface language, as
+// LoadDefaultCategories puts it, and the user is told once that the file was damaged (it is
+// written whole again). Without the file (lost, or never written) the buttons take the defaults.
 void ReadCustomCategories(Tvn& tvn);
 
 // Settings confirmed: puts the default names of the current language from Default.tvn on the
@@ -23,5 +24,10 @@ void ReadCustomCategories(Tvn& tvn);
 // before left. A name missing from a short file, or not a valid category name, leaves that
 // button's caption as it is; a missing file changes nothing.
 void LoadDefaultCategories(Tvn& tvn);
+
+// Settings confirmed on `startMenu`: the categories take the default names of the current
+// language, except those whose folder there holds anything: their copies stay the program's, in
+// reach of MODIFY and RESET, so the category keeps its name.
+void LoadDefaultCategoriesKeepingUsed(Tvn& tvn, const QString& startMenu);
 
 } // namespace tvn

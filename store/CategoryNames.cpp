@@ -30,7 +30,8 @@ bool isForbidden(QChar c) {
 
 bool isValidCategoryName(const QString& name) {
     // A trailing dot also rules out "." and "..".
-    if (name.isEmpty() || name.back() == u'.' || name.back() == u' ')
+    if (name.isEmpty() || name.size() > kMaxCategoryNameLength || name.back() == u'.' ||
+        name.back() == u' ')
         return false;
     for (const QChar c : name)
         if (isForbidden(c))

@@ -1,9 +1,11 @@
 #include "store/SettingsCheck.h"
 
 #include "platform/FileSystem.h"
+#include "platform/FolderChain.h"
 #include "platform/Paths.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace tvn {
 
@@ -34,12 +36,43 @@ bool isFileSystemRoot(FileSystem& fs, const QString& folder) {
     return self && above && (*self == *above || self->device != above->device);
 }
 
+// Where the folder really lies, every link resolved; the folder as given when it cannot be.
+QString realFolder(const QString& folder) {
+    const QString real = QFileInfo(folder).canonicalFilePath();
+    return real.isEmpty() ? folder : QDir::toNativeSeparators(real);
+}
+
+bool isHomeFolder(const QString& folder, const QString& homeFolder) {
+    return !homeFolder.isEmpty() &&
+           (QDir::cleanPath(folder).compare(QDir::cleanPath(homeFolder), Qt::CaseInsensitive) ==
+                0 ||
+            QDir::cleanPath(folder).compare(QDir::cleanPath(realFolder(homeFolder)),
+                                            Qt::CaseInsensitive) == 0);
+}
+
+// The Windows folder of a Wine prefix (".../drive_c/windows") or of Windows ("C:\Windows"), or a
+// folder inside it.
+bool isWindowsFolder(const QString& folder) {
+    const QStringList names = QDir::fromNativeSeparators(folder).split(u'/', Qt::SkipEmptyParts);
+    for (qsizetype k = 0; k < names.size(); ++k) {
+        if (names.at(k).compare(QStringLiteral("windows"), Qt::CaseInsensitive) != 0)
+            continue;
+#ifdef _WIN32
+        if (k == 1)
+            return true;
+#endif
+        if (k > 0 && names.at(k - 1).compare(QStringLiteral("drive_c"), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
 // The system's own trees, refused at any depth, and the folders that hold users' files, refused
 // only themselves (Wine prefixes live inside them).
-bool isSystemFolder(const QString& folder, const QString& homeFolder) {
+bool isSystemFolder(const QString& folder) {
 #ifdef _WIN32
     const QString path = QDir::fromNativeSeparators(folder).mid(2).toLower();
-    static const QStringList deep = {"/windows", "/program files", "/program files (x86)"};
+    static const QStringList deep = {"/program files", "/program files (x86)"};
     static const QStringList exact = {"/programdata", "/users"};
 #else
     const QString path = QDir::cleanPath(folder);
@@ -47,9 +80,6 @@ bool isSystemFolder(const QString& folder, const QString& homeFolder) {
                                      "/run", "/sbin", "/srv", "/sys", "/usr", "/var"};
     static const QStringList exact = {"/home", "/media", "/mnt", "/opt", "/root", "/tmp"};
 #endif
-    if (!homeFolder.isEmpty() &&
-        QDir::cleanPath(folder).compare(QDir::cleanPath(homeFolder), Qt::CaseInsensitive) == 0)
-        return true;
     if (exact.contains(path))
         return true;
     for (const QString& top : deep)
@@ -70,10 +100,17 @@ std::optional<FolderProblem> folderProblem(FileSystem& fs, const QString& folder
         return fs.fileExists(folder) ? FolderProblem::NotAFolder : FolderProblem::Missing;
     if (!fs.listFolder(folder))
         return FolderProblem::Unreadable;
-    if (isFileSystemRoot(fs, folder))
-        return FolderProblem::FileSystemRoot;
-    if (isSystemFolder(folder, homeFolder))
-        return FolderProblem::SystemFolder;
+    // Judged as given and where it really lies: a link to "/" is the top of the disk.
+    for (const QString& path : {folder, realFolder(folder)}) {
+        if (isFileSystemRoot(fs, path))
+            return FolderProblem::FileSystemRoot;
+        if (isHomeFolder(path, homeFolder))
+            return FolderProblem::HomeFolder;
+        if (isWindowsFolder(path))
+            return FolderProblem::WindowsFolder;
+        if (isSystemFolder(path))
+            return FolderProblem::SystemFolder;
+    }
     return std::nullopt;
 }
 
@@ -100,6 +137,8 @@ std::optional<SettingsProblem> settingsProblem(FileSystem& fs, const QString& st
         return SettingsProblem{Box::StartMenu, *problem};
     if (const auto problem = folderProblem(fs, programs, homeFolder))
         return SettingsProblem{Box::Programs, *problem};
+    if (!isSameOrAncestor(fs, startMenu, programs) || isSameFolder(fs, startMenu, programs))
+        return SettingsProblem{Box::Programs, FolderProblem::OutsideStartMenu};
     return std::nullopt;
 }
 

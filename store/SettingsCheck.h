@@ -16,13 +16,16 @@ QString resolvedFolder(const QString& typed, const QString& homeFolder,
 // What is wrong with the folder of one box, in the order it is checked.
 enum class FolderProblem {
     Empty,
-    Quote,          // a double quote cannot be kept in Config.tvn
-    TooLong,        // longer than the system allows a path
-    Missing,        // nothing there
-    NotAFolder,     // a file
-    Unreadable,     // cannot be listed
-    FileSystemRoot, // "/", a drive, a mounted disk: every walk would cross the whole disk
-    SystemFolder,   // the system's own folders and the home folder itself
+    Quote,            // a double quote cannot be kept in Config.tvn
+    TooLong,          // longer than the system allows a path
+    Missing,          // nothing there
+    NotAFolder,       // a file
+    Unreadable,       // cannot be listed
+    FileSystemRoot,   // "/", a drive, a mounted disk: every walk would cross the whole disk
+    SystemFolder,     // the system's own folders
+    HomeFolder,       // the home folder itself
+    WindowsFolder,    // the Windows folder of a Wine prefix or of Windows, or inside it
+    OutsideStartMenu, // a Programs folder that does not lie inside the Start Menu folder
 };
 
 struct SettingsProblem {
@@ -34,7 +37,9 @@ struct SettingsProblem {
 
 // The first problem of the two folders (already resolved), the Start Menu folder's first; nothing
 // when both can be used. Category folders are made in the Start Menu folder, so it must be a
-// folder of the user's own, never a disk's top or a system folder.
+// folder of the user's own, never a disk's top or a system folder: each folder is judged by where
+// it really lies on disk, whatever link leads there. The Programs folder lies inside the Start
+// Menu folder.
 std::optional<SettingsProblem> settingsProblem(FileSystem& fs, const QString& startMenu,
                                                const QString& programs, const QString& homeFolder);
 

@@ -199,6 +199,22 @@ bool UndoJournal::deleteFile(const QString& path) {
         steps.pop_back();
         return true;
     }
+    // So does a file this action wrote where there was none (a note of its own progress), with
+    // every later write of it.
+    const auto created = std::find_if(steps.begin(), steps.end(), [&](const UndoStep& step) {
+        return step.kind == UndoStep::Kind::FileWritten && step.path == path && !step.before;
+    });
+    if (created != steps.end()) {
+        if (!inner_.deleteFile(path))
+            return false;
+        steps.erase(std::remove_if(created, steps.end(),
+                                   [&](const UndoStep& step) {
+                                       return step.kind == UndoStep::Kind::FileWritten &&
+                                              step.path == path;
+                                   }),
+                    steps.end());
+        return true;
+    }
     switch (trash(path)) {
     case Removal::Trashed:
         return true;

@@ -48,6 +48,7 @@ TEST_F(CategoryFiles, AFailedSaveIsSilentAndKeepsTheOldFile) {
 
 TEST_F(CategoryFiles, AShortFileLeavesTheRemainingButtonsAsTheyWere) {
     tree.write("App/Custom.tvn", "\"games\"\r\n\"tools\"\r\n\"art\"\r\n");
+    ui.expectMessage();
     ReadCustomCategories(tvn);
     EXPECT_EQ(window.captions[0], "games");
     EXPECT_EQ(window.captions[1], "tools");
@@ -59,6 +60,7 @@ TEST_F(CategoryFiles, AShortFileLeavesTheRemainingButtonsAsTheyWere) {
 TEST_F(CategoryFiles, AnInvalidNameIsNotUsedButKeepsItsPlace) {
     tree.write("App/Custom.tvn", "\"games\"\r\n\"..\"\r\n\"a/b\",\"\"\r\n007\r\n\"trailing. \"\r\n"
                                  "\"fine\"\r\n");
+    ui.expectMessage();
     ReadCustomCategories(tvn);
     EXPECT_EQ(window.captions[0], "games");
     EXPECT_EQ(window.captions[1], builtIn[1]);
@@ -78,6 +80,7 @@ TEST_F(CategoryFiles, AMissingOrGarbledFileChangesNothingHarmful) {
     for (int k = 0; k < 4096; ++k)
         garbage += static_cast<char>((k * 37) % 256);
     tree.write("App/Custom.tvn", garbage);
+    ui.expectMessage();
     ReadCustomCategories(tvn);
     for (const QString& caption : window.captions)
         EXPECT_FALSE(caption.contains(u'/') || caption.contains(u'\\') || caption.isEmpty());
@@ -119,6 +122,41 @@ TEST_F(DefaultCategories, WithoutTheUsersNamesTheInterfaceLanguagesAreTaken) {
     state.languageIndex = 1;
     ReadCustomCategories(tvn);
     EXPECT_EQ(window.captions[0], "jeux");
+}
+
+// A damaged file: what it does not name properly speaks the interface language, and the user is
+// told once, since the file is written whole again.
+TEST_F(DefaultCategories, ADamagedFileFallsBackToTheInterfaceLanguageAndSaysSoOnce) {
+    useShippedDefaults();
+    state.languageIndex = 0;
+    tree.write("App/Custom.tvn", "\"mine\"\r\n\"MINE\"\r\n\"art\"\r\n");
+    ui.expectMessage();
+    ReadCustomCategories(tvn);
+    EXPECT_EQ(window.captions[0], "mine");
+    EXPECT_EQ(window.captions[1], "utilities");
+    EXPECT_EQ(window.captions[2], "art");
+    EXPECT_EQ(window.captions[10], "miscellaneous");
+    EXPECT_TRUE(ui.dialogs().front().text.contains(tree.path("App/Custom.tvn")));
+    ReadCustomCategories(tvn);
+    EXPECT_EQ(ui.dialogs().size(), 1u);
+}
+
+// Confirmed settings give the categories the language's names, but a category whose folder holds
+// copies keeps its name, so its copies stay in reach of MODIFY and RESET.
+TEST_F(DefaultCategories, SettingsKeepTheNameOfACategoryInUse) {
+    useShippedDefaults();
+    state.languageIndex = 0;
+    window.captions[0] = "my games";
+    window.captions[1] = "tools";
+    window.captions[2] = "utilities";
+    tree.write("Start Menu/my games/Chess.lnk");
+    tree.write("Start Menu/utilities/Zip.lnk");
+    LoadDefaultCategoriesKeepingUsed(tvn, state.startMenuPath);
+    EXPECT_EQ(window.captions[0], "my games");
+    EXPECT_EQ(window.captions[2], "utilities");
+    // Its default would share the kept category's folder: it keeps its own name.
+    EXPECT_EQ(window.captions[1], "tools");
+    EXPECT_EQ(window.captions[3], "video");
 }
 
 TEST_F(DefaultCategories, InstalledTheShippedFileIsReadUnlessTheUserFolderHasItsOwn) {

@@ -3,6 +3,8 @@
 #include "store/CategoryNames.h"
 #include "StoreWorld.h"
 
+#include <QFile>
+
 namespace tvn::test {
 namespace {
 
@@ -37,10 +39,16 @@ protected:
 
 TEST_F(CategoryRename, YesCarriesTheShortcutsOverAndKeepsTheFolderThatHoldsMore) {
     tree.write("Start Menu/games/Go.lnk", "older go");
-    EXPECT_TRUE(rename("games", Answer::Yes));
+    // The folder of the new name holds a shortcut of its own: the user is told and goes on.
+    ui.expectInput("games");
+    ui.expectMessage(Answer::Yes);
+    ui.expectMessage(Answer::Yes);
+    EXPECT_TRUE(RenameCategory(tvn));
 
     const auto dialogs = ui.dialogs();
-    ASSERT_EQ(dialogs.size(), 2u);
+    ASSERT_EQ(dialogs.size(), 3u);
+    EXPECT_TRUE(dialogs[2].text.contains("games"));
+    EXPECT_EQ(dialogs[2].buttons, Buttons::YesNo);
     EXPECT_EQ(dialogs[0].kind, UiCall::Kind::Input);
     EXPECT_EQ(dialogs[0].text, window.messageText(Message::NewCategoryPrompt));
     EXPECT_EQ(dialogs[0].title, QString());
@@ -122,16 +130,51 @@ TEST_F(CategoryRename, AfterAFailedScanNothingIsCarriedOver) {
     EXPECT_EQ(window.captions[kGiochi], "games");
 }
 
-TEST_F(CategoryRename, TakesTheNameAsTypedEvenAnotherButtonsName) {
-    tree.write("Start Menu/video/Player.lnk", "player");
-    EXPECT_TRUE(rename("video", Answer::Yes));
-    EXPECT_EQ(window.captions[kGiochi], "video");
+// The Programs folder's name, another category's (two buttons would share a folder) and a name
+// too long for a copy's path are refused before anything is asked or changed.
+TEST_F(CategoryRename, RefusesTheProgramsNameAnotherCategorysAndAnOverlongOne) {
+    const auto before = tree.snapshot();
+    for (const QString& name : {QStringLiteral("PROGRAMS"), QStringLiteral("Video"),
+                                QString(kMaxCategoryNameLength + 1, u'x')}) {
+        ui.clearCalls();
+        ui.expectInput(name);
+        ui.expectMessage();
+        EXPECT_FALSE(RenameCategory(tvn));
+        ASSERT_EQ(ui.dialogs().size(), 2u);
+        EXPECT_EQ(ui.dialogs()[1].buttons, Buttons::Ok);
+    }
+    EXPECT_EQ(tree.snapshot(), before);
+    EXPECT_EQ(window.captions[kGiochi], "giochi");
     EXPECT_EQ(window.captions[kVideo], "video");
-    EXPECT_EQ(tree.snapshot("Start Menu/video").size(), 4u);
+}
 
-    state.popupCategoryIndex = kSystem;
-    EXPECT_TRUE(rename(QStringLiteral("Utilità Di Sistema"), Answer::No));
-    EXPECT_EQ(window.captions[kSystem], QStringLiteral("Utilità Di Sistema"));
+// A rename killed between moving the copies and saving the names is finished at the next start.
+TEST_F(CategoryRename, ARenameCutShortIsFinishedAtTheNextStart) {
+    tree.write("App/Rename.tvn", ("0\r\n\"" + startMenu("giochi") + "\"\r\n\"" +
+                                  startMenu("games") + "\"\r\n\"games\"\r\n")
+                                     .toUtf8());
+    tree.write("Start Menu/games/Chess.lnk", "chess");
+    QFile::remove(tree.path("Start Menu/giochi/Chess.lnk"));
+    FinishInterruptedRename(tvn);
+    EXPECT_EQ(tree.read("Start Menu/games/Go.lnk"), "go");
+    EXPECT_EQ(tree.read("Start Menu/games/Poker.LNK"), "poker");
+    EXPECT_EQ(tree.read("Start Menu/games/Chess.lnk"), "chess");
+    EXPECT_EQ(window.captions[kGiochi], "games");
+    EXPECT_EQ(customRecords().first(), "\"games\"");
+    EXPECT_FALSE(tree.exists("App/Rename.tvn"));
+}
+
+// What cannot be recorded in the program folder is not done on disk either.
+TEST_F(CategoryRename, AProgramFolderThatCannotBeWrittenRefusesTheRename) {
+    faults.failWhen([&](const auto& op) { return op.path.startsWith(state.appFolder); });
+    const auto before = tree.snapshot();
+    ui.expectInput("games");
+    ui.expectMessage(Answer::Yes);
+    ui.expectMessage();
+    EXPECT_FALSE(RenameCategory(tvn));
+    EXPECT_TRUE(ui.dialogs().back().text.contains(state.appFolder));
+    EXPECT_EQ(tree.snapshot(), before);
+    EXPECT_EQ(window.captions[kGiochi], "giochi");
 }
 
 TEST_F(CategoryRename, ANameDifferingOnlyInCaseKeepsTheCopiesInTheirFolder) {

@@ -116,7 +116,7 @@ struct RandomWorld : StoreWorld {
         auto all = tree.snapshot();
         std::erase_if(all, [](const auto& entry) {
             return entry.first == u"Start Menu" || entry.first.startsWith(u"Start Menu/") ||
-                   entry.first == u"App/Custom.tvn";
+                   entry.first == u"App/Custom.tvn" || entry.first == u"App/Rename.tvn";
         });
         return all;
     }
@@ -215,10 +215,14 @@ struct RandomWorld : StoreWorld {
             state.popupCategoryIndex = s.index;
             ui.expectInput(s.name);
             if (!s.name.isEmpty() && isValidCategoryName(s.name) &&
-                s.name != window.categoryCaption(s.index))
+                s.name != window.categoryCaption(s.index)) {
                 ui.expectMessage(s.answer);
+                // A folder of the new name that holds files is taken over when the user agrees.
+                ui.expectMessage(Answer::Yes);
+            }
             if (RenameCategory(tvn))
                 captions.insert(s.name.toCaseFolded());
+            ui.forgetScript();
             break;
         case 5:
             BuildPurgeList(tvn);
@@ -295,8 +299,10 @@ struct RandomWorld : StoreWorld {
         EXPECT_EQ(lists.purgeList.count(), lists.purgeDirs.count());
         const QStringList appFiles = QDir(tree.path(QStringLiteral("App")))
                                          .entryList(QDir::Files | QDir::Hidden | QDir::System);
+        // A rename whose names could not be saved leaves its note for the next start to finish.
         for (const QString& name : appFiles)
-            EXPECT_TRUE(name == u"Default.tvn" || name == u"Custom.tvn") << name.toStdString();
+            EXPECT_TRUE(name == u"Default.tvn" || name == u"Custom.tvn" || name == u"Rename.tvn")
+                << name.toStdString();
         for (const auto& [path, content] : tree.snapshot(QStringLiteral("Start Menu"))) {
             if (startMenuBefore.count(path))
                 continue;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QFile>
 
 namespace tvn::test {
 namespace {
@@ -59,8 +60,11 @@ TEST(SettingsCheck, NamesTheBoxAndWhatIsWrongWithIt) {
               (SettingsProblem{Box::StartMenu, FolderProblem::Quote}));
     EXPECT_EQ(check(joinPath(menu, QString(5000, u'x')), programs),
               (SettingsProblem{Box::StartMenu, FolderProblem::TooLong}));
-    EXPECT_EQ(check(home, programs),
-              (SettingsProblem{Box::StartMenu, FolderProblem::SystemFolder}));
+    EXPECT_EQ(check(home, programs), (SettingsProblem{Box::StartMenu, FolderProblem::HomeFolder}));
+    tree.makeFolder("Elsewhere");
+    EXPECT_EQ(check(menu, tree.path("Elsewhere")),
+              (SettingsProblem{Box::Programs, FolderProblem::OutsideStartMenu}));
+    EXPECT_EQ(check(menu, menu), (SettingsProblem{Box::Programs, FolderProblem::OutsideStartMenu}));
     EXPECT_EQ(check(QDir::toNativeSeparators(QDir::rootPath()), programs),
               (SettingsProblem{Box::StartMenu, FolderProblem::FileSystemRoot}));
 #ifndef _WIN32
@@ -71,6 +75,31 @@ TEST(SettingsCheck, NamesTheBoxAndWhatIsWrongWithIt) {
               (SettingsProblem{Box::Programs, FolderProblem::FileSystemRoot}));
 #endif
 }
+
+#ifndef _WIN32
+// A link is judged by where it leads: Wine's drive link to "/", a link to a system folder or to
+// a prefix's Windows folder is refused like the folder itself.
+TEST(SettingsCheck, FoldersAreJudgedWhereTheyReallyLie) {
+    TempTree tree;
+    tree.write("p/drive_c/users/ann/Start Menu/Programs/A.lnk");
+    tree.makeFolder("p/drive_c/windows/system32");
+    tree.makeFolder("p/dosdevices");
+    ASSERT_TRUE(QFile::link("/", tree.path("p/dosdevices/z:")));
+    ASSERT_TRUE(QFile::link("/srv", tree.path("srv")));
+    ASSERT_TRUE(QFile::link(tree.path("p/drive_c/windows"), tree.path("win")));
+    NativeFileSystem fs;
+    const QString programs = tree.path("p/drive_c/users/ann/Start Menu/Programs");
+    const auto problemOf = [&](const QString& startMenu) {
+        const auto problem = settingsProblem(fs, startMenu, programs, tree.path("home"));
+        return problem ? std::optional(problem->problem) : std::nullopt;
+    };
+    EXPECT_EQ(problemOf(tree.path("p/dosdevices/z:")), FolderProblem::FileSystemRoot);
+    EXPECT_EQ(problemOf(tree.path("srv")), FolderProblem::SystemFolder);
+    EXPECT_EQ(problemOf(tree.path("win")), FolderProblem::WindowsFolder);
+    EXPECT_EQ(problemOf(tree.path("p/drive_c/windows/system32")), FolderProblem::WindowsFolder);
+    EXPECT_EQ(problemOf(tree.path("p/drive_c/users/ann/Start Menu")), std::nullopt);
+}
+#endif
 
 } // namespace
 } // namespace tvn::test
