@@ -75,10 +75,11 @@ std::optional<RenameNote> readRenameNote(Tvn& tvn) {
 // yet takes the whole folder in one rename, so that an interruption never leaves the copies split
 // between a category and a folder no category names any more. Otherwise each file goes alone, and
 // failures are skipped: a file that could not be copied stays in the old folder, which is then
-// kept (and beeps). Run again on what an interruption left, it moves the rest.
+// kept (and beeps). Run again on what an interruption left, it moves the rest and removes the
+// old folder once nothing is left in it.
 void carryCopiesOver(Tvn& tvn, const QString& oldFolder, const QString& newFolder) {
     const auto files = tvn.fs.shortcutFiles(oldFolder);
-    if (tvn.state.scanFailed || !files || files->isEmpty())
+    if (tvn.state.scanFailed || !files)
         return;
     // A category named like the Programs folder holds the user's originals, not copies.
     if (holdsProgramsFolder(tvn, oldFolder) || liesInProgramsTree(tvn, newFolder))
@@ -87,9 +88,11 @@ void carryCopiesOver(Tvn& tvn, const QString& oldFolder, const QString& newFolde
     // itself would delete it.
     if (isSameFolder(tvn.fs, oldFolder, newFolder))
         return;
-    if (!tvn.fs.folderExists(newFolder) && tvn.fs.rename(oldFolder, newFolder))
+    const bool hadCopies = !files->isEmpty();
+    if (hadCopies && !tvn.fs.folderExists(newFolder) && tvn.fs.rename(oldFolder, newFolder))
         return;
-    MakeFolder(tvn, newFolder);
+    if (hadCopies)
+        MakeFolder(tvn, newFolder);
     // A folder of the new name may hold namesakes already: both stay, told apart by name.
     FolderNames names(tvn.fs);
     for (const QString& file : *files) {
@@ -105,7 +108,8 @@ void carryCopiesOver(Tvn& tvn, const QString& oldFolder, const QString& newFolde
     // What a copy cut short left in either folder is the program's own.
     tvn.fs.removeLeftoverTemporaries(oldFolder);
     tvn.fs.removeLeftoverTemporaries(newFolder);
-    if (!tvn.fs.removeFolder(oldFolder))
+    // A folder that kept something beeps; one left empty by an earlier, interrupted run goes.
+    if (!tvn.fs.removeFolder(oldFolder) && hadCopies)
         tvn.ui.beep();
 }
 
