@@ -35,6 +35,11 @@ public:
     // not begin with a drive letter, a colon and a separator, or the drive is not mapped.
     QString unixPath(const QString& windowsPath) const;
 
+    // The Unix path of a file a shortcut names (its target, its icon): the variables Wine sets
+    // for every program (%SystemRoot%, %ProgramFiles%...) expanded, and a path without a drive
+    // taken from the Windows folder `base`, the shortcut's own. Empty as unixPath says.
+    QString unixPathOfLinkedFile(const QString& path, const QString& base) const;
+
 private:
     QString prefix_;
 };
