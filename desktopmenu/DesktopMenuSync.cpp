@@ -3,6 +3,7 @@
 #include "desktopmenu/GnomeAppFolders.h"
 #include "desktopmenu/LinkDesktopEntry.h"
 #include "desktopmenu/OriginalEntries.h"
+#include "desktopmenu/ProgramIcons.h"
 #include "desktopmenu/WineLauncher.h"
 #include "desktopmenu/WineMenuFiles.h"
 #include "desktopmenu/WinePrefix.h"
@@ -131,8 +132,10 @@ public:
 
     DesktopMenuSyncResult run() {
         runSteps();
-        if (result_.written + result_.removed > 0)
+        if (result_.written + result_.removed > 0) {
+            ProgramIcons(request_.environment.dataHome).removeUnused();
             files_.announceChange();
+        }
         return result_;
     }
 

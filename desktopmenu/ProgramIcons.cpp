@@ -8,11 +8,13 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QSet>
+#include <QTemporaryFile>
 #include <QtEndian>
 
 namespace tvn {
@@ -100,9 +102,16 @@ QString stemOf(const QString& file) {
         .left(40);
 }
 
+// Written beside its place and renamed there, so no half file ever bears the name; not synced
+// to the disk (a sync wrote thousands): an icon lost in a crash is only an icon.
 bool writePng(const QString& path, const QImage& image) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && image.save(&file, "png") && file.commit();
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (!file.open() || !image.save(&file, "png") || !file.flush())
+        return false;
+    if (!file.rename(path))
+        return QFileInfo::exists(path);
+    file.setAutoRemove(false);
+    return true;
 }
 
 } // namespace
@@ -182,8 +191,26 @@ QString ProgramIcons::iconFor(const QString& file, int index) {
     return given;
 }
 
-bool ProgramIcons::isOwnName(const QString& name) {
-    return name.startsWith(kNameStart);
+void ProgramIcons::removeUnused() const {
+    QSet<QString> named;
+    const QString key = QStringLiteral("\nIcon=") + kNameStart;
+    QDirIterator entries(dataHome_ + QStringLiteral("/applications"), {QStringLiteral("*.desktop")},
+                         QDir::Files, QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        QFile entry(entries.next());
+        if (!entry.open(QIODevice::ReadOnly))
+            return; // an entry that cannot be read may name any icon
+        const QString text = QString::fromUtf8(entry.readAll());
+        for (qsizetype at = text.indexOf(key); at >= 0; at = text.indexOf(key, at + 1))
+            named.insert(text.mid(at + 6, text.indexOf(u'\n', at + 1) - at - 6));
+    }
+    for (const int size : kThemeSizes) {
+        const QDir folder(QFileInfo(fileOf(size, QStringLiteral("x"))).path());
+        for (const QString& file :
+             folder.entryList({kNameStart + QStringLiteral("*.png")}, QDir::Files))
+            if (!named.contains(file.chopped(4)))
+                QFile::remove(folder.filePath(file));
+    }
 }
 
 } // namespace tvn

@@ -21,8 +21,9 @@ public:
     // empty when the file holds no such icon that can be read or the files cannot be written.
     QString iconFor(const QString& file, int index);
 
-    // Whether `name` is an icon name this class gives.
-    static bool isOwnName(const QString& name);
+    // Removes the icon files this class wrote that no entry below applications/ names any more
+    // (an entry of any prefix's sync may name one).
+    void removeUnused() const;
 
     // The images of the icon, at most one per size (the deepest), in no order.
     static std::vector<QImage> images(const QString& file, int index);

@@ -129,7 +129,10 @@ QString WineShellFolders::unixPath(const QString& windowsPath) const {
         return {};
     const QString driveLink =
         prefix_ + QStringLiteral("/dosdevices/") + windowsPath[0].toLower() + u':';
-    const QString drive = QFileInfo(driveLink).canonicalFilePath();
+    auto known = drives_.constFind(driveLink);
+    if (known == drives_.constEnd())
+        known = drives_.insert(driveLink, QFileInfo(driveLink).canonicalFilePath());
+    const QString drive = *known;
     if (drive.isEmpty())
         return {};
 

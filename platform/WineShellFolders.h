@@ -2,6 +2,8 @@
 
 #include "platform/ShellFolders.h"
 
+#include <QHash>
+
 namespace tvn {
 
 // The Shell Folders of a Wine prefix: read from the prefix's user.reg (the machine's from its
@@ -22,7 +24,10 @@ public:
     static QString prefixHolding(const QString& folder);
 
     QString prefix() const override { return prefix_; }
-    void setPrefix(const QString& prefix) override { prefix_ = prefix; }
+    void setPrefix(const QString& prefix) override {
+        prefix_ = prefix;
+        drives_.clear();
+    }
 
     QString shellFolder(const QString& valueName) override;
     // Read from the system.reg of the prefix holding the Start Menu folder, which need not be
@@ -42,6 +47,8 @@ public:
 
 private:
     QString prefix_;
+    // The resolved drive folders, by drive link: a sync resolves thousands of paths.
+    mutable QHash<QString, QString> drives_;
 };
 
 } // namespace tvn

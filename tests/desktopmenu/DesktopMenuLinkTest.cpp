@@ -73,7 +73,11 @@ TEST(DesktopMenuFromLinks, WritesEachEntryAndIconFromTheShortcutAloneAndOnlyOnce
     tool.iconIndex = 1;
     world.putLink(QStringLiteral("grafica/Tool.lnk"), tool);
     world.putShortcut(QStringLiteral("grafica/Not a link.lnk"), "not a shell link");
-    const auto prefixBefore = world.tree.snapshot(QStringLiteral("prefix"));
+    const auto prefixBefore = [&] {
+        auto files = world.tree.snapshot(QStringLiteral("prefix"));
+        files.erase(QStringLiteral("drive_c/users/ann/Start Menu/grafica/Tool.lnk"));
+        return files;
+    }();
 
     const DesktopMenuSyncResult first = world.sync();
     EXPECT_EQ(first.written, 3);
@@ -119,6 +123,13 @@ TEST(DesktopMenuFromLinks, WritesEachEntryAndIconFromTheShortcutAloneAndOnlyOnce
     EXPECT_EQ(second.written + second.removed, 0);
     EXPECT_EQ(world.tree.snapshot(QStringLiteral("data")), menuAfter);
     EXPECT_EQ(world.tree.snapshot(QStringLiteral("config")), configAfter);
+
+    // An icon no entry names any more goes with the last entry that named it.
+    const QString toolIcon = world.icon(entries + "grafica/Tool.desktop", 32);
+    ASSERT_TRUE(QFile::remove(world.startMenu + QStringLiteral("/grafica/Tool.lnk")));
+    EXPECT_EQ(world.sync().removed, 1);
+    EXPECT_FALSE(QFileInfo::exists(toolIcon));
+    EXPECT_TRUE(QFileInfo::exists(world.icon(entries + "giochi/Pixie \"$1\".desktop", 48)));
 
     // No Wine ran and the prefix is as it was, apart from the category folders.
     EXPECT_FALSE(world.tree.exists(QStringLiteral("wine.log")));
