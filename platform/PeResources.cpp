@@ -1,5 +1,6 @@
 #include "platform/PeResources.h"
 
+#include <algorithm>
 #include <optional>
 #include <QIODevice>
 #include <QtEndian>
@@ -187,8 +188,8 @@ std::optional<VersionBlock> versionBlock(const QByteArray& bytes, qsizetype at, 
     VersionBlock block;
     block.end = at + length;
     qsizetype key = at + 6;
-    while (key + 2 <= block.end && le16(bytes, key) != 0)
-        block.key += QChar(le16(bytes, key)), key += 2;
+    for (; key + 2 <= block.end && le16(bytes, key) != 0; key += 2)
+        block.key += QChar(le16(bytes, key));
     block.valueStart = std::min(aligned(key + 2), block.end);
     // A text value's length counts UTF-16 units, any other's bytes.
     const qsizetype valueLength = le16(bytes, at + 2) * (le16(bytes, at + 4) == 1 ? 2 : 1);
