@@ -150,7 +150,7 @@ int FrmMain::suggestedCategoryOf(int entry) {
     const int suggested = suggester_.suggest(clues).category;
     if (suggested >= 0)
         return suggested;
-    // On Windows a program names itself in its version resource ("Image viewer", "IrfanView").
+    // A Windows program names itself in its version resource ("Image viewer", "IrfanView").
     // Under Wine reading it takes about a millisecond, so it is read only for a shortcut that
     // the rest leaves without a suggestion, and it comes first in the description.
     const QString versionText = programVersionTextOf(clues.targetPath);

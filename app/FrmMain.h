@@ -263,7 +263,8 @@ private:
     ShortcutClues cluesOf(int entry) const;
     // What each shortcut's file said, by path, read once each time the Creation panel opens.
     mutable QHash<QString, ShellLinkFields> shortcutFields_;
-    // What each target program's version resource says of it (Windows only), by target path.
+    // What each target program's version resource says of it (on Linux read from the file in the
+    // prefix), by target path.
     QString programVersionTextOf(const QString& targetPath) const;
     mutable QHash<QString, QString> programVersionTexts_;
     // The entry of the prefix chooser whose prefix proposes the folders now.

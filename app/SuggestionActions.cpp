@@ -6,6 +6,10 @@
 #include "platform/ProgramFolders.h"
 #include "platform/ProgramVersionText.h"
 
+#ifndef _WIN32
+#include "platform/WineShellFolders.h"
+#endif
+
 // The category suggested for the shortcuts of the Creation panel.
 
 namespace tvn {
@@ -38,8 +42,16 @@ ShortcutClues FrmMain::cluesOf(int entry) const {
 
 QString FrmMain::programVersionTextOf(const QString& targetPath) const {
     auto text = programVersionTexts_.constFind(targetPath);
-    if (text == programVersionTexts_.constEnd())
-        text = programVersionTexts_.insert(targetPath, ProgramVersionText(targetPath));
+    if (text == programVersionTexts_.constEnd()) {
+#ifdef _WIN32
+        const QString file = targetPath;
+#else
+        // The target is a file of the prefix that holds the Start Menu.
+        const QString file = WineShellFolders(WineShellFolders::prefixHolding(state_.startMenuPath))
+                                 .unixPathOfLinkedFile(targetPath, {});
+#endif
+        text = programVersionTexts_.insert(targetPath, ProgramVersionText(file));
+    }
     return *text;
 }
 

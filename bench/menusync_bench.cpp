@@ -1,33 +1,29 @@
-// Times the desktop menu sync in a prefix made by wineboot, whose Programs folder holds
-// shortcuts with the entries Wine's menu builder made for them. Their copies in two categories
-// get entries in three ways: by Wine's builder, as before (copies whose originals have no
-// entry: the baseline), and written from the originals' entries, for a few and for many copies.
-// Then a sync with nothing to do, one that removes every entry, and a sync of many copies run
-// beside an event loop whose timer notes how late it fires: the longest stall of the window.
+// Times the desktop menu sync of copies whose originals have no entry of Wine's own, in a prefix
+// laid out as Wine leaves one: each copy's entry is written from its shortcut, with the icon of
+// the program it names (a program file of its own for each, holding icons of 16, 32 and 48
+// pixels). Then a sync with nothing to do, one that removes every entry, and a sync beside an
+// event loop whose timer notes how late it fires: the longest stall of the window.
 //
-//     menusync_bench [--runs N] [--copies N] [--many N] [--keep DIR]
+//     menusync_bench [--runs N] [--copies N] [--keep DIR]
 //
-// --keep DIR makes the prefix and the originals' entries in DIR (about 700 MB) and reuses them
-// in a later run. Every figure is the best of N runs (default 3), in milliseconds of elapsed
-// time: the work is done by Wine's processes and server, which the bench's own processor time
-// does not count.
+// --keep DIR makes the prefix in DIR and reuses it in a later run. Every figure is the best of
+// N runs (default 3), in milliseconds of elapsed time, with the bench's processor time beside it.
 
 #include "catalogue/Categories.h"
 #include "catalogue/Tvn.h"
 #include "catalogue/VectorListBox.h"
 #include "desktopmenu/DesktopMenuSync.h"
 #include "desktopmenu/DesktopMenuSyncQueue.h"
-#include "desktopmenu/WineMenuBuilder.h"
-#include "desktopmenu/WinePrefix.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/Ui.h"
-#include "platform/WineShellFolders.h"
+#include "tools/demoprefix/ProgramFile.h"
 #include "tools/demoprefix/ShellLinkFile.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <QCoreApplication>
@@ -35,7 +31,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <vector>
@@ -86,20 +81,9 @@ public:
     QString progress;
 };
 
-bool run(const QString& program, const QStringList& arguments,
-         const QProcessEnvironment& environment) {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    prepareWineProcess(process);
-    process.start(program, arguments);
-    return process.waitForFinished(600'000) && process.exitStatus() == QProcess::NormalExit &&
-           process.exitCode() == 0;
-}
-
 struct Options {
     int runs = 3;
-    int copies = 200;
-    int many = 1500;
+    int copies = 1500;
     QString keep;
 };
 
@@ -114,8 +98,6 @@ Options parse(const QStringList& arguments) {
             options.runs = std::max(1, value.toInt());
         else if (option == u"--copies")
             options.copies = std::max(2, value.toInt());
-        else if (option == u"--many")
-            options.many = std::max(2, value.toInt());
         else if (option == u"--keep")
             options.keep = QDir(value).absolutePath();
         else
@@ -124,13 +106,21 @@ Options parse(const QStringList& arguments) {
     return options;
 }
 
+double processorMs() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+struct Timing {
+    double ms = 0;
+    double cpu = 0;
+};
+
 class Bench {
 public:
     explicit Bench(const Options& options)
         : options_(options) {
-        environment_ = DesktopMenuEnvironment::fromSystem();
-        if (environment_.wine.isEmpty())
-            fail(QStringLiteral("Wine is not installed (Debian: wine, wine64)"));
         if (options.keep.isEmpty()) {
             scratch_ = std::make_unique<QTemporaryDir>();
             root_ = scratch_->path();
@@ -139,94 +129,50 @@ public:
             QDir().mkpath(root_);
         }
         prefix_ = root_ + QStringLiteral("/prefix");
-        wine_ = QProcessEnvironment::systemEnvironment();
-        wine_.insert(QStringLiteral("WINEPREFIX"), prefix_);
-        wine_.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+        environment_ = DesktopMenuEnvironment::fromSystem();
+        environment_.wine = QStringLiteral("wine");
+        environment_.home = root_ + QStringLiteral("/home");
+        state_.startMenuPath = prefix_ + QStringLiteral("/drive_c/users/ann/Start Menu");
+        state_.programsPath = state_.startMenuPath + QStringLiteral("/Programs");
         makePrefix();
-        WineShellFolders folders(prefix_);
-        state_.startMenuPath = folders.shellFolder(QStringLiteral("Start Menu"));
-        state_.programsPath = folders.shellFolder(QStringLiteral("Programs"));
-        if (state_.startMenuPath.isEmpty())
-            fail(QStringLiteral("the prefix has no Start Menu"));
-        makeOriginals();
     }
 
-    ~Bench() { run(QStringLiteral("wineserver"), {QStringLiteral("-k")}, wine_); }
-
     void measure() {
-        const int few = options_.copies;
-        const int many = std::max(options_.many, few);
-        std::vector<double> byWine, fewWritten, manyWritten, idle, removed, stall, queued;
+        const int many = options_.copies;
+        std::vector<Timing> written, idle, removed, queued;
+        std::vector<double> stall;
         for (int r = 0; r < options_.runs; ++r) {
-            freshMenuFolders(false);
-            writeCopies(few);
-            byWine.push_back(timedSync(few, 0));
-            removeCopies();
-
-            freshMenuFolders(true);
-            writeCopies(few);
-            fewWritten.push_back(timedSync(few, 0));
-            removeCopies();
-
-            freshMenuFolders(true);
+            freshMenuFolders();
             writeCopies(many);
-            manyWritten.push_back(timedSync(many, 0));
+            written.push_back(timedSync(many, 0));
             idle.push_back(timedSync(0, 0));
             removeCopies();
             removed.push_back(timedSync(0, many));
 
-            freshMenuFolders(true);
+            freshMenuFolders();
             writeCopies(many);
-            const auto [ms, late] = timedQueuedSync(many);
-            queued.push_back(ms);
+            const auto [timing, late] = timedQueuedSync(many);
+            queued.push_back(timing);
             stall.push_back(late);
             removeCopies();
         }
         std::printf("desktop menu sync, copies in two categories, best of %d runs (ms)\n",
                     options_.runs);
-        print(QStringLiteral("%1 copies by Wine's builder (baseline)").arg(few), byWine);
-        print(QStringLiteral("%1 copies from the originals' entries").arg(few), fewWritten);
-        print(QStringLiteral("%1 copies from the originals' entries").arg(many), manyWritten);
+        std::printf("  %-50s %9s %9s\n", "", "wall", "cpu");
+        print(QStringLiteral("%1 copies from shortcuts and program icons").arg(many), written);
         print(QStringLiteral("sync of %1 copies with nothing to do").arg(many), idle);
         print(QStringLiteral("sync removing %1 entries").arg(many), removed);
         print(QStringLiteral("%1 copies beside an event loop").arg(many), queued);
-        print(QStringLiteral("  its longest event-loop stall"), stall);
-        std::printf("  %d copies: %.1fx faster than Wine's builder; %.2f ms a copy against %.1f\n",
-                    few, best(byWine) / best(fewWritten), best(manyWritten) / many,
-                    best(byWine) / few);
+        std::printf("  %-50s %9.1f\n", "  its longest event-loop stall",
+                    *std::min_element(stall.begin(), stall.end()));
     }
 
 private:
-    static double best(const std::vector<double>& times) {
-        return *std::min_element(times.begin(), times.end());
-    }
-    static void print(const QString& what, const std::vector<double>& times) {
-        std::printf("  %-46s %9.1f\n", qPrintable(what), best(times));
-    }
-
-    void makePrefix() {
-        if (QFile::exists(prefix_ + QStringLiteral("/system.reg")))
-            return;
-        std::printf("making a Wine prefix in %s ...\n", qPrintable(prefix_));
-        std::fflush(stdout);
-        auto boot = wine_;
-        // No Mono or Gecko prompt, no menu entries of the prefix's own, no window.
-        boot.insert(QStringLiteral("WINEDLLOVERRIDES"),
-                    QStringLiteral("mscoree,mshtml=;winemenubuilder.exe=d"));
-        boot.remove(QStringLiteral("DISPLAY"));
-        if (!run(QStringLiteral("wineboot"), {QStringLiteral("-i")}, boot) ||
-            !run(QStringLiteral("wineserver"), {QStringLiteral("-w")}, boot))
-            fail(QStringLiteral("wineboot failed"));
-    }
-
-    // Each original differs from the others in its description, so that its copy is byte for
-    // byte that one original.
-    static QByteArray shortcut(int i) {
-        tools::ShellLinkTarget target;
-        target.description = QStringLiteral("Program %1").arg(i);
-        target.relativePath = QStringLiteral("..\\..\\..\\..\\..\\..\\..\\windows\\notepad.exe");
-        target.workingDirectory = QStringLiteral("C:\\windows");
-        return tools::shellLinkBytes(target);
+    static void print(const QString& what, const std::vector<Timing>& times) {
+        const auto best =
+            std::min_element(times.begin(), times.end(),
+                             [](const Timing& a, const Timing& b) { return a.ms < b.ms; });
+        std::printf("  %-50s %9.1f %9.1f\n", qPrintable(what), best->ms, best->cpu);
     }
 
     static void write(const QString& path, const QByteArray& bytes) {
@@ -236,55 +182,50 @@ private:
             fail(QStringLiteral("cannot write ") + path);
     }
 
-    QString name(int i) const {
-        return QStringLiteral("Program %1.lnk").arg(i, 4, 10, QChar(u'0'));
-    }
+    QString name(int i) const { return QStringLiteral("Program %1").arg(i, 4, 10, QChar(u'0')); }
 
-    // The originals in Programs/Bench with the entries Wine's builder made for them, kept in
-    // their own XDG folders that each run starts from.
-    void makeOriginals() {
-        const QString marker = root_ + QStringLiteral("/originals/made-%1").arg(options_.many);
+    // The prefix's layout without Wine, and a program file with icons for each copy.
+    void makePrefix() {
+        const QString marker = root_ + QStringLiteral("/made-%1").arg(options_.copies);
         if (QFile::exists(marker))
             return;
-        std::printf("making %d shortcuts and their entries with Wine ...\n", options_.many);
-        std::fflush(stdout);
-        QDir(root_ + QStringLiteral("/originals")).removeRecursively();
-        QStringList links;
-        const QString windowsPrograms = windowsPathIn(prefix_, state_.programsPath);
-        for (int i = 0; i < options_.many; ++i) {
-            write(state_.programsPath + QStringLiteral("/Bench/") + name(i), shortcut(i));
-            links << windowsPrograms + QStringLiteral("\\Bench\\") + name(i);
+        write(prefix_ + QStringLiteral("/system.reg"), "WINE REGISTRY Version 2\n");
+        write(prefix_ + QStringLiteral("/.update-timestamp"), "1600000000\n");
+        QDir().mkpath(state_.programsPath);
+        QDir().mkpath(prefix_ + QStringLiteral("/dosdevices"));
+        QFile::link(QStringLiteral("../drive_c"), prefix_ + QStringLiteral("/dosdevices/c:"));
+        for (int i = 0; i < options_.copies; ++i) {
+            tools::ProgramFileContent program;
+            const quint32 colour = 0xFF000000u | quint32(i * 2654435761u & 0xFFFFFF);
+            program.iconGroups = {{{16, colour, {}}, {32, colour, {}}, {48, colour, {}}}};
+            write(prefix_ + QStringLiteral("/drive_c/Program Files/") + name(i) +
+                      QStringLiteral("/program.exe"),
+                  tools::programFileBytes(program));
         }
-        const QString data = root_ + QStringLiteral("/originals/data");
-        const QString config = root_ + QStringLiteral("/originals/config");
-        WineMenuBuilder builder({environment_.wine, environment_.wineserver},
-                                WineMenuBuilder::environmentFor(wine_, prefix_, data, config),
-                                [] { return false; });
-        builder.makeEntries(links, [](qsizetype) {});
-        waitForServerEnd();
         write(marker, "made");
     }
 
-    void waitForServerEnd() { run(QStringLiteral("wineserver"), {QStringLiteral("-w")}, wine_); }
+    // Each shortcut names a program of its own.
+    QByteArray shortcut(int i) const {
+        tools::ShellLinkTarget target;
+        target.description = QStringLiteral("Program %1").arg(i);
+        target.relativePath = QStringLiteral("..\\..\\..\\..\\Program Files\\") + name(i) +
+                              QStringLiteral("\\program.exe");
+        target.workingDirectory = QStringLiteral("C:\\Program Files\\") + name(i);
+        return tools::shellLinkBytes(target);
+    }
 
-    // Empty XDG folders, or the originals' entries alone.
-    void freshMenuFolders(bool withOriginals) {
+    void freshMenuFolders() {
         const QString xdg = root_ + QStringLiteral("/xdg");
         QDir(xdg).removeRecursively();
         QDir().mkpath(xdg);
-        if (withOriginals && !run(QStringLiteral("cp"),
-                                  {QStringLiteral("-a"), root_ + QStringLiteral("/originals/data"),
-                                   root_ + QStringLiteral("/originals/config"), xdg},
-                                  QProcessEnvironment::systemEnvironment()))
-            fail(QStringLiteral("cannot copy the originals' entries"));
         environment_.dataHome = xdg + QStringLiteral("/data");
         environment_.configHome = xdg + QStringLiteral("/config");
-        // Wine's server is down between runs, as after a while without a sync.
-        waitForServerEnd();
     }
 
     QString copyPath(int i) const {
-        return state_.startMenuPath + u'/' + window_.captions[size_t(i % 2)] + u'/' + name(i);
+        return state_.startMenuPath + u'/' + window_.captions[size_t(i % 2)] + u'/' + name(i) +
+               QStringLiteral(".lnk");
     }
 
     void writeCopies(int count) {
@@ -308,33 +249,36 @@ private:
     }
 
     // The sync as the window runs it, request included, on this thread.
-    double timedSync(int written, int removedCount) {
+    Timing timedSync(int written, int removedCount) {
         Tvn tvn{state_, fs_, ui_, lists(), window_};
         QElapsedTimer clock;
+        const double cpu = processorMs();
         clock.start();
         const DesktopMenuSyncResult result = SyncDesktopMenu(desktopMenuRequest(tvn, environment_));
-        const double ms = double(clock.nsecsElapsed()) / 1e6;
+        const Timing timing{double(clock.nsecsElapsed()) / 1e6, processorMs() - cpu};
         expect(result, written, removedCount);
-        return ms;
+        return timing;
     }
 
     // The sync as the window runs it: the request taken in a timer's slot, the sync on the
-    // queue's thread, while a timer every 5 ms notes its longest lateness. The elapsed time
+    // queue's thread, while a timer every 5 ms notes its longest lateness. The time taken
     // and that lateness.
-    std::pair<double, double> timedQueuedSync(int written) {
+    std::pair<Timing, double> timedQueuedSync(int written) {
         Tvn tvn{state_, fs_, ui_, lists(), window_};
         constexpr int kTick = 5;
         QEventLoop loop;
         QElapsedTimer clock;
         QElapsedTimer sinceTick;
         double longest = 0;
-        double ms = 0;
-        DesktopMenuSyncQueue queue({[](qsizetype, qsizetype) {},
-                                    [&](const DesktopMenuSyncResult& result) {
-                                        ms = double(clock.nsecsElapsed()) / 1e6;
-                                        expect(result, written, 0);
-                                        loop.quit();
-                                    }});
+        Timing timing;
+        double cpu = 0;
+        DesktopMenuSyncQueue queue(
+            {[](qsizetype, qsizetype) {},
+             [&](const DesktopMenuSyncResult& result) {
+                 timing = {double(clock.nsecsElapsed()) / 1e6, processorMs() - cpu};
+                 expect(result, written, 0);
+                 loop.quit();
+             }});
         QTimer ticker;
         ticker.setTimerType(Qt::PreciseTimer);
         QObject::connect(&ticker, &QTimer::timeout, [&] {
@@ -342,13 +286,14 @@ private:
             sinceTick.start();
         });
         QTimer::singleShot(20, [&] {
+            cpu = processorMs();
             clock.start();
             queue.request(desktopMenuRequest(tvn, environment_));
         });
         sinceTick.start();
         ticker.start(kTick);
         loop.exec();
-        return {ms, longest};
+        return {timing, longest};
     }
 
     CatalogueLists lists() {
@@ -360,7 +305,6 @@ private:
     std::unique_ptr<QTemporaryDir> scratch_;
     QString root_;
     QString prefix_;
-    QProcessEnvironment wine_;
     DesktopMenuEnvironment environment_;
     ProgramState state_;
     PosixFileSystem fs_;

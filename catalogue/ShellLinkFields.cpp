@@ -21,6 +21,7 @@ namespace {
 using namespace shell_link;
 
 constexpr qsizetype kFlagsOffset = 0x14;
+constexpr qsizetype kIconIndexOffset = 0x38;
 
 constexpr quint32 kLocalPathPresent = 0x01; // link information flag
 constexpr qsizetype kUnicodeLinkInfoHeaderSize = 0x24;
@@ -198,7 +199,9 @@ class ShellLinkReader {
 public:
     explicit ShellLinkReader(QByteArrayView bytes)
         : bytes_(bytes)
-        , flags_(*le32(bytes, kFlagsOffset)) {}
+        , flags_(*le32(bytes, kFlagsOffset)) {
+        fields_.iconIndex = qint32(*le32(bytes, kIconIndexOffset));
+    }
 
     // The target path is decoded from the best place that holds one, the others left alone.
     ShellLinkFields read() {

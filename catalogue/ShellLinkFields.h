@@ -16,6 +16,9 @@ struct ShellLinkFields {
     QString workingFolder; // where the program starts
     QString arguments;     // what the program is given on its command line
     QString iconLocation;  // the file the shortcut takes its icon from
+    // Which icon of that file: its index among the file's icons, or less its resource id when
+    // negative.
+    qint32 iconIndex = 0;
 
     friend bool operator==(const ShellLinkFields&, const ShellLinkFields&) = default;
 };

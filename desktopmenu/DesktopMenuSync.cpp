@@ -1,8 +1,10 @@
 #include "desktopmenu/DesktopMenuSync.h"
 
 #include "desktopmenu/GnomeAppFolders.h"
+#include "desktopmenu/LinkDesktopEntry.h"
 #include "desktopmenu/OriginalEntries.h"
-#include "desktopmenu/WineMenuBuilder.h"
+#include "desktopmenu/ProgramIcons.h"
+#include "desktopmenu/WineLauncher.h"
 #include "desktopmenu/WineMenuFiles.h"
 #include "desktopmenu/WinePrefix.h"
 #include "platform/FileSystem.h"
@@ -129,6 +131,16 @@ public:
         , files_({request.environment.dataHome, request.environment.configHome}) {}
 
     DesktopMenuSyncResult run() {
+        runSteps();
+        if (result_.written + result_.removed > 0) {
+            ProgramIcons(request_.environment.dataHome).removeUnused();
+            files_.announceChange();
+        }
+        return result_;
+    }
+
+private:
+    void runSteps() {
         QStringList managed = files_.markedDirectoryMenus();
         for (const StartMenuFolder& category : request_.categories)
             managed.append(category.name);
@@ -136,23 +148,27 @@ public:
 
         removeEntriesOfGoneShortcuts(managed);
         if (stopped())
-            return result_;
+            return;
         const OriginalEntries originals(request_.environment.dataHome, request_.prefix,
                                         request_.programsTrees);
         const std::vector<CopyOrigin> copies = originsOfCopies(originals);
-        makeMissingEntries(copies);
+        const QString launcher =
+            originals.launcher().isEmpty()
+                ? wineLauncherOfManager(request_.prefix, request_.environment.home)
+                : originals.launcher();
+        makeMissingEntries(copies, launcher);
         if (stopped())
-            return result_;
+            return;
         removeUnusedSubmenus(managed);
         result_.appFolders =
             GnomeAppFolders::sync(appFolderIdPrefix(request_.prefix), appFolders(copies));
-        return result_;
     }
 
-private:
-    // A copy and the entry Wine made for its original, null where there is none.
+    // A copy, its shortcut's content and the entry Wine made for its original, null where
+    // there is none.
     struct CopyOrigin {
         const CategoryCopy* copy;
+        QByteArray shortcut;
         const OriginalEntry* original;
     };
 
@@ -186,99 +202,53 @@ private:
     std::vector<CopyOrigin> originsOfCopies(const OriginalEntries& originals) const {
         std::vector<CopyOrigin> copies;
         for (const CategoryCopy& copy : request_.copies) {
-            const auto shortcut = readBytes(copy.path);
-            copies.push_back({&copy, shortcut ? originals.forShortcut(*shortcut) : nullptr});
+            auto shortcut = readBytes(copy.path);
+            const OriginalEntry* original = shortcut ? originals.forShortcut(*shortcut) : nullptr;
+            copies.push_back({&copy, std::move(shortcut).value_or(QByteArray()), original});
         }
         return copies;
     }
 
     // The entry of a copy whose original has one: the original's, hidden from GNOME, whose app
     // grid shows the original's entry in the category's app folder instead.
-    QByteArray entryText(const CopyOrigin& copy) const {
+    QByteArray originalsText(const CopyOrigin& copy) const {
         return copy.original->entry.textFor(copy.copy->entry, request_.prefix,
                                             copy.copy->windowsPath) +
                "NotShowIn=GNOME;\n";
     }
 
-    bool inStep(const CopyOrigin& copy) const {
-        const CategoryCopy& c = *copy.copy;
-        if (!QFileInfo::exists(files_.directoryFile(c.menu)) ||
-            !files_.menuFileIncludes(c.menu, c.entry))
-            return false;
-        if (copy.original)
-            return readBytes(files_.desktopFile(c.menu, c.entry)) == entryText(copy);
-        return files_.hasQuotedExec(c.menu, c.entry, request_.prefix, c.windowsPath);
+    bool inStep(const CategoryCopy& copy, const QByteArray& text) const {
+        return QFileInfo::exists(files_.directoryFile(copy.menu)) &&
+               files_.menuFileIncludes(copy.menu, copy.entry) &&
+               readBytes(files_.desktopFile(copy.menu, copy.entry)) == text;
     }
 
-    void makeMissingEntries(const std::vector<CopyOrigin>& copies) {
-        std::vector<CopyOrigin> missing;
+    // The entries are worked out first (the icons of those made from shortcuts written on the
+    // way), then those that differ from the files written.
+    void makeMissingEntries(const std::vector<CopyOrigin>& copies, const QString& launcher) {
+        LinkDesktopEntries fromLinks(request_.prefix, launcher, request_.environment.dataHome);
+        std::vector<std::pair<const CategoryCopy*, QByteArray>> missing;
         for (const CopyOrigin& copy : copies) {
             if (stopped())
                 return;
-            if (!inStep(copy))
-                missing.push_back(copy);
+            QByteArray text =
+                copy.original ? originalsText(copy) : fromLinks.textFor(*copy.copy, copy.shortcut);
+            if (!inStep(*copy.copy, text))
+                missing.push_back({copy.copy, std::move(text)});
         }
         if (missing.empty())
             return;
         total_ = qsizetype(missing.size());
         control_.progressed(0, total_);
-        const std::vector<const CategoryCopy*> left = writeFromOriginals(missing);
-        makeWithWine(left);
-    }
-
-    // The entries of the copies whose original has an entry of Wine's own, written directly;
-    // the copies left for Wine's menu builder.
-    std::vector<const CategoryCopy*> writeFromOriginals(const std::vector<CopyOrigin>& missing) {
-        std::vector<const CategoryCopy*> left;
-        for (const CopyOrigin& origin : missing) {
+        for (const auto& [copy, text] : missing) {
             if (stopped())
-                return {};
-            const CategoryCopy* copy = origin.copy;
-            if (!origin.original) {
-                left.push_back(copy);
-                continue;
-            }
+                return;
             files_.writeMarkedDirectoryFile(copy->menu);
-            if (files_.writeEntry(copy->menu, copy->entry, entryText(origin)))
+            if (files_.writeEntry(copy->menu, copy->entry, text))
                 ++result_.written;
             else
                 result_.failed << copy->path;
             control_.progressed(++done_, total_);
-        }
-        return left;
-    }
-
-    void makeWithWine(const std::vector<const CategoryCopy*>& copies) {
-        if (copies.empty() || stopped())
-            return;
-        QStringList links;
-        for (const CategoryCopy* copy : copies) {
-            // Written ahead of Wine's, with the mark, so the submenu is known as this
-            // program's even if the sync is interrupted while Wine runs.
-            files_.writeMarkedDirectoryFile(copy->menu);
-            links << copy->windowsPath;
-        }
-        const DesktopMenuEnvironment& environment = request_.environment;
-        WineMenuBuilder builder({environment.wine, environment.wineserver},
-                                WineMenuBuilder::environmentFor(
-                                    QProcessEnvironment::systemEnvironment(), request_.prefix,
-                                    environment.dataHome, environment.configHome),
-                                [this] { return stopped(); });
-        const qsizetype before = done_;
-        builder.makeEntries(
-            links, [&](qsizetype done) { control_.progressed(done_ = before + done, total_); });
-        if (result_.stopped)
-            return;
-
-        for (const CategoryCopy* copy : copies) {
-            const bool made =
-                QFileInfo::exists(files_.desktopFile(copy->menu, copy->entry)) &&
-                files_.menuFileIncludes(copy->menu, copy->entry) &&
-                files_.quoteExec(copy->menu, copy->entry, request_.prefix, copy->windowsPath);
-            if (made)
-                ++result_.written;
-            else
-                result_.failed << copy->path;
         }
     }
 
@@ -332,12 +302,7 @@ private:
 DesktopMenuEnvironment DesktopMenuEnvironment::fromSystem() {
     DesktopMenuEnvironment environment;
     environment.wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
-    const QString server = qEnvironmentVariable("WINESERVER");
-    if (!server.isEmpty())
-        environment.wineserver = server;
-    else if (!environment.wine.isEmpty())
-        environment.wineserver = QStandardPaths::findExecutable(
-            QStringLiteral("wineserver"), {QFileInfo(environment.wine).absolutePath()});
+    environment.home = QDir::homePath();
     environment.dataHome = xdgFolder("XDG_DATA_HOME", QStringLiteral(".local/share"));
     environment.configHome = xdgFolder("XDG_CONFIG_HOME", QStringLiteral(".config"));
     return environment;

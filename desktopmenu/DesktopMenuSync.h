@@ -10,7 +10,8 @@
 namespace tvn {
 
 // Whether the desktop's application menu can follow the category folders. On Linux the menu of
-// Windows programs is Wine's: entries made by Wine's menu builder from a prefix's Start Menu.
+// Windows programs is Wine's: entries in the form Wine's menu builder gives them, for the
+// shortcuts of a prefix's Start Menu.
 enum class DesktopMenuSupport {
     Available,
     // Windows: the Start menu shows the category folders by itself.
@@ -22,17 +23,17 @@ enum class DesktopMenuSupport {
     NoWinePrefix,
 };
 
-// The programs the sync runs and the XDG folders the menu lives in.
+// The Wine the entries start programs with, and the folders the menu and the prefix managers'
+// configurations live in.
 struct DesktopMenuEnvironment {
     // The wine program; empty when it is not installed.
     QString wine;
-    // The Wine server beside it; empty when there is none.
-    QString wineserver;
     QString dataHome;
     QString configHome;
+    QString home;
 
-    // As Wine finds them: wine on the PATH, $WINESERVER or the server beside wine,
-    // $XDG_DATA_HOME or ~/.local/share, $XDG_CONFIG_HOME or ~/.config.
+    // As Wine finds them: wine on the PATH, $XDG_DATA_HOME or ~/.local/share,
+    // $XDG_CONFIG_HOME or ~/.config; the user's home folder.
     static DesktopMenuEnvironment fromSystem();
 };
 
@@ -104,16 +105,19 @@ struct DesktopMenuSyncControl {
 
 // Brings the desktop menu in step with the category folders of the request: an entry for each
 // copy, none for a shortcut that is gone, no category submenu left without entries. A copy
-// whose original has an entry of Wine's own gets its entry written from that one; Wine's menu
-// builder makes the others. Only the entries of shortcuts lying directly in a folder of the
-// Start Menu folder are ever removed, and only those whose shortcut is gone, in a category
-// folder or in a folder whose submenu this program made; Programs entries and everything else
-// are left alone. A copy's entry written from its original's is hidden from GNOME, whose app
-// grid instead shows the original's entry in an app folder named as the category: one folder
-// per category and prefix, the only app folders the sync ever changes (see GnomeAppFolders).
-// Entries and folders already in step are not touched, so a second sync changes nothing.
-// Every step leaves files that the next sync completes or removes: a sync stopped between two
-// steps, or killed, is repaired by the next one. Where the support is not Available, nothing is
+// whose original has an entry of Wine's own gets its entry written from that one, the others
+// from their shell-link files, with icons from the programs they name (see LinkDesktopEntries).
+// No Wine process is started and nothing in the prefix is written. After a sync that changed
+// any entry, a file made and removed in applications/ tells the desktop's menus to read the
+// entries again: GNOME Shell watches that folder only, not its subfolders. Only the entries of
+// shortcuts lying directly in a folder of the Start Menu folder are ever removed, and only those
+// whose shortcut is gone, in a category folder or in a folder whose submenu this program made;
+// Programs entries and everything else are left alone. A copy's entry written from its original's
+// is hidden from GNOME, whose app grid instead shows the original's entry in an app folder named as
+// the category: one folder per category and prefix, the only app folders the sync ever changes (see
+// GnomeAppFolders). Entries and folders already in step are not touched, so a second sync changes
+// nothing. Every step leaves files that the next sync completes or removes: a sync stopped between
+// two steps, or killed, is repaired by the next one. Where the support is not Available, nothing is
 // attempted.
 DesktopMenuSyncResult SyncDesktopMenu(const DesktopMenuRequest& request,
                                       const DesktopMenuSyncControl& control = {});

@@ -38,6 +38,8 @@ OriginalEntries::OriginalEntries(const QString& dataHome, const QString& prefix,
             auto entry = WineDesktopEntry::read(*text, name, prefix, windowsPath);
             if (!entry)
                 continue;
+            if (launcher_.isEmpty())
+                launcher_ = entry->launcher();
             if (const auto shortcut =
                     readBytes(tree.path + u'/' + relative + QStringLiteral(".lnk")))
                 entries_.insert(*shortcut, {std::move(*entry),

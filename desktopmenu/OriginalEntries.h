@@ -30,8 +30,12 @@ public:
     // The entry of an original whose content is `shortcut`; null when there is none.
     const OriginalEntry* forShortcut(const QByteArray& shortcut) const;
 
+    // The Wine the entries start their programs with; empty when there is none.
+    const QString& launcher() const { return launcher_; }
+
 private:
     QHash<QByteArray, OriginalEntry> entries_;
+    QString launcher_;
 };
 
 } // namespace tvn

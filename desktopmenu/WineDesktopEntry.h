@@ -24,6 +24,9 @@ public:
     QByteArray textFor(const QString& name, const QString& prefix,
                        const QString& windowsPath) const;
 
+    // The Wine its Exec names ("wine", "wine-stable", a runner's path).
+    const QString& launcher() const { return launcher_; }
+
     // The arguments of an Exec value, with the key file's escapes and then the quoting and
     // backslashes of the desktop entry rules undone.
     static QStringList execArguments(const QString& value);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringList>
 #include <QXmlStreamReader>
@@ -18,7 +19,6 @@ namespace {
 // file is ever removed, and only once no menu refers to it.
 const QString kMark = QStringLiteral("X-Torvane-Category=true");
 
-const QString kExecKey = QStringLiteral("Exec=");
 const QString kExecStart = QStringLiteral("env WINEPREFIX=");
 
 // One argument of an Exec value: between double quotes, with " ` $ \ escaped by a backslash
@@ -77,24 +77,6 @@ QString xmlText(const QString& text) {
             out += c;
     }
     return out;
-}
-
-qsizetype execLine(const QStringList& lines) {
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        if (lines[i].startsWith(kExecKey))
-            return i;
-    return -1;
-}
-
-// The launcher Wine named in the Exec value it wrote ("env WINEPREFIX="P" wine-stable ...").
-QString launcherOf(const QString& execValue) {
-    const qsizetype quote = execValue.indexOf(QStringLiteral("\" "), kExecStart.size() + 1);
-    if (!execValue.startsWith(kExecStart + u'"') || quote < 0)
-        return QStringLiteral("wine");
-    const qsizetype start = quote + 2;
-    const qsizetype end = execValue.indexOf(u' ', start);
-    const QString launcher = execValue.mid(start, end < 0 ? -1 : end - start);
-    return launcher.isEmpty() ? QStringLiteral("wine") : launcher;
 }
 
 // Every <Filename> of a .menu file with the names of the menus that enclose it.
@@ -239,6 +221,13 @@ bool WineMenuFiles::writeEntry(const QString& menu, const QString& entry,
     return writeBytes(desktopFile(menu, entry), text) && writeText(menuFile(menu, entry), menuText);
 }
 
+void WineMenuFiles::announceChange() const {
+    QFile marker(folders_.dataHome + QStringLiteral("/applications/.torvane-menu-changed"));
+    if (marker.open(QIODevice::WriteOnly))
+        marker.close();
+    marker.remove();
+}
+
 QString WineMenuFiles::keyFileValue(const QString& value) {
     QString out;
     for (qsizetype i = 0; i < value.size(); ++i) {
@@ -261,34 +250,11 @@ QString WineMenuFiles::keyFileValue(const QString& value) {
 
 QString WineMenuFiles::execValue(const QString& prefix, const QString& launcher,
                                  const QString& windowsPath) {
-    return execPrefix(prefix) + launcher + execSuffix(windowsPath);
-}
-
-bool WineMenuFiles::hasQuotedExec(const QString& menu, const QString& entry, const QString& prefix,
-                                  const QString& windowsPath) const {
-    const auto lines = readLines(desktopFile(menu, entry));
-    const qsizetype line = lines ? execLine(*lines) : -1;
-    if (line < 0)
-        return false;
-    const QString value = lines->at(line).sliced(kExecKey.size());
-    const QString head = execPrefix(prefix);
-    const QString tail = execSuffix(windowsPath);
-    if (!value.startsWith(head) || !value.endsWith(tail) ||
-        value.size() <= head.size() + tail.size())
-        return false;
-    return !value.sliced(head.size(), value.size() - head.size() - tail.size()).contains(u' ');
-}
-
-bool WineMenuFiles::quoteExec(const QString& menu, const QString& entry, const QString& prefix,
-                              const QString& windowsPath) const {
-    const QString path = desktopFile(menu, entry);
-    auto lines = readLines(path);
-    const qsizetype line = lines ? execLine(*lines) : -1;
-    if (line < 0)
-        return false;
-    const QString launcher = launcherOf(lines->at(line).sliced(kExecKey.size()));
-    (*lines)[line] = kExecKey + execValue(prefix, launcher, windowsPath);
-    return writeText(path, lines->join(u'\n'));
+    // A runner's path may hold blanks ("Proton 8.0/files/bin/wine").
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9._+/-]+$"));
+    const QString program =
+        plain.match(launcher).hasMatch() ? launcher : keyFileValue(quotedArgument(launcher));
+    return execPrefix(prefix) + program + execSuffix(windowsPath);
 }
 
 } // namespace tvn

@@ -53,21 +53,17 @@ public:
     // the next sync finds. False when a file cannot be written.
     bool writeEntry(const QString& menu, const QString& entry, const QByteArray& text) const;
 
+    // Makes and removes a file directly in applications/: the desktops' menus watch that folder
+    // but not the subfolders Wine's entries lie in, and read every entry again when it changes.
+    void announceChange() const;
+
     // A value as a desktop file stores it.
     static QString keyFileValue(const QString& value);
 
-    // The Exec value that starts the shortcut `windowsPath` through Wine in `prefix`, with the
-    // launcher Wine named (`launcher`), quoted as desktop entries require.
+    // The Exec value that starts the shortcut `windowsPath` through Wine in `prefix` with the
+    // Wine `launcher`, quoted as desktop entries require.
     static QString execValue(const QString& prefix, const QString& launcher,
                              const QString& windowsPath);
-    // True when the entry's Exec starts `windowsPath` in `prefix` in that quoted form.
-    bool hasQuotedExec(const QString& menu, const QString& entry, const QString& prefix,
-                       const QString& windowsPath) const;
-    // Rewrites the Exec line Wine wrote into the quoted form: Wine escapes the shortcut's path
-    // for a shell, which desktop entries refuse for names with & ; ' $ # ( ) % and the like.
-    // False when the entry cannot be read or written.
-    bool quoteExec(const QString& menu, const QString& entry, const QString& prefix,
-                   const QString& windowsPath) const;
 
 private:
     XdgFolders folders_;

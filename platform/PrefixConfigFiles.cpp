@@ -109,10 +109,10 @@ bool isNumber(const QByteArray& text) {
 
 } // namespace
 
-std::optional<QString> lutrisGamePrefix(QByteArrayView yml) {
-    bool inGame = false;
+std::optional<QString> lutrisValue(QByteArrayView yml, const char* block, const char* key) {
+    bool inBlock = false;
     qsizetype childIndent = -1;
-    std::optional<QString> prefix;
+    std::optional<QString> value;
     bool found = false;
     forEachLine(yml, [&](QByteArrayView line) {
         if (found || isBlankOrComment(line))
@@ -120,23 +120,27 @@ std::optional<QString> lutrisGamePrefix(QByteArrayView yml) {
         const qsizetype indent = indentOf(line);
         const QByteArrayView text = line.sliced(indent);
         if (indent == 0) {
-            const auto end = afterKey(text, "game");
-            inGame = end && isBlankOrComment(text.sliced(*end));
+            const auto end = afterKey(text, block);
+            inBlock = end && isBlankOrComment(text.sliced(*end));
             childIndent = -1;
             return;
         }
-        if (!inGame)
+        if (!inBlock)
             return;
         if (childIndent < 0)
             childIndent = indent;
         if (indent != childIndent)
             return;
-        if (const auto end = afterKey(text, "prefix")) {
-            prefix = scalar(text.sliced(*end));
+        if (const auto end = afterKey(text, key)) {
+            value = scalar(text.sliced(*end));
             found = true;
         }
     });
-    return prefix;
+    return value;
+}
+
+std::optional<QString> lutrisGamePrefix(QByteArrayView yml) {
+    return lutrisValue(yml, "game", "prefix");
 }
 
 namespace {

@@ -14,6 +14,10 @@ namespace tvn::prefixes {
 // it is empty or null. The text is as written: "~" and relative paths are the caller's to judge.
 std::optional<QString> lutrisGamePrefix(QByteArrayView yml);
 
+// The value of `key` in the top-level block `block` of a Lutris YAML file, read as
+// lutrisGamePrefix reads `prefix:` in `game:` (a game's Wine runner: `version:` in `wine:`).
+std::optional<QString> lutrisValue(QByteArrayView yml, const char* block, const char* key);
+
 // The library folders a Steam libraryfolders.vdf lists: every "path" value, and in the older
 // form every value of a numbered key directly in the outer block. Quoted and bare tokens, the
 // escapes of a backslash and of a double quote, // comments.

@@ -12,10 +12,9 @@ namespace tvn {
 QString ProgramVersionText(const QString& path);
 #else
 // Elsewhere the programs of a Start Menu are Windows files of a Wine prefix, whose resources the
-// system does not read.
-inline QString ProgramVersionText(const QString&) {
-    return {};
-}
+// system does not read: the same texts read by the program's own reader (PeResources.h).
+// `path` is the file's Unix path.
+QString ProgramVersionText(const QString& path);
 #endif
 
 } // namespace tvn

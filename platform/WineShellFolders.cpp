@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <utility>
 
 namespace tvn {
 
@@ -58,6 +59,29 @@ QString prefixAbove(const QString& path) {
     return {};
 }
 
+// The variables of a fresh prefix that shortcuts use in their paths, each as Wine sets it.
+QString expandedVariables(QString path) {
+    static const std::pair<QString, QString> variables[] = {
+        {QStringLiteral("%SystemRoot%"), QStringLiteral("C:\\windows")},
+        {QStringLiteral("%windir%"), QStringLiteral("C:\\windows")},
+        {QStringLiteral("%SystemDrive%"), QStringLiteral("C:")},
+        {QStringLiteral("%ProgramFiles%"), QStringLiteral("C:\\Program Files")},
+        {QStringLiteral("%ProgramW6432%"), QStringLiteral("C:\\Program Files")},
+        {QStringLiteral("%ProgramFiles(x86)%"), QStringLiteral("C:\\Program Files (x86)")},
+        {QStringLiteral("%CommonProgramFiles%"), QStringLiteral("C:\\Program Files\\Common Files")},
+        {QStringLiteral("%CommonProgramFiles(x86)%"),
+         QStringLiteral("C:\\Program Files (x86)\\Common Files")},
+        {QStringLiteral("%ProgramData%"), QStringLiteral("C:\\ProgramData")},
+        {QStringLiteral("%ALLUSERSPROFILE%"), QStringLiteral("C:\\ProgramData")},
+        {QStringLiteral("%PUBLIC%"), QStringLiteral("C:\\users\\Public")},
+    };
+    if (!path.contains(u'%'))
+        return path;
+    for (const auto& [name, value] : variables)
+        path.replace(name, value, Qt::CaseInsensitive);
+    return path;
+}
+
 } // namespace
 
 WineShellFolders::WineShellFolders(QString prefix)
@@ -105,7 +129,10 @@ QString WineShellFolders::unixPath(const QString& windowsPath) const {
         return {};
     const QString driveLink =
         prefix_ + QStringLiteral("/dosdevices/") + windowsPath[0].toLower() + u':';
-    const QString drive = QFileInfo(driveLink).canonicalFilePath();
+    auto known = drives_.constFind(driveLink);
+    if (known == drives_.constEnd())
+        known = drives_.insert(driveLink, QFileInfo(driveLink).canonicalFilePath());
+    const QString drive = *known;
     if (drive.isEmpty())
         return {};
 
@@ -123,6 +150,14 @@ QString WineShellFolders::unixPath(const QString& windowsPath) const {
         path = written;
     }
     return QFile::decodeName(path);
+}
+
+QString WineShellFolders::unixPathOfLinkedFile(const QString& path, const QString& base) const {
+    const QString expanded = expandedVariables(path.trimmed());
+    const bool absolute = expanded.size() >= 3 && expanded[1] == u':' && isSeparator(expanded[2]);
+    if (absolute || expanded.isEmpty())
+        return unixPath(expanded);
+    return unixPath(base + u'\\' + expanded);
 }
 
 } // namespace tvn

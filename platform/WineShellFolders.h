@@ -2,6 +2,8 @@
 
 #include "platform/ShellFolders.h"
 
+#include <QHash>
+
 namespace tvn {
 
 // The Shell Folders of a Wine prefix: read from the prefix's user.reg (the machine's from its
@@ -22,7 +24,10 @@ public:
     static QString prefixHolding(const QString& folder);
 
     QString prefix() const override { return prefix_; }
-    void setPrefix(const QString& prefix) override { prefix_ = prefix; }
+    void setPrefix(const QString& prefix) override {
+        prefix_ = prefix;
+        drives_.clear();
+    }
 
     QString shellFolder(const QString& valueName) override;
     // Read from the system.reg of the prefix holding the Start Menu folder, which need not be
@@ -35,8 +40,15 @@ public:
     // not begin with a drive letter, a colon and a separator, or the drive is not mapped.
     QString unixPath(const QString& windowsPath) const;
 
+    // The Unix path of a file a shortcut names (its target, its icon): the variables Wine sets
+    // for every program (%SystemRoot%, %ProgramFiles%...) expanded, and a path without a drive
+    // taken from the Windows folder `base`, the shortcut's own. Empty as unixPath says.
+    QString unixPathOfLinkedFile(const QString& path, const QString& base) const;
+
 private:
     QString prefix_;
+    // The resolved drive folders, by drive link: a sync resolves thousands of paths.
+    mutable QHash<QString, QString> drives_;
 };
 
 } // namespace tvn

@@ -29,8 +29,8 @@ protected:
         frm.state().startMenuPath = tree.path(menu);
         frm.state().programsPath = tree.path(menu + "/Programs");
         AnalyseSystem(frm.tvn());
-        // Wine fails on every shortcut.
-        frm.setDesktopMenu({"/bin/false", {}, tree.path("data"), tree.path("config")});
+        frm.setDesktopMenu(
+            {"/bin/false", tree.path("data"), tree.path("config"), tree.path("home")});
         ui.clearCalls();
         hideAllPanels();
         frm.ShowMenu();
@@ -108,9 +108,11 @@ TEST_F(DesktopMenuWiring, FollowsTheStoreOnLeavingAPanelAfterARenameAndAfterTheR
     }
 }
 
-// The window goes on while the sync runs, and says that it runs and when it is done; Wine's
-// failures are told once a run, the copies named in the details.
-TEST_F(DesktopMenuWiring, RunsBesideTheWindowAndTellsOnceWhichCopiesWineLeftOut) {
+// The window goes on while the sync runs, and says that it runs and when it is done; the copies
+// that got no entry (a file stands where the entries' folder belongs) are told once a run, named
+// in the details.
+TEST_F(DesktopMenuWiring, RunsBesideTheWindowAndTellsOnceWhichCopiesGotNoEntry) {
+    tree.write("data/applications/wine", "not a folder");
     frm.classifyClicked();
     QTest::mouseClick(control<QPushButton>(frm, "creationDoneButton"), Qt::LeftButton);
     expectOnly(control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "classifyButton"),
@@ -143,7 +145,7 @@ TEST_F(DesktopMenuWiring, TheSettingsSayOnlyWhenWineIsMissing) {
     } rows[] = {{true, false}, {false, true}};
     for (const auto& row : rows) {
         frm.setDesktopMenu(
-            {row.wineInstalled ? "/bin/false" : "", {}, tree.path("data"), tree.path("config")});
+            {row.wineInstalled ? "/bin/false" : "", tree.path("data"), tree.path("config"), {}});
         hideAllPanels();
         frm.ShowConfig();
         EXPECT_EQ(control<QLabel>(frm, "desktopMenuNote")->isVisible(), row.noteShown);

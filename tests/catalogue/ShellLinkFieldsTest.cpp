@@ -14,7 +14,7 @@ namespace tvn {
 void PrintTo(const ShellLinkFields& fields, std::ostream* os) {
     *os << "{" << fields.description.toStdString() << " | " << fields.targetPath.toStdString()
         << " | " << fields.workingFolder.toStdString() << " | " << fields.arguments.toStdString()
-        << " | " << fields.iconLocation.toStdString() << "}";
+        << " | " << fields.iconLocation.toStdString() << "," << fields.iconIndex << "}";
 }
 
 namespace test {
@@ -124,7 +124,7 @@ TEST(ShellLinkFields, LinksWineWroteTellTheirProgram) {
         {"wine8-suite-app.lnk",
          {QStringLiteral("Edits the suite's documents"), suite + QStringLiteral("\\app.exe"), suite,
           QStringLiteral("--new-window \"%USERPROFILE%\\Documents\""),
-          suite + QStringLiteral("\\app.exe")}},
+          suite + QStringLiteral("\\app.exe"), 2}},
         // ANSI path in the link information, in Wine's ANSI code page.
         {"wine8-accented.lnk",
          {QStringLiteral("Visionneuse d'images \u00E9l\u00E9gante"),
@@ -179,11 +179,13 @@ TEST(ShellLinkFields, DamagedLinksGiveNothingOrWhatPrecedesTheDamage) {
     const qsizetype linkInfoAt = 0x4E + qFromLittleEndian<quint16>(wine.constData() + 0x4C);
     const qsizetype argumentsAt = wine.indexOf(utf16(QStringLiteral("--new-window")));
     const QString suite = QStringLiteral("C:\\Program Files\\Vendor Name\\Suite");
+    // The header, which holds the icon index, is whole in each.
     const ShellLinkFields beforeArguments{QStringLiteral("Edits the suite's documents"),
                                           suite + QStringLiteral("\\app.exe"),
                                           suite,
                                           {},
-                                          {}};
+                                          {},
+                                          2};
 
     const QByteArray demo = tools::shellLinkBytes(kDemoTarget);
     const ShellLinkFields demoFields{kDemoTarget.description,
@@ -207,9 +209,10 @@ TEST(ShellLinkFields, DamagedLinksGiveNothingOrWhatPrecedesTheDamage) {
         {"truncated header", wine.left(0x40), std::nullopt},
         {"wrong class identifier", patched(wine, 4, "\x02"), std::nullopt},
         {"wrong header size", patched(wine, 0, "\x4D"), std::nullopt},
-        {"item list past the end", patched(wine, 0x4C, le16(0xFFFF)), ShellLinkFields{}},
+        {"item list past the end", patched(wine, 0x4C, le16(0xFFFF)),
+         ShellLinkFields{{}, {}, {}, {}, {}, 2}},
         {"link information past the end", patched(wine, linkInfoAt, le32(0x10000)),
-         ShellLinkFields{{}, suite + QStringLiteral("\\app.exe"), {}, {}, {}}},
+         ShellLinkFields{{}, suite + QStringLiteral("\\app.exe"), {}, {}, {}, 2}},
         {"cut in the arguments", wine.left(argumentsAt + 7), beforeArguments},
         {"arguments' length past the end", patched(wine, argumentsAt - 2, le16(0xFFFF)),
          beforeArguments},

@@ -1,7 +1,6 @@
 // The desktop menu sync against Wine itself: one prefix made by wineboot for the whole binary,
 // fresh XDG folders for each test, the menu read back by a freedesktop menu parser.
 #include "desktopmenu/GnomeAppFolders.h"
-#include "desktopmenu/WineMenuBuilder.h"
 #include "desktopmenu/WinePrefix.h"
 #include "MenuWorld.h"
 #include "platform/WineShellFolders.h"
@@ -17,14 +16,17 @@
 namespace tvn::test {
 namespace {
 
-// Runs a program to its end; its output, or nothing when it failed. Wine's programs are run
-// as the sync runs them (`wine` true).
+// Runs a program to its end; its output, or nothing when it failed. Wine's server outlives a
+// Wine program (`wine` true), so it gets no pipe of ours to hold.
 std::optional<QByteArray> runProgram(const QString& program, const QStringList& arguments,
                                      const QProcessEnvironment& environment, bool wine = true) {
     QProcess process;
     process.setProcessEnvironment(environment);
-    if (wine)
-        prepareWineProcess(process);
+    if (wine) {
+        process.setStandardInputFile(QProcess::nullDevice());
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(QProcess::nullDevice());
+    }
     process.start(program, arguments);
     if (!process.waitForFinished(300'000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0)
@@ -305,28 +307,30 @@ TEST_F(WineMenu, RepairsAnInterruptedSyncAndLeavesOtherEntries) {
     syncExpecting(0, 0);
 }
 
-// Copies whose originals have the entries Wine made get theirs without any Wine process (Wine
-// cannot run here), with the originals' icons; a copy whose original has none is Wine's work.
+// Copies whose originals have the entries Wine made get theirs from them, with the originals'
+// icons; a copy whose original has none gets its entry from its shortcut, with notepad's icon
+// read from the prefix's notepad.exe. No Wine process is needed (Wine cannot run here).
 TEST_F(WineMenu, WritesTheCopiesEntriesFromThoseOfTheOriginals) {
     const QStringList originals{"Programs/Acme/Chess (64-bit).lnk",
                                 "Programs/Acme/Tom & Jerry's.lnk", "Programs/Acme/Solo.lnk"};
     const QStringList copies{"games/Chess (64-bit).lnk", "games/Tom & Jerry's 2.lnk",
                              "games/Solo.lnk"};
-    for (qsizetype i = 0; i < originals.size(); ++i) {
+    for (qsizetype i = 0; i < 2; ++i) {
         putLink(originals[i], originals[i]);
         putLink(copies[i], originals[i]);
     }
+    // Solo takes its icon from the prefix's notepad.exe.
+    tools::ShellLinkTarget solo;
+    solo.relativePath = QStringLiteral("..\\..\\..\\..\\..\\..\\..\\windows\\notepad.exe");
+    solo.iconLocation = QStringLiteral("%SystemRoot%\\notepad.exe");
+    putShortcut(originals[2], tools::shellLinkBytes(solo));
+    putShortcut(copies[2], tools::shellLinkBytes(solo));
     makeEntriesAsWineDoes(originals.first(2));
     programsFiles = menuFiles(QStringLiteral("Programs"));
     window.captions[0] = QStringLiteral("games");
-    const DesktopMenuEnvironment withWine = environment;
     environment.wine = QStringLiteral("/bin/false");
-    environment.wineserver.clear();
-    const DesktopMenuSyncResult withoutWine = sync();
-    EXPECT_EQ(withoutWine.written, 2);
-    EXPECT_EQ(withoutWine.failed, QStringList(state.startMenuPath + u'/' + copies[2]));
-    environment = withWine;
-    syncExpecting(1, 0);
+    syncExpecting(3, 0);
+    syncExpecting(0, 0);
     expectMenuShows(originals.first(2) + copies);
     // GNOME shows each program once, the copies in the category's app folder by the originals'
     // entries, Solo (whose original has none) by its copy's.
@@ -351,6 +355,61 @@ TEST_F(WineMenu, WritesTheCopiesEntriesFromThoseOfTheOriginals) {
         EXPECT_FALSE(icon(originals[i]).isEmpty());
         EXPECT_EQ(icon(copies[i]), icon(originals[i]));
     }
+    const QString own = QString::fromUtf8(icon(copies[2])).mid(6);
+    EXPECT_TRUE(own.startsWith(u"torvane-")) << own.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(environment.dataHome +
+                                  QStringLiteral("/icons/hicolor/32x32/apps/") + own +
+                                  QStringLiteral(".png")))
+        << own.toStdString();
+}
+
+// On a prefix another Wine version made (its stamp differs from this Wine's), copies without
+// originals' entries get theirs, and the prefix stays as it was: no Wine program runs (each
+// one on the PATH would note it), and no registry file or stamp changes.
+TEST_F(WineMenu, LeavesAPrefixOfAnotherWineAsItWas) {
+    QFile stampFile(prefix->path + QStringLiteral("/.update-timestamp"));
+    ASSERT_TRUE(stampFile.open(QIODevice::ReadWrite));
+    const QByteArray stamp = stampFile.readAll();
+    stampFile.resize(0);
+    stampFile.write("1600000000\n");
+    stampFile.close();
+    const auto prefixFiles = [] {
+        std::map<QString, QByteArray> files;
+        for (const QString& name :
+             {QStringLiteral("system.reg"), QStringLiteral("user.reg"),
+              QStringLiteral("userdef.reg"), QStringLiteral(".update-timestamp")}) {
+            QFile file(prefix->path + u'/' + name);
+            files[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : "missing";
+        }
+        return files;
+    };
+    const auto before = prefixFiles();
+    const QString bin = prefix->folder->filePath(QStringLiteral("bin"));
+    const QString log = prefix->folder->filePath(QStringLiteral("wine.log"));
+    QDir().mkpath(bin);
+    for (const char* program : {"wine", "wine64", "wineserver", "wineboot", "wine-stable"}) {
+        QFile script(bin + u'/' + QLatin1String(program));
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\necho \"$0 $*\" >>'" + log.toUtf8() + "'\n");
+        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.toUtf8() + ':' + path);
+
+    window.captions[0] = QStringLiteral("tools");
+    for (int i = 0; i < 20; ++i)
+        putLink(QStringLiteral("tools/Notes %1.lnk").arg(i), QStringLiteral("Notes %1").arg(i));
+    syncExpecting(20, 0);
+    qputenv("PATH", path);
+    QStringList shown;
+    for (int i = 0; i < 20; ++i)
+        shown << QStringLiteral("tools/Notes %1.lnk").arg(i);
+    expectMenuShows(shown);
+
+    EXPECT_FALSE(QFileInfo::exists(log));
+    EXPECT_EQ(prefixFiles(), before);
+    ASSERT_TRUE(stampFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    stampFile.write(stamp);
 }
 
 } // namespace

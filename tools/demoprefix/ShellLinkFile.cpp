@@ -51,7 +51,7 @@ QByteArray shellLinkBytes(const ShellLinkTarget& target) {
     put64(out, target.targetTime); // access
     put64(out, target.targetTime); // write
     put32(out, target.targetSize);
-    put32(out, 0); // icon index
+    put32(out, quint32(target.iconIndex));
     put32(out, kShowNormal);
     put16(out, 0); // no hot key
     put16(out, 0); // reserved

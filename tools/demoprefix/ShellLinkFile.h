@@ -14,6 +14,7 @@ struct ShellLinkTarget {
     QString workingDirectory;
     QString arguments; // none when empty
     QString iconLocation;
+    qint32 iconIndex = 0;
     quint32 targetSize = 0;
     // The target's times, as a FILETIME (100 ns steps since 1601).
     quint64 targetTime = 0;

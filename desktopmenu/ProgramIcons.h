@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QString>
+#include <vector>
+
+namespace tvn {
+
+// The icons of the entries this program writes from shortcuts, as PNG files in the user's
+// hicolor theme: $XDG_DATA_HOME/icons/hicolor/<size>x<size>/apps/<name>.png, one for each size
+// the icon holds among those the theme lists. The name comes from the file the icon is taken
+// from, its size and time, and the icon's index, so no two icons share one, and a program that
+// changes gets a new name.
+class ProgramIcons {
+public:
+    explicit ProgramIcons(QString dataHome);
+
+    // The name of the icon `index` (a shortcut's icon index) of the file at the Unix path
+    // `file`, a program, library or .ico file, its PNG files written where none exists yet;
+    // empty when the file holds no such icon that can be read or the files cannot be written.
+    QString iconFor(const QString& file, int index);
+
+    // Removes the icon files this class wrote that no entry below applications/ names any more
+    // (an entry of any prefix's sync may name one).
+    void removeUnused() const;
+
+    // The images of the icon, at most one per size (the deepest), in no order.
+    static std::vector<QImage> images(const QString& file, int index);
+
+private:
+    QString fileOf(int size, const QString& name) const;
+    bool write(const QString& file, int index, const QString& name) const;
+
+    QString dataHome_;
+    // The names already given in this sync, by file and index.
+    QHash<QString, QString> given_;
+};
+
+} // namespace tvn
