@@ -205,8 +205,8 @@ int main(int argc, char** argv) {
     print(QStringLiteral("name and folders"),
           measure(suggester, programs, Clues::NameAndFolders, all));
     print(QStringLiteral("with target"), measure(suggester, programs, Clues::WithTarget, all));
-    print(QStringLiteral("with target and description"),
-          measure(suggester, programs, Clues::WithDescription, all));
+    const Tally allData = measure(suggester, programs, Clues::WithDescription, all);
+    print(QStringLiteral("with target and description"), allData);
     print(QStringLiteral("words alone, with description"),
           measure(wordsOnly, programs, Clues::WithDescription, all));
 
@@ -244,6 +244,11 @@ int main(int argc, char** argv) {
         print(QStringLiteral("all lists"), sum);
         sure.add(sum);
     }
+    std::printf("sure suggestions, all data: %d of %d suggestions, wrong %.1f %% (%.1f %% with "
+                "utilities and system tools as one)\n",
+                allData.sure, allData.right + allData.wrong,
+                percent(allData.sureWrong, allData.sure),
+                percent(allData.sureWrongOtherwise, allData.sure));
     std::printf("sure suggestions, held out: %d of %d suggestions, wrong %.1f %% (%.1f %% with "
                 "utilities and system tools as one)\n",
                 sure.sure, sure.right + sure.wrong, percent(sure.sureWrong, sure.sure),

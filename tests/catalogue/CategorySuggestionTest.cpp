@@ -102,12 +102,14 @@ TEST_F(CategorySuggestionTest, OneWordDoesNotDecideAgainstTheRest) {
     EXPECT_EQ(suggested("Frozen Pond", ""), 0);
 }
 
-TEST_F(CategorySuggestionTest, ASureSuggestionLeadsByMuch) {
+TEST_F(CategorySuggestionTest, OnlyTheProgramItselfMakesASureSuggestion) {
     EXPECT_TRUE(suggestion("VLC media player", "VideoLAN", "Plays video").isSure());
+    EXPECT_FALSE(suggestion("VLC media player", "VideoLAN", "Music player").isSure());
+    const Suggestion words = suggestion("Chess Game", "Games", "A chess game");
+    EXPECT_EQ(words.category, 0);
+    EXPECT_FALSE(words.isSure());
+    suggester.learnChoice({QStringLiteral("Chess Game"), {}, {}, {}}, 0);
     EXPECT_TRUE(suggestion("Chess Game", "Games").isSure());
-    const Suggestion weak = suggestion("Frob", "Acme", "Plays music");
-    EXPECT_EQ(weak.category, 4);
-    EXPECT_FALSE(weak.isSure());
 }
 
 TEST_F(CategorySuggestionTest, OnlyTheFoldersBelowEitherProgramsTreeCount) {
