@@ -423,13 +423,16 @@ Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
     // were made from, the words alone are wrong more than one time in twenty even when they
     // lead by far (see suggestion_bench).
     const int named = chosen >= 0 ? chosen : knownWeight == kKnownProgramWeight ? known : -1;
+    const bool knownByTable = known >= 0;
     if (known < 0 && catalogued)
         known = catalogued->category;
     add(known, knownWeight);
 
-    // The catalogue's description stands in for a shortcut that has none.
-    const QString description =
-        clues.description.isEmpty() && catalogued ? catalogued->description : clues.description;
+    // The catalogue's description stands in for a shortcut that has none, when the table does
+    // not know the program already: its loose words would only blur what the table says.
+    const QString description = clues.description.isEmpty() && catalogued && !knownByTable
+                                    ? catalogued->description
+                                    : clues.description;
     const QStringList descriptionWords = clueWordsOf(description);
     addScores(scores, nameWords, kNameWeight);
     addPhraseScores(scores, nameWords, kNameWeight);

@@ -187,6 +187,7 @@ TEST(CategoryWords, SuggestTheCategoryOfCommonShortcutsInEachLanguage) {
         {"Encyclopedia 2000", "", "", "", 7},
         {"IDLE (Python 3.11)", "Python 3.11", "", "", 8},
         {"Mozilla Firefox", "", "", "", 9},
+        {"Winamp", "Media", "", "", 4},
         {"Frobnicator", "Acme", "", "", -1},
         {"Frobnicator", "Acme", "Listen to your music and podcasts", "", 4},
         {"Launch", "Acme", "", "C:\\Program Files\\Acme\\winword.exe", 5},
