@@ -7,6 +7,7 @@
 #include "catalogue/CategorySuggestion.h"
 #include "platform/PosixFileSystem.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
