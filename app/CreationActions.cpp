@@ -84,11 +84,11 @@ void FrmMain::classifyAsSuggestedClicked() {
     for (int k = 0; k < unclassified.count(); ++k) {
         if (!unclassified.isShown(k))
             continue;
-        const int suggested = suggestedCategoryOf(k);
-        if (suggested < 0)
+        const Suggestion suggested = suggestionOf(k);
+        if (suggested.category < 0)
             ++leftOut;
         else
-            lines.push_back({k, unclassified.at(k), suggested});
+            lines.push_back({k, unclassified.at(k), suggested.category, suggested.isSure()});
     }
     // By category as the buttons stand, top to bottom; the list's order of names stays within.
     std::stable_sort(lines.begin(), lines.end(), [](const ReviewLine& a, const ReviewLine& b) {
@@ -115,7 +115,9 @@ void FrmMain::classifyAsSuggestedClicked() {
                                       text(BuiltInText::ReviewLine),
                                       text(BuiltInText::ReviewLineCategory),
                                       text(BuiltInText::ReviewClassify),
-                                      text(BuiltInText::ReviewCancel)};
+                                      text(BuiltInText::ReviewCancel),
+                                      text(BuiltInText::ReviewSureLine),
+                                      text(BuiltInText::ReviewSureMark)};
     SuggestionReview review(*this, texts, std::move(categories), std::move(lines));
     ui_.showModal(review);
     const std::vector<ReviewLine> confirmed = review.confirmedLines();
@@ -136,32 +138,32 @@ bool FrmMain::classifyAsSuggestedFrom(const QWidget& receiver) {
     for (int k = 0; k < unclassified.count(); ++k)
         if (unclassified.isSelected(k) != (k == current))
             return false;
-    const int suggested = suggestedCategoryOf(current);
+    const int suggested = suggestionOf(current).category;
     if (suggested < 0)
         return false;
     categoryClicked(suggested);
     return true;
 }
 
-int FrmMain::suggestedCategoryOf(int entry) {
+Suggestion FrmMain::suggestionOf(int entry) {
     if (entry < 0 || entry >= unclassifiedFolders.count())
-        return -1;
+        return {};
     ShortcutClues clues = cluesOf(entry);
-    const int suggested = suggester_.suggest(clues).category;
-    if (suggested >= 0)
+    const Suggestion suggested = suggester_.suggest(clues);
+    if (suggested.category >= 0)
         return suggested;
     // A Windows program names itself in its version resource ("Image viewer", "IrfanView").
     // Under Wine reading it takes about a millisecond, so it is read only for a shortcut that
     // the rest leaves without a suggestion, and it comes first in the description.
     const QString versionText = programVersionTextOf(clues.targetPath);
     if (versionText.isEmpty())
-        return -1;
+        return {};
     clues.description = versionText + u' ' + clues.description;
-    return suggester_.suggest(clues).category;
+    return suggester_.suggest(clues);
 }
 
 void FrmMain::ShowSuggestion() {
-    creation_->showSuggestion(suggestedCategoryOf(creation_->unclassified().currentIndex()),
+    creation_->showSuggestion(suggestionOf(creation_->unclassified().currentIndex()).category,
                               state_.languageIndex);
 }
 

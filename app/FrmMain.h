@@ -129,8 +129,8 @@ public:
     // Enter on the list: the one selected shortcut goes into its suggested category. False when
     // `receiver` is not the list or there is no such shortcut or suggestion.
     bool classifyAsSuggestedFrom(const QWidget& receiver);
-    // The category suggested for entry `entry` of the list shown (-1 for none or no entry).
-    int suggestedCategoryOf(int entry);
+    // The suggestion for entry `entry` of the list shown (no category for none or no entry).
+    Suggestion suggestionOf(int entry);
     void categoryPressed(int index, Qt::MouseButton button, const QPoint& globalPos);
     void renameCategoryTriggered();
     void creationDoneClicked();

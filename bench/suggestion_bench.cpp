@@ -1,14 +1,17 @@
 // How good the category suggestion is on programs of public lists with known categories, and
-// how fast: for each program of the corpus it suggests a category from the shortcut's name and
-// folders alone, then with what the shortcut's file would say (a description and a target), and
-// counts the right, wrong and missing suggestions.
+// how fast. For each program of the corpus it makes the shortcut an installer would and counts
+// the right, wrong and missing suggestions; above all with each source list of the corpus held
+// out in turn: the known programs and the catalogue then hold none of that list's programs, so
+// the figures show how the suggestion does on programs it was not given.
 
 #include "catalogue/CategorySuggestion.h"
 #include "platform/PosixFileSystem.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
@@ -17,10 +20,27 @@
 
 namespace {
 
+constexpr char kUsage[] =
+    "usage: suggestion_bench [DATA_FOLDER CORPUS] [--wrong]\n"
+    "\n"
+    "Measures the category suggestion on a corpus of programs with known categories (by\n"
+    "default bench/data/suggestion-corpus.tsv and the shipped data files): on the whole corpus,\n"
+    "then with each source list of the corpus held out in turn (the known programs and the\n"
+    "catalogue hold none of its programs), from the name and folders, with the target, and with\n"
+    "the description too; then how often a sure suggestion is wrong, and how fast 2,000\n"
+    "suggestions are.\n"
+    "\n"
+    "  --wrong    names each wrong suggestion of the held-out lists (with description)\n"
+    "  --help     prints this and exits\n";
+
+constexpr int kUtilities = 1;
+constexpr int kSystem = 6;
+
 struct Program {
     int category;
     QString name;
     QString description;
+    QString source;
 };
 
 std::vector<Program> readCorpus(const QString& path) {
@@ -33,20 +53,22 @@ std::vector<Program> readCorpus(const QString& path) {
         const QStringList fields = line.split(u'\t');
         if (line.startsWith(u'#') || fields.size() < 3)
             continue;
-        programs.push_back({fields[0].toInt(), fields[1], fields[2]});
+        programs.push_back({fields[0].toInt(), fields[1], fields[2], fields.value(3)});
     }
     return programs;
 }
 
-// The shortcut an installer would make: in a folder of the program's name, pointing at an
-// executable named after it.
-tvn::ShortcutClues cluesOf(const Program& program, bool withShortcutFields) {
+// What the shortcut an installer makes tells: its name and its folder (the program's name), then
+// its target (`C:\Program Files\<name>\<name>.exe`), then its description.
+enum class Clues { NameAndFolders, WithTarget, WithDescription };
+
+tvn::ShortcutClues cluesOf(const Program& program, Clues given) {
     tvn::ShortcutClues clues{program.name, program.name, {}, {}};
-    if (withShortcutFields) {
-        clues.description = program.description;
+    if (given != Clues::NameAndFolders)
         clues.targetPath = QStringLiteral("C:\\Program Files\\%1\\%2.exe")
                                .arg(program.name, tvn::programKey(program.name));
-    }
+    if (given == Clues::WithDescription)
+        clues.description = program.description;
     return clues;
 }
 
@@ -54,30 +76,88 @@ struct Tally {
     int right = 0;
     int wrong = 0;
     int missing = 0;
+    // Wrong only between utilities and system tools, which the lists themselves mix up.
+    int utilitiesOrSystem = 0;
+    int sure = 0;
+    int sureWrong = 0;
+    int sureWrongOtherwise = 0; // sure and wrong, utilities and system tools counted as one
+
+    void count(const tvn::Suggestion& suggestion, int expected) {
+        const auto merged = [](int category) {
+            return category == kSystem ? kUtilities : category;
+        };
+        const bool isWrong = suggestion.category >= 0 && suggestion.category != expected;
+        const bool isMixUp = isWrong && merged(suggestion.category) == merged(expected);
+        if (suggestion.category < 0)
+            ++missing;
+        else if (!isWrong)
+            ++right;
+        else
+            ++wrong;
+        utilitiesOrSystem += isMixUp;
+        sure += suggestion.isSure();
+        sureWrong += suggestion.isSure() && isWrong;
+        sureWrongOtherwise += suggestion.isSure() && isWrong && !isMixUp;
+    }
+    void add(const Tally& other) {
+        right += other.right;
+        wrong += other.wrong;
+        missing += other.missing;
+        utilitiesOrSystem += other.utilitiesOrSystem;
+        sure += other.sure;
+        sureWrong += other.sureWrong;
+        sureWrongOtherwise += other.sureWrongOtherwise;
+    }
+    int total() const { return right + wrong + missing; }
 };
 
-Tally measure(const tvn::CategorySuggester& suggester, const std::vector<Program>& programs,
-              bool withShortcutFields, const std::function<bool(const Program&)>& counted) {
-    Tally tally;
-    for (const Program& program : programs) {
-        if (!counted(program))
-            continue;
-        const int suggested = suggester.suggest(cluesOf(program, withShortcutFields)).category;
-        if (suggested < 0)
-            ++tally.missing;
-        else if (suggested == program.category)
-            ++tally.right;
-        else
-            ++tally.wrong;
-    }
-    return tally;
+double percent(int part, int whole) {
+    return 100.0 * part / std::max(1, whole);
 }
 
-void print(const char* heading, const Tally& tally) {
-    const double total = std::max(1, tally.right + tally.wrong + tally.missing);
-    std::printf("  %-44s %5d  right %5.1f %%  wrong %5.1f %%  none %5.1f %%\n", heading,
-                tally.right + tally.wrong + tally.missing, 100.0 * tally.right / total,
-                100.0 * tally.wrong / total, 100.0 * tally.missing / total);
+void print(const QString& heading, const Tally& t) {
+    std::printf("  %-40s %5d  right %5.1f  wrong %5.1f  none %5.1f  |  right %5.1f  wrong %5.1f\n",
+                qPrintable(heading), t.total(), percent(t.right, t.total()),
+                percent(t.wrong, t.total()), percent(t.missing, t.total()),
+                percent(t.right + t.utilitiesOrSystem, t.total()),
+                percent(t.wrong - t.utilitiesOrSystem, t.total()));
+}
+
+// The shipped data: the words of every language, the known programs and the catalogue.
+struct Data {
+    std::vector<tvn::CategoryWords> words;
+    tvn::CategoryWords known;
+    std::vector<tvn::CataloguedProgram> catalogue;
+};
+
+// A suggester with the data, less every known or catalogued program named by `heldOut`.
+tvn::CategorySuggester suggesterWithout(const Data& data, const QSet<QString>& heldOut,
+                                        bool withPrograms = true) {
+    tvn::CategorySuggester suggester;
+    for (const tvn::CategoryWords& words : data.words)
+        suggester.addWords(words);
+    if (!withPrograms)
+        return suggester;
+    tvn::CategoryWords known = data.known;
+    for (QStringList& keys : known)
+        keys.removeIf([&](const QString& key) { return heldOut.contains(key); });
+    suggester.addKnownPrograms(known);
+    std::vector<tvn::CataloguedProgram> catalogue;
+    for (const tvn::CataloguedProgram& program : data.catalogue)
+        if (std::none_of(program.keys.begin(), program.keys.end(),
+                         [&](const QString& key) { return heldOut.contains(key); }))
+            catalogue.push_back(program);
+    suggester.addCatalogue(catalogue);
+    return suggester;
+}
+
+Tally measure(const tvn::CategorySuggester& suggester, const std::vector<Program>& programs,
+              Clues given, const std::function<bool(const Program&)>& counted) {
+    Tally tally;
+    for (const Program& program : programs)
+        if (counted(program))
+            tally.count(suggester.suggest(cluesOf(program, given)), program.category);
+    return tally;
 }
 
 } // namespace
@@ -89,60 +169,96 @@ int main(int argc, char** argv) {
             list += QString::fromLocal8Bit(argv[i]);
         return list;
     }();
+    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     const bool listWrong = arguments.contains(QStringLiteral("--wrong"));
     const QStringList paths = arguments.filter(QRegularExpression(QStringLiteral("^[^-]")));
-    if (paths.size() != 0 && paths.size() != 2) {
-        std::fprintf(stderr, "usage: suggestion_bench [DATA_FOLDER CORPUS] [--wrong]\n");
+    if ((paths.size() != 0 && paths.size() != 2) ||
+        arguments.size() != paths.size() + static_cast<qsizetype>(listWrong)) {
+        std::fputs(kUsage, stderr);
         return 2;
     }
     const QString dataFolder = paths.isEmpty() ? QStringLiteral(TORVANE_DATA_FILES) : paths[0];
     const std::vector<Program> programs = readCorpus(
         paths.isEmpty() ? QStringLiteral(TORVANE_BENCH_DATA "/suggestion-corpus.tsv") : paths[1]);
     tvn::PosixFileSystem fs;
+    const auto pathOf = [&](const char16_t* fileName) {
+        return dataFolder + u'/' + QString::fromUtf16(fileName);
+    };
 
-    tvn::CategorySuggester wordsOnly;
+    Data data;
     for (const QString& fileName : tvn::CategoryWordsFileNames())
-        wordsOnly.addWords(tvn::ReadCategoryWords(fs, dataFolder + u'/' + fileName));
-    tvn::CategorySuggester suggester = wordsOnly;
-    const tvn::CategoryWords known = tvn::ReadKnownPrograms(
-        fs, dataFolder + u'/' + QString::fromUtf16(tvn::kKnownProgramsFileName));
-    suggester.addKnownPrograms(known);
-    QSet<QString> knownKeys;
-    for (const QStringList& keys : known)
-        for (const QString& key : keys)
-            knownKeys.insert(key);
+        data.words.push_back(tvn::ReadCategoryWords(fs, dataFolder + u'/' + fileName));
+    data.known = tvn::ReadKnownPrograms(fs, pathOf(tvn::kKnownProgramsFileName));
+    data.catalogue = tvn::ReadProgramCatalogue(fs, pathOf(tvn::kProgramCatalogueFileName));
+    const tvn::CategorySuggester wordsOnly = suggesterWithout(data, {}, false);
+    const tvn::CategorySuggester suggester = suggesterWithout(data, {});
 
     const auto all = [](const Program&) {
         return true;
     };
-    const auto inTable = [&](const Program& p) {
-        return knownKeys.contains(tvn::programKey(p.name));
-    };
-    const auto notInTable = [&](const Program& p) {
-        return !inTable(p);
-    };
-    std::printf("corpus: %zu programs\n", programs.size());
-    std::printf("name and folders alone\n");
-    print("words and known programs", measure(suggester, programs, false, all));
-    std::printf("with the shortcut's description and target\n");
-    print("words and known programs", measure(suggester, programs, true, all));
-    print("words alone", measure(wordsOnly, programs, true, all));
-    print("programs of the known-programs table", measure(suggester, programs, true, inTable));
-    print("programs the table does not hold", measure(suggester, programs, true, notInTable));
+    std::printf("corpus: %zu programs; %zu catalogued programs\n", programs.size(),
+                data.catalogue.size());
+    std::printf("%-44s %5s  %-35s |  utilities and system tools as one\n", "", "", "");
+    std::printf("all data, the corpus's programs known\n");
+    print(QStringLiteral("name and folders"),
+          measure(suggester, programs, Clues::NameAndFolders, all));
+    print(QStringLiteral("with target"), measure(suggester, programs, Clues::WithTarget, all));
+    const Tally allData = measure(suggester, programs, Clues::WithDescription, all);
+    print(QStringLiteral("with target and description"), allData);
+    print(QStringLiteral("words alone, with description"),
+          measure(wordsOnly, programs, Clues::WithDescription, all));
 
-    if (listWrong)
-        for (const Program& program : programs) {
-            const auto suggestion = suggester.suggest(cluesOf(program, true));
-            if (suggestion.category >= 0 && suggestion.category != program.category)
-                std::printf("wrong %d->%d (%d) %s: %s\n", program.category, suggestion.category,
-                            suggestion.sureness, qPrintable(program.name),
-                            qPrintable(program.description));
+    // Leave one source out: each list's programs against data that holds none of them.
+    std::map<QString, QSet<QString>> sources;
+    for (const Program& program : programs)
+        sources[program.source].insert(tvn::programKey(program.name));
+    const struct {
+        Clues given;
+        const char* heading;
+    } modes[] = {{Clues::WithTarget, "held out, with target, no description"},
+                 {Clues::WithDescription, "held out, with target and description"}};
+    Tally sure;
+    for (const auto& mode : modes) {
+        std::printf("%s\n", mode.heading);
+        Tally sum;
+        for (const auto& [source, keys] : sources) {
+            const tvn::CategorySuggester heldOut = suggesterWithout(data, keys);
+            const Tally tally = measure(heldOut, programs, mode.given,
+                                        [&](const Program& p) { return p.source == source; });
+            print(source, tally);
+            sum.add(tally);
+            if (listWrong && mode.given == Clues::WithDescription)
+                for (const Program& program : programs) {
+                    const auto suggestion = program.source == source
+                                                ? heldOut.suggest(cluesOf(program, mode.given))
+                                                : tvn::Suggestion{};
+                    if (suggestion.category >= 0 && suggestion.category != program.category)
+                        std::printf("    wrong %d->%d (%d%s) %s: %s\n", program.category,
+                                    suggestion.category, suggestion.sureness,
+                                    suggestion.isSure() ? ", sure" : "", qPrintable(program.name),
+                                    qPrintable(program.description));
+                }
         }
+        print(QStringLiteral("all lists"), sum);
+        sure.add(sum);
+    }
+    std::printf("sure suggestions, all data: %d of %d suggestions, wrong %.1f %% (%.1f %% with "
+                "utilities and system tools as one)\n",
+                allData.sure, allData.right + allData.wrong,
+                percent(allData.sureWrong, allData.sure),
+                percent(allData.sureWrongOtherwise, allData.sure));
+    std::printf("sure suggestions, held out: %d of %d suggestions, wrong %.1f %% (%.1f %% with "
+                "utilities and system tools as one)\n",
+                sure.sure, sure.right + sure.wrong, percent(sure.sureWrong, sure.sure),
+                percent(sure.sureWrongOtherwise, sure.sure));
 
     // Speed: 2,000 shortcuts as CLASSIFY shows them, against the words alone.
     std::vector<tvn::ShortcutClues> shortcuts;
     for (size_t i = 0; shortcuts.size() < 2000 && !programs.empty(); ++i)
-        shortcuts.push_back(cluesOf(programs[i % programs.size()], true));
+        shortcuts.push_back(cluesOf(programs[i % programs.size()], Clues::WithDescription));
     const auto time = [&](const tvn::CategorySuggester& s) {
         const auto start = std::chrono::steady_clock::now();
         int suggested = 0;

@@ -21,14 +21,22 @@ constexpr int kDescriptionWeight = 1;
 // cross-platform IDE") and weigh twice as much as the rest, which is loose talk.
 constexpr int kDescriptionLeadingWords = 6;
 constexpr int kKnownProgramWeight = 8;
+constexpr int kKnownFolderWeight = 5;
 constexpr int kChosenProgramWeight = 12;
 constexpr int kChosenVendorWeight = 6;
 // Below this much evidence, or when the best category leads the next by too little, nothing is
 // suggested.
 constexpr int kMinimumScore = 2;
 constexpr int kMinimumSureness = 50;
+// A suggestion of the program the shortcut names, this far ahead of the next category and by
+// this much, is sure.
+constexpr int kSureLead = 8;
+constexpr int kSureSureness = 80;
 // Category words shorter than this would match the beginnings of too many words.
 constexpr int kShortestWord = 2;
+// A category word found at the end of a longer word ("brutalchess") and what goes before it
+// are at least this long.
+constexpr int kShortestJoinedPart = 4;
 // A phrase names the kind of program ("music player", "text editor"), where its words alone
 // may point elsewhere.
 constexpr int kPhraseFactor = 2;
@@ -43,6 +51,51 @@ int weightAt(qsizetype index, int weight, int leadingWords) {
 QStringList wordsOf(const QString& text) {
     static const QRegularExpression notWordCharacters(QStringLiteral("[^\\p{L}\\p{N}]+"));
     return text.toCaseFolded().split(notWordCharacters, Qt::SkipEmptyParts);
+}
+
+// Names join their words in capitals as often as with blanks: "BrutalChess", "HWMonitor" and
+// "CrystalDiskInfo" say "chess", "monitor" and "disk". Only where the words are weighed: a
+// program's key keeps the name whole.
+QString splitCapitals(const QString& text) {
+    static const QRegularExpression boundary(
+        QStringLiteral("(?<=\\p{Ll})(?=\\p{Lu})|(?<=\\p{Lu})(?=\\p{Lu}\\p{Ll})"));
+    return QString(text).replace(boundary, QStringLiteral(" "));
+}
+
+QStringList clueWordsOf(const QString& text) {
+    return wordsOf(splitCapitals(text));
+}
+
+// The words a vendor's folder shares with every other company's: they tell nothing of its
+// programs ("Safer Networking Ltd", "Foo Development Team").
+bool isCompanyWord(const QString& word) {
+    static const QSet<QString> company = {
+        QStringLiteral("developers"),   QStringLiteral("development"),
+        QStringLiteral("developments"), QStringLiteral("team"),
+        QStringLiteral("software"),     QStringLiteral("networking"),
+        QStringLiteral("ltd"),          QStringLiteral("inc"),
+        QStringLiteral("gmbh"),         QStringLiteral("llc"),
+        QStringLiteral("corp"),         QStringLiteral("corporation"),
+        QStringLiteral("co"),           QStringLiteral("company"),
+        QStringLiteral("limited"),      QStringLiteral("technologies"),
+        QStringLiteral("technology"),   QStringLiteral("labs"),
+        QStringLiteral("systems"),      QStringLiteral("solutions"),
+        QStringLiteral("group"),        QStringLiteral("project"),
+        QStringLiteral("foundation"),   QStringLiteral("ag"),
+        QStringLiteral("sa"),           QStringLiteral("srl"),
+        QStringLiteral("bv"),           QStringLiteral("kg"),
+        QStringLiteral("oy"),           QStringLiteral("ab"),
+        QStringLiteral("pty"),          QStringLiteral("sarl"),
+        QStringLiteral("spa"),          QStringLiteral("community"),
+        QStringLiteral("contributors"),
+    };
+    return company.contains(word);
+}
+
+QStringList folderWordsOf(const QString& folders) {
+    QStringList words = clueWordsOf(folders);
+    words.removeIf(isCompanyWord);
+    return words;
 }
 
 // Version numbers and platforms tell nothing about the program: "2", "v10", "x64", "64bit".
@@ -148,6 +201,28 @@ CategoryWords ReadKnownPrograms(FileSystem& fs, const QString& path) {
     return programs;
 }
 
+std::vector<CataloguedProgram> ReadProgramCatalogue(FileSystem& fs, const QString& path) {
+    std::vector<CataloguedProgram> programs;
+    auto reader = SequentialReader::open(fs, path);
+    if (!reader)
+        return programs;
+    while (!reader->atEnd()) {
+        CataloguedProgram program;
+        program.category = itemToInteger16(reader->next()).value_or(-1);
+        for (const QString& name : reader->next().text.split(u'|')) {
+            const QString key = programKey(name);
+            if (!key.isEmpty())
+                program.keys += key;
+        }
+        program.description = reader->next().text;
+        if (program.category >= kCategoryCount)
+            program.category = -1;
+        if (!program.keys.isEmpty())
+            programs.push_back(std::move(program));
+    }
+    return programs;
+}
+
 void AddShippedSuggestionData(CategorySuggester& suggester, FileSystem& fs,
                               const std::function<QString(const QString& fileName)>& pathOf) {
     // Every language's words at once: a program's name does not follow the interface language.
@@ -155,6 +230,8 @@ void AddShippedSuggestionData(CategorySuggester& suggester, FileSystem& fs,
         suggester.addWords(ReadCategoryWords(fs, pathOf(fileName)));
     suggester.addKnownPrograms(
         ReadKnownPrograms(fs, pathOf(QString::fromUtf16(kKnownProgramsFileName))));
+    suggester.addCatalogue(
+        ReadProgramCatalogue(fs, pathOf(QString::fromUtf16(kProgramCatalogueFileName))));
 }
 
 QString programKey(const QString& name) {
@@ -187,6 +264,15 @@ void CategorySuggester::addKnownPrograms(const CategoryWords& programs) {
             knownPrograms_.insert(key, k);
 }
 
+void CategorySuggester::addCatalogue(const std::vector<CataloguedProgram>& programs) {
+    catalogue_.reserve(catalogue_.size() + programs.size());
+    for (const CataloguedProgram& program : programs) {
+        for (const QString& key : program.keys)
+            catalogueIndex_.insert(key, static_cast<qsizetype>(catalogue_.size()));
+        catalogue_.push_back(program);
+    }
+}
+
 void CategorySuggester::learnChoice(const ShortcutClues& clues, int category) {
     if (category < 0 || category >= kCategoryCount)
         return;
@@ -212,6 +298,22 @@ void CategorySuggester::forgetChoices() {
     chosenForVendor_.clear();
 }
 
+CategorySuggester::CategoryMask CategorySuggester::wordStartHits(const QString& word,
+                                                                 int shortest) const {
+    CategoryMask hits = 0;
+    const int longest = std::min(static_cast<int>(word.size()), longestStart_);
+    for (int length = std::max(shortest, kShortestWord); length <= longest; ++length) {
+        const auto found = wordStarts_.constFind(word.left(length));
+        if (found != wordStarts_.constEnd())
+            hits |= *found;
+    }
+    return hits;
+}
+
+CategorySuggester::CategoryMask CategorySuggester::wordHits(const QString& word) const {
+    return wholeWords_.value(word) | wordStartHits(word, kShortestWord);
+}
+
 void CategorySuggester::addScores(Scores& scores, const QStringList& words, int weight,
                                   int leadingWords) const {
     // Each category counts a word once, however many of its words begin it; a word repeated
@@ -222,13 +324,13 @@ void CategorySuggester::addScores(Scores& scores, const QStringList& words, int 
         if (seen.contains(word))
             continue;
         seen.insert(word);
-        CategoryMask hits = wholeWords_.value(word);
-        const int longest = std::min(static_cast<int>(word.size()), longestStart_);
-        for (int length = kShortestWord; length <= longest; ++length) {
-            const auto found = wordStarts_.constFind(word.left(length));
-            if (found != wordStarts_.constEnd())
-                hits |= *found;
-        }
+        CategoryMask hits = wordHits(word);
+        // Words joined without capitals ("brutalchess", "powdertoy"): a category word that ends
+        // the name, long enough not to be there by chance.
+        for (qsizetype start = kShortestJoinedPart;
+             !hits && start + kShortestJoinedPart <= word.size(); ++start)
+            hits = wholeWords_.value(word.mid(start)) |
+                   wordStartHits(word.mid(start), kShortestJoinedPart);
         for (int k = 0; k < kCategoryCount; ++k)
             if (hits & (1u << k))
                 scores[static_cast<size_t>(k)] += weightAt(index, weight, leadingWords);
@@ -265,37 +367,39 @@ void CategorySuggester::addPhraseScores(Scores& scores, const QStringList& words
         scores[static_cast<size_t>(k)] += best[static_cast<size_t>(k)];
 }
 
-int CategorySuggester::knownCategory(const QStringList& nameWords,
-                                     const QString& executable) const {
-    // The longest run of the name's words that names a known program: "LibreOffice Writer"
-    // before "LibreOffice"; a single word must be long enough not to be a common one.
-    constexpr int kLongestRun = 4;
-    for (int length = std::min(kLongestRun, static_cast<int>(nameWords.size())); length > 0;
-         --length)
-        for (int start = 0; start + length <= nameWords.size(); ++start) {
-            const QString key = nameWords.mid(start, length).join(QString());
-            if (length == 1 && key.size() < 3)
-                continue;
-            const auto found = knownPrograms_.constFind(key);
-            if (found != knownPrograms_.constEnd())
-                return *found;
-        }
-    return executable.isEmpty() ? -1 : knownPrograms_.value(executable, -1);
+int CategorySuggester::knownCategory(const QStringList& keys) const {
+    for (const QString& key : keys) {
+        const auto found = knownPrograms_.constFind(key);
+        if (found != knownPrograms_.constEnd())
+            return *found;
+    }
+    return -1;
+}
+
+const CataloguedProgram* CategorySuggester::cataloguedProgram(const QStringList& keys) const {
+    for (const QString& key : keys) {
+        const auto found = catalogueIndex_.constFind(key);
+        if (found != catalogueIndex_.constEnd())
+            return &catalogue_[static_cast<size_t>(*found)];
+    }
+    return nullptr;
 }
 
 Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
     Scores scores{};
-    const QStringList nameWords = programWords(clues.name);
+    const QStringList nameWords = programWords(splitCapitals(clues.name));
     const TargetParts target = targetParts(clues.targetPath);
+    const QString key = programKey(clues.name);
     const QString executable = programKey(target.executable);
+    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
+    const QString ownFolder = programKey(clues.folders.section(separators, -1));
 
     const auto add = [&scores](int category, int weight) {
         if (category >= 0)
             scores[static_cast<size_t>(category)] += weight;
     };
-    const QString key = nameWords.join(QString());
-    add(chosenForProgram_.value(key, chosenForProgram_.value(executable, -1)),
-        kChosenProgramWeight);
+    const int chosen = chosenForProgram_.value(key, chosenForProgram_.value(executable, -1));
+    add(chosen, kChosenProgramWeight);
     const auto vendor = chosenForVendor_.constFind(vendorOf(clues.folders));
     if (vendor != chosenForVendor_.constEnd()) {
         int total = 0;
@@ -304,14 +408,37 @@ Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
         for (int k = 0; k < kCategoryCount; ++k)
             add(k, kChosenVendorWeight * (*vendor)[static_cast<size_t>(k)] / total);
     }
-    add(knownCategory(nameWords, executable), kKnownProgramWeight);
+    // The shortcut is the program by its name or its executable; its folder may be the
+    // program's ("7-Zip/7-Zip File Manager") or a vendor's, and says less.
+    const QStringList ownKeys = {key, executable};
+    int known = knownCategory(ownKeys);
+    const CataloguedProgram* catalogued = cataloguedProgram(ownKeys);
+    int knownWeight = kKnownProgramWeight;
+    if (known < 0 && !catalogued) {
+        known = knownCategory({ownFolder});
+        catalogued = cataloguedProgram({ownFolder});
+        knownWeight = kKnownFolderWeight;
+    }
+    // Only what names this very program can make a suggestion sure: held out of the data they
+    // were made from, the words alone are wrong more than one time in twenty even when they
+    // lead by far (see suggestion_bench).
+    const int named = chosen >= 0 ? chosen : knownWeight == kKnownProgramWeight ? known : -1;
+    const bool knownByTable = known >= 0;
+    if (known < 0 && catalogued)
+        known = catalogued->category;
+    add(known, knownWeight);
 
-    const QStringList descriptionWords = wordsOf(clues.description);
+    // The catalogue's description stands in for a shortcut that has none, when the table does
+    // not know the program already: its loose words would only blur what the table says.
+    const QString description = clues.description.isEmpty() && catalogued && !knownByTable
+                                    ? catalogued->description
+                                    : clues.description;
+    const QStringList descriptionWords = clueWordsOf(description);
     addScores(scores, nameWords, kNameWeight);
     addPhraseScores(scores, nameWords, kNameWeight);
-    addScores(scores, wordsOf(clues.folders), kFolderWeight);
-    addScores(scores, programWords(target.executable), kExecutableWeight);
-    addScores(scores, wordsOf(target.folders.join(u' ')), kTargetFolderWeight);
+    addScores(scores, folderWordsOf(clues.folders), kFolderWeight);
+    addScores(scores, programWords(splitCapitals(target.executable)), kExecutableWeight);
+    addScores(scores, folderWordsOf(target.folders.join(u' ')), kTargetFolderWeight);
     addScores(scores, descriptionWords, kDescriptionWeight, kDescriptionLeadingWords);
     addPhraseScores(scores, descriptionWords, kDescriptionWeight, kDescriptionLeadingWords);
 
@@ -327,7 +454,9 @@ Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
     const int sureness = 100 * (bestScore - secondScore) / bestScore;
     if (sureness < kMinimumSureness)
         return {};
-    return {static_cast<int>(best - scores.begin()), sureness};
+    const int category = static_cast<int>(best - scores.begin());
+    return {category, sureness,
+            category == named && bestScore - secondScore >= kSureLead && sureness >= kSureSureness};
 }
 
 QString FoldersBelowPrograms(const ProgramState& state, const QString& folder) {

@@ -38,7 +38,7 @@ SuggestionReview::SuggestionReview(QWidget& mainWindow, const SuggestionReviewTe
 
     reviewList = new QTreeWidget(this);
     reviewList->setObjectName(QStringLiteral("reviewList"));
-    reviewList->setColumnCount(2);
+    reviewList->setColumnCount(3);
     reviewList->setHeaderHidden(true);
     reviewList->setRootIsDecorated(false);
     reviewList->setUniformRowHeights(true);
@@ -57,6 +57,10 @@ SuggestionReview::SuggestionReview(QWidget& mainWindow, const SuggestionReviewTe
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(0, Qt::Checked);
         item->setData(0, Qt::UserRole, k);
+        if (line.sure) {
+            item->setText(2, QStringLiteral("\u2713"));
+            item->setToolTip(2, texts.sureMark);
+        }
         // The boxes stay out of the Tab order: the list's keys open them, so Tab goes from the
         // list straight to the buttons however long the list is.
         auto* box = new QComboBox;
@@ -79,6 +83,7 @@ SuggestionReview::SuggestionReview(QWidget& mainWindow, const SuggestionReviewTe
     header->setStretchLastSection(false);
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     header->setSectionResizeMode(1, QHeaderView::Fixed);
+    header->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     if (!lines_.empty()) {
         header->resizeSection(1, lines_.front().categoryBox->sizeHint().width());
         reviewList->setCurrentItem(lines_.front().item);
@@ -165,8 +170,9 @@ void SuggestionReview::chooseCategory(Line& line, int position) {
 }
 
 void SuggestionReview::describe(Line& line) {
+    const QString& text = line.line.sure ? texts_.sureLine : texts_.line;
     line.item->setData(0, Qt::AccessibleTextRole,
-                       texts_.line.arg(line.line.name, line.categoryBox->currentText()));
+                       text.arg(line.line.name, line.categoryBox->currentText()));
 }
 
 void SuggestionReview::enableClassify() {

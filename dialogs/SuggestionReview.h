@@ -23,6 +23,8 @@ struct SuggestionReviewTexts {
     QString lineCategory; // the category box of a line: "%1" the shortcut
     QString classify;
     QString cancel;
+    QString sureLine; // the line of a sure suggestion, as `line`
+    QString sureMark; // what the mark beside a sure suggestion means
 };
 
 // A category the review offers: its index, its caption as shown and the key that chooses it.
@@ -37,13 +39,15 @@ struct ReviewLine {
     int entry;
     QString name;
     int category;
+    bool sure = false; // the suggestion is sure; the mark stays if the user changes it
 };
 
 // Shortcuts to classify at once, each on a ticked line with the category it goes into, for the
-// user to untick, change and confirm. Lines keep the order given; each category box offers the
-// categories in the order given. Everything works from the keyboard: Space ticks the current
-// line, F2 or Alt+Down opens its category box, a category's key chooses that category, Enter
-// confirms and Esc cancels. It opens with its top-left corner on the main window's.
+// user to untick, change and confirm; a sure suggestion is marked beside its category. Lines keep
+// the order given; each category box offers the categories in the order given. Everything works
+// from the keyboard: Space ticks the current line, F2 or Alt+Down opens its category box, a
+// category's key chooses that category, Enter confirms and Esc cancels. It opens with its top-left
+// corner on the main window's.
 class SuggestionReview final : public QDialog, public ModalWindow {
     Q_OBJECT
 

@@ -160,6 +160,8 @@ QString builtInText(BuiltInText text, int languageIndex) {
          u"%1 collegamenti non hanno alcun suggerimento e sono esclusi."},
         {u"%1, into %2", u"%1, dans %2", u"%1, in %2"},
         {u"Category of %1", u"Cat\u00e9gorie de %1", u"Categoria di %1"},
+        {u"%1, into %2, sure", u"%1, dans %2, s\u00fbr", u"%1, in %2, sicuro"},
+        {u"A sure suggestion", u"Une suggestion s\u00fbre", u"Un suggerimento sicuro"},
         {u"Classify", u"Classer", u"Classifica"},
         {u"Cancel", u"Annuler", u"Annulla"},
     };

@@ -59,6 +59,8 @@ enum class BuiltInText {
     NoSuggestionMany,    // "%1" shortcuts have none
     ReviewLine,          // a line for assistive technology: "%1" the shortcut, "%2" its category
     ReviewLineCategory,  // the category box of a line: "%1" the shortcut
+    ReviewSureLine,      // the line of a sure suggestion: "%1" the shortcut, "%2" its category
+    ReviewSureMark,      // what the mark of a sure suggestion means
     ReviewClassify,      // the review's confirmation
     ReviewCancel,        // its cancel
 };

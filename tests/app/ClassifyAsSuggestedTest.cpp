@@ -49,12 +49,17 @@ protected:
 
 TEST_F(ClassifyAsSuggested, TheReviewClassifiesTheTickedLinesInOneUndoableAction) {
     QStringList reviewed;
+    QStringList sure;
     ui.onModal = [&](ModalWindow& window) {
         auto& review = dynamic_cast<QDialog&>(window);
         review.show();
         auto* list = control<QTreeWidget>(review, "reviewList");
-        for (int k = 0; k < list->topLevelItemCount(); ++k)
-            reviewed.append(list->topLevelItem(k)->text(0));
+        for (int k = 0; k < list->topLevelItemCount(); ++k) {
+            const QTreeWidgetItem* line = list->topLevelItem(k);
+            reviewed.append(line->text(0));
+            if (!line->text(2).isEmpty() && !line->toolTip(2).isEmpty())
+                sure.append(line->text(0));
+        }
         EXPECT_FALSE(control<QLabel>(review, "leftOutNote")->text().isEmpty()); // Zork
         // Go and Sheet unticked, Writer sent elsewhere, all from the list's keys.
         for (const int key :
@@ -67,6 +72,9 @@ TEST_F(ClassifyAsSuggested, TheReviewClassifiesTheTickedLinesInOneUndoableAction
 
     // By category as the buttons stand, then by name; Zork has no suggestion.
     EXPECT_EQ(reviewed, QStringList({"Chess", "Go", "Sheet", "Writer", "Frob", "Winamp"}));
+    // A known program is sure; what words alone suggest is not.
+    EXPECT_TRUE(sure.contains("Winamp"));
+    EXPECT_FALSE(sure.contains("Frob") || sure.contains("Chess"));
     EXPECT_EQ(copy(kGiochi, "Chess"), tree.read("Start Menu/Programs/Games/Chess.lnk"));
     EXPECT_EQ(copy(kSistema, "Writer"), tree.read("Start Menu/Programs/Office/Writer.lnk"));
     EXPECT_EQ(copy(kAudio, "Winamp"), tree.read("Start Menu/Programs/Media/Winamp.lnk"));

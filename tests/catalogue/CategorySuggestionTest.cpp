@@ -21,20 +21,27 @@ protected:
         words[3] = {QStringLiteral("video*"), QStringLiteral("media"),
                     QString::fromUtf8("lecteur_vidéo")};
         words[9] = {QStringLiteral("mail*")};
+        words[8] = {QStringLiteral("develop*")};
         suggester.addWords(words);
         CategoryWords programs;
         programs[3] = {programKey(QStringLiteral("VLC media player")), QStringLiteral("vlc")};
         programs[5] = {QStringLiteral("winword")};
         programs[1] = {programKey(QStringLiteral("Notepad"))};
         programs[8] = {programKey(QStringLiteral("Notepad++"))};
+        programs[9] = {QStringLiteral("chromium")};
         suggester.addKnownPrograms(programs);
+        suggester.addCatalogue(
+            {{{QStringLiteral("treesizefree")}, -1, QStringLiteral("Plays music")},
+             {{QStringLiteral("frozenpond")}, 0, QString()}});
+    }
+    Suggestion suggestion(const char* name, const char* folders, const char* description = "",
+                          const char* target = "") const {
+        return suggester.suggest({QString::fromUtf8(name), QString::fromUtf8(folders),
+                                  QString::fromUtf8(description), QString::fromUtf8(target)});
     }
     int suggested(const char* name, const char* folders, const char* description = "",
                   const char* target = "") const {
-        return suggester
-            .suggest({QString::fromUtf8(name), QString::fromUtf8(folders),
-                      QString::fromUtf8(description), QString::fromUtf8(target)})
-            .category;
+        return suggestion(name, folders, description, target).category;
     }
     CategorySuggester suggester;
 };
@@ -73,6 +80,36 @@ TEST_F(CategorySuggestionTest, AKnownProgramAndTheUsersChoicesOutweighWords) {
     EXPECT_EQ(suggested("Acme Three", "Acme"), 1);           // its vendor's choices
     suggester.forgetChoices();
     EXPECT_EQ(suggested("Acme Three", "Acme"), -1);
+}
+
+TEST_F(CategorySuggestionTest, OneWordDoesNotDecideAgainstTheRest) {
+    // A known program is the whole name, the executable or the program's own folder.
+    EXPECT_EQ(suggested("Chromium", ""), 9);
+    EXPECT_EQ(suggested("Chromium B.S.U.", "Chromium B.S.U."), -1);
+    EXPECT_EQ(suggested("Chromium B.S.U.", "Chromium B.S.U.", "A fast paced arcade game"), 0);
+    EXPECT_EQ(suggested("Manual", "VLC"), 3);
+    // A vendor's company words say nothing.
+    EXPECT_EQ(suggested("Frob", "Frob Development Team"), -1);
+    EXPECT_EQ(suggested("Frob", "Frob Developers", "", "C:\\Frob Developers\\frob.exe"), -1);
+    // Words joined in capitals or without.
+    EXPECT_EQ(suggested("BrutalChess", ""), 0);
+    EXPECT_EQ(suggested("Brutal", "", "", "C:\\brutalchess\\brutalchess.exe"), 0);
+    EXPECT_EQ(suggested("Quickmail", ""), 9);
+    // The catalogue's description stands in for the shortcut's, its category where it has one.
+    EXPECT_EQ(suggested("TreeSize Free", ""), 4);
+    EXPECT_EQ(suggested("Tree", "", "", "C:\\TreeSize\\TreeSizeFree.exe"), 4);
+    EXPECT_EQ(suggested("TreeSize Free", "", "A photo tool"), 2);
+    EXPECT_EQ(suggested("Frozen Pond", ""), 0);
+}
+
+TEST_F(CategorySuggestionTest, OnlyTheProgramItselfMakesASureSuggestion) {
+    EXPECT_TRUE(suggestion("VLC media player", "VideoLAN", "Plays video").isSure());
+    EXPECT_FALSE(suggestion("VLC media player", "VideoLAN", "Music player").isSure());
+    const Suggestion words = suggestion("Chess Game", "Games", "A chess game");
+    EXPECT_EQ(words.category, 0);
+    EXPECT_FALSE(words.isSure());
+    suggester.learnChoice({QStringLiteral("Chess Game"), {}, {}, {}}, 0);
+    EXPECT_TRUE(suggestion("Chess Game", "Games").isSure());
 }
 
 TEST_F(CategorySuggestionTest, OnlyTheFoldersBelowEitherProgramsTreeCount) {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QHash>
 #include <QSet>
 #include <QStringDecoder>
 #include <QStringList>
@@ -186,6 +187,7 @@ TEST(CategoryWords, SuggestTheCategoryOfCommonShortcutsInEachLanguage) {
         {"Encyclopedia 2000", "", "", "", 7},
         {"IDLE (Python 3.11)", "Python 3.11", "", "", 8},
         {"Mozilla Firefox", "", "", "", 9},
+        {"Winamp", "Media", "", "", 4},
         {"Frobnicator", "Acme", "", "", -1},
         {"Frobnicator", "Acme", "Listen to your music and podcasts", "", 4},
         {"Launch", "Acme", "", "C:\\Program Files\\Acme\\winword.exe", 5},
@@ -214,6 +216,43 @@ TEST(CategoryWords, SuggestTheCategoryOfCommonShortcutsInEachLanguage) {
                       .category,
                   c.expected)
             << c.name;
+}
+
+// A word of the three word files, and a program of the known-programs table or of the
+// catalogue, points to one category: a second one would cancel the first or win silently.
+TEST(CategoryWords, AWordOrAProgramHasOneCategory) {
+    tvn::NativeFileSystem fs;
+    const auto path = [](const QString& fileName) {
+        return QStringLiteral(TORVANE_APP_DIR "/") + fileName;
+    };
+    const auto expectOneCategory = [](const std::vector<tvn::CategoryWords>& files,
+                                      const char* what) {
+        QHash<QString, int> categoryOf;
+        for (const tvn::CategoryWords& file : files)
+            for (int k = 0; k < tvn::kCategoryCount; ++k)
+                for (const QString& word : file[static_cast<size_t>(k)]) {
+                    const int first = categoryOf.value(word, k);
+                    EXPECT_EQ(first, k) << what << " " << word.toStdString();
+                    categoryOf.insert(word, first);
+                }
+    };
+    std::vector<tvn::CategoryWords> words;
+    for (const QString& fileName : tvn::CategoryWordsFileNames())
+        words.push_back(tvn::ReadCategoryWords(fs, path(fileName)));
+    expectOneCategory(words, "word");
+    expectOneCategory(
+        {tvn::ReadKnownPrograms(fs, path(QString::fromUtf16(tvn::kKnownProgramsFileName)))},
+        "known program");
+
+    const auto catalogue =
+        tvn::ReadProgramCatalogue(fs, path(QString::fromUtf16(tvn::kProgramCatalogueFileName)));
+    EXPECT_GT(catalogue.size(), 4000u);
+    QSet<QString> keys;
+    for (const tvn::CataloguedProgram& program : catalogue)
+        for (const QString& key : program.keys) {
+            EXPECT_FALSE(keys.contains(key)) << "catalogued twice: " << key.toStdString();
+            keys.insert(key);
+        }
 }
 
 } // namespace

@@ -131,12 +131,25 @@ def mac_entries(path):
 
 def unique(entries):
     seen, kept = set(), []
-    for category, name, description in entries:
+    for entry in entries:
+        category, name, description = entry[:3]
         key = re.sub(r"\W", "", name.casefold())
         if key and key not in seen and "\t" not in name + description:
             seen.add(key)
-            kept.append((category, name, description))
+            kept.append(entry)
     return kept
+
+
+def program_key(name):
+    """The suggestion's programKey: the letters and digits of the name's words, case folded,
+    its version words left out after the first ("GIMP 2.10" and "gimp" give "gimp")."""
+    words = re.findall(r"[^\W_]+", name.replace("+", "p").casefold())
+    version = re.compile(r"^(v?\d+[a-z]?|x(64|86)|(32|64)bit|win(32|64))$")
+    return "".join(words[:1] + [w for w in words[1:] if not version.match(w)])
+
+
+def sourced(entries, source):
+    return [entry + (source,) for entry in entries]
 
 
 # Programs every Windows or Wine user meets, and the executables whose names do not tell,
@@ -189,7 +202,7 @@ WELL_KNOWN = {
               " Skype, Zoom, Microsoft Teams, Teams, Discord, Slack, Telegram, Signal, WhatsApp,"
               " Pidgin, HexChat, mIRC, FileZilla, WinSCP, PuTTY, qBittorrent, uTorrent,"
               " BitTorrent, Transmission, eMule, Dropbox, OneDrive, Google Drive, TeamViewer,"
-              " AnyDesk, Free Download Manager, Internet Download Manager, IDMan, JDownloader",
+              " AnyDesk, Free Download Manager, Internet Download Manager, IDMan, JDownloader, Xftp",
 }
 
 
@@ -197,12 +210,21 @@ def write_known_programs(path, known):
     """One record per category in the order of the buttons: the program names and executable
     names of that category, separated by commas."""
     names = {category: [] for category in range(11)}
-    for category, text in WELL_KNOWN.items():
-        names[category] += [n.strip() for n in text.split(",")]
-    common = {w.strip().casefold() for w in open("/usr/share/dict/words", encoding="utf-8")}
-    for category, name, _ in known:
-        if re.sub(r"\W", "", name.casefold()) not in common:
+    # A program has one category: the one written here, else that of the first list naming it.
+    category_of = {}
+
+    def add(category, name):
+        key = program_key(name)
+        if category_of.setdefault(key, category) == category:
             names[category].append(name)
+
+    for category, text in WELL_KNOWN.items():
+        for name in text.split(","):
+            add(category, name.strip())
+    common = {w.strip().casefold() for w in open("/usr/share/dict/words", encoding="utf-8")}
+    for category, name, *_ in known:
+        if re.sub(r"\W", "", name.casefold()) not in common:
+            add(category, name)
     with open(path, "w", encoding="ascii", newline="\r\n") as f:
         for category in range(11):
             kept = [n for n in names[category]
@@ -215,7 +237,7 @@ def agreement(lists):
     any suggestion measured against them."""
     categories = {}
     for entries in lists:
-        for category, name, _ in unique(entries):
+        for category, name, *_ in unique(entries):
             categories.setdefault(re.sub(r"\W", "", name.casefold()), []).append(category)
     shared = [c for c in categories.values() if len(c) > 1]
     same = sum(1 for c in shared if len(set(c)) == 1)
@@ -224,16 +246,18 @@ def agreement(lists):
 
 def main():
     mac_json, windows_md, windows2_md, mac_md, linux_md, out = sys.argv[1:7]
-    lists = [markdown_entries(windows_md, WINDOWS), markdown_entries(windows2_md, PANDA),
-             markdown_entries(linux_md, LINUX), mac_entries(mac_json),
-             markdown_entries(mac_md, MAC_LIST)]
+    lists = [sourced(markdown_entries(windows_md, WINDOWS), "Awesome-Windows/Awesome"),
+             sourced(markdown_entries(windows2_md, PANDA), "0PandaDEV/awesome-windows"),
+             sourced(markdown_entries(linux_md, LINUX), "luong-komorebi/Awesome-Linux-Software"),
+             sourced(mac_entries(mac_json), "serhii-londar/open-source-mac-os-apps"),
+             sourced(markdown_entries(mac_md, MAC_LIST), "iCHAIT/awesome-macOS")]
     windows_and_linux = unique(lists[0] + lists[1] + lists[2])
     corpus = unique(windows_and_linux + lists[3] + lists[4])
     print(agreement(lists))
     with open(f"{out}/suggestion-corpus.tsv", "w", encoding="utf-8") as f:
-        f.write("# category\tname\tdescription: programs of two public lists, see README\n")
+        f.write("# category\tname\tdescription\tsource list: programs of public lists, see README\n")
         for entry in corpus:
-            f.write("%d\t%s\t%s\n" % entry)
+            f.write("%d\t%s\t%s\t%s\n" % entry)
     write_known_programs(f"{out}/Known programs.tvn", windows_and_linux)
     print(len(corpus), "corpus entries,", len(windows_and_linux), "programs for the table")
 

@@ -1,0 +1,176 @@
+#!/usr/bin/env python3
+"""Builds data/Program catalogue.tvn from public catalogues of Windows software.
+
+make-catalogue.py OUT_FILE SCOOP_BUCKET_DIR... [--games SCOOP_BUCKET_DIR...] [--choco DIR]
+
+SCOOP_BUCKET_DIR  a Scoop bucket's folder of manifests (bucket/*.json): ScoopInstaller/Extras,
+                  ScoopInstaller/Main, ScoopInstaller/Nonportable (Unlicense)
+--games           buckets whose every program is a game: Calinou/scoop-games (CC0 1.0)
+--choco DIR       chocolatey-community/chocolatey-packages (Apache 2.0): its *.nuspec files
+
+Each program of the catalogue gives its names (the manifest's name, the names of its shortcuts,
+the package's title), its executables (those its shortcuts and commands start) and its one-line
+description. The suggestion reads the description where a shortcut has none, and weighs its
+words as it weighs a shortcut's own: the catalogue knows what a program is, the words decide its
+category. A category is written only where the catalogue itself gives one: every program of a
+games bucket is a game, and a Chocolatey package's tags map to categories by TAGS below, when
+they point to one category only.
+
+Names a shortcut could bear without being the program are left out: common English words of
+fewer than six letters (/usr/share/dict/words) and the generic executables of GENERIC.
+"""
+import glob
+import json
+import os
+import re
+import sys
+import xml.etree.ElementTree as ET
+
+GAMES, UTILITIES, GRAPHICS, VIDEO, AUDIO, WORK, SYSTEM, REFERENCE, PROGRAMMING, INTERNET = range(10)
+
+# Chocolatey tags and the category each points to; tags that do not tell (foss, admin,
+# cross-platform, freeware, cli...) are not listed.
+TAGS = {
+    GAMES: "game games gaming emulator steam turn-based strategy",
+    UTILITIES: "zip 7zip archive archiver compression file-compression rar tar extract"
+               " file-manager clipboard hotkeys keyboard macros search indexing everything"
+               " launcher password keepass keepassx 1password backup sync",
+    GRAPHICS: "graphics image images photo drawing gif jpg png svg 3d 2d cad modeling icons"
+              " paint screenshot art design scanner",
+    VIDEO: "video dvd mkv avi subtitle codec quicktime mpc-hc nle vlc youtube vimeo",
+    AUDIO: "audio mp3 music flac sound dsp itunes",
+    WORK: "office pdf productivity libreoffice kingsoft publishing postscript ghostscript.app"
+          " spreadsheet",
+    SYSTEM: "driver disk defragment ntfs registry uninstaller cleaner bleachbit antivirus"
+            " firewall virtualbox virtual shell multiboot usb iso hosts hostsfile",
+    REFERENCE: "ebook dictionary encyclopedia",
+    PROGRAMMING: "development programming ide git version-control vcs dvcs compiler python"
+                 " javascript typescript nodejs php ruby c++ vscode visualstudiocode"
+                 " notepadplusplus notepad-plus-plus cmake make build nuget jetbrains"
+                 " docker kubernetes devops testing selenium webdriver",
+    INTERNET: "browser web-browser chrome chromium firefox mozilla email ftp sftp scp ssh"
+              " telnet putty torrent bittorrent p2p download chat voip conferencing rss"
+              " webdav remote vpn",
+}
+TAG_CATEGORY = {tag: category for category, tags in TAGS.items() for tag in tags.split()}
+
+# Executables and names that many programs share.
+GENERIC = {
+    "uninstall", "uninst", "unins000", "setup", "install", "installer", "update", "updater",
+    "launcher", "launch", "start", "run", "app", "main", "program", "readme", "help", "manual",
+    "license", "changelog", "config", "settings", "website", "documentation", "gui", "client",
+    "server", "console", "tool", "tools", "portable", "bin", "cli",
+}
+
+
+def program_key(name):
+    """The suggestion's programKey: the letters and digits of the name's words, case folded,
+    its version words left out after the first ("GIMP 2.10" and "gimp" give "gimp")."""
+    words = re.findall(r"[^\W_]+", name.replace("+", "p").casefold())
+    version = re.compile(r"^(v?\d+[a-z]?|x(64|86)|(32|64)bit|win(32|64))$")
+    return "".join(words[:1] + [w for w in words[1:] if not version.match(w)])
+
+
+def first_sentence(text):
+    text = " ".join(text.replace('"', "'").split())
+    text = text.encode("ascii", "ignore").decode()
+    match = re.match(r"(.+?[.!?])(\s|$)", text)
+    return (match.group(1) if match else text)[:160].strip()
+
+
+def executables(field):
+    """The executables a manifest's bin or shortcuts field starts."""
+    found = []
+    items = field if isinstance(field, list) else [field]
+    for item in items:
+        path = item[0] if isinstance(item, list) and item else item
+        if isinstance(path, str) and path.lower().endswith(".exe"):
+            found.append(os.path.splitext(os.path.basename(path.replace("\\", "/")))[0])
+    return found
+
+
+def shortcut_names(field):
+    return [item[1] for item in field or [] if isinstance(item, list) and len(item) > 1]
+
+
+def scoop_programs(bucket, category):
+    # A program before its variants ("cpu-z" before "cpu-z-arm64"), which name it too.
+    paths = sorted(glob.glob(os.path.join(bucket, "bucket", "*.json")),
+                   key=lambda path: (len(os.path.basename(path)), path))
+    for path in paths:
+        try:
+            manifest = json.load(open(path, encoding="utf-8-sig"))
+        except (ValueError, UnicodeDecodeError):
+            continue
+        parts = [manifest] + list(manifest.get("architecture", {}).values())
+        names = [os.path.splitext(os.path.basename(path))[0]]
+        exes = []
+        for part in parts:
+            if isinstance(part, dict):
+                names += shortcut_names(part.get("shortcuts"))
+                exes += executables(part.get("shortcuts", []))
+                exes += executables(part.get("bin", []))
+        yield category, names + exes, first_sentence(manifest.get("description", ""))
+
+
+def choco_programs(folder):
+    for path in sorted(glob.glob(os.path.join(folder, "**", "*.nuspec"), recursive=True)):
+        try:
+            metadata = ET.parse(path).getroot().find("{*}metadata")
+        except ET.ParseError:
+            continue
+        if metadata is None:
+            continue
+        text = {child.tag.split("}")[-1]: (child.text or "") for child in metadata}
+        tags = {TAG_CATEGORY[t] for t in text.get("tags", "").lower().split() if t in TAG_CATEGORY}
+        category = tags.pop() if len(tags) == 1 else -1
+        names = [text.get("id", ""), text.get("title", "")]
+        # A package's id often adds what it installs: "vlc.install", "firefox-nightly".
+        names.append(re.split(r"[.]", text.get("id", ""))[0])
+        yield category, names, first_sentence(text.get("summary") or text.get("description", ""))
+
+
+def main():
+    arguments = sys.argv[1:]
+    out, groups, kind = arguments[0], [], "scoop"
+    for argument in arguments[1:]:
+        if argument in ("--games", "--choco"):
+            kind = argument
+        else:
+            groups.append((kind, argument))
+    common = {w.strip().casefold() for w in open("/usr/share/dict/words", encoding="utf-8")}
+    programs = []
+    for kind, folder in groups:
+        if kind == "--choco":
+            programs += choco_programs(folder)
+        else:
+            programs += scoop_programs(folder, GAMES if kind == "--games" else -1)
+
+    # A key names one program: the first catalogue's, which carries its category if it has one.
+    owner, records = {}, []
+    for category, names, description in programs:
+        keys = []
+        for name in names:
+            key = program_key(name)
+            if (not key or key in GENERIC or (key in common and len(key) < 6)
+                    or key in keys or not name.isascii() or "|" in name):
+                continue
+            if key in owner:
+                # The same program again (Scoop and Chocolatey): its category is kept.
+                if category >= 0 and records[owner[key]][0] < 0:
+                    records[owner[key]][0] = category
+                continue
+            keys.append(key)
+        if not keys or (not description and category < 0):
+            continue
+        for key in keys:
+            owner[key] = len(records)
+        records.append([category, keys, description])
+    with open(out, "w", encoding="ascii", newline="\r\n") as f:
+        for category, keys, description in records:
+            f.write('%d,"%s","%s"\n' % (category, "|".join(keys), description))
+    print(len(records), "programs,", len(owner), "names and executables,",
+          sum(1 for r in records if r[0] >= 0), "with a category")
+
+
+main()
