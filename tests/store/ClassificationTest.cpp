@@ -157,6 +157,30 @@ TEST_F(Classification, NamesakesKeepACopyEachToldApartByTheirFolder) {
     EXPECT_TRUE(trash.files().isEmpty());
 }
 
+#ifndef _WIN32
+// Twins of one folder that differ only in letter case are two shortcuts, each copied; a namesake
+// whose name leaves no room to tell it apart is named in the report with its reason.
+TEST_F(Classification, TwinsAreBothCopiedAndANameWithNoRoomLeftIsNamed) {
+    tree.write("Start Menu/Programs/Casey/Tool.lnk", "same");
+    tree.write("Start Menu/Programs/Casey/tool.LNK", "same");
+    const QString longName = QString(251, u'n');
+    tree.write("Start Menu/Programs/V1/" + longName + ".lnk", "first");
+    tree.write("Start Menu/Programs/V2/" + longName + ".lnk", "second");
+    addEntry("Tool", programs("Casey"));
+    addEntry("tool", programs("Casey"));
+    addEntry(longName, programs("V1"));
+    addEntry(longName, programs("V2"));
+    select({0, 1, 2, 3});
+    ClassifySelected(tvn, kGiochi);
+    EXPECT_EQ(copies("Start Menu/giochi"),
+              QStringList({"Tool.lnk=same", longName + ".lnk=first", "tool (Casey).LNK=same"}));
+    ASSERT_EQ(window.failedReports.size(), 1u);
+    EXPECT_EQ(window.failedReports[0].at(0).name, longName);
+    EXPECT_EQ(window.failedReports[0].at(0).kind, FailureKind::NoFreeName);
+    EXPECT_EQ(lists.notYet.entries(), QStringList{longName});
+}
+#endif
+
 // A telling-apart name fits the disk however long the name or its folder's, and still reads as
 // the shortcut's own name, even when the folder's name holds brackets.
 TEST_F(Classification, NamesakeNamesFitTheDiskAndKeepTheShortcutsName) {
