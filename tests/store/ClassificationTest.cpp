@@ -173,7 +173,7 @@ TEST_F(Classification, TwinsAreBothCopiedAndANameWithNoRoomLeftIsNamed) {
     select({0, 1, 2, 3});
     ClassifySelected(tvn, kGiochi);
     EXPECT_EQ(copies("Start Menu/giochi"),
-              QStringList({"Tool.lnk=same", longName + ".lnk=first", "tool (Casey).LNK=same"}));
+              QStringList({"Tool.lnk=same", longName + ".lnk=first", "tool (Casey).lnk=same"}));
     ASSERT_EQ(window.failedReports.size(), 1u);
     EXPECT_EQ(window.failedReports[0].at(0).name, longName);
     EXPECT_EQ(window.failedReports[0].at(0).kind, FailureKind::NoFreeName);
