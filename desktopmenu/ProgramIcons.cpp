@@ -1,5 +1,6 @@
 #include "desktopmenu/ProgramIcons.h"
 
+#include "desktopmenu/GeneratedFile.h"
 #include "platform/PeResources.h"
 
 #include <algorithm>
@@ -14,7 +15,6 @@
 #include <QImageReader>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTemporaryFile>
 #include <QtEndian>
 
 namespace tvn {
@@ -102,16 +102,11 @@ QString stemOf(const QString& file) {
         .left(40);
 }
 
-// Written beside its place and renamed there, so no half file ever bears the name; not synced
-// to the disk (a sync wrote thousands): an icon lost in a crash is only an icon.
 bool writePng(const QString& path, const QImage& image) {
-    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
-    if (!file.open() || !image.save(&file, "png") || !file.flush())
-        return false;
-    if (!file.rename(path))
-        return QFileInfo::exists(path);
-    file.setAutoRemove(false);
-    return true;
+    QByteArray png;
+    QBuffer buffer(&png);
+    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "png") &&
+           writeGeneratedFile(path, png);
 }
 
 } // namespace

@@ -1,12 +1,13 @@
 #include "desktopmenu/WineMenuFiles.h"
 
+#include "desktopmenu/GeneratedFile.h"
+
 #include <algorithm>
 #include <optional>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringList>
 #include <QXmlStreamReader>
 #include <vector>
@@ -50,13 +51,8 @@ std::optional<QStringList> readLines(const QString& path) {
     return QString::fromUtf8(file.readAll()).split(u'\n');
 }
 
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
-
 bool writeText(const QString& path, const QString& text) {
-    return writeBytes(path, text.toUtf8());
+    return writeGeneratedFile(path, text.toUtf8());
 }
 
 // Text inside an XML element, escaped as the builder escapes it.
@@ -218,7 +214,8 @@ bool WineMenuFiles::writeEntry(const QString& menu, const QString& entry,
                        "    <Include>\n      <Filename>%2</Filename>\n    </Include>\n"
                        "  </Menu>\n  </Menu>\n</Menu>\n")
             .arg(xmlText(menu), xmlText(desktopFileId(menu, entry)));
-    return writeBytes(desktopFile(menu, entry), text) && writeText(menuFile(menu, entry), menuText);
+    return writeGeneratedFile(desktopFile(menu, entry), text) &&
+           writeText(menuFile(menu, entry), menuText);
 }
 
 void WineMenuFiles::announceChange() const {
