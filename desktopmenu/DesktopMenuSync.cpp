@@ -18,6 +18,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 #include <QStandardPaths>
 #include <vector>
@@ -217,9 +218,12 @@ private:
                "NotShowIn=GNOME;\n";
     }
 
-    bool inStep(const CategoryCopy& copy, const QByteArray& text) const {
-        return QFileInfo::exists(files_.directoryFile(copy.menu)) &&
-               files_.menuFileIncludes(copy.menu, copy.entry) &&
+    bool inStep(const CategoryCopy& copy, const QByteArray& text) {
+        auto directory = directoryExists_.constFind(copy.menu);
+        if (directory == directoryExists_.constEnd())
+            directory = directoryExists_.insert(copy.menu,
+                                                QFileInfo::exists(files_.directoryFile(copy.menu)));
+        return *directory && files_.menuFileIncludes(copy.menu, copy.entry) &&
                readBytes(files_.desktopFile(copy.menu, copy.entry)) == text;
     }
 
@@ -233,7 +237,9 @@ private:
                 return;
             QByteArray text =
                 copy.original ? originalsText(copy) : fromLinks.textFor(*copy.copy, copy.shortcut);
-            if (!inStep(*copy.copy, text))
+            if (inStep(*copy.copy, text))
+                withEntry_.insert(copy.copy);
+            else
                 missing.push_back({copy.copy, std::move(text)});
         }
         if (missing.empty())
@@ -244,9 +250,10 @@ private:
             if (stopped())
                 return;
             files_.writeMarkedDirectoryFile(copy->menu);
-            if (files_.writeEntry(copy->menu, copy->entry, text))
+            if (files_.writeEntry(copy->menu, copy->entry, text)) {
+                withEntry_.insert(copy);
                 ++result_.written;
-            else
+            } else
                 result_.failed << copy->path;
             control_.progressed(++done_, total_);
         }
@@ -278,7 +285,8 @@ private:
                     continue;
                 if (copy.original)
                     folder.apps << copy.original->desktopId;
-                else if (QFileInfo::exists(files_.desktopFile(copy.copy->menu, copy.copy->entry)))
+                else if (withEntry_.contains(copy.copy) ||
+                         QFileInfo::exists(files_.desktopFile(copy.copy->menu, copy.copy->entry)))
                     folder.apps << copyDesktopId(*copy.copy);
             }
             folder.apps.sort();
@@ -293,6 +301,10 @@ private:
     const DesktopMenuSyncControl& control_;
     WineMenuFiles files_;
     DesktopMenuSyncResult result_;
+    // Whether each menu's .directory file exists, asked once before any is written.
+    QHash<QString, bool> directoryExists_;
+    // The copies whose entry is known to be in step, so not looked for again.
+    QSet<const CategoryCopy*> withEntry_;
     qsizetype done_ = 0;
     qsizetype total_ = 0;
 };

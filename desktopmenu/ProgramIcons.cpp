@@ -1,5 +1,6 @@
 #include "desktopmenu/ProgramIcons.h"
 
+#include "desktopmenu/GeneratedFile.h"
 #include "platform/PeResources.h"
 
 #include <algorithm>
@@ -14,7 +15,6 @@
 #include <QImageReader>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTemporaryFile>
 #include <QtEndian>
 
 namespace tvn {
@@ -102,16 +102,11 @@ QString stemOf(const QString& file) {
         .left(40);
 }
 
-// Written beside its place and renamed there, so no half file ever bears the name; not synced
-// to the disk (a sync wrote thousands): an icon lost in a crash is only an icon.
 bool writePng(const QString& path, const QImage& image) {
-    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
-    if (!file.open() || !image.save(&file, "png") || !file.flush())
-        return false;
-    if (!file.rename(path))
-        return QFileInfo::exists(path);
-    file.setAutoRemove(false);
-    return true;
+    QByteArray png;
+    QBuffer buffer(&png);
+    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "png") &&
+           writeGeneratedFile(path, png);
 }
 
 } // namespace
@@ -146,7 +141,7 @@ QString ProgramIcons::fileOf(int size, const QString& name) const {
            QStringLiteral(".png");
 }
 
-bool ProgramIcons::write(const QString& file, int index, const QString& name) const {
+bool ProgramIcons::write(const QString& file, int index, const QString& name) {
     std::vector<QImage> all = images(file, index);
     if (all.empty())
         return false;
@@ -165,10 +160,29 @@ bool ProgramIcons::write(const QString& file, int index, const QString& name) co
     }
     for (const QImage& image : chosen) {
         const QString path = fileOf(image.width(), name);
-        if (!QDir().mkpath(QFileInfo(path).path()) || !writePng(path, image))
+        if (!madeSizes_.contains(image.width())) {
+            if (!QDir().mkpath(QFileInfo(path).path()))
+                return false;
+            madeSizes_.insert(image.width());
+        }
+        if (!writePng(path, image))
             return false;
     }
+    present_.insert(name);
     return true;
+}
+
+const QSet<QString>& ProgramIcons::present() {
+    if (presentListed_)
+        return present_;
+    presentListed_ = true;
+    for (const int size : kThemeSizes) {
+        const QDir folder(QFileInfo(fileOf(size, QStringLiteral("x"))).path());
+        for (const QString& file :
+             folder.entryList({kNameStart + QStringLiteral("*.png")}, QDir::Files))
+            present_.insert(file.chopped(4));
+    }
+    return present_;
 }
 
 QString ProgramIcons::iconFor(const QString& file, int index) {
@@ -183,10 +197,7 @@ QString ProgramIcons::iconFor(const QString& file, int index) {
     const QByteArray hash = QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256);
     const QString name =
         kNameStart + QString::fromLatin1(hash.toHex().left(12)) + u'-' + stemOf(file);
-    const bool present = std::any_of(std::begin(kThemeSizes), std::end(kThemeSizes), [&](int size) {
-        return QFileInfo::exists(fileOf(size, name));
-    });
-    const QString given = present || write(file, index, name) ? name : QString();
+    const QString given = present().contains(name) || write(file, index, name) ? name : QString();
     given_.insert(key, given);
     return given;
 }

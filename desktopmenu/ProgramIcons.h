@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QSet>
 #include <QString>
 #include <vector>
 
@@ -30,11 +31,18 @@ public:
 
 private:
     QString fileOf(int size, const QString& name) const;
-    bool write(const QString& file, int index, const QString& name) const;
+    bool write(const QString& file, int index, const QString& name);
+    // The names of the icons with a file of any size, listed once per sync rather than asked
+    // of the disk once per size for each icon.
+    const QSet<QString>& present();
 
     QString dataHome_;
     // The names already given in this sync, by file and index.
     QHash<QString, QString> given_;
+    QSet<QString> present_;
+    bool presentListed_ = false;
+    // The sizes whose folder this sync has made or found.
+    QSet<int> madeSizes_;
 };
 
 } // namespace tvn

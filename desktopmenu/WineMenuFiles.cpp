@@ -1,12 +1,13 @@
 #include "desktopmenu/WineMenuFiles.h"
 
+#include "desktopmenu/GeneratedFile.h"
+
 #include <algorithm>
 #include <optional>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringList>
 #include <QXmlStreamReader>
 #include <vector>
@@ -50,13 +51,8 @@ std::optional<QStringList> readLines(const QString& path) {
     return QString::fromUtf8(file.readAll()).split(u'\n');
 }
 
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
-
 bool writeText(const QString& path, const QString& text) {
-    return writeBytes(path, text.toUtf8());
+    return writeGeneratedFile(path, text.toUtf8());
 }
 
 // Text inside an XML element, escaped as the builder escapes it.
@@ -121,6 +117,21 @@ QString desktopFileId(const QString& menu, const QString& entry) {
     return QStringLiteral("wine-") + menu + u'-' + entry + QStringLiteral(".desktop");
 }
 
+// The .menu file of an entry, as the builder writes it.
+QByteArray menuFileText(const QString& menu, const QString& entry) {
+    return QStringLiteral("<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
+                          "\"http://www.freedesktop.org/standards/menu-spec/menu-1.0.dtd\">\n"
+                          "<Menu>\n  <Name>Applications</Name>\n"
+                          "  <Menu>\n    <Name>wine-wine</Name>\n"
+                          "    <Directory>wine-wine.directory</Directory>\n"
+                          "  <Menu>\n    <Name>wine-%1</Name>\n"
+                          "    <Directory>wine-%1.directory</Directory>\n"
+                          "    <Include>\n      <Filename>%2</Filename>\n    </Include>\n"
+                          "  </Menu>\n  </Menu>\n</Menu>\n")
+        .arg(xmlText(menu), xmlText(desktopFileId(menu, entry)))
+        .toUtf8();
+}
+
 } // namespace
 
 WineMenuFiles::WineMenuFiles(XdgFolders folders)
@@ -152,8 +163,15 @@ QString WineMenuFiles::mergedMenuFolder() const {
 }
 
 bool WineMenuFiles::menuFileIncludes(const QString& menu, const QString& entry) const {
+    // Mostly the file as this program writes it, found without parsing.
+    QFile file(menuFile(menu, entry));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    if (file.readAll() == menuFileText(menu, entry))
+        return true;
+    file.close();
     const QString id = desktopFileId(menu, entry);
-    const MenuFileContent content = readMenuFile(menuFile(menu, entry));
+    const MenuFileContent content = readMenuFile(file.fileName());
     return std::any_of(content.includes.begin(), content.includes.end(),
                        [&](const MenuInclude& include) { return include.filename == id; });
 }
@@ -207,18 +225,8 @@ bool WineMenuFiles::writeEntry(const QString& menu, const QString& entry,
         !writeText(wineDirectory,
                    QStringLiteral("[Desktop Entry]\nType=Directory\nName=Wine\nIcon=wine\n")))
         return false;
-    const QString menuText =
-        QStringLiteral("<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
-                       "\"http://www.freedesktop.org/standards/menu-spec/menu-1.0.dtd\">\n"
-                       "<Menu>\n  <Name>Applications</Name>\n"
-                       "  <Menu>\n    <Name>wine-wine</Name>\n"
-                       "    <Directory>wine-wine.directory</Directory>\n"
-                       "  <Menu>\n    <Name>wine-%1</Name>\n"
-                       "    <Directory>wine-%1.directory</Directory>\n"
-                       "    <Include>\n      <Filename>%2</Filename>\n    </Include>\n"
-                       "  </Menu>\n  </Menu>\n</Menu>\n")
-            .arg(xmlText(menu), xmlText(desktopFileId(menu, entry)));
-    return writeBytes(desktopFile(menu, entry), text) && writeText(menuFile(menu, entry), menuText);
+    return writeGeneratedFile(desktopFile(menu, entry), text) &&
+           writeGeneratedFile(menuFile(menu, entry), menuFileText(menu, entry));
 }
 
 void WineMenuFiles::announceChange() const {
