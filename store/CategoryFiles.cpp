@@ -21,11 +21,33 @@ QString dataFile(const Tvn& tvn, const QString& name) {
     return joinPath(tvn.state.appFolder, name);
 }
 
+// True when a button other than `k` bears that name, in any letter case: two buttons on one
+// folder would share their copies.
+bool nameTaken(const Tvn& tvn, int k, const QString& caption) {
+    for (int other = 0; other < kCategoryCount; ++other)
+        if (other != k &&
+            caseFoldedName(tvn.window.categoryCaption(other)) == caseFoldedName(caption))
+            return true;
+    return false;
+}
+
+// A button whose name an earlier button bears takes its built-in name, numbered if need be, so no
+// two categories share a folder.
+void makeNamesDistinct(Tvn& tvn) {
+    for (int k = 1; k < kCategoryCount; ++k) {
+        const QString builtIn = builtInCategoryCaptions().at(static_cast<size_t>(k));
+        QString caption = tvn.window.categoryCaption(k);
+        for (int number = 1; nameTaken(tvn, k, caption); ++number)
+            caption = number == 1 ? builtIn : QStringLiteral("%1 %2").arg(builtIn).arg(number);
+        tvn.window.setCategoryCaption(k, caption);
+    }
+}
+
 // Reads up to eleven items onto the buttons, stopping at the end of the file.
 void readCaptionBlock(Tvn& tvn, SequentialReader& reader) {
     for (int k = 0; k < kCategoryCount && !reader.atEnd(); ++k) {
         const QString caption = itemToCaption(reader.next());
-        if (isValidCategoryName(caption))
+        if (isValidCategoryName(caption) && !nameTaken(tvn, k, caption))
             tvn.window.setCategoryCaption(k, caption);
     }
 }
@@ -59,13 +81,7 @@ void ReadCustomCategories(Tvn& tvn) {
     }
     if (good == kCategoryCount && reader->atEnd())
         return;
-    // A default name that another button now bears goes back to that button's built-in one.
-    for (int k = 0; k < kCategoryCount; ++k)
-        for (int other = 0; other < k; ++other)
-            if (caseFoldedName(tvn.window.categoryCaption(k)) ==
-                caseFoldedName(tvn.window.categoryCaption(other)))
-                tvn.window.setCategoryCaption(k,
-                                              builtInCategoryCaptions().at(static_cast<size_t>(k)));
+    makeNamesDistinct(tvn);
     tvn.ui.message(logicText(LogicText::CategoryNamesDamaged, tvn.state.languageIndex).arg(path),
                    {}, Buttons::Ok, Icon::Exclamation);
     // Said once: the file is written whole again.
@@ -84,6 +100,7 @@ void LoadDefaultCategories(Tvn& tvn) {
         if (tvn.state.languageIndex != 1)
             readCaptionBlock(tvn, *reader);
     }
+    makeNamesDistinct(tvn);
 }
 
 void LoadDefaultCategoriesKeepingUsed(Tvn& tvn, const QString& startMenu) {
