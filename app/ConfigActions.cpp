@@ -119,7 +119,7 @@ void FrmMain::settingsOkClicked() {
     // The category names start again from the language's defaults, but for those whose folder
     // holds copies, which must stay in reach.
     const QString home = QDir::toNativeSeparators(QDir::homePath());
-    LoadDefaultCategoriesKeepingUsed(
+    loadDefaultCategoriesKeepingUsed(
         tvn(), resolvedFolder(folderOfTyped(config_->startMenuPath(), shellFolders_.prefix()), home,
                               QDir::currentPath()));
     SaveCustomCategories(tvn());
@@ -167,7 +167,7 @@ void FrmMain::ApplySettings() {
     UpdateProgramsTrees(tvn());
     // What a copy killed mid-way left behind (at start, the last session's) is the program's own.
     RemoveLeftoverTemporaries(tvn());
-    FinishInterruptedRename(tvn());
+    finishInterruptedRename(tvn());
 
     if (!writeConfigFile(fs_, configFilePath(), configFromWindow())) {
         // A folder that cannot be written is named as such, not as a read-only Config.tvn.

@@ -103,7 +103,7 @@ void LoadDefaultCategories(Tvn& tvn) {
     makeNamesDistinct(tvn);
 }
 
-void LoadDefaultCategoriesKeepingUsed(Tvn& tvn, const QString& startMenu) {
+void loadDefaultCategoriesKeepingUsed(Tvn& tvn, const QString& startMenu) {
     std::array<QString, kCategoryCount> before;
     for (int k = 0; k < kCategoryCount; ++k)
         before.at(static_cast<size_t>(k)) = tvn.window.categoryCaption(k);

@@ -28,6 +28,6 @@ void LoadDefaultCategories(Tvn& tvn);
 // Settings confirmed on `startMenu`: the categories take the default names of the current
 // language, except those whose folder there holds anything: their copies stay the program's, in
 // reach of MODIFY and RESET, so the category keeps its name.
-void LoadDefaultCategoriesKeepingUsed(Tvn& tvn, const QString& startMenu);
+void loadDefaultCategoriesKeepingUsed(Tvn& tvn, const QString& startMenu);
 
 } // namespace tvn

@@ -191,7 +191,7 @@ bool RenameCategory(Tvn& tvn) {
     return true;
 }
 
-void FinishInterruptedRename(Tvn& tvn) {
+void finishInterruptedRename(Tvn& tvn) {
     const auto note = readRenameNote(tvn);
     if (!note) {
         // A note that cannot be read names nothing to finish.

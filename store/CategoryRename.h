@@ -16,12 +16,12 @@ namespace tvn {
 //
 // A rename that moves folders is written down first (Rename.tvn in the program folder) and that
 // note is removed once Custom.tvn holds the new name, so a rename cut short by a kill is finished
-// at the next start (FinishInterruptedRename). A program folder that cannot be written refuses
+// at the next start (finishInterruptedRename). A program folder that cannot be written refuses
 // the rename before anything is moved.
 bool RenameCategory(Tvn& tvn);
 
 // Finishes a rename the last run left half done: the copies still in the old folder follow,
 // the button takes the new name and Custom.tvn is saved. Nothing when no rename was cut short.
-void FinishInterruptedRename(Tvn& tvn);
+void finishInterruptedRename(Tvn& tvn);
 
 } // namespace tvn

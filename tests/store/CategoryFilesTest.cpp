@@ -151,7 +151,7 @@ TEST_F(DefaultCategories, SettingsKeepTheNameOfACategoryInUse) {
     window.captions[2] = "utilities";
     tree.write("Start Menu/my games/Chess.lnk");
     tree.write("Start Menu/utilities/Zip.lnk");
-    LoadDefaultCategoriesKeepingUsed(tvn, state.startMenuPath);
+    loadDefaultCategoriesKeepingUsed(tvn, state.startMenuPath);
     EXPECT_EQ(window.captions[0], "my games");
     EXPECT_EQ(window.captions[2], "utilities");
     // Its default would share the kept category's folder: it keeps its own name.

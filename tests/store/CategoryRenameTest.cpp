@@ -155,7 +155,7 @@ TEST_F(CategoryRename, ARenameCutShortIsFinishedAtTheNextStart) {
                                      .toUtf8());
     tree.write("Start Menu/games/Chess.lnk", "chess");
     QFile::remove(tree.path("Start Menu/giochi/Chess.lnk"));
-    FinishInterruptedRename(tvn);
+    finishInterruptedRename(tvn);
     EXPECT_EQ(tree.read("Start Menu/games/Go.lnk"), "go");
     EXPECT_EQ(tree.read("Start Menu/games/Poker.LNK"), "poker");
     EXPECT_EQ(tree.read("Start Menu/games/Chess.lnk"), "chess");

@@ -79,7 +79,7 @@ protected:
         state.moveMode = false;
         ReadCustomCategories(tvn);
         RemoveLeftoverTemporaries(tvn);
-        FinishInterruptedRename(tvn);
+        finishInterruptedRename(tvn);
         AnalyseSystem(tvn);
     }
 
