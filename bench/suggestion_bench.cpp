@@ -8,6 +8,7 @@
 #include "platform/PosixFileSystem.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -81,6 +82,9 @@ struct Tally {
     int sure = 0;
     int sureWrong = 0;
     int sureWrongOtherwise = 0; // sure and wrong, utilities and system tools counted as one
+    // Suggestions and wrong ones by sureness, in steps of ten from 50 to 100.
+    std::array<int, 6> atSureness{};
+    std::array<int, 6> wrongAtSureness{};
 
     void count(const tvn::Suggestion& suggestion, int expected) {
         const auto merged = [](int category) {
@@ -95,6 +99,12 @@ struct Tally {
         else
             ++wrong;
         utilitiesOrSystem += isMixUp;
+        if (suggestion.category >= 0) {
+            const auto step =
+                static_cast<size_t>(std::clamp((suggestion.sureness - 50) / 10, 0, 5));
+            ++atSureness[step];
+            wrongAtSureness[step] += isWrong && !isMixUp;
+        }
         sure += suggestion.isSure();
         sureWrong += suggestion.isSure() && isWrong;
         sureWrongOtherwise += suggestion.isSure() && isWrong && !isMixUp;
@@ -107,6 +117,10 @@ struct Tally {
         sure += other.sure;
         sureWrong += other.sureWrong;
         sureWrongOtherwise += other.sureWrongOtherwise;
+        for (size_t i = 0; i < atSureness.size(); ++i) {
+            atSureness[i] += other.atSureness[i];
+            wrongAtSureness[i] += other.wrongAtSureness[i];
+        }
     }
     int total() const { return right + wrong + missing; }
 };
@@ -128,6 +142,7 @@ struct Data {
     std::vector<tvn::CategoryWords> words;
     tvn::CategoryWords known;
     std::vector<tvn::CataloguedProgram> catalogue;
+    std::vector<tvn::CataloguedProgram> described;
 };
 
 // A suggester with the data, less every known or catalogued program named by `heldOut`.
@@ -142,12 +157,16 @@ tvn::CategorySuggester suggesterWithout(const Data& data, const QSet<QString>& h
     for (QStringList& keys : known)
         keys.removeIf([&](const QString& key) { return heldOut.contains(key); });
     suggester.addKnownPrograms(known);
-    std::vector<tvn::CataloguedProgram> catalogue;
-    for (const tvn::CataloguedProgram& program : data.catalogue)
-        if (std::none_of(program.keys.begin(), program.keys.end(),
-                         [&](const QString& key) { return heldOut.contains(key); }))
-            catalogue.push_back(program);
-    suggester.addCatalogue(catalogue);
+    const auto without = [&](const std::vector<tvn::CataloguedProgram>& programs) {
+        std::vector<tvn::CataloguedProgram> kept;
+        for (const tvn::CataloguedProgram& program : programs)
+            if (std::none_of(program.keys.begin(), program.keys.end(),
+                             [&](const QString& key) { return heldOut.contains(key); }))
+                kept.push_back(program);
+        return kept;
+    };
+    suggester.addCatalogue(without(data.catalogue));
+    suggester.addDescribedPrograms(without(data.described));
     return suggester;
 }
 
@@ -193,6 +212,7 @@ int main(int argc, char** argv) {
         data.words.push_back(tvn::ReadCategoryWords(fs, dataFolder + u'/' + fileName));
     data.known = tvn::ReadKnownPrograms(fs, pathOf(tvn::kKnownProgramsFileName));
     data.catalogue = tvn::ReadProgramCatalogue(fs, pathOf(tvn::kProgramCatalogueFileName));
+    data.described = tvn::ReadProgramCatalogue(fs, pathOf(tvn::kDescribedProgramsFileName));
     const tvn::CategorySuggester wordsOnly = suggesterWithout(data, {}, false);
     const tvn::CategorySuggester suggester = suggesterWithout(data, {});
 
@@ -245,6 +265,17 @@ int main(int argc, char** argv) {
         print(QStringLiteral("all lists"), sum);
         sure.add(sum);
     }
+    std::printf("held out, wrong (utilities and system tools as one) at or above a sureness:\n ");
+    for (size_t i = 0; i < sure.atSureness.size(); ++i) {
+        int at = 0;
+        int wrong = 0;
+        for (size_t j = i; j < sure.atSureness.size(); ++j) {
+            at += sure.atSureness[j];
+            wrong += sure.wrongAtSureness[j];
+        }
+        std::printf(" %zu: %d, %.1f %%;", 50 + 10 * i, at, percent(wrong, at));
+    }
+    std::printf("\n");
     std::printf("sure suggestions, all data: %d of %d suggestions, wrong %.1f %% (%.1f %% with "
                 "utilities and system tools as one)\n",
                 allData.sure, allData.right + allData.wrong,
