@@ -32,6 +32,7 @@ CategoryWords ReadCategoryWords(FileSystem& fs, const QString& path);
 QStringList CategoryWordsFileNames();
 inline constexpr auto kKnownProgramsFileName = u"Known programs.tvn";
 inline constexpr auto kProgramCatalogueFileName = u"Program catalogue.tvn";
+inline constexpr auto kDescribedProgramsFileName = u"Described programs.tvn";
 
 // Reads the table of well-known programs: eleven records in the order of the buttons, each
 // holding program names and executable names separated by commas ("VLC media player, vlc").
@@ -82,6 +83,9 @@ public:
     void addWords(const CategoryWords& words);
     void addKnownPrograms(const CategoryWords& programs);
     void addCatalogue(const std::vector<CataloguedProgram>& programs);
+    // Programs of known category whose descriptions teach what a description's words say
+    // (the catalogue's categorised programs teach it too); they are not looked up by name.
+    void addDescribedPrograms(const std::vector<CataloguedProgram>& programs);
     // The user put a shortcut with these clues into `category`.
     void learnChoice(const ShortcutClues& clues, int category);
     void forgetChoices();
@@ -107,6 +111,10 @@ private:
     // its executable or its own folder: never by one word of a longer name.
     int knownCategory(const QStringList& keys) const;
     const CataloguedProgram* cataloguedProgram(const QStringList& keys) const;
+    void learnDescriptions(const std::vector<CataloguedProgram>& programs);
+    // How likely each category is from the words of a description, by what the described
+    // programs taught; all zero when too few of its words were ever seen.
+    std::array<double, kCategoryCount> describedLikelihood(const QStringList& words) const;
 
     // Every category word, and the categories it points to.
     QHash<QString, CategoryMask> wholeWords_;
@@ -116,6 +124,10 @@ private:
     QHash<QString, int> knownPrograms_;
     std::vector<CataloguedProgram> catalogue_;
     QHash<QString, qsizetype> catalogueIndex_;
+    // In how many described programs of each category each word stands, and the logarithm of
+    // how likely the word is in each category's descriptions.
+    QHash<QString, std::array<int, kCategoryCount>> describedWordCounts_;
+    QHash<QString, std::array<float, kCategoryCount>> describedWordLogs_;
     // The user's choices, by program key and by vendor folder.
     QHash<QString, int> chosenForProgram_;
     QHash<QString, Scores> chosenForVendor_;

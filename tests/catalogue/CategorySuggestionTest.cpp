@@ -102,6 +102,19 @@ TEST_F(CategorySuggestionTest, OneWordDoesNotDecideAgainstTheRest) {
     EXPECT_EQ(suggested("Frozen Pond", ""), 0);
 }
 
+TEST_F(CategorySuggestionTest, DescribedProgramsTeachWhatADescriptionsWordsSay) {
+    const char* budgets = "Budgets kept in a ledger";
+    EXPECT_EQ(suggested("Frob", "Acme", budgets), -1);
+    suggester.addDescribedPrograms(
+        {{{QStringLiteral("abacus")}, 5, QStringLiteral("Ledger of household budgets")},
+         {{QStringLiteral("tally")}, 5, QStringLiteral("Budgets and a ledger")},
+         {{QStringLiteral("pixo")}, 2, QStringLiteral("Sprite editor for pixel art")},
+         {{QStringLiteral("spry")}, 2, QStringLiteral("Pixel sprite editor")}});
+    EXPECT_EQ(suggested("Frob", "Acme", budgets), 5);
+    EXPECT_EQ(suggested("Frob", "Acme", "Pixel sprite animation"), 2);
+    EXPECT_EQ(suggested("Tally", ""), -1); // learned from, never looked up by name
+}
+
 TEST_F(CategorySuggestionTest, OnlyTheProgramItselfMakesASureSuggestion) {
     EXPECT_TRUE(suggestion("VLC media player", "VideoLAN", "Plays video").isSure());
     EXPECT_FALSE(suggestion("VLC media player", "VideoLAN", "Music player").isSure());

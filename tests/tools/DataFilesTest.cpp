@@ -247,6 +247,10 @@ TEST(CategoryWords, AWordOrAProgramHasOneCategory) {
     const auto catalogue =
         tvn::ReadProgramCatalogue(fs, path(QString::fromUtf16(tvn::kProgramCatalogueFileName)));
     EXPECT_GT(catalogue.size(), 4000u);
+    EXPECT_GT(
+        tvn::ReadProgramCatalogue(fs, path(QString::fromUtf16(tvn::kDescribedProgramsFileName)))
+            .size(),
+        1500u);
     QSet<QString> keys;
     for (const tvn::CataloguedProgram& program : catalogue)
         for (const QString& key : program.keys) {

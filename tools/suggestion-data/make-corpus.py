@@ -9,7 +9,9 @@ WINDOWS2_MD README.md of 0PandaDEV/awesome-windows (CC0 1.0)
 MAC_MD      README.md of iCHAIT/awesome-macOS (CC BY 4.0)
 LINUX_MD    README.md of luong-komorebi/Awesome-Linux-Software (CC BY 4.0)
 
-The corpus (programs the suggestion is measured on) takes every program of the five lists. The
+The corpus (programs the suggestion is measured on) takes every program of the five lists, and
+so does the table of described programs the program ships, from whose descriptions the
+suggestion learns what a description's words say. The
 known-programs table the program ships takes those of the Windows and Linux lists, and the
 well-known programs below; the macOS lists' programs stay out of it (they do not run where the
 program does), so the figures for them show how the suggestion does on programs it does not
@@ -232,6 +234,19 @@ def write_known_programs(path, known):
             f.write('"%s"\n' % ", ".join(dict.fromkeys(kept)))
 
 
+def write_described_programs(path, corpus):
+    """One record of three items per program of the corpus: its category, its name and its
+    description. The suggestion learns from them what the words of a description say; it does
+    not look them up by name."""
+    with open(path, "w", encoding="ascii", newline="\r\n") as f:
+        for category, name, description, *_ in corpus:
+            description = " ".join(description.replace('"', "'").split())
+            description = description.encode("ascii", "ignore").decode()
+            name = name.replace('"', "'").replace("|", " ").encode("ascii", "ignore").decode()
+            if description and name.strip():
+                f.write('%d,"%s","%s"\n' % (category, name, description))
+
+
 def agreement(lists):
     """How often the lists that name the same program give it the same category: the ceiling of
     any suggestion measured against them."""
@@ -259,6 +274,7 @@ def main():
         for entry in corpus:
             f.write("%d\t%s\t%s\t%s\n" % entry)
     write_known_programs(f"{out}/Known programs.tvn", windows_and_linux)
+    write_described_programs(f"{out}/Described programs.tvn", corpus)
     print(len(corpus), "corpus entries,", len(windows_and_linux), "programs for the table")
 
 
