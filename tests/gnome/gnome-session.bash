@@ -31,11 +31,12 @@ CONF
     gsettings set org.gnome.shell welcome-dialog-last-shown-version '999'
 }
 
-# The result of JavaScript run in the shell, as the string it gives (empty when it fails).
+# The result of JavaScript run in the shell, a string without its JSON quotes (empty when it
+# fails).
 shell_eval() {
     gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell \
         --method org.gnome.Shell.Eval "$1" 2>/dev/null |
-        sed -n "s/^(true, '\(.*\)')\$/\1/p"
+        sed -n "s/^(true, '\(.*\)')\$/\1/p" | sed 's/^"\(.*\)"$/\1/'
 }
 
 # gnome_shell_start LOG: starts the shell on the session bus (inside dbus-run-session) and shows
