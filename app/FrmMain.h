@@ -170,7 +170,7 @@ public:
     // The desktop menu (DesktopMenu.cpp): brought in step with the category folders once the
     // settings are applied, on leaving the Creation, Modify and Purges panels, after a rename
     // and after the reset. The sync runs beside the window, which goes on meanwhile.
-    void SyncDesktopMenu();
+    void SyncDesktopMenu() override;
     // True while a sync has not reached its end.
     bool desktopMenuSyncing() const;
     void ShowDesktopMenuNote();

@@ -33,10 +33,8 @@ void FrmMain::resetClicked() {
     if (!ConfirmReset(tvn()))
         return;
     leavePanel(menu_);
+    // The reset has asked for the desktop menu's sync itself, before its message.
     undoable(UndoScope::Menu, [this] { DeleteAllClassifications(tvn()); });
-    // The copies are gone even when the analysis failed: their entries go too. Removing entries
-    // needs no Wine and shows no progress, so the settings panel may show meanwhile.
-    SyncDesktopMenu();
     // A failed analysis has opened the settings panel; the menu would show beside it.
     if (state_.scanFailed)
         return;

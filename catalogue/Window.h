@@ -58,6 +58,10 @@ public:
     // Tells the user, in one message, which folders of the trees could not be read and were
     // left out of the lists.
     virtual void ReportUnreadableFolders(const QStringList& folders) = 0;
+
+    // Brings the desktop's menu in step with the category folders on disk, without waiting for
+    // it; a window without such a menu has nothing to do.
+    virtual void SyncDesktopMenu() {}
 };
 
 } // namespace tvn

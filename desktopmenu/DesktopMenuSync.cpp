@@ -137,6 +137,11 @@ public:
             ProgramIcons(request_.environment.dataHome).removeUnused();
             files_.announceChange();
         }
+        // After the announcement: GNOME Shell looks up a folder's programs as soon as the folder
+        // changes, and finds the new entries only once it has been told of them.
+        if (!result_.stopped)
+            result_.appFolders =
+                GnomeAppFolders::sync(appFolderIdPrefix(request_.prefix), folders_);
         return result_;
     }
 
@@ -161,8 +166,7 @@ private:
         if (stopped())
             return;
         removeUnusedSubmenus(managed);
-        result_.appFolders =
-            GnomeAppFolders::sync(appFolderIdPrefix(request_.prefix), appFolders(copies));
+        folders_ = appFolders(copies);
     }
 
     // A copy, its shortcut's content and the entry Wine made for its original, null where
@@ -210,11 +214,14 @@ private:
         return copies;
     }
 
-    // The entry of a copy whose original has one: the original's, hidden from GNOME, whose app
-    // grid shows the original's entry in the category's app folder instead.
-    QByteArray originalsText(const CopyOrigin& copy) const {
-        return copy.original->entry.textFor(copy.copy->entry, request_.prefix,
-                                            copy.copy->windowsPath) +
+    // A copy's entry is hidden from GNOME, whose app grid shows the copy only in the category's
+    // app folder (by the original's entry where there is one). The shell refreshes its list of
+    // programs seconds after a change, so an entry it listed could show there loose meanwhile,
+    // gone or out of its folder.
+    QByteArray entryText(LinkDesktopEntries& fromLinks, const CopyOrigin& copy) const {
+        return (copy.original ? copy.original->entry.textFor(copy.copy->entry, request_.prefix,
+                                                             copy.copy->windowsPath)
+                              : fromLinks.textFor(*copy.copy, copy.shortcut)) +
                "NotShowIn=GNOME;\n";
     }
 
@@ -235,8 +242,7 @@ private:
         for (const CopyOrigin& copy : copies) {
             if (stopped())
                 return;
-            QByteArray text =
-                copy.original ? originalsText(copy) : fromLinks.textFor(*copy.copy, copy.shortcut);
+            QByteArray text = entryText(fromLinks, copy);
             if (inStep(*copy.copy, text))
                 withEntry_.insert(copy.copy);
             else
@@ -303,6 +309,8 @@ private:
     DesktopMenuSyncResult result_;
     // Whether each menu's .directory file exists, asked once before any is written.
     QHash<QString, bool> directoryExists_;
+    // GNOME's app folders as the sync leaves the entries.
+    std::vector<AppFolder> folders_;
     // The copies whose entry is known to be in step, so not looked for again.
     QSet<const CategoryCopy*> withEntry_;
     qsizetype done_ = 0;

@@ -70,6 +70,9 @@ void DeleteAllClassifications(Tvn& tvn) {
         tvn.fs.removeLeftoverTemporaries(folder);
         tvn.fs.removeFolder(folder);
     }
+    // The desktop menu follows while the user reads the message, and even when the analysis
+    // fails.
+    tvn.window.SyncDesktopMenu();
     tvn.ui.message(tvn.window.messageText(Message::AllDeleted));
     AnalyseSystem(tvn);
 }

@@ -8,33 +8,12 @@
 set -euo pipefail
 out=$(realpath -m "$1")
 before=${2:-}
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tests/gnome/gnome-session.bash
+. "$here/gnome-session.bash"
 tmp=$(mktemp -d)
 trap 'kill "$(cat "$tmp/system.pid" 2>/dev/null)" 2>/dev/null || true; rm -rf "$tmp"' EXIT
-export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data
-export XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/run GSETTINGS_BACKEND=keyfile
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-
-# The shell wants a system bus (logind); an empty private one serves.
-cat >"$tmp/system.conf" <<CONF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig><type>custom</type><listen>unix:path=$tmp/system_bus</listen><auth>EXTERNAL</auth>
-<policy context="default"><allow user="*"/><allow send_destination="*" eavesdrop="true"/>
-<allow eavesdrop="true"/><allow own="*"/></policy></busconfig>
-CONF
-dbus-daemon --config-file="$tmp/system.conf" --fork --print-pid >"$tmp/system.pid"
-export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$tmp/system_bus
-gdbus call --system --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
-    --method org.freedesktop.DBus.ListNames >/dev/null
-
-# GNOME 43 answers Eval and Screenshot to other callers only in unsafe mode.
-ext=$XDG_DATA_HOME/gnome-shell/extensions/unsafe@tests.local
-mkdir -p "$ext"
-echo '{"uuid": "unsafe@tests.local", "name": "unsafe", "description": "tests", "shell-version": ["43"]}' >"$ext/metadata.json"
-echo 'function init() { return { enable() { global.context.unsafe_mode = true; }, disable() {} }; }' >"$ext/extension.js"
-gsettings set org.gnome.shell enabled-extensions "['unsafe@tests.local']"
-gsettings set org.gnome.shell welcome-dialog-last-shown-version '999'
+gnome_private_session "$tmp"
 
 prefix=$tmp/prefix
 entry() { # FILE NAME WINDOWS-PATH [extra line]
@@ -69,18 +48,10 @@ fi
 gsettings set org.gnome.desktop.app-folders folder-children "[$children]"
 
 dbus-run-session -- bash -c '
-    gnome-shell --headless --virtual-monitor 1280x800 --wayland --no-x11 >"'"$tmp"'/shell.log" 2>&1 &
-    shell=$!
-    call() { gdbus call --session --dest org.gnome.Shell --object-path "$@"; }
-    for _ in $(seq 60); do
-        call /org/gnome/Shell --method org.gnome.Shell.Eval "!Main.layoutManager._startingUp" \
-            2>/dev/null | grep -q "'true'" && break
-        sleep 0.5
-    done
-    sleep 1
-    call /org/gnome/Shell --method org.gnome.Shell.Eval "Main.overview.dash.showAppsButton.checked = true"
+    . "$1"
+    gnome_shell_start "$2/shell.log"
     sleep 3
-    call /org/gnome/Shell/Screenshot --method org.gnome.Shell.Screenshot.Screenshot false false "'"$out"'"
-    kill $shell; wait $shell 2>/dev/null || true'
+    grid_shot "$3"
+    gnome_shell_stop' _ "$here/gnome-session.bash" "$tmp" "$out"
 test -s "$out" || { head -40 "$tmp/shell.log"; exit 1; }
 echo "$out"

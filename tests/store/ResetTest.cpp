@@ -4,6 +4,9 @@
 #include "platform/Ui.h"
 #include "store/CategoryFolders.h"
 
+#include <cstddef>
+#include <vector>
+
 namespace tvn::test {
 namespace {
 
@@ -71,9 +74,16 @@ TEST_F(Reset, DeletesTheCopiesOfTheCategoriesAndSparesEveryOtherShortcut) {
     tree.write(QStringLiteral("Start Menu/UTILITÀ/Writer.lnk"), "copy");
     analyse();
     const auto programsBefore = tree.snapshot("Start Menu/Programs");
+    // The desktop menu is asked to follow once the folders are gone, before the done message.
+    std::vector<std::size_t> dialogsAtMenuSync;
+    window.onSyncDesktopMenu = [&] {
+        dialogsAtMenuSync.push_back(ui.dialogs().size());
+        EXPECT_FALSE(tree.exists("Start Menu/video"));
+    };
     reset(Answer::Yes);
 
     expectConfirmationAndDoneMessage();
+    EXPECT_EQ(dialogsAtMenuSync, std::vector<std::size_t>{1});
     EXPECT_FALSE(tree.exists("Start Menu/video"));
     EXPECT_FALSE(tree.exists(QStringLiteral("Start Menu/UTILITÀ")));
     EXPECT_FALSE(tree.exists("Start Menu/giochi/Chess.lnk"));

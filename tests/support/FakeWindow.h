@@ -6,6 +6,7 @@
 #include "catalogue/Window.h"
 
 #include <array>
+#include <functional>
 #include <QStringList>
 
 namespace tvn::test {
@@ -38,6 +39,10 @@ public:
     void ReportUnreadableFolders(const QStringList& folders) override {
         unreadableReports.append(folders);
     }
+    void SyncDesktopMenu() override {
+        if (onSyncDesktopMenu)
+            onSyncDesktopMenu();
+    }
 
     int showConfigCalls = 0;
     bool previewPictureVisible = false;
@@ -49,6 +54,7 @@ public:
     std::array<QString, kCategoryCount> captions;
     std::vector<std::vector<FailedEntry>> failedReports;
     QList<QStringList> unreadableReports;
+    std::function<void()> onSyncDesktopMenu;
 };
 
 // The nine catalogue lists as plain vectors; the visible sorted ones are sorted here too.
