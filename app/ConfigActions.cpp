@@ -111,9 +111,7 @@ QString FrmMain::configFilePath() const {
 }
 
 void FrmMain::settingsOkClicked() {
-    config_->hide();
     state_.scanFailed = false;
-    ui_.pumpEvents();
     state_.configured = true;
     state_.windowsDrive = hiddenStore_->windowsDrive();
     // The category names start again from the language's defaults, but for those whose folder
@@ -151,15 +149,20 @@ void FrmMain::ApplySettings() {
         resolvedFolder(folderOfTyped(config_->programsPath(), prefix), home, QDir::currentPath()));
     if (const auto problem =
             settingsProblem(fs_, config_->startMenuPath(), config_->programsPath(), home)) {
-        ReportSettingsProblem(*problem);
         if (debugText() != kNoChecksDebugText) {
-            // The boxes keep what was typed, for the user to put right.
+            // The panel stays behind its refusal, the boxes keeping what was typed for the
+            // user to put right.
             showConfigPanel();
+            ReportSettingsProblem(*problem);
             config_->selectWrongBox(problem->box);
             return;
         }
+        ReportSettingsProblem(*problem);
         ui_.beep();
     }
+    // Hidden before any event is processed, so that a held Enter confirms the settings once.
+    config_->hide();
+    ui_.pumpEvents();
     state_.startMenuPath = config_->startMenuPath();
     state_.programsPath = config_->programsPath();
     settingsInUse_ = true;

@@ -29,17 +29,32 @@ NoticeText reasonText(FailureKind kind) {
     return NoticeText::ReasonOther;
 }
 
+// The details begin with the operation that failed ("copy: <path>..."): that word in the
+// interface language, the paths and the system's own words as they are.
+QString detailsInLanguage(const QString& details, int language) {
+    const qsizetype end = details.indexOf(QStringLiteral(": "));
+    if (end < 0)
+        return details;
+    return noticeText(NoticeText::Labelled, language)
+        .arg(operationName(details.left(end), language), details.mid(end + 2));
+}
+
 } // namespace
 
-void FrmMain::ReportFailedEntries(const std::vector<FailedEntry>& entries) {
+void FrmMain::ReportFailedEntries(const std::vector<FailedEntry>& entries, bool othersHandled) {
     const int language = state_.languageIndex;
-    QStringList lines{noticeText(NoticeText::FailedEntries, language), QString()};
+    QStringList heading{noticeText(
+        entries.size() == 1 ? NoticeText::FailedEntry : NoticeText::FailedEntries, language)};
+    if (othersHandled)
+        heading.append(noticeText(NoticeText::OthersHandled, language));
+    heading.append(noticeText(NoticeText::ListsShowTheDisk, language));
+    QStringList lines{heading.join(u' '), QString()};
     QStringList details;
     for (size_t k = 0; k < entries.size(); ++k) {
         if (k < kNamedEntries)
             lines.append(noticeText(reasonText(entries[k].kind), language).arg(entries[k].name));
         if (!entries[k].details.isEmpty())
-            details.append(entries[k].details);
+            details.append(detailsInLanguage(entries[k].details, language));
     }
     if (entries.size() > kNamedEntries)
         lines.append(

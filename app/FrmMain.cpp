@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QShortcut>
 
 namespace tvn {
@@ -112,8 +113,18 @@ void FrmMain::setProgressText(const QString& text) {
     // number the next step reads back.
     bool isCount = false;
     text.toLongLong(&isCount);
-    surface_->setProgressText(
-        isCount ? builtInText(BuiltInText::FoldersRead, state_.languageIndex).arg(text) : text);
+    if (isCount) {
+        surface_->setProgressText(
+            builtInText(BuiltInText::FoldersRead, state_.languageIndex).arg(text));
+        return;
+    }
+    // A percentage is written as the interface language writes it: French with a no-break
+    // space before the sign, English and Italian with none.
+    static const QRegularExpression percentage(QStringLiteral("(\\d+) %$"));
+    QString shown = text;
+    shown.replace(percentage, state_.languageIndex == 1 ? QStringLiteral("\\1\u00a0%")
+                                                        : QStringLiteral("\\1%"));
+    surface_->setProgressText(shown);
 }
 
 QString FrmMain::debugText() const {

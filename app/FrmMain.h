@@ -85,7 +85,7 @@ public:
     QString categoryCaption(int k) const override;
     void setCategoryCaption(int k, const QString& caption) override;
     QString messageText(Message message) const override;
-    void ReportFailedEntries(const std::vector<FailedEntry>& entries) override;
+    void ReportFailedEntries(const std::vector<FailedEntry>& entries, bool othersHandled) override;
     void ReportUnreadableFolders(const QStringList& folders) override;
 
     // Start-up and exit (StartupAndExit.cpp).

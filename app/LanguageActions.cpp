@@ -60,10 +60,18 @@ int FrmMain::systemLanguage() {
 }
 
 void FrmMain::LoadLanguageTexts() {
+    const ProgramFolders folders = state_.dataFolders();
+    bool loaded = tvn::LoadLanguageTexts(ui_, fs_, folders, state_.languageIndex, *this, [] {});
+    if (!loaded && (state_.languageIndex == 1 || state_.languageIndex == 2)) {
+        // A language whose file cannot be read gives way to English, read over the captions
+        // already set, so that no text of the window stays in another language.
+        state_.languageIndex = 0;
+        loaded = tvn::LoadLanguageTexts(ui_, fs_, folders, 0, *this, [] {});
+    }
     useQtTranslations(state_.languageIndex);
+    LoadLanguagePicture();
     // The texts the language files have no field for follow the ones they have.
-    if (tvn::LoadLanguageTexts(ui_, fs_, state_.dataFolders(), state_.languageIndex, *this,
-                               [this] { LoadLanguagePicture(); })) {
+    if (loaded) {
         ShowUndoTexts();
         creation_->showReviewTexts(state_.languageIndex);
         ShowSurfaceTexts();

@@ -32,6 +32,8 @@ NoticeText problemText(FolderProblem problem) {
         return NoticeText::FolderIsWindows;
     case FolderProblem::OutsideStartMenu:
         return NoticeText::ProgramsOutsideStartMenu;
+    case FolderProblem::SharedFolder:
+        return NoticeText::FolderIsShared;
     case FolderProblem::SystemFolder:
         break;
     }

@@ -17,6 +17,8 @@
 #include "store/OrphanPurge.h"
 
 #include <algorithm>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QSet>
 
@@ -29,7 +31,13 @@ namespace tvn {
 void FrmMain::setUndoJournal(UndoJournal& journal) {
     journal_ = &journal;
     journal.setDeleteForGoodQuestion([this](const QString& path) {
-        return ui_.message(builtInText(BuiltInText::DeleteForGood, state_.languageIndex).arg(path),
+        // The shortcut as the lists name it, and the category folder it lies in.
+        const QFileInfo file(path);
+        const QString name = file.suffix().compare(u"lnk", Qt::CaseInsensitive) == 0
+                                 ? file.completeBaseName()
+                                 : file.fileName();
+        return ui_.message(builtInText(BuiltInText::DeleteForGood, state_.languageIndex)
+                               .arg(name, file.dir().dirName()),
                            {}, Buttons::YesNoNoFirst, Icon::Exclamation) == Answer::Yes;
     });
     enableUndoButtons();

@@ -3,6 +3,7 @@
 #include "app/panels/ConfigPanel.h"
 #include "app/panels/DebugFrame.h"
 #include "app/panels/HiddenStore.h"
+#include "app/panels/PurgesPanel.h"
 #include "app/panels/WindowSurface.h"
 #include "i18n/BuiltInTexts.h"
 #include "i18n/NoticeTexts.h"
@@ -20,6 +21,7 @@ void FrmMain::ShowSurfaceTexts() {
                           builtInText(BuiltInText::Freeware, state_.languageIndex));
     // The settings' Cancel has no field in the language files.
     config_->setCancelCaption(noticeText(NoticeText::Cancel, state_.languageIndex));
+    purges_->showNoOrphansText(builtInText(BuiltInText::NoOrphans, state_.languageIndex));
 }
 
 void FrmMain::LayOutWindow() {

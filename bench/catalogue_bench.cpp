@@ -119,7 +119,7 @@ public:
     QString messageText(Message message) const override {
         return QStringLiteral("message %1").arg(static_cast<int>(message));
     }
-    void ReportFailedEntries(const std::vector<FailedEntry>&) override {}
+    void ReportFailedEntries(const std::vector<FailedEntry>&, bool) override {}
     void ReportUnreadableFolders(const QStringList&) override {}
 
 private:

@@ -75,7 +75,7 @@ public:
         captions.at(size_t(k)) = caption;
     }
     QString messageText(Message) const override { return {}; }
-    void ReportFailedEntries(const std::vector<FailedEntry>&) override {}
+    void ReportFailedEntries(const std::vector<FailedEntry>&, bool) override {}
     void ReportUnreadableFolders(const QStringList&) override {}
     std::array<QString, kCategoryCount> captions = builtInCategoryCaptions();
     QString progress;

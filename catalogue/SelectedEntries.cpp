@@ -16,9 +16,10 @@ void ProcessSelectedEntries(Ui& ui, Window& window, ListBox& shown,
                             const std::function<EntryOutcome(int)>& process,
                             const std::function<void(int)>& removeAt) {
     std::vector<FailedEntry> failed;
+    int handled = 0;
     const auto reportFailed = [&] {
         if (!failed.empty())
-            window.ReportFailedEntries(failed);
+            window.ReportFailedEntries(failed, handled > 0);
     };
     int last = 0;
     int i = 0;
@@ -39,6 +40,8 @@ void ProcessSelectedEntries(Ui& ui, Window& window, ListBox& shown,
             removeAt(i);
             last = i;
         }
+        if (outcome == EntryOutcome::Done)
+            ++handled;
         if (outcome == EntryOutcome::Done || outcome == EntryOutcome::Gone)
             continue;
         if (cause && cause->kind != FailureKind::Unexpected && !cause->keptByUser) {

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <QDir>
 #include <vector>
 
 namespace tvn {
@@ -37,7 +38,7 @@ void reportScanFailure(Tvn& tvn, const QString& folder, bool isRoot) {
     }
     tvn.ui.message(tvn.window.messageText(Message::WrongSettings),
                    logicText(LogicText::ErrorTitle, tvn.state.languageIndex), Buttons::Ok,
-                   Icon::Exclamation);
+                   Icon::Exclamation, QDir::toNativeSeparators(folder));
     tvn.state.scanFailed = true;
 }
 

@@ -53,8 +53,9 @@ public:
     virtual QString messageText(Message message) const = 0;
 
     // Tells the user, in one message in the interface language, which entries of the action
-    // just taken failed and why.
-    virtual void ReportFailedEntries(const std::vector<FailedEntry>& entries) = 0;
+    // just taken failed and why, and whether the others of its selection were handled.
+    virtual void ReportFailedEntries(const std::vector<FailedEntry>& entries,
+                                     bool othersHandled) = 0;
     // Tells the user, in one message, which folders of the trees could not be read and were
     // left out of the lists.
     virtual void ReportUnreadableFolders(const QStringList& folders) = 0;

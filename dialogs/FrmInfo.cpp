@@ -65,15 +65,27 @@ FrmInfo::FrmInfo(QWidget& mainWindow, int languageIndex)
         {},
         {{11, texts.thanks, Emphasis::Shout}},
     };
+    // The text column's width; a line whose parts do not fit it side by side shows one part
+    // per row, so that no language's words are cut or drawn over each other.
+    const int columnWidth = clientSizeOf(9150, 5950).width() - 2 * 12 - px(3360) - 16;
+    constexpr int kPartSpacing = 6;
+    const auto addRow = [&](const std::vector<QLabel*>& labels) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(kPartSpacing);
+        row->addStretch();
+        for (QLabel* label : labels)
+            row->addWidget(label, 0, Qt::AlignBaseline);
+        row->addStretch();
+        text->addLayout(row);
+    };
     text->addStretch();
     for (const std::vector<Part>& line : lines) {
         if (line.empty()) {
             text->addSpacing(14);
             continue;
         }
-        auto* row = new QHBoxLayout;
-        row->setSpacing(6);
-        row->addStretch();
+        std::vector<QLabel*> labels;
+        int lineWidth = -kPartSpacing;
         for (const Part& part : line) {
             QLabel* label =
                 makeWindowLabel(this, QStringLiteral("textPart%1").arg(part.index), part.text);
@@ -85,11 +97,16 @@ FrmInfo::FrmInfo(QWidget& mainWindow, int languageIndex)
                                                            : QColor(176, 0, 0));
                 label->setPalette(palette);
             }
-            row->addWidget(label, 0, Qt::AlignBaseline);
             textParts[static_cast<size_t>(part.index)] = label;
+            labels.push_back(label);
+            lineWidth += label->sizeHint().width() + kPartSpacing;
         }
-        row->addStretch();
-        text->addLayout(row);
+        if (lineWidth <= columnWidth) {
+            addRow(labels);
+            continue;
+        }
+        for (QLabel* label : labels)
+            addRow({label});
     }
     text->addStretch();
 

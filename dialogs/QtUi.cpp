@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -147,8 +148,15 @@ QString QtUi::chooseFolder(const QString& title, const QString& startFolder) {
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setFilter(dialog.filter() | QDir::Hidden);
     dialog.setProxyModel(new FolderDialogModel(&dialog));
-    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView")))
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
         details->setColumnHidden(FolderDialogModel::kTypeColumn, true);
+        // The date column as wide as its heading and dates in every language ("Dernière
+        // modification"); the names take what is left.
+        details->header()->setStretchLastSection(false);
+        details->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        details->header()->setSectionResizeMode(FolderDialogModel::kDateColumn,
+                                                QHeaderView::ResizeToContents);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -30,14 +30,16 @@ QString builtInText(BuiltInText text, int languageIndex) {
          u"\u00ab\u00a0%1\u00a0\u00bb a chang\u00e9 depuis. Rien n'a \u00e9t\u00e9 modifi\u00e9.",
          u"L'ultima azione non pu\u00f2 pi\u00f9 essere disfatta: \u00ab%1\u00bb \u00e8 "
          u"cambiato nel frattempo. Non \u00e8 stato modificato nulla."},
-        {u"\u201c%1\u201d cannot be moved to the trash. Delete it for good, and any other file of "
-         u"this action that the trash cannot take?",
-         u"\u00ab\u00a0%1\u00a0\u00bb ne peut pas \u00eatre mis \u00e0 la corbeille. Le supprimer "
-         u"d\u00e9finitivement, ainsi que tout autre fichier de cette action que la corbeille "
-         u"ne peut pas accepter\u00a0?",
-         u"\u00ab%1\u00bb non pu\u00f2 essere spostato nel cestino. Eliminarlo "
-         u"definitivamente, insieme a ogni altro file di questa azione che il cestino non pu\u00f2 "
-         u"accogliere?"},
+        {u"The shortcut \u201c%1\u201d of the category \u201c%2\u201d cannot be moved to the "
+         u"trash. Delete it for good? That cannot be undone. Other shortcuts of this action that "
+         u"the trash refuses go the same way.",
+         u"Le raccourci \u00ab\u00a0%1\u00a0\u00bb de la cat\u00e9gorie \u00ab\u00a0%2\u00a0\u00bb "
+         u"ne peut pas \u00eatre mis \u00e0 la corbeille. Le supprimer d\u00e9finitivement\u00a0? "
+         u"Cela ne pourra pas \u00eatre d\u00e9fait. Les autres raccourcis de cette action que "
+         u"la corbeille refuse suivront le m\u00eame chemin.",
+         u"Il collegamento \u00ab%1\u00bb della categoria \u00ab%2\u00bb non pu\u00f2 essere "
+         u"spostato nel cestino. Eliminarlo definitivamente? Non si potr\u00e0 disfare. Gli altri "
+         u"collegamenti di questa azione che il cestino rifiuta faranno la stessa fine."},
         {u"Wine is not installed: the desktop menu cannot show the categories.",
          u"Wine n'est pas install\u00e9\u00a0: le menu du bureau ne peut pas afficher les "
          u"cat\u00e9gories.",
@@ -132,7 +134,7 @@ QString builtInText(BuiltInText text, int languageIndex) {
          u"revient en arri\u00e8re.",
          u"Tasti: durante la classificazione, i tasti da Alt+A ad Alt+K mettono i collegamenti "
          u"selezionati nelle categorie dalla prima all'undicesima, Invio mette l'unico "
-         u"collegamento selezionato nella categoria suggerita, e scrivere un nome restringe la "
+         u"collegamento selezionato nella categoria suggerita, e digitare un nome filtra la "
          u"lista. Ctrl+Z disfa l'ultima azione del pannello mostrato, Esc torna indietro."},
         {u"Classify as suggested\u2026", u"Classer comme sugg\u00e9r\u00e9\u2026",
          u"Classifica come suggerito\u2026"},
@@ -164,8 +166,13 @@ QString builtInText(BuiltInText text, int languageIndex) {
         {u"A sure suggestion", u"Une suggestion s\u00fbre", u"Un suggerimento sicuro"},
         {u"Classify", u"Classer", u"Classifica"},
         {u"Cancel", u"Annuler", u"Annulla"},
+        {u"No classified shortcut has lost its original: there is nothing to clean up.",
+         u"Aucun raccourci class\u00e9 n'a perdu son original\u00a0: il n'y a rien \u00e0 "
+         u"nettoyer.",
+         u"Nessun collegamento classificato ha perso il suo originale: non c'\u00e8 nulla da "
+         u"pulire."},
     };
-    static_assert(std::size(kTexts) == static_cast<size_t>(BuiltInText::ReviewCancel) + 1);
+    static_assert(std::size(kTexts) == static_cast<size_t>(BuiltInText::NoOrphans) + 1);
     const auto language = languageIndex >= 0 && languageIndex < 3 ? languageIndex : 0;
     return QString::fromUtf16(kTexts[static_cast<size_t>(text)][static_cast<size_t>(language)]);
 }

@@ -16,9 +16,9 @@ enum class BuiltInText {
     Undo,               // the Undo buttons of the Creation, Modify and Purges panels
     UndoTip,            // their tooltip, with the key
     UndoOutdated,       // the last action cannot be taken back: "%1" changed since
-    DeleteForGood,      // "%1" cannot go to the trash: delete it for good?
-    NoWineForMenu,      // Linux without Wine: the desktop menu cannot show the categories
-    MenuEntriesFailed,  // Wine made no desktop menu entry for some copies
+    DeleteForGood,     // shortcut "%1" of category "%2" cannot go to the trash: delete it for good?
+    NoWineForMenu,     // Linux without Wine: the desktop menu cannot show the categories
+    MenuEntriesFailed, // Wine made no desktop menu entry for some copies
     // What assistive technology says of the controls whose caption does not say it all.
     FilterName,          // a list's filter box; also its placeholder
     FilterDescription,   // what typing there does
@@ -63,6 +63,7 @@ enum class BuiltInText {
     ReviewSureMark,      // what the mark of a sure suggestion means
     ReviewClassify,      // the review's confirmation
     ReviewCancel,        // its cancel
+    NoOrphans,           // the CLEAN UP list is empty: no copy has lost its original
 };
 
 // The text in the interface language (0 English, 1 French, 2 Italian; English otherwise).

@@ -1,11 +1,14 @@
 #include "i18n/LanguagePictureFile.h"
 
 #include "i18n/LanguageFiles.h"
+#include "i18n/NoticeTexts.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramFolders.h"
 #include "platform/Ui.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
@@ -30,10 +33,10 @@ QImage readPicture(const QByteArray& bytes) {
 
 } // namespace
 
-QString unableToLoadPictureText(const QString& path) {
-    return QStringLiteral("Unable to load '") + path +
-           QStringLiteral("'. Verify this file exists and is located into the Torvane "
-                          "directory.");
+QString unableToLoadPictureText(const QString& path, int languageIndex) {
+    const QFileInfo file(path);
+    return noticeText(NoticeText::PictureUnreadable, languageIndex)
+        .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()));
 }
 
 void LoadLanguagePicture(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
@@ -46,7 +49,7 @@ void LoadLanguagePicture(Ui& ui, FileSystem& fs, const ProgramFolders& folders, 
             return;
         }
     }
-    ui.message(unableToLoadPictureText(path));
+    ui.message(unableToLoadPictureText(path, languageIndex));
 }
 
 } // namespace tvn

@@ -8,12 +8,18 @@
 #include "platform/TextCodec.h"
 #include "platform/Ui.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 namespace tvn {
 
-QString unableToSetLanguageText(const QString& fileName) {
-    return QStringLiteral("Unable to set language! Error reading '") + fileName +
-           QStringLiteral("'. Verify this file exists and is located into the Torvane "
-                          "directory.");
+QString unableToSetLanguageText(const QString& fileName, const QString& folder) {
+    return QStringLiteral("The language file \u201c%1\u201d cannot be read in the folder:\n%2\n"
+                          "It is missing or damaged. The program shows its texts in English. Put "
+                          "the file back in that folder (installing the program again does it), "
+                          "then choose the language again.")
+        .arg(fileName, QDir::toNativeSeparators(folder));
 }
 
 bool LoadLanguageTexts(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
@@ -23,15 +29,29 @@ bool LoadLanguageTexts(Ui& ui, FileSystem& fs, const ProgramFolders& folders, in
     if (!known)
         ui.beep();
 
+    const QString path = dataFilePath(fs, folders, name);
+    // In English: the texts of the language chosen are the ones missing.
+    const auto tellUnreadable = [&] {
+        ui.message(unableToSetLanguageText(name, QFileInfo(path).absolutePath()));
+    };
     const auto failed = [&] {
-        // The message names the file as the program's folder sees it, on every platform.
-        ui.message(unableToSetLanguageText(QStringLiteral("\\") + name));
+        tellUnreadable();
         loadLanguagePicture();
     };
-    const auto bytes = fs.readFile(dataFilePath(fs, folders, name), kLanguageTextFileBytes);
-    if (!bytes) {
+    auto bytes = fs.readFile(path, kLanguageTextFileBytes);
+    if (!bytes && known && languageIndex != 0) {
         failed();
         return false;
+    }
+    if (!bytes) {
+        // English, the language every other one falls back to, has a copy in the program.
+        tellUnreadable();
+        QFile builtIn(QStringLiteral(":/texts/Txt (uk).tvn"));
+        if (!builtIn.open(QIODevice::ReadOnly)) {
+            loadLanguagePicture();
+            return false;
+        }
+        bytes = builtIn.readAll();
     }
     SequentialReader file(decodeDataFile(*bytes));
     for (const std::u16string_view control : captionTable()) {

@@ -22,13 +22,14 @@ inline constexpr qsizetype kLanguageTextFileBytes = 256 * 1024;
 // - a file that ends before its last field beeps twice; the controls of the missing fields
 //   keep the captions they had;
 // - a file that cannot be read, or a caption that cannot be set, shows the unable-to-set-
-//   language message; the captions already set stay.
-// False in that last case: the language's texts are not (all) in place.
+//   language message, in English, naming the file and its folder; the captions already set
+//   stay. The English file alone has a copy built into the program, which is then applied.
+// False when the language's texts are not (all) in place: the caller takes the English ones.
 bool LoadLanguageTexts(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
                        QObject& window, const std::function<void()>& loadLanguagePicture);
 
-// The message of a language text file that cannot be read; `fileName` as the message names
-// it ("\Txt (fr).tvn").
-QString unableToSetLanguageText(const QString& fileName);
+// The message of a language text file that cannot be read: its name ("Txt (fr).tvn") and the
+// folder it was looked for in.
+QString unableToSetLanguageText(const QString& fileName, const QString& folder);
 
 } // namespace tvn

@@ -8,13 +8,26 @@ QString noticeText(NoticeText text, int languageIndex) {
     // English, French, Italian; French puts a no-break space before a colon.
     using Texts = std::array<const char16_t*, 3>;
     static constexpr Texts kTexts[] = {
-        {u"These shortcuts could not be handled; the others were. The lists show what is on "
-         u"the disk now.",
-         u"Ces raccourcis n'ont pas pu \u00eatre trait\u00e9s\u00a0; les autres l'ont "
-         u"\u00e9t\u00e9. "
+        {u"These shortcuts could not be handled.",
+         u"Ces raccourcis n'ont pas pu \u00eatre trait\u00e9s.",
+         u"Questi collegamenti non sono stati elaborati."},
+        {u"This shortcut could not be handled.", u"Ce raccourci n'a pas pu \u00eatre trait\u00e9.",
+         u"Questo collegamento non \u00e8 stato elaborato."},
+        {u"The others were.", u"Les autres l'ont \u00e9t\u00e9.", u"Gli altri s\u00ec."},
+        {u"The lists show what is on the disk now.",
          u"Les listes montrent ce qui se trouve maintenant sur le disque.",
-         u"Questi collegamenti non sono stati elaborati; gli altri s\u00ec. Le liste mostrano "
-         u"ci\u00f2 che si trova ora sul disco."},
+         u"Le liste mostrano ci\u00f2 che si trova ora sul disco."},
+        {u"%1: %2", u"%1\u00a0: %2", u"%1: %2"},
+        {u"The language picture \u201c%1\u201d cannot be read in the folder:\n%2\nIt is missing "
+         u"or damaged; the program goes on without it. Put the file back in that folder "
+         u"(installing the program again does it).",
+         u"L'image de la langue \u00ab\u00a0%1\u00a0\u00bb ne peut pas \u00eatre lue dans le "
+         u"dossier\u00a0:\n%2\nElle est absente ou endommag\u00e9e\u00a0; le programme continue "
+         u"sans elle. Remettez le fichier dans ce dossier (r\u00e9installer le programme le "
+         u"fait).",
+         u"L'immagine della lingua \u00ab%1\u00bb non pu\u00f2 essere letta nella cartella:\n%2\n"
+         u"Manca o \u00e8 danneggiata; il programma prosegue senza. Rimettete il file in quella "
+         u"cartella (reinstallare il programma lo fa)."},
         {u"\u201c%1\u201d: it is no longer there (deleted or renamed meanwhile).",
          u"\u00ab\u00a0%1\u00a0\u00bb\u00a0: il n'existe plus (supprim\u00e9 ou renomm\u00e9 "
          u"entre-temps).",
@@ -50,8 +63,8 @@ QString noticeText(NoticeText text, int languageIndex) {
         {u"Torvane is already running on this program folder:\n%1\nUse the window that is open.",
          u"Torvane est d\u00e9j\u00e0 ouvert sur ce dossier du programme\u00a0:\n%1\nUtilisez la "
          u"fen\u00eatre ouverte.",
-         u"Torvane \u00e8 gi\u00e0 aperto su questa cartella del programma:\n%1\nUsate la "
-         u"finestra aperta."},
+         u"Torvane \u00e8 gi\u00e0 in esecuzione per questa cartella del programma:\n%1\nUsate "
+         u"la finestra aperta."},
         {u"Folders that could not be read, left out of the lists: %1. The first:\n%2",
          u"Dossiers illisibles, laiss\u00e9s hors des listes\u00a0: %1. Le premier\u00a0:\n%2",
          u"Cartelle non leggibili, escluse dalle liste: %1. La prima:\n%2"},
@@ -76,11 +89,20 @@ QString noticeText(NoticeText text, int languageIndex) {
         {u"this is the top of a whole disk, not a folder of the Start Menu.",
          u"c'est la racine d'un disque entier, pas un dossier du menu D\u00e9marrer.",
          u"\u00e8 la radice di un intero disco, non una cartella del menu Avvio."},
-        {u"this is a system folder, or your home folder, not a folder of the Start Menu.",
-         u"c'est un dossier syst\u00e8me, ou votre dossier personnel, pas un dossier du menu "
-         u"D\u00e9marrer.",
-         u"\u00e8 una cartella di sistema, o la vostra cartella personale, non una cartella del "
-         u"menu Avvio."},
+        {u"this is one of the system's own folders, not a folder of the Start Menu. Choose a "
+         u"Wine prefix in the list.",
+         u"c'est un dossier du syst\u00e8me lui-m\u00eame, pas un dossier du menu "
+         u"D\u00e9marrer. Choisissez un pr\u00e9fixe Wine dans la liste.",
+         u"\u00e8 una cartella del sistema stesso, non una cartella del menu Avvio. Scegliete un "
+         u"prefisso Wine nell'elenco."},
+        {u"this folder holds the folders of all users, disks or programs, not a folder of the "
+         u"Start Menu. Choose a Wine prefix in the list, or the Start Menu folder inside one.",
+         u"ce dossier contient les dossiers de tous les utilisateurs, des disques ou des "
+         u"programmes, pas un dossier du menu D\u00e9marrer. Choisissez un pr\u00e9fixe Wine "
+         u"dans la liste, ou le dossier du menu D\u00e9marrer qu'il contient.",
+         u"questa cartella contiene le cartelle di tutti gli utenti, dei dischi o dei programmi, "
+         u"non una cartella del menu Avvio. Scegliete un prefisso Wine nell'elenco, o la "
+         u"cartella del menu Avvio che contiene."},
         {u"this is your home folder itself, not a folder of the Start Menu. Choose a Wine prefix "
          u"in the list, or the Start Menu folder inside one.",
          u"c'est votre dossier personnel lui-m\u00eame, pas un dossier du menu D\u00e9marrer. "
@@ -105,6 +127,32 @@ QString noticeText(NoticeText text, int languageIndex) {
     static_assert(std::size(kTexts) == static_cast<size_t>(NoticeText::Cancel) + 1);
     const auto language = languageIndex >= 0 && languageIndex < 3 ? languageIndex : 0;
     return QString::fromUtf16(kTexts[static_cast<size_t>(text)][static_cast<size_t>(language)]);
+}
+
+QString operationName(const QString& operation, int languageIndex) {
+    struct Named {
+        const char16_t* operation;
+        const char16_t* french;
+        const char16_t* italian;
+    };
+    static constexpr Named kNames[] = {
+        {u"copy", u"copie", u"copia"},
+        {u"delete", u"suppression", u"eliminazione"},
+        {u"rename", u"changement de nom", u"cambio di nome"},
+        {u"move to trash", u"mise \u00e0 la corbeille", u"spostamento nel cestino"},
+        {u"restore from trash", u"retour de la corbeille", u"ripristino dal cestino"},
+        {u"list folder", u"lecture du dossier", u"lettura della cartella"},
+        {u"create folder", u"cr\u00e9ation du dossier", u"creazione della cartella"},
+        {u"remove folder", u"suppression du dossier", u"eliminazione della cartella"},
+        {u"remove temporaries", u"suppression des fichiers temporaires",
+         u"eliminazione dei file temporanei"},
+        {u"write", u"\u00e9criture", u"scrittura"},
+    };
+    if (languageIndex == 1 || languageIndex == 2)
+        for (const Named& named : kNames)
+            if (operation == QStringView(named.operation))
+                return QString::fromUtf16(languageIndex == 1 ? named.french : named.italian);
+    return operation;
 }
 
 } // namespace tvn

@@ -9,6 +9,11 @@ namespace tvn {
 // language files' fixed fields.
 enum class NoticeText {
     FailedEntries,      // heading of the list of entries an action could not handle
+    FailedEntry,        // the same when it is one entry
+    OthersHandled,      // after either: the rest of the selection was handled
+    ListsShowTheDisk,   // ends the heading
+    Labelled,           // "%1: %2", a label and what it labels
+    PictureUnreadable,  // the language picture "%1" cannot be read in the folder "%2"
     ReasonGone,         // "%1" is the entry's name
     ReasonNoSpace,      //
     ReasonNotPermitted, //
@@ -32,11 +37,16 @@ enum class NoticeText {
     FolderUnreadable,
     FolderIsADisk,
     FolderIsSystem,
+    FolderIsShared,
     FolderIsHome,
     FolderIsWindows,
     ProgramsOutsideStartMenu,
     Cancel, // the settings panel's Cancel, once there are settings to go back to
 };
+
+// The name of a file system operation as the details of a failure begin with it ("copy"), in
+// the interface language; an operation it does not know stays as it is.
+QString operationName(const QString& operation, int languageIndex);
 
 // The text in the interface language (0 English, 1 French, 2 Italian; English otherwise).
 QString noticeText(NoticeText text, int languageIndex);

@@ -67,9 +67,9 @@ bool isWindowsFolder(const QString& folder) {
     return false;
 }
 
-// The system's own trees, refused at any depth, and the folders that hold users' files, refused
-// only themselves (Wine prefixes live inside them).
-bool isSystemFolder(const QString& folder) {
+// The system's own trees, refused at any depth, and the shared folders that hold users' files,
+// disks or programs, refused only themselves (Wine prefixes live inside them).
+std::optional<FolderProblem> systemFolderProblem(const QString& folder) {
 #ifdef _WIN32
     const QString path = QDir::fromNativeSeparators(folder).mid(2).toLower();
     static const QStringList deep = {"/program files", "/program files (x86)"};
@@ -81,11 +81,11 @@ bool isSystemFolder(const QString& folder) {
     static const QStringList exact = {"/home", "/media", "/mnt", "/opt", "/root", "/tmp"};
 #endif
     if (exact.contains(path))
-        return true;
+        return FolderProblem::SharedFolder;
     for (const QString& top : deep)
         if (path == top || path.startsWith(top + u'/'))
-            return true;
-    return false;
+            return FolderProblem::SystemFolder;
+    return std::nullopt;
 }
 
 std::optional<FolderProblem> folderProblem(FileSystem& fs, const QString& folder,
@@ -108,8 +108,8 @@ std::optional<FolderProblem> folderProblem(FileSystem& fs, const QString& folder
             return FolderProblem::HomeFolder;
         if (isWindowsFolder(path))
             return FolderProblem::WindowsFolder;
-        if (isSystemFolder(path))
-            return FolderProblem::SystemFolder;
+        if (const auto problem = systemFolderProblem(path))
+            return problem;
     }
     return std::nullopt;
 }

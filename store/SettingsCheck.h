@@ -23,6 +23,7 @@ enum class FolderProblem {
     Unreadable,       // cannot be listed
     FileSystemRoot,   // "/", a drive, a mounted disk: every walk would cross the whole disk
     SystemFolder,     // the system's own folders
+    SharedFolder,     // a folder that holds the users' folders, the disks or programs
     HomeFolder,       // the home folder itself
     WindowsFolder,    // the Windows folder of a Wine prefix or of Windows, or inside it
     OutsideStartMenu, // a Programs folder that does not lie inside the Start Menu folder

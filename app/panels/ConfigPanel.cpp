@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -44,12 +45,12 @@ ConfigPanel::ConfigPanel(QWidget& window, ButtonRoles& roles)
                        "verificare che le seguenti affermazioni siano giuste. Se non lo sono, "
                        "correggetele."));
     startMenuCaption = makeLabel(this, QStringLiteral("startMenuCaption"),
-                                 QStringLiteral("Percorso della cartella MENU AVVIO :"));
+                                 QStringLiteral("Percorso della cartella MENU AVVIO:"));
     startMenuPathBox = new PathBox(QStringLiteral("\\Windows\\Start Menu"), this);
     startMenuPathBox->setObjectName(QStringLiteral("startMenuPathBox"));
     programsCaption =
         makeLabel(this, QStringLiteral("programsCaption"),
-                  QStringLiteral("Percorso della cartella PROGRAMMI nel Menu Avvio :"));
+                  QStringLiteral("Percorso della cartella PROGRAMMI nel menu Avvio:"));
     programsPathBox = new PathBox(QStringLiteral("\\Windows\\Start Menu\\programs"), this);
     programsPathBox->setObjectName(QStringLiteral("programsPathBox"));
     hideHelpOption = new WrapCheckBox(QStringLiteral("Durante la classificazione delle icone, non "
@@ -113,6 +114,25 @@ ConfigPanel::ConfigPanel(QWidget& window, ButtonRoles& roles)
     connect(prefixChooser, &QComboBox::activated, this, &ConfigPanel::prefixChosen);
     connect(startMenuPathBox, &QLineEdit::textChanged, this, &ConfigPanel::pathsChanged);
     connect(programsPathBox, &QLineEdit::textChanged, this, &ConfigPanel::pathsChanged);
+}
+
+bool ConfigPanel::event(QEvent* event) {
+    // Nothing to fit while the constructor has not made the prompt yet.
+    if (configPrompt && (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Resize))
+        fitPrompt();
+    return QFrame::event(event);
+}
+
+void ConfigPanel::fitPrompt() {
+    const int promptHeight =
+        configPrompt->heightForWidth(contentsRect().width() - layout()->contentsMargins().left() -
+                                     layout()->contentsMargins().right()) +
+        layout()->spacing();
+    const int othersHeight = layout()->totalHeightForWidth(width()) -
+                             (configPrompt->isVisibleTo(this) ? promptHeight : 0);
+    const bool fits = othersHeight + promptHeight <= height();
+    if (configPrompt->isVisibleTo(this) != fits)
+        configPrompt->setVisible(fits);
 }
 
 void ConfigPanel::open(bool canCancel, bool canChangeLanguage) {

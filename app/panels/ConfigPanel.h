@@ -67,6 +67,9 @@ public:
 
     void applyAccessibleTexts(int language, const QString& hideHelpDescription);
 
+protected:
+    bool event(QEvent* event) override;
+
 Q_SIGNALS:
     void okClicked();
     void cancelClicked();
@@ -79,6 +82,10 @@ Q_SIGNALS:
     void skipIntroductionChanged(Qt::CheckState state);
 
 private:
+    // The prompt above the boxes gives way when the panel's other lines need its room (the
+    // longer languages with the Wine note shown); the boxes say it to a screen reader anyway.
+    void fitPrompt();
+
     ButtonRoles& roles_;
     QLabel* configTitle = nullptr;                // title
     QLabel* configPrompt = nullptr;               // check the statements below

@@ -35,13 +35,13 @@ HiddenStore::HiddenStore(QWidget& window, const QString& smallIconsHint,
                        "programmi e giochi. Come mostra l'immagine, copia i collegamenti del menu "
                        "PROGRAMMI e ne classifica le copie per genere, in categorie che appaiono "
                        "direttamente nel menu Avvio."),
-        QStringLiteral("Nome della nuova categoria (Non mettete maiuscole) :"),
+        QStringLiteral("Nome della nuova categoria (non mettete maiuscole):"),
         QStringLiteral("Questo programma vi offre la possibilità di spostare automaticamente "
                        "tutti i collegamenti dalla vecchia classificazione ("),
         QStringLiteral(") a quella nuova ("),
         QStringLiteral("). Volete approfittare di questa funzione? Premete NO per lasciare le "
                        "cose come stanno e cambiare semplicemente il nome del tasto oppure "
-                       "ANNULLA per annullare tutte le modifiche."),
+                       "ANNULLA per mantenere il vecchio nome."),
     };
     auto* store = new QVBoxLayout(this);
     const QString names[kMessageCount] = {
@@ -66,7 +66,7 @@ HiddenStore::HiddenStore(QWidget& window, const QString& smallIconsHint,
     store->addWidget(windowsDriveBox);
     windowsEditionCaption =
         makeLabel(this, QStringLiteral("windowsEditionCaption"),
-                  QStringLiteral("Sono in possesso della versione di Windows95 in lingua :"));
+                  QStringLiteral("Sono in possesso della versione di Windows95 in lingua:"));
     store->addWidget(windowsEditionCaption);
     const QString editions[] = {QStringLiteral("Inglese"), QStringLiteral("Francese"),
                                 QStringLiteral("Italiana"), QStringLiteral("Altro")};

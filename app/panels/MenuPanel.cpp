@@ -39,7 +39,7 @@ MenuPanel::MenuPanel(QWidget& window, ButtonRoles& roles)
     cleanUpButton = makeButton(this, QStringLiteral("cleanUpButton"), QStringLiteral("DEPURA"));
     cleanUpDescription =
         makeLabel(this, QStringLiteral("cleanUpDescription"),
-                  QStringLiteral("Trovare e cancellare le icone classificate, i quali "
+                  QStringLiteral("Trovare e cancellare le icone classificate i cui "
                                  "collegamenti originali non esistono più."));
     resetButton = makeButton(this, QStringLiteral("resetButton"), QStringLiteral("RESET"));
     resetDescription =

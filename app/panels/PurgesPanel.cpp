@@ -24,17 +24,20 @@ PurgesPanel::PurgesPanel(QWidget& window, ButtonRoles& roles)
     orphansDescription =
         makeLabel(this, QStringLiteral("orphansDescription"),
                   QStringLiteral("Ecco la lista dei collegamenti classificati (creati con "
-                                 "questo programma) i quali collegamenti originali non "
+                                 "questo programma) i cui collegamenti originali non "
                                  "esistono più."));
     purgeInstructions =
         makeLabel(this, QStringLiteral("purgeInstructions"),
-                  QStringLiteral("Se lo desiderate, selezionate uno o più classificazioni "
+                  QStringLiteral("Se lo desiderate, selezionate una o più classificazioni "
                                  "inutili e premete il comando RIMUOVI."));
     layout->addWidget(purgesTitle);
     layout->addWidget(orphansDescription);
     orphansList =
         std::make_unique<FilteredList>(*this, *layout, QStringLiteral("orphansList"), true);
+    noOrphansNote =
+        makeLabel(this, QStringLiteral("noOrphansNote"), builtInText(BuiltInText::NoOrphans, 0));
     layout->addWidget(purgeInstructions);
+    layout->addWidget(noOrphansNote);
     purgesBackButton =
         makeButton(this, QStringLiteral("purgesBackButton"), QStringLiteral("Torna al menu..."));
     purgeButton = makeButton(this, QStringLiteral("purgeButton"), QStringLiteral("RIMUOVI"));
@@ -44,6 +47,13 @@ PurgesPanel::PurgesPanel(QWidget& window, ButtonRoles& roles)
     connect(purgeButton, &QPushButton::clicked, this, &PurgesPanel::purgeClicked);
     connect(purgesBackButton, &QPushButton::clicked, this, &PurgesPanel::backClicked);
     connect(purgesUndoButton, &QPushButton::clicked, this, &PurgesPanel::undoClicked);
+    const auto showWhetherEmpty = [this] {
+        const bool empty = orphans().count() == 0;
+        purgeInstructions->setVisible(!empty);
+        noOrphansNote->setVisible(empty);
+    };
+    connect(&orphans(), &QtListBox::countsChanged, this, showWhetherEmpty);
+    showWhetherEmpty();
 }
 
 PurgesPanel::~PurgesPanel() = default;
@@ -74,6 +84,10 @@ bool PurgesPanel::enterListFrom(const QWidget& receiver) {
 void PurgesPanel::showUndoTexts(const QString& caption, const QString& tip) {
     purgesUndoButton->setText(caption);
     purgesUndoButton->setToolTip(tip);
+}
+
+void PurgesPanel::showNoOrphansText(const QString& text) {
+    noOrphansNote->setText(text);
 }
 
 void PurgesPanel::enableUndo(bool enabled) {

@@ -31,6 +31,8 @@ public:
     // Enter in the filter box goes on to the list; false when `receiver` is not that box.
     bool enterListFrom(const QWidget& receiver);
     void showUndoTexts(const QString& caption, const QString& tip);
+    // Said instead of the instructions while the list is empty.
+    void showNoOrphansText(const QString& text);
     void enableUndo(bool enabled);
     void applyAccessibleTexts(int language);
 
@@ -44,6 +46,7 @@ private:
     QLabel* purgesTitle = nullptr;             // title
     QLabel* orphansDescription = nullptr;      // what the list holds
     QLabel* purgeInstructions = nullptr;       // how to remove
+    QLabel* noOrphansNote = nullptr;           // there is nothing to remove
     QPushButton* purgeButton = nullptr;        // REMOVE
     QPushButton* purgesBackButton = nullptr;   // Back to menu...
     QPushButton* purgesUndoButton = nullptr;   // Undo

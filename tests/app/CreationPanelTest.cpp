@@ -1,9 +1,11 @@
 #include "FrmMainFixture.h"
+#include "i18n/NoticeTexts.h"
 #include "platform/FailureCause.h"
 #include "platform/Ui.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -84,6 +86,22 @@ TEST_F(CreationPanelTest, AFailedCopyIsReportedWithItsPathAndReasonAsDetails) {
     frm.categoryClicked(1);
     ASSERT_EQ(ui.dialogs().size(), 2u);
     EXPECT_EQ(ui.dialogs().back().details, QString());
+}
+
+// One shortcut that failed alone is one in the report, in the interface language.
+TEST_F(CreationPanelTest, OneShortcutGoneMeanwhileIsReportedInTheSingular) {
+    confirmSettings();
+    frm.state().languageIndex = 1;
+    frm.classifyClicked();
+    ASSERT_TRUE(QFile::remove(programs() + QStringLiteral("/apps/Paint.lnk")));
+    ui.expectMessage();
+    frm.categoryClicked(0);
+    ASSERT_EQ(ui.dialogs().size(), 1u);
+    const UiCall report = ui.dialogs().back();
+    EXPECT_TRUE(report.text.startsWith(noticeText(NoticeText::FailedEntry, 1) + u' ' +
+                                       noticeText(NoticeText::ListsShowTheDisk, 1) + u'\n'))
+        << report.text.toStdString();
+    EXPECT_TRUE(report.text.contains(noticeText(NoticeText::ReasonGone, 1).arg("Paint")));
 }
 
 TEST_F(CreationPanelTest, EmptyProgramsTreeSelectsNothing) {

@@ -240,7 +240,13 @@ TEST_F(SettingsTest, AnUnusableFolderIsRefusedNamingItsBoxAndKeptToBePutRight) {
         control<QLineEdit>(frm, "startMenuPathBox")->setText(tree.path("Start Menu/Games"));
         ui.clearCalls();
         ui.expectMessage();
+        std::vector<QString> panelsBehind;
+        ui.onMessage = [&] {
+            panelsBehind = visiblePanels();
+        };
         frm.settingsOkClicked();
+        ui.onMessage = nullptr;
+        EXPECT_EQ(panelsBehind, std::vector<QString>{"configPanel"});
         ASSERT_EQ(ui.dialogs().size(), 1u);
         EXPECT_EQ(ui.dialogs()[0].text,
                   noticeText(NoticeText::SettingsProblem, 1)

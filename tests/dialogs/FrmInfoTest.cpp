@@ -24,42 +24,51 @@ TEST(FrmInfo, OpensOnTheMainWindowsCornerAtItsOwnSize) {
     EXPECT_EQ(info.picture->pixmap().size(), QSize(224, 224));
 }
 
+// In every language each part shows whole: beside the one before it when the line fits the
+// column, else below it.
 TEST(FrmInfo, ReadsLineByLineBesideThePicture) {
-    QWidget main;
-    FrmInfo info(main);
-    info.show();
-    QApplication::processEvents();
-    const QString email = QString::fromUtf16(kMakerEmailAddress);
-    const QString web = QString::fromUtf16(kMakerWebAddress);
-    // The addresses as they are; the other labels only need some text.
-    const std::vector<std::vector<std::pair<int, QString>>> lines = {
-        {{3, {}}, {4, {}}}, {{5, {}}, {7, {}}}, {{10, {}}}, {{8, {}}, {9, email}},
-        {{0, {}}},          {{6, {}}},          {{1, web}}, {{11, {}}},
-    };
-    int lineTop = -1;
-    for (const auto& line : lines) {
-        int left = -1;
-        const QLabel* first = info.textParts[static_cast<size_t>(line.front().first)];
-        ASSERT_NE(first, nullptr);
-        EXPECT_GT(first->y(), lineTop) << first->text().toStdString();
-        lineTop = first->geometry().bottom() - 2;
-        for (const auto& [index, text] : line) {
-            const QLabel* label = info.textParts[static_cast<size_t>(index)];
-            ASSERT_NE(label, nullptr) << index;
-            if (text.isEmpty())
-                EXPECT_FALSE(label->text().isEmpty()) << index;
-            else
-                EXPECT_EQ(label->text(), text);
-            EXPECT_GT(label->x(), left) << index;
-            EXPECT_GT(label->x(), info.picture->geometry().right()) << index;
-            EXPECT_GE(label->width(), label->sizeHint().width()) << index;
-            EXPECT_TRUE(info.rect().contains(label->geometry())) << index;
-            left = label->geometry().right();
+    for (const int language : {0, 1, 2}) {
+        SCOPED_TRACE(language);
+        QWidget main;
+        FrmInfo info(main, language);
+        info.show();
+        QApplication::processEvents();
+        const QString email = QString::fromUtf16(kMakerEmailAddress);
+        const QString web = QString::fromUtf16(kMakerWebAddress);
+        // The addresses as they are; the other labels only need some text.
+        const std::vector<std::vector<std::pair<int, QString>>> lines = {
+            {{3, {}}, {4, {}}}, {{5, {}}, {7, {}}}, {{10, {}}}, {{8, {}}, {9, email}},
+            {{0, {}}},          {{6, {}}},          {{1, web}}, {{11, {}}},
+        };
+        int lineTop = -1;
+        for (const auto& line : lines) {
+            const QLabel* first = info.textParts[static_cast<size_t>(line.front().first)];
+            ASSERT_NE(first, nullptr);
+            EXPECT_GT(first->y(), lineTop) << first->text().toStdString();
+            const QLabel* previous = nullptr;
+            for (const auto& [index, text] : line) {
+                const QLabel* label = info.textParts[static_cast<size_t>(index)];
+                ASSERT_NE(label, nullptr) << index;
+                if (text.isEmpty())
+                    EXPECT_FALSE(label->text().isEmpty()) << index;
+                else
+                    EXPECT_EQ(label->text(), text);
+                if (previous) {
+                    EXPECT_TRUE(label->x() > previous->geometry().right() ||
+                                label->y() > previous->geometry().bottom() - 2)
+                        << index;
+                }
+                EXPECT_GT(label->x(), info.picture->geometry().right()) << index;
+                EXPECT_GE(label->width(), label->sizeHint().width()) << index;
+                EXPECT_TRUE(info.rect().contains(label->geometry())) << index;
+                previous = label;
+                lineTop = std::max(lineTop, label->geometry().bottom() - 2);
+            }
         }
+        EXPECT_EQ(info.okButton->text(), QStringLiteral("OK"));
+        EXPECT_GT(info.okButton->y(), lineTop);
+        EXPECT_GT(info.okButton->x(), info.width() / 2);
     }
-    EXPECT_EQ(info.okButton->text(), QStringLiteral("OK"));
-    EXPECT_GT(info.okButton->y(), lineTop);
-    EXPECT_GT(info.okButton->x(), info.width() / 2);
 }
 
 TEST(FrmInfo, SpeaksTheInterfaceLanguage) {

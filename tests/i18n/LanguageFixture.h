@@ -1,6 +1,8 @@
 #pragma once
 
 #include "FrmMainFixture.h"
+#include "i18n/LanguagePictureFile.h"
+#include "i18n/LanguageTextFile.h"
 #include "platform/SequentialFile.h"
 #include "platform/TextCodec.h"
 
@@ -26,17 +28,14 @@ inline QString pictureFileName(const char* code) {
     return QStringLiteral("Gfx (%1).tvn").arg(QLatin1String(code));
 }
 
-// The messages of a language file that cannot be read, word for word.
-inline QString unableToSetLanguage(const QString& fileName) {
-    return QStringLiteral("Unable to set language! Error reading '") + fileName +
-           QStringLiteral("'. Verify this file exists and is located into the Torvane "
-                          "directory.");
+// The messages of a language file that cannot be read: the file and its folder named, the
+// text file's in English, the picture's in the interface language.
+inline QString unableToSetLanguage(const QString& fileName, const QString& folder) {
+    return unableToSetLanguageText(fileName, folder);
 }
 
-inline QString unableToLoad(const QString& path) {
-    return QStringLiteral("Unable to load '") + path +
-           QStringLiteral("'. Verify this file exists and is located into the Torvane "
-                          "directory.");
+inline QString unableToLoad(const QString& path, int languageIndex) {
+    return unableToLoadPictureText(path, languageIndex);
 }
 
 inline QByteArray shippedFile(const QString& name) {

@@ -73,7 +73,7 @@ TEST_F(LanguagePictureTest, AFileThatIsNoPictureKeepsThePreviousOne) {
         ui.expectMessage();
         apply(1);
         EXPECT_EQ(ui.messageTexts(),
-                  std::vector<QString>{unableToLoad(tree.path(pictureFileName("fr")))});
+                  std::vector<QString>{unableToLoad(tree.path(pictureFileName("fr")), 1)});
         EXPECT_EQ(ui.dialogs().at(0).title, QString());
         EXPECT_EQ(ui.dialogs().at(0).icon, Icon::None);
         EXPECT_EQ(shownPicture(), english);

@@ -3,6 +3,7 @@
 #include "LanguageFixture.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QPushButton>
@@ -208,32 +209,40 @@ TEST_F(LanguageTextsTest, InstalledTheShippedFilesAreReadUnlessTheUserFolderHasI
     EXPECT_EQ(shownPicture(), shippedPicture("fr"));
 }
 
-TEST_F(LanguageTextsTest, BothFilesMissingGiveTheTwoMessagesInOrder) {
+// Without its files a language gives way to English: one message, in English, naming the file
+// and its folder, then the English texts and picture.
+TEST_F(LanguageTextsTest, BothFilesMissingGiveOneMessageAndEnglish) {
     stageLanguage("uk");
-    apply(0);
-    const auto english = captions();
-    const QImage picture = shownPicture();
+    stageLanguage("it");
+    apply(2);
     ui.clearCalls();
-    ui.expectMessage();
     ui.expectMessage();
     apply(1);
 
     const auto dialogs = ui.dialogs();
-    ASSERT_EQ(dialogs.size(), 2u);
-    EXPECT_EQ(dialogs[0].text, unableToSetLanguage(QStringLiteral("\\Txt (fr).tvn")));
-    EXPECT_EQ(dialogs[1].text, unableToLoad(tree.path(QStringLiteral("Gfx (fr).tvn"))));
-    EXPECT_TRUE(dialogs[1].text.endsWith(
-        QStringLiteral("Gfx (fr).tvn'. Verify this file exists and is located into the Torvane "
-                       "directory.")));
-    for (const UiCall& dialog : dialogs) {
-        EXPECT_EQ(dialog.title, QString());
-        EXPECT_EQ(dialog.buttons, Buttons::Ok);
-        EXPECT_EQ(dialog.icon, Icon::None);
-    }
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].text, unableToSetLanguage(QStringLiteral("Txt (fr).tvn"), tree.path()));
+    EXPECT_TRUE(dialogs[0].text.contains(QDir::toNativeSeparators(tree.path())));
+    EXPECT_EQ(dialogs[0].title, QString());
+    EXPECT_EQ(dialogs[0].buttons, Buttons::Ok);
+    EXPECT_EQ(dialogs[0].icon, Icon::None);
     EXPECT_EQ(ui.beeps(), 0);
-    for (const auto& [name, caption] : captions())
-        EXPECT_EQ(caption, english.at(name)) << name.toStdString();
-    EXPECT_EQ(shownPicture(), picture);
+    EXPECT_EQ(frm.state().languageIndex, 0);
+    EXPECT_EQ(shownPicture(), shippedPicture("uk"));
+    const auto fallenBack = captions();
+    apply(0);
+    const auto english = captions();
+    for (const auto& [name, caption] : english)
+        EXPECT_EQ(fallenBack.at(name), caption) << name.toStdString();
+
+    // English itself missing: the copy built into the program.
+    QFile::remove(tree.path(textFileName("uk")));
+    ui.clearCalls();
+    ui.expectMessage();
+    apply(0);
+    EXPECT_EQ(ui.messageTexts(),
+              std::vector<QString>{unableToSetLanguage("Txt (uk).tvn", tree.path())});
+    EXPECT_EQ(captions(), english);
 }
 
 TEST_F(LanguageTextsTest, AnIndexOutsideTheLanguagesBeepsOnceAndTakesEnglish) {
@@ -302,7 +311,8 @@ TEST(LanguageTexts, ACaptionThatCannotBeSetEndsLikeAMissingFile) {
     ui.expectMessage();
     LoadLanguageTexts(ui, fs, {tree.path(), {}}, 2, window, [&] { ++pictures; });
 
-    EXPECT_EQ(ui.messageTexts(), std::vector<QString>{unableToSetLanguage("\\Txt (it).tvn")});
+    EXPECT_EQ(ui.messageTexts(),
+              std::vector<QString>{unableToSetLanguage("Txt (it).tvn", tree.path())});
     EXPECT_EQ(labels[4]->text(), QStringLiteral("field 5"));
     EXPECT_EQ(pictures, 1);
 }

@@ -33,7 +33,7 @@ public:
     QString messageText(Message message) const override {
         return QStringLiteral("message %1").arg(static_cast<int>(message));
     }
-    void ReportFailedEntries(const std::vector<FailedEntry>& entries) override {
+    void ReportFailedEntries(const std::vector<FailedEntry>& entries, bool) override {
         failedReports.push_back(entries);
     }
     void ReportUnreadableFolders(const QStringList& folders) override {

@@ -83,6 +83,7 @@ fresh_program() {
 
 # Starts the program in its folder on the demo prefix, as the user starts it there. What it
 # deletes goes to a desktop trash beside the folder (FOLDER-data/Trash), never the user's.
+# With `program_path` set, the program's PATH is that (a folder without Wine: no Wine installed).
 start_program() {
     local folder=$1 prefix=$2 log=$3
     local data="${folder%/}-data"
@@ -92,7 +93,7 @@ start_program() {
             wine "$folder/torvane.exe") >"$log" 2>&1 &
     else
         (cd "$folder" && exec env WINEPREFIX="$prefix" XDG_DATA_HOME="$data" QT_QPA_PLATFORM=xcb \
-            ./torvane) >"$log" 2>&1 &
+            ${program_path:+PATH="$program_path"} ./torvane) >"$log" 2>&1 &
     fi
     program_pid=$!
 }
