@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # tests/gnome/program-trial.bash BUILD_DIR OUT_DIR [COUNT]: the staged program, driven as a user
 # drives it (xdotool on Xvfb), beside a real GNOME Shell run headless on the same private folders
-# and GSettings key file. The prefix is made by wineboot -i (or copied from TRIAL_PREFIX, one made
+# and GSettings (dconf). The prefix is made by wineboot -i (or copied from TRIAL_PREFIX, one made
 # so), its .update-timestamp then naming another Wine; its Programs folder gets COUNT (default
 # 200) shortcuts without entries of Wine's own, each to a program of its own (Wine's own programs,
 # linked under Program Files) and some with an icon location. The steps: all classified into the
@@ -23,6 +23,9 @@ if [ -z "${TRIAL_SESSION:-}" ]; then
     mkdir -p "$out"
     tmp=$(mktemp -d "${TMPDIR:-/tmp}/torvane-trial.XXXXXX")
     export TRIAL_SESSION=$tmp
+    # The shell writes its own settings too (the grid's layout): with a shared key file each
+    # program writes the whole file, and one would undo the other's changes.
+    export GSETTINGS_BACKEND=dconf
     # shellcheck source=tests/gnome/gnome-session.bash
     . "$here/gnome-session.bash"
     gnome_private_session "$tmp"
@@ -150,6 +153,7 @@ expect() {
 }
 
 # --- The run ------------------------------------------------------------------------------
+gnome_shell_settings
 gnome_shell_start "$out/shell.log"
 grid_shot "$out/grid-before.png"
 
