@@ -214,14 +214,14 @@ private:
         return copies;
     }
 
-    // A copy's entry is hidden from GNOME, whose app grid shows the copy only in the category's
-    // app folder (by the original's entry where there is one). The shell refreshes its list of
-    // programs seconds after a change, so an entry it listed could show there loose meanwhile,
-    // gone or out of its folder.
+    // The entry of a copy whose original has one is the original's, hidden from GNOME, whose
+    // app grid shows the original's entry in the category's app folder instead. Any other copy's
+    // entry stays shown: a GNOME folder shows only entries that GNOME may show.
     QByteArray entryText(LinkDesktopEntries& fromLinks, const CopyOrigin& copy) const {
-        return (copy.original ? copy.original->entry.textFor(copy.copy->entry, request_.prefix,
-                                                             copy.copy->windowsPath)
-                              : fromLinks.textFor(*copy.copy, copy.shortcut)) +
+        if (!copy.original)
+            return fromLinks.textFor(*copy.copy, copy.shortcut);
+        return copy.original->entry.textFor(copy.copy->entry, request_.prefix,
+                                            copy.copy->windowsPath) +
                "NotShowIn=GNOME;\n";
     }
 

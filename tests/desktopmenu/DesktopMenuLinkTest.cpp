@@ -93,7 +93,7 @@ TEST(DesktopMenuFromLinks, WritesEachEntryAndIconFromTheShortcutAloneAndOnlyOnce
                              "Type=Application\nStartupNotify=true\n"
                              "Comment=View & edit; pictures 100%\n"
                              "Path=%1/drive_c/Program Files/Pixie\nIcon=%2\n"
-                             "StartupWMClass=pixie.exe\nNotShowIn=GNOME;\n")
+                             "StartupWMClass=pixie.exe\n")
                   .arg(world.prefix, QFileInfo(iconName).completeBaseName()));
     // The theme's sizes as they are; 20 pixels is none of them.
     EXPECT_EQ(QImage(world.icon(entries + "giochi/Pixie \"$1\".desktop", 16)).pixel(8, 8),
@@ -103,8 +103,8 @@ TEST(DesktopMenuFromLinks, WritesEachEntryAndIconFromTheShortcutAloneAndOnlyOnce
     EXPECT_FALSE(world.tree.exists(QStringLiteral("data/icons/hicolor/20x20")));
     EXPECT_EQ(QImage(world.icon(entries + "grafica/Tool.desktop", 32)).pixel(8, 8), 0xFFFF0000u);
     EXPECT_TRUE(world.tree.read(entries + "grafica/Tool.desktop")
-                    .endsWith("\nStartupWMClass=readme.txt\nNotShowIn=GNOME;\n"));
-    EXPECT_EQ(world.tree.read(entries + "grafica/Not a link.desktop").count('\n'), 6);
+                    .endsWith("\nStartupWMClass=readme.txt\n"));
+    EXPECT_EQ(world.tree.read(entries + "grafica/Not a link.desktop").count('\n'), 5);
 
     QStringList written;
     QDirIterator it(world.tree.path(QStringLiteral("data")), {"*.desktop", "*.directory"},

@@ -186,8 +186,8 @@ protected:
         return folders;
     }
 
-    // The names of the entries GNOME lists among its programs (those not hidden from it; an app
-    // folder shows the entries it names either way), with the desktop id of each.
+    // The names of the entries GNOME's app grid shows (those not hidden from it), with the
+    // desktop id of each.
     std::multimap<QString, QString> gnomeView() const {
         std::multimap<QString, QString> shown;
         const QString root = environment.dataHome + QStringLiteral("/applications/");
@@ -332,8 +332,8 @@ TEST_F(WineMenu, WritesTheCopiesEntriesFromThoseOfTheOriginals) {
     syncExpecting(3, 0);
     syncExpecting(0, 0);
     expectMenuShows(originals.first(2) + copies);
-    // GNOME shows each program once, the copies only in the category's app folder: by the
-    // originals' entries, Solo (whose original has none) by its copy's.
+    // GNOME shows each program once, the copies in the category's app folder by the originals'
+    // entries, Solo (whose original has none) by its copy's.
     const QString acme = QStringLiteral("wine-Programs-Acme-");
     const QStringList games{acme + "Chess (64-bit).desktop", acme + "Tom & Jerry's.desktop",
                             "wine-games-Solo.desktop"};
@@ -341,6 +341,7 @@ TEST_F(WineMenu, WritesTheCopiesEntriesFromThoseOfTheOriginals) {
     EXPECT_EQ(gnomeView(),
               (std::multimap<QString, QString>{{"Acme Writer", acme + "Acme Writer.desktop"},
                                                {"Chess (64-bit)", games[0]},
+                                               {"Solo", games[2]},
                                                {"Tom & Jerry's", games[1]}}));
 
     const auto icon = [this](const QString& relative) {

@@ -2,14 +2,16 @@
 # tests/gnome/program-trial.bash): private folders, buses and GSettings, the shell's start and the
 # calls that look at it. Needs gnome-shell (Debian 12: 43) and dbus-x11.
 
-# gnome_private_session TMP: HOME and the XDG folders below TMP, GSettings in a key file there,
+# gnome_private_session TMP: HOME and the XDG folders below TMP, GSettings in a key file there
+# (or in dconf's database there when GSETTINGS_BACKEND is dconf already),
 # an empty system bus (the shell wants logind's and dies without one) and the user extension
 # that opens Eval and Screenshot to other callers (GNOME 43 answers them only in unsafe mode).
 # The caller stops the system bus: kill "$(cat TMP/system.pid)".
 gnome_private_session() {
     local tmp=$1 ext
     export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data
-    export XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/run GSETTINGS_BACKEND=keyfile
+    export XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/run
+    [ "${GSETTINGS_BACKEND:-}" = dconf ] || export GSETTINGS_BACKEND=keyfile
     mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"
     cat >"$tmp/system.conf" <<CONF
@@ -27,6 +29,12 @@ CONF
     mkdir -p "$ext"
     echo '{"uuid": "unsafe@tests.local", "name": "unsafe", "description": "tests", "shell-version": ["43"]}' >"$ext/metadata.json"
     echo 'function init() { return { enable() { global.context.unsafe_mode = true; }, disable() {} }; }' >"$ext/extension.js"
+    [ "$GSETTINGS_BACKEND" = dconf ] || gnome_shell_settings
+}
+
+# The settings that enable the extension and spare the welcome dialog. With dconf (which, unlike
+# the key file, merges the writes of several programs) only inside the session bus.
+gnome_shell_settings() {
     gsettings set org.gnome.shell enabled-extensions "['unsafe@tests.local']"
     gsettings set org.gnome.shell welcome-dialog-last-shown-version '999'
 }
