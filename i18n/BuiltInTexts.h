@@ -63,6 +63,11 @@ enum class BuiltInText {
     ReviewSureMark,      // what the mark of a sure suggestion means
     ReviewClassify,      // the review's confirmation
     ReviewCancel,        // its cancel
+    // The tidy without a window.
+    TidyOption,            // the settings' box that starts it at login
+    TidyOptionDescription, // what that box does
+    TidyOptionNotSaved,    // its entry could not be written or removed: "%1" the entry's path
+    TidyWhileClosed,       // what it filed while the window was closed: "%1" a line each
 };
 
 // The text in the interface language (0 English, 1 French, 2 Italian; English otherwise).

@@ -63,6 +63,9 @@ ConfigPanel::ConfigPanel(QWidget& window, ButtonRoles& roles)
                                                this);
     skipIntroductionSetting->setObjectName(QStringLiteral("skipIntroductionSetting"));
 
+    tidyOption = new WrapCheckBox(QString(), this);
+    tidyOption->setObjectName(QStringLiteral("tidyOption"));
+
     prefixCaption = makeLabel(this, QStringLiteral("prefixCaption"), QString());
     prefixCaption->setWordWrap(false);
     prefixCaption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -93,6 +96,7 @@ ConfigPanel::ConfigPanel(QWidget& window, ButtonRoles& roles)
     layout->addLayout(paths);
     layout->addWidget(hideHelpOption);
     layout->addWidget(skipIntroductionSetting);
+    layout->addWidget(tidyOption);
     layout->addWidget(desktopMenuNote);
     layout->addStretch();
 
@@ -167,6 +171,14 @@ void ConfigPanel::showAllUsersPrograms(const QString& lead, const QString& folde
 void ConfigPanel::showDesktopMenuNote(const QString& note, bool visible) {
     desktopMenuNote->setText(note);
     desktopMenuNote->setVisible(visible);
+}
+
+bool ConfigPanel::tidyOptionChecked() const {
+    return tidyOption->isChecked();
+}
+
+void ConfigPanel::setTidyOptionChecked(bool checked) {
+    tidyOption->setChecked(checked);
 }
 
 int ConfigPanel::hideHelpValue() const {
@@ -254,7 +266,9 @@ void ConfigPanel::applyAccessibleTexts(int language, const QString& hideHelpDesc
         {settingsCancelButton, BuiltInText::BackToMenu},
         {prefixChooser, BuiltInText::ChoosePrefix},
         {skipIntroductionSetting, BuiltInText::SkipIntroduction},
+        {tidyOption, BuiltInText::TidyOptionDescription},
     };
+    tidyOption->setText(text(BuiltInText::TidyOption));
     for (const auto& [control, t] : described)
         control->setAccessibleDescription(text(t));
 }
