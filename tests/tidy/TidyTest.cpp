@@ -6,10 +6,14 @@
 #include "platform/ShellFolders.h"
 #include "store/UndoJournal.h"
 #include "tests/support/PrintQString.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TempTree.h"
+#include "tidy/Autostart.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
 #include <thread>
 
 namespace tvn::test {
@@ -126,6 +130,26 @@ TEST(TidyOptionsTest, WrongOptionsAreRefused) {
         EXPECT_FALSE(error.isEmpty());
     }
 }
+
+#ifndef _WIN32
+// The login entry is valid whatever the paths hold, and goes when the option is unticked.
+TEST(TidyAutostart, TheEntryIsValidAndGoesWhenTurnedOff) {
+    TempTree tree;
+    ScopedEnvironment config("XDG_CONFIG_HOME", tree.path(QStringLiteral("config")));
+    ASSERT_TRUE(setAutostart(true, QStringLiteral("/opt/my \"apps\"/torvane"),
+                             QStringLiteral("/home/ann/50% off")));
+    EXPECT_TRUE(autostartEnabled());
+    if (!QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty()) {
+        QProcess validate;
+        validate.start(QStringLiteral("desktop-file-validate"), {autostartEntryPath()});
+        ASSERT_TRUE(validate.waitForFinished());
+        EXPECT_EQ(validate.exitCode(), 0) << validate.readAllStandardOutput().toStdString();
+        EXPECT_TRUE(validate.readAllStandardOutput().isEmpty());
+    }
+    ASSERT_TRUE(setAutostart(false, {}, {}));
+    EXPECT_FALSE(autostartEnabled());
+}
+#endif
 
 } // namespace
 } // namespace tvn::test
