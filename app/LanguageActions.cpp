@@ -66,6 +66,7 @@ void FrmMain::LoadLanguageTexts() {
                                [this] { LoadLanguagePicture(); })) {
         ShowUndoTexts();
         creation_->showReviewTexts(state_.languageIndex);
+        config_->showTidyOptionText(state_.languageIndex);
         ShowSurfaceTexts();
     }
     loadSuggester();

@@ -173,6 +173,10 @@ void ConfigPanel::showDesktopMenuNote(const QString& note, bool visible) {
     desktopMenuNote->setVisible(visible);
 }
 
+void ConfigPanel::showTidyOptionText(int language) {
+    tidyOption->setText(builtInText(BuiltInText::TidyOption, language));
+}
+
 bool ConfigPanel::tidyOptionChecked() const {
     return tidyOption->isChecked();
 }
@@ -268,7 +272,6 @@ void ConfigPanel::applyAccessibleTexts(int language, const QString& hideHelpDesc
         {skipIntroductionSetting, BuiltInText::SkipIntroduction},
         {tidyOption, BuiltInText::TidyOptionDescription},
     };
-    tidyOption->setText(text(BuiltInText::TidyOption));
     for (const auto& [control, t] : described)
         control->setAccessibleDescription(text(t));
 }

@@ -42,6 +42,7 @@ public:
     void showAllUsersPrograms(const QString& lead, const QString& folder);
     void showDesktopMenuNote(const QString& note, bool visible);
     // The option that files new programs by themselves (the tidy started at login).
+    void showTidyOptionText(int language);
     bool tidyOptionChecked() const;
     void setTidyOptionChecked(bool checked);
 
