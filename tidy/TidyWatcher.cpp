@@ -64,19 +64,34 @@ public:
     }
 
 private:
-    void changed() { quiet_.start(); }
+    void changed(const QString& folder) {
+        // A tree moved away or deleted keeps its watches on the old folders: whatever happens
+        // above the trees, they are watched afresh, and a tree that came or went is tidied.
+        if (above_.contains(folder)) {
+            const QStringList trees = watched_;
+            watcher_.removePaths(watcher_.directories());
+            watched_.clear();
+            above_.clear();
+            watchTrees();
+            if (watched_ == trees)
+                return;
+        }
+        quiet_.start();
+    }
 
-    // Every folder of the trees, and the nearest existing folder above a tree that is gone, so
-    // that a tree deleted and made again is seen.
+    // Every folder of the trees, and the folder above each tree (or the nearest existing one
+    // above a tree that is gone), so that a tree deleted and made again is seen.
     void watchTrees() {
         QStringList folders;
+        QStringList above;
         for (const QString& tree : session_.programsTrees()) {
-            QString above = tree;
-            while (!QFileInfo(above).isDir() && QFileInfo(above).dir().path() != above)
-                above = QFileInfo(above).dir().path();
-            folders.append(above);
-            if (above != tree)
+            QString parent = QFileInfo(tree).dir().path();
+            while (!QFileInfo(parent).isDir() && QFileInfo(parent).dir().path() != parent)
+                parent = QFileInfo(parent).dir().path();
+            above.append(parent);
+            if (!QFileInfo(tree).isDir())
                 continue;
+            folders.append(tree);
             QDirIterator walk(tree, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
                               QDirIterator::Subdirectories);
             while (walk.hasNext()) {
@@ -85,19 +100,20 @@ private:
                     folders.append(walk.filePath());
             }
         }
-        const QStringList watched = watcher_.directories();
         QStringList gone;
-        for (const QString& folder : watched)
-            if (!folders.contains(folder))
+        for (const QString& folder : watched_ + above_)
+            if (!folders.contains(folder) && !above.contains(folder))
                 gone.append(folder);
         if (!gone.isEmpty())
             watcher_.removePaths(gone);
         QStringList added;
-        for (const QString& folder : folders)
-            if (!watched.contains(folder))
+        for (const QString& folder : folders + above)
+            if (!watched_.contains(folder) && !above_.contains(folder) && !added.contains(folder))
                 added.append(folder);
         if (!added.isEmpty())
             watcher_.addPaths(added);
+        watched_ = folders;
+        above_ = above;
     }
 
     void tidyNow() {
@@ -153,6 +169,9 @@ private:
     QTextStream& out_;
     QTextStream& err_;
     QFileSystemWatcher watcher_;
+    // The folders of the trees, and those above them.
+    QStringList watched_;
+    QStringList above_;
     QTimer quiet_;
     QTimer windowCheck_;
     TidyNotifier notifier_;
