@@ -19,8 +19,11 @@
 #include "store/CategoryFolders.h"
 #include "store/CategoryRename.h"
 #include "store/SettingsCheck.h"
+#include "tidy/Autostart.h"
+#include "tidy/TidyRecord.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
@@ -63,6 +66,7 @@ constexpr auto kNoChecksDebugText = u"Do not check for errors";
 void FrmMain::ShowConfig() {
     FillPrefixChooser();
     FillConfigBoxes();
+    config_->setTidyOptionChecked(autostartEnabled());
     settingsBeforeShow_ = configFromWindow();
     showConfigPanel();
 }
@@ -111,6 +115,7 @@ QString FrmMain::configFilePath() const {
 }
 
 void FrmMain::settingsOkClicked() {
+    applyTidyOption();
     state_.scanFailed = false;
     state_.configured = true;
     state_.windowsDrive = hiddenStore_->windowsDrive();
@@ -191,7 +196,34 @@ void FrmMain::ApplySettings() {
     if (!state_.scanFailed) {
         ShowMenu();
         surface_->setHelpCoverVisible(false);
+        showLastTidy();
     }
+}
+
+void FrmMain::applyTidyOption() {
+    const bool wanted = config_->tidyOptionChecked();
+    if (wanted == autostartEnabled())
+        return;
+    if (!setAutostart(wanted, QCoreApplication::applicationFilePath(), state_.appFolder))
+        ui_.message(builtInText(BuiltInText::TidyOptionNotSaved, state_.languageIndex)
+                        .arg(QDir::toNativeSeparators(autostartEntryPath())),
+                    {}, Buttons::Ok, Icon::Exclamation);
+}
+
+void FrmMain::showLastTidy() {
+    // Once: from now on the tidy is the Creation panel's last action, which its Undo takes back.
+    if (!journal_)
+        return;
+    TidyRecord record(fs_, state_.appFolder);
+    std::optional<LastTidy> last = record.lastTidy();
+    if (!last || last->startMenu != state_.startMenuPath)
+        return;
+    record.setLastTidy(std::nullopt);
+    record.save();
+    journal_->adoptEntry(std::move(last->entry));
+    enableUndoButtons();
+    ui_.message(builtInText(BuiltInText::TidyWhileClosed, state_.languageIndex)
+                    .arg(last->filed.join(u'\n')));
 }
 
 } // namespace tvn

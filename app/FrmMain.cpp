@@ -77,6 +77,7 @@ FrmMain::FrmMain(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
     connectHandlers();
     ShowUndoTexts();
     creation_->showReviewTexts(state_.languageIndex);
+    config_->showTidyOptionText(state_.languageIndex);
     ShowSurfaceTexts();
     enableUndoButtons();
     LayOutWindow();

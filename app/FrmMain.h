@@ -163,6 +163,10 @@ public:
     void ReportSettingsProblem(const SettingsProblem& problem);
     bool CheckDrive();
     void ApplySettings();
+    // Writes or removes the entry that starts the tidy at login, as the settings' box says.
+    void applyTidyOption();
+    // Tells what the tidy filed while the window was closed, and lets the Undo take it back.
+    void showLastTidy();
     // Where the two folders are proposed from, and what they bring in (PrefixActions.cpp).
     void FillPrefixChooser();
     void prefixChosen();

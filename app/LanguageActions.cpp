@@ -74,6 +74,7 @@ void FrmMain::LoadLanguageTexts() {
     if (loaded) {
         ShowUndoTexts();
         creation_->showReviewTexts(state_.languageIndex);
+        config_->showTidyOptionText(state_.languageIndex);
         ShowSurfaceTexts();
     }
     loadSuggester();

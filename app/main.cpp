@@ -8,6 +8,7 @@
 #include "platform/ProgramFolders.h"
 #include "platform/ProtectedFileSystem.h"
 #include "store/UndoJournal.h"
+#include "tidy/TidyCommand.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,11 +16,37 @@
 
 #ifdef _WIN32
 #include "platform/Win32ShellFolders.h"
+
+#include <cstdio>
+#include <windows.h>
 #else
 #include "platform/WineShellFolders.h"
 #endif
 
+namespace {
+
+tvn::ProgramFolders programFolders() {
+    return tvn::programFoldersAtStart(
+        {QCoreApplication::applicationDirPath(), QStringLiteral(TORVANE_INSTALLED_DATA_FROM_BIN),
+         QDir::currentPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    // "torvane tidy" runs without a window, and so without a display.
+    if (argc > 1 && qstrcmp(argv[1], "tidy") == 0) {
+#ifdef _WIN32
+        // A window program has no console of its own: it writes to the one it was started from.
+        if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+            std::freopen("CONOUT$", "w", stdout);
+            std::freopen("CONOUT$", "w", stderr);
+        }
+#endif
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("torvane"));
+        return tvn::runTidyCommand(QCoreApplication::arguments().mid(2), programFolders());
+    }
     QApplication app(argc, argv);
     // The user's data folder is named after the program; the desktop file after its id.
     QApplication::setApplicationName(QStringLiteral("torvane"));
@@ -39,9 +66,7 @@ int main(int argc, char** argv) {
     // On Linux the Start Menu of Windows programs lives in a Wine prefix.
     tvn::WineShellFolders shellFolders(tvn::WineShellFolders::defaultWinePrefix());
 #endif
-    const tvn::ProgramFolders folders = tvn::programFoldersAtStart(
-        {QApplication::applicationDirPath(), QStringLiteral(TORVANE_INSTALLED_DATA_FROM_BIN),
-         QDir::currentPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
+    const tvn::ProgramFolders folders = programFolders();
     tvn::ProgramFolderLock lock(folders.appFolder);
     if (!tvn::TakeProgramFolder(ui, fs, lock, folders.appFolder)) {
         ui.endProgram();

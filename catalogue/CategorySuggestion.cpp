@@ -572,6 +572,28 @@ Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
             category == named && bestScore - secondScore >= kSureLead && sureness >= kSureSureness};
 }
 
+int CategorySuggester::chosenCategory(const ShortcutClues& clues) const {
+    const int byName = chosenForProgram_.value(programKey(clues.name), -1);
+    return byName >= 0
+               ? byName
+               : chosenForProgram_.value(programKey(targetParts(clues.targetPath).executable), -1);
+}
+
+int CategorySuggester::vendorCategory(const ShortcutClues& clues) const {
+    const auto vendor = chosenForVendor_.constFind(vendorOf(clues.folders));
+    if (vendor == chosenForVendor_.constEnd())
+        return -1;
+    int only = -1;
+    for (int k = 0; k < kCategoryCount; ++k) {
+        if ((*vendor)[static_cast<size_t>(k)] == 0)
+            continue;
+        if (only >= 0)
+            return -1;
+        only = k;
+    }
+    return only;
+}
+
 QString FoldersBelowPrograms(const ProgramState& state, const QString& folder) {
     for (const QString& root : {state.programsPath, state.allUsersProgramsPath}) {
         if (root.isEmpty() || !folder.startsWith(root, Qt::CaseInsensitive))

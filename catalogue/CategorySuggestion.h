@@ -95,6 +95,12 @@ public:
     void learnProgramChoices(const QHash<QString, int>& choices);
 
     Suggestion suggest(const ShortcutClues& clues) const;
+    // The category the user chose for the shortcut's program (by its name or its executable),
+    // or -1.
+    int chosenCategory(const ShortcutClues& clues) const;
+    // The one category every classified shortcut of the shortcut's vendor folder lies in, or -1
+    // when they lie in several or there are none.
+    int vendorCategory(const ShortcutClues& clues) const;
 
 private:
     using CategoryMask = std::uint16_t;

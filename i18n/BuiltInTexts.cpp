@@ -171,8 +171,31 @@ QString builtInText(BuiltInText text, int languageIndex) {
          u"nettoyer.",
          u"Nessun collegamento classificato ha perso il suo originale: non c'\u00e8 nulla da "
          u"pulire."},
+        {u"File new programs by themselves when sure",
+         u"Classer d'eux-m\u00eames les nouveaux programmes quand c'est s\u00fbr",
+         u"Classificare da soli i nuovi programmi quando \u00e8 sicuro"},
+        {u"At each login Torvane starts watching the Programs folders and files each new "
+         u"program into its category when it is sure; the others wait in CLASSIFY, and Undo "
+         u"takes each filing back.",
+         u"\u00c0 chaque ouverture de session, Torvane surveille les dossiers Programmes et "
+         u"classe chaque nouveau programme dans sa cat\u00e9gorie quand c'est s\u00fbr\u00a0; "
+         u"les autres attendent dans CLASSER, et D\u00e9faire reprend chaque classement.",
+         u"A ogni accesso Torvane sorveglia le cartelle Programmi e classifica ogni nuovo "
+         u"programma nella sua categoria quando \u00e8 sicuro; gli altri attendono in "
+         u"CLASSIFICA, e Disfa riprende ogni classificazione."},
+        {u"The entry that starts Torvane at login could not be changed: %1",
+         u"L'entr\u00e9e qui lance Torvane \u00e0 l'ouverture de session n'a pas pu \u00eatre "
+         u"modifi\u00e9e\u00a0: %1",
+         u"La voce che avvia Torvane all'accesso non ha potuto essere modificata: %1"},
+        {u"While Torvane was closed, these new shortcuts were filed by themselves:\n\n%1\n\n"
+         u"The Undo of CLASSIFY (Ctrl+Z) takes them all back.",
+         u"Pendant que Torvane \u00e9tait ferm\u00e9, ces nouveaux raccourcis ont \u00e9t\u00e9 "
+         u"class\u00e9s d'eux-m\u00eames\u00a0:\n\n%1\n\nLe bouton D\u00e9faire de CLASSER "
+         u"(Ctrl+Z) les reprend tous.",
+         u"Mentre Torvane era chiuso, questi nuovi collegamenti sono stati classificati da "
+         u"soli:\n\n%1\n\nIl pulsante Disfa di CLASSIFICA (Ctrl+Z) li riprende tutti."},
     };
-    static_assert(std::size(kTexts) == static_cast<size_t>(BuiltInText::NoOrphans) + 1);
+    static_assert(std::size(kTexts) == static_cast<size_t>(BuiltInText::TidyWhileClosed) + 1);
     const auto language = languageIndex >= 0 && languageIndex < 3 ? languageIndex : 0;
     return QString::fromUtf16(kTexts[static_cast<size_t>(text)][static_cast<size_t>(language)]);
 }

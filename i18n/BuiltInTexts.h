@@ -64,6 +64,11 @@ enum class BuiltInText {
     ReviewClassify,      // the review's confirmation
     ReviewCancel,        // its cancel
     NoOrphans,           // the CLEAN UP list is empty: no copy has lost its original
+    // The tidy without a window.
+    TidyOption,            // the settings' box that starts it at login
+    TidyOptionDescription, // what that box does
+    TidyOptionNotSaved,    // its entry could not be written or removed: "%1" the entry's path
+    TidyWhileClosed,       // what it filed while the window was closed: "%1" a line each
 };
 
 // The text in the interface language (0 English, 1 French, 2 Italian; English otherwise).

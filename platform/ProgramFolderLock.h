@@ -19,11 +19,19 @@ public:
     // that cannot be taken at all (a folder that cannot be opened) lets the program run: it would
     // refuse a user for a reason that has nothing to do with them.
     bool acquire();
+    // The same for a tidy without a window, which also marks the lock as a tidy's: the window
+    // waits for a tidy to end instead of refusing to start.
+    bool acquireForTidy();
+    // Gives the folder back before the end of the program.
+    void release();
+    // Another program holds the folder for a tidy.
+    bool heldByTidy() const;
 
 private:
     QString folder_;
 #ifdef _WIN32
     void* mutex_ = nullptr;
+    void* tidyMutex_ = nullptr;
 #else
     int descriptor_ = -1;
 #endif

@@ -73,6 +73,9 @@ public:
     // The last entry of that scope, or nothing.
     UndoEntry* lastEntry(UndoScope scope);
     void dropEntry(const UndoEntry* entry);
+    // An action recorded by another run of the program (a tidy without a window) becomes the
+    // last one of its scope.
+    void adoptEntry(UndoEntry entry) { entries_.push_back(std::move(entry)); }
     // The ended move's steps now belong to the Modify panel.
     void moveScope(UndoScope from, UndoScope to);
 

@@ -64,6 +64,9 @@ ConfigPanel::ConfigPanel(QWidget& window, ButtonRoles& roles)
                                                this);
     skipIntroductionSetting->setObjectName(QStringLiteral("skipIntroductionSetting"));
 
+    tidyOption = new WrapCheckBox(QString(), this);
+    tidyOption->setObjectName(QStringLiteral("tidyOption"));
+
     prefixCaption = makeLabel(this, QStringLiteral("prefixCaption"), QString());
     prefixCaption->setWordWrap(false);
     prefixCaption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -94,6 +97,7 @@ ConfigPanel::ConfigPanel(QWidget& window, ButtonRoles& roles)
     layout->addLayout(paths);
     layout->addWidget(hideHelpOption);
     layout->addWidget(skipIntroductionSetting);
+    layout->addWidget(tidyOption);
     layout->addWidget(desktopMenuNote);
     layout->addStretch();
 
@@ -189,6 +193,18 @@ void ConfigPanel::showDesktopMenuNote(const QString& note, bool visible) {
     desktopMenuNote->setVisible(visible);
 }
 
+void ConfigPanel::showTidyOptionText(int language) {
+    tidyOption->setText(builtInText(BuiltInText::TidyOption, language));
+}
+
+bool ConfigPanel::tidyOptionChecked() const {
+    return tidyOption->isChecked();
+}
+
+void ConfigPanel::setTidyOptionChecked(bool checked) {
+    tidyOption->setChecked(checked);
+}
+
 int ConfigPanel::hideHelpValue() const {
     return checkBoxValue(*hideHelpOption);
 }
@@ -274,6 +290,7 @@ void ConfigPanel::applyAccessibleTexts(int language, const QString& hideHelpDesc
         {settingsCancelButton, BuiltInText::BackToMenu},
         {prefixChooser, BuiltInText::ChoosePrefix},
         {skipIntroductionSetting, BuiltInText::SkipIntroduction},
+        {tidyOption, BuiltInText::TidyOptionDescription},
     };
     for (const auto& [control, t] : described)
         control->setAccessibleDescription(text(t));

@@ -41,6 +41,10 @@ public:
     void selectWrongBox(SettingsProblem::Box box);
     void showAllUsersPrograms(const QString& lead, const QString& folder);
     void showDesktopMenuNote(const QString& note, bool visible);
+    // The option that files new programs by themselves (the tidy started at login).
+    void showTidyOptionText(int language);
+    bool tidyOptionChecked() const;
+    void setTidyOptionChecked(bool checked);
 
     // The options as the settings store them: 0 unticked, 1 ticked, 2 grey.
     int hideHelpValue() const;
@@ -98,6 +102,7 @@ private:
     QLabel* prefixCaption = nullptr;              // beside prefixChooser
     QComboBox* prefixChooser = nullptr;           // the Wine prefixes found, then Other folder...
     PathLabel* allUsersProgramsLine = nullptr; // the all-users Programs folder the boxes bring in
+    QCheckBox* tidyOption = nullptr;           // file new programs by themselves when sure
     QLabel* desktopMenuNote = nullptr;         // Linux without Wine: the desktop menu cannot follow
     QPushButton* changeLanguageButton = nullptr; // Language...: the Languages panel
     QPushButton* settingsOkButton = nullptr;     // OK: save, apply and analyse
