@@ -147,7 +147,7 @@ public:
                          .arg(QDir::toNativeSeparators(state_.startMenuPath))
                    : QString();
     }
-    void ReportFailedEntries(const std::vector<FailedEntry>& entries) override {
+    void ReportFailedEntries(const std::vector<FailedEntry>& entries, bool) override {
         failed.insert(failed.end(), entries.begin(), entries.end());
     }
     void ReportUnreadableFolders(const QStringList& folders) override {
