@@ -37,6 +37,7 @@ ConfigPanel::ConfigPanel(QWidget& window, ButtonRoles& roles)
     , roles_(roles) {
     shapePanel(*this, QStringLiteral("configPanel"));
     QVBoxLayout* layout = makePanelLayout(this);
+    roomySpacing_ = layout->spacing();
     configTitle = makeLabel(this, QStringLiteral("configTitle"), QStringLiteral("CONFIGURAZIONE"),
                             LabelStyle::Title);
     configPrompt = makeLabel(
@@ -128,15 +129,27 @@ bool ConfigPanel::event(QEvent* event) {
 }
 
 void ConfigPanel::fitPrompt() {
+    constexpr int kCrowdedSpacing = 2;
+    QLayout* lines = layout();
+    const int spacing = lines->spacing();
+    const bool promptShown = configPrompt->isVisibleTo(this);
+    int shownItems = 0;
+    for (int i = 0; i < lines->count(); ++i)
+        shownItems += lines->itemAt(i)->isEmpty() ? 0 : 1;
     const int promptHeight =
-        configPrompt->heightForWidth(contentsRect().width() - layout()->contentsMargins().left() -
-                                     layout()->contentsMargins().right()) +
-        layout()->spacing();
-    const int othersHeight = layout()->totalHeightForWidth(width()) -
-                             (configPrompt->isVisibleTo(this) ? promptHeight : 0);
-    const bool fits = othersHeight + promptHeight <= height();
-    if (configPrompt->isVisibleTo(this) != fits)
-        configPrompt->setVisible(fits);
+        configPrompt->heightForWidth(contentsRect().width() - lines->contentsMargins().left() -
+                                     lines->contentsMargins().right());
+    // Every decision is taken at the roomy spacing, whatever the spacing now, so that narrowing
+    // the gaps never brings the prompt back and the two never take turns.
+    const int othersRoomy = lines->totalHeightForWidth(width()) -
+                            (promptShown ? promptHeight + spacing : 0) +
+                            (roomySpacing_ - spacing) * (shownItems - (promptShown ? 2 : 1));
+    const bool promptFits = othersRoomy + promptHeight + roomySpacing_ <= height();
+    const int wanted = othersRoomy <= height() ? roomySpacing_ : kCrowdedSpacing;
+    if (promptShown != promptFits)
+        configPrompt->setVisible(promptFits);
+    if (spacing != wanted)
+        lines->setSpacing(wanted);
 }
 
 void ConfigPanel::open(bool canCancel, bool canChangeLanguage) {

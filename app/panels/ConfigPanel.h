@@ -88,9 +88,11 @@ Q_SIGNALS:
 private:
     // The prompt above the boxes gives way when the panel's other lines need its room (the
     // longer languages with the Wine note shown); the boxes say it to a screen reader anyway.
+    // Where even that is not enough, the gaps between the lines narrow.
     void fitPrompt();
 
     ButtonRoles& roles_;
+    int roomySpacing_ = 0;
     QLabel* configTitle = nullptr;                // title
     QLabel* configPrompt = nullptr;               // check the statements below
     QLabel* startMenuCaption = nullptr;           // above startMenuPathBox
