@@ -23,7 +23,7 @@ bool refuse(Ui& ui, FileSystem& fs, const QString& programFolder) {
 
 } // namespace
 
-bool TakeProgramFolder(Ui& ui, FileSystem& fs, ProgramFolderLock& lock,
+bool takeProgramFolder(Ui& ui, FileSystem& fs, ProgramFolderLock& lock,
                        const QString& programFolder) {
     // A tidy without a window holds the folder for a moment: the window waits for it. The
     // folder is looked at twice, since a tidy marks its lock just after taking it.

@@ -11,7 +11,7 @@ class Ui;
 // Takes the program folder for this start. When another running program holds it, says so in the
 // interface language of that folder's settings and returns false: the caller ends, changing
 // nothing.
-bool TakeProgramFolder(Ui& ui, FileSystem& fs, ProgramFolderLock& lock,
+bool takeProgramFolder(Ui& ui, FileSystem& fs, ProgramFolderLock& lock,
                        const QString& programFolder);
 
 } // namespace tvn

@@ -1,4 +1,4 @@
-#include "app/FrmMain.h"
+#include "app/frame/MainWindow.h"
 #include "app/SecondStart.h"
 #include "dialogs/Look.h"
 #include "dialogs/QtUi.h"
@@ -68,15 +68,15 @@ int main(int argc, char** argv) {
 #endif
     const tvn::ProgramFolders folders = programFolders();
     tvn::ProgramFolderLock lock(folders.appFolder);
-    if (!tvn::TakeProgramFolder(ui, fs, lock, folders.appFolder)) {
+    if (!tvn::takeProgramFolder(ui, fs, lock, folders.appFolder)) {
         ui.endProgram();
         return 0;
     }
-    tvn::FrmMain window(ui, fs, shellFolders, [&folders] { return folders.appFolder; });
+    tvn::MainWindow window(ui, fs, shellFolders, [&folders] { return folders.appFolder; });
     window.state().shippedFolder = folders.shippedFolder;
     window.setProgramsGuard([&fs](const QStringList& trees) { fs.setProtectedFolders(trees); });
     window.setUndoJournal(journal);
     window.setDesktopMenu(tvn::DesktopMenuEnvironment::fromSystem());
-    window.StartUp();
+    window.startUp();
     return app.exec();
 }

@@ -12,7 +12,7 @@
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise. Every figure is the
 // best of N runs (default 5) after one warm-up run, so the trees are in the page cache.
 
-#include "app/QtListBox.h"
+#include "app/widgets/QtListBox.h"
 #include "catalogue/Categories.h"
 #include "catalogue/CategorySuggestion.h"
 #include "catalogue/HelpShortcutFilter.h"
@@ -105,7 +105,7 @@ public:
         widget_.show();
     }
 
-    void ShowConfig() override { fail(QStringLiteral("the analysis opened the settings")); }
+    void showConfig() override { fail(QStringLiteral("the analysis opened the settings")); }
     void setLanguagePictureVisible(bool) override {}
     void setHelpCoverVisible(bool) override {}
     QString progressText() const override { return label_->text(); }
@@ -119,8 +119,8 @@ public:
     QString messageText(Message message) const override {
         return QStringLiteral("message %1").arg(static_cast<int>(message));
     }
-    void ReportFailedEntries(const std::vector<FailedEntry>&, bool) override {}
-    void ReportUnreadableFolders(const QStringList&) override {}
+    void reportFailedEntries(const std::vector<FailedEntry>&, bool) override {}
+    void reportUnreadableFolders(const QStringList&) override {}
 
 private:
     QWidget widget_;
@@ -476,7 +476,7 @@ private:
                                                           runFind(tree_.startMenu);
                                                       }},
                                                  {.run = [&] {
-                                                     AnalyseSystem(tvn_);
+                                                     analyseSystem(tvn_);
                                                  }});
         expectCatalogue(tree_.shortcuts, copies());
         printRow("analysis", QString::number(tree_.shortcuts + copies()), analysis, "find -iname",
@@ -484,9 +484,9 @@ private:
     }
 
     void buildUnclassified() {
-        BuildNotYetList(tvn_);
+        buildNotYetList(tvn_);
         notYetBuilt_ = lists_.notYet.count();
-        HideHelpShortcuts(tvn_);
+        hideHelpShortcuts(tvn_);
     }
 
     void unclassifiedList() {
@@ -507,13 +507,13 @@ private:
                             QStringLiteral(".lnk"));
         qsizetype targets = 0;
         const Step alone{.run = [&] {
-            AnalyseSystem(tvn_);
+            analyseSystem(tvn_);
         }};
         const Step withFields{.run = [&] {
-            AnalyseSystem(tvn_);
+            analyseSystem(tvn_);
             targets = 0;
             for (const QString& path : shown)
-                if (const auto fields = ReadShellLink(fs_, path);
+                if (const auto fields = readShellLink(fs_, path);
                     fields && !fields->targetPath.isEmpty())
                     ++targets;
         }};
@@ -532,7 +532,7 @@ private:
     // link file read and its category suggested, against the suggestion from names alone.
     void suggestions(const QStringList& shown) {
         CategorySuggester suggester;
-        AddShippedSuggestionData(suggester, fs_, [](const QString& fileName) {
+        addShippedSuggestionData(suggester, fs_, [](const QString& fileName) {
             return QStringLiteral(TORVANE_DATA_FILES "/") + fileName;
         });
         const qsizetype count = std::min<qsizetype>(2000, shown.size());
@@ -540,7 +540,7 @@ private:
             const QString& path = shown[k];
             const qsizetype slash = path.lastIndexOf(u'/');
             return ShortcutClues{path.mid(slash + 1).chopped(4),
-                                 FoldersBelowPrograms(state_, path.left(slash)),
+                                 foldersBelowPrograms(state_, path.left(slash)),
                                  {},
                                  {}};
         };
@@ -553,7 +553,7 @@ private:
             suggested = 0;
             for (qsizetype k = 0; k < count; ++k) {
                 ShortcutClues clues = cluesOf(k);
-                if (const auto fields = ReadShellLink(fs_, shown[k])) {
+                if (const auto fields = readShellLink(fs_, shown[k])) {
                     clues.description = fields->description;
                     clues.targetPath = fields->targetPath;
                 }
@@ -593,7 +593,7 @@ private:
         const Step classify{prepare, [&] {
                                 for (const int k : positions)
                                     lists_.notYet.setSelected(k, true);
-                                ClassifySelected(tvn_, 0);
+                                classifySelected(tvn_, 0);
                             }};
         std::vector<QByteArray> cp{"cp", "-f"};
         const Step copy{[&] {
@@ -635,11 +635,11 @@ private:
                 writeShortcut(orphan, orphanContent);
         };
         writeOrphans();
-        RefreshClassified(tvn_);
+        refreshClassified(tvn_);
         const int fast = lists_.fast.count();
 
         const Timing listTiming = best(runs_, {.run = [&] {
-                                           BuildPurgeList(tvn_);
+                                           buildPurgeList(tvn_);
                                        }});
         if (lists_.purgeList.count() != orphans.size())
             fail(QStringLiteral("%1 orphans listed, not %2")
@@ -650,12 +650,12 @@ private:
 
         const Step purge{[&] {
                              writeOrphans();
-                             BuildPurgeList(tvn_);
+                             buildPurgeList(tvn_);
                          },
                          [&] {
                              for (int k = 0; k < lists_.purgeList.count(); ++k)
                                  lists_.purgeList.setSelected(k, true);
-                             PurgeSelectedOrphans(tvn_);
+                             purgeSelectedOrphans(tvn_);
                          }};
         const QString list = writePathList(scratch_, orphans);
         const Step rm{writeOrphans, [&] {
@@ -665,7 +665,7 @@ private:
         const auto [timing, rmTiming] = bestOfBoth(runs_, purge, rm);
         if (lists_.purgeList.count() != 0 || std::any_of(orphans.begin(), orphans.end(), exists))
             fail(QStringLiteral("the purge left orphans"));
-        RefreshClassified(tvn_);
+        refreshClassified(tvn_);
         printRow("purge (purgeButton)", QString::number(orphans.size()), timing, "rm -f, mv",
                  rmTiming);
     }
@@ -676,11 +676,11 @@ private:
         const QString list = writePathList(scratch_, tree_.copies);
         const Step reset{[&] {
                              restoreCopies(tree_);
-                             AnalyseSystem(tvn_);
+                             analyseSystem(tvn_);
                              ui_.expectMessage();
                          },
                          [&] {
-                             DeleteAllClassifications(tvn_);
+                             deleteAllClassifications(tvn_);
                          }};
         const Step shell{[&] { restoreCopies(tree_); },
                          [&] {

@@ -63,7 +63,7 @@ public:
 
 class BenchWindow final : public Window {
 public:
-    void ShowConfig() override {}
+    void showConfig() override {}
     void setLanguagePictureVisible(bool) override {}
     void setHelpCoverVisible(bool) override {}
     QString progressText() const override { return progress; }
@@ -75,8 +75,8 @@ public:
         captions.at(size_t(k)) = caption;
     }
     QString messageText(Message) const override { return {}; }
-    void ReportFailedEntries(const std::vector<FailedEntry>&, bool) override {}
-    void ReportUnreadableFolders(const QStringList&) override {}
+    void reportFailedEntries(const std::vector<FailedEntry>&, bool) override {}
+    void reportUnreadableFolders(const QStringList&) override {}
     std::array<QString, kCategoryCount> captions = builtInCategoryCaptions();
     QString progress;
 };
@@ -254,7 +254,7 @@ private:
         QElapsedTimer clock;
         const double cpu = processorMs();
         clock.start();
-        const DesktopMenuSyncResult result = SyncDesktopMenu(desktopMenuRequest(tvn, environment_));
+        const DesktopMenuSyncResult result = syncDesktopMenu(desktopMenuRequest(tvn, environment_));
         const Timing timing{double(clock.nsecsElapsed()) / 1e6, processorMs() - cpu};
         expect(result, written, removedCount);
         return timing;

@@ -208,11 +208,11 @@ int main(int argc, char** argv) {
     };
 
     Data data;
-    for (const QString& fileName : tvn::CategoryWordsFileNames())
-        data.words.push_back(tvn::ReadCategoryWords(fs, dataFolder + u'/' + fileName));
-    data.known = tvn::ReadKnownPrograms(fs, pathOf(tvn::kKnownProgramsFileName));
-    data.catalogue = tvn::ReadProgramCatalogue(fs, pathOf(tvn::kProgramCatalogueFileName));
-    data.described = tvn::ReadProgramCatalogue(fs, pathOf(tvn::kDescribedProgramsFileName));
+    for (const QString& fileName : tvn::categoryWordsFileNames())
+        data.words.push_back(tvn::readCategoryWords(fs, dataFolder + u'/' + fileName));
+    data.known = tvn::readKnownPrograms(fs, pathOf(tvn::kKnownProgramsFileName));
+    data.catalogue = tvn::readProgramCatalogue(fs, pathOf(tvn::kProgramCatalogueFileName));
+    data.described = tvn::readProgramCatalogue(fs, pathOf(tvn::kDescribedProgramsFileName));
     const tvn::CategorySuggester wordsOnly = suggesterWithout(data, {}, false);
     const tvn::CategorySuggester suggester = suggesterWithout(data, {});
 

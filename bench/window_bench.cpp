@@ -6,7 +6,7 @@
 //
 // Every figure is the best of five runs.
 
-#include "app/FrmMain.h"
+#include "app/frame/MainWindow.h"
 #include "catalogue/ListBox.h"
 #include "dialogs/Look.h"
 #include "dialogs/QtUi.h"
@@ -51,7 +51,7 @@ int run(int entries) {
     QtUi ui;
     PosixFileSystem fs;
     NoShellFolders shell;
-    FrmMain frm(ui, fs, shell, [] { return QStringLiteral("/tmp"); });
+    MainWindow frm(ui, fs, shell, [] { return QStringLiteral("/tmp"); });
     frm.show();
     frm.findChild<QFrame*>(QStringLiteral("creationPanel"))->show();
     QCoreApplication::processEvents();

@@ -194,7 +194,7 @@ QString vendorOf(const QString& folders) {
 
 } // namespace
 
-CategoryWords ReadCategoryWords(FileSystem& fs, const QString& path) {
+CategoryWords readCategoryWords(FileSystem& fs, const QString& path) {
     CategoryWords words;
     auto reader = SequentialReader::open(fs, path);
     if (!reader)
@@ -208,12 +208,12 @@ CategoryWords ReadCategoryWords(FileSystem& fs, const QString& path) {
     return words;
 }
 
-QStringList CategoryWordsFileNames() {
+QStringList categoryWordsFileNames() {
     return {QStringLiteral("Words (uk).tvn"), QStringLiteral("Words (fr).tvn"),
             QStringLiteral("Words (it).tvn")};
 }
 
-CategoryWords ReadKnownPrograms(FileSystem& fs, const QString& path) {
+CategoryWords readKnownPrograms(FileSystem& fs, const QString& path) {
     CategoryWords programs;
     auto reader = SequentialReader::open(fs, path);
     if (!reader)
@@ -230,7 +230,7 @@ CategoryWords ReadKnownPrograms(FileSystem& fs, const QString& path) {
     return programs;
 }
 
-std::vector<CataloguedProgram> ReadProgramCatalogue(FileSystem& fs, const QString& path) {
+std::vector<CataloguedProgram> readProgramCatalogue(FileSystem& fs, const QString& path) {
     std::vector<CataloguedProgram> programs;
     auto reader = SequentialReader::open(fs, path);
     if (!reader)
@@ -252,17 +252,17 @@ std::vector<CataloguedProgram> ReadProgramCatalogue(FileSystem& fs, const QStrin
     return programs;
 }
 
-void AddShippedSuggestionData(CategorySuggester& suggester, FileSystem& fs,
+void addShippedSuggestionData(CategorySuggester& suggester, FileSystem& fs,
                               const std::function<QString(const QString& fileName)>& pathOf) {
     // Every language's words at once: a program's name does not follow the interface language.
-    for (const QString& fileName : CategoryWordsFileNames())
-        suggester.addWords(ReadCategoryWords(fs, pathOf(fileName)));
+    for (const QString& fileName : categoryWordsFileNames())
+        suggester.addWords(readCategoryWords(fs, pathOf(fileName)));
     suggester.addKnownPrograms(
-        ReadKnownPrograms(fs, pathOf(QString::fromUtf16(kKnownProgramsFileName))));
+        readKnownPrograms(fs, pathOf(QString::fromUtf16(kKnownProgramsFileName))));
     suggester.addCatalogue(
-        ReadProgramCatalogue(fs, pathOf(QString::fromUtf16(kProgramCatalogueFileName))));
+        readProgramCatalogue(fs, pathOf(QString::fromUtf16(kProgramCatalogueFileName))));
     suggester.addDescribedPrograms(
-        ReadProgramCatalogue(fs, pathOf(QString::fromUtf16(kDescribedProgramsFileName))));
+        readProgramCatalogue(fs, pathOf(QString::fromUtf16(kDescribedProgramsFileName))));
 }
 
 QString programKey(const QString& name) {
@@ -594,7 +594,7 @@ int CategorySuggester::vendorCategory(const ShortcutClues& clues) const {
     return only;
 }
 
-QString FoldersBelowPrograms(const ProgramState& state, const QString& folder) {
+QString foldersBelowPrograms(const ProgramState& state, const QString& folder) {
     for (const QString& root : {state.programsPath, state.allUsersProgramsPath}) {
         if (root.isEmpty() || !folder.startsWith(root, Qt::CaseInsensitive))
             continue;

@@ -25,11 +25,11 @@ using CategoryWords = std::array<QStringList, kCategoryCount>;
 // phrase ("music_player", "lecteur_musique"): it counts where those words follow each other, and
 // outweighs its words alone, so that a "terminal emulator" is a system tool and not a game. A
 // missing file or record gives no words for those categories.
-CategoryWords ReadCategoryWords(FileSystem& fs, const QString& path);
+CategoryWords readCategoryWords(FileSystem& fs, const QString& path);
 
 // The shipped data files of category words, one per interface language, of known programs and
 // of the catalogue of programs.
-QStringList CategoryWordsFileNames();
+QStringList categoryWordsFileNames();
 inline constexpr auto kKnownProgramsFileName = u"Known programs.tvn";
 inline constexpr auto kProgramCatalogueFileName = u"Program catalogue.tvn";
 inline constexpr auto kDescribedProgramsFileName = u"Described programs.tvn";
@@ -37,7 +37,7 @@ inline constexpr auto kDescribedProgramsFileName = u"Described programs.tvn";
 // Reads the table of well-known programs: eleven records in the order of the buttons, each
 // holding program names and executable names separated by commas ("VLC media player, vlc").
 // Each comes back as its key (see programKey).
-CategoryWords ReadKnownPrograms(FileSystem& fs, const QString& path);
+CategoryWords readKnownPrograms(FileSystem& fs, const QString& path);
 
 // A program of a public catalogue of software: the keys of its names and executables (see
 // programKey), the category its tags give (-1 when they give none or several) and its one-line
@@ -50,7 +50,7 @@ struct CataloguedProgram {
 
 // Reads the catalogue: one record of three items per program, its category, its names and
 // executables separated by "|", and its description.
-std::vector<CataloguedProgram> ReadProgramCatalogue(FileSystem& fs, const QString& path);
+std::vector<CataloguedProgram> readProgramCatalogue(FileSystem& fs, const QString& path);
 
 // What is known of a shortcut: its display name, the folders between its Programs tree and
 // itself, and what its file says of its program (empty when unread or unreadable).
@@ -141,7 +141,7 @@ private:
 
 // Teaches `suggester` the words of every language and the known programs of the shipped data
 // files; `pathOf` gives a data file's path from its name.
-void AddShippedSuggestionData(CategorySuggester& suggester, FileSystem& fs,
+void addShippedSuggestionData(CategorySuggester& suggester, FileSystem& fs,
                               const std::function<QString(const QString& fileName)>& pathOf);
 
 // A program's name reduced to what identifies it: letters and digits only, letter case folded,
@@ -151,6 +151,6 @@ QString programKey(const QString& name);
 // The folders between the Programs tree that holds `folder` and `folder` itself ("Vendor/Suite"),
 // whose names tell about the program better than the Start Menu's own path; empty when the
 // folder lies in neither Programs tree.
-QString FoldersBelowPrograms(const ProgramState& state, const QString& folder);
+QString foldersBelowPrograms(const ProgramState& state, const QString& folder);
 
 } // namespace tvn

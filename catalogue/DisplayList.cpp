@@ -7,7 +7,7 @@ namespace tvn {
 
 // Collecting first and placing everything at the end gives the order and positions that adding
 // the entries one by one would give, without shifting the list at every insertion.
-void BuildDisplayList(Tvn& tvn, CatalogueList shown, CatalogueList from,
+void buildDisplayList(Tvn& tvn, CatalogueList shown, CatalogueList from,
                       const std::function<bool(int)>& keep) {
     shown.clear();
     tvn.window.setProgressText(QString());

@@ -12,7 +12,7 @@ namespace tvn {
 // of every entry whose position in `from` `keep` accepts, placed as the list's order puts them
 // (equal names in the order of `from`). The progress label shows the percentage of `from` entries
 // done (nothing for a single entry) and keeps the last one; events are pumped once per entry.
-void BuildDisplayList(Tvn& tvn, CatalogueList shown, CatalogueList from,
+void buildDisplayList(Tvn& tvn, CatalogueList shown, CatalogueList from,
                       const std::function<bool(int)>& keep);
 
 } // namespace tvn

@@ -145,7 +145,7 @@ bool isHelpShortcutName(const QString& name) {
     return false;
 }
 
-int HideHelpShortcuts(Tvn& tvn) {
+int hideHelpShortcuts(Tvn& tvn) {
     const ListBox& names = tvn.lists.notYet;
     const ListBox& folders = tvn.lists.notYetDirs;
     const int nameCount = names.count();

@@ -16,6 +16,6 @@ bool isHelpShortcutName(const QString& name);
 // Removes the help shortcuts from NotYet and NotYet_Dirs, keeping the order of the rest, and
 // returns how many it removed. Meant to run right after the list has been rebuilt (nothing is
 // selected then).
-int HideHelpShortcuts(Tvn& tvn);
+int hideHelpShortcuts(Tvn& tvn);
 
 } // namespace tvn

@@ -13,7 +13,7 @@ QStringList programsTrees(const ProgramState& state) {
     return trees;
 }
 
-QString FindAllUsersPrograms(Tvn& tvn, const QString& startMenuFolder,
+QString findAllUsersPrograms(Tvn& tvn, const QString& startMenuFolder,
                              const QString& programsFolder) {
     if (!tvn.shellFolders || startMenuFolder.isEmpty())
         return {};
@@ -26,9 +26,9 @@ QString FindAllUsersPrograms(Tvn& tvn, const QString& startMenuFolder,
     return folder;
 }
 
-void UpdateProgramsTrees(Tvn& tvn) {
+void updateProgramsTrees(Tvn& tvn) {
     tvn.state.allUsersProgramsPath =
-        FindAllUsersPrograms(tvn, tvn.state.startMenuPath, tvn.state.programsPath);
+        findAllUsersPrograms(tvn, tvn.state.startMenuPath, tvn.state.programsPath);
     if (tvn.guardProgramsTrees)
         tvn.guardProgramsTrees(programsTrees(tvn.state));
 }

@@ -17,11 +17,11 @@ QStringList programsTrees(const ProgramState& state);
 // The all-users Programs folder that goes with these two folders, or an empty text when the
 // lookup finds none, the folder cannot be listed, or it is, holds or lies inside the user's
 // Programs folder (its shortcuts would be listed twice).
-QString FindAllUsersPrograms(Tvn& tvn, const QString& startMenuFolder,
+QString findAllUsersPrograms(Tvn& tvn, const QString& startMenuFolder,
                              const QString& programsFolder);
 
 // Looks the all-users Programs folder up afresh for the working folders and hands every
 // Programs tree to the guard.
-void UpdateProgramsTrees(Tvn& tvn);
+void updateProgramsTrees(Tvn& tvn);
 
 } // namespace tvn

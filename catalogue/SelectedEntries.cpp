@@ -5,21 +5,21 @@
 
 namespace tvn {
 
-bool CheckSelection(Ui& ui, const Window& window, const ListBox& shown) {
+bool checkSelection(Ui& ui, const Window& window, const ListBox& shown) {
     if (shown.currentIndex() >= 0 && shown.count() > 0)
         return true;
     ui.message(window.messageText(Message::SelectShortcuts));
     return false;
 }
 
-void ProcessSelectedEntries(Ui& ui, Window& window, ListBox& shown,
+void processSelectedEntries(Ui& ui, Window& window, ListBox& shown,
                             const std::function<EntryOutcome(int)>& process,
                             const std::function<void(int)>& removeAt) {
     std::vector<FailedEntry> failed;
     int handled = 0;
     const auto reportFailed = [&] {
         if (!failed.empty())
-            window.ReportFailedEntries(failed, handled > 0);
+            window.reportFailedEntries(failed, handled > 0);
     };
     int last = 0;
     int i = 0;
@@ -51,10 +51,10 @@ void ProcessSelectedEntries(Ui& ui, Window& window, ListBox& shown,
             continue;
         }
         reportFailed();
-        // ReportUnexpectedError reads the cause again.
+        // reportUnexpectedError reads the cause again.
         if (cause)
             recordFailure(*cause);
-        ReportUnexpectedError(ui);
+        reportUnexpectedError(ui);
         return;
     }
     reportFailed();

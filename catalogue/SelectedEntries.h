@@ -35,7 +35,7 @@ struct FailedEntry {
 
 // True when `shown` has a current entry; otherwise shows the message that asks for a selection
 // first and returns false.
-bool CheckSelection(Ui& ui, const Window& window, const ListBox& shown);
+bool checkSelection(Ui& ui, const Window& window, const ListBox& shown);
 
 // Walks the selected entries of `shown` top to bottom: `process` does the work of entry k and
 // `removeAt` takes a completed entry k out of `shown` and of every list kept in step with it.
@@ -46,7 +46,7 @@ bool CheckSelection(Ui& ui, const Window& window, const ListBox& shown);
 // the selected entries after it stay selected. After a walk without such a failure the entry that
 // now stands where the last completed one stood is selected, when there is one (the first entry
 // when none was completed).
-void ProcessSelectedEntries(Ui& ui, Window& window, ListBox& shown,
+void processSelectedEntries(Ui& ui, Window& window, ListBox& shown,
                             const std::function<EntryOutcome(int)>& process,
                             const std::function<void(int)>& removeAt);
 

@@ -291,17 +291,17 @@ bool isShellLink(QByteArrayView bytes) {
 
 } // namespace
 
-std::optional<ShellLinkFields> ParseShellLink(QByteArrayView bytes) {
+std::optional<ShellLinkFields> parseShellLink(QByteArrayView bytes) {
     if (!isShellLink(bytes))
         return std::nullopt;
     return ShellLinkReader(bytes).read();
 }
 
-std::optional<ShellLinkFields> ReadShellLink(FileSystem& fs, const QString& path) {
+std::optional<ShellLinkFields> readShellLink(FileSystem& fs, const QString& path) {
     const auto bytes = fs.readFile(path, kMaxShellLinkBytes);
     if (!bytes)
         return std::nullopt;
-    return ParseShellLink(*bytes);
+    return parseShellLink(*bytes);
 }
 
 } // namespace tvn

@@ -34,10 +34,10 @@ constexpr qsizetype kMaxShellLinkBytes = 64 * 1024;
 // The target path comes, in order of preference, from the link information's local path, the
 // environment-variable block (its %ProgramFiles%-style variables left as they are), the item
 // list's drive and file entries, and the path relative to the shortcut.
-std::optional<ShellLinkFields> ParseShellLink(QByteArrayView bytes);
+std::optional<ShellLinkFields> parseShellLink(QByteArrayView bytes);
 
 // Reads at most kMaxShellLinkBytes of the file and parses them; std::nullopt when the file
 // cannot be read. Only reads.
-std::optional<ShellLinkFields> ReadShellLink(FileSystem& fs, const QString& path);
+std::optional<ShellLinkFields> readShellLink(FileSystem& fs, const QString& path);
 
 } // namespace tvn

@@ -101,7 +101,7 @@ void scanProgramsFolder(Tvn& tvn, const QString& folder, bool userTree, bool isR
 
 } // namespace
 
-void ScanStartMenu(Tvn& tvn, const QString& folder) {
+void scanStartMenu(Tvn& tvn, const QString& folder) {
     // A Start Menu folder that is a Programs folder holds originals only.
     for (const QString& tree : programsTrees(tvn.state))
         if (!tree.isEmpty() && isSameFolder(tvn.fs, tree, folder))
@@ -123,11 +123,11 @@ void ScanStartMenu(Tvn& tvn, const QString& folder) {
     finishFolder(tvn);
 }
 
-void ScanPrograms(Tvn& tvn, const QString& folder) {
+void scanPrograms(Tvn& tvn, const QString& folder) {
     scanProgramsFolder(tvn, folder, true, true);
 }
 
-void ScanAllUsersPrograms(Tvn& tvn, const QString& folder) {
+void scanAllUsersPrograms(Tvn& tvn, const QString& folder) {
     scanProgramsFolder(tvn, folder, false, true);
 }
 

@@ -16,14 +16,14 @@ inline constexpr auto kNoAnalysisDebugText = u"Do not analyse the system";
 // counter and pumps events. When `folder` itself cannot be listed the settings are wrong: that is
 // reported once ("ERROR!") and sets ScanFailed. A folder inside it that cannot be read (another
 // user's, a broken disk) is left and noted in unreadableFolders, and the walk goes on.
-void ScanStartMenu(Tvn& tvn, const QString& folder);
+void scanStartMenu(Tvn& tvn, const QString& folder);
 
 // Walks the Programs tree from `folder` the same way, appending every shortcut to
 // Progs/Progs_Dirs: the candidates for classification.
-void ScanPrograms(Tvn& tvn, const QString& folder);
+void scanPrograms(Tvn& tvn, const QString& folder);
 
 // Walks the all-users Programs tree the same way into Progs/Progs_Dirs. Its own folder, when it
 // cannot be listed, is left silently: its place is not the user's to configure.
-void ScanAllUsersPrograms(Tvn& tvn, const QString& folder);
+void scanAllUsersPrograms(Tvn& tvn, const QString& folder);
 
 } // namespace tvn

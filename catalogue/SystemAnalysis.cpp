@@ -15,12 +15,12 @@ void reportUnreadableFolders(Tvn& tvn) {
     if (tvn.state.unreadableFolders.isEmpty())
         return;
     const QStringList folders = std::exchange(tvn.state.unreadableFolders, {});
-    tvn.window.ReportUnreadableFolders(folders);
+    tvn.window.reportUnreadableFolders(folders);
 }
 
 } // namespace
 
-void AnalyseSystem(Tvn& tvn) {
+void analyseSystem(Tvn& tvn) {
     tvn.window.setLanguagePictureVisible(true);
     tvn.window.setProgressText(QString());
     tvn.ui.pumpEvents();
@@ -28,32 +28,32 @@ void AnalyseSystem(Tvn& tvn) {
     tvn.lists.listModify.clear();
     fastList(tvn.lists).clear();
     progsList(tvn.lists).clear();
-    UpdateProgramsTrees(tvn);
+    updateProgramsTrees(tvn);
 
     tvn.state.unreadableFolders.clear();
     tvn.state.unreadableProgramsFolders.clear();
-    ScanStartMenu(tvn, tvn.state.startMenuPath);
+    scanStartMenu(tvn, tvn.state.startMenuPath);
     if (tvn.state.scanFailed) {
-        tvn.window.ShowConfig();
+        tvn.window.showConfig();
         return;
     }
-    ScanPrograms(tvn, tvn.state.programsPath);
+    scanPrograms(tvn, tvn.state.programsPath);
     if (tvn.state.scanFailed) {
-        tvn.window.ShowConfig();
+        tvn.window.showConfig();
         return;
     }
     if (!tvn.state.allUsersProgramsPath.isEmpty())
-        ScanAllUsersPrograms(tvn, tvn.state.allUsersProgramsPath);
+        scanAllUsersPrograms(tvn, tvn.state.allUsersProgramsPath);
     reportUnreadableFolders(tvn);
     tvn.window.setHelpCoverVisible(false);
     tvn.window.setLanguagePictureVisible(true);
 }
 
-void RefreshClassified(Tvn& tvn) {
+void refreshClassified(Tvn& tvn) {
     fastList(tvn.lists).clear();
     tvn.window.setProgressText(QString());
     tvn.state.unreadableFolders.clear();
-    ScanStartMenu(tvn, tvn.state.startMenuPath);
+    scanStartMenu(tvn, tvn.state.startMenuPath);
     reportUnreadableFolders(tvn);
 }
 

@@ -9,10 +9,10 @@ namespace tvn {
 // the user's Programs tree and the all-users one into the same lists. When a walk of the
 // user's folders has failed (now or earlier, until the settings are confirmed) it opens the
 // settings panel instead of going on.
-void AnalyseSystem(Tvn& tvn);
+void analyseSystem(Tvn& tvn);
 
 // Re-walks only the Start Menu tree after the classification store has changed, so Fast
 // matches the disk again. A failed walk has already been reported; the caller goes on.
-void RefreshClassified(Tvn& tvn);
+void refreshClassified(Tvn& tvn);
 
 } // namespace tvn

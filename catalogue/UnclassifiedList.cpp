@@ -6,10 +6,10 @@
 
 namespace tvn {
 
-void BuildNotYetList(Tvn& tvn) {
+void buildNotYetList(Tvn& tvn) {
     const ShortcutMatches matches =
         matchCopiesToShortcuts(tvn.fs, progsList(tvn.lists), fastList(tvn.lists));
-    BuildDisplayList(tvn, notYetList(tvn.lists), progsList(tvn.lists),
+    buildDisplayList(tvn, notYetList(tvn.lists), progsList(tvn.lists),
                      [&](int k) { return !matches.sourceClassified[static_cast<size_t>(k)]; });
 }
 

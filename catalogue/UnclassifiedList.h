@@ -8,6 +8,6 @@ namespace tvn {
 // the category folders stands for (see matchCopiesToShortcuts), sorted by display name
 // ignoring case; equal names keep the order of Progs. The progress label shows the percentage
 // of Progs entries done, and events are pumped once per entry.
-void BuildNotYetList(Tvn& tvn);
+void buildNotYetList(Tvn& tvn);
 
 } // namespace tvn

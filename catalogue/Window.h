@@ -32,7 +32,7 @@ public:
     virtual ~Window() = default;
 
     // Refills the path boxes from the shell folders and opens the settings panel.
-    virtual void ShowConfig() = 0;
+    virtual void showConfig() = 0;
     virtual void setLanguagePictureVisible(bool visible) = 0;
     virtual void setHelpCoverVisible(bool visible) = 0;
 
@@ -54,15 +54,15 @@ public:
 
     // Tells the user, in one message in the interface language, which entries of the action
     // just taken failed and why, and whether the others of its selection were handled.
-    virtual void ReportFailedEntries(const std::vector<FailedEntry>& entries,
+    virtual void reportFailedEntries(const std::vector<FailedEntry>& entries,
                                      bool othersHandled) = 0;
     // Tells the user, in one message, which folders of the trees could not be read and were
     // left out of the lists.
-    virtual void ReportUnreadableFolders(const QStringList& folders) = 0;
+    virtual void reportUnreadableFolders(const QStringList& folders) = 0;
 
     // Brings the desktop's menu in step with the category folders on disk, without waiting for
     // it; a window without such a menu has nothing to do.
-    virtual void SyncDesktopMenu() {}
+    virtual void syncDesktopMenu() {}
 };
 
 } // namespace tvn

@@ -356,7 +356,7 @@ DesktopMenuRequest desktopMenuRequest(Tvn& tvn, const DesktopMenuEnvironment& en
     return request;
 }
 
-DesktopMenuSyncResult SyncDesktopMenu(const DesktopMenuRequest& request,
+DesktopMenuSyncResult syncDesktopMenu(const DesktopMenuRequest& request,
                                       const DesktopMenuSyncControl& control) {
     if (request.support != DesktopMenuSupport::Available)
         return {request.support, 0, 0, 0, {}, false};

@@ -119,7 +119,7 @@ struct DesktopMenuSyncControl {
 // nothing. Every step leaves files that the next sync completes or removes: a sync stopped between
 // two steps, or killed, is repaired by the next one. Where the support is not Available, nothing is
 // attempted.
-DesktopMenuSyncResult SyncDesktopMenu(const DesktopMenuRequest& request,
+DesktopMenuSyncResult syncDesktopMenu(const DesktopMenuRequest& request,
                                       const DesktopMenuSyncControl& control = {});
 
 } // namespace tvn

@@ -48,7 +48,7 @@ void DesktopMenuSyncQueue::work() {
         control.progressed = [this, generation](qsizetype done, qsizetype total) {
             tell(generation, [this, done, total] { listener_.progressed(done, total); });
         };
-        const DesktopMenuSyncResult result = SyncDesktopMenu(request, control);
+        const DesktopMenuSyncResult result = syncDesktopMenu(request, control);
         if (!result.stopped)
             tell(generation, [this, result] {
                 busy_ = false;

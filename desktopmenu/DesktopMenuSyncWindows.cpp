@@ -18,7 +18,7 @@ DesktopMenuRequest desktopMenuRequest(Tvn&, const DesktopMenuEnvironment&) {
     return request;
 }
 
-DesktopMenuSyncResult SyncDesktopMenu(const DesktopMenuRequest&, const DesktopMenuSyncControl&) {
+DesktopMenuSyncResult syncDesktopMenu(const DesktopMenuRequest&, const DesktopMenuSyncControl&) {
     return {DesktopMenuSupport::NotNeeded, 0, 0, 0, {}, false};
 }
 

@@ -41,7 +41,7 @@ QByteArray LinkDesktopEntries::textFor(const CategoryCopy& copy, const QByteArra
         QStringLiteral("[Desktop Entry]"), QStringLiteral("Name=") + entryValue(copy.entry),
         QStringLiteral("Exec=") + WineMenuFiles::execValue(prefix_, launcher_, copy.windowsPath),
         QStringLiteral("Type=Application"), QStringLiteral("StartupNotify=true")};
-    const ShellLinkFields link = ParseShellLink(QByteArrayView(shortcut).first(std::min<qsizetype>(
+    const ShellLinkFields link = parseShellLink(QByteArrayView(shortcut).first(std::min<qsizetype>(
                                                     shortcut.size(), kMaxShellLinkBytes)))
                                      .value_or(ShellLinkFields{});
     const QString base = windowsFolderOf(copy.windowsPath);

@@ -39,7 +39,7 @@ QString unableToLoadPictureText(const QString& path, int languageIndex) {
         .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()));
 }
 
-void LoadLanguagePicture(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
+void loadLanguagePicture(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
                          QLabel& previewPicture) {
     const QString path = dataFilePath(fs, folders, languagePictureFileName(languageIndex));
     if (const auto bytes = fs.readFile(path)) {

@@ -14,7 +14,7 @@ class Ui;
 // drawn at its own size from the top-left corner. The format is recognised from the content. When
 // the file is missing or holds no picture, the unable-to-load message names the file and its
 // folder in that language, and the previous picture stays.
-void LoadLanguagePicture(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
+void loadLanguagePicture(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
                          QLabel& previewPicture);
 
 QString unableToLoadPictureText(const QString& path, int languageIndex);

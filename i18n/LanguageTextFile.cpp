@@ -22,7 +22,7 @@ QString unableToSetLanguageText(const QString& fileName, const QString& folder) 
         .arg(fileName, QDir::toNativeSeparators(folder));
 }
 
-bool LoadLanguageTexts(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
+bool loadLanguageTexts(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
                        QObject& window, const std::function<void()>& loadLanguagePicture) {
     bool known = true;
     const QString name = languageTextFileName(languageIndex, &known);

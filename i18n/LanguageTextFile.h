@@ -25,7 +25,7 @@ inline constexpr qsizetype kLanguageTextFileBytes = 256 * 1024;
 //   language message, in English, naming the file and its folder; the captions already set
 //   stay. The English file alone has a copy built into the program, which is then applied.
 // False when the language's texts are not (all) in place: the caller takes the English ones.
-bool LoadLanguageTexts(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
+bool loadLanguageTexts(Ui& ui, FileSystem& fs, const ProgramFolders& folders, int languageIndex,
                        QObject& window, const std::function<void()>& loadLanguagePicture);
 
 // The message of a language text file that cannot be read: its name ("Txt (fr).tvn") and the

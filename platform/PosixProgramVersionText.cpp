@@ -5,7 +5,7 @@
 
 namespace tvn {
 
-QString ProgramVersionText(const QString& path) {
+QString programVersionText(const QString& path) {
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return {};

@@ -25,24 +25,24 @@ class RegistryApi {
 public:
     virtual ~RegistryApi() = default;
     // `subKey` is passed as the caller built it (in the system's ANSI code page).
-    virtual long RegOpenKeyExA(RegKey root, const QByteArray& subKey, std::uint32_t options,
+    virtual long regOpenKeyExA(RegKey root, const QByteArray& subKey, std::uint32_t options,
                                std::uint32_t desired, RegKey* result) = 0;
     // With `data` null only the type and the size in bytes are returned; otherwise up to
     // *size bytes are written to data and *size is updated.
-    virtual long RegQueryValueExA(RegKey key, const QByteArray& valueName, std::uint32_t* type,
+    virtual long regQueryValueExA(RegKey key, const QByteArray& valueName, std::uint32_t* type,
                                   char* data, std::uint32_t* size) = 0;
-    virtual long RegCloseKey(RegKey key) = 0;
+    virtual long regCloseKey(RegKey key) = 0;
 };
 
 // The registry helpers of the program: each reads afresh, nothing is cached.
 // The part of `text` before its first NUL character.
-QString TrimAtNull(const QString& text);
+QString trimAtNull(const QString& text);
 // Reads one value of an open key (two-call protocol): a string for type 1, a 32-bit integer for
 // type 4; returns the registry status, or -1 for any other type.
-long QueryRegValue(RegistryApi& api, RegKey key, const QString& valueName, QVariant& value);
+long queryRegValue(RegistryApi& api, RegKey key, const QString& valueName, QVariant& value);
 // Opens the subkey, reads the value, closes the key; the value's text cut at its first NUL, or
 // an empty text on any failure.
-QString GetRegString(RegistryApi& api, RegKey root, const QString& subKey,
+QString getRegString(RegistryApi& api, RegKey root, const QString& subKey,
                      const QString& valueName);
 
 inline constexpr auto kShellFoldersKey =

@@ -55,6 +55,6 @@ const QString& unexpectedErrorText();
 // Tells the user that an operation failed unexpectedly and was abandoned; the last failure the
 // platform layer recorded (the operation, the path and the reason) goes to the box's details
 // and to standard error.
-void ReportUnexpectedError(Ui& ui);
+void reportUnexpectedError(Ui& ui);
 
 } // namespace tvn

@@ -11,7 +11,7 @@ const QString& unexpectedErrorText() {
     return text;
 }
 
-void ReportUnexpectedError(Ui& ui) {
+void reportUnexpectedError(Ui& ui) {
     const std::optional<FailureCause> cause = lastFailure();
     clearLastFailure();
     // The action stopped on the user's own answer, which needs no report.

@@ -31,7 +31,7 @@ std::u16string expanded(const QString& path) {
 
 } // namespace
 
-QString ProgramVersionText(const QString& path) {
+QString programVersionText(const QString& path) {
     if (path.isEmpty())
         return {};
     const std::u16string file = expanded(path);

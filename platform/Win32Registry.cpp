@@ -30,7 +30,7 @@ void* Win32Registry::handleOf(RegKey key) const {
     return found == open_.end() ? nullptr : found->second;
 }
 
-long Win32Registry::RegOpenKeyExA(RegKey root, const QByteArray& subKey, std::uint32_t options,
+long Win32Registry::regOpenKeyExA(RegKey root, const QByteArray& subKey, std::uint32_t options,
                                   std::uint32_t desired, RegKey* result) {
     if (!result)
         return ERROR_INVALID_PARAMETER;
@@ -51,7 +51,7 @@ long Win32Registry::RegOpenKeyExA(RegKey root, const QByteArray& subKey, std::ui
     return ERROR_SUCCESS;
 }
 
-long Win32Registry::RegQueryValueExA(RegKey key, const QByteArray& valueName, std::uint32_t* type,
+long Win32Registry::regQueryValueExA(RegKey key, const QByteArray& valueName, std::uint32_t* type,
                                      char* data, std::uint32_t* size) {
     void* handle = handleOf(key);
     if (!handle)
@@ -68,7 +68,7 @@ long Win32Registry::RegQueryValueExA(RegKey key, const QByteArray& valueName, st
     return status;
 }
 
-long Win32Registry::RegCloseKey(RegKey key) {
+long Win32Registry::regCloseKey(RegKey key) {
     if (isPredefined(key))
         return ::RegCloseKey(asHkey(handleOf(key)));
     const auto found = open_.find(key);

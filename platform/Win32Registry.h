@@ -16,11 +16,11 @@ public:
     Win32Registry(const Win32Registry&) = delete;
     Win32Registry& operator=(const Win32Registry&) = delete;
 
-    long RegOpenKeyExA(RegKey root, const QByteArray& subKey, std::uint32_t options,
+    long regOpenKeyExA(RegKey root, const QByteArray& subKey, std::uint32_t options,
                        std::uint32_t desired, RegKey* result) override;
-    long RegQueryValueExA(RegKey key, const QByteArray& valueName, std::uint32_t* type, char* data,
+    long regQueryValueExA(RegKey key, const QByteArray& valueName, std::uint32_t* type, char* data,
                           std::uint32_t* size) override;
-    long RegCloseKey(RegKey key) override;
+    long regCloseKey(RegKey key) override;
 
 private:
     // The real handle a RegKey stands for; null when it stands for none.

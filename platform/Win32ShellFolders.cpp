@@ -7,13 +7,13 @@ namespace tvn {
 
 QString Win32ShellFolders::shellFolder(const QString& valueName) {
     Win32Registry registry;
-    return GetRegString(registry, kHkeyCurrentUser, QString::fromUtf16(kShellFoldersKey),
+    return getRegString(registry, kHkeyCurrentUser, QString::fromUtf16(kShellFoldersKey),
                         valueName);
 }
 
 QString Win32ShellFolders::allUsersPrograms(const QString&) {
     Win32Registry registry;
-    return GetRegString(registry, kHkeyLocalMachine, QString::fromUtf16(kShellFoldersKey),
+    return getRegString(registry, kHkeyLocalMachine, QString::fromUtf16(kShellFoldersKey),
                         QStringLiteral("Common Programs"));
 }
 

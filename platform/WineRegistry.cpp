@@ -74,7 +74,7 @@ RegKey WineRegistry::newHandle() {
     return lastHandle_;
 }
 
-long WineRegistry::RegOpenKeyExA(RegKey root, const QByteArray& subKey, std::uint32_t,
+long WineRegistry::regOpenKeyExA(RegKey root, const QByteArray& subKey, std::uint32_t,
                                  std::uint32_t, RegKey* result) {
     if (!result)
         return kErrorInvalidParameter;
@@ -95,7 +95,7 @@ long WineRegistry::RegOpenKeyExA(RegKey root, const QByteArray& subKey, std::uin
     return kErrorSuccess;
 }
 
-long WineRegistry::RegQueryValueExA(RegKey key, const QByteArray& valueName, std::uint32_t* type,
+long WineRegistry::regQueryValueExA(RegKey key, const QByteArray& valueName, std::uint32_t* type,
                                     char* data, std::uint32_t* size) {
     auto open = open_.find(key);
     if (open == open_.end())
@@ -125,7 +125,7 @@ long WineRegistry::RegQueryValueExA(RegKey key, const QByteArray& valueName, std
     return kErrorFileNotFound;
 }
 
-long WineRegistry::RegCloseKey(RegKey key) {
+long WineRegistry::regCloseKey(RegKey key) {
     if (open_.erase(key) != 0 || isPredefined(key))
         return kErrorSuccess;
     return kErrorInvalidHandle;

@@ -20,11 +20,11 @@ public:
     explicit WineRegistry(QString branchFile, RegKey root = kHkeyCurrentUser);
     ~WineRegistry() override;
 
-    long RegOpenKeyExA(RegKey root, const QByteArray& subKey, std::uint32_t options,
+    long regOpenKeyExA(RegKey root, const QByteArray& subKey, std::uint32_t options,
                        std::uint32_t desired, RegKey* result) override;
-    long RegQueryValueExA(RegKey key, const QByteArray& valueName, std::uint32_t* type, char* data,
+    long regQueryValueExA(RegKey key, const QByteArray& valueName, std::uint32_t* type, char* data,
                           std::uint32_t* size) override;
-    long RegCloseKey(RegKey key) override;
+    long regCloseKey(RegKey key) override;
 
     static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 

@@ -99,7 +99,7 @@ QString WineShellFolders::shellFolder(const QString& valueName) {
         return {};
     WineRegistry registry(prefix_ + QStringLiteral("/user.reg"));
     return unixPath(
-        GetRegString(registry, kHkeyCurrentUser, QString::fromUtf16(kShellFoldersKey), valueName));
+        getRegString(registry, kHkeyCurrentUser, QString::fromUtf16(kShellFoldersKey), valueName));
 }
 
 QString WineShellFolders::prefixHolding(const QString& folder) {
@@ -118,7 +118,7 @@ QString WineShellFolders::allUsersPrograms(const QString& startMenuFolder) {
     if (prefix.isEmpty())
         return {};
     WineRegistry machine(prefix + QStringLiteral("/system.reg"), kHkeyLocalMachine);
-    return WineShellFolders(prefix).unixPath(GetRegString(machine, kHkeyLocalMachine,
+    return WineShellFolders(prefix).unixPath(getRegString(machine, kHkeyLocalMachine,
                                                           QString::fromUtf16(kShellFoldersKey),
                                                           QStringLiteral("Common Programs")));
 }

@@ -54,18 +54,18 @@ void readCaptionBlock(Tvn& tvn, SequentialReader& reader) {
 
 } // namespace
 
-bool SaveCustomCategories(Tvn& tvn) {
+bool saveCustomCategories(Tvn& tvn) {
     SequentialWriter writer;
     for (int k = 0; k < kCategoryCount; ++k)
         writer.writeString(tvn.window.categoryCaption(k));
     return writer.save(tvn.fs, dataFile(tvn, QStringLiteral("Custom.tvn")));
 }
 
-void ReadCustomCategories(Tvn& tvn) {
+void readCustomCategories(Tvn& tvn) {
     const QString path = dataFile(tvn, QStringLiteral("Custom.tvn"));
     auto reader = SequentialReader::open(tvn.fs, path);
     // What the file does not name properly takes the interface language's name.
-    LoadDefaultCategories(tvn);
+    loadDefaultCategories(tvn);
     if (!reader)
         return;
     QStringList folded;
@@ -85,10 +85,10 @@ void ReadCustomCategories(Tvn& tvn) {
     tvn.ui.message(logicText(LogicText::CategoryNamesDamaged, tvn.state.languageIndex).arg(path),
                    {}, Buttons::Ok, Icon::Exclamation);
     // Said once: the file is written whole again.
-    SaveCustomCategories(tvn);
+    saveCustomCategories(tvn);
 }
 
-void LoadDefaultCategories(Tvn& tvn) {
+void loadDefaultCategories(Tvn& tvn) {
     const QString defaults =
         dataFilePath(tvn.fs, tvn.state.dataFolders(), QStringLiteral("Default.tvn"));
     auto reader = SequentialReader::open(tvn.fs, defaults);
@@ -107,7 +107,7 @@ void loadDefaultCategoriesKeepingUsed(Tvn& tvn, const QString& startMenu) {
     std::array<QString, kCategoryCount> before;
     for (int k = 0; k < kCategoryCount; ++k)
         before.at(static_cast<size_t>(k)) = tvn.window.categoryCaption(k);
-    LoadDefaultCategories(tvn);
+    loadDefaultCategories(tvn);
     QStringList kept;
     for (int k = 0; k < kCategoryCount; ++k) {
         const QString& caption = before.at(static_cast<size_t>(k));

@@ -12,16 +12,16 @@ QString categoryFolder(const Tvn& tvn, const QString& name) {
     return joinPath(tvn.state.startMenuPath, name);
 }
 
-void MakeFolder(Tvn& tvn, const QString& path) {
+void makeFolder(Tvn& tvn, const QString& path) {
     tvn.fs.createFolder(path);
 }
 
-void RemoveCategoryFolder(Tvn& tvn, const QString& name) {
+void removeCategoryFolder(Tvn& tvn, const QString& name) {
     if (!isValidCategoryName(name) || !tvn.fs.removeFolder(categoryFolder(tvn, name)))
         tvn.ui.beep();
 }
 
-void RemoveLeftoverTemporaries(Tvn& tvn) {
+void removeLeftoverTemporaries(Tvn& tvn) {
     if (tvn.state.startMenuPath.isEmpty())
         return;
     for (int k = 0; k < kCategoryCount; ++k) {

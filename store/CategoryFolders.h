@@ -10,14 +10,14 @@ namespace tvn {
 QString categoryFolder(const Tvn& tvn, const QString& name);
 
 // Creates the folder; any failure (most often: it exists already) is ignored.
-void MakeFolder(Tvn& tvn, const QString& path);
+void makeFolder(Tvn& tvn, const QString& path);
 
 // Removes the folder of the category `name` when it is empty; otherwise, or when the name is
 // not a valid category name, sounds the beep and leaves everything as it is.
-void RemoveCategoryFolder(Tvn& tvn, const QString& name);
+void removeCategoryFolder(Tvn& tvn, const QString& name);
 
 // Deletes what an interrupted copy or write (the program killed, the machine off) left in the
 // category folders and the program folder: the program's own temporary files, nothing else.
-void RemoveLeftoverTemporaries(Tvn& tvn);
+void removeLeftoverTemporaries(Tvn& tvn);
 
 } // namespace tvn

@@ -92,7 +92,7 @@ void carryCopiesOver(Tvn& tvn, const QString& oldFolder, const QString& newFolde
     if (hadCopies && !tvn.fs.folderExists(newFolder) && tvn.fs.rename(oldFolder, newFolder))
         return;
     if (hadCopies)
-        MakeFolder(tvn, newFolder);
+        makeFolder(tvn, newFolder);
     // A folder of the new name may hold namesakes already: both stay, told apart by name.
     FolderNames names(tvn.fs);
     for (const QString& file : *files) {
@@ -147,7 +147,7 @@ bool acceptsExistingFolder(Tvn& tvn, const QString& oldFolder, const QString& ne
 
 } // namespace
 
-bool RenameCategory(Tvn& tvn) {
+bool renameCategory(Tvn& tvn) {
     const int index = tvn.state.popupCategoryIndex;
     if (index < 0 || index >= kCategoryCount)
         return false;
@@ -169,7 +169,7 @@ bool RenameCategory(Tvn& tvn) {
     if (answer == Answer::No) {
         // Only the name changes: it is kept only when Custom.tvn can hold it.
         tvn.window.setCategoryCaption(index, newName);
-        if (SaveCustomCategories(tvn))
+        if (saveCustomCategories(tvn))
             return true;
         tvn.window.setCategoryCaption(index, oldName);
         reportProgramFolderReadOnly(tvn);
@@ -186,7 +186,7 @@ bool RenameCategory(Tvn& tvn) {
     }
     carryCopiesOver(tvn, note.oldFolder, note.newFolder);
     tvn.window.setCategoryCaption(index, newName);
-    if (SaveCustomCategories(tvn))
+    if (saveCustomCategories(tvn))
         clearRenameNote(tvn);
     return true;
 }
@@ -202,7 +202,7 @@ void finishInterruptedRename(Tvn& tvn) {
     if (tvn.fs.folderExists(note->oldFolder))
         carryCopiesOver(tvn, note->oldFolder, note->newFolder);
     tvn.window.setCategoryCaption(note->index, note->newName);
-    if (SaveCustomCategories(tvn))
+    if (saveCustomCategories(tvn))
         tvn.fs.deleteFile(renameNotePath(tvn));
 }
 

@@ -18,7 +18,7 @@ namespace tvn {
 // note is removed once Custom.tvn holds the new name, so a rename cut short by a kill is finished
 // at the next start (finishInterruptedRename). A program folder that cannot be written refuses
 // the rename before anything is moved.
-bool RenameCategory(Tvn& tvn);
+bool renameCategory(Tvn& tvn);
 
 // Finishes a rename the last run left half done: the copies still in the old folder follow,
 // the button takes the new name and Custom.tvn is saved. Nothing when no rename was cut short.

@@ -72,7 +72,7 @@ EntryOutcome classifyEntry(Tvn& tvn, FolderNames& names, const QString& caption,
     }
     // The shortcut has moved: a folder that cannot be refreshed or tidied after it is reported,
     // but the entry no longer names a file there.
-    return RemoveFolderIfNoShortcuts(tvn, folder) ? EntryOutcome::Done
+    return removeFolderIfNoShortcuts(tvn, folder) ? EntryOutcome::Done
                                                   : EntryOutcome::DoneButReport;
 }
 
@@ -88,7 +88,7 @@ void forgetShortcut(Tvn& tvn, const QString& name, const QString& folder) {
 
 // Walks the selected NotYet entries, each into its own category: `categories` holds the
 // category of every entry, in step with the list.
-void ClassifyEachSelected(Tvn& tvn, std::vector<int> categories) {
+void classifyEachSelected(Tvn& tvn, std::vector<int> categories) {
     ListBox& shown = tvn.lists.notYet;
     // A caption names a folder inside the Start Menu folder: one that is not a single valid
     // folder name could reach outside it, so nothing is done with it.
@@ -102,7 +102,7 @@ void ClassifyEachSelected(Tvn& tvn, std::vector<int> categories) {
             used.insert(categories.at(static_cast<size_t>(k)));
     for (const int index : used)
         if (!validCaption(index)) {
-            ReportUnexpectedError(tvn.ui);
+            reportUnexpectedError(tvn.ui);
             return;
         }
     QStringList made;
@@ -114,7 +114,7 @@ void ClassifyEachSelected(Tvn& tvn, std::vector<int> categories) {
 
     CatalogueList entries = notYetList(tvn.lists);
     FolderNames names(tvn.fs);
-    ProcessSelectedEntries(
+    processSelectedEntries(
         tvn.ui, tvn.window, entries.names,
         [&](int k) {
             const auto caption = validCaption(categories.at(static_cast<size_t>(k)));
@@ -138,14 +138,14 @@ void ClassifyEachSelected(Tvn& tvn, std::vector<int> categories) {
 
 } // namespace
 
-void ClassifySelected(Tvn& tvn, int index) {
-    if (!CheckSelection(tvn.ui, tvn.window, tvn.lists.notYet))
+void classifySelected(Tvn& tvn, int index) {
+    if (!checkSelection(tvn.ui, tvn.window, tvn.lists.notYet))
         return;
-    ClassifyEachSelected(tvn,
+    classifyEachSelected(tvn,
                          std::vector<int>(static_cast<size_t>(tvn.lists.notYet.count()), index));
 }
 
-void ClassifyEntries(Tvn& tvn, const std::vector<EntryCategory>& choices) {
+void classifyEntries(Tvn& tvn, const std::vector<EntryCategory>& choices) {
     ListBox& shown = tvn.lists.notYet;
     std::vector<int> categories(static_cast<size_t>(shown.count()), -1);
     for (const EntryCategory& choice : choices)
@@ -154,7 +154,7 @@ void ClassifyEntries(Tvn& tvn, const std::vector<EntryCategory>& choices) {
     for (int k = 0; k < shown.count(); ++k)
         shown.setSelected(k, categories[static_cast<size_t>(k)] >= 0);
     if (!choices.empty())
-        ClassifyEachSelected(tvn, std::move(categories));
+        classifyEachSelected(tvn, std::move(categories));
     if (shown.count() > 0)
         shown.selectOnly(0);
 }

@@ -15,7 +15,7 @@ namespace tvn {
 // created ends the action with the unexpected-error report: entries done before stay done, the
 // failing one stays in the lists, still selected, unless its shortcut had already moved (only the
 // tidying of the folder it left failed): it then leaves them.
-void ClassifySelected(Tvn& tvn, int index);
+void classifySelected(Tvn& tvn, int index);
 
 // A NotYet entry and the category (0 to 10) it goes into.
 struct EntryCategory {
@@ -23,9 +23,9 @@ struct EntryCategory {
     int category;
 };
 
-// Classifies each entry of `choices` into its own category, as ClassifySelected does with the
+// Classifies each entry of `choices` into its own category, as classifySelected does with the
 // selection: one walk, so failures are reported once at its end. Entries the filter hides are
 // left alone. Afterwards the first entry shown is selected.
-void ClassifyEntries(Tvn& tvn, const std::vector<EntryCategory>& choices);
+void classifyEntries(Tvn& tvn, const std::vector<EntryCategory>& choices);
 
 } // namespace tvn

@@ -42,7 +42,7 @@ void writeChoices(const Tvn& tvn, const QHash<QString, int>& choices) {
 
 } // namespace
 
-void LearnClassifiedChoices(const Tvn& tvn, CategorySuggester& suggester) {
+void learnClassifiedChoices(const Tvn& tvn, CategorySuggester& suggester) {
     suggester.forgetChoices();
     const QHash<QString, int> kept = readChoices(tvn);
     suggester.learnProgramChoices(kept);
@@ -62,7 +62,7 @@ void LearnClassifiedChoices(const Tvn& tvn, CategorySuggester& suggester) {
         const int category = categoryOfName.value(caseFoldedName(name), -1);
         if (category >= 0)
             suggester.learnChoice(
-                {name, FoldersBelowPrograms(tvn.state, tvn.lists.progsDirs.at(i)), {}, {}},
+                {name, foldersBelowPrograms(tvn.state, tvn.lists.progsDirs.at(i)), {}, {}},
                 category);
     }
     if (suggester.programChoices() != kept)

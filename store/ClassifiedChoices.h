@@ -15,6 +15,6 @@ inline constexpr auto kChoicesFileName = u"Choices.tvn";
 // this Start Menu before is forgotten, since the user may have moved or removed copies since.
 // The choices file is rewritten when this Start Menu taught something new; a file that cannot
 // be written only means the next Start Menu learns less.
-void LearnClassifiedChoices(const Tvn& tvn, CategorySuggester& suggester);
+void learnClassifiedChoices(const Tvn& tvn, CategorySuggester& suggester);
 
 } // namespace tvn

@@ -16,7 +16,7 @@ bool isGone(FileSystem& fs, const QString& folder, const QString& path) {
 
 } // namespace
 
-EntryOutcome RemoveCopy(Tvn& tvn, const QString& folder, const QString& fileName) {
+EntryOutcome removeCopy(Tvn& tvn, const QString& folder, const QString& fileName) {
     const QString path = joinPath(folder, fileName);
     if (!tvn.fs.deleteFile(path)) {
         if (!isGone(tvn.fs, folder, path))
@@ -24,7 +24,7 @@ EntryOutcome RemoveCopy(Tvn& tvn, const QString& folder, const QString& fileName
         if (!tvn.fs.folderExists(folder))
             return EntryOutcome::Done;
     }
-    return RemoveFolderIfNoShortcuts(tvn, folder) ? EntryOutcome::Done
+    return removeFolderIfNoShortcuts(tvn, folder) ? EntryOutcome::Done
                                                   : EntryOutcome::DoneButReport;
 }
 

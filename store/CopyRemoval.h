@@ -14,6 +14,6 @@ namespace tvn {
 // of the Programs tree is never deleted: the program's file system refuses it, and the refusal
 // is a failure. A copy that was deleted outside the program is not a failure; the rest of the
 // steps then run as usual when its folder still exists.
-EntryOutcome RemoveCopy(Tvn& tvn, const QString& folder, const QString& fileName);
+EntryOutcome removeCopy(Tvn& tvn, const QString& folder, const QString& fileName);
 
 } // namespace tvn

@@ -22,7 +22,7 @@ bool liesInProgramsTree(Tvn& tvn, const QString& folder) {
     });
 }
 
-bool RemoveFolderIfNoShortcuts(Tvn& tvn, const QString& folder) {
+bool removeFolderIfNoShortcuts(Tvn& tvn, const QString& folder) {
     const auto content = tvn.fs.folderContent(folder);
     if (!content)
         return false;

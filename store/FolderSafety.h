@@ -18,6 +18,6 @@ bool liesInProgramsTree(Tvn& tvn, const QString& folder);
 // that still holds a shortcut or anything else (a desktop.ini, a read-me, a hidden file, a
 // subfolder) stays, and so do the Start Menu folder and the folders that hold a Programs
 // folder. False when the folder cannot be read, or is empty and cannot be removed.
-bool RemoveFolderIfNoShortcuts(Tvn& tvn, const QString& folder);
+bool removeFolderIfNoShortcuts(Tvn& tvn, const QString& folder);
 
 } // namespace tvn

@@ -9,7 +9,7 @@
 
 namespace tvn {
 
-void FillModifyList(Tvn& tvn) {
+void fillModifyList(Tvn& tvn) {
     // The walk lists the copies folder by folder; the user looks for a name.
     fastList(tvn.lists).sortByShownName();
     const ListBox& fast = tvn.lists.fast;
@@ -20,7 +20,7 @@ void FillModifyList(Tvn& tvn) {
     tvn.lists.listModify.assign(names);
 }
 
-void RemoveSelectedCopies(Tvn& tvn) {
+void removeSelectedCopies(Tvn& tvn) {
     CatalogueLists& lists = tvn.lists;
     ListBox& shown = lists.listModify;
     bool anySelected = false;
@@ -32,10 +32,10 @@ void RemoveSelectedCopies(Tvn& tvn) {
         return;
     }
     bool failed = false;
-    ProcessSelectedEntries(
+    processSelectedEntries(
         tvn.ui, tvn.window, shown,
         [&](int k) {
-            const EntryOutcome outcome = RemoveCopy(tvn, lists.fastDirs.at(k), lists.fast.at(k));
+            const EntryOutcome outcome = removeCopy(tvn, lists.fastDirs.at(k), lists.fast.at(k));
             failed = failed || outcome != EntryOutcome::Done;
             return outcome;
         },
@@ -50,7 +50,7 @@ void RemoveSelectedCopies(Tvn& tvn) {
         shown.setSelected(current, false);
 }
 
-bool LoadSelectedCopiesForMove(Tvn& tvn) {
+bool loadSelectedCopiesForMove(Tvn& tvn) {
     const ListBox& listModify = tvn.lists.listModify;
     CatalogueList notYet = notYetList(tvn.lists);
     notYet.clear();
@@ -70,7 +70,7 @@ bool LoadSelectedCopiesForMove(Tvn& tvn) {
         folders.append(folder);
     }
     if (refused)
-        ReportUnexpectedError(tvn.ui);
+        reportUnexpectedError(tvn.ui);
     if (names.isEmpty()) {
         if (!refused)
             tvn.ui.message(tvn.window.messageText(Message::SelectShortcuts));
@@ -84,10 +84,10 @@ bool LoadSelectedCopiesForMove(Tvn& tvn) {
     return true;
 }
 
-void ReloadModifyList(Tvn& tvn) {
+void reloadModifyList(Tvn& tvn) {
     fastList(tvn.lists).clear();
-    ScanStartMenu(tvn, tvn.state.startMenuPath);
-    FillModifyList(tvn);
+    scanStartMenu(tvn, tvn.state.startMenuPath);
+    fillModifyList(tvn);
 }
 
 } // namespace tvn

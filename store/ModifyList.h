@@ -9,23 +9,23 @@ namespace tvn {
 
 // Sorts Fast with Fast_Dirs by name and refills ListModify from it, first to last; nothing
 // selected.
-void FillModifyList(Tvn& tvn);
+void fillModifyList(Tvn& tvn);
 
 // Deletes the copies of the selected ListModify entries and removes their entries from
-// ListModify, Fast and Fast_Dirs together; see ProcessSelectedEntries for failures. Afterwards
+// ListModify, Fast and Fast_Dirs together; see processSelectedEntries for failures. Afterwards
 // nothing is selected, so a second press removes nothing more. With nothing selected only a
 // message is shown.
-void RemoveSelectedCopies(Tvn& tvn);
+void removeSelectedCopies(Tvn& tvn);
 
 // Loads the selected ListModify entries into NotYet/NotYet_Dirs (sorted, each name with its own
 // folder), selects them all and sets MoveMode, so the category buttons move them. An entry in
 // the Programs tree is an original, not a copy: it is left out and reported once. False, with
 // MoveMode unchanged, when nothing was loaded (after the message that asks for a selection, or
 // the report); NotYet is then empty.
-bool LoadSelectedCopiesForMove(Tvn& tvn);
+bool loadSelectedCopiesForMove(Tvn& tvn);
 
 // After a move: walks the Start Menu tree into Fast again (the progress label goes on from what
 // it shows) and refills ListModify from it.
-void ReloadModifyList(Tvn& tvn);
+void reloadModifyList(Tvn& tvn);
 
 } // namespace tvn

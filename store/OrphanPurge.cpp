@@ -10,7 +10,7 @@
 
 namespace tvn {
 
-void BuildPurgeList(Tvn& tvn) {
+void buildPurgeList(Tvn& tvn) {
     // A copy is an orphan only when its original is known to be gone: while a folder of the
     // Programs trees cannot be read, any copy's original may lie in it.
     const QStringList unknown = tvn.state.unreadableProgramsFolders;
@@ -23,18 +23,18 @@ void BuildPurgeList(Tvn& tvn) {
     }
     const ShortcutMatches matches =
         matchCopiesToShortcuts(tvn.fs, progsList(tvn.lists), fastList(tvn.lists));
-    BuildDisplayList(tvn, purgeList(tvn.lists), fastList(tvn.lists),
+    buildDisplayList(tvn, purgeList(tvn.lists), fastList(tvn.lists),
                      [&](int k) { return !matches.copyHasSource[static_cast<size_t>(k)]; });
 }
 
-void PurgeSelectedOrphans(Tvn& tvn) {
+void purgeSelectedOrphans(Tvn& tvn) {
     CatalogueLists& lists = tvn.lists;
-    if (!CheckSelection(tvn.ui, tvn.window, lists.purgeList))
+    if (!checkSelection(tvn.ui, tvn.window, lists.purgeList))
         return;
-    ProcessSelectedEntries(
+    processSelectedEntries(
         tvn.ui, tvn.window, lists.purgeList,
         [&](int k) {
-            return RemoveCopy(tvn, lists.purgeDirs.at(k),
+            return removeCopy(tvn, lists.purgeDirs.at(k),
                               lists.purgeList.at(k) + QStringLiteral(".lnk"));
         },
         [&](int k) { purgeList(lists).removeAt(k); });

@@ -12,12 +12,12 @@ namespace tvn {
 // every orphan, sorted by name ignoring case, equal names in the order of Fast. The progress
 // label shows the percentage of Fast entries done (empty for a single entry) and keeps the
 // last one; events are pumped once per entry.
-void BuildPurgeList(Tvn& tvn);
+void buildPurgeList(Tvn& tvn);
 
 // Deletes the copies of the selected PurgeList entries (each its folder, the name and ".lnk")
-// and removes their entries from PurgeList and Purge_Dirs; see ProcessSelectedEntries for the
+// and removes their entries from PurgeList and Purge_Dirs; see processSelectedEntries for the
 // selection after it and for failures. With no current entry only a message is shown. Fast is
 // left as it is until the next walk.
-void PurgeSelectedOrphans(Tvn& tvn);
+void purgeSelectedOrphans(Tvn& tvn);
 
 } // namespace tvn

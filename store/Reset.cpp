@@ -44,14 +44,14 @@ std::vector<FileId> identities(Tvn& tvn, const std::vector<QString>& folders) {
 
 } // namespace
 
-bool ConfirmReset(Tvn& tvn) {
+bool confirmReset(Tvn& tvn) {
     return tvn.ui.message(tvn.window.messageText(Message::DeleteAllQuestion),
                           logicText(LogicText::CautionTitle, tvn.state.languageIndex),
                           Buttons::YesNo, Icon::Exclamation) == Answer::Yes;
 }
 
-void DeleteAllClassifications(Tvn& tvn) {
-    FillModifyList(tvn);
+void deleteAllClassifications(Tvn& tvn) {
+    fillModifyList(tvn);
     const std::vector<QString> folders = categoryFolders(tvn);
     const std::vector<FileId> categories = identities(tvn, folders);
     const ListBox& fast = tvn.lists.fast;
@@ -72,9 +72,9 @@ void DeleteAllClassifications(Tvn& tvn) {
     }
     // The desktop menu follows while the user reads the message, and even when the analysis
     // fails.
-    tvn.window.SyncDesktopMenu();
+    tvn.window.syncDesktopMenu();
     tvn.ui.message(tvn.window.messageText(Message::AllDeleted));
-    AnalyseSystem(tvn);
+    analyseSystem(tvn);
 }
 
 } // namespace tvn

@@ -7,7 +7,7 @@ namespace tvn {
 // The reset of every classification.
 
 // Asks whether every classification should be deleted ("Caution!", Yes or No); true for Yes.
-bool ConfirmReset(Tvn& tvn);
+bool confirmReset(Tvn& tvn);
 
 // Deletes the classified copies, first to last, that lie directly in the folder of one of the
 // eleven categories (the folders named by the buttons' captions now, whatever the letter case
@@ -16,6 +16,6 @@ bool ConfirmReset(Tvn& tvn);
 // says that the classifications are gone and analyses the system again. Every failure is skipped
 // silently: a copy that cannot be deleted reappears in the catalogue, a folder that still holds
 // something stays.
-void DeleteAllClassifications(Tvn& tvn);
+void deleteAllClassifications(Tvn& tvn);
 
 } // namespace tvn

@@ -130,14 +130,14 @@ bool takeBack(FileSystem& fs, const UndoStep& step) {
 
 } // namespace
 
-void RecordUndoable(Tvn& tvn, UndoJournal& journal, UndoScope scope,
+void recordUndoable(Tvn& tvn, UndoJournal& journal, UndoScope scope,
                     const std::function<void()>& action) {
     journal.begin(scope, captionsOf(tvn));
     action();
     journal.end(captionsOf(tvn));
 }
 
-UndoOutcome UndoLastAction(Tvn& tvn, UndoJournal& journal, UndoScope scope) {
+UndoOutcome undoLastAction(Tvn& tvn, UndoJournal& journal, UndoScope scope) {
     UndoEntry* entry = journal.lastEntry(scope);
     if (!entry)
         return {UndoOutcome::Result::Nothing};

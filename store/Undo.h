@@ -9,7 +9,7 @@ namespace tvn {
 
 // Runs one action of a panel with its changes on disk and to the category names recorded in
 // the journal, so that the panel can take it back.
-void RecordUndoable(Tvn& tvn, UndoJournal& journal, UndoScope scope,
+void recordUndoable(Tvn& tvn, UndoJournal& journal, UndoScope scope,
                     const std::function<void()>& action);
 
 struct UndoOutcome {
@@ -37,6 +37,6 @@ struct UndoOutcome {
 // it left it (each copy byte for byte, each trashed file still in the trash, each removed folder
 // still absent, the category names), then takes the changes back, last to first, and puts the
 // category names back. The lists are left to the caller, which rebuilds them as its panel does.
-UndoOutcome UndoLastAction(Tvn& tvn, UndoJournal& journal, UndoScope scope);
+UndoOutcome undoLastAction(Tvn& tvn, UndoJournal& journal, UndoScope scope);
 
 } // namespace tvn

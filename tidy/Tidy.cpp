@@ -130,7 +130,7 @@ class TidySession::HeadlessWindow final : public Window {
 public:
     explicit HeadlessWindow(const ProgramState& state)
         : state_(state) {}
-    void ShowConfig() override {}
+    void showConfig() override {}
     void setLanguagePictureVisible(bool) override {}
     void setHelpCoverVisible(bool) override {}
     QString progressText() const override { return {}; }
@@ -147,10 +147,10 @@ public:
                          .arg(QDir::toNativeSeparators(state_.startMenuPath))
                    : QString();
     }
-    void ReportFailedEntries(const std::vector<FailedEntry>& entries, bool) override {
+    void reportFailedEntries(const std::vector<FailedEntry>& entries, bool) override {
         failed.insert(failed.end(), entries.begin(), entries.end());
     }
-    void ReportUnreadableFolders(const QStringList& folders) override {
+    void reportUnreadableFolders(const QStringList& folders) override {
         unreadable.append(folders);
     }
 
@@ -247,7 +247,7 @@ std::optional<TidyReport> TidySession::settle(const TidyOptions& options, const 
     state_.programsPath = programs;
     state_.windowsDrive =
         records.windowsDrive.isEmpty() ? state_.windowsDrive : records.windowsDrive;
-    ReadCustomCategories(*tvn_);
+    readCustomCategories(*tvn_);
     // Without the shipped data files beside it the categories have no names to file into.
     for (int k = 0; k < kCategoryCount; ++k)
         if (!isValidCategoryName(window_->categoryCaption(k)))
@@ -258,9 +258,9 @@ std::optional<TidyReport> TidySession::settle(const TidyOptions& options, const 
 }
 
 ShortcutClues TidySession::cluesOf(const QString& name, const QString& folder) const {
-    ShortcutClues clues{name, FoldersBelowPrograms(state_, folder), {}, {}};
+    ShortcutClues clues{name, foldersBelowPrograms(state_, folder), {}, {}};
     const ShellLinkFields fields =
-        ReadShellLink(disk_, joinPath(folder, name + QStringLiteral(".lnk")))
+        readShellLink(disk_, joinPath(folder, name + QStringLiteral(".lnk")))
             .value_or(ShellLinkFields{});
     clues.description = fields.description;
     // A shortcut to a document or a folder has no program; its icon most often comes from one.
@@ -282,25 +282,25 @@ TidyReport TidySession::tidy(const std::function<void(Tvn&)>& syncMenu) {
     window_->failed.clear();
     state_.scanFailed = false;
     // From now on nothing inside the Programs trees may change, whatever the later steps do.
-    UpdateProgramsTrees(tvn);
+    updateProgramsTrees(tvn);
     if (!dryRun) {
         // What a copy killed mid-way left behind is the program's own.
-        RemoveLeftoverTemporaries(tvn);
+        removeLeftoverTemporaries(tvn);
         finishInterruptedRename(tvn);
     }
-    AnalyseSystem(tvn);
+    analyseSystem(tvn);
     if (state_.scanFailed)
         return {TidyReport::Status::Unreadable,
                 tidyText(TidyText::Unreadable, state_.languageIndex)
                     .arg(QDir::toNativeSeparators(state_.startMenuPath))};
-    BuildNotYetList(tvn);
+    buildNotYetList(tvn);
     if (!suggesterLoaded_) {
         suggesterLoaded_ = true;
-        AddShippedSuggestionData(suggester_, disk_, [this](const QString& fileName) {
+        addShippedSuggestionData(suggester_, disk_, [this](const QString& fileName) {
             return dataFilePath(disk_, state_.dataFolders(), fileName);
         });
     }
-    LearnClassifiedChoices(tvn, suggester_);
+    learnClassifiedChoices(tvn, suggester_);
 
     TidyRecord record(disk_, state_.appFolder);
     const std::optional<QSet<QString>> seen = record.seen(state_.startMenuPath);
@@ -323,8 +323,8 @@ TidyReport TidySession::tidy(const std::function<void(Tvn&)>& syncMenu) {
         for (const TidyChoice& choice : choices)
             entries.push_back({choice.entry, choice.category});
         const size_t before = journal_.entries().size();
-        RecordUndoable(tvn, journal_, UndoScope::Creation,
-                       [&tvn, &entries] { ClassifyEntries(tvn, entries); });
+        recordUndoable(tvn, journal_, UndoScope::Creation,
+                       [&tvn, &entries] { classifyEntries(tvn, entries); });
         if (journal_.entries().size() > before)
             report.undo = journal_.entries().back();
         report.failed = window_->failed;
@@ -397,7 +397,7 @@ UndoOutcome undoLastTidy(Tvn& tvn, UndoJournal& journal) {
     if (!last || last->startMenu != tvn.state.startMenuPath)
         return {UndoOutcome::Result::Nothing};
     journal.adoptEntry(std::move(last->entry));
-    const UndoOutcome outcome = UndoLastAction(tvn, journal, UndoScope::Creation);
+    const UndoOutcome outcome = undoLastAction(tvn, journal, UndoScope::Creation);
     if (outcome.result != UndoOutcome::Result::Failed) {
         record.setLastTidy(std::nullopt);
         record.save();
@@ -409,7 +409,7 @@ void syncDesktopMenuNow(Tvn& tvn) {
     const DesktopMenuRequest request =
         desktopMenuRequest(tvn, DesktopMenuEnvironment::fromSystem());
     if (request.support == DesktopMenuSupport::Available)
-        SyncDesktopMenu(request);
+        syncDesktopMenu(request);
 }
 
 } // namespace tvn

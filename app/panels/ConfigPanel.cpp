@@ -1,11 +1,11 @@
 #include "app/panels/ConfigPanel.h"
 
-#include "app/ButtonRoles.h"
-#include "app/ConfigControls.h"
-#include "app/PathBox.h"
-#include "app/PathLabel.h"
-#include "app/Widgets.h"
-#include "app/WrapCheckBox.h"
+#include "app/widgets/ButtonRoles.h"
+#include "app/widgets/ConfigControls.h"
+#include "app/widgets/PathBox.h"
+#include "app/widgets/PathLabel.h"
+#include "app/widgets/Widgets.h"
+#include "app/widgets/WrapCheckBox.h"
 #include "i18n/BuiltInTexts.h"
 
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 #include "app/panels/CreationPanel.h"
 
-#include "app/ButtonRoles.h"
-#include "app/Geometry.h"
-#include "app/ListFilter.h"
-#include "app/QtListBox.h"
-#include "app/Widgets.h"
+#include "app/widgets/ButtonRoles.h"
+#include "app/widgets/Geometry.h"
+#include "app/widgets/ListFilter.h"
+#include "app/widgets/QtListBox.h"
+#include "app/widgets/Widgets.h"
 #include "catalogue/Categories.h"
 #include "i18n/BuiltInTexts.h"
 

@@ -1,8 +1,8 @@
 #include "app/panels/DebugFrame.h"
 
-#include "app/Geometry.h"
-#include "app/OffWindowArea.h"
-#include "app/Widgets.h"
+#include "app/widgets/Geometry.h"
+#include "app/widgets/OffWindowArea.h"
+#include "app/widgets/Widgets.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>

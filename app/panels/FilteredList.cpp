@@ -1,8 +1,8 @@
 #include "app/panels/FilteredList.h"
 
-#include "app/ListFilter.h"
-#include "app/QtListBox.h"
-#include "app/Widgets.h"
+#include "app/widgets/ListFilter.h"
+#include "app/widgets/QtListBox.h"
+#include "app/widgets/Widgets.h"
 
 #include <QBoxLayout>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #include "app/panels/HiddenStore.h"
 
-#include "app/Geometry.h"
-#include "app/OffWindowArea.h"
-#include "app/Widgets.h"
+#include "app/widgets/Geometry.h"
+#include "app/widgets/OffWindowArea.h"
+#include "app/widgets/Widgets.h"
 
 #include <QComboBox>
 #include <QLabel>

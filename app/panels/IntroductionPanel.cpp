@@ -1,9 +1,9 @@
 #include "app/panels/IntroductionPanel.h"
 
-#include "app/ButtonRoles.h"
-#include "app/ConfigControls.h"
-#include "app/Widgets.h"
-#include "app/WrapCheckBox.h"
+#include "app/widgets/ButtonRoles.h"
+#include "app/widgets/ConfigControls.h"
+#include "app/widgets/Widgets.h"
+#include "app/widgets/WrapCheckBox.h"
 #include "i18n/BuiltInTexts.h"
 
 #include <QCheckBox>

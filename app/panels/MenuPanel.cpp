@@ -1,7 +1,7 @@
 #include "app/panels/MenuPanel.h"
 
-#include "app/ButtonRoles.h"
-#include "app/Widgets.h"
+#include "app/widgets/ButtonRoles.h"
+#include "app/widgets/Widgets.h"
 #include "i18n/BuiltInTexts.h"
 
 #include <QGridLayout>

@@ -1,10 +1,10 @@
 #include "app/panels/ModifyPanel.h"
 
-#include "app/ButtonRoles.h"
-#include "app/FolderBesideName.h"
 #include "app/panels/FilteredList.h"
-#include "app/QtListBox.h"
-#include "app/Widgets.h"
+#include "app/widgets/ButtonRoles.h"
+#include "app/widgets/FolderBesideName.h"
+#include "app/widgets/QtListBox.h"
+#include "app/widgets/Widgets.h"
 #include "i18n/BuiltInTexts.h"
 
 #include <QLabel>

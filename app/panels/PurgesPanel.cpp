@@ -1,9 +1,9 @@
 #include "app/panels/PurgesPanel.h"
 
-#include "app/ButtonRoles.h"
 #include "app/panels/FilteredList.h"
-#include "app/QtListBox.h"
-#include "app/Widgets.h"
+#include "app/widgets/ButtonRoles.h"
+#include "app/widgets/QtListBox.h"
+#include "app/widgets/Widgets.h"
 #include "i18n/BuiltInTexts.h"
 
 #include <QLabel>

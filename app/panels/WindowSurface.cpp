@@ -1,7 +1,7 @@
 #include "app/panels/WindowSurface.h"
 
-#include "app/Geometry.h"
-#include "app/Widgets.h"
+#include "app/widgets/Geometry.h"
+#include "app/widgets/Widgets.h"
 #include "dialogs/MakerAddresses.h"
 #include "i18n/LanguagePictureFile.h"
 
@@ -115,7 +115,7 @@ void WindowSurface::setLanguagePictureVisible(bool visible) {
 
 void WindowSurface::loadLanguagePicture(Ui& ui, FileSystem& fs, const ProgramFolders& folders,
                                         int languageIndex) {
-    tvn::LoadLanguagePicture(ui, fs, folders, languageIndex, *languagePicture);
+    tvn::loadLanguagePicture(ui, fs, folders, languageIndex, *languagePicture);
 }
 
 void WindowSurface::hideAboutFrame() {

@@ -1,5 +1,5 @@
-#include "app/ListFilter.h"
-#include "FrmMainFixture.h"
+#include "app/widgets/ListFilter.h"
+#include "MainWindowFixture.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -10,11 +10,11 @@ namespace {
 
 // Every control the user can reach on a panel tells assistive technology its name and what it
 // does, in the interface language.
-TEST_F(FrmMainTest, EveryControlHasAnAccessibleNameAndDescriptionInEachLanguage) {
+TEST_F(MainWindowTest, EveryControlHasAnAccessibleNameAndDescriptionInEachLanguage) {
     std::set<QString> filterDescriptions;
     for (int language = 0; language < 3; ++language) {
         frm.state().languageIndex = language;
-        frm.LoadLanguageTexts();
+        frm.loadLanguageTexts();
         for (QFrame* panel : frm.panels()) {
             for (QWidget* control : panel->findChildren<QWidget*>()) {
                 if (control->objectName().isEmpty() || !(control->focusPolicy() & Qt::TabFocus))

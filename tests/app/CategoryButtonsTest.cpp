@@ -1,5 +1,5 @@
-#include "app/ListFilter.h"
-#include "FrmMainFixture.h"
+#include "app/widgets/ListFilter.h"
+#include "MainWindowFixture.h"
 #include "platform/SequentialFile.h"
 
 #include <QAccessible>
@@ -21,7 +21,7 @@ constexpr int kLavoro = 5;
 constexpr int kSystem = 6;
 
 // The category buttons of the Creation panel, used with the mouse and the keyboard.
-class CategoryButtonsTest : public FrmMainTest {
+class CategoryButtonsTest : public MainWindowTest {
 protected:
     CategoryButtonsTest() {
         frm.state().appFolder = tree.path(); // as the start-up sets it
@@ -143,7 +143,7 @@ TEST_F(CategoryButtonsTest, NoRenameWhileCopiesAreBeingMoved) {
 }
 
 TEST_F(CategoryButtonsTest, TriagingByKeysAloneAndTheSuggestionFollowsTheCurrentEntry) {
-    frm.LoadLanguageTexts(); // the category words of the language
+    frm.loadLanguageTexts(); // the category words of the language
     const auto copy = [&](int k, const char* name) {
         return read(QStringLiteral("Start Menu/%1/%2.lnk")
                         .arg(frm.categoryCaption(k), QString::fromLatin1(name)));

@@ -1,5 +1,5 @@
 #include "app/panels/CreationPanel.h"
-#include "FrmMainFixture.h"
+#include "MainWindowFixture.h"
 #include "tools/demoprefix/ShellLinkFile.h"
 
 #include <QDialog>
@@ -19,7 +19,7 @@ constexpr int kGiochi = 0;
 constexpr int kAudio = 4;
 constexpr int kSistema = 6;
 
-class ClassifyAsSuggested : public FrmMainTest {
+class ClassifyAsSuggested : public MainWindowTest {
 protected:
     ClassifyAsSuggested() {
         for (const char* path : {"Games/Chess", "Games/Go", "Office/Sheet", "Office/Writer",
@@ -31,7 +31,7 @@ protected:
         frob.description = QStringLiteral("Listen to music and podcasts");
         tree.write(QStringLiteral("Start Menu/Programs/Misc/Frob.lnk"),
                    tools::shellLinkBytes(frob));
-        frm.LoadLanguageTexts(); // the category words of the language
+        frm.loadLanguageTexts(); // the category words of the language
         openClassify();
     }
 

@@ -1,5 +1,5 @@
-#include "FrmMainFixture.h"
 #include "i18n/NoticeTexts.h"
+#include "MainWindowFixture.h"
 #include "platform/FailureCause.h"
 #include "platform/Ui.h"
 
@@ -13,7 +13,7 @@
 namespace tvn::test {
 namespace {
 
-class CreationPanelTest : public FrmMainTest {
+class CreationPanelTest : public MainWindowTest {
 protected:
     CreationPanelTest() {
         for (const char* name : {"Zip Tool.lnk", "apps/Paint.lnk", "apps/paint help.lnk",
@@ -25,7 +25,7 @@ protected:
 
     // Confirms the settings panel as proposed, which analyses the Start Menu.
     void confirmSettings() {
-        frm.ShowConfig();
+        frm.showConfig();
         frm.settingsOkClicked();
         ASSERT_EQ(visiblePanels(), std::vector<QString>{QStringLiteral("menuPanel")});
     }
@@ -120,7 +120,7 @@ TEST_F(CreationPanelTest, EmptyProgramsTreeSelectsNothing) {
 
 TEST_F(CreationPanelTest, ReanalysingAMissingStartMenuReportsOnceAndLeavesOnlyTheSettingsPanel) {
     frm.state().startMenuPath = tree.path(QStringLiteral("Gone"));
-    frm.ShowMenu();
+    frm.showMenu();
     shell.asked.clear();
     ui.expectMessage();
 

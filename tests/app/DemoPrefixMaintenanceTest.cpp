@@ -1,8 +1,8 @@
 // A new user's session on a demo prefix, through the real main window and the guarded file
 // system the program runs with: classify from both Programs trees, lose a source, purge its
 // copy, move a copy, reset.
-#include "app/FrmMain.h"
-#include "app/QtListBox.h"
+#include "app/frame/MainWindow.h"
+#include "app/widgets/QtListBox.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/ProtectedFileSystem.h"
 #include "platform/WineShellFolders.h"
@@ -70,14 +70,14 @@ protected:
     PosixFileSystem disk;
     ProtectedFileSystem fs{disk};
     WineShellFolders shell{tree.path("prefix")};
-    FrmMain frm{ui, fs, shell, [this] {
-                    return tree.path("App");
-                }};
+    MainWindow frm{ui, fs, shell, [this] {
+                       return tree.path("App");
+                   }};
 };
 
 TEST_F(DemoPrefixSession, PurgesTheLostSourcesCopyMovesOneAndResetsWithoutTouchingPrograms) {
     // The settings panel proposes the prefix's folders; confirming them analyses the system.
-    frm.ShowConfig();
+    frm.showConfig();
     ASSERT_EQ(control<QLineEdit>(frm, "startMenuPathBox")->text(), tree.path(startMenu()));
     click(control<QPushButton>(frm, "settingsOkButton"));
     ASSERT_TRUE(control<QFrame>(frm, "menuPanel")->isVisible());

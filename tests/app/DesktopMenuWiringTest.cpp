@@ -1,6 +1,6 @@
 #include "catalogue/SystemAnalysis.h"
-#include "FrmMainFixture.h"
 #include "i18n/BuiltInTexts.h"
+#include "MainWindowFixture.h"
 #include "tests/support/PrintQString.h"
 
 #include <functional>
@@ -16,7 +16,7 @@
 namespace tvn::test {
 namespace {
 
-class DesktopMenuWiring : public FrmMainTest {
+class DesktopMenuWiring : public MainWindowTest {
 protected:
     DesktopMenuWiring() {
         // A prefix as Wine sets it up, its Start Menu with one original and one classified copy.
@@ -28,12 +28,12 @@ protected:
         tree.write(menu + "/giochi/Chess.lnk", "chess");
         frm.state().startMenuPath = tree.path(menu);
         frm.state().programsPath = tree.path(menu + "/Programs");
-        AnalyseSystem(frm.tvn());
+        analyseSystem(frm.tvn());
         frm.setDesktopMenu(
             {"/bin/false", tree.path("data"), tree.path("config"), tree.path("home")});
         ui.clearCalls();
         hideAllPanels();
-        frm.ShowMenu();
+        frm.showMenu();
     }
 
     // An entry left in a submenu the program made, for a copy that is gone: a sync removes it.
@@ -104,7 +104,7 @@ TEST_F(DesktopMenuWiring, FollowsTheStoreOnLeavingAPanelAfterARenameAndAfterTheR
         EXPECT_EQ(tree.exists(staleEntry), QString(row.what) == "Modify opened only");
         EXPECT_TRUE(ui.scriptDone());
         hideAllPanels();
-        frm.ShowMenu();
+        frm.showMenu();
     }
 }
 
@@ -147,7 +147,7 @@ TEST_F(DesktopMenuWiring, TheSettingsSayOnlyWhenWineIsMissing) {
         frm.setDesktopMenu(
             {row.wineInstalled ? "/bin/false" : "", tree.path("data"), tree.path("config"), {}});
         hideAllPanels();
-        frm.ShowConfig();
+        frm.showConfig();
         EXPECT_EQ(control<QLabel>(frm, "desktopMenuNote")->isVisible(), row.noteShown);
         EXPECT_FALSE(control<QLabel>(frm, "desktopMenuNote")->text().isEmpty());
     }

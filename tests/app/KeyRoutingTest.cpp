@@ -1,4 +1,4 @@
-#include "FrmMainFixture.h"
+#include "MainWindowFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,12 +12,12 @@
 namespace tvn::test {
 namespace {
 
-using KeyRoutingTest = FrmMainTest;
+using KeyRoutingTest = MainWindowTest;
 
 TEST_F(KeyRoutingTest, EnterAndEscFromAListPressTheRoleButtons) {
     // The list is empty: each press asks for a selection.
     ui.allowOkMessages();
-    frm.ShowModify();
+    frm.showModify();
     control<QListWidget>(frm, "copiesList")->setFocus();
     QSignalSpy removePressed(control<QPushButton>(frm, "removeButton"), &QPushButton::clicked);
     QTest::keyClick(control<QListWidget>(frm, "copiesList"), Qt::Key_Return);
@@ -30,14 +30,14 @@ TEST_F(KeyRoutingTest, EnterAndEscFromAListPressTheRoleButtons) {
 }
 
 TEST_F(KeyRoutingTest, EnterAndEscFromATextBoxOrACheckBoxConfirmTheSettings) {
-    frm.ShowConfig();
+    frm.showConfig();
     control<QLineEdit>(frm, "startMenuPathBox")->setFocus();
     QTest::keyClick(control<QLineEdit>(frm, "startMenuPathBox"), Qt::Key_Return);
     expectOnly(control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "classifyButton"),
                control<QPushButton>(frm, "exitButton"));
 
     hideAllPanels();
-    frm.ShowConfig();
+    frm.showConfig();
     const bool hideHelp = control<QCheckBox>(frm, "hideHelpOption")->isChecked();
     control<QCheckBox>(frm, "hideHelpOption")->setFocus();
     QTest::keyClick(control<QCheckBox>(frm, "hideHelpOption"), Qt::Key_Escape);
@@ -47,21 +47,21 @@ TEST_F(KeyRoutingTest, EnterAndEscFromATextBoxOrACheckBoxConfirmTheSettings) {
 }
 
 TEST_F(KeyRoutingTest, EscOnTheFirstPanelsEndsTheProgram) {
-    frm.ShowIntroduction();
+    frm.showIntroduction();
     QTest::keyClick(control<QPushButton>(frm, "continueButton"), Qt::Key_Escape);
     EXPECT_TRUE(ui.ended());
 
     ui.clearCalls();
     frm.show();
     hideAllPanels();
-    frm.ShowLanguages();
+    frm.showLanguages();
     QTest::keyClick(languageOption(frm, 0), Qt::Key_Escape);
     EXPECT_TRUE(ui.ended());
 }
 
 TEST_F(KeyRoutingTest, AHiddenRoleButtonDoesNotAnswer) {
     frm.state().configured = true;
-    frm.ShowConfig();
+    frm.showConfig();
     frm.changeLanguageClicked();
     QTest::keyClick(languageOption(frm, 1), Qt::Key_Escape);
     EXPECT_FALSE(ui.ended());
@@ -77,7 +77,7 @@ TEST_F(KeyRoutingTest, AHiddenRoleButtonDoesNotAnswer) {
 }
 
 TEST_F(KeyRoutingTest, EnterOnAFocusedButtonPressesThatButton) {
-    frm.ShowMenu();
+    frm.showMenu();
     control<QPushButton>(frm, "modifyButton")->setFocus();
     QTest::keyClick(control<QPushButton>(frm, "modifyButton"), Qt::Key_Return);
     expectOnly(control<QFrame>(frm, "modifyPanel"), control<QPushButton>(frm, "removeButton"),
@@ -86,7 +86,7 @@ TEST_F(KeyRoutingTest, EnterOnAFocusedButtonPressesThatButton) {
 
 TEST_F(KeyRoutingTest, AHeldKeyPressesOnce) {
     ui.allowOkMessages();
-    frm.ShowModify();
+    frm.showModify();
     QSignalSpy removePressed(control<QPushButton>(frm, "removeButton"), &QPushButton::clicked);
     struct Key {
         QEvent::Type type;
@@ -113,7 +113,7 @@ TEST_F(KeyRoutingTest, AHeldKeyPressesOnce) {
 }
 
 TEST_F(KeyRoutingTest, KeysTypedAfterLeavingAPanelReachNoHiddenControl) {
-    frm.ShowConfig();
+    frm.showConfig();
     frm.settingsOkClicked();
     ASSERT_EQ(visiblePanels(), std::vector<QString>{QStringLiteral("menuPanel")});
     QSignalSpy killPressed(control<QPushButton>(frm, "killConfigButton"), &QPushButton::clicked);

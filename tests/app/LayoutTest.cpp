@@ -1,6 +1,6 @@
-#include "app/Geometry.h"
-#include "app/PathLabel.h"
-#include "FrmMainFixture.h"
+#include "app/widgets/Geometry.h"
+#include "app/widgets/PathLabel.h"
+#include "MainWindowFixture.h"
 
 #include <algorithm>
 #include <QAction>
@@ -15,7 +15,7 @@
 namespace tvn::test {
 namespace {
 
-using LayoutTest = FrmMainTest;
+using LayoutTest = MainWindowTest;
 
 TEST_F(LayoutTest, EveryControlCarriesItsOwnName) {
     QStringList names = {"languagePicture",

@@ -1,4 +1,4 @@
-#include "app/QtListBox.h"
+#include "app/widgets/QtListBox.h"
 #include "catalogue/VectorListBox.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "app/ListFilter.h"
+#include "app/widgets/ListFilter.h"
 
-#include "app/QtListBox.h"
-#include "FrmMainFixture.h"
+#include "app/widgets/QtListBox.h"
+#include "MainWindowFixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,14 +15,14 @@ namespace {
 
 // The filter boxes above the lists: typing hides rows, never entries, and whatever the user
 // does with the selection reaches only the entries shown, each with its own folder.
-class ListFilterTest : public FrmMainTest {
+class ListFilterTest : public MainWindowTest {
 protected:
     ListFilterTest() {
         for (const char* name :
              {"Games/Chess", "Games/Go", "Office/Sheet", "Office/Writer", "Tools/chess clock"})
             tree.write(QStringLiteral("Start Menu/Programs/%1.lnk").arg(QLatin1String(name)),
                        QByteArray(name));
-        frm.ShowMenu();
+        frm.showMenu();
         QTest::mouseClick(control<QPushButton>(frm, "rescanButton"), Qt::LeftButton);
     }
 

@@ -1,6 +1,6 @@
-#include "app/QtListBox.h"
+#include "app/widgets/QtListBox.h"
 #include "catalogue/SystemAnalysis.h"
-#include "FrmMainFixture.h"
+#include "MainWindowFixture.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -12,7 +12,7 @@
 namespace tvn::test {
 namespace {
 
-class MaintenancePanels : public FrmMainTest {
+class MaintenancePanels : public MainWindowTest {
 protected:
     MaintenancePanels() {
         tree.write("Start Menu/Programs/Games/Chess.lnk", "chess");
@@ -22,10 +22,10 @@ protected:
         tree.write(QStringLiteral("Start Menu/utilità/Writer.lnk"), "writer copy");
         frm.state().startMenuPath = tree.path("Start Menu");
         frm.state().programsPath = tree.path("Start Menu/Programs");
-        AnalyseSystem(frm.tvn());
+        analyseSystem(frm.tvn());
         ui.clearCalls();
         hideAllPanels();
-        frm.ShowMenu();
+        frm.showMenu();
     }
 
     // Records the panels visible at each pump of the next handler.

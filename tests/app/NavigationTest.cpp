@@ -1,4 +1,4 @@
-#include "FrmMainFixture.h"
+#include "MainWindowFixture.h"
 
 #include <functional>
 #include <QCheckBox>
@@ -12,7 +12,7 @@
 namespace tvn::test {
 namespace {
 
-using NavigationTest = FrmMainTest;
+using NavigationTest = MainWindowTest;
 
 TEST_F(NavigationTest, ShowProceduresShowTheirPanelAndArmItsButtons) {
     struct Case {
@@ -23,19 +23,19 @@ TEST_F(NavigationTest, ShowProceduresShowTheirPanelAndArmItsButtons) {
         QPushButton* cancelButton;
     };
     const Case cases[] = {
-        {"ShowMenu", [&] { frm.ShowMenu(); }, control<QFrame>(frm, "menuPanel"),
+        {"ShowMenu", [&] { frm.showMenu(); }, control<QFrame>(frm, "menuPanel"),
          control<QPushButton>(frm, "classifyButton"), control<QPushButton>(frm, "exitButton")},
-        {"ShowIntroduction", [&] { frm.ShowIntroduction(); },
+        {"ShowIntroduction", [&] { frm.showIntroduction(); },
          control<QFrame>(frm, "introductionPanel"), control<QPushButton>(frm, "continueButton"),
          control<QPushButton>(frm, "introductionExitButton")},
-        {"ShowLanguages", [&] { frm.ShowLanguages(); }, control<QFrame>(frm, "languagesPanel"),
+        {"ShowLanguages", [&] { frm.showLanguages(); }, control<QFrame>(frm, "languagesPanel"),
          control<QPushButton>(frm, "languageOkButton"),
          control<QPushButton>(frm, "languagesExitButton")},
-        {"ShowModify", [&] { frm.ShowModify(); }, control<QFrame>(frm, "modifyPanel"),
+        {"ShowModify", [&] { frm.showModify(); }, control<QFrame>(frm, "modifyPanel"),
          control<QPushButton>(frm, "removeButton"), control<QPushButton>(frm, "modifyDoneButton")},
-        {"ShowPurges", [&] { frm.ShowPurges(); }, control<QFrame>(frm, "purgesPanel"),
+        {"ShowPurges", [&] { frm.showPurges(); }, control<QFrame>(frm, "purgesPanel"),
          control<QPushButton>(frm, "purgeButton"), control<QPushButton>(frm, "purgesBackButton")},
-        {"ShowConfig", [&] { frm.ShowConfig(); }, control<QFrame>(frm, "configPanel"),
+        {"ShowConfig", [&] { frm.showConfig(); }, control<QFrame>(frm, "configPanel"),
          control<QPushButton>(frm, "settingsOkButton"),
          control<QPushButton>(frm, "settingsOkButton")},
     };
@@ -55,8 +55,8 @@ TEST_F(NavigationTest, ShowProceduresShowTheirPanelAndArmItsButtons) {
 }
 
 TEST_F(NavigationTest, LanguagesHidesTheSettingsPanelItCanBeReachedFrom) {
-    frm.ShowConfig();
-    frm.ShowLanguages();
+    frm.showConfig();
+    frm.showLanguages();
     expectOnly(control<QFrame>(frm, "languagesPanel"),
                control<QPushButton>(frm, "languageOkButton"),
                control<QPushButton>(frm, "languagesExitButton"));
@@ -90,7 +90,7 @@ TEST_F(NavigationTest, LeavingAPanelShowsTheWaitTextUntilTheNextPanel) {
          control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "exitButton")},
         {"settingsOkButton", control<QFrame>(frm, "configPanel"),
          [&] {
-             frm.ReadShellFolders();
+             frm.readShellFolders();
              frm.settingsOkClicked();
          },
          control<QFrame>(frm, "menuPanel"), control<QPushButton>(frm, "exitButton")},
@@ -125,7 +125,7 @@ TEST_F(NavigationTest, LeavingAPanelShowsTheWaitTextUntilTheNextPanel) {
 }
 
 TEST_F(NavigationTest, VisiblePanelCoversTheWaitText) {
-    frm.ShowMenu();
+    frm.showMenu();
     EXPECT_NE(frm.childAt(control<QLabel>(frm, "pleaseWait")->geometry().center()),
               control<QLabel>(frm, "pleaseWait"));
     EXPECT_NE(frm.childAt(control<QLabel>(frm, "progressLine")->geometry().center()),
@@ -138,7 +138,7 @@ TEST_F(NavigationTest, FirstStartGoesThroughLanguagesIntroductionAndSettings) {
         windowVisibleDuringAbout = frm.isVisible();
     };
     frm.hide();
-    frm.StartUp();
+    frm.startUp();
     ASSERT_FALSE(ui.calls().empty());
     EXPECT_EQ(ui.calls().front().kind, UiCall::Kind::Modal);
     EXPECT_EQ(ui.calls().front().text, QStringLiteral("frmAbout"));
@@ -169,7 +169,7 @@ TEST_F(NavigationTest, FirstStartGoesThroughLanguagesIntroductionAndSettings) {
 
 TEST_F(NavigationTest, LanguagePanelFromTheSettingsOffersNoExitAndLeadsBack) {
     frm.state().configured = true;
-    frm.ShowConfig();
+    frm.showConfig();
     ASSERT_TRUE(control<QPushButton>(frm, "changeLanguageButton")->isVisible());
     frm.changeLanguageClicked();
     expectOnly(control<QFrame>(frm, "languagesPanel"),
@@ -186,14 +186,14 @@ TEST_F(NavigationTest, LanguagePanelFromTheSettingsOffersNoExitAndLeadsBack) {
 
 // The advice to delete the classifications first comes only when there are some.
 TEST_F(NavigationTest, ConfigureAsksFirstOnlyWithClassificationsAndNoKeepsTheMenu) {
-    frm.ShowMenu();
+    frm.showMenu();
     frm.settingsClicked();
     EXPECT_TRUE(ui.dialogs().empty());
     expectOnly(control<QFrame>(frm, "configPanel"), control<QPushButton>(frm, "settingsOkButton"),
                control<QPushButton>(frm, "settingsOkButton"));
 
     hideAllPanels();
-    frm.ShowMenu();
+    frm.showMenu();
     frm.copyNames.assign({QStringLiteral("Chess.lnk")});
     ui.clearCalls();
     ui.expectMessage(Answer::No);
@@ -213,7 +213,7 @@ TEST_F(NavigationTest, ConfigureAsksFirstOnlyWithClassificationsAndNoKeepsTheMen
 }
 
 TEST_F(NavigationTest, HelpLeavesTheWindowAsItWas) {
-    frm.ShowMenu();
+    frm.showMenu();
     ui.expectMessage();
     frm.helpClicked();
     ASSERT_EQ(ui.messageTexts().size(), 1u);

@@ -1,8 +1,8 @@
 // The settings panel's Wine prefix chooser over a home holding demo prefixes, with the real
 // registry lookup: what a choice puts in the path boxes, what reopening the panel keeps, and
 // the all-users Programs line.
-#include "app/FrmMain.h"
-#include "app/PathLabel.h"
+#include "app/frame/MainWindow.h"
+#include "app/widgets/PathLabel.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/ProtectedFileSystem.h"
 #include "platform/WineShellFolders.h"
@@ -67,13 +67,13 @@ protected:
     PosixFileSystem disk;
     ProtectedFileSystem fs{disk};
     WineShellFolders shell{WineShellFolders::defaultWinePrefix()};
-    FrmMain frm{ui, fs, shell, [this] {
-                    return tree.path("App");
-                }};
+    MainWindow frm{ui, fs, shell, [this] {
+                       return tree.path("App");
+                   }};
 };
 
 TEST_F(PrefixChooserTest, ChoosingAPrefixFillsTheBoxesFromItsRegistry) {
-    frm.ShowConfig();
+    frm.showConfig();
     ASSERT_EQ(control<QComboBox>(frm, "prefixChooser")->count(),
               3); // the two prefixes and "Other folder..."
     EXPECT_EQ(chosen(), wine);
@@ -95,7 +95,7 @@ TEST_F(PrefixChooserTest, ChoosingAPrefixFillsTheBoxesFromItsRegistry) {
 }
 
 TEST_F(PrefixChooserTest, ReopeningTheSettingsKeepsThePrefixInUse) {
-    frm.ShowConfig();
+    frm.showConfig();
     choose(games);
     frm.settingsOkClicked();
     ASSERT_EQ(frm.state().startMenuPath, startMenuOf(games, "bob"));
@@ -103,7 +103,7 @@ TEST_F(PrefixChooserTest, ReopeningTheSettingsKeepsThePrefixInUse) {
 
     // The next start proposes from Wine's own prefix; the settings still open on the one in use.
     shell.setPrefix(wine);
-    frm.ShowConfig();
+    frm.showConfig();
     EXPECT_EQ(chosen(), games);
     EXPECT_EQ(startMenuBox(), startMenuOf(games, "bob"));
     EXPECT_EQ(control<PathLabel>(frm, "allUsersProgramsLine")->path(),
@@ -113,7 +113,7 @@ TEST_F(PrefixChooserTest, ReopeningTheSettingsKeepsThePrefixInUse) {
 TEST_F(PrefixChooserTest, OtherFolderTakesOnlyAPrefix) {
     const QString elsewhere = tree.path("elsewhere");
     makePrefix(elsewhere, "cy");
-    frm.ShowConfig();
+    frm.showConfig();
     const int other = control<QComboBox>(frm, "prefixChooser")->count() - 1;
     const auto chooseOther = [&](const QString& picked) {
         ui.expectFolder(picked);

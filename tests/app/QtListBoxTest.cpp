@@ -1,4 +1,4 @@
-#include "app/QtListBox.h"
+#include "app/widgets/QtListBox.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

@@ -25,12 +25,12 @@ TEST(SecondStart, AProgramFolderInUseIsRefusedInItsInterfaceLanguage) {
     const auto before = tree.snapshot();
     ScriptedUi ui;
     ProgramFolderLock running(tree.path());
-    ASSERT_TRUE(TakeProgramFolder(ui, fs, running, tree.path()));
+    ASSERT_TRUE(takeProgramFolder(ui, fs, running, tree.path()));
     EXPECT_TRUE(ui.calls().empty());
 
     ProgramFolderLock second(tree.path());
     ui.expectMessage();
-    EXPECT_FALSE(TakeProgramFolder(ui, fs, second, tree.path()));
+    EXPECT_FALSE(takeProgramFolder(ui, fs, second, tree.path()));
     EXPECT_EQ(ui.messageTexts(),
               std::vector<QString>{noticeText(NoticeText::AlreadyRunning, 1).arg(tree.path())});
     EXPECT_EQ(tree.snapshot(), before);

@@ -1,5 +1,5 @@
-#include "FrmMainFixture.h"
 #include "i18n/NoticeTexts.h"
+#include "MainWindowFixture.h"
 #include "platform/Ui.h"
 #include "platform/WineShellFolders.h"
 #include "tests/support/ScopedEnvironment.h"
@@ -29,7 +29,7 @@ QString quoted(const QString& text) {
     return u'"' + text + u'"';
 }
 
-class SettingsTest : public FrmMainTest {
+class SettingsTest : public MainWindowTest {
 protected:
     SettingsTest() {
         tree.write("Start Menu/Games/Solitaire.lnk");
@@ -50,7 +50,7 @@ protected:
         return false;
     }
 
-    static int checkedLanguage(const FrmMain& window) {
+    static int checkedLanguage(const MainWindow& window) {
         for (int k = 0; k < 3; ++k)
             if (languageOption(window, k)->isChecked())
                 return k;
@@ -61,10 +61,10 @@ protected:
 TEST_F(SettingsTest, ConfirmedSettingsComeBackAtTheNextStart) {
     ui.allowOkMessages(false);
     tree.write("Start Menu/giochi/Solitaire.lnk");
-    frm.ShowConfig();
+    frm.showConfig();
     control<QCheckBox>(frm, "skipIntroductionSetting")->click();
     languageOption(frm, 2)->setChecked(true);
-    frm.ReadLanguageChoice();
+    frm.readLanguageChoice();
     control<QCheckBox>(frm, "hideHelpOption")->setChecked(false);
     control<QLineEdit>(frm, "debugBox")->setText(QStringLiteral("a, \u00abdebug\u00bb text"));
     frm.settingsOkClicked();
@@ -78,7 +78,7 @@ TEST_F(SettingsTest, ConfirmedSettingsComeBackAtTheNextStart) {
     ui.onPump = [&] {
         panelsAtPumps.push_back(visiblePanelsOf(*next));
     };
-    next->StartUp();
+    next->startUp();
     ui.onPump = nullptr;
     EXPECT_EQ(visiblePanelsOf(*next), std::vector<QString>{"menuPanel"});
     for (const auto& panels : panelsAtPumps)
@@ -144,7 +144,7 @@ TEST_F(SettingsTest, StartUpUsesWhatADamagedFileHoldsBeforeTheDamage) {
             ui.expectMessage();
         faults.clearLog();
         auto window = newWindow(shell);
-        window->StartUp();
+        window->startUp();
         EXPECT_EQ(visiblePanelsOf(*window), std::vector<QString>{c.firstPanel});
         EXPECT_EQ(window->state().configured, c.configured);
         EXPECT_EQ(control<QLineEdit>(*window, "startMenuPathBox")->text(),
@@ -174,7 +174,7 @@ TEST_F(SettingsTest, FirstRunOnAWinePrefixWritesTheEightRecords) {
     WineShellFolders wine(tree.path("prefix"));
 
     auto window = newWindow(wine);
-    window->StartUp();
+    window->startUp();
     ASSERT_EQ(visiblePanelsOf(*window), std::vector<QString>{"languagesPanel"});
     EXPECT_TRUE(control<QPushButton>(*window, "languagesExitButton")->isVisible());
     QTest::mouseClick(control<QPushButton>(*window, "languageOkButton"), Qt::LeftButton);
@@ -200,9 +200,9 @@ TEST_F(SettingsTest, FirstRunOnAWinePrefixWritesTheEightRecords) {
 
 TEST_F(SettingsTest, ConfirmingInFrenchPutsTheFrenchDefaultsOnTheButtonsAndInCustomTvn) {
     tree.write("Custom.tvn", configLines({quoted("renamed earlier")}));
-    frm.ShowConfig();
+    frm.showConfig();
     hideAllPanels();
-    frm.ShowConfig();
+    frm.showConfig();
     control<QPushButton>(frm, "changeLanguageButton")->click();
     languageOption(frm, 1)->click();
     control<QPushButton>(frm, "languageOkButton")->click();
@@ -235,7 +235,7 @@ TEST_F(SettingsTest, AnUnusableFolderIsRefusedNamingItsBoxAndKeptToBePutRight) {
         tree.write("Config.tvn", "previous");
         shell.values[QStringLiteral("Programs")] = path;
         hideAllPanels();
-        frm.ShowConfig();
+        frm.showConfig();
         // The user points the Start Menu elsewhere; the Programs folder stays unusable.
         control<QLineEdit>(frm, "startMenuPathBox")->setText(tree.path("Start Menu/Games"));
         ui.clearCalls();
@@ -271,7 +271,7 @@ TEST_F(SettingsTest, AnUnusableFolderIsRefusedNamingItsBoxAndKeptToBePutRight) {
 // Once settings are in use, the panel shows them (not what the registry says now), warns about
 // the classifications only when there are some, and Cancel leaves everything as it was.
 TEST_F(SettingsTest, ReopenedSettingsShowTheFoldersInUseAndCancelChangesNothing) {
-    frm.ShowConfig();
+    frm.showConfig();
     EXPECT_FALSE(control<QPushButton>(frm, "settingsCancelButton")->isVisible())
         << "nothing to go back to yet";
     frm.settingsOkClicked();
@@ -307,7 +307,7 @@ TEST_F(SettingsTest, ReopenedSettingsShowTheFoldersInUseAndCancelChangesNothing)
 // "~" and a relative path are saved as the absolute folders they name.
 TEST_F(SettingsTest, TypedHomeAndRelativePathsAreSavedAbsolute) {
     const ScopedEnvironment home("HOME", tree.path());
-    frm.ShowConfig();
+    frm.showConfig();
     control<QLineEdit>(frm, "startMenuPathBox")->setText(QStringLiteral("~/Start Menu/"));
     const QString relative =
         QDir::current().relativeFilePath(QDir::fromNativeSeparators(programs()));
@@ -322,7 +322,7 @@ TEST_F(SettingsTest, WithoutErrorChecksAnUnusableFolderIsSavedAndAnalysed) {
     control<QLineEdit>(frm, "debugBox")->setText(QStringLiteral("Do not check for errors"));
     const QString missing = tree.path("Start Menu/Missing");
     shell.values[QStringLiteral("Programs")] = missing;
-    frm.ShowConfig();
+    frm.showConfig();
     ui.clearCalls();
     ui.expectMessage(); // the folder check
     ui.expectMessage(); // the Programs walk
@@ -367,7 +367,7 @@ TEST_F(SettingsTest, AFileThatCannotBeWrittenIsReportedAndThePreviousOneKept) {
         SCOPED_TRACE(c.name);
         control<QLineEdit>(frm, "debugBox")->setText(QString::fromUtf8(c.debugText));
         hideAllPanels();
-        frm.ShowConfig();
+        frm.showConfig();
         control<QLineEdit>(frm, "programsPathBox")->setText(c.programs);
         ui.clearCalls();
         for (size_t k = 0; k < c.messages.size(); ++k)
@@ -383,7 +383,7 @@ TEST_F(SettingsTest, AFileThatCannotBeWrittenIsReportedAndThePreviousOneKept) {
 }
 
 TEST_F(SettingsTest, AppliedSettingsGuardTheProgramsTree) {
-    frm.ShowConfig();
+    frm.showConfig();
     frm.settingsOkClicked();
     ASSERT_EQ(frm.state().programsPath, programs());
     FileSystem& windowFs = frm.tvn().fs;
@@ -455,7 +455,7 @@ TEST_F(SettingsTest, AnUnusableUserRegProposesEmptyFolders) {
             QFile huge(tree.path("prefix/user.reg"));
             ASSERT_TRUE(huge.resize(qint64(1) << 30)); // sparse, so the test stays quick
         }
-        window->ShowConfig();
+        window->showConfig();
         EXPECT_EQ(control<QLineEdit>(*window, "startMenuPathBox")->text(), QString());
         EXPECT_EQ(control<QLineEdit>(*window, "programsPathBox")->text(), QString());
         // An empty box says why it is empty.

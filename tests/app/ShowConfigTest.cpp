@@ -1,5 +1,5 @@
-#include "app/PathBox.h"
-#include "FrmMainFixture.h"
+#include "app/widgets/PathBox.h"
+#include "MainWindowFixture.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,7 +8,7 @@
 namespace tvn::test {
 namespace {
 
-using ShowConfigTest = FrmMainTest;
+using ShowConfigTest = MainWindowTest;
 
 const QString kStartMenu = QStringLiteral("/p/drive_c/users/ann/Start Menu");
 const QString kPrograms = QStringLiteral("/p/drive_c/users/ann/Start Menu/Programs");
@@ -16,7 +16,7 @@ const QString kPrograms = QStringLiteral("/p/drive_c/users/ann/Start Menu/Progra
 TEST_F(ShowConfigTest, EveryOpeningProposesTheShellFoldersAfresh) {
     shell.values = {{QStringLiteral("Start Menu"), kStartMenu},
                     {QStringLiteral("Programs"), kPrograms}};
-    frm.ShowConfig();
+    frm.showConfig();
     EXPECT_EQ(shell.asked, QStringList({"Start Menu", "Programs"}));
     EXPECT_EQ(control<QLineEdit>(frm, "startMenuPathBox")->text(), kStartMenu);
     EXPECT_EQ(control<QLineEdit>(frm, "programsPathBox")->text(), kPrograms);
@@ -24,7 +24,7 @@ TEST_F(ShowConfigTest, EveryOpeningProposesTheShellFoldersAfresh) {
     // Edits last only until the panel opens again.
     control<QLineEdit>(frm, "startMenuPathBox")->setText(QStringLiteral("/elsewhere"));
     control<QLineEdit>(frm, "programsPathBox")->setText(QStringLiteral("/elsewhere/Programs"));
-    frm.ShowConfig();
+    frm.showConfig();
     EXPECT_EQ(control<QLineEdit>(frm, "startMenuPathBox")->text(), kStartMenu);
     EXPECT_EQ(control<QLineEdit>(frm, "programsPathBox")->text(), kPrograms);
 }
@@ -34,7 +34,7 @@ TEST_F(ShowConfigTest, LongPathsShowBothEndsUntilEditedAndKeepTheirWholeText) {
         QStringLiteral("/home/ann/.wine/drive_c/users/ann/AppData/Roaming/Microsoft/Windows");
     shell.values = {{QStringLiteral("Start Menu"), roaming + QStringLiteral("/Start Menu")},
                     {QStringLiteral("Programs"), roaming + QStringLiteral("/Start Menu/Programs")}};
-    frm.ShowConfig();
+    frm.showConfig();
     frm.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frm));
     for (QLineEdit* edit : {control<QLineEdit>(frm, "startMenuPathBox"),
@@ -59,31 +59,31 @@ TEST_F(ShowConfigTest, LongPathsShowBothEndsUntilEditedAndKeepTheirWholeText) {
 
 TEST_F(ShowConfigTest, AFailedLookupLeavesItsBoxEmpty) {
     shell.values = {{QStringLiteral("Start Menu"), kStartMenu}};
-    frm.ShowConfig();
+    frm.showConfig();
     EXPECT_EQ(control<QLineEdit>(frm, "startMenuPathBox")->text(), kStartMenu);
     EXPECT_EQ(control<QLineEdit>(frm, "programsPathBox")->text(), QString());
 
     shell.values.clear();
-    frm.ShowConfig();
+    frm.showConfig();
     EXPECT_EQ(control<QLineEdit>(frm, "startMenuPathBox")->text(), QString());
 }
 
 TEST_F(ShowConfigTest, TheLanguageButtonShowsOnceTheSettingsWereOpenedBefore) {
     control<QFrame>(frm, "helpCover")->show();
     ASSERT_FALSE(frm.state().configured);
-    frm.ShowConfig();
+    frm.showConfig();
     EXPECT_FALSE(control<QPushButton>(frm, "changeLanguageButton")->isVisible());
     EXPECT_TRUE(frm.state().configured);
     EXPECT_FALSE(control<QFrame>(frm, "helpCover")->isVisible());
 
-    frm.ShowConfig();
+    frm.showConfig();
     EXPECT_TRUE(control<QPushButton>(frm, "changeLanguageButton")->isVisible());
 }
 
 TEST_F(ShowConfigTest, ConfirmingTakesTheBoxesAsTheWorkingFolders) {
     frm.state().startMenuPath.clear();
     frm.state().programsPath.clear();
-    frm.ShowConfig();
+    frm.showConfig();
     frm.state().scanFailed = true;
     frm.settingsOkClicked();
     EXPECT_EQ(frm.state().startMenuPath, startMenu());

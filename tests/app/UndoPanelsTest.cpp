@@ -1,6 +1,6 @@
-#include "app/QtListBox.h"
+#include "app/widgets/QtListBox.h"
 #include "catalogue/SystemAnalysis.h"
-#include "FrmMainFixture.h"
+#include "MainWindowFixture.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -12,16 +12,16 @@
 namespace tvn::test {
 namespace {
 
-class UndoPanels : public FrmMainTest {
+class UndoPanels : public MainWindowTest {
 protected:
     UndoPanels() {
         tree.write("Start Menu/Programs/Games/Chess.lnk", "chess");
         tree.write("Start Menu/Programs/Games/Go.lnk", "go");
         tree.write("Start Menu/giochi/Gone.lnk", "orphan");
-        AnalyseSystem(frm.tvn());
+        analyseSystem(frm.tvn());
         ui.clearCalls();
         hideAllPanels();
-        frm.ShowMenu();
+        frm.showMenu();
     }
 
     // The key is the window's shortcut: it reaches the active window only.
@@ -74,7 +74,7 @@ TEST_F(UndoPanels, ARemovedCopyWaitsInTheTrashUntilTheButtonBringsItBack) {
 
 TEST_F(UndoPanels, CtrlZOnTheMenuTakesBackTheResetAndSaysHowManyCopiesCameBack) {
     tree.write("Start Menu/giochi/Chess.lnk", "chess");
-    AnalyseSystem(frm.tvn());
+    analyseSystem(frm.tvn());
     ui.expectMessage(Answer::Yes); // delete every classification?
     ui.expectMessage();            // they are deleted
     QTest::mouseClick(control<QPushButton>(frm, "resetButton"), Qt::LeftButton);

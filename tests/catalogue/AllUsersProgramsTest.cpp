@@ -37,7 +37,7 @@ TEST_F(AllUsersPrograms, JoinsProgsAfterTheUsersTreeAndNeverCountsAsCopies) {
     makeUnlistable(startMenu("All Users/Locked"));
     shell.allUsers = startMenu("All Users");
 
-    AnalyseSystem(tvn);
+    analyseSystem(tvn);
 
     EXPECT_EQ(state.allUsersProgramsPath, startMenu("All Users"));
     EXPECT_EQ(guarded, QStringList({programs(), startMenu("All Users")}));
@@ -61,7 +61,7 @@ TEST_F(AllUsersPrograms, NoneWhenTheFolderIsMissingOrOverlapsTheUsersPrograms) {
         shell.allUsers = candidate;
         state.allUsersProgramsPath = QStringLiteral("stale");
 
-        AnalyseSystem(tvn);
+        analyseSystem(tvn);
 
         EXPECT_EQ(state.allUsersProgramsPath, QString());
         EXPECT_EQ(guarded, QStringList({programs()}));

@@ -129,28 +129,28 @@ TEST_F(CategorySuggestionTest, OnlyTheFoldersBelowEitherProgramsTreeCount) {
     state.allUsersProgramsPath = tree.path(QStringLiteral("All/Programs"));
     const QRegularExpression separator(QStringLiteral("[/\\\\]"));
     EXPECT_EQ(
-        FoldersBelowPrograms(state, programs(QStringLiteral("Vendor/Suite"))).split(separator),
+        foldersBelowPrograms(state, programs(QStringLiteral("Vendor/Suite"))).split(separator),
         QStringList({"Vendor", "Suite"}));
     EXPECT_EQ(
-        FoldersBelowPrograms(state, below(state.allUsersProgramsPath, QStringLiteral("Games"))),
+        foldersBelowPrograms(state, below(state.allUsersProgramsPath, QStringLiteral("Games"))),
         QStringLiteral("Games"));
-    EXPECT_EQ(FoldersBelowPrograms(state, programs()), QString());
+    EXPECT_EQ(foldersBelowPrograms(state, programs()), QString());
     // A sibling whose name only begins like the Programs folder, and a category folder.
-    EXPECT_EQ(FoldersBelowPrograms(state, programs() + QStringLiteral("Old")), QString());
-    EXPECT_EQ(FoldersBelowPrograms(state, startMenu(QStringLiteral("giochi"))), QString());
+    EXPECT_EQ(foldersBelowPrograms(state, programs() + QStringLiteral("Old")), QString());
+    EXPECT_EQ(foldersBelowPrograms(state, startMenu(QStringLiteral("giochi"))), QString());
 }
 
 TEST_F(CategorySuggestionTest, WordsAreReadPerCategoryInButtonOrder) {
     tree.write(QStringLiteral("Words (uk).tvn"),
                "\"chess*, Solitaire\"\r\n\"\"\r\n\"Paint\"\r\n\"VLC media player, 7-Zip 23\"\r\n");
-    const CategoryWords read = ReadCategoryWords(fs, tree.path(QStringLiteral("Words (uk).tvn")));
+    const CategoryWords read = readCategoryWords(fs, tree.path(QStringLiteral("Words (uk).tvn")));
     EXPECT_EQ(read[0], QStringList({"chess*", "solitaire"}));
     EXPECT_EQ(read[1], QStringList());
     EXPECT_EQ(read[2], QStringList({"paint"}));
-    EXPECT_EQ(ReadKnownPrograms(fs, tree.path(QStringLiteral("Words (uk).tvn")))[3],
+    EXPECT_EQ(readKnownPrograms(fs, tree.path(QStringLiteral("Words (uk).tvn")))[3],
               QStringList({"vlcmediaplayer", "7zip"}));
     EXPECT_EQ(read[10], QStringList());
-    EXPECT_EQ(ReadCategoryWords(fs, tree.path(QStringLiteral("None.tvn")))[0], QStringList());
+    EXPECT_EQ(readCategoryWords(fs, tree.path(QStringLiteral("None.tvn")))[0], QStringList());
 }
 
 } // namespace

@@ -95,7 +95,7 @@ TEST_F(HideHelp, RemovesMatchesWithTheirFoldersAndKeepsTheOrderOfTheRest) {
     fill({"Game", "help", "Help", "Paint", "readme", "ReadMe", "uninstall program", "Word", "x.txt",
           "y.hlp", "z notes"});
 
-    EXPECT_EQ(HideHelpShortcuts(tvn), 7);
+    EXPECT_EQ(hideHelpShortcuts(tvn), 7);
 
     EXPECT_EQ(lists.notYet.entries(), QStringList({"Game", "Paint", "Word", "z notes"}));
     expectPairsIntact();
@@ -103,14 +103,14 @@ TEST_F(HideHelp, RemovesMatchesWithTheirFoldersAndKeepsTheOrderOfTheRest) {
 
 TEST_F(HideHelp, EmptiesAListOfMatchesOnly) {
     fill({"a help", "b help", "c help"});
-    EXPECT_EQ(HideHelpShortcuts(tvn), 3);
+    EXPECT_EQ(hideHelpShortcuts(tvn), 3);
     EXPECT_EQ(lists.notYet.count(), 0);
     EXPECT_EQ(lists.notYetDirs.count(), 0);
 }
 
 TEST_F(HideHelp, DoesNothingWithoutFolders) {
     lists.notYet.assign({"help", "Paint"});
-    EXPECT_EQ(HideHelpShortcuts(tvn), 0);
+    EXPECT_EQ(hideHelpShortcuts(tvn), 0);
     EXPECT_EQ(lists.notYet.entries(), QStringList({"help", "Paint"}));
 }
 
@@ -149,7 +149,7 @@ TEST_F(HideHelp, GivesTheResultOfRemovingOneEntryAtATimeEvenWhenTheListsDisagree
         lists.notYet.assign(names);
         lists.notYetDirs.assign(folders);
 
-        const int removed = HideHelpShortcuts(tvn);
+        const int removed = hideHelpShortcuts(tvn);
 
         ASSERT_EQ(lists.notYet.entries(), refNames.entries()) << "round " << round;
         ASSERT_EQ(removed, names.size() - refNames.count()) << "round " << round;

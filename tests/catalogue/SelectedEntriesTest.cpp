@@ -100,7 +100,7 @@ TEST(SelectedEntries, EachOutcomeTakesTheEntryOutOrEndsTheWalk) {
 
         QStringList processed;
         FakeWindow window;
-        ProcessSelectedEntries(
+        processSelectedEntries(
             ui, window, names,
             [&](int k) {
                 processed.append(names.at(k));
@@ -141,12 +141,12 @@ TEST(SelectedEntries, AListWithoutACurrentEntryOnlyAsksForASelection) {
     VectorListBox list;
     list.assign({"a", "b"});
     ui.expectMessage();
-    EXPECT_FALSE(CheckSelection(ui, window, list));
+    EXPECT_FALSE(checkSelection(ui, window, list));
     EXPECT_EQ(ui.messageTexts(),
               std::vector<QString>{window.messageText(Message::SelectShortcuts)});
 
     list.setSelected(1, true);
-    EXPECT_TRUE(CheckSelection(ui, window, list));
+    EXPECT_TRUE(checkSelection(ui, window, list));
     EXPECT_EQ(ui.calls().size(), 1u);
 }
 

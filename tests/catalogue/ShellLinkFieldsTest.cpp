@@ -109,9 +109,9 @@ TEST(ShellLinkFields, LinksOfTheDemoWriterReadBackThroughTheFileSystem) {
         const ShellLinkFields expected{target.description.left(kMaxShellLinkTextChars),
                                        target.relativePath, target.workingDirectory,
                                        target.arguments, target.iconLocation};
-        EXPECT_EQ(ReadShellLink(disk, tree.path(QStringLiteral("Programs/Link.lnk"))), expected);
+        EXPECT_EQ(readShellLink(disk, tree.path(QStringLiteral("Programs/Link.lnk"))), expected);
     }
-    EXPECT_EQ(ReadShellLink(disk, tree.path(QStringLiteral("Programs/Missing.lnk"))), std::nullopt);
+    EXPECT_EQ(readShellLink(disk, tree.path(QStringLiteral("Programs/Missing.lnk"))), std::nullopt);
 }
 
 TEST(ShellLinkFields, LinksWineWroteTellTheirProgram) {
@@ -140,7 +140,7 @@ TEST(ShellLinkFields, LinksWineWroteTellTheirProgram) {
           {}}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ParseShellLink(wineLink(c.file)), c.expected) << c.file;
+        EXPECT_EQ(parseShellLink(wineLink(c.file)), c.expected) << c.file;
 }
 
 TEST(ShellLinkFields, TheTargetPathComesFromTheBestPlaceTheLinkHolds) {
@@ -165,7 +165,7 @@ TEST(ShellLinkFields, TheTargetPathComesFromTheBestPlaceTheLinkHolds) {
          QStringLiteral("C:\\Program Files\\Vendor Name\\Suite\\app.exe")},
     };
     for (const auto& c : cases) {
-        const auto fields = ParseShellLink(c.link);
+        const auto fields = parseShellLink(c.link);
         ASSERT_TRUE(fields) << c.what;
         EXPECT_EQ(fields->targetPath, c.targetPath) << c.what;
     }
@@ -225,7 +225,7 @@ TEST(ShellLinkFields, DamagedLinksGiveNothingOrWhatPrecedesTheDamage) {
         {"no terminal block", demo.chopped(4) + environment, demoFromEnvironment},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ParseShellLink(c.bytes), c.expected) << c.what;
+        EXPECT_EQ(parseShellLink(c.bytes), c.expected) << c.what;
 }
 
 } // namespace

@@ -36,7 +36,7 @@ TEST_F(ShortcutScan, ProgramsWalkIsPreOrderWithFilesFirstAndCountsEachFolderAfte
         progsAtPump.push_back(lists.progs.count());
     };
 
-    ScanPrograms(tvn, state.programsPath);
+    scanPrograms(tvn, state.programsPath);
 
     EXPECT_EQ(lists.progs.entries(), QStringList({"A.lnk", "B.lnk", "C.lnk", "D.lnk"}));
     EXPECT_EQ(
@@ -61,7 +61,7 @@ TEST_F(ShortcutScan, AnalysisCollectsTheCategoriesCopiesAndProgramsSeparately) {
     window.progress = QStringLiteral("100 %");
     window.about2Visible = true;
 
-    AnalyseSystem(tvn);
+    analyseSystem(tvn);
 
     EXPECT_EQ(lists.fast.entries(), QStringList({"B.lnk", "E.lnk"}));
     EXPECT_EQ(lists.fastDirs.entries(),
@@ -100,7 +100,7 @@ TEST_F(ShortcutScan, HiddenAndSystemFilesAreSkippedAndAnyCaseOfTheExtensionIsCol
     ASSERT_TRUE(mark("System.lnk", kDosSystem));
     ASSERT_TRUE(mark("Archive.lnk", 0x20));
 
-    ScanPrograms(tvn, state.programsPath);
+    scanPrograms(tvn, state.programsPath);
 
     EXPECT_EQ(lists.progs.entries(), QStringList({"Archive.lnk", "LOUD.LNK", "Mixed.Lnk"}));
 }
@@ -110,7 +110,7 @@ TEST_F(ShortcutScan, MissingStartMenuReportsOnceAndOpensTheSettingsWithoutWalkin
     state.startMenuPath = tree.path(QStringLiteral("No Such Menu"));
     ui.expectMessage();
 
-    AnalyseSystem(tvn);
+    analyseSystem(tvn);
 
     expectScanErrors(1);
     EXPECT_TRUE(state.scanFailed);
@@ -133,7 +133,7 @@ TEST_F(ShortcutScan, UnlistableFoldersInsideTheTreesAreNamedOnceAtTheEndAndTheRe
                unreadable.contains(op.path);
     });
 
-    AnalyseSystem(tvn);
+    analyseSystem(tvn);
 
     EXPECT_TRUE(ui.dialogs().empty());
     EXPECT_EQ(window.unreadableReports, QList<QStringList>{unreadable});
@@ -148,7 +148,7 @@ TEST_F(ShortcutScan, UnlistableCategoryFolderIsLeftAndTheRestOfTheTreeStillColle
     tree.write(QStringLiteral("Start Menu/grafica/Deeper/H.lnk"));
     makeUnlistable(startMenu("giochi"));
 
-    AnalyseSystem(tvn);
+    analyseSystem(tvn);
 
     EXPECT_TRUE(ui.dialogs().empty());
     EXPECT_FALSE(state.scanFailed);
@@ -161,7 +161,7 @@ TEST_F(ShortcutScan, EarlierFailureStopsEveryAnalysisAfterTheStartMenuWalk) {
     writeStartMenu();
     state.scanFailed = true;
 
-    AnalyseSystem(tvn);
+    analyseSystem(tvn);
 
     EXPECT_TRUE(ui.dialogs().empty());
     EXPECT_EQ(lists.fast.count(), 2);
@@ -175,7 +175,7 @@ TEST_F(ShortcutScan, CounterGoesOnFromTheLabelsLeadingNumber) {
         {"57 %", "58"}, {"", "1"}, {"n/a", "1"}, {"  9", "10"}};
     for (const auto& [before, after] : cases) {
         window.progress = QString::fromLatin1(before);
-        ScanStartMenu(tvn, state.startMenuPath);
+        scanStartMenu(tvn, state.startMenuPath);
         EXPECT_EQ(window.progress, QString::fromLatin1(after)) << "label was " << before;
     }
 }
@@ -184,7 +184,7 @@ TEST_F(ShortcutScan, DebugSwitchKeepsTheProgramsWalkToTheProgramsFolderItself) {
     writeStartMenu();
     window.debug = QStringLiteral("Do not analyse the system");
 
-    AnalyseSystem(tvn);
+    analyseSystem(tvn);
 
     EXPECT_EQ(lists.progs.entries(), QStringList({"A.lnk"}));
     EXPECT_EQ(lists.fast.count(), 2);
@@ -193,7 +193,7 @@ TEST_F(ShortcutScan, DebugSwitchKeepsTheProgramsWalkToTheProgramsFolderItself) {
 
     lists.progs.clear();
     window.debug = QStringLiteral("do not analyse the system");
-    ScanPrograms(tvn, state.programsPath);
+    scanPrograms(tvn, state.programsPath);
     EXPECT_EQ(lists.progs.count(), 4);
 }
 
@@ -201,7 +201,7 @@ TEST_F(ShortcutScan, ProgramsFolderIsSkippedWhenItsPathIsSpeltInAnotherCase) {
     writeStartMenu();
     state.programsPath = startMenu("PROGRAMS");
 
-    AnalyseSystem(tvn);
+    analyseSystem(tvn);
 
     EXPECT_EQ(lists.fast.entries(), QStringList({"B.lnk", "E.lnk"}));
     // The Programs walk keeps the configured spelling for its own folder.
@@ -214,7 +214,7 @@ TEST_F(ShortcutScan, StartMenuEqualToProgramsCollectsNothingAndLeavesTheCounter)
     writeExamplePrograms();
     state.startMenuPath = state.programsPath;
 
-    ScanStartMenu(tvn, state.startMenuPath);
+    scanStartMenu(tvn, state.startMenuPath);
 
     EXPECT_EQ(lists.fast.count(), 0);
     EXPECT_TRUE(window.progressHistory.isEmpty());
@@ -230,7 +230,7 @@ TEST_F(ShortcutScan, RefreshRebuildsOnlyTheClassifiedHalfAndIgnoresAnEarlierFail
     window.progress = QStringLiteral("57 %");
     state.scanFailed = true;
 
-    RefreshClassified(tvn);
+    refreshClassified(tvn);
 
     EXPECT_EQ(lists.fast.entries(), QStringList({"B.lnk", "E.lnk"}));
     EXPECT_EQ(lists.fastDirs.count(), 2);
@@ -245,7 +245,7 @@ TEST_F(ShortcutScan, LinkLoopInTheStartMenuIsNotFollowed) {
         GTEST_SKIP() << "no folder links here";
     ASSERT_TRUE(makeFolderLink(QStringLiteral(".."), startMenu("giochi/Back")));
 
-    AnalyseSystem(tvn);
+    analyseSystem(tvn);
 
     EXPECT_EQ(lists.fast.entries(), QStringList({"B.lnk", "E.lnk"}));
     EXPECT_EQ(lists.progs.count(), 4);

@@ -29,7 +29,7 @@ TEST_F(UnclassifiedList, ListsUnclassifiedShortcutsSortedWithTheirFolders) {
     lists.notYet.assign({"stale"});
     lists.notYetDirs.assign({"stale"});
 
-    BuildNotYetList(tvn);
+    buildNotYetList(tvn);
 
     // Equal names ignoring case keep the order in which the walk found them.
     EXPECT_EQ(lists.notYet.entries(), QStringList({"Apple", "apple", "Banana", "zebra"}));
@@ -49,7 +49,7 @@ TEST_F(UnclassifiedList, ClassifiedTestComparesWholeNamesIgnoringCase) {
     setFast({"Game.lnk", "Solitaire.lnk", "Paint.lnk", "Word.lnk.lnk", "\u00e4RGER.lnk",
              QStringLiteral("CAF") + QChar(0xdce9) + ".LNK"});
 
-    BuildNotYetList(tvn);
+    buildNotYetList(tvn);
 
     EXPECT_EQ(lists.notYet.entries(), QStringList({"", cafa, "Solitaire", "Solitaire", "Word"}));
     EXPECT_EQ(lists.notYetDirs.entries(),
@@ -69,18 +69,18 @@ TEST_F(UnclassifiedList, NamesakesAreClassifiedEachByACopyOfTheirOwnBytes) {
     tree.write("Start Menu/giochi/Solitaire.lnk", "first");
     tree.write("Start Menu/giochi/Tool (x86) (Tools).lnk", "tool");
     setFast({"Solitaire.lnk", "Tool (x86) (Tools).lnk"});
-    BuildNotYetList(tvn);
+    buildNotYetList(tvn);
     EXPECT_EQ(lists.notYetDirs.entries(), QStringList{programs("More Cards")});
 
     tree.write("Start Menu/giochi/Solitaire (More Cards).lnk", "second");
     setFast({"Solitaire.lnk", "Tool (x86) (Tools).lnk", "Solitaire (More Cards).lnk"});
-    BuildNotYetList(tvn);
+    buildNotYetList(tvn);
     EXPECT_EQ(lists.notYet.count(), 0);
 }
 
 TEST_F(UnclassifiedList, TwoUnclassifiedShortcutsOfOneNameAreBothListed) {
     setProgs({"Solitaire.lnk", "Solitaire.lnk"}, {"/p/cards", "/p/more cards"});
-    BuildNotYetList(tvn);
+    buildNotYetList(tvn);
     EXPECT_EQ(lists.notYet.entries(), QStringList({"Solitaire", "Solitaire"}));
     EXPECT_EQ(lists.notYetDirs.entries(), QStringList({"/p/cards", "/p/more cards"}));
 }
@@ -89,14 +89,14 @@ TEST_F(UnclassifiedList, ProgressShowsWholePercentagesAndPumpsOncePerEntry) {
     setProgs({"a.lnk", "b.lnk", "c.lnk"}, {"/p", "/p", "/p"});
     setFast({"b.lnk"});
     window.progress = QStringLiteral("12");
-    BuildNotYetList(tvn);
+    buildNotYetList(tvn);
     EXPECT_EQ(window.progressHistory, QStringList({"", "0 %", "50 %", "100 %"}));
     EXPECT_EQ(ui.pumps(), 3);
 
     window.progressHistory.clear();
     ui.clearCalls();
     setProgs({"a.lnk"}, {"/p"});
-    BuildNotYetList(tvn);
+    buildNotYetList(tvn);
     EXPECT_EQ(window.progressHistory, QStringList({""}));
     EXPECT_EQ(ui.pumps(), 1);
     EXPECT_EQ(lists.notYet.entries(), QStringList({"a"}));
@@ -104,7 +104,7 @@ TEST_F(UnclassifiedList, ProgressShowsWholePercentagesAndPumpsOncePerEntry) {
     window.progressHistory.clear();
     ui.clearCalls();
     setProgs({}, {});
-    BuildNotYetList(tvn);
+    buildNotYetList(tvn);
     EXPECT_EQ(window.progressHistory, QStringList({""}));
     EXPECT_EQ(ui.pumps(), 0);
     EXPECT_EQ(lists.notYet.count(), 0);
@@ -172,7 +172,7 @@ TEST(UnclassifiedListEquivalence, MatchesTheLinearSearchAndOneByOneInsertionOnRa
             run->lists.fastDirs.assign(fastDirs);
         }
 
-        BuildNotYetList(ours.tvn);
+        buildNotYetList(ours.tvn);
         referenceBuild(reference.tvn);
 
         ASSERT_EQ(ours.lists.notYet.entries(), reference.lists.notYet.entries()) << round;

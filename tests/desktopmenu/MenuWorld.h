@@ -48,7 +48,7 @@ struct MenuWorld {
         control.progressed = [this](qsizetype done, qsizetype total) {
             progress.push_back({done, total});
         };
-        return SyncDesktopMenu(desktopMenuRequest(tvn, environment), control);
+        return syncDesktopMenu(desktopMenuRequest(tvn, environment), control);
     }
 
     TempTree tree;

@@ -1,7 +1,7 @@
 #include "DialogAnswering.h"
 #include "dialogs/QtUi.h"
-#include "FrmMainFixture.h"
 #include "i18n/QtTranslations.h"
+#include "MainWindowFixture.h"
 #include "tests/support/PrintQString.h"
 
 #include <QDialogButtonBox>
@@ -19,13 +19,13 @@ QString shown(const QAbstractButton* button) {
     return button ? button->text().remove(u'&') : QStringLiteral("(no button)");
 }
 
-class DialogLanguageTest : public FrmMainTest {
+class DialogLanguageTest : public MainWindowTest {
 protected:
     ~DialogLanguageTest() override { useQtTranslations(0); }
 
     void chooseLanguage(int index) {
         hideAllPanels();
-        frm.ShowLanguages();
+        frm.showLanguages();
         languageOption(frm, index)->setChecked(true);
         QTest::mouseClick(control<QPushButton>(frm, "languageOkButton"), Qt::LeftButton);
         ASSERT_EQ(frm.state().languageIndex, index);

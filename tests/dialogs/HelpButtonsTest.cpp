@@ -1,5 +1,5 @@
-#include "dialogs/FrmInfo.h"
-#include "FrmMainFixture.h"
+#include "dialogs/InformationDialog.h"
+#include "MainWindowFixture.h"
 
 #include <map>
 #include <QApplication>
@@ -10,7 +10,7 @@
 namespace tvn::test {
 namespace {
 
-using HelpButtonsTest = FrmMainTest;
+using HelpButtonsTest = MainWindowTest;
 
 // Which of the window's own controls show, by name.
 std::map<QString, bool> visibility(const QWidget& window) {
@@ -22,7 +22,7 @@ std::map<QString, bool> visibility(const QWidget& window) {
 }
 
 TEST_F(HelpButtonsTest, HelpShowsTheDescriptionBesideTheAboutFrameAndPutsEverythingBack) {
-    frm.ShowMenu();
+    frm.showMenu();
     QApplication::setActiveWindow(&frm);
     control<QPushButton>(frm, "helpButton")->setFocus();
     const auto before = visibility(frm);
@@ -58,12 +58,12 @@ TEST_F(HelpButtonsTest, HelpShowsTheDescriptionBesideTheAboutFrameAndPutsEveryth
 }
 
 TEST_F(HelpButtonsTest, InfoOpensModallyAtTheMainWindowsCornerWhereverItWasMoved) {
-    frm.ShowMenu();
+    frm.showMenu();
     for (const QPoint corner : {QPoint(40, 30), QPoint(311, 205)}) {
         frm.move(corner);
         QPoint opened(-1, -1);
         ui.onModal = [&](ModalWindow& window) {
-            opened = dynamic_cast<FrmInfo&>(window).pos();
+            opened = dynamic_cast<InformationDialog&>(window).pos();
         };
         ui.clearCalls();
         QTest::mouseClick(control<QPushButton>(frm, "infoButton"), Qt::LeftButton);

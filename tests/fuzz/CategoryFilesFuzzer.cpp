@@ -26,15 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs.files[QStringLiteral("/app/Custom.tvn")] = content;
     fs.files[QStringLiteral("/app/Default.tvn")] = content;
 
-    ReadCustomCategories(tvn);
-    LoadDefaultCategories(tvn);
+    readCustomCategories(tvn);
+    loadDefaultCategories(tvn);
     const auto captions = window.captions;
     for (const QString& caption : captions)
         FUZZ_CHECK(isValidCategoryName(caption));
 
-    SaveCustomCategories(tvn);
+    saveCustomCategories(tvn);
     window.captions = test::FakeWindow().captions;
-    ReadCustomCategories(tvn);
+    readCustomCategories(tvn);
     FUZZ_CHECK(window.captions == captions);
     return 0;
 }

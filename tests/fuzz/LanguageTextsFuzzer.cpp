@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
     int pictures = 0;
     const ProgramFolders folders{QStringLiteral("/app"), QString()};
-    LoadLanguageTexts(ui, fs, folders, 0, *window, [&] { ++pictures; });
+    loadLanguageTexts(ui, fs, folders, 0, *window, [&] { ++pictures; });
     FUZZ_CHECK(pictures == 1);
     for (const QLabel* label : window->findChildren<QLabel*>())
         FUZZ_CHECK(label->text().size() <= kLanguageTextFileBytes);

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace tvn;
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
 
-    const auto fields = ParseShellLink(bytes);
+    const auto fields = parseShellLink(bytes);
     if (fields) {
         for (const QString* field :
              {&fields->description, &fields->targetPath, &fields->workingFolder, &fields->arguments,
@@ -22,10 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::MemoryFileSystem fs;
     const QString path = QStringLiteral("C:/Programs/Fuzzed.lnk");
     fs.files[path] = bytes;
-    const auto read = ReadShellLink(fs, path);
+    const auto read = readShellLink(fs, path);
     if (bytes.size() <= kMaxShellLinkBytes)
         FUZZ_CHECK(read == fields);
     else
-        FUZZ_CHECK(read == ParseShellLink(bytes.first(kMaxShellLinkBytes)));
+        FUZZ_CHECK(read == parseShellLink(bytes.first(kMaxShellLinkBytes)));
     return 0;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FrmMainFixture.h"
 #include "i18n/LanguagePictureFile.h"
 #include "i18n/LanguageTextFile.h"
+#include "MainWindowFixture.h"
 #include "platform/SequentialFile.h"
 #include "platform/TextCodec.h"
 
@@ -75,7 +75,7 @@ inline QImage shippedPicture(const char* code) {
 
 // The real main window over a temporary program folder that holds only the language files
 // each test puts there, copies of the shipped ones or its own.
-class LanguageTest : public FrmMainTest {
+class LanguageTest : public MainWindowTest {
 protected:
     LanguageTest() {
         for (const char* code : kLanguageCodes) {
@@ -97,7 +97,7 @@ protected:
     void apply(int languageIndex) {
         frm.state().appFolder = tree.path();
         frm.state().languageIndex = languageIndex;
-        frm.LoadLanguageTexts();
+        frm.loadLanguageTexts();
     }
 
     // Every caption of the window by the name of its control, the hidden ones included.

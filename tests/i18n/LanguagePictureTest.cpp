@@ -83,7 +83,7 @@ TEST_F(LanguagePictureTest, AFileThatIsNoPictureKeepsThePreviousOne) {
 TEST_F(LanguagePictureTest, PressingThePictureShowsTheAboutFrameWhileTheButtonIsDown) {
     stageLanguage("uk");
     apply(0);
-    frm.ShowMenu();
+    frm.showMenu();
     ASSERT_TRUE(control<QLabel>(frm, "languagePicture")->isVisible());
     QTest::mousePress(control<QLabel>(frm, "languagePicture"), Qt::LeftButton, Qt::NoModifier,
                       QPoint(40, 60));

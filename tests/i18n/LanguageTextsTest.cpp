@@ -76,7 +76,7 @@ TEST_F(LanguageTextsTest, ConfirmingTheLanguagePanelAppliesTheChosenLanguage) {
         ASSERT_EQ(fields.size(), 83);
         ui.clearCalls();
         hideAllPanels();
-        frm.ShowLanguages();
+        frm.showLanguages();
         languageOption(frm, index)->setChecked(true);
         QTest::mouseClick(control<QPushButton>(frm, "languageOkButton"), Qt::LeftButton);
 
@@ -309,7 +309,7 @@ TEST(LanguageTexts, ACaptionThatCannotBeSetEndsLikeAMissingFile) {
     }
     int pictures = 0;
     ui.expectMessage();
-    LoadLanguageTexts(ui, fs, {tree.path(), {}}, 2, window, [&] { ++pictures; });
+    loadLanguageTexts(ui, fs, {tree.path(), {}}, 2, window, [&] { ++pictures; });
 
     EXPECT_EQ(ui.messageTexts(),
               std::vector<QString>{unableToSetLanguage("Txt (it).tvn", tree.path())});
@@ -338,7 +338,7 @@ TEST_F(LanguageTextsTest, TheUnexpectedErrorReportIsTheSameInEveryLanguage) {
             apply(index);
         ui.clearCalls();
         ui.expectMessage();
-        ReportUnexpectedError(ui);
+        reportUnexpectedError(ui);
         const auto dialogs = ui.dialogs();
         ASSERT_EQ(dialogs.size(), 1u);
         EXPECT_EQ(dialogs[0].text, report);

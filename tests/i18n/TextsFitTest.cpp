@@ -1,4 +1,4 @@
-#include "app/PathLabel.h"
+#include "app/widgets/PathLabel.h"
 #include "i18n/BuiltInTexts.h"
 #include "LanguageFixture.h"
 

@@ -30,7 +30,7 @@ public:
     std::vector<std::uint32_t> bufferSizes; // sizes offered with a buffer
     std::vector<RegKey> closed;
 
-    long RegOpenKeyExA(RegKey root, const QByteArray& subKey, std::uint32_t options,
+    long regOpenKeyExA(RegKey root, const QByteArray& subKey, std::uint32_t options,
                        std::uint32_t desired, RegKey* result) override {
         EXPECT_EQ(root, kHkeyCurrentUser);
         openedSubKey = subKey;
@@ -41,7 +41,7 @@ public:
         return openStatus;
     }
 
-    long RegQueryValueExA(RegKey key, const QByteArray& name, std::uint32_t* type, char* data,
+    long regQueryValueExA(RegKey key, const QByteArray& name, std::uint32_t* type, char* data,
                           std::uint32_t* size) override {
         queriedKeys.push_back(key);
         if (key != kHandle)
@@ -65,13 +65,13 @@ public:
         return kErrorSuccess;
     }
 
-    long RegCloseKey(RegKey key) override {
+    long regCloseKey(RegKey key) override {
         closed.push_back(key);
         return key == kHandle ? kErrorSuccess : kErrorInvalidHandle;
     }
 
     QString lookUp(const QString& name) {
-        return GetRegString(*this, kHkeyCurrentUser, QString::fromUtf16(kShellFoldersKey), name);
+        return getRegString(*this, kHkeyCurrentUser, QString::fromUtf16(kShellFoldersKey), name);
     }
 };
 
@@ -81,7 +81,7 @@ QByteArray dword(std::uint32_t n) {
 
 } // namespace
 
-TEST(GetRegString, OpensTheKeyWithOneNulReadsTheStringAndClosesTheKey) {
+TEST(getRegString, OpensTheKeyWithOneNulReadsTheStringAndClosesTheKey) {
     ScriptedRegistry registry;
     registry.values["Start Menu"].data = QByteArray("C:\\Users\\Ann\\Start Menu\0", 25);
     EXPECT_EQ(registry.lookUp("Start Menu"), "C:\\Users\\Ann\\Start Menu");
@@ -94,7 +94,7 @@ TEST(GetRegString, OpensTheKeyWithOneNulReadsTheStringAndClosesTheKey) {
     EXPECT_EQ(registry.closed, std::vector<RegKey>{ScriptedRegistry::kHandle});
 }
 
-TEST(GetRegString, CutsAtTheFirstNulAndShowsNumbersAsDecimalText) {
+TEST(getRegString, CutsAtTheFirstNulAndShowsNumbersAsDecimalText) {
     ScriptedRegistry registry;
     registry.values["Programs"].data = QByteArray("C:\\P\0junk\0", 10);
     registry.values["Count"] = {kRegDword, dword(42)};
@@ -107,7 +107,7 @@ TEST(GetRegString, CutsAtTheFirstNulAndShowsNumbersAsDecimalText) {
     EXPECT_EQ(registry.lookUp(QStringLiteral("Ümlaut")), QStringLiteral("Menü"));
 }
 
-TEST(GetRegString, EveryFailureGivesEmptyText) {
+TEST(getRegString, EveryFailureGivesEmptyText) {
     ScriptedRegistry registry;
     registry.values["Expand"] = {2, QByteArray("%USERPROFILE%\0", 14)};
     EXPECT_EQ(registry.lookUp("Missing"), "");
@@ -123,7 +123,7 @@ TEST(GetRegString, EveryFailureGivesEmptyText) {
     EXPECT_EQ(registry.closed, std::vector<RegKey>{0});
 }
 
-TEST(QueryRegValue, ReturnsTheStatusOfTheFirstFailingCall) {
+TEST(queryRegValue, ReturnsTheStatusOfTheFirstFailingCall) {
     ScriptedRegistry registry;
     registry.values["Size"] = {kRegSz, QByteArray("x\0", 2), kErrorMoreData + 1};
     registry.values["Grown"] = {kRegSz, QByteArray("x\0", 2), kErrorSuccess, kErrorMoreData};
@@ -131,22 +131,22 @@ TEST(QueryRegValue, ReturnsTheStatusOfTheFirstFailingCall) {
     registry.values["Binary"] = {3, QByteArray("\1\2", 2)};
 
     QVariant value = QStringLiteral("before");
-    EXPECT_EQ(QueryRegValue(registry, ScriptedRegistry::kHandle, "Missing", value),
+    EXPECT_EQ(queryRegValue(registry, ScriptedRegistry::kHandle, "Missing", value),
               kErrorFileNotFound);
     EXPECT_EQ(value, QStringLiteral("before"));
-    EXPECT_EQ(QueryRegValue(registry, ScriptedRegistry::kHandle, "Size", value),
+    EXPECT_EQ(queryRegValue(registry, ScriptedRegistry::kHandle, "Size", value),
               kErrorMoreData + 1);
     EXPECT_EQ(value, QStringLiteral("before"));
-    EXPECT_EQ(QueryRegValue(registry, ScriptedRegistry::kHandle, "Binary", value), -1);
+    EXPECT_EQ(queryRegValue(registry, ScriptedRegistry::kHandle, "Binary", value), -1);
     EXPECT_EQ(value, QStringLiteral("before"));
-    EXPECT_EQ(QueryRegValue(registry, ScriptedRegistry::kHandle, "Word", value), 5);
+    EXPECT_EQ(queryRegValue(registry, ScriptedRegistry::kHandle, "Word", value), 5);
     EXPECT_EQ(value, QStringLiteral("before"));
     // A string whose second read fails leaves the value empty.
-    EXPECT_EQ(QueryRegValue(registry, ScriptedRegistry::kHandle, "Grown", value), kErrorMoreData);
+    EXPECT_EQ(queryRegValue(registry, ScriptedRegistry::kHandle, "Grown", value), kErrorMoreData);
     EXPECT_FALSE(value.isValid());
 }
 
-TEST(QueryRegValue, KeepsAsManyCharactersAsTheSecondCallReports) {
+TEST(queryRegValue, KeepsAsManyCharactersAsTheSecondCallReports) {
     ScriptedRegistry registry;
     ScriptedRegistry::Value shrunk;
     shrunk.data = QByteArray("abcdef\0", 7);
@@ -155,8 +155,8 @@ TEST(QueryRegValue, KeepsAsManyCharactersAsTheSecondCallReports) {
     registry.values["Empty"].data = QByteArray();
 
     QVariant value;
-    EXPECT_EQ(QueryRegValue(registry, ScriptedRegistry::kHandle, "Shrunk", value), kErrorSuccess);
+    EXPECT_EQ(queryRegValue(registry, ScriptedRegistry::kHandle, "Shrunk", value), kErrorSuccess);
     EXPECT_EQ(value, QStringLiteral("abc"));
-    EXPECT_EQ(QueryRegValue(registry, ScriptedRegistry::kHandle, "Empty", value), kErrorSuccess);
+    EXPECT_EQ(queryRegValue(registry, ScriptedRegistry::kHandle, "Empty", value), kErrorSuccess);
     EXPECT_EQ(value, QString());
 }

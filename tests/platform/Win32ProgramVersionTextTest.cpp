@@ -10,11 +10,11 @@ namespace {
 
 // Explorer comes with every Windows and every Wine prefix, with its version resource.
 TEST(Win32ProgramVersionText, NamesTheProgramFromItsResourceAndNothingForOtherFiles) {
-    const QString byVariable = ProgramVersionText(QStringLiteral("%SystemRoot%\\explorer.exe"));
+    const QString byVariable = programVersionText(QStringLiteral("%SystemRoot%\\explorer.exe"));
     EXPECT_TRUE(byVariable.contains(QStringLiteral("explorer"), Qt::CaseInsensitive))
         << qPrintable(byVariable);
     EXPECT_EQ(
-        ProgramVersionText(qEnvironmentVariable("SystemRoot") + QStringLiteral("\\explorer.exe")),
+        programVersionText(qEnvironmentVariable("SystemRoot") + QStringLiteral("\\explorer.exe")),
         byVariable);
 
     QTemporaryDir folder;
@@ -22,9 +22,9 @@ TEST(Win32ProgramVersionText, NamesTheProgramFromItsResourceAndNothingForOtherFi
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("MZ not a program");
     text.close();
-    EXPECT_EQ(ProgramVersionText(QDir::toNativeSeparators(text.fileName())), QString());
-    EXPECT_EQ(ProgramVersionText(folder.filePath(QStringLiteral("missing.exe"))), QString());
-    EXPECT_EQ(ProgramVersionText(QString()), QString());
+    EXPECT_EQ(programVersionText(QDir::toNativeSeparators(text.fileName())), QString());
+    EXPECT_EQ(programVersionText(folder.filePath(QStringLiteral("missing.exe"))), QString());
+    EXPECT_EQ(programVersionText(QString()), QString());
 }
 
 } // namespace

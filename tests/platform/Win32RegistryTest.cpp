@@ -35,7 +35,7 @@ protected:
     }
 
     void TearDown() override {
-        RegCloseKey(key);
+        regCloseKey(key);
         RegDeleteTreeW(HKEY_CURRENT_USER, wide(subKey));
     }
 
@@ -54,7 +54,7 @@ protected:
     }
 
     QString read(const QString& valueName) {
-        return GetRegString(registry, kHkeyCurrentUser, QString::fromStdU16String(subKey),
+        return getRegString(registry, kHkeyCurrentUser, QString::fromStdU16String(subKey),
                             valueName);
     }
 
@@ -79,15 +79,15 @@ TEST_F(Win32RegistryTest, StringsAreReadWholeAndCutAtTheirFirstNul) {
 
     // The value itself still holds everything up to the size the registry reported.
     RegKey opened = 0;
-    ASSERT_EQ(registry.RegOpenKeyExA(kHkeyCurrentUser,
+    ASSERT_EQ(registry.regOpenKeyExA(kHkeyCurrentUser,
                                      QString::fromStdU16String(subKey).toLatin1() + '\0', 0,
                                      kKeyRead, &opened),
               kErrorSuccess);
     QVariant value;
-    EXPECT_EQ(QueryRegValue(registry, opened, "Programs", value), kErrorSuccess);
+    EXPECT_EQ(queryRegValue(registry, opened, "Programs", value), kErrorSuccess);
     EXPECT_EQ(value.toString(),
               QString::fromStdU16String(u"C:\\Windows\\Start Menu\\Programs\0stale tail\0"s));
-    EXPECT_EQ(registry.RegCloseKey(opened), kErrorSuccess);
+    EXPECT_EQ(registry.regCloseKey(opened), kErrorSuccess);
 }
 
 TEST_F(Win32RegistryTest, NumbersAreReadAsTheirDecimalText) {
@@ -106,22 +106,22 @@ TEST_F(Win32RegistryTest, OtherTypesAndEveryFailureGiveEmptyText) {
     ASSERT_EQ(RegSetValueExW(key, L"Binary", 0, REG_BINARY, bytes, sizeof bytes), ERROR_SUCCESS);
 
     RegKey opened = 0;
-    ASSERT_EQ(registry.RegOpenKeyExA(kHkeyCurrentUser,
+    ASSERT_EQ(registry.regOpenKeyExA(kHkeyCurrentUser,
                                      QString::fromStdU16String(subKey).toLatin1() + '\0', 0,
                                      kKeyRead, &opened),
               kErrorSuccess);
     for (const char* name : {"Expandable", "Several", "Binary"}) {
         QVariant value;
-        EXPECT_EQ(QueryRegValue(registry, opened, name, value), -1) << name;
+        EXPECT_EQ(queryRegValue(registry, opened, name, value), -1) << name;
         EXPECT_FALSE(value.isValid()) << name;
         EXPECT_EQ(read(name), QString()) << name;
     }
     QVariant missing;
-    EXPECT_EQ(QueryRegValue(registry, opened, "Missing", missing), kErrorFileNotFound);
-    EXPECT_EQ(registry.RegCloseKey(opened), kErrorSuccess);
+    EXPECT_EQ(queryRegValue(registry, opened, "Missing", missing), kErrorFileNotFound);
+    EXPECT_EQ(registry.regCloseKey(opened), kErrorSuccess);
 
     EXPECT_EQ(read("Missing"), QString());
-    EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, "Software\\Torvane tests\\No such key",
+    EXPECT_EQ(getRegString(registry, kHkeyCurrentUser, "Software\\Torvane tests\\No such key",
                            "Start Menu"),
               QString());
 }
@@ -137,7 +137,7 @@ TEST_F(Win32RegistryTest, TextPassesThroughTheAnsiCodePage) {
 TEST_F(Win32RegistryTest, KeysAreKnownOnlyWhileOpen) {
     setNumber(u"Small", 42);
     RegKey opened = 0;
-    ASSERT_EQ(registry.RegOpenKeyExA(kHkeyCurrentUser,
+    ASSERT_EQ(registry.regOpenKeyExA(kHkeyCurrentUser,
                                      QString::fromStdU16String(subKey).toLatin1() + '\0', 0,
                                      kKeyRead, &opened),
               kErrorSuccess);
@@ -145,14 +145,14 @@ TEST_F(Win32RegistryTest, KeysAreKnownOnlyWhileOpen) {
     EXPECT_EQ(opened & 0x80000000u, 0u);
     std::uint32_t type = 0;
     std::uint32_t size = 0;
-    EXPECT_EQ(registry.RegQueryValueExA(opened, "Small", &type, nullptr, &size), kErrorSuccess);
+    EXPECT_EQ(registry.regQueryValueExA(opened, "Small", &type, nullptr, &size), kErrorSuccess);
     EXPECT_EQ(type, kRegDword);
     EXPECT_EQ(size, 4u);
-    EXPECT_EQ(registry.RegCloseKey(opened), kErrorSuccess);
-    EXPECT_EQ(registry.RegCloseKey(opened), kErrorInvalidHandle);
-    EXPECT_EQ(registry.RegQueryValueExA(opened, "Small", &type, nullptr, &size),
+    EXPECT_EQ(registry.regCloseKey(opened), kErrorSuccess);
+    EXPECT_EQ(registry.regCloseKey(opened), kErrorInvalidHandle);
+    EXPECT_EQ(registry.regQueryValueExA(opened, "Small", &type, nullptr, &size),
               kErrorInvalidHandle);
-    EXPECT_EQ(registry.RegQueryValueExA(0, "Small", &type, nullptr, &size), kErrorInvalidHandle);
+    EXPECT_EQ(registry.regQueryValueExA(0, "Small", &type, nullptr, &size), kErrorInvalidHandle);
 }
 
 TEST(Win32RegistryWineTest, ReadsTheValuesSetWithRegAdd) {
@@ -160,14 +160,14 @@ TEST(Win32RegistryWineTest, ReadsTheValuesSetWithRegAdd) {
     if (RegOpenKeyExW(HKEY_CURRENT_USER, reinterpret_cast<const wchar_t*>(kWineTestKey), 0,
                       KEY_READ, &marker) != ERROR_SUCCESS)
         GTEST_SKIP() << "the values are set by scripts/test-windows";
-    RegCloseKey(marker);
+    regCloseKey(marker);
 
     Win32Registry registry;
     const QString key = QString::fromUtf16(kWineTestKey);
-    EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, key, "Text"), "Testo di prova");
-    EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, key, "Number"), "1234567");
-    EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, key, "Negative"), "-2");
-    EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, key, "Binary"), QString());
+    EXPECT_EQ(getRegString(registry, kHkeyCurrentUser, key, "Text"), "Testo di prova");
+    EXPECT_EQ(getRegString(registry, kHkeyCurrentUser, key, "Number"), "1234567");
+    EXPECT_EQ(getRegString(registry, kHkeyCurrentUser, key, "Negative"), "-2");
+    EXPECT_EQ(getRegString(registry, kHkeyCurrentUser, key, "Binary"), QString());
 
     Win32ShellFolders shellFolders;
     EXPECT_EQ(shellFolders.shellFolder("Start Menu"), QString::fromUtf16(kWineStartMenu));

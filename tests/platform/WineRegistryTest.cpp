@@ -25,18 +25,18 @@ struct Read {
 Read readValue(WineRegistry& registry, const QString& key, const QString& name) {
     Read read;
     RegKey handle = 0;
-    read.status = registry.RegOpenKeyExA(kHkeyCurrentUser, key.toUtf8(), 0, kKeyRead, &handle);
+    read.status = registry.regOpenKeyExA(kHkeyCurrentUser, key.toUtf8(), 0, kKeyRead, &handle);
     if (read.status != kErrorSuccess)
         return read;
     std::uint32_t size = 0;
-    read.status = registry.RegQueryValueExA(handle, name.toUtf8(), &read.type, nullptr, &size);
+    read.status = registry.regQueryValueExA(handle, name.toUtf8(), &read.type, nullptr, &size);
     if (read.status == kErrorSuccess) {
         read.data.resize(size);
         read.status =
-            registry.RegQueryValueExA(handle, name.toUtf8(), &read.type, read.data.data(), &size);
+            registry.regQueryValueExA(handle, name.toUtf8(), &read.type, read.data.data(), &size);
         read.data.resize(size);
     }
-    EXPECT_EQ(registry.RegCloseKey(handle), kErrorSuccess);
+    EXPECT_EQ(registry.regCloseKey(handle), kErrorSuccess);
     return read;
 }
 
@@ -50,12 +50,12 @@ QString unescaped(QByteArrayView line, char end = '"') {
 
 TEST(WineRegistry, ReadsTheShellFoldersOfAFreshPrefix) {
     WineRegistry registry(kSample);
-    EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, kShellFolders, "Start Menu"),
+    EXPECT_EQ(getRegString(registry, kHkeyCurrentUser, kShellFolders, "Start Menu"),
               "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu");
-    EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, kShellFolders, "Programs"),
+    EXPECT_EQ(getRegString(registry, kHkeyCurrentUser, kShellFolders, "Programs"),
               "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs");
     // Key and value names ignore letter case.
-    EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, kShellFolders.toUpper(), "start MENU"),
+    EXPECT_EQ(getRegString(registry, kHkeyCurrentUser, kShellFolders.toUpper(), "start MENU"),
               "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu");
 
     const Read read = readValue(registry, kShellFolders, "Fonts");
@@ -65,10 +65,10 @@ TEST(WineRegistry, ReadsTheShellFoldersOfAFreshPrefix) {
 
 TEST(WineRegistry, ReadsEscapesNumbersBinaryAndExpandableTexts) {
     WineRegistry registry(kSample);
-    EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, "Software\\TorvaneProbe", "Name"),
+    EXPECT_EQ(getRegString(registry, kHkeyCurrentUser, "Software\\TorvaneProbe", "Name"),
               QStringLiteral("Über Ω \"q\" back\\slash"));
-    EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, "Software\\Wine\\Fonts", "LogPixels"), "96");
-    EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, "Control Panel\\Colors", "Hilight"),
+    EXPECT_EQ(getRegString(registry, kHkeyCurrentUser, "Software\\Wine\\Fonts", "LogPixels"), "96");
+    EXPECT_EQ(getRegString(registry, kHkeyCurrentUser, "Control Panel\\Colors", "Hilight"),
               "48 150 250");
 
     const Read expand = readValue(registry, "Software\\TorvaneProbe", "Exp");
@@ -95,41 +95,41 @@ TEST(WineRegistry, KeysAboveASectionExistAndMissingOnesFail) {
     WineRegistry registry(kSample);
     RegKey software = 0;
     ASSERT_EQ(
-        registry.RegOpenKeyExA(kHkeyCurrentUser, "Software\\Microsoft", 0, kKeyRead, &software),
+        registry.regOpenKeyExA(kHkeyCurrentUser, "Software\\Microsoft", 0, kKeyRead, &software),
         kErrorSuccess);
     RegKey shell = 0;
-    ASSERT_EQ(registry.RegOpenKeyExA(software, "Windows\\CurrentVersion\\Explorer\\Shell Folders",
+    ASSERT_EQ(registry.regOpenKeyExA(software, "Windows\\CurrentVersion\\Explorer\\Shell Folders",
                                      0, kKeyRead, &shell),
               kErrorSuccess);
     EXPECT_NE(shell, software);
     std::uint32_t size = 0;
-    EXPECT_EQ(registry.RegQueryValueExA(shell, "Start Menu", nullptr, nullptr, &size),
+    EXPECT_EQ(registry.regQueryValueExA(shell, "Start Menu", nullptr, nullptr, &size),
               kErrorSuccess);
     EXPECT_EQ(size, 59u);
-    EXPECT_EQ(registry.RegQueryValueExA(software, "Start Menu", nullptr, nullptr, &size),
+    EXPECT_EQ(registry.regQueryValueExA(software, "Start Menu", nullptr, nullptr, &size),
               kErrorFileNotFound);
 
     char small[10];
     size = sizeof small;
-    EXPECT_EQ(registry.RegQueryValueExA(shell, "Start Menu", nullptr, small, &size),
+    EXPECT_EQ(registry.regQueryValueExA(shell, "Start Menu", nullptr, small, &size),
               kErrorMoreData);
     EXPECT_EQ(size, 59u);
 
     RegKey missing = 99;
-    EXPECT_EQ(registry.RegOpenKeyExA(kHkeyCurrentUser, "Software\\Microsof", 0, kKeyRead, &missing),
+    EXPECT_EQ(registry.regOpenKeyExA(kHkeyCurrentUser, "Software\\Microsof", 0, kKeyRead, &missing),
               kErrorFileNotFound);
     EXPECT_EQ(missing, 0u);
-    EXPECT_EQ(registry.RegOpenKeyExA(0x80000002u, "Software", 0, kKeyRead, &missing),
+    EXPECT_EQ(registry.regOpenKeyExA(0x80000002u, "Software", 0, kKeyRead, &missing),
               kErrorFileNotFound);
-    EXPECT_EQ(registry.RegOpenKeyExA(12345, "Software", 0, kKeyRead, &missing),
+    EXPECT_EQ(registry.regOpenKeyExA(12345, "Software", 0, kKeyRead, &missing),
               kErrorInvalidHandle);
 
-    EXPECT_EQ(registry.RegCloseKey(shell), kErrorSuccess);
-    EXPECT_EQ(registry.RegCloseKey(shell), kErrorInvalidHandle);
-    EXPECT_EQ(registry.RegQueryValueExA(shell, "Start Menu", nullptr, nullptr, &size),
+    EXPECT_EQ(registry.regCloseKey(shell), kErrorSuccess);
+    EXPECT_EQ(registry.regCloseKey(shell), kErrorInvalidHandle);
+    EXPECT_EQ(registry.regQueryValueExA(shell, "Start Menu", nullptr, nullptr, &size),
               kErrorInvalidHandle);
-    EXPECT_EQ(registry.RegCloseKey(0), kErrorInvalidHandle);
-    EXPECT_EQ(registry.RegCloseKey(software), kErrorSuccess);
+    EXPECT_EQ(registry.regCloseKey(0), kErrorInvalidHandle);
+    EXPECT_EQ(registry.regCloseKey(software), kErrorSuccess);
 }
 
 TEST(WineRegistry, ReadsTheFileAfreshAtEachOpen) {
@@ -137,16 +137,16 @@ TEST(WineRegistry, ReadsTheFileAfreshAtEachOpen) {
     tree.write("user.reg", "WINE REGISTRY Version 2\n[A] 1\n\"v\"=\"old\"\n");
     WineRegistry registry(tree.path("user.reg"));
     RegKey before = 0;
-    ASSERT_EQ(registry.RegOpenKeyExA(kHkeyCurrentUser, "A", 0, kKeyRead, &before), kErrorSuccess);
+    ASSERT_EQ(registry.regOpenKeyExA(kHkeyCurrentUser, "A", 0, kKeyRead, &before), kErrorSuccess);
 
     tree.write("user.reg", "WINE REGISTRY Version 2\n[A] 1\n\"v\"=\"new\"\n");
-    EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, "A", "v"), "new");
+    EXPECT_EQ(getRegString(registry, kHkeyCurrentUser, "A", "v"), "new");
     QVariant value;
-    EXPECT_EQ(QueryRegValue(registry, before, "v", value), kErrorSuccess);
-    EXPECT_EQ(TrimAtNull(value.toString()), QStringLiteral("old"));
+    EXPECT_EQ(queryRegValue(registry, before, "v", value), kErrorSuccess);
+    EXPECT_EQ(trimAtNull(value.toString()), QStringLiteral("old"));
 
     QFile::remove(tree.path("user.reg"));
-    EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, "A", "v"), "");
+    EXPECT_EQ(getRegString(registry, kHkeyCurrentUser, "A", "v"), "");
 }
 
 TEST(WineRegistry, SkipsMalformedLinesAndKeepsTheRest) {
@@ -174,11 +174,11 @@ TEST(WineRegistry, SkipsMalformedLinesAndKeepsTheRest) {
     // The line after a broken continuation is read as a line of its own.
     EXPECT_EQ(readValue(registry, key, "after").data, QByteArray("continuation broken\0", 20));
     EXPECT_EQ(readValue(registry, key, "nul").data, QByteArray("a\0b\0", 4));
-    EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, key, "nul"), "a");
-    EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, key, "dup"), "second");
+    EXPECT_EQ(getRegString(registry, kHkeyCurrentUser, key, "nul"), "a");
+    EXPECT_EQ(getRegString(registry, kHkeyCurrentUser, key, "dup"), "second");
     EXPECT_EQ(readValue(registry, key, "multi").type, 7u);
     EXPECT_EQ(readValue(registry, key, "multi").data, QByteArray("a\0b\0\0", 5));
-    EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, key, "sz"), "A");
+    EXPECT_EQ(getRegString(registry, kHkeyCurrentUser, key, "sz"), "A");
 }
 
 TEST(WineRegistry, UnusableFilesHaveNoKeys) {
@@ -203,14 +203,14 @@ TEST(WineRegistry, UnusableFilesHaveNoKeys) {
          {"missing.reg", "wrong-header.reg", "folder.reg", "empty.reg", "huge.reg"}) {
         WineRegistry registry(tree.path(name));
         RegKey key = 5;
-        EXPECT_EQ(registry.RegOpenKeyExA(kHkeyCurrentUser, "Software", 0, kKeyRead, &key),
+        EXPECT_EQ(registry.regOpenKeyExA(kHkeyCurrentUser, "Software", 0, kKeyRead, &key),
                   kErrorFileNotFound)
             << name;
         EXPECT_EQ(key, 0u);
     }
     WineRegistry registry(tree.path("garbage.reg"));
-    EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, "Software", "a"), "b");
-    EXPECT_EQ(GetRegString(registry, kHkeyCurrentUser, "Software", "tail"), "");
+    EXPECT_EQ(getRegString(registry, kHkeyCurrentUser, "Software", "a"), "b");
+    EXPECT_EQ(getRegString(registry, kHkeyCurrentUser, "Software", "tail"), "");
 }
 
 TEST(WineRegFile, HexEscapesTakeOneToFourDigitsAndOctalOneToThree) {

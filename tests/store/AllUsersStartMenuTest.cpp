@@ -52,7 +52,7 @@ protected:
         };
         state.startMenuPath = shell.shellFolder("Start Menu");
         state.programsPath = shell.shellFolder("Programs");
-        AnalyseSystem(tvn);
+        analyseSystem(tvn);
     }
 
     QString userPrograms(const QString& relative = {}) const {
@@ -65,12 +65,12 @@ protected:
     // Classifies the shortcuts (full paths) into the first category, as the Creation panel
     // does, and leaves the panel.
     void classify(const QStringList& shortcuts) {
-        BuildNotYetList(tvn);
+        buildNotYetList(tvn);
         for (int i = 0; i < lists.notYet.count(); ++i)
             lists.notYet.setSelected(i, shortcuts.contains(joinPath(lists.notYetDirs.at(i),
                                                                     lists.notYet.at(i) + ".lnk")));
-        ClassifySelected(tvn, 0);
-        RefreshClassified(tvn);
+        classifySelected(tvn, 0);
+        refreshClassified(tvn);
     }
 
     TempTree tree;
@@ -86,7 +86,7 @@ protected:
 
 TEST_F(AllUsersStartMenu, ListsBothTreesTogetherAndCopiesIntoTheUsersCategoryFolder) {
     ASSERT_FALSE(state.allUsersProgramsPath.isEmpty());
-    BuildNotYetList(tvn);
+    buildNotYetList(tvn);
     EXPECT_EQ(lists.notYet.entries(), QStringList({"Atlas", "Cards", "Chess", "Writer", "Writer"}));
     EXPECT_EQ(lists.notYetDirs.entries(),
               QStringList({allUsersPrograms(), userPrograms(), allUsersPrograms("Games"),
@@ -111,12 +111,12 @@ TEST_F(AllUsersStartMenu, OrphansHaveNoSourceInEitherTreeAndTheResetKeepsBothTre
     ASSERT_TRUE(disk.deleteFile(allUsersPrograms("Office/Writer.lnk")));
     const auto userBefore = tree.snapshot(kUserStartMenu + "/Programs");
     const auto allUsersBefore = tree.snapshot(kAllUsersStartMenu);
-    AnalyseSystem(tvn);
+    analyseSystem(tvn);
 
-    BuildPurgeList(tvn);
+    buildPurgeList(tvn);
     EXPECT_EQ(lists.purgeList.entries(), QStringList({"Chess"}));
 
-    DeleteAllClassifications(tvn);
+    deleteAllClassifications(tvn);
     EXPECT_FALSE(tree.exists(kUserStartMenu + "/giochi"));
     EXPECT_EQ(tree.snapshot(kUserStartMenu + "/Programs"), userBefore);
     EXPECT_EQ(tree.snapshot(kAllUsersStartMenu), allUsersBefore);

@@ -16,7 +16,7 @@ protected:
 };
 
 TEST_F(CategoryFiles, SavesElevenQuotedRecordsInTheSystemCodePage) {
-    SaveCustomCategories(tvn);
+    saveCustomCategories(tvn);
     QByteArray expected;
     for (const QString& caption : builtIn)
         expected += '"' + caption.toLatin1() + "\"\r\n"; // windows-1252 agrees for these names
@@ -24,32 +24,32 @@ TEST_F(CategoryFiles, SavesElevenQuotedRecordsInTheSystemCodePage) {
 
     // A name the code page cannot hold switches the whole file to UTF-8 with its mark.
     window.captions[4] = QStringLiteral("音楽");
-    SaveCustomCategories(tvn);
+    saveCustomCategories(tvn);
     EXPECT_TRUE(tree.read("App/Custom.tvn").startsWith("\xEF\xBB\xBF\"giochi\"\r\n"));
 
     FakeWindow reloaded;
     Tvn other{state, fs, ui, lists.refs(), reloaded};
     reloaded.captions.fill("unset");
-    ReadCustomCategories(other);
+    readCustomCategories(other);
     EXPECT_EQ(reloaded.captions, window.captions);
 }
 
 TEST_F(CategoryFiles, AFailedSaveIsSilentAndKeepsTheOldFile) {
     tree.write("App/Custom.tvn", "\"old\"\r\n");
     faults.failWhen([](const auto& op) { return op.kind == Kind::WriteFile; });
-    SaveCustomCategories(tvn);
+    saveCustomCategories(tvn);
     EXPECT_EQ(tree.read("App/Custom.tvn"), "\"old\"\r\n");
     faults.clearFaults();
 
     state.appFolder = tree.path("missing");
-    SaveCustomCategories(tvn);
+    saveCustomCategories(tvn);
     EXPECT_TRUE(ui.calls().empty());
 }
 
 TEST_F(CategoryFiles, AShortFileLeavesTheRemainingButtonsAsTheyWere) {
     tree.write("App/Custom.tvn", "\"games\"\r\n\"tools\"\r\n\"art\"\r\n");
     ui.expectMessage();
-    ReadCustomCategories(tvn);
+    readCustomCategories(tvn);
     EXPECT_EQ(window.captions[0], "games");
     EXPECT_EQ(window.captions[1], "tools");
     EXPECT_EQ(window.captions[2], "art");
@@ -61,7 +61,7 @@ TEST_F(CategoryFiles, AnInvalidNameIsNotUsedButKeepsItsPlace) {
     tree.write("App/Custom.tvn", "\"games\"\r\n\"..\"\r\n\"a/b\",\"\"\r\n007\r\n\"trailing. \"\r\n"
                                  "\"fine\"\r\n");
     ui.expectMessage();
-    ReadCustomCategories(tvn);
+    readCustomCategories(tvn);
     EXPECT_EQ(window.captions[0], "games");
     EXPECT_EQ(window.captions[1], builtIn[1]);
     EXPECT_EQ(window.captions[2], builtIn[2]);
@@ -72,8 +72,8 @@ TEST_F(CategoryFiles, AnInvalidNameIsNotUsedButKeepsItsPlace) {
 }
 
 TEST_F(CategoryFiles, AMissingOrGarbledFileChangesNothingHarmful) {
-    ReadCustomCategories(tvn);
-    LoadDefaultCategories(tvn);
+    readCustomCategories(tvn);
+    loadDefaultCategories(tvn);
     EXPECT_EQ(window.captions, builtIn);
 
     QByteArray garbage;
@@ -81,7 +81,7 @@ TEST_F(CategoryFiles, AMissingOrGarbledFileChangesNothingHarmful) {
         garbage += static_cast<char>((k * 37) % 256);
     tree.write("App/Custom.tvn", garbage);
     ui.expectMessage();
-    ReadCustomCategories(tvn);
+    readCustomCategories(tvn);
     for (const QString& caption : window.captions)
         EXPECT_FALSE(caption.contains(u'/') || caption.contains(u'\\') || caption.isEmpty());
 }
@@ -98,17 +98,17 @@ protected:
 TEST_F(DefaultCategories, PutsTheShippedNamesOfTheCurrentLanguage) {
     useShippedDefaults();
     state.languageIndex = 0;
-    LoadDefaultCategories(tvn);
+    loadDefaultCategories(tvn);
     EXPECT_EQ(window.captions[0], "games");
     EXPECT_EQ(window.captions[10], "miscellaneous");
 
     state.languageIndex = 1;
-    LoadDefaultCategories(tvn);
+    loadDefaultCategories(tvn);
     EXPECT_EQ(window.captions[0], "jeux");
     EXPECT_EQ(window.captions[14 - 11], QStringLiteral("vidéo"));
 
     state.languageIndex = 2;
-    LoadDefaultCategories(tvn);
+    loadDefaultCategories(tvn);
     EXPECT_EQ(window.captions, builtIn);
 }
 
@@ -117,10 +117,10 @@ TEST_F(DefaultCategories, PutsTheShippedNamesOfTheCurrentLanguage) {
 TEST_F(DefaultCategories, WithoutTheUsersNamesTheInterfaceLanguagesAreTaken) {
     useShippedDefaults();
     state.languageIndex = 0;
-    ReadCustomCategories(tvn);
+    readCustomCategories(tvn);
     EXPECT_EQ(window.captions[0], "games");
     state.languageIndex = 1;
-    ReadCustomCategories(tvn);
+    readCustomCategories(tvn);
     EXPECT_EQ(window.captions[0], "jeux");
 }
 
@@ -131,13 +131,13 @@ TEST_F(DefaultCategories, ADamagedFileFallsBackToTheInterfaceLanguageAndSaysSoOn
     state.languageIndex = 0;
     tree.write("App/Custom.tvn", "\"mine\"\r\n\"MINE\"\r\n\"art\"\r\n");
     ui.expectMessage();
-    ReadCustomCategories(tvn);
+    readCustomCategories(tvn);
     EXPECT_EQ(window.captions[0], "mine");
     EXPECT_EQ(window.captions[1], "utilities");
     EXPECT_EQ(window.captions[2], "art");
     EXPECT_EQ(window.captions[10], "miscellaneous");
     EXPECT_TRUE(ui.dialogs().front().text.contains(tree.path("App/Custom.tvn")));
-    ReadCustomCategories(tvn);
+    readCustomCategories(tvn);
     EXPECT_EQ(ui.dialogs().size(), 1u);
 }
 
@@ -162,10 +162,10 @@ TEST_F(DefaultCategories, SettingsKeepTheNameOfACategoryInUse) {
 TEST_F(DefaultCategories, InstalledTheShippedFileIsReadUnlessTheUserFolderHasItsOwn) {
     tree.write("Shared/Default.tvn", "\"shipped\"\r\n");
     state.shippedFolder = tree.path("Shared");
-    LoadDefaultCategories(tvn);
+    loadDefaultCategories(tvn);
     EXPECT_EQ(window.captions[0], "shipped");
     tree.write("App/Default.tvn", "\"mine\"\r\n");
-    LoadDefaultCategories(tvn);
+    loadDefaultCategories(tvn);
     EXPECT_EQ(window.captions[0], "mine");
 }
 
@@ -177,14 +177,14 @@ TEST_F(DefaultCategories, AShortFileOrAnInvalidNameKeepsTheCaptionItFindsInPlace
     content += "\"fr0\"\r\n\"fr/1\"\r\n";
     tree.write("App/Default.tvn", content);
     state.languageIndex = 1;
-    LoadDefaultCategories(tvn);
+    loadDefaultCategories(tvn);
     EXPECT_EQ(window.captions[0], "fr0");
     EXPECT_EQ(window.captions[1], "en1");
     EXPECT_EQ(window.captions[10], "en10");
 
     window.captions = builtIn;
     tree.write("App/Default.tvn", "\"en0\"\r\n\"en1\"\r\n");
-    LoadDefaultCategories(tvn);
+    loadDefaultCategories(tvn);
     EXPECT_EQ(window.captions[1], "en1");
     EXPECT_EQ(window.captions[2], builtIn[2]);
 }

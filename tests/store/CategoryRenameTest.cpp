@@ -29,7 +29,7 @@ protected:
     bool rename(const QString& name, Answer answer) {
         ui.expectInput(name);
         ui.expectMessage(answer);
-        return RenameCategory(tvn);
+        return renameCategory(tvn);
     }
 
     QStringList customRecords() const {
@@ -43,7 +43,7 @@ TEST_F(CategoryRename, YesCarriesTheShortcutsOverAndKeepsTheFolderThatHoldsMore)
     ui.expectInput("games");
     ui.expectMessage(Answer::Yes);
     ui.expectMessage(Answer::Yes);
-    EXPECT_TRUE(RenameCategory(tvn));
+    EXPECT_TRUE(renameCategory(tvn));
 
     const auto dialogs = ui.dialogs();
     ASSERT_EQ(dialogs.size(), 3u);
@@ -105,9 +105,9 @@ TEST_F(CategoryRename, CancelEmptyOrUnchangedChangesNothing) {
     const auto before = tree.snapshot();
     EXPECT_FALSE(rename("games", Answer::Cancel));
     ui.expectInput("");
-    EXPECT_FALSE(RenameCategory(tvn));
+    EXPECT_FALSE(renameCategory(tvn));
     ui.expectInput("giochi");
-    EXPECT_FALSE(RenameCategory(tvn));
+    EXPECT_FALSE(renameCategory(tvn));
     EXPECT_EQ(ui.dialogs().size(), 4u) << "no question after an empty or unchanged name";
     EXPECT_EQ(tree.snapshot(), before);
     EXPECT_EQ(window.captions[kGiochi], "giochi");
@@ -139,7 +139,7 @@ TEST_F(CategoryRename, RefusesTheProgramsNameAnotherCategorysAndAnOverlongOne) {
         ui.clearCalls();
         ui.expectInput(name);
         ui.expectMessage();
-        EXPECT_FALSE(RenameCategory(tvn));
+        EXPECT_FALSE(renameCategory(tvn));
         ASSERT_EQ(ui.dialogs().size(), 2u);
         EXPECT_EQ(ui.dialogs()[1].buttons, Buttons::Ok);
     }
@@ -171,7 +171,7 @@ TEST_F(CategoryRename, AProgramFolderThatCannotBeWrittenRefusesTheRename) {
     ui.expectInput("games");
     ui.expectMessage(Answer::Yes);
     ui.expectMessage();
-    EXPECT_FALSE(RenameCategory(tvn));
+    EXPECT_FALSE(renameCategory(tvn));
     EXPECT_TRUE(ui.dialogs().back().text.contains(state.appFolder));
     EXPECT_EQ(tree.snapshot(), before);
     EXPECT_EQ(window.captions[kGiochi], "giochi");
@@ -196,7 +196,7 @@ TEST_F(CategoryRename, RefusesEveryNameThatIsNotOneValidFolderName) {
         ui.clearCalls();
         ui.expectInput(name);
         ui.expectMessage();
-        EXPECT_FALSE(RenameCategory(tvn));
+        EXPECT_FALSE(renameCategory(tvn));
         const auto dialogs = ui.dialogs();
         ASSERT_EQ(dialogs.size(), 2u);
         EXPECT_EQ(dialogs[1].text, invalidCategoryNameText(0));

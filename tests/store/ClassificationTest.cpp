@@ -53,11 +53,11 @@ protected:
 
 TEST_F(Classification, WithoutACurrentEntryOnlyAsksForASelection) {
     ui.expectMessage();
-    ClassifySelected(tvn, kGiochi);
+    classifySelected(tvn, kGiochi);
 
     fillFromPrograms();
     ui.expectMessage();
-    ClassifySelected(tvn, kGiochi);
+    classifySelected(tvn, kGiochi);
 
     ASSERT_EQ(ui.dialogs().size(), 2u);
     for (const UiCall& call : ui.dialogs()) {
@@ -74,7 +74,7 @@ TEST_F(Classification, ACurrentEntryThatIsNotSelectedCopiesNothingAndSelectsTheF
     fillFromPrograms();
     lists.notYet.setSelected(2, true);
     lists.notYet.setSelected(2, false);
-    ClassifySelected(tvn, kGiochi);
+    classifySelected(tvn, kGiochi);
 
     // Nothing was copied: the folder made for it does not stay.
     EXPECT_FALSE(tree.exists("Start Menu/giochi"));
@@ -88,7 +88,7 @@ TEST_F(Classification, CopiesTheSelectedTopToBottomAndSelectsTheEntryAfterTheLas
     fillFromPrograms();
     const auto programsBefore = tree.snapshot("Start Menu/Programs");
     select({0, 2, 3});
-    ClassifySelected(tvn, kUtilita);
+    classifySelected(tvn, kUtilita);
 
     const QString category = startMenu(QStringLiteral("utilità"));
     EXPECT_EQ(copies("Start Menu/utilità"), QStringList({"A.lnk=A", "C.lnk=C", "D.lnk=D"}));
@@ -119,7 +119,7 @@ TEST_F(Classification, CopiesTheSelectedTopToBottomAndSelectsTheEntryAfterTheLas
 TEST_F(Classification, ProcessingTheLastEntriesLeavesNothingSelected) {
     fillFromPrograms();
     select({3, 4});
-    ClassifySelected(tvn, kGiochi);
+    classifySelected(tvn, kGiochi);
     EXPECT_EQ(lists.notYet.entries(), QStringList({"A", "B", "C"}));
     EXPECT_TRUE(selectedEntries().isEmpty());
     EXPECT_EQ(lists.notYet.currentIndex(), -1);
@@ -129,7 +129,7 @@ TEST_F(Classification, FindsTheSourceWhateverTheCaseOfItsExtension) {
     tree.write("Start Menu/Programs/Tools/Editor.LNK", "editor");
     addEntry("Editor", programs("Tools"));
     select({0});
-    ClassifySelected(tvn, kGiochi);
+    classifySelected(tvn, kGiochi);
     EXPECT_EQ(tree.read("Start Menu/giochi/Editor.lnk"), "editor");
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(lists.notYet.count(), 0);
@@ -148,7 +148,7 @@ TEST_F(Classification, NamesakesKeepACopyEachToldApartByTheirFolder) {
     addEntry("Solitaire", programs());
     addEntry("Solitaire", tree.path("All Users/Cards"));
     select({0, 1, 2, 3});
-    ClassifySelected(tvn, kGiochi);
+    classifySelected(tvn, kGiochi);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(copies("Start Menu/giochi"),
               QStringList({"Solitaire (2).lnk=someone else's", "Solitaire (3).lnk=third",
@@ -171,7 +171,7 @@ TEST_F(Classification, TwinsAreBothCopiedAndANameWithNoRoomLeftIsNamed) {
     addEntry(longName, programs("V1"));
     addEntry(longName, programs("V2"));
     select({0, 1, 2, 3});
-    ClassifySelected(tvn, kGiochi);
+    classifySelected(tvn, kGiochi);
     EXPECT_EQ(copies("Start Menu/giochi"),
               QStringList({"Tool.lnk=same", longName + ".lnk=first", "tool (Casey).lnk=same"}));
     ASSERT_EQ(window.failedReports.size(), 1u);
@@ -194,7 +194,7 @@ TEST_F(Classification, NamesakeNamesFitTheDiskAndKeepTheShortcutsName) {
         addEntry("Play", programs(folder));
     }
     select({0, 1, 2, 3, 4, 5});
-    ClassifySelected(tvn, kGiochi);
+    classifySelected(tvn, kGiochi);
     EXPECT_TRUE(ui.calls().empty());
     const auto copied = tree.snapshot("Start Menu/giochi");
     EXPECT_EQ(copied.size(), 6u);
@@ -214,7 +214,7 @@ TEST_F(Classification, AShortcutGoneMeanwhileIsNamedAndTheRestGoesOn) {
     ASSERT_TRUE(QFile::remove(programs("Games/A.lnk")));
     ASSERT_TRUE(QFile::remove(programs("Office/D.lnk")));
     select({0, 1});
-    RecordUndoable(tvn, journal, UndoScope::Creation, [&] { ClassifySelected(tvn, kGiochi); });
+    recordUndoable(tvn, journal, UndoScope::Creation, [&] { classifySelected(tvn, kGiochi); });
     EXPECT_TRUE(ui.calls().empty());
     const std::vector<FailedEntry> gone{{QStringLiteral("A"), FailureKind::Gone, {}}};
     EXPECT_EQ(window.failedReports, std::vector<std::vector<FailedEntry>>{gone});
@@ -222,7 +222,7 @@ TEST_F(Classification, AShortcutGoneMeanwhileIsNamedAndTheRestGoesOn) {
     EXPECT_EQ(lists.notYet.entries(), QStringList({"C", "D", "E"}));
 
     lists.notYet.selectOnly(1);
-    RecordUndoable(tvn, journal, UndoScope::Creation, [&] { ClassifySelected(tvn, kUtilita); });
+    recordUndoable(tvn, journal, UndoScope::Creation, [&] { classifySelected(tvn, kUtilita); });
     EXPECT_FALSE(tree.exists(QStringLiteral("Start Menu/utilità")));
     ASSERT_NE(journal.lastEntry(UndoScope::Creation), nullptr);
     EXPECT_EQ(journal.entries().size(), 1u) << "the second action changed nothing to undo";
@@ -238,7 +238,7 @@ TEST_F(Classification, AnInvalidCaptionIsRefusedBeforeAnythingIsDone) {
         SCOPED_TRACE(caption.toStdString());
         window.captions[kGiochi] = caption;
         ui.clearCalls();
-        ClassifySelected(tvn, kGiochi);
+        classifySelected(tvn, kGiochi);
         expectUnexpectedError();
     }
     EXPECT_EQ(tree.snapshot(), before);
@@ -265,7 +265,7 @@ protected:
 
 TEST_F(MoveMode, MovesAndRemovesTheFolderThatNoShortcutIsLeftIn) {
     select({0, 1, 2});
-    ClassifySelected(tvn, kGiochi);
+    classifySelected(tvn, kGiochi);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(copies("Start Menu/giochi"),
               QStringList({"Paint.lnk=paint", "Player.lnk=player", "Word.lnk=word"}));
@@ -276,7 +276,7 @@ TEST_F(MoveMode, MovesAndRemovesTheFolderThatNoShortcutIsLeftIn) {
 
 TEST_F(MoveMode, KeepsAFolderThatStillHoldsAShortcut) {
     select({0});
-    ClassifySelected(tvn, kGiochi);
+    classifySelected(tvn, kGiochi);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(copies(QStringLiteral("Start Menu/utilità")), QStringList({"Word.lnk=word"}));
     EXPECT_EQ(selectedEntries(), QList<int>{0});
@@ -287,7 +287,7 @@ TEST_F(MoveMode, AFolderThatStillHoldsAnotherFileStaysAndTheRestGoesOn) {
     tree.write("Start Menu/video/desktop.ini", "ini");
     tree.write(QStringLiteral("Start Menu/utilità/.directory"), "dir");
     select({0, 1, 2});
-    ClassifySelected(tvn, kGiochi);
+    classifySelected(tvn, kGiochi);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(copies("Start Menu/giochi"),
               QStringList({"Paint.lnk=paint", "Player.lnk=player", "Word.lnk=word"}));
@@ -303,7 +303,7 @@ TEST_F(MoveMode, ATargetThatIsTheSourceIsLeftAloneAndLeavesTheList) {
     addEntry("Player", startMenu("Video"));
     select({1, 2});
     const auto before = tree.snapshot();
-    ClassifySelected(tvn, 3);
+    classifySelected(tvn, 3);
     EXPECT_TRUE(ui.calls().empty());
     // The renames away and back give the folder the caption's spelling; nothing else changes.
     EXPECT_EQ(caseFolded(tree.snapshot()), caseFolded(before));
@@ -318,7 +318,7 @@ TEST_F(MoveMode, AShortcutLeavingTheStartMenuFolderItselfNeverRenamesIt) {
     addEntry("Loose", startMenu());
     const auto programsBefore = tree.snapshot("Start Menu/Programs");
     select({0});
-    ClassifySelected(tvn, kGiochi);
+    classifySelected(tvn, kGiochi);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(tree.read("Start Menu/giochi/Loose.lnk"), "loose");
     EXPECT_FALSE(tree.exists("Start Menu/Loose.lnk"));
@@ -331,7 +331,7 @@ TEST_F(MoveMode, AMovedCopyNeverReplacesANamesake) {
     tree.write("Start Menu/giochi/Paint.lnk", "another paint");
     tree.write("Start Menu/giochi/Word.lnk", "word");
     select({0, 2});
-    ClassifySelected(tvn, kGiochi);
+    classifySelected(tvn, kGiochi);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(copies("Start Menu/giochi"),
               QStringList({"Paint (2).lnk=paint", "Paint.lnk=another paint", "Word.lnk=word"}));
@@ -342,7 +342,7 @@ TEST_F(MoveMode, AnEntryInsideTheProgramsTreeIsRefused) {
     addEntry("Cards", programs("Games"));
     const auto programsBefore = tree.snapshot("Start Menu/Programs");
     select({0});
-    ClassifySelected(tvn, kGiochi);
+    classifySelected(tvn, kGiochi);
     expectUnexpectedError();
     EXPECT_EQ(tree.snapshot("Start Menu/Programs"), programsBefore);
     EXPECT_EQ(lists.notYet.at(0), "Cards");
@@ -375,7 +375,7 @@ TEST_P(EveryFailure, LeavesTheListsInStepAndNoFileHalfDoneOrLost) {
         world.faults.failNth(n);
         world.ui.allowOkMessages();
 
-        ClassifySelected(world.tvn, kGiochi);
+        classifySelected(world.tvn, kGiochi);
 
         const bool failed = !world.ui.calls().empty();
         if (!failed) {

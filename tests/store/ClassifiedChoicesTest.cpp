@@ -20,13 +20,13 @@ TEST(ClassifiedChoices, ACopysCategoryIsSuggestedForItsVendorAndItsProgramElsewh
     first.lists.fast.add(QStringLiteral("Acme Sketch"));
     first.lists.fastDirs.add(first.startMenu(QStringLiteral("GRAPHICS")));
     CategorySuggester suggester;
-    LearnClassifiedChoices(first.tvn, suggester);
+    learnClassifiedChoices(first.tvn, suggester);
     EXPECT_EQ(suggested(suggester, "Acme Sketch 2", "Elsewhere"), 2);
     EXPECT_EQ(suggested(suggester, "Acme Pad", "Acme"), 2);
 
     StoreWorld second;
     second.state.appFolder = first.state.appFolder;
-    LearnClassifiedChoices(second.tvn, suggester);
+    learnClassifiedChoices(second.tvn, suggester);
     EXPECT_EQ(suggested(suggester, "Acme Sketch", "Tools"), 2);
     EXPECT_EQ(suggested(suggester, "Acme Pad", "Acme"), -1);
 }

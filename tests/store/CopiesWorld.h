@@ -19,8 +19,8 @@ struct CopiesWorld : StoreWorld {
         fastList(tvn.lists).clear();
         progsList(tvn.lists).clear();
         state.unreadableProgramsFolders.clear();
-        ScanStartMenu(tvn, state.startMenuPath);
-        ScanPrograms(tvn, state.programsPath);
+        scanStartMenu(tvn, state.startMenuPath);
+        scanPrograms(tvn, state.programsPath);
         ui.clearCalls();
         faults.clearLog();
         window.progress.clear();

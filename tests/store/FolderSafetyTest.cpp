@@ -20,16 +20,16 @@ TEST_F(FolderSafety, RemovesOnlyAFolderLeftEmpty) {
     tree.write("Start Menu/notes/readme.txt", "text");
     tree.write("Start Menu/hidden/.Ghost.lnk", "hidden");
 
-    EXPECT_TRUE(RemoveFolderIfNoShortcuts(tvn, startMenu("EMPTY")));
+    EXPECT_TRUE(removeFolderIfNoShortcuts(tvn, startMenu("EMPTY")));
     EXPECT_FALSE(tree.exists("Start Menu/empty"));
-    EXPECT_TRUE(RemoveFolderIfNoShortcuts(tvn, startMenu("giochi")));
+    EXPECT_TRUE(removeFolderIfNoShortcuts(tvn, startMenu("giochi")));
     EXPECT_TRUE(tree.exists("Start Menu/giochi/Chess.lnk"));
     // A file that is not an ordinary shortcut keeps the folder, and that is no failure.
-    EXPECT_TRUE(RemoveFolderIfNoShortcuts(tvn, startMenu("notes")));
-    EXPECT_TRUE(RemoveFolderIfNoShortcuts(tvn, startMenu("hidden")));
+    EXPECT_TRUE(removeFolderIfNoShortcuts(tvn, startMenu("notes")));
+    EXPECT_TRUE(removeFolderIfNoShortcuts(tvn, startMenu("hidden")));
     EXPECT_TRUE(tree.exists("Start Menu/notes/readme.txt"));
     EXPECT_TRUE(tree.exists("Start Menu/hidden/.Ghost.lnk"));
-    EXPECT_FALSE(RemoveFolderIfNoShortcuts(tvn, startMenu("missing")));
+    EXPECT_FALSE(removeFolderIfNoShortcuts(tvn, startMenu("missing")));
 }
 
 TEST_F(FolderSafety, KeepsTheStartMenuFolderAndTheProgramsTree) {
@@ -37,9 +37,9 @@ TEST_F(FolderSafety, KeepsTheStartMenuFolderAndTheProgramsTree) {
     ASSERT_TRUE(disk.deleteFile(programs("Games/Cards.lnk")));
     const auto before = tree.snapshot();
     faults.clearLog();
-    EXPECT_TRUE(RemoveFolderIfNoShortcuts(tvn, startMenu()));
-    EXPECT_TRUE(RemoveFolderIfNoShortcuts(tvn, tree.path("start menu")));
-    EXPECT_TRUE(RemoveFolderIfNoShortcuts(tvn, programs()));
+    EXPECT_TRUE(removeFolderIfNoShortcuts(tvn, startMenu()));
+    EXPECT_TRUE(removeFolderIfNoShortcuts(tvn, tree.path("start menu")));
+    EXPECT_TRUE(removeFolderIfNoShortcuts(tvn, programs()));
     EXPECT_TRUE(faults.mutations().empty());
     EXPECT_EQ(tree.snapshot(), before);
 }

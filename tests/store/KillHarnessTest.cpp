@@ -77,10 +77,10 @@ protected:
         window.captions = builtInCategoryCaptions();
         state.scanFailed = false;
         state.moveMode = false;
-        ReadCustomCategories(tvn);
-        RemoveLeftoverTemporaries(tvn);
+        readCustomCategories(tvn);
+        removeLeftoverTemporaries(tvn);
         finishInterruptedRename(tvn);
-        AnalyseSystem(tvn);
+        analyseSystem(tvn);
     }
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
@@ -95,36 +95,36 @@ protected:
     void act(Action action) {
         switch (action) {
         case Action::Classify:
-            BuildNotYetList(tvn);
+            buildNotYetList(tvn);
             for (int k = 0; k < lists.notYet.count(); ++k)
                 lists.notYet.setSelected(k, true);
-            ClassifySelected(tvn, below(kCategoryCount));
+            classifySelected(tvn, below(kCategoryCount));
             break;
         case Action::ClassifyAsSuggested: {
-            BuildNotYetList(tvn);
+            buildNotYetList(tvn);
             std::vector<EntryCategory> choices;
             for (int k = 0; k < lists.notYet.count(); ++k)
                 choices.push_back({k, below(kCategoryCount)});
-            ClassifyEntries(tvn, choices);
+            classifyEntries(tvn, choices);
             break;
         }
         case Action::Move:
-            FillModifyList(tvn);
+            fillModifyList(tvn);
             selectSome(lists.listModify);
-            if (LoadSelectedCopiesForMove(tvn))
-                ClassifySelected(tvn, below(kCategoryCount));
+            if (loadSelectedCopiesForMove(tvn))
+                classifySelected(tvn, below(kCategoryCount));
             state.moveMode = false;
             break;
         case Action::Remove:
-            FillModifyList(tvn);
+            fillModifyList(tvn);
             selectSome(lists.listModify);
-            RemoveSelectedCopies(tvn);
+            removeSelectedCopies(tvn);
             break;
         case Action::Purge:
-            BuildPurgeList(tvn);
+            buildPurgeList(tvn);
             for (int k = 0; k < lists.purgeList.count(); ++k)
                 lists.purgeList.setSelected(k, true);
-            PurgeSelectedOrphans(tvn);
+            purgeSelectedOrphans(tvn);
             break;
         case Action::Rename:
         case Action::RenameInto:
@@ -133,10 +133,10 @@ protected:
                                                     : QStringLiteral("Offered"));
             ui.expectMessage(Answer::Yes);
             ui.expectMessage(Answer::Yes);
-            RenameCategory(tvn);
+            renameCategory(tvn);
             break;
         case Action::Reset:
-            DeleteAllClassifications(tvn);
+            deleteAllClassifications(tvn);
             break;
         }
     }
@@ -196,7 +196,7 @@ protected:
     }
 
     void resetAndExpectNothingLeft() {
-        DeleteAllClassifications(tvn);
+        deleteAllClassifications(tvn);
         expectUserFilesAndProgramsUntouched();
         auto startMenu = tree.snapshot("Start Menu");
         std::erase_if(startMenu, [&](const auto& entry) { return isUsers(entry.first); });
@@ -221,9 +221,9 @@ TEST_F(KillHarness, EveryStopLeavesAStateTheNextStartShowsAndResetClears) {
         // A Start Menu with copies to move, remove and purge: a plain classification first, and
         // now and then a copy whose original is gone.
         if (lists.fast.count() < 300) {
-            BuildNotYetList(tvn);
+            buildNotYetList(tvn);
             selectSome(lists.notYet);
-            ClassifySelected(tvn, below(kCategoryCount));
+            classifySelected(tvn, below(kCategoryCount));
         }
         if (below(4) == 0)
             tree.write(QStringLiteral("Start Menu/%1/Gone %2.lnk")

@@ -42,12 +42,12 @@ const std::set<QString> kDeletable{"Start Menu/giochi", "Start Menu/giochi/A.lnk
 void prepare(CopiesWorld& world, Action action) {
     switch (action) {
     case Action::Remove:
-        FillModifyList(world.tvn);
+        fillModifyList(world.tvn);
         ASSERT_EQ(world.lists.listModify.entries(), QStringList({"A", "B", "C"}));
         CopiesWorld::select(world.lists.listModify, {0, 1, 2});
         break;
     case Action::Purge:
-        BuildPurgeList(world.tvn);
+        buildPurgeList(world.tvn);
         ASSERT_EQ(world.lists.purgeList.entries(), QStringList({"A", "B", "C"}));
         CopiesWorld::select(world.lists.purgeList, {0, 1, 2});
         break;
@@ -65,14 +65,14 @@ void prepare(CopiesWorld& world, Action action) {
 void run(CopiesWorld& world, Action action) {
     switch (action) {
     case Action::Remove:
-        RemoveSelectedCopies(world.tvn);
+        removeSelectedCopies(world.tvn);
         break;
     case Action::Purge:
-        PurgeSelectedOrphans(world.tvn);
+        purgeSelectedOrphans(world.tvn);
         break;
     case Action::Reset:
-        if (ConfirmReset(world.tvn))
-            DeleteAllClassifications(world.tvn);
+        if (confirmReset(world.tvn))
+            deleteAllClassifications(world.tvn);
         break;
     }
 }

@@ -21,7 +21,7 @@ protected:
         tree.write("Start Menu/giochi/Go.lnk", "go");
         tree.write("Start Menu/video/Player.lnk", "player");
         analyse();
-        FillModifyList(tvn);
+        fillModifyList(tvn);
         programsBefore = tree.snapshot("Start Menu/Programs");
     }
 
@@ -36,7 +36,7 @@ TEST_F(ModifyList, ShowsEveryCopyLessItsExtensionBesideItsFolderSortedByName) {
     tree.write("Start Menu/Loose.LNK", "loose");
     tree.write("Start Menu/video/angle.lnk", "angle");
     analyse();
-    FillModifyList(tvn);
+    fillModifyList(tvn);
     // The user's own shortcut beside the categories is not a copy.
     EXPECT_EQ(lists.listModify.entries(), QStringList({"angle", "Chess", "Go", "Player"}));
     expectModifyInStep();
@@ -46,11 +46,11 @@ TEST_F(ModifyList, ShowsEveryCopyLessItsExtensionBesideItsFolderSortedByName) {
 
 TEST_F(ModifyList, RemoveWithoutACurrentEntryOnlyAsksForASelection) {
     ui.expectMessage();
-    RemoveSelectedCopies(tvn);
+    removeSelectedCopies(tvn);
     lists.listModify.clear();
     fastList(tvn.lists).clear();
     ui.expectMessage();
-    RemoveSelectedCopies(tvn);
+    removeSelectedCopies(tvn);
 
     ASSERT_EQ(ui.dialogs().size(), 2u);
     for (const UiCall& call : ui.dialogs()) {
@@ -64,7 +64,7 @@ TEST_F(ModifyList, RemoveWithoutACurrentEntryOnlyAsksForASelection) {
 
 TEST_F(ModifyList, RemovingTheOnlyCopyOfAFolderRemovesTheFolderAndOneOfTwoLeavesIt) {
     select(lists.listModify, {0, 2});
-    RemoveSelectedCopies(tvn);
+    removeSelectedCopies(tvn);
 
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(tree.read("Start Menu/giochi/Go.lnk"), "go");
@@ -89,10 +89,10 @@ TEST_F(ModifyList, RemovingTheSecondAndThirdOfFiveLeavesTheFormerFourthCurrentAn
     tree.write("Start Menu/video/Radio.lnk", "radio");
     tree.write("Start Menu/video/Tv.lnk", "tv");
     analyse();
-    FillModifyList(tvn);
+    fillModifyList(tvn);
     ASSERT_EQ(lists.listModify.entries(), QStringList({"Chess", "Go", "Player", "Radio", "Tv"}));
     select(lists.listModify, {1, 2});
-    RemoveSelectedCopies(tvn);
+    removeSelectedCopies(tvn);
 
     EXPECT_EQ(lists.listModify.entries(), QStringList({"Chess", "Radio", "Tv"}));
     expectModifyInStep();
@@ -100,12 +100,12 @@ TEST_F(ModifyList, RemovingTheSecondAndThirdOfFiveLeavesTheFormerFourthCurrentAn
     EXPECT_EQ(lists.listModify.currentIndex(), 1);
     // A second press removes nothing: it asks for a selection.
     ui.expectMessage();
-    RemoveSelectedCopies(tvn);
+    removeSelectedCopies(tvn);
     EXPECT_EQ(lists.listModify.count(), 3);
 
     // Removing the last entries leaves nothing selected.
     lists.listModify.selectOnly(2);
-    RemoveSelectedCopies(tvn);
+    removeSelectedCopies(tvn);
     EXPECT_TRUE(selected(lists.listModify).isEmpty());
     EXPECT_EQ(modifyPaths(),
               QStringList({"Start Menu/giochi/Chess.lnk", "Start Menu/video/Radio.lnk"}));
@@ -117,7 +117,7 @@ TEST_F(ModifyList, ACopyDeletedOutsideTheProgramSimplyLeavesTheLists) {
     ASSERT_TRUE(disk.deleteFile(startMenu("giochi/Chess.lnk")));
     ASSERT_TRUE(disk.removeFolder(startMenu("giochi")));
     select(lists.listModify, {0, 1, 2});
-    RemoveSelectedCopies(tvn);
+    removeSelectedCopies(tvn);
 
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(lists.listModify.count(), 0);
@@ -132,12 +132,12 @@ TEST_F(ModifyList, ACopyDeletedOutsideTheProgramSimplyLeavesTheLists) {
 TEST_F(ModifyList, AFailureIsReportedOnceAndStopsWithTheRestStillSelected) {
     tree.write("Start Menu/video/Radio.lnk", "radio");
     analyse();
-    FillModifyList(tvn);
+    fillModifyList(tvn);
     faults.failWhen([&](const Operation& op) {
         return op.kind == Kind::DeleteFile && op.path == startMenu("giochi/Go.lnk");
     });
     select(lists.listModify, {0, 1, 2, 3});
-    RemoveSelectedCopies(tvn);
+    removeSelectedCopies(tvn);
 
     EXPECT_EQ(ui.messageTexts(), std::vector<QString>{unexpectedErrorText()});
     EXPECT_FALSE(tree.exists("Start Menu/giochi/Chess.lnk"));
@@ -152,7 +152,7 @@ TEST_F(ModifyList, AFailureIsReportedOnceAndStopsWithTheRestStillSelected) {
 TEST_F(ModifyList, AFolderLeftHoldingAnotherFileKeepsItAndTheRestGoesOn) {
     tree.write("Start Menu/video/desktop.ini", "ini");
     select(lists.listModify, {2, 3});
-    RemoveSelectedCopies(tvn);
+    removeSelectedCopies(tvn);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(tree.snapshot("Start Menu/video"),
               (std::map<QString, QByteArray>{{"desktop.ini", "ini"}}));
@@ -165,10 +165,10 @@ TEST_F(ModifyList, AFolderLeftHoldingAnotherFileKeepsItAndTheRestGoesOn) {
 TEST_F(ModifyList, OriginalsOfTheProgramsTreeAreRefused) {
     fastList(tvn.lists).add("Chess.lnk", tree.path("START MENU/programs/games"));
     fastList(tvn.lists).add("Go.lnk", startMenu("giochi"));
-    FillModifyList(tvn);
+    fillModifyList(tvn);
     // Sorted: Chess (giochi), Chess (the original), Go, Go again, Player.
     select(lists.listModify, {1, 3});
-    RemoveSelectedCopies(tvn);
+    removeSelectedCopies(tvn);
 
     EXPECT_EQ(ui.messageTexts(), std::vector<QString>{unexpectedErrorText()});
     expectProgramsUntouched();
@@ -179,7 +179,7 @@ TEST_F(ModifyList, OriginalsOfTheProgramsTreeAreRefused) {
     // The same entries cannot be moved either.
     ui.clearCalls();
     lists.listModify.selectOnly(1);
-    EXPECT_FALSE(LoadSelectedCopiesForMove(tvn));
+    EXPECT_FALSE(loadSelectedCopiesForMove(tvn));
     EXPECT_EQ(ui.messageTexts(), std::vector<QString>{unexpectedErrorText()});
     EXPECT_FALSE(state.moveMode);
     EXPECT_EQ(lists.notYet.count(), 0);
@@ -188,7 +188,7 @@ TEST_F(ModifyList, OriginalsOfTheProgramsTreeAreRefused) {
 TEST_F(ModifyList, MovingNothingAsksForASelectionAndLeavesNotYetEmpty) {
     addEntry("Stale", startMenu("giochi"));
     ui.expectMessage();
-    EXPECT_FALSE(LoadSelectedCopiesForMove(tvn));
+    EXPECT_FALSE(loadSelectedCopiesForMove(tvn));
     EXPECT_EQ(ui.messageTexts(),
               std::vector<QString>{window.messageText(Message::SelectShortcuts)});
     EXPECT_EQ(lists.notYet.count(), 0);
@@ -201,25 +201,25 @@ TEST_F(ModifyList, MovedCopiesKeepTheirFoldersAndEndInTheChosenCategory) {
     tree.write("Start Menu/video/Archive.lnk", "archive");
     tree.write("Start Menu/utilità/Zoom.lnk", "zoom");
     analyse();
-    FillModifyList(tvn);
+    fillModifyList(tvn);
     ASSERT_EQ(lists.listModify.entries(),
               QStringList({"Archive", "Chess", "Go", "Player", "Zoom"}));
     select(lists.listModify, {0, 4});
-    ASSERT_TRUE(LoadSelectedCopiesForMove(tvn));
+    ASSERT_TRUE(loadSelectedCopiesForMove(tvn));
 
     EXPECT_TRUE(state.moveMode);
     EXPECT_EQ(notYetPaths(),
               QStringList({"Start Menu/video/Archive", QStringLiteral("Start Menu/utilità/Zoom")}));
     EXPECT_EQ(selected(lists.notYet), QList<int>({0, 1}));
 
-    ClassifySelected(tvn, kGiochi);
+    classifySelected(tvn, kGiochi);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(tree.read("Start Menu/giochi/Zoom.lnk"), "zoom");
     EXPECT_EQ(tree.read("Start Menu/giochi/Archive.lnk"), "archive");
     EXPECT_FALSE(tree.exists(QStringLiteral("Start Menu/utilità")));
 
     window.progress = "57 %";
-    ReloadModifyList(tvn);
+    reloadModifyList(tvn);
     EXPECT_EQ(modifyPaths(),
               QStringList({"Start Menu/giochi/Archive.lnk", "Start Menu/giochi/Chess.lnk",
                            "Start Menu/giochi/Go.lnk", "Start Menu/video/Player.lnk",
@@ -234,10 +234,10 @@ TEST_F(ModifyList, MovedCopiesKeepTheirFoldersAndEndInTheChosenCategory) {
 
 TEST_F(ModifyList, MovingACopyToTheCategoryItLiesInChangesNothing) {
     select(lists.listModify, {2});
-    ASSERT_TRUE(LoadSelectedCopiesForMove(tvn));
+    ASSERT_TRUE(loadSelectedCopiesForMove(tvn));
     const auto before = tree.snapshot();
     faults.clearLog();
-    ClassifySelected(tvn, kVideo);
+    classifySelected(tvn, kVideo);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(tree.snapshot(), before);
     EXPECT_EQ(lists.notYet.count(), 0);

@@ -15,7 +15,7 @@ using Operation = FaultInjectingFileSystem::Operation;
 class OrphanPurge : public CopiesTest {
 protected:
     void build() {
-        BuildPurgeList(tvn);
+        buildPurgeList(tvn);
         builtPumps = ui.pumps();
         ui.clearCalls();
     }
@@ -34,7 +34,7 @@ TEST_F(OrphanPurge, WithoutCopiesTheListAndLabelStayEmptyAndPurgeAsksForASelecti
     EXPECT_EQ(builtPumps, 0);
 
     ui.expectMessage();
-    PurgeSelectedOrphans(tvn);
+    purgeSelectedOrphans(tvn);
     ASSERT_EQ(ui.dialogs().size(), 1u);
     EXPECT_EQ(ui.dialogs()[0].text, window.messageText(Message::SelectShortcuts));
     EXPECT_EQ(ui.dialogs()[0].buttons, Buttons::Ok);
@@ -52,7 +52,7 @@ TEST_F(OrphanPurge, NoCopyIsOfferedWhileAProgramsFolderCannotBeRead) {
     });
     analyse();
     ui.expectMessage();
-    BuildPurgeList(tvn);
+    buildPurgeList(tvn);
     EXPECT_EQ(lists.purgeList.count(), 0);
     ASSERT_EQ(ui.dialogs().size(), 1u);
     EXPECT_TRUE(ui.dialogs()[0].text.contains(programs("Vendor")));
@@ -135,7 +135,7 @@ TEST_F(OrphanPurge, TwoOrphansOfOneNameAreListedAndDeletedEachFromItsFolder) {
               QStringList({"Start Menu/giochi/Solitaire.lnk", "Start Menu/grafica/Solitaire.lnk",
                            "Start Menu/video/solitaire.lnk"}));
     select(lists.purgeList, {0, 2});
-    PurgeSelectedOrphans(tvn);
+    purgeSelectedOrphans(tvn);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_FALSE(tree.exists("Start Menu/giochi"));
     EXPECT_FALSE(tree.exists("Start Menu/video"));
@@ -152,7 +152,7 @@ TEST_F(OrphanPurge, PurgingEntriesOneAndThreeOfFiveSelectsTheFormerFourth) {
     analyse();
     build();
     select(lists.purgeList, {1, 3});
-    PurgeSelectedOrphans(tvn);
+    purgeSelectedOrphans(tvn);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(lists.purgeList.entries(), QStringList({"A", "C", "E"}));
     EXPECT_EQ(purgePaths().size(), 3);
@@ -181,7 +181,7 @@ TEST_F(OrphanPurge, PurgingTheLastShortcutBesideAnotherFileKeepsTheFolderAndGoes
     analyse();
     build();
     select(lists.purgeList, {0, 1});
-    PurgeSelectedOrphans(tvn);
+    purgeSelectedOrphans(tvn);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(lists.purgeList.count(), 0);
     EXPECT_EQ(tree.snapshot("Start Menu/giochi"),
@@ -196,7 +196,7 @@ TEST_F(OrphanPurge, AnOrphanAlreadyGoneLeavesTheListWithoutAFault) {
     build();
     ASSERT_TRUE(disk.deleteFile(startMenu("giochi/Gone.lnk")));
     select(lists.purgeList, {0});
-    PurgeSelectedOrphans(tvn);
+    purgeSelectedOrphans(tvn);
     EXPECT_TRUE(ui.calls().empty());
     EXPECT_EQ(lists.purgeList.entries(), QStringList{"Kept"});
     EXPECT_EQ(purgePaths(), QStringList{"Start Menu/giochi/Kept.lnk"});
@@ -210,7 +210,7 @@ TEST_F(OrphanPurge, ACopyThatCannotBeDeletedIsReportedOnceAndKept) {
     build();
     faults.failWhen([](const Operation& op) { return op.kind == Kind::DeleteFile; });
     select(lists.purgeList, {0, 1, 2});
-    PurgeSelectedOrphans(tvn);
+    purgeSelectedOrphans(tvn);
     EXPECT_EQ(ui.messageTexts(), std::vector<QString>{unexpectedErrorText()});
     EXPECT_EQ(purgePaths(), QStringList({"Start Menu/giochi/A.lnk", "Start Menu/giochi/B.lnk",
                                          "Start Menu/giochi/C.lnk"}));
@@ -228,7 +228,7 @@ TEST_F(OrphanPurge, OriginalsThatReachedFastAreNeverPurged) {
     build();
     ASSERT_EQ(lists.purgeList.count(), 1);
     select(lists.purgeList, {0});
-    PurgeSelectedOrphans(tvn);
+    purgeSelectedOrphans(tvn);
     EXPECT_EQ(ui.messageTexts(), std::vector<QString>{unexpectedErrorText()});
     EXPECT_EQ(tree.snapshot(), before);
     EXPECT_TRUE(faults.mutations().empty());

@@ -174,41 +174,41 @@ struct RandomWorld : StoreWorld {
     void perform(const Step& s) {
         if (s.faulty)
             injectFaults();
-        RecordUndoable(tvn, journal, scopeOf(s.action), [&] { act(s); });
+        recordUndoable(tvn, journal, scopeOf(s.action), [&] { act(s); });
         faults.clearFaults();
         EXPECT_TRUE(ui.scriptDone());
-        RefreshClassified(tvn);
+        refreshClassified(tvn);
         checkListed(fastList(tvn.lists), {});
     }
 
     void act(const Step& s) {
         switch (s.action) {
         case 0:
-            AnalyseSystem(tvn);
+            analyseSystem(tvn);
             // A failed walk opened the settings panel; the user confirms it.
             state.scanFailed = false;
             break;
         case 1:
-            BuildNotYetList(tvn);
+            buildNotYetList(tvn);
             selectRandomly(lists.notYet);
-            ClassifySelected(tvn, s.index);
+            classifySelected(tvn, s.index);
             checkListed(notYetList(tvn.lists), QStringLiteral(".lnk"));
             break;
         case 2:
-            FillModifyList(tvn);
+            fillModifyList(tvn);
             selectRandomly(lists.listModify);
-            if (LoadSelectedCopiesForMove(tvn)) {
-                ClassifySelected(tvn, s.index);
+            if (loadSelectedCopiesForMove(tvn)) {
+                classifySelected(tvn, s.index);
                 checkListed(notYetList(tvn.lists), QStringLiteral(".lnk"));
                 state.moveMode = false;
-                ReloadModifyList(tvn);
+                reloadModifyList(tvn);
                 checkModifyInStep();
             }
             break;
         case 3:
-            FillModifyList(tvn);
+            fillModifyList(tvn);
             selectRandomly(lists.listModify);
-            RemoveSelectedCopies(tvn);
+            removeSelectedCopies(tvn);
             checkModifyInStep();
             break;
         case 4:
@@ -220,20 +220,20 @@ struct RandomWorld : StoreWorld {
                 // A folder of the new name that holds files is taken over when the user agrees.
                 ui.expectMessage(Answer::Yes);
             }
-            if (RenameCategory(tvn))
+            if (renameCategory(tvn))
                 captions.insert(s.name.toCaseFolded());
             ui.forgetScript();
             break;
         case 5:
-            BuildPurgeList(tvn);
+            buildPurgeList(tvn);
             selectRandomly(lists.purgeList);
-            PurgeSelectedOrphans(tvn);
+            purgeSelectedOrphans(tvn);
             checkListed(purgeList(tvn.lists), QStringLiteral(".lnk"));
             break;
         case 6:
             ui.expectMessage(s.answer == Answer::Yes ? Answer::Yes : Answer::No);
-            if (ConfirmReset(tvn))
-                DeleteAllClassifications(tvn);
+            if (confirmReset(tvn))
+                deleteAllClassifications(tvn);
             state.scanFailed = false;
             break;
         }
@@ -249,7 +249,7 @@ struct RandomWorld : StoreWorld {
         bool operator==(const Store&) const = default;
     };
     Store store() {
-        RefreshClassified(tvn);
+        refreshClassified(tvn);
         return {tree.snapshot(QStringLiteral("Start Menu")),
                 tree.exists(QStringLiteral("App/Custom.tvn"))
                     ? tree.read(QStringLiteral("App/Custom.tvn"))
@@ -266,7 +266,7 @@ struct RandomWorld : StoreWorld {
 #endif
         if (journal.entries().size() == entriesBefore)
             return;
-        const UndoOutcome outcome = UndoLastAction(tvn, journal, scopeOf(s.action));
+        const UndoOutcome outcome = undoLastAction(tvn, journal, scopeOf(s.action));
         EXPECT_EQ(outcome.result, UndoOutcome::Result::Undone) << outcome.what.toStdString();
         EXPECT_EQ(store(), before) << "undo";
     }
@@ -337,7 +337,7 @@ struct RandomWorld : StoreWorld {
 
 void runSeed(unsigned seed) {
     RandomWorld world(seed);
-    AnalyseSystem(world.tvn);
+    analyseSystem(world.tvn);
     for (int n = 1; n <= kSteps; ++n) {
         const auto step = world.chooseStep();
         SCOPED_TRACE(QStringLiteral("seed %1, step %2: %3 (rerun with TORVANE_RANDOM_SEED=%1)")

@@ -26,8 +26,8 @@ protected:
         ui.expectMessage(answer);
         if (answer == Answer::Yes)
             ui.expectMessage();
-        if (ConfirmReset(tvn))
-            DeleteAllClassifications(tvn);
+        if (confirmReset(tvn))
+            deleteAllClassifications(tvn);
     }
 
     void expectConfirmationAndDoneMessage() const {
@@ -155,7 +155,7 @@ TEST_F(Reset, LeftoversOfAnInterruptedCopyGoAtStart) {
     tree.write("App/.tvn-c3.tmp");
     tree.write("App/.tvn-c3.tmp.keep", "not ours");
     tree.write("Start Menu/Programs/.tvn-d4.tmp", "in the originals");
-    RemoveLeftoverTemporaries(tvn);
+    removeLeftoverTemporaries(tvn);
     EXPECT_EQ(tree.snapshot("Start Menu/giochi"),
               (std::map<QString, QByteArray>{{"Chess.lnk", "chess"}}));
     EXPECT_EQ(tree.snapshot("Start Menu/video"), (std::map<QString, QByteArray>{}));

@@ -39,7 +39,7 @@ struct UndoWorld : CopiesWorld {
         tree.write("Start Menu/video/Gone Too.lnk", "orphan too");
         tree.write("Start Menu/video/desktop.ini", "the user's");
         tree.write("App/Custom.tvn", "\"giochi\"\r\n");
-        AnalyseSystem(tvn);
+        analyseSystem(tvn);
     }
 
     // Everything an undo must give back: the Start Menu and the program folder byte for byte,
@@ -52,10 +52,10 @@ struct UndoWorld : CopiesWorld {
         bool operator==(const Snapshot&) const = default;
     };
     Snapshot snapshot() {
-        RefreshClassified(tvn);
-        BuildNotYetList(tvn);
+        refreshClassified(tvn);
+        buildNotYetList(tvn);
         const QStringList notYet = notYetPaths();
-        BuildPurgeList(tvn);
+        buildPurgeList(tvn);
         return {tree.snapshot("Start Menu"),
                 tree.snapshot("App"),
                 window.captions,
@@ -70,9 +70,9 @@ struct UndoWorld : CopiesWorld {
     }
 
     UndoOutcome record(UndoScope scope, const std::function<void()>& action) {
-        RecordUndoable(tvn, journal, scope, action);
+        recordUndoable(tvn, journal, scope, action);
         faults.clearFaults();
-        return UndoLastAction(tvn, journal, scope);
+        return undoLastAction(tvn, journal, scope);
     }
 };
 
@@ -85,48 +85,48 @@ struct Action {
 const Action kActions[] = {
     {"classify", UndoScope::Creation,
      [](UndoWorld& w) {
-         BuildNotYetList(w.tvn);
+         buildNotYetList(w.tvn);
          w.selectAll(w.lists.notYet);
-         ClassifySelected(w.tvn, kUtility);
+         classifySelected(w.tvn, kUtility);
      }},
     {"move onto an older copy", UndoScope::Moving,
      [](UndoWorld& w) {
-         FillModifyList(w.tvn);
+         fillModifyList(w.tvn);
          w.lists.listModify.setSelected(0, true); // giochi/Chess.lnk
          w.lists.listModify.setSelected(2, true); // giochi/Gone.lnk
-         if (LoadSelectedCopiesForMove(w.tvn))
-             ClassifySelected(w.tvn, kVideo);
+         if (loadSelectedCopiesForMove(w.tvn))
+             classifySelected(w.tvn, kVideo);
          w.state.moveMode = false;
      }},
     {"remove", UndoScope::Modify,
      [](UndoWorld& w) {
-         FillModifyList(w.tvn);
+         fillModifyList(w.tvn);
          w.selectAll(w.lists.listModify);
-         RemoveSelectedCopies(w.tvn);
+         removeSelectedCopies(w.tvn);
      }},
     {"purge", UndoScope::Purges,
      [](UndoWorld& w) {
-         BuildPurgeList(w.tvn);
+         buildPurgeList(w.tvn);
          w.selectAll(w.lists.purgeList);
-         PurgeSelectedOrphans(w.tvn);
+         purgeSelectedOrphans(w.tvn);
      }},
     {"rename carrying the copies", UndoScope::Creation,
      [](UndoWorld& w) {
          w.state.popupCategoryIndex = kVideo;
          w.ui.expectInput("Filme");
          w.ui.expectMessage(Answer::Yes);
-         RenameCategory(w.tvn);
+         renameCategory(w.tvn);
      }},
     {"rename alone", UndoScope::Creation,
      [](UndoWorld& w) {
          w.state.popupCategoryIndex = kGiochi;
          w.ui.expectInput("Spiele");
          w.ui.expectMessage(Answer::No);
-         RenameCategory(w.tvn);
+         renameCategory(w.tvn);
      }},
     {"reset", UndoScope::Menu,
      [](UndoWorld& w) {
-         DeleteAllClassifications(w.tvn);
+         deleteAllClassifications(w.tvn);
      }},
 };
 
@@ -174,17 +174,17 @@ TEST(Undo, DeletedCopiesWaitInTheTrashAndSeveralStepsGoBack) {
     SKIP_WITHOUT_FREEDESKTOP_TRASH();
     UndoWorld w;
     const auto before = w.snapshot();
-    RecordUndoable(w.tvn, w.journal, UndoScope::Purges, [&] { kActions[3].run(w); });
+    recordUndoable(w.tvn, w.journal, UndoScope::Purges, [&] { kActions[3].run(w); });
     EXPECT_EQ(w.trash.files(), (QStringList{"Gone Too.lnk", "Gone.lnk"}));
     const auto afterPurge = w.snapshot();
-    RecordUndoable(w.tvn, w.journal, UndoScope::Creation, [&] { kActions[0].run(w); });
-    RecordUndoable(w.tvn, w.journal, UndoScope::Creation, [&] { kActions[5].run(w); });
+    recordUndoable(w.tvn, w.journal, UndoScope::Creation, [&] { kActions[0].run(w); });
+    recordUndoable(w.tvn, w.journal, UndoScope::Creation, [&] { kActions[5].run(w); });
 
-    EXPECT_EQ(UndoLastAction(w.tvn, w.journal, UndoScope::Creation).result, Result::Undone);
-    EXPECT_EQ(UndoLastAction(w.tvn, w.journal, UndoScope::Creation).result, Result::Undone);
-    EXPECT_EQ(UndoLastAction(w.tvn, w.journal, UndoScope::Creation).result, Result::Nothing);
+    EXPECT_EQ(undoLastAction(w.tvn, w.journal, UndoScope::Creation).result, Result::Undone);
+    EXPECT_EQ(undoLastAction(w.tvn, w.journal, UndoScope::Creation).result, Result::Undone);
+    EXPECT_EQ(undoLastAction(w.tvn, w.journal, UndoScope::Creation).result, Result::Nothing);
     EXPECT_EQ(w.snapshot(), afterPurge);
-    EXPECT_EQ(UndoLastAction(w.tvn, w.journal, UndoScope::Purges).result, Result::Undone);
+    EXPECT_EQ(undoLastAction(w.tvn, w.journal, UndoScope::Purges).result, Result::Undone);
     EXPECT_EQ(w.snapshot(), before);
     EXPECT_TRUE(w.trash.files().isEmpty());
 }
@@ -206,15 +206,15 @@ TEST(Undo, ACopyChangedOrATrashedFileGoneIsSaidAndNothingIsTouched) {
     for (const auto& [what, reason, change] : changes) {
         SCOPED_TRACE(what);
         UndoWorld w;
-        RecordUndoable(w.tvn, w.journal, UndoScope::Moving, [&] { kActions[1].run(w); });
+        recordUndoable(w.tvn, w.journal, UndoScope::Moving, [&] { kActions[1].run(w); });
         change(w);
         const auto changed = w.snapshot();
-        const UndoOutcome outcome = UndoLastAction(w.tvn, w.journal, UndoScope::Moving);
+        const UndoOutcome outcome = undoLastAction(w.tvn, w.journal, UndoScope::Moving);
         EXPECT_EQ(outcome.result, Result::Outdated);
         EXPECT_EQ(w.relative(outcome.what), what);
         EXPECT_EQ(outcome.reason, reason);
         EXPECT_EQ(w.snapshot(), changed);
-        EXPECT_EQ(UndoLastAction(w.tvn, w.journal, UndoScope::Moving).result, Result::Nothing);
+        EXPECT_EQ(undoLastAction(w.tvn, w.journal, UndoScope::Moving).result, Result::Nothing);
     }
 }
 
@@ -228,10 +228,10 @@ TEST(Undo, AMoveWhoseSourceStaysTakesItsCopyBackWithoutTrash) {
                op.path.contains("giochi");
     });
     const UndoOutcome outcome = w.record(UndoScope::Moving, [&] {
-        FillModifyList(w.tvn);
+        fillModifyList(w.tvn);
         w.lists.listModify.setSelected(2, true); // giochi/Gone.lnk
-        if (LoadSelectedCopiesForMove(w.tvn))
-            ClassifySelected(w.tvn, kVideo);
+        if (loadSelectedCopiesForMove(w.tvn))
+            classifySelected(w.tvn, kVideo);
         w.state.moveMode = false;
     });
     EXPECT_EQ(w.ui.messageTexts(), std::vector<QString>{unexpectedErrorText()});
@@ -247,7 +247,7 @@ TEST(Undo, AMoveWhoseSourceStaysTakesItsCopyBackWithoutTrash) {
 TEST(Undo, WithoutATrashFilesAreDeletedOnlyWhenTheUserAgrees) {
     for (const bool agree : {false, true}) {
         UndoWorld w;
-        RecordUndoable(w.tvn, w.journal, UndoScope::Purges, [&] {
+        recordUndoable(w.tvn, w.journal, UndoScope::Purges, [&] {
             w.tree.write("Start Menu/giochi/Earlier.lnk");
             w.journal.createFolder(w.tree.path("Start Menu/earlier"));
         });

@@ -16,7 +16,7 @@ class FakeWindow final : public Window {
 public:
     FakeWindow();
 
-    void ShowConfig() override { ++showConfigCalls; }
+    void showConfig() override { ++showConfigCalls; }
     void setLanguagePictureVisible(bool visible) override { previewPictureVisible = visible; }
     void setHelpCoverVisible(bool visible) override { about2Visible = visible; }
     QString progressText() const override { return progress; }
@@ -33,13 +33,13 @@ public:
     QString messageText(Message message) const override {
         return QStringLiteral("message %1").arg(static_cast<int>(message));
     }
-    void ReportFailedEntries(const std::vector<FailedEntry>& entries, bool) override {
+    void reportFailedEntries(const std::vector<FailedEntry>& entries, bool) override {
         failedReports.push_back(entries);
     }
-    void ReportUnreadableFolders(const QStringList& folders) override {
+    void reportUnreadableFolders(const QStringList& folders) override {
         unreadableReports.append(folders);
     }
-    void SyncDesktopMenu() override {
+    void syncDesktopMenu() override {
         if (onSyncDesktopMenu)
             onSyncDesktopMenu();
     }

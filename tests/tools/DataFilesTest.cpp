@@ -206,7 +206,7 @@ TEST(CategoryWords, SuggestTheCategoryOfCommonShortcutsInEachLanguage) {
     }
     tvn::NativeFileSystem fs;
     tvn::CategorySuggester suggester;
-    tvn::AddShippedSuggestionData(suggester, fs, [](const QString& fileName) {
+    tvn::addShippedSuggestionData(suggester, fs, [](const QString& fileName) {
         return QStringLiteral(TORVANE_APP_DIR "/") + fileName;
     });
     for (const Case& c : cases)
@@ -237,18 +237,18 @@ TEST(CategoryWords, AWordOrAProgramHasOneCategory) {
                 }
     };
     std::vector<tvn::CategoryWords> words;
-    for (const QString& fileName : tvn::CategoryWordsFileNames())
-        words.push_back(tvn::ReadCategoryWords(fs, path(fileName)));
+    for (const QString& fileName : tvn::categoryWordsFileNames())
+        words.push_back(tvn::readCategoryWords(fs, path(fileName)));
     expectOneCategory(words, "word");
     expectOneCategory(
-        {tvn::ReadKnownPrograms(fs, path(QString::fromUtf16(tvn::kKnownProgramsFileName)))},
+        {tvn::readKnownPrograms(fs, path(QString::fromUtf16(tvn::kKnownProgramsFileName)))},
         "known program");
 
     const auto catalogue =
-        tvn::ReadProgramCatalogue(fs, path(QString::fromUtf16(tvn::kProgramCatalogueFileName)));
+        tvn::readProgramCatalogue(fs, path(QString::fromUtf16(tvn::kProgramCatalogueFileName)));
     EXPECT_GT(catalogue.size(), 4000u);
     EXPECT_GT(
-        tvn::ReadProgramCatalogue(fs, path(QString::fromUtf16(tvn::kDescribedProgramsFileName)))
+        tvn::readProgramCatalogue(fs, path(QString::fromUtf16(tvn::kDescribedProgramsFileName)))
             .size(),
         1500u);
     QSet<QString> keys;

@@ -4,7 +4,7 @@
 // (the mark of an option) in the window's own pixels, and for each list the centres of its
 // first two rows ("name.row0", "name.row1"). The screenshot walk and the end-to-end test click
 // there.
-#include "app/FrmMain.h"
+#include "app/frame/MainWindow.h"
 #include "dialogs/Look.h"
 #include "platform/NativeFileSystem.h"
 #include "platform/ShellFolders.h"
@@ -83,11 +83,11 @@ int main(int argc, char** argv) {
     SilentUi ui;
     tvn::NativeFileSystem fs;
     NoShellFolders shellFolders;
-    tvn::FrmMain window(ui, fs, shellFolders, [folder] { return folder; });
+    tvn::MainWindow window(ui, fs, shellFolders, [folder] { return folder; });
     window.show();
     window.state().appFolder = folder;
     window.state().languageIndex = std::atoi(argv[2]);
-    window.LoadLanguageTexts();
+    window.loadLanguageTexts();
 
     print(window, *window.findChild<QLabel*>(QStringLiteral("languagePicture")));
     for (QFrame* panel : window.panels()) {
