@@ -1,10 +1,10 @@
 #include "dialogs/AboutDialog.h"
 
 #include "dialogs/AboutTexts.h"
+#include "dialogs/BuiltInPictures.h"
 #include "dialogs/Look.h"
 #include "dialogs/MakerAddresses.h"
 #include "dialogs/Twips.h"
-#include "tools/pictures/BuiltInPictures.h"
 
 #include <QGuiApplication>
 #include <QLabel>

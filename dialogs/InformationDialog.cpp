@@ -1,10 +1,10 @@
 #include "dialogs/InformationDialog.h"
 
 #include "dialogs/AboutTexts.h"
+#include "dialogs/BuiltInPictures.h"
 #include "dialogs/Look.h"
 #include "dialogs/MakerAddresses.h"
 #include "dialogs/Twips.h"
-#include "tools/pictures/BuiltInPictures.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,8 +2,8 @@
 
 #include "app/widgets/ButtonRoles.h"
 #include "app/widgets/Widgets.h"
+#include "dialogs/BuiltInPictures.h"
 #include "i18n/BuiltInTexts.h"
-#include "tools/pictures/BuiltInPictures.h"
 
 #include <QGridLayout>
 #include <QLabel>

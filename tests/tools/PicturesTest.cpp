@@ -1,6 +1,6 @@
 // The pictures drawn at build time: the built-in ones load from the resources linked in with
 // torvane_pictures, the language pictures from the program folder by their content alone.
-#include "tools/pictures/BuiltInPictures.h"
+#include "dialogs/BuiltInPictures.h"
 
 #include <gtest/gtest.h>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "tools/pictures/BuiltInPictures.h"
+#include "dialogs/BuiltInPictures.h"
 
 namespace tvn {
 
