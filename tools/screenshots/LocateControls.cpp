@@ -4,7 +4,7 @@
 // (the mark of an option) in the window's own pixels, and for each list the centres of its
 // first two rows ("name.row0", "name.row1"). The screenshot walk and the end-to-end test click
 // there.
-#include "app/frame/MainWindow.h"
+#include "app/frame/MeasuredWindow.h"
 #include "dialogs/Look.h"
 #include "platform/NativeFileSystem.h"
 #include "platform/ShellFolders.h"
@@ -83,15 +83,13 @@ int main(int argc, char** argv) {
     SilentUi ui;
     tvn::NativeFileSystem fs;
     NoShellFolders shellFolders;
-    tvn::MainWindow window(ui, fs, shellFolders, [folder] { return folder; });
-    window.show();
-    window.state().appFolder = folder;
-    window.state().languageIndex = std::atoi(argv[2]);
-    window.loadLanguageTexts();
+    const tvn::MeasuredWindow measured =
+        tvn::openMeasuredWindow(ui, fs, shellFolders, folder, std::atoi(argv[2]));
+    const QWidget& window = *measured.window;
 
     print(window, *window.findChild<QLabel*>(QStringLiteral("languagePicture")));
-    for (QFrame* panel : window.panels()) {
-        for (QFrame* other : window.panels())
+    for (QFrame* panel : measured.panels) {
+        for (QFrame* other : measured.panels)
             other->setVisible(other == panel);
         // The settings panel as a configured program shows it, with its language button.
         window.findChild<QPushButton*>(QStringLiteral("changeLanguageButton"))->show();
