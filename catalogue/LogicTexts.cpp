@@ -1,13 +1,12 @@
 #include "catalogue/LogicTexts.h"
 
-#include <array>
+#include "platform/TextTable.h"
 
 namespace tvn {
 
 QString logicText(LogicText text, int languageIndex) {
     // English, French, Italian; French puts a no-break space before "!", "?" and ":".
-    using Texts = std::array<const char16_t*, 3>;
-    static constexpr Texts kTexts[] = {
+    static constexpr TextRow kTexts[] = {
         {u"ERROR!", u"ERREUR\u00a0!", u"ERRORE!"},
         {u"Caution!", u"Attention\u00a0!", u"Attenzione!"},
         {u"A category name cannot be empty or end with a dot or a blank, and cannot hold any of "
@@ -70,8 +69,7 @@ QString logicText(LogicText text, int languageIndex) {
          u"non vi sono nominate correttamente riprendono il loro nome abituale."},
     };
     static_assert(std::size(kTexts) == static_cast<size_t>(LogicText::CategoryNamesDamaged) + 1);
-    const auto language = languageIndex >= 0 && languageIndex < 3 ? languageIndex : 0;
-    return QString::fromUtf16(kTexts[static_cast<size_t>(text)][static_cast<size_t>(language)]);
+    return textOf(kTexts, text, languageIndex);
 }
 
 } // namespace tvn

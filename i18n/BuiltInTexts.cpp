@@ -1,13 +1,12 @@
 #include "i18n/BuiltInTexts.h"
 
-#include <array>
+#include "platform/TextTable.h"
 
 namespace tvn {
 
 QString builtInText(BuiltInText text, int languageIndex) {
     // English, French, Italian; French puts a no-break space before a colon.
-    using Texts = std::array<const char16_t*, 3>;
-    static constexpr Texts kTexts[] = {
+    static constexpr TextRow kTexts[] = {
         {u"Wine prefix:", u"Pr\u00e9fixe Wine\u00a0:", u"Prefisso Wine:"},
         {u"Other folder\u2026", u"Autre dossier\u2026", u"Altra cartella\u2026"},
         {u"Choose the folder of a Wine prefix", u"Choisissez le dossier d'un pr\u00e9fixe Wine",
@@ -196,8 +195,7 @@ QString builtInText(BuiltInText text, int languageIndex) {
          u"soli:\n\n%1\n\nIl pulsante Disfa di CLASSIFICA (Ctrl+Z) li riprende tutti."},
     };
     static_assert(std::size(kTexts) == static_cast<size_t>(BuiltInText::TidyWhileClosed) + 1);
-    const auto language = languageIndex >= 0 && languageIndex < 3 ? languageIndex : 0;
-    return QString::fromUtf16(kTexts[static_cast<size_t>(text)][static_cast<size_t>(language)]);
+    return textOf(kTexts, text, languageIndex);
 }
 
 } // namespace tvn

@@ -1,13 +1,12 @@
 #include "i18n/NoticeTexts.h"
 
-#include <array>
+#include "platform/TextTable.h"
 
 namespace tvn {
 
 QString noticeText(NoticeText text, int languageIndex) {
     // English, French, Italian; French puts a no-break space before a colon.
-    using Texts = std::array<const char16_t*, 3>;
-    static constexpr Texts kTexts[] = {
+    static constexpr TextRow kTexts[] = {
         {u"These shortcuts could not be handled.",
          u"Ces raccourcis n'ont pas pu \u00eatre trait\u00e9s.",
          u"Questi collegamenti non sono stati elaborati."},
@@ -125,8 +124,7 @@ QString noticeText(NoticeText text, int languageIndex) {
         {u"Cancel", u"Annuler", u"Annulla"},
     };
     static_assert(std::size(kTexts) == static_cast<size_t>(NoticeText::Cancel) + 1);
-    const auto language = languageIndex >= 0 && languageIndex < 3 ? languageIndex : 0;
-    return QString::fromUtf16(kTexts[static_cast<size_t>(text)][static_cast<size_t>(language)]);
+    return textOf(kTexts, text, languageIndex);
 }
 
 QString operationName(const QString& operation, int languageIndex) {
