@@ -3,9 +3,8 @@
 #include "app/panels/CreationPanel.h"
 #include "app/panels/IntroductionPanel.h"
 #include "app/panels/LanguagesPanel.h"
+#include "app/panels/ListPanel.h"
 #include "app/panels/MenuPanel.h"
-#include "app/panels/ModifyPanel.h"
-#include "app/panels/PurgesPanel.h"
 
 // What assistive technology says of each control, in the interface language. A button, box or
 // option is named by its caption, as the toolkit does by itself; this names the lists and text

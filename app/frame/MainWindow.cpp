@@ -6,9 +6,8 @@
 #include "app/panels/HiddenStore.h"
 #include "app/panels/IntroductionPanel.h"
 #include "app/panels/LanguagesPanel.h"
+#include "app/panels/ListPanel.h"
 #include "app/panels/MenuPanel.h"
-#include "app/panels/ModifyPanel.h"
-#include "app/panels/PurgesPanel.h"
 #include "app/panels/WindowSurface.h"
 #include "app/widgets/ButtonRoles.h"
 #include "app/widgets/QtListBox.h"
@@ -44,13 +43,13 @@ MainWindow::MainWindow(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
     introduction_ = new IntroductionPanel(*this, *roles_);
     menu_ = new MenuPanel(*this, *roles_);
     creation_ = new CreationPanel(*this, *roles_);
-    modify_ = new ModifyPanel(*this, *roles_);
-    purges_ = new PurgesPanel(*this, *roles_);
+    modify_ = new ListPanel(*this, *roles_, ListPanel::modifyShape());
+    purges_ = new ListPanel(*this, *roles_, ListPanel::purgesShape());
     config_ = new ConfigPanel(*this, *roles_);
     debugFrame_ = new DebugFrame(*this);
     hiddenStore_ = new HiddenStore(*this, WindowSurface::smallIconsHintText(), state_.windowsDrive);
     // Beside each copy, its category: the folder of the Start Menu it lies in.
-    modify_->showFolderBesideEachCopy([this](int row) {
+    modify_->showFolderBesideEachEntry([this](int row) {
         const QString folder = copyFolders.at(row);
         const QString startMenu = state_.startMenuPath + QChar(kPathSeparator);
         return folder.startsWith(startMenu, Qt::CaseInsensitive)
@@ -71,8 +70,8 @@ MainWindow::MainWindow(Ui& ui, FileSystem& fs, ShellFolders& shellFolders,
     tvn_ = std::make_unique<Tvn>(
         Tvn{state_, fs_, ui_,
             CatalogueLists{shortcutNames, shortcutFolders, copyNames, copyFolders,
-                           creation_->unclassified(), unclassifiedFolders, purges_->orphans(),
-                           orphanFolders, modify_->copies()},
+                           creation_->unclassified(), unclassifiedFolders, purges_->entries(),
+                           orphanFolders, modify_->entries()},
             *this, &shellFolders_});
     connectHandlers();
     showUndoTexts();
@@ -182,16 +181,16 @@ void MainWindow::connectHandlers() {
     // The suggestion follows the current entry, whoever moved it.
     connect(creation_, &CreationPanel::currentEntryChanged, this, &MainWindow::showSuggestion);
     // Modify.
-    connect(modify_, &ModifyPanel::removeClicked, this, &MainWindow::removeClicked);
-    connect(modify_, &ModifyPanel::moveClicked, this, &MainWindow::moveClicked);
-    connect(modify_, &ModifyPanel::doneClicked, this, &MainWindow::modifyDoneClicked);
+    connect(modify_, &ListPanel::actClicked, this, &MainWindow::removeClicked);
+    connect(modify_, &ListPanel::otherClicked, this, &MainWindow::moveClicked);
+    connect(modify_, &ListPanel::backClicked, this, &MainWindow::modifyDoneClicked);
     // Purges.
-    connect(purges_, &PurgesPanel::purgeClicked, this, &MainWindow::purgeClicked);
-    connect(purges_, &PurgesPanel::backClicked, this, &MainWindow::purgesBackClicked);
+    connect(purges_, &ListPanel::actClicked, this, &MainWindow::purgeClicked);
+    connect(purges_, &ListPanel::backClicked, this, &MainWindow::purgesBackClicked);
     // Undo, on the three panels and by key.
     connect(creation_, &CreationPanel::undoClicked, this, &MainWindow::undoRequested);
-    connect(modify_, &ModifyPanel::undoClicked, this, &MainWindow::undoRequested);
-    connect(purges_, &PurgesPanel::undoClicked, this, &MainWindow::undoRequested);
+    connect(modify_, &ListPanel::undoClicked, this, &MainWindow::undoRequested);
+    connect(purges_, &ListPanel::undoClicked, this, &MainWindow::undoRequested);
     auto* undoKey = new QShortcut(QKeySequence::Undo, this);
     connect(undoKey, &QShortcut::activated, this, &MainWindow::undoRequested);
     // Config. Whatever changes a path box, the all-users line follows.

@@ -31,8 +31,7 @@ class HiddenStore;
 class IntroductionPanel;
 class LanguagesPanel;
 class MenuPanel;
-class ModifyPanel;
-class PurgesPanel;
+class ListPanel;
 class WindowSurface;
 class FileSystem;
 class ShellFolders;
@@ -238,8 +237,8 @@ private:
     LanguagesPanel* languages_ = nullptr;
     IntroductionPanel* introduction_ = nullptr;
     MenuPanel* menu_ = nullptr;
-    ModifyPanel* modify_ = nullptr;
-    PurgesPanel* purges_ = nullptr;
+    ListPanel* modify_ = nullptr;
+    ListPanel* purges_ = nullptr;
     DebugFrame* debugFrame_ = nullptr;
     HiddenStore* hiddenStore_ = nullptr;
 

@@ -1,7 +1,7 @@
 #include "app/frame/MainWindow.h"
 #include "app/panels/CreationPanel.h"
+#include "app/panels/ListPanel.h"
 #include "app/panels/MenuPanel.h"
-#include "app/panels/ModifyPanel.h"
 #include "platform/FailureCause.h"
 #include "platform/Ui.h"
 #include "store/ModifyList.h"
@@ -23,7 +23,7 @@ void MainWindow::modifyClicked() {
     modify_->clearFilter();
     tvn::fillModifyList(tvn());
     showModify();
-    modify_->selectFirstCopy();
+    modify_->selectFirst();
 }
 
 void MainWindow::removeClicked() {

@@ -1,6 +1,6 @@
 #include "app/frame/MainWindow.h"
+#include "app/panels/ListPanel.h"
 #include "app/panels/MenuPanel.h"
-#include "app/panels/PurgesPanel.h"
 #include "platform/FailureCause.h"
 #include "store/OrphanPurge.h"
 
@@ -18,7 +18,7 @@ void MainWindow::cleanUpClicked() {
     purges_->clearFilter();
     tvn::buildPurgeList(tvn());
     showPurges();
-    purges_->selectFirstOrphan();
+    purges_->selectFirst();
 }
 
 void MainWindow::purgeClicked() {

@@ -2,9 +2,8 @@
 
 #include "app/frame/MainWindow.h"
 #include "app/panels/CreationPanel.h"
+#include "app/panels/ListPanel.h"
 #include "app/panels/MenuPanel.h"
-#include "app/panels/ModifyPanel.h"
-#include "app/panels/PurgesPanel.h"
 #include "app/widgets/QtListBox.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/SystemAnalysis.h"
@@ -141,16 +140,16 @@ void MainWindow::reloadAfterUndo(UndoScope scope, const QStringList& restored) {
         leavePanel(modify_);
         reloadModifyList(tvn());
         showModify();
-        if (modify_->copies().count() > 0)
-            modify_->copies().selectOnly(0);
+        if (modify_->entries().count() > 0)
+            modify_->entries().selectOnly(0);
         break;
     case UndoScope::Purges:
         leavePanel(purges_);
         tvn::refreshClassified(tvn());
         tvn::buildPurgeList(tvn());
         showPurges();
-        if (purges_->orphans().count() > 0)
-            purges_->orphans().selectOnly(0);
+        if (purges_->entries().count() > 0)
+            purges_->entries().selectOnly(0);
         break;
     case UndoScope::Menu: {
         leavePanel(menu_);

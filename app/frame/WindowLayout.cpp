@@ -2,7 +2,7 @@
 #include "app/panels/ConfigPanel.h"
 #include "app/panels/DebugFrame.h"
 #include "app/panels/HiddenStore.h"
-#include "app/panels/PurgesPanel.h"
+#include "app/panels/ListPanel.h"
 #include "app/panels/WindowSurface.h"
 #include "app/widgets/Geometry.h"
 #include "i18n/BuiltInTexts.h"
@@ -21,7 +21,7 @@ void MainWindow::showSurfaceTexts() {
                           builtInText(BuiltInText::Freeware, state_.languageIndex));
     // The settings' Cancel has no field in the language files.
     config_->setCancelCaption(noticeText(NoticeText::Cancel, state_.languageIndex));
-    purges_->showNoOrphansText(builtInText(BuiltInText::NoOrphans, state_.languageIndex));
+    purges_->showEmptyListText(builtInText(BuiltInText::NoOrphans, state_.languageIndex));
 }
 
 void MainWindow::layOutWindow() {
