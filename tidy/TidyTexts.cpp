@@ -1,14 +1,14 @@
 #include "tidy/TidyTexts.h"
 
-#include <array>
+#include "platform/TextTable.h"
+
 #include <QLocale>
 
 namespace tvn {
 
 QString tidyText(TidyText text, int languageIndex) {
     // English, French, Italian; French puts a no-break space before "!", "?" and ":".
-    using Texts = std::array<const char16_t*, 3>;
-    static constexpr Texts kTexts[] = {
+    static constexpr TextRow kTexts[] = {
         {u"Usage: torvane tidy [--dry-run] [--watch] [--start-menu FOLDER | --prefix FOLDER]\n"
          u"\n"
          u"Copies every new shortcut of the Programs folders whose category is sure into that\n"
@@ -129,13 +129,11 @@ QString tidyText(TidyText text, int languageIndex) {
          u"L\u2019ultimo riordino non pu\u00f2 essere annullato: %1 \u00e8 cambiato nel "
          u"frattempo."},
     };
-    const size_t language = languageIndex >= 0 && languageIndex < 3 ? languageIndex : 0;
-    return QString::fromUtf16(kTexts[static_cast<size_t>(text)][language]);
+    return textOf(kTexts, text, languageIndex);
 }
 
 QString tidyFolderProblemText(int problem, int languageIndex) {
-    using Texts = std::array<const char16_t*, 3>;
-    static constexpr Texts kTexts[] = {
+    static constexpr TextRow kTexts[] = {
         {u"no folder is given", u"aucun dossier n\u2019est indiqu\u00e9",
          u"nessuna cartella indicata"},
         {u"it holds a double quote", u"il contient un guillemet droit",
@@ -156,10 +154,9 @@ QString tidyFolderProblemText(int problem, int languageIndex) {
          u"il ne se trouve pas dans le dossier du menu D\u00e9marrer",
          u"non si trova nella cartella del menu Start"},
     };
-    const size_t language = languageIndex >= 0 && languageIndex < 3 ? languageIndex : 0;
-    const size_t index =
-        problem >= 0 && problem < static_cast<int>(std::size(kTexts)) ? problem : 0;
-    return QString::fromUtf16(kTexts[index][language]);
+    return textOf(kTexts,
+                  problem >= 0 && problem < static_cast<int>(std::size(kTexts)) ? problem : 0,
+                  languageIndex);
 }
 
 int systemLanguageIndex() {
