@@ -35,7 +35,7 @@ protected:
     }
 
     void TearDown() override {
-        regCloseKey(key);
+        RegCloseKey(key);
         RegDeleteTreeW(HKEY_CURRENT_USER, wide(subKey));
     }
 
@@ -160,7 +160,7 @@ TEST(Win32RegistryWineTest, ReadsTheValuesSetWithRegAdd) {
     if (RegOpenKeyExW(HKEY_CURRENT_USER, reinterpret_cast<const wchar_t*>(kWineTestKey), 0,
                       KEY_READ, &marker) != ERROR_SUCCESS)
         GTEST_SKIP() << "the values are set by scripts/test-windows";
-    regCloseKey(marker);
+    RegCloseKey(marker);
 
     Win32Registry registry;
     const QString key = QString::fromUtf16(kWineTestKey);
