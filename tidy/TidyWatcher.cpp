@@ -140,10 +140,15 @@ private:
         QStringList lines;
         for (const TidyFiled& filed : report.filed)
             lines.append(tidyText(TidyText::FiledLine, language).arg(filed.name, filed.category));
-        if (report.waiting > 0)
+        if (report.waiting == 1)
+            lines.append(tidyText(TidyText::NotificationWaitingOne, language));
+        else if (report.waiting > 1)
             lines.append(tidyText(TidyText::NotificationWaiting, language).arg(report.waiting));
-        notifier_.notify(tidyText(TidyText::NotificationTitle, language).arg(report.filed.size()),
-                         lines.join(u'\n'), tidyText(TidyText::UndoAction, language));
+        const QString title =
+            report.filed.size() == 1
+                ? tidyText(TidyText::NotificationTitleOne, language)
+                : tidyText(TidyText::NotificationTitle, language).arg(report.filed.size());
+        notifier_.notify(title, lines.join(u'\n'), tidyText(TidyText::UndoAction, language));
     }
 
     void undoNow() {
