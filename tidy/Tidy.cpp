@@ -11,6 +11,7 @@
 #include "platform/Paths.h"
 #include "platform/ProtectedFileSystem.h"
 #include "platform/ShellFolders.h"
+#include "platform/SystemLanguage.h"
 #include "store/CategoryFiles.h"
 #include "store/CategoryFolders.h"
 #include "store/CategoryNames.h"

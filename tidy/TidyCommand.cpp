@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 #include "platform/ProgramFolderLock.h"
 #include "platform/ProtectedFileSystem.h"
+#include "platform/SystemLanguage.h"
 #include "store/ConfigFile.h"
 #include "store/UndoJournal.h"
 #include "tidy/Tidy.h"

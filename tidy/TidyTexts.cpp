@@ -2,8 +2,6 @@
 
 #include "platform/TextTable.h"
 
-#include <QLocale>
-
 namespace tvn {
 
 QString tidyText(TidyText text, int languageIndex) {
@@ -161,17 +159,6 @@ QString tidyFolderProblemText(int problem, int languageIndex) {
     return textOf(kTexts,
                   problem >= 0 && problem < static_cast<int>(std::size(kTexts)) ? problem : 0,
                   languageIndex);
-}
-
-int systemLanguageIndex() {
-    switch (QLocale::system().language()) {
-    case QLocale::French:
-        return 1;
-    case QLocale::Italian:
-        return 2;
-    default:
-        return 0;
-    }
 }
 
 } // namespace tvn

@@ -36,7 +36,4 @@ QString tidyFolderProblemText(int problem, int languageIndex);
 // The text in the interface language (0 English, 1 French, 2 Italian; English otherwise).
 QString tidyText(TidyText text, int languageIndex);
 
-// The interface language the system's locale asks for, when no settings say.
-int systemLanguageIndex();
-
 } // namespace tvn

@@ -9,7 +9,6 @@
 #include "platform/ProgramFolders.h"
 
 #include <QFrame>
-#include <QLocale>
 
 // The frame's answers to the Languages panel, the language texts and the language picture.
 
@@ -46,17 +45,6 @@ void MainWindow::readLanguageChoice() {
 
 int MainWindow::chosenLanguage() const {
     return languages_->chosenLanguage(state_.languageIndex);
-}
-
-int MainWindow::systemLanguage() {
-    switch (QLocale::system().language()) {
-    case QLocale::French:
-        return 1;
-    case QLocale::Italian:
-        return 2;
-    default:
-        return 0;
-    }
 }
 
 void MainWindow::loadLanguageTexts() {

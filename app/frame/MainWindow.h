@@ -97,9 +97,8 @@ public:
     void languagesExitClicked();
     void changeLanguageClicked(); // the Config panel's button
     void readLanguageChoice();
-    // The language of the language panel's choice, and the system's as one of ours.
+    // The language of the language panel's choice.
     int chosenLanguage() const;
-    static int systemLanguage();
     void loadLanguageTexts();
     // Names and describes every control for assistive technology (AccessibleTexts.cpp).
     void applyAccessibleTexts();

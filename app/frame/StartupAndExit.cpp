@@ -2,6 +2,7 @@
 #include "app/panels/ConfigPanel.h"
 #include "app/panels/IntroductionPanel.h"
 #include "dialogs/AboutDialog.h"
+#include "platform/SystemLanguage.h"
 #include "platform/Ui.h"
 #include "store/CategoryFiles.h"
 
@@ -19,7 +20,7 @@ void MainWindow::startUp() {
     loadSettings();
     {
         // In the language chosen, or before any choice in the system's when it is one of ours.
-        AboutDialog about(state_.configured ? chosenLanguage() : systemLanguage());
+        AboutDialog about(state_.configured ? chosenLanguage() : systemLanguageIndex());
         ui_.showModal(about);
     }
     layOutWindow();
