@@ -2,11 +2,15 @@
 """Builds data/Program catalogue.tvn from public catalogues of Windows software.
 
 make-catalogue.py OUT_FILE SCOOP_BUCKET_DIR... [--games SCOOP_BUCKET_DIR...] [--choco DIR]
+                  [--winget INDEX_JSON]
 
 SCOOP_BUCKET_DIR  a Scoop bucket's folder of manifests (bucket/*.json): ScoopInstaller/Extras,
                   ScoopInstaller/Main, ScoopInstaller/Nonportable (Unlicense)
 --games           buckets whose every program is a game: Calinou/scoop-games (CC0 1.0)
 --choco DIR       chocolatey-community/chocolatey-packages (Apache 2.0): its *.nuspec files
+--winget FILE     index.v2.json of svrooij/winget-pkgs-index (MIT): the name, identifier and tags
+                  of every package of the Windows package manager's community manifests
+                  (microsoft/winget-pkgs, MIT)
 
 Each program of the catalogue gives its names (the manifest's name, the names of its shortcuts,
 the package's title), its executables (those its shortcuts and commands start) and its one-line
@@ -14,7 +18,8 @@ description. The suggestion reads the description where a shortcut has none, and
 words as it weighs a shortcut's own: the catalogue knows what a program is, the words decide its
 category. A category is written only where the catalogue itself gives one: every program of a
 games bucket is a game, and a Chocolatey package's tags map to categories by TAGS below, when
-they point to one category only.
+they point to one category only; a Windows package manager's package's tags, more numerous and
+looser, by WINGET_TAGS, when one category has at least twice the tags of any other.
 
 Names a shortcut could bear without being the program are left out: common English words of
 fewer than six letters (/usr/share/dict/words) and the generic executables of GENERIC.
@@ -53,6 +58,52 @@ TAGS = {
               " webdav remote vpn",
 }
 TAG_CATEGORY = {tag: category for category, tags in TAGS.items() for tag in tags.split()}
+
+# The Windows package manager's tags, each written by the package's author: English ones, and
+# the Chinese ones many packages carry beside them. Tags that do not tell (cli, ai, tool,
+# utility, productivity, windows, open-source, editor, player, viewer, launcher...) are not listed.
+WINGET_TAGS = {
+    GAMES: "game games gaming videogame video-game emulator emulation minecraft steam rpg"
+           " puzzle arcade shooter fps chess roguelike platformer retro-gaming game-launcher"
+           " mod-manager 游戏",
+    UTILITIES: "archive archiver compression compressor decompression zip 7zip 7z rar unrar"
+               " extract unzip clipboard clipboard-manager hotkey hotkeys macro macros"
+               " file-search desktop-search everything file-manager file-explorer password"
+               " password-manager keepass backup file-sync rename file-rename duplicate"
+               " window-manager tiling taskbar calculator timer 压缩 解压 剪贴板 密码 备份",
+    GRAPHICS: "graphics image images image-editor image-viewer photo photos photography picture"
+              " pictures drawing draw paint painting svg vector 3d 2d cad modeling modelling"
+              " icons screenshot screen-capture pixel-art animation illustration rendering"
+              " 图像 图片 照片 绘图 截图 绘画",
+    VIDEO: "video videos video-player video-editor video-editing mkv dvd blu-ray subtitle"
+           " subtitles codec movie movies film iptv screen-recorder screen-recording"
+           " video-downloader 视频 录屏 电影",
+    AUDIO: "audio music music-player mp3 flac sound podcast podcasts radio daw midi"
+           " synthesizer audio-editor tagger equalizer 音频 音乐 声音",
+    WORK: "office pdf word excel spreadsheet presentation document documents notes note-taking"
+          " notebook todo calendar finance accounting education learning mind-map mindmap"
+          " project-management kanban invoice 办公 教育 笔记 文档",
+    SYSTEM: "driver drivers disk disk-space defragment defrag partition ntfs registry"
+            " uninstaller cleaner antivirus anti-malware malware firewall virtualization"
+            " virtual-machine hypervisor usb iso bootable hardware system-monitor"
+            " hardware-monitor benchmark sysinternals task-manager diagnostics temperature"
+            " sensors 驱动 硬件 系统",
+    REFERENCE: "ebook e-book ebooks epub dictionary encyclopedia bible astronomy planetarium"
+               " maps atlas wikipedia weather 电子书 词典",
+    PROGRAMMING: "development developer developer-tools devtools programming ide git"
+                 " version-control compiler debugger debug python javascript typescript"
+                 " nodejs php ruby golang rust-lang java-ide c++ sdk api-client regex"
+                 " hex-editor database sql sqlite mysql postgresql json xml diff"
+                 " code-editor 编程 开发 代码 集成开发环境 数据库 调试",
+    INTERNET: "browser web-browser webbrowser email mail e-mail ftp sftp ssh telnet torrent"
+              " bittorrent p2p download downloader chat messenger messaging irc voip"
+              " conferencing video-conferencing meeting rss feed-reader remote-desktop"
+              " remote-access remote-control vpn proxy network networking internet"
+              " cloud-storage file-sharing 浏览器 网页浏览器 电子邮件 邮件 聊天 下载 远程"
+              " 远程桌面 代理 网络 网盘",
+}
+WINGET_TAG_CATEGORY = {tag: category for category, tags in WINGET_TAGS.items()
+                       for tag in tags.split()}
 
 # Executables and names that many programs share.
 GENERIC = {
@@ -130,11 +181,30 @@ def choco_programs(folder):
         yield category, names, first_sentence(text.get("summary") or text.get("description", ""))
 
 
+def winget_programs(path):
+    for package in json.load(open(path, encoding="utf-8-sig")):
+        tags = {tag.casefold().replace(" ", "-") for tag in package.get("Tags") or []}
+        counts = [0] * 11
+        for tag in tags:
+            if tag in WINGET_TAG_CATEGORY:
+                counts[WINGET_TAG_CATEGORY[tag]] += 1
+        ranked = sorted(range(len(counts)), key=lambda k: -counts[k])
+        best, second = counts[ranked[0]], counts[ranked[1]]
+        category = ranked[0] if best > 0 and best >= 2 * second else -1
+        # The identifier is Publisher.Program[.Variant]: its program part names it too.
+        parts = (package.get("PackageId") or "").split(".")
+        names = [package.get("Name") or ""] + parts[1:2]
+        # Where the tags give no category, their words stand in for the description the index
+        # lacks; where they do, the category says it all and the tags teach nothing more.
+        words = sorted(tag for tag in tags if re.fullmatch(r"[a-z][a-z0-9-]*", tag))
+        yield category, names, "" if category >= 0 else " ".join(words).replace("-", " ")
+
+
 def main():
     arguments = sys.argv[1:]
     out, groups, kind = arguments[0], [], "scoop"
     for argument in arguments[1:]:
-        if argument in ("--games", "--choco"):
+        if argument in ("--games", "--choco", "--winget"):
             kind = argument
         else:
             groups.append((kind, argument))
@@ -143,6 +213,8 @@ def main():
     for kind, folder in groups:
         if kind == "--choco":
             programs += choco_programs(folder)
+        elif kind == "--winget":
+            programs += winget_programs(folder)
         else:
             programs += scoop_programs(folder, GAMES if kind == "--games" else -1)
 
