@@ -49,8 +49,8 @@ constexpr QChar kPhraseJoiner = u'_';
 // categories then weigh up to kDescribedWeight.
 constexpr int kDescribedMinimumPrograms = 2;
 constexpr double kDescribedSmoothing = 0.5;
-constexpr double kDescribedFlattening = 2;
-constexpr double kDescribedWeight = 8;
+constexpr double kDescribedFlattening = 4;
+constexpr double kDescribedWeight = 10;
 // Fewer known words than this say too little.
 constexpr int kDescribedMinimumWords = 2;
 

@@ -103,15 +103,15 @@ TEST_F(CategorySuggestionTest, OneWordDoesNotDecideAgainstTheRest) {
 }
 
 TEST_F(CategorySuggestionTest, DescribedProgramsTeachWhatADescriptionsWordsSay) {
-    const char* budgets = "Budgets kept in a ledger";
+    const char* budgets = "Household budgets kept in a ledger";
     EXPECT_EQ(suggested("Frob", "Acme", budgets), -1);
     suggester.addDescribedPrograms(
         {{{QStringLiteral("abacus")}, 5, QStringLiteral("Ledger of household budgets")},
-         {{QStringLiteral("tally")}, 5, QStringLiteral("Budgets and a ledger")},
-         {{QStringLiteral("pixo")}, 2, QStringLiteral("Sprite editor for pixel art")},
-         {{QStringLiteral("spry")}, 2, QStringLiteral("Pixel sprite editor")}});
+         {{QStringLiteral("tally")}, 5, QStringLiteral("Household budgets and a ledger")},
+         {{QStringLiteral("pixo")}, 2, QStringLiteral("Sprite maker for pixel tiles")},
+         {{QStringLiteral("spry")}, 2, QStringLiteral("Pixel sprite tiles")}});
     EXPECT_EQ(suggested("Frob", "Acme", budgets), 5);
-    EXPECT_EQ(suggested("Frob", "Acme", "Pixel sprite animation"), 2);
+    EXPECT_EQ(suggested("Frob", "Acme", "Pixel sprite tiles in motion"), 2);
     EXPECT_EQ(suggested("Tally", ""), -1); // learned from, never looked up by name
 }
 
