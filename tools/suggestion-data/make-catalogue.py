@@ -22,7 +22,9 @@ they point to one category only; a Windows package manager's package's tags, mor
 looser, by WINGET_TAGS, when one category has at least twice the tags of any other.
 
 Names a shortcut could bear without being the program are left out: common English words of
-fewer than six letters (/usr/share/dict/words) and the generic executables of GENERIC.
+fewer than six letters (/usr/share/dict/words), the generic executables of GENERIC, and any word
+the dictionary writes in small letters when it is an executable's name or a package manager's
+package's name ("player.exe", "Desktop"), which stand beside no executable to tie them.
 """
 import glob
 import json
@@ -114,6 +116,13 @@ GENERIC = {
 }
 
 
+DICTIONARY = [word.strip() for word in open("/usr/share/dict/words", encoding="utf-8")]
+COMMON = {word.casefold() for word in DICTIONARY}
+# Words the dictionary writes in small letters: "Editor", "Desktop" or "Windows" would name many
+# programs' shortcuts, folders and executables, where "Firefox" names one program.
+LOWERCASE = {word for word in DICTIONARY if word.islower()}
+
+
 def program_key(name):
     """The suggestion's programKey: the letters and digits of the name's words, case folded,
     its version words left out after the first ("GIMP 2.10" and "gimp" give "gimp")."""
@@ -136,7 +145,9 @@ def executables(field):
     for item in items:
         path = item[0] if isinstance(item, list) and item else item
         if isinstance(path, str) and path.lower().endswith(".exe"):
-            found.append(os.path.splitext(os.path.basename(path.replace("\\", "/")))[0])
+            executable = os.path.splitext(os.path.basename(path.replace("\\", "/")))[0]
+            if program_key(executable) not in LOWERCASE:
+                found.append(executable)
     return found
 
 
@@ -208,29 +219,35 @@ def main():
             kind = argument
         else:
             groups.append((kind, argument))
-    common = {w.strip().casefold() for w in open("/usr/share/dict/words", encoding="utf-8")}
     programs = []
     for kind, folder in groups:
         if kind == "--choco":
-            programs += choco_programs(folder)
+            programs += [(*program, False) for program in choco_programs(folder)]
         elif kind == "--winget":
-            programs += winget_programs(folder)
+            # A package's name alone, without an executable beside it, must not be a word.
+            programs += [(*program, True) for program in winget_programs(folder)]
         else:
-            programs += scoop_programs(folder, GAMES if kind == "--games" else -1)
+            programs += [(*program, False) for program in
+                         scoop_programs(folder, GAMES if kind == "--games" else -1)]
 
     # A key names one program: the first catalogue's, which carries its category if it has one.
     owner, records = {}, []
-    for category, names, description in programs:
+    for category, names, description, name_only in programs:
         keys = []
         for name in names:
             key = program_key(name)
-            if (not key or key in GENERIC or (key in common and len(key) < 6)
+            if (not key or key in GENERIC or (key in COMMON and len(key) < 6)
                     or key in keys or not name.isascii() or "|" in name):
                 continue
             if key in owner:
-                # The same program again (Scoop and Chocolatey): its category is kept.
-                if category >= 0 and records[owner[key]][0] < 0:
-                    records[owner[key]][0] = category
+                # The same program again (Scoop and Chocolatey): its category is kept. Only
+                # by its first name: a suite's record also holds its tools' executables, and a
+                # program of another source named like one of them says nothing of the suite.
+                record = records[owner[key]]
+                if category >= 0 and record[0] < 0 and record[1][0] == key:
+                    record[0] = category
+                continue
+            if name_only and key in LOWERCASE:
                 continue
             keys.append(key)
         if not keys or (not description and category < 0):
