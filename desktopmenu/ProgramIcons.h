@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
-#include <QImage>
 #include <QSet>
 #include <QString>
+#include <utility>
 #include <vector>
 
 namespace tvn {
@@ -26,9 +27,6 @@ public:
     // (an entry of any prefix's sync may name one).
     void removeUnused() const;
 
-    // The images of the icon, at most one per size (the deepest), in no order.
-    static std::vector<QImage> images(const QString& file, int index);
-
 private:
     QString fileOf(int size, const QString& name) const;
     bool write(const QString& file, int index, const QString& name);
@@ -43,6 +41,10 @@ private:
     bool presentListed_ = false;
     // The sizes whose folder this sync has made or found.
     QSet<int> madeSizes_;
+    // The PNG files of each icon decoded in this sync, by the hash of the icon's bytes: programs
+    // that share an icon (one installer's, or the same program under several names) have it decoded
+    // and encoded once.
+    QHash<QByteArray, std::vector<std::pair<int, QByteArray>>> pngFiles_;
 };
 
 } // namespace tvn
