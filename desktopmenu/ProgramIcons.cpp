@@ -203,21 +203,25 @@ bool ProgramIcons::write(const QString& file, int index, const QString& name) {
     if (icon.isEmpty())
         return false;
     const QByteArray hash = icon.hash();
-    auto png = pngFiles_.constFind(hash);
-    if (png == pngFiles_.constEnd())
-        png = pngFiles_.insert(hash, pngFilesOf(icon));
-    if (png->empty())
+    auto encoded = encoded_.find(hash);
+    if (encoded == encoded_.end())
+        encoded = encoded_.insert(hash, {pngFilesOf(icon), {}});
+    if (encoded->files.empty())
         return false;
-    for (const auto& [size, bytes] : *png) {
+    for (const auto& [size, bytes] : encoded->files) {
         const QString path = fileOf(size, name);
         if (!madeSizes_.contains(size)) {
             if (!QDir().mkpath(QFileInfo(path).path()))
                 return false;
             madeSizes_.insert(size);
         }
-        if (!writeGeneratedFile(path, bytes))
+        const bool linked = !encoded->writtenAs.isEmpty() &&
+                            linkGeneratedFile(fileOf(size, encoded->writtenAs), path);
+        if (!linked && !writeGeneratedFile(path, bytes))
             return false;
     }
+    if (encoded->writtenAs.isEmpty())
+        encoded->writtenAs = name;
     present_.insert(name);
     return true;
 }

@@ -41,10 +41,16 @@ private:
     bool presentListed_ = false;
     // The sizes whose folder this sync has made or found.
     QSet<int> madeSizes_;
-    // The PNG files of each icon decoded in this sync, by the hash of the icon's bytes: programs
-    // that share an icon (one installer's, or the same program under several names) have it decoded
-    // and encoded once.
-    QHash<QByteArray, std::vector<std::pair<int, QByteArray>>> pngFiles_;
+    // Each icon decoded in this sync, by the hash of its bytes: programs that share an icon (one
+    // installer's, or the same program under several names) have it decoded and encoded once,
+    // and its files written once, the others' names links to them.
+    struct Encoded {
+        // Its PNG files by size.
+        std::vector<std::pair<int, QByteArray>> files;
+        // The name its files were first written under.
+        QString writtenAs;
+    };
+    QHash<QByteArray, Encoded> encoded_;
 };
 
 } // namespace tvn
