@@ -326,6 +326,31 @@ TEST(DesktopMenuSync, KeepsOnlyItsOwnGnomeAppFoldersInStep) {
     EXPECT_EQ(world.sync().appFolders, 0);
 }
 
+// Until GNOME Shell has read the entries again, a folder keeps the programs it showed (to the
+// shell, a renamed category's new entries are none yet, and a folder emptied under it breaks its
+// grid) and a folder no entry stands for stays (its programs would show loose); then it goes, and
+// at last the programs whose entries are gone.
+TEST(GnomeAppFolders, KeepWhatTheShellShowsUntilItHasReadTheEntries) {
+    if (!GnomeAppFolders::available())
+        GTEST_SKIP() << "no app-folder schemas (Debian: gsettings-desktop-schemas)";
+    const QString id = QStringLiteral("Torvane-0000abcd-");
+    GnomeAppFolders::sync(id, {{id + u'1', "giochi", {"wine-giochi-A.desktop"}},
+                               {id + u'2', "grafica", {"wine-grafica-B.desktop"}}});
+    const std::vector<AppFolder> renamed{{id + u'1', "games", {"wine-games-A.desktop"}}};
+    GnomeAppFolders::sync(id, renamed, AppFolderChange::KeepingShown);
+    EXPECT_EQ(GnomeAppFolders::read(id),
+              (std::vector<AppFolder>{
+                  {id + u'1', "games", {"wine-games-A.desktop", "wine-giochi-A.desktop"}},
+                  {id + u'2', "grafica", {"wine-grafica-B.desktop"}}}));
+    GnomeAppFolders::sync(id, renamed, AppFolderChange::KeepingShownPrograms);
+    EXPECT_EQ(GnomeAppFolders::read(id),
+              (std::vector<AppFolder>{
+                  {id + u'1', "games", {"wine-games-A.desktop", "wine-giochi-A.desktop"}}}));
+    GnomeAppFolders::sync(id, renamed);
+    EXPECT_EQ(GnomeAppFolders::read(id), renamed);
+    GnomeAppFolders::sync(id, {});
+}
+
 // A request made while a sync runs stops it at its next step, and only the newer one's result
 // is told; the two never run at once, so every copy ends with one entry.
 TEST(DesktopMenuSyncQueue, ANewerRequestSupersedesTheRunningSync) {
