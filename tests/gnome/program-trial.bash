@@ -280,7 +280,18 @@ click_ms=$(now_ms)
 key ctrl+z
 expect undone "favourites $left folders favourites $left " "favourites $left" "$click_ms"
 
+xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key --clearmodifiers Escape
+for _ in $(seq 100); do
+    kill -0 "$program_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$program_pid" 2>/dev/null; then
+    "$import" -window root "$out/window-end.png"
+    kill "$program_pid"
+    gnome_shell_stop
+    die "the program did not end on Escape (see $out/window-end.png)"
+fi
 wait "$tracer" || true
 program_pid=""
 gnome_shell_stop
