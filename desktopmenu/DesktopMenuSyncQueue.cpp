@@ -55,8 +55,14 @@ void DesktopMenuSyncQueue::work() {
                 continue;
             }
             wake_.wait(lock, ready);
-            if (quitting_)
+            if (quitting_) {
+                // The program ends: what it leaves in GNOME's settings is what the entries
+                // stand for, whether or not the shell has read them yet.
+                lock.unlock();
+                if (settle)
+                    settleGnomeAppFolders(settle->result, AppFolderChange::Exact);
                 return;
+            }
             request = std::move(*waiting_);
             waiting_.reset();
             generation = generation_;

@@ -20,7 +20,7 @@ namespace tvn {
 //
 // GNOME's app folders change keeping what the shell shows (AppFolderChange::KeepingShown), and
 // are brought in step once the shell has read the entries again, unless a newer request comes
-// first.
+// first, or at once when the queue is destroyed.
 class DesktopMenuSyncQueue {
 public:
     struct Listener {

@@ -7,6 +7,7 @@
 #include "tests/support/PrintQString.h"
 
 #include <functional>
+#include <optional>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
@@ -391,6 +392,44 @@ TEST(DesktopMenuSyncQueue, ANewerRequestSupersedesTheRunningSync) {
     EXPECT_LT(told[0].written, kCopies);
     EXPECT_EQ(QDir(world.tree.path(QStringLiteral("data/applications/wine/giochi"))).count(),
               uint(kCopies) + 2);
+}
+
+// The folders a sync keeps for a shell that has not read the entries yet are settled when the
+// queue ends, so a program closed at once leaves no folder of a reset behind.
+TEST(DesktopMenuSyncQueue, LeavesGnomeAppFoldersInStepWhenItEnds) {
+    if (!GnomeAppFolders::available())
+        GTEST_SKIP() << "no app-folder schemas (Debian: gsettings-desktop-schemas)";
+    int argc = 1;
+    char name[] = "desktopmenu_tests";
+    char* argv[] = {name};
+    QCoreApplication application(argc, argv);
+    FakePrefix world;
+    world.window.captions[0] = QStringLiteral("giochi");
+    world.putShortcut(QStringLiteral("giochi/Chess.lnk"));
+    QString idPrefix;
+    {
+        std::optional<DesktopMenuSyncResult> told;
+        DesktopMenuSyncQueue queue({[](qsizetype, qsizetype) {},
+                                    [&told](const DesktopMenuSyncResult& r) {
+                                        told = r;
+                                    }});
+        const auto syncAndWait = [&] {
+            told.reset();
+            queue.request(desktopMenuRequest(world.tvn, world.environment));
+            QElapsedTimer clock;
+            clock.start();
+            while (!told && clock.elapsed() < 60'000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            ASSERT_TRUE(told);
+        };
+        syncAndWait();
+        idPrefix = told->appFolderIdPrefix;
+        ASSERT_EQ(GnomeAppFolders::read(idPrefix).size(), 1u);
+        QDir(world.startMenu + QStringLiteral("/giochi")).removeRecursively();
+        syncAndWait();
+        EXPECT_EQ(GnomeAppFolders::read(idPrefix).size(), 1u);
+    }
+    EXPECT_TRUE(GnomeAppFolders::read(idPrefix).empty());
 }
 
 } // namespace
