@@ -137,11 +137,12 @@ public:
             ProgramIcons(request_.environment.dataHome).removeUnused();
             files_.announceChange();
         }
-        // After the announcement: GNOME Shell looks up a folder's programs as soon as the folder
-        // changes, and finds the new entries only once it has been told of them.
-        if (!result_.stopped)
-            result_.appFolders =
-                GnomeAppFolders::sync(appFolderIdPrefix(request_.prefix), folders_);
+        if (!result_.stopped) {
+            result_.appFolderIdPrefix = appFolderIdPrefix(request_.prefix);
+            result_.appFolders = GnomeAppFolders::sync(result_.appFolderIdPrefix, folders_,
+                                                       control_.appFolderChange);
+            result_.appFoldersInStep = std::move(folders_);
+        }
         return result_;
     }
 
@@ -177,6 +178,13 @@ private:
         const OriginalEntry* original;
     };
 
+    // Tells the desktop's menus, once, before the first entry is written or removed.
+    void announceFirstChange() {
+        if (!announced_)
+            files_.announceChange();
+        announced_ = true;
+    }
+
     bool stopped() {
         if (!result_.stopped && control_.stopRequested())
             result_.stopped = true;
@@ -196,6 +204,7 @@ private:
                 const QString entry = name.chopped(8);
                 if (present.contains(entry))
                     continue;
+                announceFirstChange();
                 if (files_.menuFileIsForEntry(menu, entry))
                     QFile::remove(files_.menuFile(menu, entry));
                 if (QFile::remove(folder.filePath(name)))
@@ -243,10 +252,12 @@ private:
             if (stopped())
                 return;
             QByteArray text = entryText(fromLinks, copy);
-            if (inStep(*copy.copy, text))
+            if (inStep(*copy.copy, text)) {
                 withEntry_.insert(copy.copy);
-            else
+            } else {
+                announceFirstChange();
                 missing.push_back({copy.copy, std::move(text)});
+            }
         }
         if (missing.empty())
             return;
@@ -315,6 +326,7 @@ private:
     QSet<const CategoryCopy*> withEntry_;
     qsizetype done_ = 0;
     qsizetype total_ = 0;
+    bool announced_ = false;
 };
 
 } // namespace
@@ -359,8 +371,12 @@ DesktopMenuRequest desktopMenuRequest(Tvn& tvn, const DesktopMenuEnvironment& en
 DesktopMenuSyncResult syncDesktopMenu(const DesktopMenuRequest& request,
                                       const DesktopMenuSyncControl& control) {
     if (request.support != DesktopMenuSupport::Available)
-        return {request.support, 0, 0, 0, {}, false};
+        return {request.support, 0, 0, 0, {}, false, {}, {}};
     return MenuSync(request, control).run();
+}
+
+void settleGnomeAppFolders(const DesktopMenuSyncResult& result, AppFolderChange change) {
+    GnomeAppFolders::sync(result.appFolderIdPrefix, result.appFoldersInStep, change);
 }
 
 } // namespace tvn

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/Tvn.h"
+#include "desktopmenu/GnomeAppFolders.h"
 
 #include <functional>
 #include <QString>
@@ -90,6 +91,9 @@ struct DesktopMenuSyncResult {
     QStringList failed;
     // Stopped before the end: a newer request takes over.
     bool stopped = false;
+    // GNOME's app folders of this prefix as the entries now stand, and the start of their ids.
+    QString appFolderIdPrefix;
+    std::vector<AppFolder> appFoldersInStep;
 };
 
 // How a running sync learns that it should stop, and tells how far it has come.
@@ -101,25 +105,32 @@ struct DesktopMenuSyncControl {
     // The entries made so far of those the sync makes.
     std::function<void(qsizetype done, qsizetype total)> progressed = [](qsizetype, qsizetype) {
     };
+    // How GNOME's app folders change (see AppFolderChange).
+    AppFolderChange appFolderChange = AppFolderChange::Exact;
 };
 
 // Brings the desktop menu in step with the category folders of the request: an entry for each
 // copy, none for a shortcut that is gone, no category submenu left without entries. A copy
 // whose original has an entry of Wine's own gets its entry written from that one, the others
 // from their shell-link files, with icons from the programs they name (see LinkDesktopEntries).
-// No Wine process is started and nothing in the prefix is written. After a sync that changed
-// any entry, a file made and removed in applications/ tells the desktop's menus to read the
-// entries again: GNOME Shell watches that folder only, not its subfolders. Only the entries of
-// shortcuts lying directly in a folder of the Start Menu folder are ever removed, and only those
-// whose shortcut is gone, in a category folder or in a folder whose submenu this program made;
-// Programs entries and everything else are left alone. A copy's entry written from its original's
-// is hidden from GNOME, whose app grid instead shows the original's entry in an app folder named as
-// the category: one folder per category and prefix, the only app folders the sync ever changes (see
-// GnomeAppFolders). Entries and folders already in step are not touched, so a second sync changes
-// nothing. Every step leaves files that the next sync completes or removes: a sync stopped between
-// two steps, or killed, is repaired by the next one. Where the support is not Available, nothing is
-// attempted.
+// No Wine process is started and nothing in the prefix is written. Before the first entry it
+// writes or removes, and again at the end, a file made and removed in applications/ tells the
+// desktop's menus to read the entries again: GNOME Shell watches that folder only, not its
+// subfolders, and reads them some 5 s after it is told, so it is told as early as possible. Only
+// the entries of shortcuts lying directly in a folder of the Start Menu folder are ever removed,
+// and only those whose shortcut is gone, in a category folder or in a folder whose submenu this
+// program made; Programs entries and everything else are left alone. A copy's entry written from
+// its original's is hidden from GNOME, whose app grid instead shows the original's entry in an app
+// folder named as the category: one folder per category and prefix, the only app folders the sync
+// ever changes (see GnomeAppFolders). Entries and folders already in step are not touched, so a
+// second sync changes nothing. Every step leaves files that the next sync completes or removes: a
+// sync stopped between two steps, or killed, is repaired by the next one. Where the support is not
+// Available, nothing is attempted.
 DesktopMenuSyncResult syncDesktopMenu(const DesktopMenuRequest& request,
                                       const DesktopMenuSyncControl& control = {});
+
+// Brings GNOME's app folders closer to those the entries stand for after a sync that changed them
+// keeping what the shell showed (AppFolderChange::KeepingShown): `change` says how close.
+void settleGnomeAppFolders(const DesktopMenuSyncResult& result, AppFolderChange change);
 
 } // namespace tvn

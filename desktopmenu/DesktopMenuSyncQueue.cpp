@@ -28,19 +28,48 @@ void DesktopMenuSyncQueue::request(DesktopMenuRequest request) {
 }
 
 void DesktopMenuSyncQueue::work() {
+    // The app folders the last sync left keeping what the shell showed, and when to bring them
+    // how close to it.
+    struct Settle {
+        std::chrono::steady_clock::time_point at;
+        AppFolderChange change;
+        DesktopMenuSyncResult result;
+    };
+    std::optional<Settle> settle;
     for (;;) {
         DesktopMenuRequest request;
         quint64 generation = 0;
         {
             std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return quitting_ || waiting_; });
-            if (quitting_)
+            const auto ready = [this] {
+                return quitting_ || waiting_;
+            };
+            if (settle && !wake_.wait_until(lock, settle->at, ready)) {
+                lock.unlock();
+                settleGnomeAppFolders(settle->result, settle->change);
+                if (settle->change == AppFolderChange::Exact)
+                    settle.reset();
+                else
+                    *settle = {settle->at - kGoneFoldersDelay + kGoneProgramsDelay,
+                               AppFolderChange::Exact, std::move(settle->result)};
+                continue;
+            }
+            wake_.wait(lock, ready);
+            if (quitting_) {
+                // The program ends: what it leaves in GNOME's settings is what the entries
+                // stand for, whether or not the shell has read them yet.
+                lock.unlock();
+                if (settle)
+                    settleGnomeAppFolders(settle->result, AppFolderChange::Exact);
                 return;
+            }
             request = std::move(*waiting_);
             waiting_.reset();
             generation = generation_;
         }
+        settle.reset();
         DesktopMenuSyncControl control;
+        control.appFolderChange = AppFolderChange::KeepingShown;
         control.stopRequested = [this, generation] {
             const std::lock_guard lock(mutex_);
             return quitting_ || generation_ != generation;
@@ -49,6 +78,9 @@ void DesktopMenuSyncQueue::work() {
             tell(generation, [this, done, total] { listener_.progressed(done, total); });
         };
         const DesktopMenuSyncResult result = syncDesktopMenu(request, control);
+        if (!result.stopped && result.written + result.removed + result.appFolders > 0)
+            settle = Settle{std::chrono::steady_clock::now() + kGoneFoldersDelay,
+                            AppFolderChange::KeepingShownPrograms, result};
         if (!result.stopped)
             tell(generation, [this, result] {
                 busy_ = false;

@@ -2,6 +2,7 @@
 
 #include "desktopmenu/DesktopMenuSync.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -16,6 +17,10 @@ namespace tvn {
 // its next step; only one sync ever writes at a time. The listener is called on the thread that
 // made the queue, through its event loop: with the progress of the newest request, and with its
 // result once it has run to the end.
+//
+// GNOME's app folders change keeping what the shell shows (AppFolderChange::KeepingShown), and
+// are brought in step once the shell has read the entries again, unless a newer request comes
+// first, or at once when the queue is destroyed.
 class DesktopMenuSyncQueue {
 public:
     struct Listener {
@@ -29,6 +34,13 @@ public:
     ~DesktopMenuSyncQueue();
 
     void request(DesktopMenuRequest request);
+    // When GNOME's app folders are brought in step after a sync. The shell reads the entries
+    // again some 5 s after it is told (GNOME 43), told at the sync's first change and at its
+    // end. Then the folders no entry stands for go (an emptied folder would stay in the grid);
+    // the programs whose entries are gone leave their folders later, since to a shell that has
+    // not read the entries again, a renamed category's folder would then hold nothing.
+    static constexpr std::chrono::milliseconds kGoneFoldersDelay{6000};
+    static constexpr std::chrono::milliseconds kGoneProgramsDelay{15000};
     // True from a request until its result has reached the listener.
     bool busy() const { return busy_; }
 

@@ -19,7 +19,9 @@ DesktopMenuRequest desktopMenuRequest(Tvn&, const DesktopMenuEnvironment&) {
 }
 
 DesktopMenuSyncResult syncDesktopMenu(const DesktopMenuRequest&, const DesktopMenuSyncControl&) {
-    return {DesktopMenuSupport::NotNeeded, 0, 0, 0, {}, false};
+    return {DesktopMenuSupport::NotNeeded, 0, 0, 0, {}, false, {}, {}};
 }
+
+void settleGnomeAppFolders(const DesktopMenuSyncResult&, AppFolderChange) {}
 
 } // namespace tvn

@@ -11,4 +11,8 @@ namespace tvn {
 // sync each would cost far more than the files themselves.
 bool writeGeneratedFile(const QString& path, const QByteArray& bytes);
 
+// Makes `path` a second name of the generated file `existing` the same way: far cheaper than a
+// new file of the same bytes. False when it cannot (another disk, a file system without links).
+bool linkGeneratedFile(const QString& existing, const QString& path);
+
 } // namespace tvn

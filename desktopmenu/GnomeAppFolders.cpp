@@ -81,33 +81,51 @@ std::vector<AppFolder> GnomeAppFolders::read(const QString& idPrefix) {
     return folders;
 }
 
-int GnomeAppFolders::sync(const QString& idPrefix, const std::vector<AppFolder>& folders) {
+int GnomeAppFolders::sync(const QString& idPrefix, const std::vector<AppFolder>& folders,
+                          AppFolderChange change) {
     if (!available())
         return 0;
+    const bool keepFolders = change == AppFolderChange::KeepingShown;
+    const bool keepPrograms = change != AppFolderChange::Exact;
     int changed = 0;
     const Settings grid(g_settings_new(kFoldersSchema));
-    const QStringList children = readStrings(grid.get(), "folder-children");
-    QStringList kept;
+    QStringList children = readStrings(grid.get(), "folder-children");
+    QStringList removed;
     for (const QString& id : children) {
         const bool wanted = std::any_of(folders.begin(), folders.end(),
                                         [&](const AppFolder& folder) { return folder.id == id; });
-        if (!id.startsWith(idPrefix) || wanted) {
-            kept << id;
-            continue;
-        }
+        if (id.startsWith(idPrefix) && !wanted && !keepFolders)
+            removed << id;
+    }
+    // The grid drops a folder before its settings go: an emptied folder still in the grid
+    // breaks it.
+    if (!removed.isEmpty()) {
+        for (const QString& id : removed)
+            children.removeAll(id);
+        writeStrings(grid.get(), "folder-children", children);
+    }
+    for (const QString& id : removed) {
         const Settings folder = folderSettings(id);
         for (const char* key : {"name", "apps"})
             g_settings_reset(folder.get(), key);
         ++changed;
     }
+    QStringList kept = children;
     for (const AppFolder& wanted : folders) {
         const Settings folder = folderSettings(wanted.id);
-        const bool listed = kept.contains(wanted.id);
-        if (listed && readString(folder.get(), "name") == wanted.name &&
-            readStrings(folder.get(), "apps") == wanted.apps)
+        const bool listed = children.contains(wanted.id);
+        const QStringList shown = listed ? readStrings(folder.get(), "apps") : QStringList();
+        QStringList apps = wanted.apps;
+        if (keepPrograms) {
+            for (const QString& app : shown)
+                if (!apps.contains(app))
+                    apps << app;
+            apps.sort();
+        }
+        if (listed && readString(folder.get(), "name") == wanted.name && shown == apps)
             continue;
         g_settings_set_string(folder.get(), "name", wanted.name.toUtf8().constData());
-        writeStrings(folder.get(), "apps", wanted.apps);
+        writeStrings(folder.get(), "apps", apps);
         if (!listed)
             kept << wanted.id;
         ++changed;

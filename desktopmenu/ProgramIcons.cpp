@@ -12,6 +12,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QImageReader>
 #include <QRegularExpression>
 #include <QSet>
@@ -63,34 +64,119 @@ QImage decoded(QByteArray data, const char* format) {
     return reader.read();
 }
 
-// The images an .ico file holds.
-std::vector<std::pair<int, QImage>> icoImages(QFile& file) {
-    if (file.size() > kMaxIcoFileBytes)
-        return {};
-    QByteArray data = file.read(kMaxIcoFileBytes);
+// An image of an icon, decoded, with its depth and, where the icon stores it as a PNG file, that
+// file (written as it is: decoding it checks it, and encoding it again would cost far more).
+struct IconImage {
+    int depth = 0;
+    QImage image;
+    QByteArray png;
+};
+
+// The images of an .ico file's bytes.
+std::vector<IconImage> icoImages(QByteArray data) {
     QBuffer buffer(&data);
     QImageReader reader(&buffer, "ico");
-    std::vector<std::pair<int, QImage>> images;
+    std::vector<IconImage> images;
     for (int i = 0; i < std::min(reader.imageCount(), kMaxPeIconImages); ++i) {
         if (!reader.jumpToImage(i))
             break;
-        const QImage image = reader.read();
+        QImage image = reader.read();
         if (!image.isNull())
-            images.push_back({image.depth(), image});
+            images.push_back({image.depth(), std::move(image), {}});
     }
     return images;
 }
 
-std::vector<std::pair<int, QImage>> programImages(QFile& file, int index) {
-    std::vector<std::pair<int, QImage>> images;
-    for (const PeIconImage& image : peIconGroup(file, index)) {
+std::vector<IconImage> groupImages(const std::vector<PeIconImage>& group) {
+    std::vector<IconImage> images;
+    for (const PeIconImage& image : group) {
         const bool png = image.data.startsWith("\x89PNG");
-        const QImage decodedImage =
-            png ? decoded(image.data, "png") : decoded(icoFileOf(image), "ico");
+        QImage decodedImage = png ? decoded(image.data, "png") : decoded(icoFileOf(image), "ico");
         if (!decodedImage.isNull())
-            images.push_back({image.bitCount, decodedImage});
+            images.push_back(
+                {image.bitCount, std::move(decodedImage), png ? image.data : QByteArray()});
     }
     return images;
+}
+
+// An icon as its file stores it: the bytes of an .ico file, or a program's icon group.
+struct StoredIcon {
+    QByteArray ico;
+    std::vector<PeIconImage> group;
+
+    bool isEmpty() const { return ico.isEmpty() && group.empty(); }
+
+    // A hash of every byte of it: two files holding the same icon give the same.
+    QByteArray hash() const {
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        hash.addData(ico);
+        for (const PeIconImage& image : group) {
+            hash.addData(QByteArray::number(image.bitCount) + ':' +
+                         QByteArray::number(image.data.size()) + ':');
+            hash.addData(image.data);
+        }
+        return hash.result();
+    }
+};
+
+StoredIcon storedIcon(const QString& path, int index) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    if (file.peek(4) != QByteArrayView("\0\0\1\0", 4))
+        return {{}, peIconGroup(file, index)};
+    if (file.size() > kMaxIcoFileBytes)
+        return {};
+    return {file.read(kMaxIcoFileBytes), {}};
+}
+
+// The images of the icon, at most one per size (the deepest; the last listed among equals),
+// smallest first.
+std::vector<IconImage> imagesOf(const StoredIcon& icon) {
+    auto all = icon.ico.isEmpty() ? groupImages(icon.group) : icoImages(icon.ico);
+    std::map<int, IconImage> bySize;
+    for (IconImage& image : all) {
+        if (image.image.width() != image.image.height())
+            continue;
+        IconImage& best = bySize[image.image.width()];
+        if (best.image.isNull() || image.depth >= best.depth)
+            best = std::move(image);
+    }
+    std::vector<IconImage> result;
+    for (auto& [size, image] : bySize)
+        result.push_back(std::move(image));
+    return result;
+}
+
+// The PNG files of the icon, by size: one per size the theme lists, or where it has none of
+// those, its largest image brought to the nearest size the theme lists.
+std::vector<std::pair<int, QByteArray>> pngFilesOf(const StoredIcon& icon) {
+    std::vector<IconImage> all = imagesOf(icon);
+    if (all.empty())
+        return {};
+    std::vector<IconImage> chosen;
+    for (IconImage& image : all)
+        if (isThemeSize(image.image.width()))
+            chosen.push_back(std::move(image));
+    if (chosen.empty()) {
+        const QImage& largest = all.back().image;
+        int size = kThemeSizes[0];
+        for (const int themeSize : kThemeSizes)
+            if (themeSize <= largest.width())
+                size = themeSize;
+        chosen.push_back(
+            {0, largest.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), {}});
+    }
+    std::vector<std::pair<int, QByteArray>> files;
+    for (const IconImage& image : chosen) {
+        QByteArray png = image.png;
+        QBuffer buffer(&png);
+        if (png.isEmpty() &&
+            (!buffer.open(QIODevice::WriteOnly) || !image.image.save(&buffer, "png")))
+            return {};
+        files.push_back({image.image.width(), png});
+    }
+    return files;
 }
 
 QString stemOf(const QString& file) {
@@ -102,39 +188,10 @@ QString stemOf(const QString& file) {
         .left(40);
 }
 
-bool writePng(const QString& path, const QImage& image) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "png") &&
-           writeGeneratedFile(path, png);
-}
-
 } // namespace
 
 ProgramIcons::ProgramIcons(QString dataHome)
     : dataHome_(std::move(dataHome)) {}
-
-std::vector<QImage> ProgramIcons::images(const QString& path, int index) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray head = file.peek(4);
-    const auto all =
-        head == QByteArrayView("\0\0\1\0", 4) ? icoImages(file) : programImages(file, index);
-    // The deepest image of each square size; the last listed among equals.
-    std::map<int, std::pair<int, QImage>> bySize;
-    for (const auto& [depth, image] : all) {
-        if (image.width() != image.height())
-            continue;
-        auto& best = bySize[image.width()];
-        if (best.second.isNull() || depth >= best.first)
-            best = {depth, image};
-    }
-    std::vector<QImage> result;
-    for (const auto& [size, image] : bySize)
-        result.push_back(image.second);
-    return result;
-}
 
 QString ProgramIcons::fileOf(int size, const QString& name) const {
     return dataHome_ + QStringLiteral("/icons/hicolor/%1x%1/apps/").arg(size) + name +
@@ -142,32 +199,29 @@ QString ProgramIcons::fileOf(int size, const QString& name) const {
 }
 
 bool ProgramIcons::write(const QString& file, int index, const QString& name) {
-    std::vector<QImage> all = images(file, index);
-    if (all.empty())
+    const StoredIcon icon = storedIcon(file, index);
+    if (icon.isEmpty())
         return false;
-    std::vector<QImage> chosen;
-    std::copy_if(all.begin(), all.end(), std::back_inserter(chosen),
-                 [](const QImage& image) { return isThemeSize(image.width()); });
-    if (chosen.empty()) {
-        // Only sizes the theme does not list: the largest, brought to the nearest size it lists.
-        const QImage& largest = all.back();
-        int size = kThemeSizes[0];
-        for (const int themeSize : kThemeSizes)
-            if (themeSize <= largest.width())
-                size = themeSize;
-        chosen.push_back(
-            largest.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    }
-    for (const QImage& image : chosen) {
-        const QString path = fileOf(image.width(), name);
-        if (!madeSizes_.contains(image.width())) {
+    const QByteArray hash = icon.hash();
+    auto encoded = encoded_.find(hash);
+    if (encoded == encoded_.end())
+        encoded = encoded_.insert(hash, {pngFilesOf(icon), {}});
+    if (encoded->files.empty())
+        return false;
+    for (const auto& [size, bytes] : encoded->files) {
+        const QString path = fileOf(size, name);
+        if (!madeSizes_.contains(size)) {
             if (!QDir().mkpath(QFileInfo(path).path()))
                 return false;
-            madeSizes_.insert(image.width());
+            madeSizes_.insert(size);
         }
-        if (!writePng(path, image))
+        const bool linked = !encoded->writtenAs.isEmpty() &&
+                            linkGeneratedFile(fileOf(size, encoded->writtenAs), path);
+        if (!linked && !writeGeneratedFile(path, bytes))
             return false;
     }
+    if (encoded->writtenAs.isEmpty())
+        encoded->writtenAs = name;
     present_.insert(name);
     return true;
 }

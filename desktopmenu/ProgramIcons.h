@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
-#include <QImage>
 #include <QSet>
 #include <QString>
+#include <utility>
 #include <vector>
 
 namespace tvn {
@@ -26,9 +27,6 @@ public:
     // (an entry of any prefix's sync may name one).
     void removeUnused() const;
 
-    // The images of the icon, at most one per size (the deepest), in no order.
-    static std::vector<QImage> images(const QString& file, int index);
-
 private:
     QString fileOf(int size, const QString& name) const;
     bool write(const QString& file, int index, const QString& name);
@@ -43,6 +41,16 @@ private:
     bool presentListed_ = false;
     // The sizes whose folder this sync has made or found.
     QSet<int> madeSizes_;
+    // Each icon decoded in this sync, by the hash of its bytes: programs that share an icon (one
+    // installer's, or the same program under several names) have it decoded and encoded once,
+    // and its files written once, the others' names links to them.
+    struct Encoded {
+        // Its PNG files by size.
+        std::vector<std::pair<int, QByteArray>> files;
+        // The name its files were first written under.
+        QString writtenAs;
+    };
+    QHash<QByteArray, Encoded> encoded_;
 };
 
 } // namespace tvn

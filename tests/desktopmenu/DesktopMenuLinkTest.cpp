@@ -4,7 +4,9 @@
 #include "tools/demoprefix/ProgramFile.h"
 #include "tools/demoprefix/ShellLinkFile.h"
 
+#include <QBuffer>
 #include <QDirIterator>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -56,8 +58,14 @@ struct PrefixWithoutEntries : MenuWorld {
 TEST(DesktopMenuFromLinks, WritesEachEntryAndIconFromTheShortcutAloneAndOnlyOnce) {
     PrefixWithoutEntries world;
     ProgramFileContent pixie;
-    pixie.iconGroups = {{{16, 0xFF0000FF, {}}, {48, 0xFF00FF00, {}}, {20, 0xFFFFFFFF, {}}},
-                        {{32, 0xFFFF0000, {}}}};
+    QImage large(256, 256, QImage::Format_ARGB32);
+    large.fill(0xFF808080u);
+    QByteArray largePng;
+    QBuffer largeBuffer(&largePng);
+    ASSERT_TRUE(largeBuffer.open(QIODevice::WriteOnly) && large.save(&largeBuffer, "png", 0));
+    pixie.iconGroups = {
+        {{16, 0xFF0000FF, {}}, {48, 0xFF00FF00, {}}, {20, 0xFFFFFFFF, {}}, {256, 0, largePng}},
+        {{32, 0xFFFF0000, {}}}};
     world.tree.write(QStringLiteral("prefix/drive_c/Program Files/Pixie/Pixie.exe"),
                      tools::programFileBytes(pixie));
     world.window.captions[0] = QStringLiteral("giochi");
@@ -101,6 +109,10 @@ TEST(DesktopMenuFromLinks, WritesEachEntryAndIconFromTheShortcutAloneAndOnlyOnce
     EXPECT_EQ(QImage(world.icon(entries + "giochi/Pixie \"$1\".desktop", 48)).pixel(8, 8),
               0xFF00FF00u);
     EXPECT_FALSE(world.tree.exists(QStringLiteral("data/icons/hicolor/20x20")));
+    // A PNG image the program holds is its file as it is.
+    QFile largeFile(world.icon(entries + "giochi/Pixie \"$1\".desktop", 256));
+    ASSERT_TRUE(largeFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(largeFile.readAll(), largePng);
     EXPECT_EQ(QImage(world.icon(entries + "grafica/Tool.desktop", 32)).pixel(8, 8), 0xFFFF0000u);
     EXPECT_TRUE(world.tree.read(entries + "grafica/Tool.desktop")
                     .endsWith("\nStartupWMClass=readme.txt\n"));

@@ -7,6 +7,7 @@
 #include "tests/support/PrintQString.h"
 
 #include <functional>
+#include <optional>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
@@ -326,6 +327,31 @@ TEST(DesktopMenuSync, KeepsOnlyItsOwnGnomeAppFoldersInStep) {
     EXPECT_EQ(world.sync().appFolders, 0);
 }
 
+// Until GNOME Shell has read the entries again, a folder keeps the programs it showed (to the
+// shell, a renamed category's new entries are none yet, and a folder emptied under it breaks its
+// grid) and a folder no entry stands for stays (its programs would show loose); then it goes, and
+// at last the programs whose entries are gone.
+TEST(GnomeAppFolders, KeepWhatTheShellShowsUntilItHasReadTheEntries) {
+    if (!GnomeAppFolders::available())
+        GTEST_SKIP() << "no app-folder schemas (Debian: gsettings-desktop-schemas)";
+    const QString id = QStringLiteral("Torvane-0000abcd-");
+    GnomeAppFolders::sync(id, {{id + u'1', "giochi", {"wine-giochi-A.desktop"}},
+                               {id + u'2', "grafica", {"wine-grafica-B.desktop"}}});
+    const std::vector<AppFolder> renamed{{id + u'1', "games", {"wine-games-A.desktop"}}};
+    GnomeAppFolders::sync(id, renamed, AppFolderChange::KeepingShown);
+    EXPECT_EQ(GnomeAppFolders::read(id),
+              (std::vector<AppFolder>{
+                  {id + u'1', "games", {"wine-games-A.desktop", "wine-giochi-A.desktop"}},
+                  {id + u'2', "grafica", {"wine-grafica-B.desktop"}}}));
+    GnomeAppFolders::sync(id, renamed, AppFolderChange::KeepingShownPrograms);
+    EXPECT_EQ(GnomeAppFolders::read(id),
+              (std::vector<AppFolder>{
+                  {id + u'1', "games", {"wine-games-A.desktop", "wine-giochi-A.desktop"}}}));
+    GnomeAppFolders::sync(id, renamed);
+    EXPECT_EQ(GnomeAppFolders::read(id), renamed);
+    GnomeAppFolders::sync(id, {});
+}
+
 // A request made while a sync runs stops it at its next step, and only the newer one's result
 // is told; the two never run at once, so every copy ends with one entry.
 TEST(DesktopMenuSyncQueue, ANewerRequestSupersedesTheRunningSync) {
@@ -366,6 +392,44 @@ TEST(DesktopMenuSyncQueue, ANewerRequestSupersedesTheRunningSync) {
     EXPECT_LT(told[0].written, kCopies);
     EXPECT_EQ(QDir(world.tree.path(QStringLiteral("data/applications/wine/giochi"))).count(),
               uint(kCopies) + 2);
+}
+
+// The folders a sync keeps for a shell that has not read the entries yet are settled when the
+// queue ends, so a program closed at once leaves no folder of a reset behind.
+TEST(DesktopMenuSyncQueue, LeavesGnomeAppFoldersInStepWhenItEnds) {
+    if (!GnomeAppFolders::available())
+        GTEST_SKIP() << "no app-folder schemas (Debian: gsettings-desktop-schemas)";
+    int argc = 1;
+    char name[] = "desktopmenu_tests";
+    char* argv[] = {name};
+    QCoreApplication application(argc, argv);
+    FakePrefix world;
+    world.window.captions[0] = QStringLiteral("giochi");
+    world.putShortcut(QStringLiteral("giochi/Chess.lnk"));
+    QString idPrefix;
+    {
+        std::optional<DesktopMenuSyncResult> told;
+        DesktopMenuSyncQueue queue({[](qsizetype, qsizetype) {},
+                                    [&told](const DesktopMenuSyncResult& r) {
+                                        told = r;
+                                    }});
+        const auto syncAndWait = [&] {
+            told.reset();
+            queue.request(desktopMenuRequest(world.tvn, world.environment));
+            QElapsedTimer clock;
+            clock.start();
+            while (!told && clock.elapsed() < 60'000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            ASSERT_TRUE(told);
+        };
+        syncAndWait();
+        idPrefix = told->appFolderIdPrefix;
+        ASSERT_EQ(GnomeAppFolders::read(idPrefix).size(), 1u);
+        QDir(world.startMenu + QStringLiteral("/giochi")).removeRecursively();
+        syncAndWait();
+        EXPECT_EQ(GnomeAppFolders::read(idPrefix).size(), 1u);
+    }
+    EXPECT_TRUE(GnomeAppFolders::read(idPrefix).empty());
 }
 
 } // namespace
