@@ -279,6 +279,7 @@ xdotool windowfocus --sync "$window" 2>/dev/null || true
 click_ms=$(now_ms)
 key ctrl+z
 expect undone "favourites $left folders favourites $left " "favourites $left" "$click_ms"
+answer 'Torvane v1.23' Return
 
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key --clearmodifiers Escape
