@@ -131,7 +131,16 @@ def program_key(name):
     return "".join(words[:1] + [w for w in words[1:] if not version.match(w)])
 
 
+# Words about specifications ("spec-driven", a "specification" tag) tell nothing of a
+# program's category: they are left out of descriptions and tags.
+SPECIFICATION_WORDS = re.compile(r"\bspec(s|ifications?)?(-[a-z]+)?\b", re.IGNORECASE)
+
+
 def first_sentence(text):
+    kept = SPECIFICATION_WORDS.sub("", text)
+    if kept != text:
+        # No blank left before the punctuation that followed a word left out.
+        text = re.sub(r"\s+([,.;:)])(?=\s|$)", r"\1", kept)
     text = " ".join(text.replace('"', "'").split())
     text = text.encode("ascii", "ignore").decode()
     match = re.match(r"(.+?[.!?])(\s|$)", text)
@@ -208,7 +217,8 @@ def winget_programs(path):
         # Where the tags give no category, their words stand in for the description the index
         # lacks; where they do, the category says it all and the tags teach nothing more.
         words = sorted(tag for tag in tags if re.fullmatch(r"[a-z][a-z0-9-]*", tag))
-        yield category, names, "" if category >= 0 else " ".join(words).replace("-", " ")
+        text = " ".join(SPECIFICATION_WORDS.sub("", " ".join(words).replace("-", " ")).split())
+        yield category, names, "" if category >= 0 else text
 
 
 def main():
