@@ -134,15 +134,29 @@ bool isCommonDescriptionWord(const QString& word) {
     return common.contains(word) || isVersionWord(word);
 }
 
-// The words of a program's name without its version; a leading number is part of the name
-// ("7-Zip", "2048"). A "+" counts as a letter, as program files write it: "Notepad++" is
-// "notepadpp.exe", not Notepad.
+// A portable edition's launcher names the program it starts: "GIMP Portable",
+// "GIMPPortable.exe" and "Mozilla Firefox, Portable Edition" are GIMP and Firefox.
+void removePortableEdition(QStringList& words) {
+    static const QString portable = QStringLiteral("portable");
+    if (words.size() > 2 && words.last() == u"edition" && words[words.size() - 2] == portable)
+        words.removeLast();
+    if (words.size() > 1 && words.last() == portable)
+        words.removeLast();
+    else if (words.size() == 1 && words.first().size() > portable.size() + 1 &&
+             words.first().endsWith(portable))
+        words.first().chop(portable.size());
+}
+
+// The words of a program's name without its version or a portable edition's mark; a leading
+// number is part of the name ("7-Zip", "2048"). A "+" counts as a letter, as program files
+// write it: "Notepad++" is "notepadpp.exe", not Notepad.
 QStringList programWords(const QString& name) {
     QStringList words = wordsOf(QString(name).replace(u'+', u'p'));
     if (!words.isEmpty()) {
         const QString first = words.takeFirst();
         words.removeIf(isVersionWord);
         words.prepend(first);
+        removePortableEdition(words);
     }
     return words;
 }
@@ -518,9 +532,10 @@ Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
         for (int k = 0; k < kCategoryCount; ++k)
             add(k, kChosenVendorWeight * (*vendor)[static_cast<size_t>(k)] / total);
     }
-    // The shortcut is the program by its name or its executable; its folder may be the
-    // program's ("7-Zip/7-Zip File Manager") or a vendor's, and says less.
-    const QStringList ownKeys = {key, executable};
+    // The shortcut is the program by its name, its executable or the product its executable
+    // says it is; its folder may be the program's ("7-Zip/7-Zip File Manager") or a vendor's,
+    // and says less.
+    const QStringList ownKeys = {key, executable, programKey(clues.productName)};
     int known = knownCategory(ownKeys);
     const CataloguedProgram* catalogued = cataloguedProgram(ownKeys);
     int knownWeight = kKnownProgramWeight;

@@ -53,12 +53,14 @@ struct CataloguedProgram {
 std::vector<CataloguedProgram> readProgramCatalogue(FileSystem& fs, const QString& path);
 
 // What is known of a shortcut: its display name, the folders between its Programs tree and
-// itself, and what its file says of its program (empty when unread or unreadable).
+// itself, what its file says of its program, and the product its program's version resource
+// names (empty when unread or unreadable).
 struct ShortcutClues {
     QString name;
     QString folders;
     QString description;
     QString targetPath;
+    QString productName = {};
 };
 
 // A suggested category (-1 for none) and how sure it is, from 0 to 100. A sure suggestion
@@ -145,7 +147,8 @@ void addShippedSuggestionData(CategorySuggester& suggester, FileSystem& fs,
                               const std::function<QString(const QString& fileName)>& pathOf);
 
 // A program's name reduced to what identifies it: letters and digits only, letter case folded,
-// version numbers left out ("GIMP 2.10" and "gimp" give "gimp").
+// version numbers and a portable edition's mark left out ("GIMP 2.10", "GIMPPortable" and
+// "gimp" give "gimp").
 QString programKey(const QString& name);
 
 // The folders between the Programs tree that holds `folder` and `folder` itself ("Vendor/Suite"),

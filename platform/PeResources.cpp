@@ -4,6 +4,7 @@
 #include <optional>
 #include <QIODevice>
 #include <QtEndian>
+#include <utility>
 
 namespace tvn {
 
@@ -253,7 +254,7 @@ std::vector<PeIconImage> peIconGroup(QIODevice& file, int index) {
     return images;
 }
 
-QStringList peVersionTexts(QIODevice& file) {
+ProgramVersionTexts peVersionTexts(QIODevice& file) {
     PeFile pe(file);
     if (!pe.open())
         return {};
@@ -263,7 +264,7 @@ QStringList peVersionTexts(QIODevice& file) {
     const auto root = bytes ? versionBlock(*bytes, 0, bytes->size()) : std::nullopt;
     if (!root)
         return {};
-    QStringList texts;
+    ProgramVersionTexts texts;
     for (const VersionBlock& info : children(*bytes, *root)) {
         if (info.key != u"StringFileInfo")
             continue;
@@ -271,16 +272,14 @@ QStringList peVersionTexts(QIODevice& file) {
         if (tables.empty())
             continue;
         const std::vector<VersionBlock> strings = children(*bytes, tables.front());
-        for (const QString& key : {QStringLiteral("FileDescription"), QStringLiteral("ProductName"),
-                                   QStringLiteral("CompanyName")}) {
-            for (const VersionBlock& string : strings) {
-                if (string.key != key)
-                    continue;
-                const QString text = versionText(*bytes, string);
-                if (!text.isEmpty() && !texts.contains(text))
-                    texts << text;
-                break;
-            }
+        for (const auto& [key, text] : {std::pair{u"FileDescription", &texts.description},
+                                        std::pair{u"ProductName", &texts.product},
+                                        std::pair{u"CompanyName", &texts.company}}) {
+            const auto string =
+                std::find_if(strings.begin(), strings.end(),
+                             [&](const VersionBlock& each) { return each.key == key; });
+            if (string != strings.end())
+                *text = versionText(*bytes, *string);
         }
         break;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ProgramVersionText.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -37,9 +39,8 @@ inline constexpr qsizetype kMaxPeVersionTextChars = 256;
 // a file without that group, or no PE file at all. `file` is open for reading.
 std::vector<PeIconImage> peIconGroup(QIODevice& file, int index);
 
-// The description, product and maker of the file's version resource ("Image viewer",
-// "IrfanView", "Irfan Skiljan"), from its first string table, in that order, each trimmed and
-// cut at kMaxPeVersionTextChars characters, empty and repeated texts left out.
-QStringList peVersionTexts(QIODevice& file);
+// The description, product and maker of the file's version resource, from its first string
+// table, each cut at kMaxPeVersionTextChars characters.
+ProgramVersionTexts peVersionTexts(QIODevice& file);
 
 } // namespace tvn

@@ -5,11 +5,11 @@
 
 namespace tvn {
 
-QString programVersionText(const QString& path) {
+ProgramVersionTexts programVersionTexts(const QString& path) {
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return {};
-    return peVersionTexts(file).join(u' ');
+    return peVersionTexts(file);
 }
 
 } // namespace tvn

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <string>
+#include <utility>
 #include <vector>
 #include <windows.h>
 
@@ -31,7 +32,7 @@ std::u16string expanded(const QString& path) {
 
 } // namespace
 
-QString programVersionText(const QString& path) {
+ProgramVersionTexts programVersionTexts(const QString& path) {
     if (path.isEmpty())
         return {};
     const std::u16string file = expanded(path);
@@ -55,8 +56,10 @@ QString programVersionText(const QString& path) {
         translationsSize < sizeof(Translation))
         return {};
 
-    QStringList texts;
-    for (const char* field : {"FileDescription", "ProductName", "CompanyName"}) {
+    ProgramVersionTexts texts;
+    for (const auto& [field, text] :
+         {std::pair{"FileDescription", &texts.description},
+          std::pair{"ProductName", &texts.product}, std::pair{"CompanyName", &texts.company}}) {
         const QString query = QStringLiteral("\\StringFileInfo\\%1%2\\%3")
                                   .arg(translations->language, 4, 16, QLatin1Char('0'))
                                   .arg(translations->codePage, 4, 16, QLatin1Char('0'))
@@ -69,14 +72,11 @@ QString programVersionText(const QString& path) {
             length == 0)
             continue;
         // The length counts the closing null where there is one.
-        const QString text =
-            QString::fromWCharArray(value, std::min<qsizetype>(length, kLongestText))
-                .section(QChar(u'\0'), 0, 0)
-                .trimmed();
-        if (!text.isEmpty() && !texts.contains(text))
-            texts += text;
+        *text = QString::fromWCharArray(value, std::min<qsizetype>(length, kLongestText))
+                    .section(QChar(u'\0'), 0, 0)
+                    .trimmed();
     }
-    return texts.join(u' ');
+    return texts;
 }
 
 } // namespace tvn

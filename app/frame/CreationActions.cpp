@@ -152,13 +152,16 @@ Suggestion MainWindow::suggestionOf(int entry) {
     const Suggestion suggested = suggester_.suggest(clues);
     if (suggested.category >= 0)
         return suggested;
-    // A Windows program names itself in its version resource ("Image viewer", "IrfanView").
+    // A Windows program names itself in its version resource ("Image viewer", "IrfanView"):
+    // its texts come first in the description, and its product is looked up as a program name.
     // Under Wine reading it takes about a millisecond, so it is read only for a shortcut that
-    // the rest leaves without a suggestion, and it comes first in the description.
-    const QString versionText = programVersionTextOf(clues.targetPath);
+    // the rest leaves without a suggestion.
+    const ProgramVersionTexts version = programVersionTextsOf(clues.targetPath);
+    const QString versionText = version.joined();
     if (versionText.isEmpty())
         return {};
     clues.description = versionText + u' ' + clues.description;
+    clues.productName = version.product;
     return suggester_.suggest(clues);
 }
 

@@ -8,6 +8,7 @@
 #include "catalogue/Window.h"
 #include "desktopmenu/DesktopMenuSync.h"
 #include "desktopmenu/DesktopMenuSyncQueue.h"
+#include "platform/ProgramVersionText.h"
 #include "store/ConfigFile.h"
 #include "store/SettingsCheck.h"
 #include "store/UndoJournal.h"
@@ -267,8 +268,8 @@ private:
     mutable QHash<QString, ShellLinkFields> shortcutFields_;
     // What each target program's version resource says of it (on Linux read from the file in the
     // prefix), by target path.
-    QString programVersionTextOf(const QString& targetPath) const;
-    mutable QHash<QString, QString> programVersionTexts_;
+    ProgramVersionTexts programVersionTextsOf(const QString& targetPath) const;
+    mutable QHash<QString, ProgramVersionTexts> programVersionTexts_;
     // The entry of the prefix chooser whose prefix proposes the folders now.
     int prefixIndex_ = -1;
     std::optional<DesktopMenuEnvironment> desktopMenu_;

@@ -40,7 +40,7 @@ ShortcutClues MainWindow::cluesOf(int entry) const {
     return clues;
 }
 
-QString MainWindow::programVersionTextOf(const QString& targetPath) const {
+ProgramVersionTexts MainWindow::programVersionTextsOf(const QString& targetPath) const {
     auto text = programVersionTexts_.constFind(targetPath);
     if (text == programVersionTexts_.constEnd()) {
 #ifdef _WIN32
@@ -50,7 +50,7 @@ QString MainWindow::programVersionTextOf(const QString& targetPath) const {
         const QString file = WineShellFolders(WineShellFolders::prefixHolding(state_.startMenuPath))
                                  .unixPathOfLinkedFile(targetPath, {});
 #endif
-        text = programVersionTexts_.insert(targetPath, programVersionText(file));
+        text = programVersionTexts_.insert(targetPath, programVersionTexts(file));
     }
     return *text;
 }

@@ -71,6 +71,19 @@ TEST_F(CategorySuggestionTest, AKnownProgramAndTheUsersChoicesOutweighWords) {
     EXPECT_EQ(suggested("VLC Media Player 3.0.20", "VideoLAN"), 3);
     EXPECT_EQ(suggested("Write a letter", "Office", "", "C:\\Office\\WINWORD.EXE"), 5);
     EXPECT_EQ(suggested("Notepad++", "Notepad++", "", "C:\\Notepad++\\notepad++.exe"), 8);
+    // A portable edition's launcher.
+    EXPECT_EQ(suggested("VLC Portable", "", "", "D:\\Apps\\VLCPortable\\VLCPortable.exe"), 3);
+    EXPECT_EQ(programKey(QStringLiteral("VLC media player, Portable Edition")),
+              programKey(QStringLiteral("VLC media player")));
+    // The product its executable's version resource names.
+    EXPECT_EQ(suggester
+                  .suggest({QStringLiteral("Start"),
+                            QStringLiteral("Acme"),
+                            {},
+                            QStringLiteral("C:\\Acme\\run.exe"),
+                            QStringLiteral("VLC media player")})
+                  .category,
+              3);
     EXPECT_EQ(suggested("Photo Mail", "Acme"), -1);
 
     suggester.learnChoice({QStringLiteral("Photo Mail"), QStringLiteral("Mailers"), {}, {}}, 9);

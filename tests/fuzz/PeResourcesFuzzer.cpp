@@ -20,9 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!icon.data.isEmpty() && icon.data.size() <= kMaxPeIconImageBytes);
     FUZZ_CHECK(peIconGroup(file, index).size() == icons.size());
 
-    const QStringList texts = peVersionTexts(file);
-    FUZZ_CHECK(texts.size() <= 3);
-    for (const QString& text : texts)
-        FUZZ_CHECK(!text.isEmpty() && text.size() <= kMaxPeVersionTextChars);
+    const ProgramVersionTexts texts = peVersionTexts(file);
+    for (const QString& text : {texts.description, texts.product, texts.company})
+        FUZZ_CHECK(text.size() <= kMaxPeVersionTextChars);
     return 0;
 }

@@ -39,7 +39,7 @@ std::vector<PeIconImage> iconsOf(QByteArray bytes, int index) {
     return peIconGroup(buffer, index);
 }
 
-QStringList versionOf(QByteArray bytes) {
+ProgramVersionTexts versionOf(QByteArray bytes) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     return peVersionTexts(buffer);
@@ -58,13 +58,13 @@ TEST(PeResources, ReadsIconGroupsByIndexAndByIdAndTheVersionTexts) {
     EXPECT_EQ(iconsOf(file, 0).front().data.left(4), QByteArray("\x28\0\0\0", 4));
     EXPECT_TRUE(iconsOf(file, 2).empty());
     EXPECT_TRUE(iconsOf(file, -3).empty());
-    EXPECT_EQ(versionOf(file), QStringList({"Image viewer", "Pixie"}));
+    EXPECT_EQ(versionOf(file).joined(), QStringLiteral("Image viewer Pixie"));
 
     ProgramFileContent longTexts;
     longTexts.description = QString(300, u'd');
     longTexts.company = QStringLiteral("Maker");
     EXPECT_EQ(versionOf(tools::programFileBytes(longTexts)),
-              QStringList({QString(kMaxPeVersionTextChars, u'd'), "Maker"}));
+              (ProgramVersionTexts{QString(kMaxPeVersionTextChars, u'd'), {}, "Maker"}));
     EXPECT_TRUE(iconsOf(tools::programFileBytes(longTexts), 0).empty());
 }
 
@@ -76,8 +76,8 @@ TEST(PeResources, DamagedFilesGiveNothingOrWhatTheyStillHold) {
     for (qsizetype size = 0; size < file.size(); size += 7) {
         const auto icons = sizesAndBytes(iconsOf(file.first(size), 0));
         EXPECT_TRUE(icons.empty() || icons == whole || icons.size() < whole.size()) << size;
-        const QStringList texts = versionOf(file.first(size));
-        EXPECT_TRUE(texts.isEmpty() || texts == versionOf(file)) << size;
+        const ProgramVersionTexts texts = versionOf(file.first(size));
+        EXPECT_TRUE(texts == ProgramVersionTexts{} || texts == versionOf(file)) << size;
     }
     for (qsizetype at = 0; at + 4 <= 0x400 && at + 4 <= file.size(); at += 2) {
         for (const quint32 value : {0u, 0xFFFFFFFFu, 0x7FFFFFFFu, 0x80000000u}) {
@@ -85,7 +85,8 @@ TEST(PeResources, DamagedFilesGiveNothingOrWhatTheyStillHold) {
             qToLittleEndian(value, damaged.data() + at);
             for (const PeIconImage& image : iconsOf(damaged, 0))
                 EXPECT_LE(image.data.size(), kMaxPeIconImageBytes);
-            for (const QString& text : versionOf(damaged))
+            const ProgramVersionTexts texts = versionOf(damaged);
+            for (const QString& text : {texts.description, texts.product, texts.company})
                 EXPECT_LE(text.size(), kMaxPeVersionTextChars);
         }
     }
@@ -114,7 +115,7 @@ TEST(PeResources, AHugeFileIsReadOnlyWhereItsHeadersPoint) {
     EXPECT_LT(clock.elapsed(), 1000);
     ASSERT_EQ(icons.size(), 1u);
     EXPECT_EQ(icons.front().width, 48);
-    EXPECT_EQ(peVersionTexts(file), QStringList({"Image viewer", "Pixie"}));
+    EXPECT_EQ(peVersionTexts(file).joined(), QStringLiteral("Image viewer Pixie"));
 }
 
 } // namespace

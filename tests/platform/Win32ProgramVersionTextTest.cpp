@@ -10,11 +10,13 @@ namespace {
 
 // Explorer comes with every Windows and every Wine prefix, with its version resource.
 TEST(Win32ProgramVersionText, NamesTheProgramFromItsResourceAndNothingForOtherFiles) {
-    const QString byVariable = programVersionText(QStringLiteral("%SystemRoot%\\explorer.exe"));
+    const QString byVariable =
+        programVersionTexts(QStringLiteral("%SystemRoot%\\explorer.exe")).joined();
     EXPECT_TRUE(byVariable.contains(QStringLiteral("explorer"), Qt::CaseInsensitive))
         << qPrintable(byVariable);
     EXPECT_EQ(
-        programVersionText(qEnvironmentVariable("SystemRoot") + QStringLiteral("\\explorer.exe")),
+        programVersionTexts(qEnvironmentVariable("SystemRoot") + QStringLiteral("\\explorer.exe"))
+            .joined(),
         byVariable);
 
     QTemporaryDir folder;
@@ -22,9 +24,11 @@ TEST(Win32ProgramVersionText, NamesTheProgramFromItsResourceAndNothingForOtherFi
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("MZ not a program");
     text.close();
-    EXPECT_EQ(programVersionText(QDir::toNativeSeparators(text.fileName())), QString());
-    EXPECT_EQ(programVersionText(folder.filePath(QStringLiteral("missing.exe"))), QString());
-    EXPECT_EQ(programVersionText(QString()), QString());
+    EXPECT_EQ(programVersionTexts(QDir::toNativeSeparators(text.fileName())),
+              ProgramVersionTexts{});
+    EXPECT_EQ(programVersionTexts(folder.filePath(QStringLiteral("missing.exe"))),
+              ProgramVersionTexts{});
+    EXPECT_EQ(programVersionTexts(QString()), ProgramVersionTexts{});
 }
 
 } // namespace
