@@ -540,8 +540,11 @@ Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
     const CataloguedProgram* catalogued = cataloguedProgram(ownKeys);
     int knownWeight = kKnownProgramWeight;
     if (known < 0 && !catalogued) {
-        known = knownCategory({ownFolder});
-        catalogued = cataloguedProgram({ownFolder});
+        // So may the folder that holds its executable ("CPUID\CPU-Z\cpuz_x64.exe").
+        const QStringList folderKeys = {
+            ownFolder, target.folders.isEmpty() ? QString() : programKey(target.folders.last())};
+        known = knownCategory(folderKeys);
+        catalogued = cataloguedProgram(folderKeys);
         knownWeight = kKnownFolderWeight;
     }
     // Only what names this very program can make a suggestion sure: held out of the data they

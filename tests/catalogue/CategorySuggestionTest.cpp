@@ -71,6 +71,7 @@ TEST_F(CategorySuggestionTest, AKnownProgramAndTheUsersChoicesOutweighWords) {
     EXPECT_EQ(suggested("VLC Media Player 3.0.20", "VideoLAN"), 3);
     EXPECT_EQ(suggested("Write a letter", "Office", "", "C:\\Office\\WINWORD.EXE"), 5);
     EXPECT_EQ(suggested("Notepad++", "Notepad++", "", "C:\\Notepad++\\notepad++.exe"), 8);
+    EXPECT_EQ(suggested("Start", "Acme", "", "C:\\Program Files\\Acme\\VLC\\run.exe"), 3);
     // A portable edition's launcher.
     EXPECT_EQ(suggested("VLC Portable", "", "", "D:\\Apps\\VLCPortable\\VLCPortable.exe"), 3);
     EXPECT_EQ(programKey(QStringLiteral("VLC media player, Portable Edition")),
