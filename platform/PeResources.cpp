@@ -272,14 +272,13 @@ ProgramVersionTexts peVersionTexts(QIODevice& file) {
         if (tables.empty())
             continue;
         const std::vector<VersionBlock> strings = children(*bytes, tables.front());
-        for (const auto& [key, text] : {std::pair{u"FileDescription", &texts.description},
-                                        std::pair{u"ProductName", &texts.product},
-                                        std::pair{u"CompanyName", &texts.company}}) {
-            const auto string =
-                std::find_if(strings.begin(), strings.end(),
-                             [&](const VersionBlock& each) { return each.key == key; });
-            if (string != strings.end())
-                *text = versionText(*bytes, *string);
+        for (const VersionBlock& string : strings) {
+            if (string.key == u"FileDescription")
+                texts.description = versionText(*bytes, string);
+            else if (string.key == u"ProductName")
+                texts.product = versionText(*bytes, string);
+            else if (string.key == u"CompanyName")
+                texts.company = versionText(*bytes, string);
         }
         break;
     }
