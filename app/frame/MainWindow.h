@@ -16,10 +16,12 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QFrame;
 class QPushButton;
+class QTimer;
 
 namespace tvn {
 
@@ -173,7 +175,11 @@ public:
     // settings are applied, on leaving the Creation, Modify and Purges panels, after a rename
     // and after the reset. The sync runs beside the window, which goes on meanwhile.
     void syncDesktopMenu() override;
-    // True while a sync has not reached its end.
+    // While the user classifies: a sync a moment after the last change, so that Done finds the
+    // entries written. It tells its progress only if it runs long.
+    void syncDesktopMenuSoon();
+    void requestDesktopMenuSync(bool quietly);
+    // True while a sync is due or has not reached its end.
     bool desktopMenuSyncing() const;
     void showDesktopMenuNote();
 
@@ -275,6 +281,11 @@ private:
     void desktopMenuSyncFinished(const DesktopMenuSyncResult& result);
     // Wine's failures have been shown once in this run.
     bool menuFailureShown_ = false;
+    // Waits out a run of classifications before their sync (syncDesktopMenuSoon).
+    QTimer* desktopMenuSoon_ = nullptr;
+    // The newest sync was asked for while the user classified, and since when.
+    bool desktopMenuQuiet_ = false;
+    QElapsedTimer desktopMenuAsked_;
     // Last, so that it goes first: the running sync stops before the window's parts go.
     std::unique_ptr<DesktopMenuSyncQueue> desktopMenuSync_;
 };
