@@ -175,10 +175,6 @@ public:
     // settings are applied, on leaving the Creation, Modify and Purges panels, after a rename
     // and after the reset. The sync runs beside the window, which goes on meanwhile.
     void syncDesktopMenu() override;
-    // While the user classifies: a sync a moment after the last change, so that Done finds the
-    // entries written. It tells its progress only if it runs long.
-    void syncDesktopMenuSoon();
-    void requestDesktopMenuSync(bool quietly);
     // True while a sync is due or has not reached its end.
     bool desktopMenuSyncing() const;
     void showDesktopMenuNote();
@@ -278,6 +274,10 @@ private:
     // The entry of the prefix chooser whose prefix proposes the folders now.
     int prefixIndex_ = -1;
     std::optional<DesktopMenuEnvironment> desktopMenu_;
+    // While the user classifies: a sync a moment after the last change, so that Done finds the
+    // entries written. It tells its progress only if it runs long.
+    void syncDesktopMenuSoon();
+    void requestDesktopMenuSync(bool quietly);
     void desktopMenuSyncFinished(const DesktopMenuSyncResult& result);
     // Wine's failures have been shown once in this run.
     bool menuFailureShown_ = false;
