@@ -36,6 +36,8 @@ struct DesktopMenuEnvironment {
     // As Wine finds them: wine on the PATH, $XDG_DATA_HOME or ~/.local/share,
     // $XDG_CONFIG_HOME or ~/.config; the user's home folder.
     static DesktopMenuEnvironment fromSystem();
+
+    bool operator==(const DesktopMenuEnvironment&) const = default;
 };
 
 DesktopMenuSupport desktopMenuSupport(const QString& startMenuPath,
@@ -47,6 +49,8 @@ struct StartMenuFolder {
     QString name;
     QString path;
     int category = 0;
+
+    bool operator==(const StartMenuFolder&) const = default;
 };
 
 // A shortcut in a category folder, and the names of its menu entry.
@@ -55,12 +59,16 @@ struct CategoryCopy {
     QString entry;
     QString path;
     QString windowsPath;
+
+    bool operator==(const CategoryCopy&) const = default;
 };
 
 // A Programs folder of the prefix, where the originals of the copies lie, and its Windows path.
 struct ProgramsTree {
     QString path;
     QString windowsPath;
+
+    bool operator==(const ProgramsTree&) const = default;
 };
 
 // What a sync works from, taken on the event thread from the window's state and the category
@@ -73,6 +81,8 @@ struct DesktopMenuRequest {
     std::vector<StartMenuFolder> categories;
     std::vector<CategoryCopy> copies;
     std::vector<ProgramsTree> programsTrees;
+
+    bool operator==(const DesktopMenuRequest&) const = default;
 };
 
 // The category folders that exist (a caption that is no valid folder name names none, and

@@ -20,6 +20,10 @@ DesktopMenuSyncQueue::~DesktopMenuSyncQueue() {
 void DesktopMenuSyncQueue::request(DesktopMenuRequest request) {
     {
         const std::lock_guard lock(mutex_);
+        // The window asks again when the user leaves a panel, often for the sync it asked for
+        // while the user worked there: stopping it would only throw its work away.
+        if (!waiting_ && running_ == request)
+            return;
         waiting_ = std::move(request);
         ++generation_;
     }
@@ -65,6 +69,7 @@ void DesktopMenuSyncQueue::work() {
             }
             request = std::move(*waiting_);
             waiting_.reset();
+            running_ = request;
             generation = generation_;
         }
         settle.reset();
@@ -78,6 +83,10 @@ void DesktopMenuSyncQueue::work() {
             tell(generation, [this, done, total] { listener_.progressed(done, total); });
         };
         const DesktopMenuSyncResult result = syncDesktopMenu(request, control);
+        {
+            const std::lock_guard lock(mutex_);
+            running_.reset();
+        }
         if (!result.stopped && result.written + result.removed + result.appFolders > 0)
             settle = Settle{std::chrono::steady_clock::now() + kGoneFoldersDelay,
                             AppFolderChange::KeepingShownPrograms, result};

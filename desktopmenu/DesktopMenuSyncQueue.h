@@ -14,7 +14,8 @@ namespace tvn {
 
 // Runs the desktop menu syncs one after the other on a thread of their own, so that the window
 // never waits for the menu. A request supersedes the one waiting and stops the one running at
-// its next step; only one sync ever writes at a time. The listener is called on the thread that
+// its next step, unless it asks for the very sync that runs: that one then goes on, its work
+// kept. Only one sync ever writes at a time. The listener is called on the thread that
 // made the queue, through its event loop: with the progress of the newest request, and with its
 // result once it has run to the end.
 //
@@ -57,6 +58,8 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_;
     std::optional<DesktopMenuRequest> waiting_;
+    // The request the running sync works from, if one runs.
+    std::optional<DesktopMenuRequest> running_;
     quint64 generation_ = 0;
     bool quitting_ = false;
     std::thread worker_;

@@ -48,6 +48,8 @@ void MainWindow::categoryClicked(int index) {
     // The error report names the failure of this action only.
     clearLastFailure();
     undoable(creationScope(), [this, index] { tvn::classifySelected(tvn(), index); });
+    if (!state_.moveMode)
+        syncDesktopMenuSoon();
 }
 
 void MainWindow::categoryPressed(int index, Qt::MouseButton button, const QPoint& globalPos) {
@@ -128,6 +130,7 @@ void MainWindow::classifyAsSuggestedClicked() {
         choices.push_back({line.entry, line.category});
     clearLastFailure();
     undoable(creationScope(), [this, &choices] { tvn::classifyEntries(tvn(), choices); });
+    syncDesktopMenuSoon();
 }
 
 bool MainWindow::classifyAsSuggestedFrom(const QWidget& receiver) {

@@ -6,6 +6,7 @@
 #include "platform/Ui.h"
 
 #include <QDir>
+#include <QTimer>
 
 // The desktop's application menu, kept in step with the category folders after the store
 // changes, and the settings panel's note where it cannot be.
@@ -18,6 +19,25 @@ void MainWindow::setDesktopMenu(DesktopMenuEnvironment environment) {
 }
 
 void MainWindow::syncDesktopMenu() {
+    requestDesktopMenuSync(false);
+}
+
+void MainWindow::syncDesktopMenuSoon() {
+    if (!desktopMenu_)
+        return;
+    if (!desktopMenuSoon_) {
+        desktopMenuSoon_ = new QTimer(this);
+        desktopMenuSoon_->setSingleShot(true);
+        // A run of classifications, click after click, gets one sync once the clicks pause.
+        desktopMenuSoon_->setInterval(300);
+        connect(desktopMenuSoon_, &QTimer::timeout, this, [this] { requestDesktopMenuSync(true); });
+    }
+    desktopMenuSoon_->start();
+}
+
+void MainWindow::requestDesktopMenuSync(bool quietly) {
+    if (desktopMenuSoon_)
+        desktopMenuSoon_->stop();
     if (!desktopMenu_)
         return;
     DesktopMenuRequest request = desktopMenuRequest(tvn(), *desktopMenu_);
@@ -26,6 +46,10 @@ void MainWindow::syncDesktopMenu() {
     if (!desktopMenuSync_)
         desktopMenuSync_ = std::make_unique<DesktopMenuSyncQueue>(DesktopMenuSyncQueue::Listener{
             [this](qsizetype done, qsizetype total) {
+                // A sync of the few entries a click classified says nothing: the line would
+                // flicker at every click.
+                if (desktopMenuQuiet_ && desktopMenuAsked_.elapsed() < 1000)
+                    return;
                 surface_->setDesktopMenuStatus(
                     builtInText(BuiltInText::MenuUpdating, state_.languageIndex)
                         .arg(percentText(done, total + 1).value_or(QString())));
@@ -33,14 +57,19 @@ void MainWindow::syncDesktopMenu() {
             [this](const DesktopMenuSyncResult& result) {
                 desktopMenuSyncFinished(result);
             }});
+    desktopMenuQuiet_ = quietly;
+    desktopMenuAsked_.start();
     desktopMenuSync_->request(std::move(request));
+    if (quietly)
+        return;
     surface_->setDesktopMenuStatus(
         builtInText(BuiltInText::MenuUpdating, state_.languageIndex).arg(QString()));
     surface_->showDesktopMenuStatus();
 }
 
 bool MainWindow::desktopMenuSyncing() const {
-    return desktopMenuSync_ && desktopMenuSync_->busy();
+    return (desktopMenuSoon_ && desktopMenuSoon_->isActive()) ||
+           (desktopMenuSync_ && desktopMenuSync_->busy());
 }
 
 void MainWindow::desktopMenuSyncFinished(const DesktopMenuSyncResult& result) {

@@ -17,10 +17,12 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QFrame;
 class QPushButton;
+class QTimer;
 
 namespace tvn {
 
@@ -174,7 +176,7 @@ public:
     // settings are applied, on leaving the Creation, Modify and Purges panels, after a rename
     // and after the reset. The sync runs beside the window, which goes on meanwhile.
     void syncDesktopMenu() override;
-    // True while a sync has not reached its end.
+    // True while a sync is due or has not reached its end.
     bool desktopMenuSyncing() const;
     void showDesktopMenuNote();
 
@@ -273,9 +275,18 @@ private:
     // The entry of the prefix chooser whose prefix proposes the folders now.
     int prefixIndex_ = -1;
     std::optional<DesktopMenuEnvironment> desktopMenu_;
+    // While the user classifies: a sync a moment after the last change, so that Done finds the
+    // entries written. It tells its progress only if it runs long.
+    void syncDesktopMenuSoon();
+    void requestDesktopMenuSync(bool quietly);
     void desktopMenuSyncFinished(const DesktopMenuSyncResult& result);
     // Wine's failures have been shown once in this run.
     bool menuFailureShown_ = false;
+    // Waits out a run of classifications before their sync (syncDesktopMenuSoon).
+    QTimer* desktopMenuSoon_ = nullptr;
+    // The newest sync was asked for while the user classified, and since when.
+    bool desktopMenuQuiet_ = false;
+    QElapsedTimer desktopMenuAsked_;
     // Last, so that it goes first: the running sync stops before the window's parts go.
     std::unique_ptr<DesktopMenuSyncQueue> desktopMenuSync_;
 };

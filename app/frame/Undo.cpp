@@ -119,6 +119,7 @@ void MainWindow::reloadAfterUndo(UndoScope scope, const QStringList& restored) {
             unclassified.selectOnly(back.isEmpty() ? 0 : back.front());
         for (int k : back)
             unclassified.setSelected(k, true);
+        syncDesktopMenuSoon();
         break;
     }
     case UndoScope::Moving: {

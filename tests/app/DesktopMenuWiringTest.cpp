@@ -56,7 +56,7 @@ protected:
     const QString staleEntry = "data/applications/wine/giochi/Gone.desktop";
 };
 
-TEST_F(DesktopMenuWiring, FollowsTheStoreOnLeavingAPanelAfterARenameAndAfterTheReset) {
+TEST_F(DesktopMenuWiring, FollowsTheStoreOnLeavingAPanelAfterARenameTheResetAndAClassification) {
     const struct {
         const char* what;
         std::function<void()> act;
@@ -89,6 +89,13 @@ TEST_F(DesktopMenuWiring, FollowsTheStoreOnLeavingAPanelAfterARenameAndAfterTheR
              ui.expectMessage(Answer::Yes);
              ui.expectMessage();
              frm.resetClicked();
+         }},
+        {"classified, the panel still open",
+         [this] {
+             tree.write(menu + "/Programs/Games/Go.lnk", "go");
+             analyseSystem(frm.tvn());
+             frm.classifyClicked();
+             frm.categoryClicked(1);
          }},
         {"Modify opened only",
          [this] {

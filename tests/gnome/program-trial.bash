@@ -181,8 +181,13 @@ program_folder=$tmp/program
 fresh_program "$build" "$program_folder"
 start_display
 locate_controls "$build" "$program_folder" 0 "$out/locate.log"
+# strace (6.1) lets a new thread's calls pass its filter unstopped only once one of them has
+# been stopped by it; until then it stops the thread at every call. Every thread calls
+# set_robust_list as it starts: traced as well, it keeps the threads (the desktop menu's sync
+# among them) from running several times slower than without strace.
 (cd "$program_folder" && exec env PATH="$wrappers:$PATH" WINEPREFIX="$prefix" QT_QPA_PLATFORM=xcb \
-    strace -f -qq --seccomp-bpf -e trace=execve,execveat -o "$out/execve.log" ./torvane) \
+    strace -f -qq --seccomp-bpf -e trace=execve,execveat,set_robust_list -o "$out/execve.log" \
+    ./torvane) \
     >"$log" 2>&1 &
 tracer=$!
 for _ in $(seq 50); do
