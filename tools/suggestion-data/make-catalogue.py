@@ -33,6 +33,8 @@ import re
 import sys
 import xml.etree.ElementTree as ET
 
+from program_key import program_key
+
 GAMES, UTILITIES, GRAPHICS, VIDEO, AUDIO, WORK, SYSTEM, REFERENCE, PROGRAMMING, INTERNET = range(10)
 
 # Chocolatey tags and the category each points to; tags that do not tell (foss, admin,
@@ -121,23 +123,6 @@ COMMON = {word.casefold() for word in DICTIONARY}
 # Words the dictionary writes in small letters: "Editor", "Desktop" or "Windows" would name many
 # programs' shortcuts, folders and executables, where "Firefox" names one program.
 LOWERCASE = {word for word in DICTIONARY if word.islower()}
-
-
-def program_key(name):
-    """The suggestion's programKey: the letters and digits of the name's words, case folded,
-    its version words left out after the first and a portable edition's mark at its end ("GIMP
-    2.10", "GIMPPortable" and "gimp" give "gimp")."""
-    words = re.findall(r"[^\W_]+", name.replace("+", "p").casefold())
-    version = re.compile(r"^(v?\d+[a-z]?|x(64|86)|(32|64)bit|win(32|64))$")
-    words = words[:1] + [w for w in words[1:] if not version.match(w)]
-    portable = "portable"
-    if len(words) > 2 and words[-2:] == [portable, "edition"]:
-        words.pop()
-    if len(words) > 1 and words[-1] == portable:
-        words.pop()
-    elif len(words) == 1 and len(words[0]) > len(portable) + 1 and words[0].endswith(portable):
-        words[0] = words[0][:-len(portable)]
-    return "".join(words)
 
 
 # Words about specifications ("spec-driven", a "specification" tag) tell nothing of a
