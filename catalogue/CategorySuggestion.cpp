@@ -535,7 +535,8 @@ Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
     // The shortcut is the program by its name, its executable or the product its executable
     // says it is; its folder may be the program's ("7-Zip/7-Zip File Manager") or a vendor's,
     // and says less.
-    const QStringList ownKeys = {key, executable, programKey(clues.productName)};
+    const QStringList ownKeys = {
+        key, executable, clues.productName.isEmpty() ? QString() : programKey(clues.productName)};
     int known = knownCategory(ownKeys);
     const CataloguedProgram* catalogued = cataloguedProgram(ownKeys);
     int knownWeight = kKnownProgramWeight;

@@ -1,6 +1,5 @@
 #include "platform/ProgramVersionText.h"
 
-#include <QStringList>
 #include <string>
 #include <utility>
 #include <vector>

@@ -125,13 +125,13 @@ COMMON = {word.casefold() for word in DICTIONARY}
 LOWERCASE = {word for word in DICTIONARY if word.islower()}
 
 
-# Words about specifications ("spec-driven", a "specification" tag) tell nothing of a
+# Words naming a project's design documents ("spec-driven", a "specs" tag) tell nothing of a
 # program's category: they are left out of descriptions and tags.
-SPECIFICATION_WORDS = re.compile(r"\bspec(s|ifications?)?(-[a-z]+)?\b", re.IGNORECASE)
+DESIGN_DOCUMENT_WORDS = re.compile(r"\bspec(s|ifications?)?(-[a-z]+)?\b", re.IGNORECASE)
 
 
 def first_sentence(text):
-    kept = SPECIFICATION_WORDS.sub("", text)
+    kept = DESIGN_DOCUMENT_WORDS.sub("", text)
     if kept != text:
         # No blank left before the punctuation that followed a word left out.
         text = re.sub(r"\s+([,.;:)])(?=\s|$)", r"\1", kept)
@@ -211,7 +211,7 @@ def winget_programs(path):
         # Where the tags give no category, their words stand in for the description the index
         # lacks; where they do, the category says it all and the tags teach nothing more.
         words = sorted(tag for tag in tags if re.fullmatch(r"[a-z][a-z0-9-]*", tag))
-        text = " ".join(SPECIFICATION_WORDS.sub("", " ".join(words).replace("-", " ")).split())
+        text = " ".join(DESIGN_DOCUMENT_WORDS.sub("", " ".join(words).replace("-", " ")).split())
         yield category, names, "" if category >= 0 else text
 
 
