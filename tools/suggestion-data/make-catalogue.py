@@ -2,7 +2,7 @@
 """Builds data/Program catalogue.tvn from public catalogues of Windows software.
 
 make-catalogue.py OUT_FILE SCOOP_BUCKET_DIR... [--games SCOOP_BUCKET_DIR...] [--choco DIR]
-                  [--winget INDEX_JSON]
+                  [--winget INDEX_JSON] [--slackbuilds DIR] [--haikuports DIR]
 
 SCOOP_BUCKET_DIR  a Scoop bucket's folder of manifests (bucket/*.json): ScoopInstaller/Extras,
                   ScoopInstaller/Main, ScoopInstaller/Nonportable (Unlicense)
@@ -11,6 +11,13 @@ SCOOP_BUCKET_DIR  a Scoop bucket's folder of manifests (bucket/*.json): ScoopIns
 --winget FILE     index.v2.json of svrooij/winget-pkgs-index (MIT): the name, identifier and tags
                   of every package of the Windows package manager's community manifests
                   (microsoft/winget-pkgs, MIT)
+--slackbuilds DIR SlackBuildsOrg/slackbuilds: each build's folder, name and one-line description
+                  (slack-desc)
+--haikuports DIR  haikuports/haikuports (MIT): each port's folder, name and SUMMARY
+
+The two ports trees of free programs file each program in a folder that says what it is
+("graphics", "media-sound"): SLACKBUILDS_FOLDERS and HAIKUPORTS_FOLDERS map those that name one
+category, and leave out those that do not (libraries, desktop themes, a language's modules).
 
 Each program of the catalogue gives its names (the manifest's name, the names of its shortcuts,
 the package's title), its executables (those its shortcuts and commands start) and its one-line
@@ -108,6 +115,27 @@ WINGET_TAGS = {
 }
 WINGET_TAG_CATEGORY = {tag: category for category, tags in WINGET_TAGS.items()
                        for tag in tags.split()}
+
+# The folders of the ports trees that hold programs of one category.
+SLACKBUILDS_FOLDERS = {
+    "academic": WORK, "audio": AUDIO, "business": WORK, "development": PROGRAMMING,
+    "games": GAMES, "graphics": GRAPHICS, "multimedia": VIDEO, "network": INTERNET,
+    "office": WORK, "system": SYSTEM,
+}
+HAIKUPORTS_FOLDERS = {
+    "app-office": WORK, "app-arch": UTILITIES, "app-backup": UTILITIES,
+    "app-admin": SYSTEM, "app-benchmarks": SYSTEM, "media-gfx": GRAPHICS, "media-sound": AUDIO,
+    "media-video": VIDEO, "mail-client": INTERNET, "www-client": INTERNET,
+    **{"games-" + kind: GAMES for kind in "action arcade board emulation engines fps kids misc mud"
+       " puzzle roguelike rpg simulation sports strategy".split()},
+    **{"sys-" + kind: SYSTEM for kind in "apps block fs power process".split()},
+    **{"dev-" + kind: PROGRAMMING for kind in "build db debug embedded lang util vcs".split()},
+    "sys-devel": PROGRAMMING,
+    **{"net-" + kind: INTERNET for kind in "analyzer dns ftp im irc misc news nntp p2p proxy voip"
+       " vpn".split()},
+    **{"sci-" + kind: WORK for kind in "astronomy biology calculators chemistry electronics"
+       " geosciences mathematics physics visualization".split()},
+}
 
 # Executables and names that many programs share.
 GENERIC = {
@@ -215,11 +243,38 @@ def winget_programs(path):
         yield category, names, "" if category >= 0 else text
 
 
+def slackbuilds_programs(tree):
+    for path in sorted(glob.glob(os.path.join(tree, "*", "*", "slack-desc"))):
+        folder, name = path.split(os.sep)[-3:-1]
+        if folder not in SLACKBUILDS_FOLDERS:
+            continue
+        # The first line of the description reads "name: name (what it is)".
+        for line in open(path, encoding="utf-8", errors="replace"):
+            match = re.match(re.escape(name) + r":\s*\S+.*?\((.+)\)\s*$", line)
+            if match:
+                yield SLACKBUILDS_FOLDERS[folder], [name], first_sentence(match.group(1))
+                break
+
+
+def haikuports_programs(tree):
+    for folder in sorted(HAIKUPORTS_FOLDERS):
+        for port in sorted(glob.glob(os.path.join(tree, folder, "*"))):
+            # The newest recipe last: a port keeps one per version.
+            recipes = sorted(glob.glob(os.path.join(port, "*.recipe")))
+            if not recipes:
+                continue
+            text = open(recipes[-1], encoding="utf-8", errors="replace").read()
+            match = re.search(r'^SUMMARY="([^"]*)"', text, re.MULTILINE)
+            if match:
+                yield (HAIKUPORTS_FOLDERS[folder], [os.path.basename(port)],
+                       first_sentence(match.group(1)))
+
+
 def main():
     arguments = sys.argv[1:]
     out, groups, kind = arguments[0], [], "scoop"
     for argument in arguments[1:]:
-        if argument in ("--games", "--choco", "--winget"):
+        if argument in ("--games", "--choco", "--winget", "--slackbuilds", "--haikuports"):
             kind = argument
         else:
             groups.append((kind, argument))
@@ -230,6 +285,10 @@ def main():
         elif kind == "--winget":
             # A package's name alone, without an executable beside it, must not be a word.
             programs += [(*program, True) for program in winget_programs(folder)]
+        elif kind in ("--slackbuilds", "--haikuports"):
+            # A port's name, the name of a package, is no executable's either.
+            read = slackbuilds_programs if kind == "--slackbuilds" else haikuports_programs
+            programs += [(*program, True) for program in read(folder)]
         else:
             programs += [(*program, False) for program in
                          scoop_programs(folder, GAMES if kind == "--games" else -1)]
