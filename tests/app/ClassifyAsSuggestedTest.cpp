@@ -23,7 +23,7 @@ class ClassifyAsSuggested : public MainWindowTest {
 protected:
     ClassifyAsSuggested() {
         for (const char* path : {"Games/Chess", "Games/Go", "Office/Sheet", "Office/Writer",
-                                 "Media/Winamp", "Misc/Zork"})
+                                 "Media/Winamp", "Misc/Quuxle"})
             tree.write(QStringLiteral("Start Menu/Programs/%1.lnk").arg(QLatin1String(path)),
                        QByteArray(path) + " bytes");
         // Only its shortcut's file tells what Frob is.
@@ -60,7 +60,7 @@ TEST_F(ClassifyAsSuggested, TheReviewClassifiesTheTickedLinesInOneUndoableAction
             if (!line->text(2).isEmpty() && !line->toolTip(2).isEmpty())
                 sure.append(line->text(0));
         }
-        EXPECT_FALSE(control<QLabel>(review, "leftOutNote")->text().isEmpty()); // Zork
+        EXPECT_FALSE(control<QLabel>(review, "leftOutNote")->text().isEmpty()); // Quuxle
         // Go and Sheet unticked, Writer sent elsewhere, all from the list's keys.
         for (const int key :
              {Qt::Key_Down, Qt::Key_Space, Qt::Key_Down, Qt::Key_Space, Qt::Key_Down})
@@ -70,7 +70,7 @@ TEST_F(ClassifyAsSuggested, TheReviewClassifiesTheTickedLinesInOneUndoableAction
     };
     QTest::mouseClick(control<QPushButton>(frm, "classifyAsSuggestedButton"), Qt::LeftButton);
 
-    // By category as the buttons stand, then by name; Zork has no suggestion.
+    // By category as the buttons stand, then by name; Quuxle has no suggestion.
     EXPECT_EQ(reviewed, QStringList({"Chess", "Go", "Sheet", "Writer", "Frob", "Winamp"}));
     // A known program is sure; what words alone suggest is not.
     EXPECT_TRUE(sure.contains("Winamp"));
@@ -79,7 +79,7 @@ TEST_F(ClassifyAsSuggested, TheReviewClassifiesTheTickedLinesInOneUndoableAction
     EXPECT_EQ(copy(kSistema, "Writer"), tree.read("Start Menu/Programs/Office/Writer.lnk"));
     EXPECT_EQ(copy(kAudio, "Winamp"), tree.read("Start Menu/Programs/Media/Winamp.lnk"));
     EXPECT_EQ(copy(kAudio, "Frob"), tree.read("Start Menu/Programs/Misc/Frob.lnk"));
-    EXPECT_EQ(notYetShown(), QStringList({"Go", "Sheet", "Zork"}));
+    EXPECT_EQ(notYetShown(), QStringList({"Go", "Quuxle", "Sheet"}));
     EXPECT_EQ(notYetSelected(), QStringList({"Go"}));
     EXPECT_TRUE(ui.dialogs().empty());
 
@@ -108,10 +108,10 @@ TEST_F(ClassifyAsSuggested, EnterClassifiesOneSelectedShortcutIntoItsSuggestion)
     entries.selectOnly(entry("Chess"));
     entries.setSelected(entry("Go"), true);
     QTest::keyClick(list, Qt::Key_Return);
-    entries.selectOnly(entry("Zork"));
+    entries.selectOnly(entry("Quuxle"));
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_FALSE(categoryExists(kGiochi));
-    EXPECT_EQ(notYetShown(), QStringList({"Chess", "Frob", "Go", "Sheet", "Writer", "Zork"}));
+    EXPECT_EQ(notYetShown(), QStringList({"Chess", "Frob", "Go", "Quuxle", "Sheet", "Writer"}));
     EXPECT_TRUE(ui.dialogs().empty());
 }
 

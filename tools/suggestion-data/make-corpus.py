@@ -18,7 +18,9 @@ program does), so the figures for them show how the suggestion does on programs 
 know. A program named by a single common English word (/usr/share/dict/words) stays out of the
 table too, since that word in another shortcut's name says nothing about its program. Each list's sections are mapped to the
 program's eleven categories; sections that fit none, or fit several equally (text editors,
-"other"), are left out.
+"other", productivity, which gathers launchers and clipboard tools with notes and planners),
+are left out. A section's key may name its parent too ("Audio/Utilities") where the section
+alone would say something else.
 """
 import json
 import re
@@ -34,7 +36,7 @@ MAC = {
     "database": PROGRAMMING, "development": PROGRAMMING, "downloader": INTERNET,
     "finder": UTILITIES, "games": GAMES, "graphics": GRAPHICS, "ide": PROGRAMMING,
     "images": GRAPHICS, "keyboard": UTILITIES, "mail": INTERNET, "music": AUDIO,
-    "news": INTERNET, "notes": WORK, "podcast": AUDIO, "productivity": WORK,
+    "news": INTERNET, "notes": WORK, "podcast": AUDIO,
     "security": SYSTEM, "sharing-files": INTERNET, "social-networking": INTERNET,
     "system": SYSTEM, "terminal": SYSTEM, "utilities": UTILITIES, "vpn--proxy": INTERNET,
     "video": VIDEO, "window-management": UTILITIES, "git": PROGRAMMING,
@@ -47,8 +49,8 @@ WINDOWS = {
     "Data Recovery": SYSTEM, "Developer Tools": PROGRAMMING, "Documents": WORK,
     "E-Book Utilities": REFERENCE, "Email": INTERNET, "Games": GAMES, "Graphics": GRAPHICS,
     "IDEs": PROGRAMMING, "Online Storage": INTERNET, "Backup": UTILITIES,
-    "Productivity": WORK, "Terminal": SYSTEM, "Utilities": UTILITIES,
-    "Proxy and VPN Tools": INTERNET, "Video": VIDEO, "Security": SYSTEM,
+    "Terminal": SYSTEM, "Utilities": UTILITIES, "Proxy and VPN Tools": INTERNET,
+    "Video": VIDEO, "Security": SYSTEM,
 }
 
 PANDA = {
@@ -57,7 +59,7 @@ PANDA = {
     "Data Recovery": SYSTEM, "Databases Clients": PROGRAMMING,
     "Developer Utilities": PROGRAMMING, "Email": INTERNET, "File Management": UTILITIES,
     "Graphics": GRAPHICS, "IDEs": PROGRAMMING, "Networking": INTERNET,
-    "Note-taking": WORK, "Office Suites": WORK, "Productivity": WORK,
+    "Note-taking": WORK, "Office Suites": WORK,
     "Proxy and VPN Tools": INTERNET, "Remote Access": INTERNET, "Screen Capture": VIDEO,
     "Screenshot": GRAPHICS, "Security": SYSTEM, "System Utilities": SYSTEM, "Terminal": SYSTEM,
     "Version Control": PROGRAMMING, "Video Utilities": VIDEO, "Window Management": UTILITIES,
@@ -68,7 +70,7 @@ MAC_LIST = {
     "Audio": AUDIO, "Backup": UTILITIES, "Chat Clients": INTERNET, "Data Recovery": SYSTEM,
     "Developers": PROGRAMMING, "E-Book Utilities": REFERENCE, "Email Utilities": INTERNET,
     "Finder": UTILITIES, "Games": GAMES, "Graphics": GRAPHICS, "News Readers": INTERNET,
-    "Productivity": WORK, "Sharing Files": INTERNET, "Terminal": SYSTEM,
+    "Sharing Files": INTERNET, "Terminal": SYSTEM,
     "Utilities": UTILITIES, "Video": VIDEO, "Window Management": UTILITIES, "Security": SYSTEM,
 }
 
@@ -76,13 +78,17 @@ LINUX = {
     "Audio": AUDIO, "Chat Clients": INTERNET, "Data Backup and Recovery": UTILITIES,
     "Development": PROGRAMMING, "E-Book Utilities": REFERENCE, "Education": WORK,
     "Email": INTERNET, "File Manager": UTILITIES, "Games": GAMES, "Graphics": GRAPHICS,
-    "Internet": INTERNET, "Office": WORK, "Productivity": WORK, "Proxy": INTERNET,
+    "Internet": INTERNET, "Office": WORK, "Proxy": INTERNET,
     "Security": SYSTEM, "Sharing Files": INTERNET, "Terminal": SYSTEM, "Utilities": UTILITIES,
     "Video": VIDEO, "VPN": INTERNET, "Wiki Software": REFERENCE,
     # Subsections that belong elsewhere than their section.
     "Screen Recorder": VIDEO, "Video Editor": VIDEO, "Streaming": VIDEO,
     "Disk Utilities": SYSTEM, "System Maintenance": SYSTEM, "System Monitoring": SYSTEM,
-    "Remote Desktop": INTERNET,
+    "Remote Desktop": INTERNET, "Audio/Utilities": AUDIO,
+    # Productivity holds launchers and clipboard tools as well as notes and planners.
+    "Automation": UTILITIES, "Dock": UTILITIES, "Local Search": UTILITIES,
+    "Widget and Indicator": UTILITIES, "Note Taking": WORK, "Time and Task": WORK,
+    "Time and Usage Tracker": WORK,
 }
 
 ITEM = re.compile(r"^\s*[-*]\s+(?:\[!\[[^\]]*\]\[[^\]]*\]\]\([^)]*\)\s*)*\[([^\]]+)\]\([^)]*\)"
@@ -115,8 +121,11 @@ def markdown_entries(path, sections):
         item = ITEM.match(line)
         if not item:
             continue
-        category = next((sections[title] for _, title in sorted(headings.items(), reverse=True)
-                         if title in sections), None)
+        titles = [title for _, title in sorted(headings.items())]
+        keys = [key for depth in range(len(titles) - 1, -1, -1)
+                for key in (f"{titles[depth - 1]}/{titles[depth]}" if depth else None,
+                            titles[depth])]
+        category = next((sections[key] for key in keys if key in sections), None)
         if category is not None:
             entries.append((category, clean(item.group(1)), first_sentence(clean(item.group(2)))))
     return entries
