@@ -2,7 +2,7 @@
 """Builds data/Program catalogue.tvn from public catalogues of Windows software.
 
 make-catalogue.py OUT_FILE SCOOP_BUCKET_DIR... [--games SCOOP_BUCKET_DIR...] [--choco DIR]
-                  [--winget INDEX_JSON] [--slackbuilds DIR] [--haikuports DIR]
+                  [--winget INDEX_JSON] [--slackbuilds DIR] [--haikuports DIR] [--mports DIR]
 
 SCOOP_BUCKET_DIR  a Scoop bucket's folder of manifests (bucket/*.json): ScoopInstaller/Extras,
                   ScoopInstaller/Main, ScoopInstaller/Nonportable (Unlicense)
@@ -14,10 +14,13 @@ SCOOP_BUCKET_DIR  a Scoop bucket's folder of manifests (bucket/*.json): ScoopIns
 --slackbuilds DIR SlackBuildsOrg/slackbuilds: each build's folder, name and one-line description
                   (slack-desc)
 --haikuports DIR  haikuports/haikuports (MIT): each port's folder, name and SUMMARY
+--mports DIR      MidnightBSD/mports (BSD-2-Clause), a ports tree grown from FreeBSD's: each
+                  port's name, first category and COMMENT (its Makefiles are enough)
 
-The two ports trees of free programs file each program in a folder that says what it is
-("graphics", "media-sound"): SLACKBUILDS_FOLDERS and HAIKUPORTS_FOLDERS map those that name one
-category, and leave out those that do not (libraries, desktop themes, a language's modules).
+The ports trees of free programs file each program in a folder that says what it is
+("graphics", "media-sound"): SLACKBUILDS_FOLDERS, HAIKUPORTS_FOLDERS and MPORTS_CATEGORIES map
+those that name one category, and leave out those that do not (libraries, desktop themes, a
+language's modules).
 
 Each program of the catalogue gives its names (the manifest's name, the names of its shortcuts,
 the package's title), its executables (those its shortcuts and commands start) and its one-line
@@ -136,6 +139,17 @@ HAIKUPORTS_FOLDERS = {
     **{"sci-" + kind: WORK for kind in "astronomy biology calculators chemistry electronics"
        " geosciences mathematics physics visualization".split()},
 }
+MPORTS_CATEGORIES = {
+    "archivers": UTILITIES, "x11-fm": UTILITIES, "astro": REFERENCE, "audio": AUDIO,
+    "benchmarks": SYSTEM, "filesystems": SYSTEM, "shells": SYSTEM, "sysutils": SYSTEM,
+    "biology": WORK, "finance": WORK, "math": WORK, "science": WORK, "cad": GRAPHICS,
+    "graphics": GRAPHICS, "databases": PROGRAMMING, "devel": PROGRAMMING, "lang": PROGRAMMING,
+    "java": PROGRAMMING, "games": GAMES, "multimedia": VIDEO, "dns": INTERNET, "ftp": INTERNET,
+    "irc": INTERNET, "mail": INTERNET, "net": INTERNET, "net-im": INTERNET, "net-mgmt": INTERNET,
+    "net-p2p": INTERNET, "news": INTERNET, "www": INTERNET,
+}
+# A port of a language's module ("py-requests", "p5-JSON") is a library, not a program.
+MODULE_PORT = re.compile(r"^(py|p5|rubygem|php\d*|R-cran|hs|ocaml|rust|go|linux|lua\d*|node)-")
 
 # Executables and names that many programs share.
 GENERIC = {
@@ -270,11 +284,27 @@ def haikuports_programs(tree):
                        first_sentence(match.group(1)))
 
 
+def mports_programs(tree):
+    for path in sorted(glob.glob(os.path.join(tree, "*", "*", "Makefile"))):
+        name = path.split(os.sep)[-2]
+        if MODULE_PORT.match(name):
+            continue
+        text = open(path, encoding="utf-8", errors="replace").read()
+        categories = re.search(r"^CATEGORIES[?+]?=\s*(.*)$", text, re.MULTILINE)
+        comment = re.search(r"^COMMENT[?]?=\s*(.*)$", text, re.MULTILINE)
+        if not categories or not comment or "$" in comment.group(1):
+            continue
+        # The first category is the port's own; the rest say where else it may be looked for.
+        first = (categories.group(1).split() or [""])[0]
+        if first in MPORTS_CATEGORIES:
+            yield MPORTS_CATEGORIES[first], [name], first_sentence(comment.group(1))
+
+
 def main():
     arguments = sys.argv[1:]
     out, groups, kind = arguments[0], [], "scoop"
     for argument in arguments[1:]:
-        if argument in ("--games", "--choco", "--winget", "--slackbuilds", "--haikuports"):
+        if argument in ("--games", "--choco", "--winget", *PORTS_TREES):
             kind = argument
         else:
             groups.append((kind, argument))
@@ -285,10 +315,9 @@ def main():
         elif kind == "--winget":
             # A package's name alone, without an executable beside it, must not be a word.
             programs += [(*program, True) for program in winget_programs(folder)]
-        elif kind in ("--slackbuilds", "--haikuports"):
+        elif kind in PORTS_TREES:
             # A port's name, the name of a package, is no executable's either.
-            read = slackbuilds_programs if kind == "--slackbuilds" else haikuports_programs
-            programs += [(*program, True) for program in read(folder)]
+            programs += [(*program, True) for program in PORTS_TREES[kind](folder)]
         else:
             programs += [(*program, False) for program in
                          scoop_programs(folder, GAMES if kind == "--games" else -1)]
@@ -324,5 +353,8 @@ def main():
     print(len(records), "programs,", len(owner), "names and executables,",
           sum(1 for r in records if r[0] >= 0), "with a category")
 
+
+PORTS_TREES = {"--slackbuilds": slackbuilds_programs, "--haikuports": haikuports_programs,
+               "--mports": mports_programs}
 
 main()
