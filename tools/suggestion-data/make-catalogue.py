@@ -357,4 +357,5 @@ def main():
 PORTS_TREES = {"--slackbuilds": slackbuilds_programs, "--haikuports": haikuports_programs,
                "--mports": mports_programs}
 
-main()
+if __name__ == "__main__":
+    main()
