@@ -167,8 +167,8 @@ COMMON = {word.casefold() for word in DICTIONARY}
 LOWERCASE = {word for word in DICTIONARY if word.islower()}
 
 
-# Words naming a project's design documents ("spec-driven", a "specs" tag) tell nothing of a
-# program's category: they are left out of descriptions and tags.
+# Words naming a project's design documents (a tag for them, or development "driven" by them)
+# tell nothing of a program's category: they are left out of descriptions and tags.
 DESIGN_DOCUMENT_WORDS = re.compile(r"\bspec(s|ifications?)?(-[a-z]+)?\b", re.IGNORECASE)
 
 

@@ -121,10 +121,13 @@ def markdown_entries(path, sections):
         item = ITEM.match(line)
         if not item:
             continue
+        # The deepest heading first, each under its parent's name before its own.
         titles = [title for _, title in sorted(headings.items())]
-        keys = [key for depth in range(len(titles) - 1, -1, -1)
-                for key in (f"{titles[depth - 1]}/{titles[depth]}" if depth else None,
-                            titles[depth])]
+        keys = []
+        for depth in reversed(range(len(titles))):
+            if depth:
+                keys.append(f"{titles[depth - 1]}/{titles[depth]}")
+            keys.append(titles[depth])
         category = next((sections[key] for key in keys if key in sections), None)
         if category is not None:
             entries.append((category, clean(item.group(1)), first_sentence(clean(item.group(2)))))

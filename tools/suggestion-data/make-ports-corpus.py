@@ -8,19 +8,18 @@ the bench's corpus: its category, its name, its one-line description and the tre
 its source. Held out (suggestion_bench DATA_FOLDER OUT_TSV), the suggestion meets programs a
 packager filed by a taxonomy none of the lists uses, and the catalogue holds none of them.
 """
-import importlib.util
 import os
+import runpy
 import sys
 
-spec = importlib.util.spec_from_file_location(
-    "make_catalogue", os.path.join(os.path.dirname(os.path.abspath(__file__)), "make-catalogue.py"))
-make_catalogue = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(make_catalogue)
+# The catalogue script's readers, without running it.
+PORTS_TREES = runpy.run_path(
+    os.path.join(os.path.dirname(os.path.abspath(__file__)), "make-catalogue.py"))["PORTS_TREES"]
 
 kind, tree, out = sys.argv[1:4]
 source = kind.lstrip("-")
 with open(out, "w", encoding="utf-8") as f:
     f.write("# category\tname\tdescription\tsource: a ports tree's programs, see README\n")
-    for category, names, description in make_catalogue.PORTS_TREES[kind](tree):
+    for category, names, description in PORTS_TREES[kind](tree):
         if description and "\t" not in description:
             f.write("%d\t%s\t%s\t%s\n" % (category, names[0], description, source))

@@ -3,14 +3,15 @@ catalogue/CategorySuggestion.cpp), shared by the scripts that make its data file
 names they keep and drop are the ones the program will look up."""
 import re
 
+VERSION_WORD = re.compile(r"^(v?\d+[a-z]?|x(64|86)|(32|64)bit|win(32|64))$")
+
 
 def program_key(name):
     """The suggestion's programKey: the letters and digits of the name's words, case folded,
     its version words left out after the first and a portable edition's mark at its end ("GIMP
     2.10", "GIMPPortable" and "gimp" give "gimp")."""
     words = re.findall(r"[^\W_]+", name.replace("+", "p").casefold())
-    version = re.compile(r"^(v?\d+[a-z]?|x(64|86)|(32|64)bit|win(32|64))$")
-    words = words[:1] + [w for w in words[1:] if not version.match(w)]
+    words = words[:1] + [w for w in words[1:] if not VERSION_WORD.match(w)]
     portable = "portable"
     if len(words) > 2 and words[-2:] == [portable, "edition"]:
         words.pop()
