@@ -32,7 +32,8 @@ they point to one category only; a Windows package manager's package's tags, mor
 looser, by WINGET_TAGS, when one category has at least twice the tags of any other.
 
 Names a shortcut could bear without being the program are left out: common English words of
-fewer than six letters (/usr/share/dict/words), the generic executables of GENERIC, and any word
+fewer than six letters (/usr/share/dict/words) unless two of the program's names agree on one
+(its manifest's name and its executable's), the generic executables of GENERIC, and any word
 the dictionary writes in small letters when it is an executable's name or a package manager's
 package's name ("player.exe", "Desktop"), which stand beside no executable to tie them.
 """
@@ -326,10 +327,14 @@ def main():
     owner, records = {}, []
     for category, names, description, name_only in programs:
         keys = []
+        # A short common word is a key only where two of the program's names agree on it: a
+        # manifest "meld" whose executable is meld.exe, a package "rufus" titled "Rufus".
+        named = [program_key(name) for name in names]
+        anchored = {key for key in named if named.count(key) > 1}
         for name in names:
             key = program_key(name)
-            if (not key or key in GENERIC or (key in COMMON and len(key) < 6)
-                    or key in keys or not name.isascii() or "|" in name):
+            if (not key or key in GENERIC or key in keys or not name.isascii() or "|" in name
+                    or (key in COMMON and len(key) < 6 and key not in anchored)):
                 continue
             if key in owner:
                 # The same program again (Scoop and Chocolatey): its category is kept. Only
