@@ -562,11 +562,13 @@ Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
     else if (catalogued)
         add(catalogued->category, byFolder ? kCataloguedFolderWeight : kCataloguedProgramWeight);
 
-    // The catalogue's description stands in for a shortcut that has none, when the table does
-    // not know the program already: its loose words would only blur what the table says.
-    const QString description = clues.description.isEmpty() && catalogued && !knownByTable
-                                    ? catalogued->description
-                                    : clues.description;
+    // The catalogue's description adds to the shortcut's, or stands in for it where there is none,
+    // when the table does not know the program already: its loose words would only blur what the
+    // table says.
+    QString description = clues.description;
+    if (catalogued && !knownByTable)
+        description = description.isEmpty() ? catalogued->description
+                                            : description + u' ' + catalogued->description;
     const QStringList descriptionWords = clueWordsOf(description);
     addScores(scores, nameWords, kNameWeight);
     addPhraseScores(scores, nameWords, kNameWeight);

@@ -109,10 +109,12 @@ TEST_F(CategorySuggestionTest, OneWordDoesNotDecideAgainstTheRest) {
     EXPECT_EQ(suggested("BrutalChess", ""), 0);
     EXPECT_EQ(suggested("Brutal", "", "", "C:\\brutalchess\\brutalchess.exe"), 0);
     EXPECT_EQ(suggested("Quickmail", ""), 9);
-    // The catalogue's description stands in for the shortcut's, its category where it has one.
+    // The catalogue's description stands in for the shortcut's or adds to it, and its category
+    // where it has one.
     EXPECT_EQ(suggested("TreeSize Free", ""), 4);
     EXPECT_EQ(suggested("Tree", "", "", "C:\\TreeSize\\TreeSizeFree.exe"), 4);
-    EXPECT_EQ(suggested("TreeSize Free", "", "A photo tool"), 2);
+    EXPECT_EQ(suggested("TreeSize Free", "", "Free edition"), 4);
+    EXPECT_EQ(suggested("TreeSize Free", "", "A photo tool"), -1); // the two disagree
     EXPECT_EQ(suggested("Frozen Pond", ""), 0);
 }
 
