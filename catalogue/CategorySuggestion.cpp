@@ -1,5 +1,6 @@
 #include "catalogue/CategorySuggestion.h"
 
+#include "catalogue/ProgramHosts.h"
 #include "platform/SequentialFile.h"
 
 #include <algorithm>
@@ -206,6 +207,12 @@ TargetParts targetParts(const QString& path) {
     return target;
 }
 
+// The parts of the shortcut's target, none where the target is a host that starts the program.
+TargetParts programTargetOf(const ShortcutClues& clues) {
+    return startsThroughHost(clues.name, clues.targetPath) ? TargetParts{}
+                                                           : targetParts(clues.targetPath);
+}
+
 QString vendorOf(const QString& folders) {
     static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
     return folders.section(separators, 0, 0).toCaseFolded();
@@ -408,7 +415,7 @@ void CategorySuggester::learnChoice(const ShortcutClues& clues, int category) {
     const QString key = programKey(clues.name);
     if (!key.isEmpty())
         chosenForProgram_.insert(key, category);
-    const QString executable = programKey(targetParts(clues.targetPath).executable);
+    const QString executable = programKey(programTargetOf(clues).executable);
     if (!executable.isEmpty())
         chosenForProgram_.insert(executable, category);
     const QString vendor = vendorOf(clues.folders);
@@ -517,7 +524,7 @@ const CataloguedProgram* CategorySuggester::cataloguedProgram(const QStringList&
 Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
     Scores scores{};
     const QStringList nameWords = programWords(splitCapitals(clues.name));
-    const TargetParts target = targetParts(clues.targetPath);
+    const TargetParts target = programTargetOf(clues);
     const QString key = programKey(clues.name);
     const QString executable = programKey(target.executable);
     static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
@@ -600,9 +607,8 @@ Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
 
 int CategorySuggester::chosenCategory(const ShortcutClues& clues) const {
     const int byName = chosenForProgram_.value(programKey(clues.name), -1);
-    return byName >= 0
-               ? byName
-               : chosenForProgram_.value(programKey(targetParts(clues.targetPath).executable), -1);
+    return byName >= 0 ? byName
+                       : chosenForProgram_.value(programKey(programTargetOf(clues).executable), -1);
 }
 
 int CategorySuggester::vendorCategory(const ShortcutClues& clues) const {

@@ -2,6 +2,7 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/HelpShortcutFilter.h"
+#include "catalogue/ProgramHosts.h"
 #include "catalogue/ProgramsTrees.h"
 #include "catalogue/ShellLinkFields.h"
 #include "catalogue/SystemAnalysis.h"
@@ -264,9 +265,7 @@ ShortcutClues TidySession::cluesOf(const QString& name, const QString& folder) c
         readShellLink(disk_, joinPath(folder, name + QStringLiteral(".lnk")))
             .value_or(ShellLinkFields{});
     clues.description = fields.description;
-    // A shortcut to a document or a folder has no program; its icon most often comes from one.
-    clues.targetPath =
-        fields.targetPath.isEmpty() ? fields.iconLocation.section(u',', 0, 0) : fields.targetPath;
+    clues.targetPath = programPathOf(name, fields);
     return clues;
 }
 

@@ -4,6 +4,7 @@
 #include "app/widgets/QtListBox.h"
 #include "catalogue/Categories.h"
 #include "catalogue/HelpShortcutFilter.h"
+#include "catalogue/ProgramHosts.h"
 #include "catalogue/SystemAnalysis.h"
 #include "catalogue/UnclassifiedList.h"
 #include "dialogs/SuggestionReview.h"
@@ -158,7 +159,10 @@ Suggestion MainWindow::suggestionOf(int entry) {
     // A Windows program names itself in its version resource ("Image viewer", "IrfanView"):
     // its texts come first in the description, and its product is looked up as a program name.
     // Under Wine reading it takes about a millisecond, so it is read only for a shortcut that
-    // the rest leaves without a suggestion.
+    // the rest leaves without a suggestion. A host's texts ("Java Platform") are not the
+    // program's.
+    if (startsThroughHost(clues.name, clues.targetPath))
+        return {};
     const ProgramVersionTexts version = programVersionTextsOf(clues.targetPath);
     const QString versionText = version.joined();
     if (versionText.isEmpty())

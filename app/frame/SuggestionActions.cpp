@@ -1,6 +1,7 @@
 #include "app/frame/MainWindow.h"
 #include "app/panels/CreationPanel.h"
 #include "app/widgets/QtListBox.h"
+#include "catalogue/ProgramHosts.h"
 #include "catalogue/ShellLinkFields.h"
 #include "platform/Paths.h"
 #include "platform/ProgramFolders.h"
@@ -34,9 +35,7 @@ ShortcutClues MainWindow::cluesOf(int entry) const {
     if (fields == shortcutFields_.constEnd())
         fields = shortcutFields_.insert(path, readShellLink(fs_, path).value_or(ShellLinkFields{}));
     clues.description = fields->description;
-    // A shortcut to a document or a folder has no program; its icon most often comes from one.
-    clues.targetPath = fields->targetPath.isEmpty() ? fields->iconLocation.section(u',', 0, 0)
-                                                    : fields->targetPath;
+    clues.targetPath = programPathOf(name, *fields);
     return clues;
 }
 

@@ -1,5 +1,7 @@
 #include "catalogue/CategorySuggestion.h"
 
+#include "catalogue/ProgramHosts.h"
+#include "catalogue/ShellLinkFields.h"
 #include "CatalogueTest.h"
 
 #include <QRegularExpression>
@@ -116,6 +118,25 @@ TEST_F(CategorySuggestionTest, OneWordDoesNotDecideAgainstTheRest) {
     EXPECT_EQ(suggested("TreeSize Free", "", "Free edition"), 4);
     EXPECT_EQ(suggested("TreeSize Free", "", "A photo tool"), -1); // the two disagree
     EXPECT_EQ(suggested("Frozen Pond", ""), 0);
+}
+
+TEST_F(CategorySuggestionTest, AHostThatStartsTheProgramSaysNothingOfIt) {
+    const char* javaw = "C:\\Program Files\\Java\\bin\\javaw.exe";
+    const char* python = "C:\\Python312\\python.exe";
+    suggester.learnChoice({QStringLiteral("Jumper"), {}, {}, QString::fromUtf8(javaw)}, 0);
+    suggester.learnChoice({QStringLiteral("Python 3.12"), {}, {}, QString::fromUtf8(python)}, 8);
+    EXPECT_EQ(suggested("Ledger", "", "", javaw), -1);
+    EXPECT_EQ(suggested("Jumper", "Other", "", javaw), 0); // by its own name still
+    EXPECT_EQ(suggested("Tool", "", "", python), -1);
+    EXPECT_EQ(suggested("Python 3.12 (64-bit)", "", "", python), 8); // the host's own shortcut
+
+    ShellLinkFields fields;
+    fields.targetPath = QString::fromUtf8(javaw);
+    fields.iconLocation = QStringLiteral("C:\\Jumper\\jumper.exe,0");
+    EXPECT_EQ(programPathOf(QStringLiteral("Jumper"), fields),
+              QStringLiteral("C:\\Jumper\\jumper.exe"));
+    fields.targetPath = QStringLiteral("C:\\Windows\\System32\\powershell.exe");
+    EXPECT_EQ(programPathOf(QStringLiteral("Windows PowerShell"), fields), fields.targetPath);
 }
 
 TEST_F(CategorySuggestionTest, DescribedProgramsTeachWhatADescriptionsWordsSay) {
