@@ -5,6 +5,7 @@
 // the figures show how the suggestion does on programs it was not given.
 
 #include "catalogue/CategorySuggestion.h"
+#include "catalogue/ClueWords.h"
 #include "platform/PosixFileSystem.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "catalogue/CategorySuggestion.h"
 
+#include "catalogue/ClueWords.h"
 #include "catalogue/ProgramHosts.h"
-#include "platform/SequentialFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -48,163 +48,13 @@ constexpr int kShortestJoinedPart = 4;
 // may point elsewhere.
 constexpr int kPhraseFactor = 3;
 constexpr QChar kPhraseJoiner = u'_';
-// What the described programs teach: a word seen in fewer of their descriptions than this is
-// chance; the likelihoods are smoothed by kDescribedSmoothing and flattened by
-// kDescribedFlattening, since a description's words are far from independent; the likeliest
-// categories then weigh up to kDescribedWeight: learned from the descriptions of some 10,000
-// programs, they say more than a name's few words.
-constexpr int kDescribedMinimumPrograms = 2;
-constexpr double kDescribedSmoothing = 0.5;
-constexpr double kDescribedFlattening = 4;
+// What the described programs teach weighs up to this for the likeliest categories: learned
+// from the descriptions of some 10,000 programs, it says more than a name's few words.
 constexpr double kDescribedWeight = 30;
-// Fewer known words than this say too little.
-constexpr int kDescribedMinimumWords = 2;
 
 // The weight of the word at `index` of a clue whose first `leadingWords` words count twice.
 int weightAt(qsizetype index, int weight, int leadingWords) {
     return index < leadingWords ? 2 * weight : weight;
-}
-
-// Words are runs of letters and digits: "Chess-Master_2" gives "chess", "master" and "2".
-QStringList wordsOf(const QString& text) {
-    static const QRegularExpression notWordCharacters(QStringLiteral("[^\\p{L}\\p{N}]+"));
-    return text.toCaseFolded().split(notWordCharacters, Qt::SkipEmptyParts);
-}
-
-// Names join their words in capitals as often as with blanks: "BrutalChess", "HWMonitor" and
-// "CrystalDiskInfo" say "chess", "monitor" and "disk". Only where the words are weighed: a
-// program's key keeps the name whole.
-QString splitCapitals(const QString& text) {
-    static const QRegularExpression boundary(
-        QStringLiteral("(?<=\\p{Ll})(?=\\p{Lu})|(?<=\\p{Lu})(?=\\p{Lu}\\p{Ll})"));
-    return QString(text).replace(boundary, QStringLiteral(" "));
-}
-
-QStringList clueWordsOf(const QString& text) {
-    return wordsOf(splitCapitals(text));
-}
-
-// The words a vendor's folder shares with every other company's: they tell nothing of its
-// programs ("Safer Networking Ltd", "Foo Development Team").
-bool isCompanyWord(const QString& word) {
-    static const QSet<QString> company = {
-        QStringLiteral("developers"),   QStringLiteral("development"),
-        QStringLiteral("developments"), QStringLiteral("team"),
-        QStringLiteral("software"),     QStringLiteral("networking"),
-        QStringLiteral("ltd"),          QStringLiteral("inc"),
-        QStringLiteral("gmbh"),         QStringLiteral("llc"),
-        QStringLiteral("corp"),         QStringLiteral("corporation"),
-        QStringLiteral("co"),           QStringLiteral("company"),
-        QStringLiteral("limited"),      QStringLiteral("technologies"),
-        QStringLiteral("technology"),   QStringLiteral("labs"),
-        QStringLiteral("systems"),      QStringLiteral("solutions"),
-        QStringLiteral("group"),        QStringLiteral("project"),
-        QStringLiteral("foundation"),   QStringLiteral("ag"),
-        QStringLiteral("sa"),           QStringLiteral("srl"),
-        QStringLiteral("bv"),           QStringLiteral("kg"),
-        QStringLiteral("oy"),           QStringLiteral("ab"),
-        QStringLiteral("pty"),          QStringLiteral("sarl"),
-        QStringLiteral("spa"),          QStringLiteral("community"),
-        QStringLiteral("contributors"),
-    };
-    return company.contains(word);
-}
-
-QStringList folderWordsOf(const QString& folders) {
-    QStringList words = clueWordsOf(folders);
-    words.removeIf(isCompanyWord);
-    return words;
-}
-
-// Version numbers and platforms tell nothing about the program: "2", "v10", "x64", "64bit".
-bool isVersionWord(const QString& word) {
-    static const QRegularExpression version(
-        QStringLiteral("^(v?\\d+[a-z]?|x(64|86)|(32|64)bit|win(32|64))$"));
-    return version.match(word).hasMatch();
-}
-
-// The words every kind of program's description uses: they only blur what the others say.
-bool isCommonDescriptionWord(const QString& word) {
-    static const QSet<QString> common = [] {
-        QSet<QString> words;
-        for (const QString& each :
-             QStringLiteral("a an the and or of for to in on with your you it its is are be by "
-                            "from as at that this which all any into not no more most can will "
-                            "via based simple free open source cross platform app application "
-                            "tool tools software program written lightweight fast modern "
-                            "powerful easy use using")
-                 .split(u' '))
-            words.insert(each);
-        return words;
-    }();
-    return common.contains(word) || isVersionWord(word);
-}
-
-// A portable edition's launcher names the program it starts: "GIMP Portable",
-// "GIMPPortable.exe" and "Mozilla Firefox, Portable Edition" are GIMP and Firefox.
-void removePortableEdition(QStringList& words) {
-    static const QString portable = QStringLiteral("portable");
-    if (words.size() > 2 && words.last() == u"edition" && words[words.size() - 2] == portable)
-        words.removeLast();
-    if (words.size() > 1 && words.last() == portable)
-        words.removeLast();
-    else if (words.size() == 1 && words.first().size() > portable.size() + 1 &&
-             words.first().endsWith(portable))
-        words.first().chop(portable.size());
-}
-
-// The words of a program's name without its version or a portable edition's mark; a leading
-// number is part of the name ("7-Zip", "2048"). A "+" counts as a letter, as program files
-// write it: "Notepad++" is "notepadpp.exe", not Notepad.
-QStringList programWords(const QString& name) {
-    QStringList words = wordsOf(QString(name).replace(u'+', u'p'));
-    if (!words.isEmpty()) {
-        const QString first = words.takeFirst();
-        words.removeIf(isVersionWord);
-        words.prepend(first);
-        removePortableEdition(words);
-    }
-    return words;
-}
-
-// The parts of a Windows path ("C:\Program Files\Vendor\app.exe"): the folders that may name
-// the vendor or the suite, and the file's base name.
-struct TargetParts {
-    QStringList folders;
-    QString executable;
-};
-
-TargetParts targetParts(const QString& path) {
-    static const QSet<QString> uninformative = {
-        QStringLiteral("c"),
-        QStringLiteral("program files"),
-        QStringLiteral("program files (x86)"),
-        QStringLiteral("programdata"),
-        QStringLiteral("windows"),
-        QStringLiteral("system32"),
-        QStringLiteral("syswow64"),
-        QStringLiteral("bin"),
-        QStringLiteral("common files"),
-        QStringLiteral("users"),
-        QStringLiteral("appdata"),
-        QStringLiteral("local"),
-        QStringLiteral("roaming"),
-        QStringLiteral("programs"),
-    };
-    static const QRegularExpression separators(QStringLiteral("[\\\\/]+"));
-    QStringList parts = path.split(separators, Qt::SkipEmptyParts);
-    if (parts.isEmpty())
-        return {};
-    TargetParts target;
-    const QString file = parts.takeLast();
-    const qsizetype dot = file.lastIndexOf(u'.');
-    target.executable = dot > 0 ? file.left(dot) : file;
-    for (const QString& folder : parts) {
-        const QString folded = folder.toCaseFolded();
-        if (!folded.endsWith(u':') && !folded.startsWith(u'%') && !uninformative.contains(folded))
-            target.folders += folder;
-    }
-    return target;
 }
 
 // The parts of the shortcut's target, none where the target is a host that starts the program.
@@ -213,87 +63,7 @@ TargetParts programTargetOf(const ShortcutClues& clues) {
                                                            : targetParts(clues.targetPath);
 }
 
-QString vendorOf(const QString& folders) {
-    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
-    return folders.section(separators, 0, 0).toCaseFolded();
-}
-
 } // namespace
-
-CategoryWords readCategoryWords(FileSystem& fs, const QString& path) {
-    CategoryWords words;
-    auto reader = SequentialReader::open(fs, path);
-    if (!reader)
-        return words;
-    static const QRegularExpression separators(QStringLiteral("[\\s,]+"));
-    for (QStringList& category : words) {
-        if (reader->atEnd())
-            break;
-        category = reader->next().text.toCaseFolded().split(separators, Qt::SkipEmptyParts);
-    }
-    return words;
-}
-
-QStringList categoryWordsFileNames() {
-    return {QStringLiteral("Words (uk).tvn"), QStringLiteral("Words (fr).tvn"),
-            QStringLiteral("Words (it).tvn")};
-}
-
-CategoryWords readKnownPrograms(FileSystem& fs, const QString& path) {
-    CategoryWords programs;
-    auto reader = SequentialReader::open(fs, path);
-    if (!reader)
-        return programs;
-    for (QStringList& category : programs) {
-        if (reader->atEnd())
-            break;
-        for (const QString& name : reader->next().text.split(u',')) {
-            const QString key = programKey(name);
-            if (!key.isEmpty())
-                category += key;
-        }
-    }
-    return programs;
-}
-
-std::vector<CataloguedProgram> readProgramCatalogue(FileSystem& fs, const QString& path) {
-    std::vector<CataloguedProgram> programs;
-    auto reader = SequentialReader::open(fs, path);
-    if (!reader)
-        return programs;
-    while (!reader->atEnd()) {
-        CataloguedProgram program;
-        program.category = itemToInteger16(reader->next()).value_or(-1);
-        for (const QString& name : reader->next().text.split(u'|')) {
-            const QString key = programKey(name);
-            if (!key.isEmpty())
-                program.keys += key;
-        }
-        program.description = reader->next().text;
-        if (program.category >= kCategoryCount)
-            program.category = -1;
-        if (!program.keys.isEmpty())
-            programs.push_back(std::move(program));
-    }
-    return programs;
-}
-
-void addShippedSuggestionData(CategorySuggester& suggester, FileSystem& fs,
-                              const std::function<QString(const QString& fileName)>& pathOf) {
-    // Every language's words at once: a program's name does not follow the interface language.
-    for (const QString& fileName : categoryWordsFileNames())
-        suggester.addWords(readCategoryWords(fs, pathOf(fileName)));
-    suggester.addKnownPrograms(
-        readKnownPrograms(fs, pathOf(QString::fromUtf16(kKnownProgramsFileName))));
-    suggester.addCatalogue(
-        readProgramCatalogue(fs, pathOf(QString::fromUtf16(kProgramCatalogueFileName))));
-    suggester.addDescribedPrograms(
-        readProgramCatalogue(fs, pathOf(QString::fromUtf16(kDescribedProgramsFileName))));
-}
-
-QString programKey(const QString& name) {
-    return programWords(name).join(QString());
-}
 
 void CategorySuggester::addWords(const CategoryWords& words) {
     for (int k = 0; k < kCategoryCount; ++k)
@@ -328,85 +98,11 @@ void CategorySuggester::addCatalogue(const std::vector<CataloguedProgram>& progr
             catalogueIndex_.insert(key, static_cast<qsizetype>(catalogue_.size()));
         catalogue_.push_back(program);
     }
-    learnDescriptions(programs);
+    descriptions_.learn(programs);
 }
 
 void CategorySuggester::addDescribedPrograms(const std::vector<CataloguedProgram>& programs) {
-    learnDescriptions(programs);
-}
-
-void CategorySuggester::learnDescriptions(const std::vector<CataloguedProgram>& programs) {
-    bool learned = false;
-    for (const CataloguedProgram& program : programs) {
-        if (program.category < 0 || program.category >= kCategoryCount ||
-            program.description.isEmpty())
-            continue;
-        QStringList words = clueWordsOf(program.description);
-        words.removeIf(isCommonDescriptionWord);
-        words.removeDuplicates();
-        for (const QString& word : words)
-            ++describedWordCounts_[word][static_cast<size_t>(program.category)];
-        learned = true;
-    }
-    if (!learned)
-        return;
-    std::array<double, kCategoryCount> totals{};
-    int vocabulary = 0;
-    for (const auto& counts : std::as_const(describedWordCounts_)) {
-        int programsWithWord = 0;
-        for (int count : counts)
-            programsWithWord += count;
-        if (programsWithWord < kDescribedMinimumPrograms)
-            continue;
-        ++vocabulary;
-        for (int k = 0; k < kCategoryCount; ++k)
-            totals[static_cast<size_t>(k)] += counts[static_cast<size_t>(k)];
-    }
-    describedWordLogs_.clear();
-    for (auto it = describedWordCounts_.cbegin(); it != describedWordCounts_.cend(); ++it) {
-        int programsWithWord = 0;
-        for (int count : *it)
-            programsWithWord += count;
-        if (programsWithWord < kDescribedMinimumPrograms)
-            continue;
-        std::array<float, kCategoryCount> logs{};
-        for (size_t k = 0; k < logs.size(); ++k)
-            // A category no described program has is never likelier than another.
-            logs[k] =
-                totals[k] == 0
-                    ? -1e9f
-                    : static_cast<float>(std::log(((*it)[k] + kDescribedSmoothing) /
-                                                  (totals[k] + kDescribedSmoothing * vocabulary)));
-        describedWordLogs_.insert(it.key(), logs);
-    }
-}
-
-std::array<double, kCategoryCount>
-CategorySuggester::describedLikelihood(const QStringList& words) const {
-    std::array<double, kCategoryCount> sums{};
-    QSet<QString> seen;
-    int known = 0;
-    for (const QString& word : words) {
-        const auto found = describedWordLogs_.constFind(word);
-        if (found == describedWordLogs_.constEnd() || seen.contains(word) ||
-            isCommonDescriptionWord(word))
-            continue;
-        seen.insert(word);
-        ++known;
-        for (size_t k = 0; k < sums.size(); ++k)
-            sums[k] += (*found)[k];
-    }
-    if (known < kDescribedMinimumWords)
-        return {};
-    const double best = *std::max_element(sums.begin(), sums.end());
-    double total = 0;
-    for (double& sum : sums) {
-        sum = std::exp((sum - best) / kDescribedFlattening);
-        total += sum;
-    }
-    for (double& sum : sums)
-        sum /= total;
-    return sums;
+    descriptions_.learn(programs);
 }
 
 void CategorySuggester::learnChoice(const ShortcutClues& clues, int category) {
@@ -584,7 +280,7 @@ Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
     addScores(scores, folderWordsOf(target.folders.join(u' ')), kTargetFolderWeight);
     addScores(scores, descriptionWords, kDescriptionWeight, kDescriptionLeadingWords);
     addPhraseScores(scores, descriptionWords, kDescriptionWeight, kDescriptionLeadingWords);
-    const auto likelihood = describedLikelihood(descriptionWords);
+    const auto likelihood = descriptions_.likelihood(descriptionWords);
     for (size_t k = 0; k < scores.size(); ++k)
         scores[k] += static_cast<int>(std::lround(kDescribedWeight * likelihood[k]));
 

@@ -1,56 +1,17 @@
 #pragma once
 
+#include "catalogue/DescriptionModel.h"
 #include "catalogue/ProgramState.h"
+#include "catalogue/SuggestionData.h"
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <QHash>
 #include <QString>
 #include <QStringList>
 #include <vector>
 
 namespace tvn {
-
-class FileSystem;
-
-// The words that point to each category, by the category's index: the user may rename a
-// category, but its index keeps its meaning (index 0 holds the games whatever it is called).
-using CategoryWords = std::array<QStringList, kCategoryCount>;
-
-// Reads the category words of one language from a data file of eleven records, one per
-// category in the order of the buttons, each holding words separated by blanks or commas. A
-// word ending in "*" stands for every word that begins so ("photo*": "photos", "photography");
-// any other only for itself, so that "play" does not take "player". Words joined by "_" are a
-// phrase ("music_player", "lecteur_musique"): it counts where those words follow each other, and
-// outweighs its words alone, so that a "terminal emulator" is a system tool and not a game. A
-// missing file or record gives no words for those categories.
-CategoryWords readCategoryWords(FileSystem& fs, const QString& path);
-
-// The shipped data files of category words, one per interface language, of known programs and
-// of the catalogue of programs.
-QStringList categoryWordsFileNames();
-inline constexpr auto kKnownProgramsFileName = u"Known programs.tvn";
-inline constexpr auto kProgramCatalogueFileName = u"Program catalogue.tvn";
-inline constexpr auto kDescribedProgramsFileName = u"Described programs.tvn";
-
-// Reads the table of well-known programs: eleven records in the order of the buttons, each
-// holding program names and executable names separated by commas ("VLC media player, vlc").
-// Each comes back as its key (see programKey).
-CategoryWords readKnownPrograms(FileSystem& fs, const QString& path);
-
-// A program of a public catalogue of software: the keys of its names and executables (see
-// programKey), the category its tags give (-1 when they give none or several) and its one-line
-// description.
-struct CataloguedProgram {
-    QStringList keys;
-    int category = -1;
-    QString description;
-};
-
-// Reads the catalogue: one record of three items per program, its category, its names and
-// executables separated by "|", and its description.
-std::vector<CataloguedProgram> readProgramCatalogue(FileSystem& fs, const QString& path);
 
 // What is known of a shortcut: its display name, the folders between its Programs tree and
 // itself, what its file says of its program, and the product its program's version resource
@@ -76,8 +37,9 @@ struct Suggestion {
 
 // Suggests a category for a shortcut from everything that tells about its program: the words
 // of each category (in every language: names of programs do not follow the interface's
-// language), the table of well-known programs, and the categories the user chose for other
-// shortcuts of the same program or the same vendor folder. Below a minimum of evidence, or
+// language), the table of well-known programs, the catalogue of programs, what the described
+// programs' descriptions teach, and the categories the user chose for other shortcuts of the
+// same program or the same vendor folder. Below a minimum of evidence, or
 // when two categories are close, there is no suggestion: a wrong one costs the user more than
 // none.
 class CategorySuggester {
@@ -119,11 +81,6 @@ private:
     // its executable or its own folder: never by one word of a longer name.
     int knownCategory(const QStringList& keys) const;
     const CataloguedProgram* cataloguedProgram(const QStringList& keys) const;
-    void learnDescriptions(const std::vector<CataloguedProgram>& programs);
-    // How likely each category is from the words of a description, by what the described
-    // programs taught; all zero when too few of its words were ever seen.
-    std::array<double, kCategoryCount> describedLikelihood(const QStringList& words) const;
-
     // Every category word, and the categories it points to.
     QHash<QString, CategoryMask> wholeWords_;
     QHash<QString, CategoryMask> wordStarts_;
@@ -132,24 +89,12 @@ private:
     QHash<QString, int> knownPrograms_;
     std::vector<CataloguedProgram> catalogue_;
     QHash<QString, qsizetype> catalogueIndex_;
-    // In how many described programs of each category each word stands, and the logarithm of
-    // how likely the word is in each category's descriptions.
-    QHash<QString, std::array<int, kCategoryCount>> describedWordCounts_;
-    QHash<QString, std::array<float, kCategoryCount>> describedWordLogs_;
+    // What the described and the catalogued programs' descriptions teach.
+    DescriptionModel descriptions_;
     // The user's choices, by program key and by vendor folder.
     QHash<QString, int> chosenForProgram_;
     QHash<QString, Scores> chosenForVendor_;
 };
-
-// Teaches `suggester` the words of every language and the known programs of the shipped data
-// files; `pathOf` gives a data file's path from its name.
-void addShippedSuggestionData(CategorySuggester& suggester, FileSystem& fs,
-                              const std::function<QString(const QString& fileName)>& pathOf);
-
-// A program's name reduced to what identifies it: letters and digits only, letter case folded,
-// version numbers and a portable edition's mark left out ("GIMP 2.10", "GIMPPortable" and
-// "gimp" give "gimp").
-QString programKey(const QString& name);
 
 // The folders between the Programs tree that holds `folder` and `folder` itself ("Vendor/Suite"),
 // whose names tell about the program better than the Start Menu's own path; empty when the

@@ -1,6 +1,6 @@
 #include "catalogue/ProgramHosts.h"
 
-#include "catalogue/CategorySuggestion.h"
+#include "catalogue/ClueWords.h"
 #include "catalogue/ShellLinkFields.h"
 
 #include <QRegularExpression>

@@ -1,5 +1,6 @@
 #include "catalogue/CategorySuggestion.h"
 
+#include "catalogue/ClueWords.h"
 #include "catalogue/ProgramHosts.h"
 #include "catalogue/ShellLinkFields.h"
 #include "CatalogueTest.h"
