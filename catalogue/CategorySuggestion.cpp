@@ -262,7 +262,9 @@ Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
     const bool knownByTable = known >= 0;
     if (knownByTable)
         add(known, byFolder ? kKnownFolderWeight : kKnownProgramWeight);
-    else if (catalogued)
+    // A catalogue that files the program elsewhere keeps its say beside the table: where the two
+    // disagree, the shortcut's own words decide between them, and seldom surely.
+    if (catalogued && catalogued->category != known)
         add(catalogued->category, byFolder ? kCataloguedFolderWeight : kCataloguedProgramWeight);
 
     // The catalogue's description adds to the shortcut's, or stands in for it where there is none,

@@ -161,6 +161,11 @@ TEST_F(CategorySuggestionTest, OnlyTheProgramItselfMakesASureSuggestion) {
     EXPECT_FALSE(words.isSure());
     suggester.learnChoice({QStringLiteral("Chess Game"), {}, {}, {}}, 0);
     EXPECT_TRUE(suggestion("Chess Game", "Games").isSure());
+    // A catalogue that files a known program elsewhere leaves the table's call unsure.
+    EXPECT_TRUE(suggestion("Notepad", "").isSure());
+    suggester.addCatalogue({{{QStringLiteral("notepad")}, 8, QString()}});
+    EXPECT_EQ(suggested("Notepad", ""), 1);
+    EXPECT_FALSE(suggestion("Notepad", "").isSure());
 }
 
 TEST_F(CategorySuggestionTest, OnlyTheFoldersBelowEitherProgramsTreeCount) {
