@@ -59,8 +59,8 @@ int weightAt(qsizetype index, int weight, int leadingWords) {
 
 // The parts of the shortcut's target, none where the target is a host that starts the program.
 TargetParts programTargetOf(const ShortcutClues& clues) {
-    return startsThroughHost(clues.name, clues.targetPath) ? TargetParts{}
-                                                           : targetParts(clues.targetPath);
+    TargetParts target = targetParts(clues.targetPath);
+    return startsThroughHost(clues.name, target) ? TargetParts{} : target;
 }
 
 } // namespace

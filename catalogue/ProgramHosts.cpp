@@ -3,12 +3,11 @@
 #include "catalogue/ClueWords.h"
 #include "catalogue/ShellLinkFields.h"
 
-#include <QRegularExpression>
 #include <QSet>
 
 namespace tvn {
 
-bool startsThroughHost(const QString& name, const QString& path) {
+bool startsThroughHost(const QString& name, const TargetParts& target) {
     // By program key: "Python312\pythonw.exe" and "/usr/bin/python3" are both Python's.
     static const QSet<QString> hosts = {
         QStringLiteral("cmd"),      QStringLiteral("powershell"), QStringLiteral("pwsh"),
@@ -24,19 +23,15 @@ bool startsThroughHost(const QString& name, const QString& path) {
         QStringLiteral("snap"),     QStringLiteral("xdgopen"),    QStringLiteral("sudo"),
         QStringLiteral("pkexec"),
     };
-    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
-    static const QRegularExpression notWordCharacters(QStringLiteral("[^\\p{L}\\p{N}+]+"));
-    QString file = path.section(separators, -1);
-    const qsizetype dot = file.lastIndexOf(u'.');
-    if (dot > 0)
-        file.truncate(dot);
-    const QString host = programKey(file);
+    const QString host = programKey(target.executable);
     if (!hosts.contains(host))
         return false;
-    for (const QString& word : name.split(notWordCharacters, Qt::SkipEmptyParts))
-        if (programKey(word) == host)
-            return false;
-    return programKey(name) != host;
+    const QStringList words = programWords(name);
+    return !words.contains(host) && words.join(QString()) != host;
+}
+
+bool startsThroughHost(const QString& name, const QString& path) {
+    return startsThroughHost(name, targetParts(path));
 }
 
 QString programPathOf(const QString& name, const ShellLinkFields& fields) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/ClueWords.h"
+
 #include <QString>
 
 namespace tvn {
@@ -12,6 +14,8 @@ struct ShellLinkFields;
 // ("Windows PowerShell", "Python 3.12"). Such a shortcut names its program only in its
 // arguments: the host's name, folders and version texts say nothing of that program.
 bool startsThroughHost(const QString& name, const QString& path);
+// The same for a target already cut into its parts.
+bool startsThroughHost(const QString& name, const TargetParts& target);
 
 // The file that tells which program a shortcut named `name` starts: its target, or the file its
 // icon comes from where the target is none (a document or a folder has no program of its own)
