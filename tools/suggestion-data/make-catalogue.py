@@ -331,8 +331,7 @@ def main():
         # manifest "meld" whose executable is meld.exe, a package "rufus" titled "Rufus".
         named = [program_key(name) for name in names]
         anchored = {key for key in named if named.count(key) > 1}
-        for name in names:
-            key = program_key(name)
+        for name, key in zip(names, named):
             if (not key or key in GENERIC or key in keys or not name.isascii() or "|" in name
                     or (key in COMMON and len(key) < 6 and key not in anchored)):
                 continue
