@@ -1,5 +1,6 @@
 #include "catalogue/ClueWords.h"
 
+#include <algorithm>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -48,14 +49,50 @@ void removePortableEdition(QStringList& words) {
 } // namespace
 
 QStringList wordsOf(const QString& text) {
-    static const QRegularExpression notWordCharacters(QStringLiteral("[^\\p{L}\\p{N}]+"));
-    return text.toCaseFolded().split(notWordCharacters, Qt::SkipEmptyParts);
+    // Read by code point, so that a letter beyond the basic plane is one letter; a loop rather
+    // than a regular expression, since every description of the catalogue passes here.
+    const QString folded = text.toCaseFolded();
+    QStringList words;
+    qsizetype start = -1;
+    for (qsizetype at = 0; at < folded.size();) {
+        char32_t character = folded[at].unicode();
+        qsizetype length = 1;
+        if (QChar::isHighSurrogate(character) && at + 1 < folded.size() &&
+            folded[at + 1].isLowSurrogate()) {
+            character = QChar::surrogateToUcs4(folded[at], folded[at + 1]);
+            length = 2;
+        }
+        const bool inWord = QChar::isLetterOrNumber(character);
+        if (inWord && start < 0)
+            start = at;
+        else if (!inWord && start >= 0) {
+            words += folded.mid(start, at - start);
+            start = -1;
+        }
+        at += length;
+    }
+    if (start >= 0)
+        words += folded.mid(start);
+    return words;
 }
 
 QString splitCapitals(const QString& text) {
-    static const QRegularExpression boundary(
-        QStringLiteral("(?<=\\p{Ll})(?=\\p{Lu})|(?<=\\p{Lu})(?=\\p{Lu}\\p{Ll})"));
-    return QString(text).replace(boundary, QStringLiteral(" "));
+    // A blank goes between a small letter and a capital, and before the last of a run of
+    // capitals that starts a word ("HWMonitor").
+    QString split;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const bool boundary =
+            at > 0 && text[at].isUpper() &&
+            (text[at - 1].isLower() ||
+             (text[at - 1].isUpper() && at + 1 < text.size() && text[at + 1].isLower()));
+        if (boundary && split.isEmpty())
+            split = text.left(at);
+        if (boundary)
+            split += u' ';
+        if (!split.isEmpty())
+            split += text[at];
+    }
+    return split.isEmpty() ? text : split;
 }
 
 QStringList clueWordsOf(const QString& text) {
@@ -69,6 +106,9 @@ QStringList folderWordsOf(const QString& folders) {
 }
 
 bool isVersionWord(const QString& word) {
+    // Every version word has a digit: most words are let go before the expression is tried.
+    if (std::none_of(word.begin(), word.end(), [](QChar c) { return c.isDigit(); }))
+        return false;
     static const QRegularExpression version(
         QStringLiteral("^(v?\\d+[a-z]?|x(64|86)|(32|64)bit|win(32|64))$"));
     return version.match(word).hasMatch();
