@@ -51,6 +51,8 @@ constexpr QChar kPhraseJoiner = u'_';
 // What the described programs teach weighs up to this for the likeliest categories: learned
 // from the descriptions of some 10,000 programs, it says more than a name's few words.
 constexpr double kDescribedWeight = 30;
+constexpr int kUtilitiesCategory = 1;
+constexpr int kSystemCategory = 6;
 
 // The weight of the word at `index` of a clue whose first `leadingWords` words count twice.
 int weightAt(qsizetype index, int weight, int leadingWords) {
@@ -286,21 +288,32 @@ Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
     for (size_t k = 0; k < scores.size(); ++k)
         scores[k] += static_cast<int>(std::lround(kDescribedWeight * likelihood[k]));
 
-    // The best category and how far it leads the next one.
+    // The best category and how far it leads the next one. Utilities and system tools border
+    // each other: the lists file the same programs under either, so the one does not keep the
+    // other from being suggested, only from being sure.
     const auto best = std::max_element(scores.begin(), scores.end());
     const int bestScore = *best;
+    const int category = static_cast<int>(best - scores.begin());
+    const int neighbour = category == kUtilitiesCategory ? kSystemCategory
+                          : category == kSystemCategory  ? kUtilitiesCategory
+                                                         : -1;
     int secondScore = 0;
-    for (auto it = scores.begin(); it != scores.end(); ++it)
-        if (it != best)
-            secondScore = std::max(secondScore, *it);
+    int rivalScore = 0;
+    for (int k = 0; k < kCategoryCount; ++k) {
+        if (k == category)
+            continue;
+        secondScore = std::max(secondScore, scores[static_cast<size_t>(k)]);
+        if (k != neighbour)
+            rivalScore = std::max(rivalScore, scores[static_cast<size_t>(k)]);
+    }
     if (bestScore < kMinimumScore)
         return {};
-    const int sureness = 100 * (bestScore - secondScore) / bestScore;
+    const int sureness = 100 * (bestScore - rivalScore) / bestScore;
     if (sureness < kMinimumSureness)
         return {};
-    const int category = static_cast<int>(best - scores.begin());
     return {category, sureness,
-            category == named && bestScore - secondScore >= kSureLead && sureness >= kSureSureness};
+            category == named && bestScore - secondScore >= kSureLead &&
+                100 * (bestScore - secondScore) / bestScore >= kSureSureness};
 }
 
 int CategorySuggester::chosenCategory(const ShortcutClues& clues) const {

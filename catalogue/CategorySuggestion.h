@@ -41,7 +41,7 @@ struct Suggestion {
 // programs' descriptions teach, and the categories the user chose for other shortcuts of the
 // same program or the same vendor folder. Below a minimum of evidence, or
 // when two categories are close, there is no suggestion: a wrong one costs the user more than
-// none.
+// none. Utilities and system tools, which border each other, may be close without that.
 class CategorySuggester {
 public:
     void addWords(const CategoryWords& words);

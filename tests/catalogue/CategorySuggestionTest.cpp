@@ -17,6 +17,7 @@ protected:
         words[0] = {QStringLiteral("chess*"), QStringLiteral("game*"), QStringLiteral("play"),
                     QStringLiteral("emulator*")};
         words[5] = {QStringLiteral("task*")};
+        words[1] = {QStringLiteral("backup*")};
         words[6] = {QStringLiteral("terminal"), QStringLiteral("terminal_emulator"),
                     QStringLiteral("task_manager")};
         words[2] = {QStringLiteral("paint*"), QStringLiteral("photo*")};
@@ -67,6 +68,9 @@ TEST_F(CategorySuggestionTest, TheCluesAddUpAndACloseCallSuggestsNothing) {
     EXPECT_EQ(suggested("Frob", "Acme", "Task Manager"), 6);
     EXPECT_EQ(suggested("Frob", "Acme", "Un lecteur de vidéo"), 3);
     EXPECT_EQ(suggested("Frob", "Acme", "", "C:\\Program Files\\Acme\\Music.exe"), 4);
+    // Utilities and system tools border each other: the one close behind does not keep the other
+    // from being suggested, only from being sure.
+    EXPECT_EQ(suggestion("Backup Terminal", "Backup"), (Suggestion{1, 100, false}));
 }
 
 TEST_F(CategorySuggestionTest, AKnownProgramAndTheUsersChoicesOutweighWords) {
