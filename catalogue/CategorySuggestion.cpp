@@ -75,15 +75,10 @@ void CategorySuggester::addWords(const CategoryWords& words) {
                 phrases_[word] |= category;
                 continue;
             }
-            if (!word.endsWith(u'*')) {
-                wholeWords_[word] |= category;
-                continue;
-            }
-            const QString start = word.chopped(1);
-            if (start.size() >= kShortestWord) {
-                wordStarts_[start] |= category;
-                longestStart_ = std::max(longestStart_, static_cast<int>(start.size()));
-            }
+            if (!word.endsWith(u'*'))
+                words_.add(word, false, category);
+            else if (word.size() - 1 >= kShortestWord)
+                words_.add(QStringView(word).chopped(1), true, category);
         }
 }
 
@@ -132,22 +127,6 @@ void CategorySuggester::forgetChoices() {
     chosenForVendor_.clear();
 }
 
-CategorySuggester::CategoryMask CategorySuggester::wordStartHits(const QString& word,
-                                                                 int shortest) const {
-    CategoryMask hits = 0;
-    const int longest = std::min(static_cast<int>(word.size()), longestStart_);
-    for (int length = std::max(shortest, kShortestWord); length <= longest; ++length) {
-        const auto found = wordStarts_.constFind(word.left(length));
-        if (found != wordStarts_.constEnd())
-            hits |= *found;
-    }
-    return hits;
-}
-
-CategorySuggester::CategoryMask CategorySuggester::wordHits(const QString& word) const {
-    return wholeWords_.value(word) | wordStartHits(word, kShortestWord);
-}
-
 void CategorySuggester::addScores(Scores& scores, const QStringList& words, int weight,
                                   int leadingWords) const {
     // Each category counts a word once, however many of its words begin it; a word repeated
@@ -158,13 +137,12 @@ void CategorySuggester::addScores(Scores& scores, const QStringList& words, int 
         if (seen.contains(word))
             continue;
         seen.insert(word);
-        CategoryMask hits = wordHits(word);
+        CategoryMask hits = words_.hits(word, kShortestWord);
         // Words joined without capitals ("brutalchess", "powdertoy"): a category word that ends
         // the name, long enough not to be there by chance.
         for (qsizetype start = kShortestJoinedPart;
              !hits && start + kShortestJoinedPart <= word.size(); ++start)
-            hits = wholeWords_.value(word.mid(start)) |
-                   wordStartHits(word.mid(start), kShortestJoinedPart);
+            hits = words_.hits(QStringView(word).mid(start), kShortestJoinedPart);
         for (int k = 0; k < kCategoryCount; ++k)
             if (hits & (1u << k))
                 scores[static_cast<size_t>(k)] += weightAt(index, weight, leadingWords);

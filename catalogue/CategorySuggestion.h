@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/CategoryWordTrie.h"
 #include "catalogue/DescriptionModel.h"
 #include "catalogue/ProgramState.h"
 #include "catalogue/SuggestionData.h"
@@ -67,11 +68,9 @@ public:
     int vendorCategory(const ShortcutClues& clues) const;
 
 private:
-    using CategoryMask = std::uint16_t;
+    using CategoryMask = CategoryWordTrie::CategoryMask;
     using Scores = std::array<int, kCategoryCount>;
 
-    CategoryMask wordStartHits(const QString& word, int shortest) const;
-    CategoryMask wordHits(const QString& word) const;
     // The first `leadingWords` words count twice.
     void addScores(Scores& scores, const QStringList& words, int weight,
                    int leadingWords = 0) const;
@@ -82,9 +81,7 @@ private:
     int knownCategory(const QStringList& keys) const;
     const CataloguedProgram* cataloguedProgram(const QStringList& keys) const;
     // Every category word, and the categories it points to.
-    QHash<QString, CategoryMask> wholeWords_;
-    QHash<QString, CategoryMask> wordStarts_;
-    int longestStart_ = 0;
+    CategoryWordTrie words_;
     QHash<QString, CategoryMask> phrases_;
     QHash<QString, int> knownPrograms_;
     std::vector<CataloguedProgram> catalogue_;
