@@ -51,6 +51,7 @@ constexpr QChar kPhraseJoiner = u'_';
 // What the described programs teach weighs up to this for the likeliest categories: learned
 // from the descriptions of some 10,000 programs, it says more than a name's few words.
 constexpr double kDescribedWeight = 30;
+// The two categories that border each other, where the same program lands in either.
 constexpr int kUtilitiesCategory = 1;
 constexpr int kSystemCategory = 6;
 
