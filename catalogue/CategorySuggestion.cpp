@@ -287,12 +287,16 @@ Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
     }
     if (bestScore < kMinimumScore)
         return {};
-    const int sureness = 100 * (bestScore - rivalScore) / bestScore;
+    // How far the best leads `next`, in hundredths of its score.
+    const auto leadOver = [bestScore](int next) {
+        return 100 * (bestScore - next) / bestScore;
+    };
+    const int sureness = leadOver(rivalScore);
     if (sureness < kMinimumSureness)
         return {};
     return {category, sureness,
             category == named && bestScore - secondScore >= kSureLead &&
-                100 * (bestScore - secondScore) / bestScore >= kSureSureness};
+                leadOver(secondScore) >= kSureSureness};
 }
 
 int CategorySuggester::chosenCategory(const ShortcutClues& clues) const {

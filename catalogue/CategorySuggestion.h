@@ -6,7 +6,6 @@
 #include "catalogue/SuggestionData.h"
 
 #include <array>
-#include <cstdint>
 #include <QHash>
 #include <QString>
 #include <QStringList>
