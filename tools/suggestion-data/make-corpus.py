@@ -214,6 +214,29 @@ WELL_KNOWN = {
 }
 
 
+# Programs the lists file where neither the desktops' menus nor most users look for them (a
+# debugger among system tools, a network analyser among developer tools, remote desktop clients
+# among utilities, PDF viewers among e-book readers): the table files them by what they do, and
+# so keeps one category for one kind of program. The corpus keeps the lists' own categories.
+REFILED = {
+    GAMES: "Colobot, Steam Link",
+    UTILITIES: "bzip3, Czkawka",
+    GRAPHICS: "Trimage, Upscayl, pngquant, Mcomix",
+    VIDEO: "Droidcam, Kodi, Bandicam, Fraps, LICEcap",
+    AUDIO: "Pulse Audio, Kaku",
+    WORK: "Okular, Zathura, MuPDF, qpdfview, MasterPDF editor, PDF Arranger, PDFsam, PDF Slicer,"
+          " Foxit, K2pdfopt, Kexi, Zim",
+    SYSTEM: "Process Monitor, Process Hacker, NSudo, Waydroid, Zsh, nushell, Photorec,"
+            " System Rescue CD, Ext2Fsd, Sysinternals Suite",
+    REFERENCE: "Celestia, mapscii",
+    PROGRAMMING: "edb-debugger, GDB, ghidra, radare2",
+    INTERNET: "HTTrack, Retroshare, ZeroNet, Yacy, FreeRDP, Remmina, TightVNC, MobaXterm,"
+              " mRemoteNG, MTPuTTY, Termius, Mosh, LocalSend, SyncThing, Wireshark, Termshark,"
+              " Tcpdump, vnStat, bandwhich, NetLimiter, OpenSSH, Acrylic DNS Proxy,"
+              " Angry IP Scanner, fast-cli",
+}
+
+
 def write_known_programs(path, known):
     """One record per category in the order of the buttons: the program names and executable
     names of that category, separated by commas."""
@@ -226,9 +249,10 @@ def write_known_programs(path, known):
         if category_of.setdefault(key, category) == category:
             names[category].append(name)
 
-    for category, text in WELL_KNOWN.items():
-        for name in text.split(","):
-            add(category, name.strip())
+    for table in (WELL_KNOWN, REFILED):
+        for category, text in table.items():
+            for name in text.split(","):
+                add(category, name.strip())
     common = {w.strip().casefold() for w in open("/usr/share/dict/words", encoding="utf-8")}
     for category, name, *_ in known:
         if re.sub(r"\W", "", name.casefold()) not in common:
