@@ -97,14 +97,15 @@ WINGET_TAGS = {
            " synthesizer audio-editor tagger equalizer 音频 音乐 声音",
     WORK: "office pdf word excel spreadsheet presentation document documents notes note-taking"
           " notebook todo calendar finance accounting education learning mind-map mindmap"
+          " astronomy planetarium"
           " project-management kanban invoice 办公 教育 笔记 文档",
     SYSTEM: "driver drivers disk disk-space defragment defrag partition ntfs registry"
             " uninstaller cleaner antivirus anti-malware malware firewall virtualization"
             " virtual-machine hypervisor usb iso bootable hardware system-monitor"
             " hardware-monitor benchmark sysinternals task-manager diagnostics temperature"
             " sensors 驱动 硬件 系统",
-    REFERENCE: "ebook e-book ebooks epub dictionary encyclopedia bible astronomy planetarium"
-               " maps atlas wikipedia weather 电子书 词典",
+    REFERENCE: "ebook e-book ebooks epub dictionary encyclopedia bible maps atlas wikipedia"
+               " weather 电子书 词典",
     PROGRAMMING: "development developer developer-tools devtools programming ide git"
                  " version-control compiler debugger debug python javascript typescript"
                  " nodejs php ruby golang rust-lang java-ide c++ sdk api-client regex"
@@ -141,7 +142,7 @@ HAIKUPORTS_FOLDERS = {
        " geosciences mathematics physics visualization".split()},
 }
 MPORTS_CATEGORIES = {
-    "archivers": UTILITIES, "x11-fm": UTILITIES, "astro": REFERENCE, "audio": AUDIO,
+    "archivers": UTILITIES, "x11-fm": UTILITIES, "astro": WORK, "audio": AUDIO,
     "benchmarks": SYSTEM, "filesystems": SYSTEM, "shells": SYSTEM, "sysutils": SYSTEM,
     "biology": WORK, "finance": WORK, "math": WORK, "science": WORK, "cad": GRAPHICS,
     "graphics": GRAPHICS, "databases": PROGRAMMING, "devel": PROGRAMMING, "lang": PROGRAMMING,

@@ -188,7 +188,8 @@ WELL_KNOWN = {
           " Microsoft Publisher, mspub, Microsoft Project, winproj, Visio, LibreOffice,"
           " LibreOffice Writer, LibreOffice Calc, LibreOffice Impress, soffice, swriter, scalc,"
           " simpress, OpenOffice, WPS Office, Adobe Acrobat Reader, Acrobat Reader, AcroRd32,"
-          " Acrobat, Foxit Reader, SumatraPDF, GnuCash, Scribus, Evernote, Notion, Anki",
+          " Acrobat, Foxit Reader, SumatraPDF, GnuCash, Scribus, Evernote, Notion, Anki,"
+          " Stellarium",
     SYSTEM: "Control Panel, control, Registry Editor, regedit, Wine Configuration, winecfg,"
             " Task Manager, taskmgr, Command Prompt, cmd, PowerShell, Windows PowerShell,"
             " Device Manager, Disk Cleanup, cleanmgr, Disk Defragmenter, dfrg, CCleaner,"
@@ -198,7 +199,7 @@ WELL_KNOWN = {
             " msconfig, System Information, msinfo32, Event Viewer, eventvwr, Recuva,"
             " Rufus, GParted, VirtualBox, VMware Workstation, Sysinternals",
     REFERENCE: "Encarta, Britannica, winhlp32, hh, WinHelp, Kiwix, Calibre,"
-               " Stellarium, Google Earth, Marble, Wikipedia, GoldenDict, StarDict",
+               " Google Earth, Marble, Wikipedia, GoldenDict, StarDict",
     PROGRAMMING: "Visual Studio, devenv, Visual Studio Code, Code, VSCodium, Eclipse, IntelliJ IDEA,"
                  " idea64, PyCharm, pycharm64, Android Studio, Code::Blocks, codeblocks,"
                  " Dev-C++, devcpp, Lazarus, Delphi, Notepad++, Sublime Text, Git Bash,"
@@ -228,7 +229,7 @@ REFILED = {
           " Foxit, K2pdfopt, Kexi, Zim",
     SYSTEM: "Process Monitor, Process Hacker, NSudo, Waydroid, Zsh, nushell, Photorec,"
             " System Rescue CD, Ext2Fsd, Sysinternals Suite",
-    REFERENCE: "Celestia, mapscii",
+    REFERENCE: "mapscii",
     PROGRAMMING: "edb-debugger, GDB, ghidra, radare2",
     INTERNET: "HTTrack, Retroshare, ZeroNet, Yacy, FreeRDP, Remmina, TightVNC, MobaXterm,"
               " mRemoteNG, MTPuTTY, Termius, Mosh, LocalSend, SyncThing, Wireshark, Termshark,"
