@@ -150,6 +150,21 @@ MPORTS_CATEGORIES = {
     "irc": INTERNET, "mail": INTERNET, "net": INTERNET, "net-im": INTERNET, "net-mgmt": INTERNET,
     "net-p2p": INTERNET, "news": INTERNET, "www": INTERNET,
 }
+# The multimedia folders of SlackBuilds and mports hold music programs beside video ones: a
+# port there whose description speaks of sound and not of pictures is an audio program.
+AUDIO_WORDS = re.compile(r"\b(audio|music|sound|songs?|mp3|midi|flac|aac|podcasts?|radio"
+                         r"|playlists?|tagger|mixer|synth\w*|drums?|guitar|tracker)\b", re.IGNORECASE)
+PICTURE_WORDS = re.compile(r"\b(video\w*|movies?|films?|dvds?|tv|television|subtitles?|webcam"
+                           r"|cameras?|mpeg\w*|mkv|avi|blu-?ray|hevc|youtube|image\w*|pictures?"
+                           r"|picture|visual\w*|graphics?|media)\b", re.IGNORECASE)
+
+
+def multimedia_category(description):
+    if AUDIO_WORDS.search(description) and not PICTURE_WORDS.search(description):
+        return AUDIO
+    return VIDEO
+
+
 # A port of a language's module ("py-requests", "p5-JSON") is a library, not a program.
 MODULE_PORT = re.compile(r"^(py|p5|rubygem|php\d*|R-cran|hs|ocaml|rust|go|linux|lua\d*|node)-")
 
@@ -268,7 +283,11 @@ def slackbuilds_programs(tree):
         for line in open(path, encoding="utf-8", errors="replace"):
             match = re.match(re.escape(name) + r":\s*\S+.*?\((.+)\)\s*$", line)
             if match:
-                yield SLACKBUILDS_FOLDERS[folder], [name], first_sentence(match.group(1))
+                description = first_sentence(match.group(1))
+                category = SLACKBUILDS_FOLDERS[folder]
+                if folder == "multimedia":
+                    category = multimedia_category(description)
+                yield category, [name], description
                 break
 
 
@@ -299,7 +318,11 @@ def mports_programs(tree):
         # The first category is the port's own; the rest say where else it may be looked for.
         first = (categories.group(1).split() or [""])[0]
         if first in MPORTS_CATEGORIES:
-            yield MPORTS_CATEGORIES[first], [name], first_sentence(comment.group(1))
+            description = first_sentence(comment.group(1))
+            category = MPORTS_CATEGORIES[first]
+            if first == "multimedia":
+                category = multimedia_category(description)
+            yield category, [name], description
 
 
 def main():
