@@ -325,6 +325,25 @@ def mports_programs(tree):
             yield category, [name], description
 
 
+# A port's name this long names one program only.
+SAFE_PORT_NAME = 6
+
+
+def describe_alike(first, second):
+    """Whether two descriptions share a word of some length (compared by its first letters, so
+    that "compressor" and "compression" agree)."""
+    def stems(text):
+        return {word[:5] for word in re.findall(r"[a-z0-9]{4,}", text.lower())
+                if word not in UNTELLING_WORDS}
+    return bool(stems(first) & stems(second))
+
+
+UNTELLING_WORDS = {"free", "open", "source", "simple", "tool", "tools", "software", "program",
+                   "application", "based", "with", "from", "that", "your", "cross", "platform",
+                   "fast", "lightweight", "modern", "powerful", "written", "using", "line",
+                   "command", "library", "utility", "client", "server", "version"}
+
+
 def main():
     arguments = sys.argv[1:]
     out, groups, kind = arguments[0], [], "scoop"
@@ -336,20 +355,20 @@ def main():
     programs = []
     for kind, folder in groups:
         if kind == "--choco":
-            programs += [(*program, False) for program in choco_programs(folder)]
+            programs += [(*program, False, False) for program in choco_programs(folder)]
         elif kind == "--winget":
             # A package's name alone, without an executable beside it, must not be a word.
-            programs += [(*program, True) for program in winget_programs(folder)]
+            programs += [(*program, True, False) for program in winget_programs(folder)]
         elif kind in PORTS_TREES:
             # A port's name, the name of a package, is no executable's either.
-            programs += [(*program, True) for program in PORTS_TREES[kind](folder)]
+            programs += [(*program, True, True) for program in PORTS_TREES[kind](folder)]
         else:
-            programs += [(*program, False) for program in
+            programs += [(*program, False, False) for program in
                          scoop_programs(folder, GAMES if kind == "--games" else -1)]
 
     # A key names one program: the first catalogue's, which carries its category if it has one.
     owner, records = {}, []
-    for category, names, description, name_only in programs:
+    for category, names, description, name_only, port in programs:
         keys = []
         # A short common word is a key only where two of the program's names agree on it: a
         # manifest "meld" whose executable is meld.exe, a package "rufus" titled "Rufus".
@@ -363,8 +382,13 @@ def main():
                 # The same program again (Scoop and Chocolatey): its category is kept. Only
                 # by its first name: a suite's record also holds its tools' executables, and a
                 # program of another source named like one of them says nothing of the suite.
+                # A port named by a short word may be another program than the one of that
+                # name ("sam", "zoom"): its category is kept only where the two descriptions
+                # share a word.
                 record = records[owner[key]]
-                if category >= 0 and record[0] < 0 and record[1][0] == key:
+                if (category >= 0 and record[0] < 0 and record[1][0] == key
+                        and (not port or len(key) >= SAFE_PORT_NAME
+                             or describe_alike(record[2], description))):
                     record[0] = category
                 continue
             if name_only and key in LOWERCASE:
