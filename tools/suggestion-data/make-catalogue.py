@@ -150,8 +150,10 @@ MPORTS_CATEGORIES = {
     "irc": INTERNET, "mail": INTERNET, "net": INTERNET, "net-im": INTERNET, "net-mgmt": INTERNET,
     "net-p2p": INTERNET, "news": INTERNET, "www": INTERNET,
 }
-# The multimedia folders of SlackBuilds and mports hold music programs beside video ones: a
-# port there whose description speaks of sound and not of pictures is an audio program.
+# A ports tree's folder may gather programs the menus file apart. The multimedia folders of
+# SlackBuilds and mports hold music programs beside video ones: a port there whose description
+# speaks of sound and not of pictures is an audio program. Calculators sit among mathematics
+# and science, where the menus and the known programs have them as utilities.
 AUDIO_WORDS = re.compile(r"\b(audio|music|sound|songs?|mp3|midi|flac|aac|podcasts?|radio"
                          r"|playlists?|tagger|mixer|synth\w*|drums?|guitar|tracker)\b", re.IGNORECASE)
 PICTURE_WORDS = re.compile(r"\b(video\w*|movies?|films?|dvds?|tv|television|subtitles?|webcam"
@@ -159,10 +161,16 @@ PICTURE_WORDS = re.compile(r"\b(video\w*|movies?|films?|dvds?|tv|television|subt
                            r"|picture|visual\w*|graphics?|media)\b", re.IGNORECASE)
 
 
-def multimedia_category(description):
-    if AUDIO_WORDS.search(description) and not PICTURE_WORDS.search(description):
+CALCULATOR = re.compile(r"\bcalculators?\b", re.IGNORECASE)
+
+
+def port_category(category, description):
+    if (category == VIDEO and AUDIO_WORDS.search(description)
+            and not PICTURE_WORDS.search(description)):
         return AUDIO
-    return VIDEO
+    if category == WORK and CALCULATOR.search(description):
+        return UTILITIES
+    return category
 
 
 # A port of a language's module ("py-requests", "p5-JSON") is a library, not a program.
@@ -284,10 +292,7 @@ def slackbuilds_programs(tree):
             match = re.match(re.escape(name) + r":\s*\S+.*?\((.+)\)\s*$", line)
             if match:
                 description = first_sentence(match.group(1))
-                category = SLACKBUILDS_FOLDERS[folder]
-                if folder == "multimedia":
-                    category = multimedia_category(description)
-                yield category, [name], description
+                yield port_category(SLACKBUILDS_FOLDERS[folder], description), [name], description
                 break
 
 
@@ -301,8 +306,9 @@ def haikuports_programs(tree):
             text = open(recipes[-1], encoding="utf-8", errors="replace").read()
             match = re.search(r'^SUMMARY="([^"]*)"', text, re.MULTILINE)
             if match:
-                yield (HAIKUPORTS_FOLDERS[folder], [os.path.basename(port)],
-                       first_sentence(match.group(1)))
+                description = first_sentence(match.group(1))
+                yield (port_category(HAIKUPORTS_FOLDERS[folder], description),
+                       [os.path.basename(port)], description)
 
 
 def mports_programs(tree):
@@ -319,10 +325,7 @@ def mports_programs(tree):
         first = (categories.group(1).split() or [""])[0]
         if first in MPORTS_CATEGORIES:
             description = first_sentence(comment.group(1))
-            category = MPORTS_CATEGORIES[first]
-            if first == "multimedia":
-                category = multimedia_category(description)
-            yield category, [name], description
+            yield port_category(MPORTS_CATEGORIES[first], description), [name], description
 
 
 # A port's name this long names one program only.
