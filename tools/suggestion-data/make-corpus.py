@@ -217,11 +217,12 @@ WELL_KNOWN = {
 
 # Programs the lists file where neither the desktops' menus nor most users look for them (a
 # debugger among system tools, a network analyser among developer tools, remote desktop clients
-# among utilities, PDF viewers among e-book readers): the table files them by what they do, and
-# so keeps one category for one kind of program. The corpus keeps the lists' own categories.
+# among utilities, PDF viewers among e-book readers, game engines among games): the table files
+# them by what they do, and so keeps one category for one kind of program. The corpus keeps the
+# lists' own categories.
 REFILED = {
     GAMES: "Colobot, Steam Link",
-    UTILITIES: "bzip3, Czkawka",
+    UTILITIES: "bzip3, Czkawka, Alarm Clock",
     GRAPHICS: "Trimage, Upscayl, pngquant, Mcomix",
     VIDEO: "Droidcam, Kodi, Bandicam, Fraps, LICEcap",
     AUDIO: "Pulse Audio, Kaku",
@@ -229,8 +230,8 @@ REFILED = {
           " Foxit, K2pdfopt, Kexi, Zim",
     SYSTEM: "Process Monitor, Process Hacker, NSudo, Waydroid, Zsh, nushell, Photorec,"
             " System Rescue CD, Ext2Fsd, Sysinternals Suite",
-    REFERENCE: "mapscii",
-    PROGRAMMING: "edb-debugger, GDB, ghidra, radare2",
+    REFERENCE: "mapscii, Artha, GNOME Dictionary, BibleTime",
+    PROGRAMMING: "edb-debugger, GDB, ghidra, radare2, Godot Engine, Unreal Engine, LuaStudio",
     INTERNET: "HTTrack, Retroshare, ZeroNet, Yacy, FreeRDP, Remmina, TightVNC, MobaXterm,"
               " mRemoteNG, MTPuTTY, Termius, Mosh, LocalSend, SyncThing, Wireshark, Termshark,"
               " Tcpdump, vnStat, bandwhich, NetLimiter, OpenSSH, Acrylic DNS Proxy,"
