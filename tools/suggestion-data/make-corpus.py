@@ -217,12 +217,13 @@ WELL_KNOWN = {
 
 # Programs the lists file where neither the desktops' menus nor most users look for them (a
 # debugger among system tools, a network analyser among developer tools, remote desktop clients
-# among utilities, PDF viewers among e-book readers, game engines among games): the table files
-# them by what they do, and so keeps one category for one kind of program. The corpus keeps the
-# lists' own categories.
+# among utilities, PDF viewers among e-book readers, game engines among games, password managers
+# among security tools): the table files them by what they do, and so keeps one category for one
+# kind of program. The corpus keeps the lists' own categories.
 REFILED = {
     GAMES: "Colobot, Steam Link",
-    UTILITIES: "bzip3, Czkawka, Alarm Clock",
+    UTILITIES: "bzip3, Czkawka, Alarm Clock, KeePassXC, 1Password, AuthPass, Enpass, gopass,"
+               " KeeWeb, LastPass, NordPass, Padloc, Password Safe, Psono, Seahorse",
     GRAPHICS: "Trimage, Upscayl, pngquant, Mcomix",
     VIDEO: "Droidcam, Kodi, Bandicam, Fraps, LICEcap",
     AUDIO: "Pulse Audio, Kaku",
