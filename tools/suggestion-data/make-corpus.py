@@ -270,9 +270,12 @@ def write_known_programs(path, known):
 def write_described_programs(path, corpus):
     """One record of three items per program of the corpus: its category, its name and its
     description. The suggestion learns from them what the words of a description say; it does
-    not look them up by name."""
+    not look them up by name. A program the table refiles teaches its own category."""
+    refiled = {program_key(name.strip()): category
+               for category, text in REFILED.items() for name in text.split(",")}
     with open(path, "w", encoding="ascii", newline="\r\n") as f:
         for category, name, description, *_ in corpus:
+            category = refiled.get(program_key(name), category)
             description = " ".join(description.replace('"', "'").split())
             description = description.encode("ascii", "ignore").decode()
             name = name.replace('"', "'").replace("|", " ").encode("ascii", "ignore").decode()
