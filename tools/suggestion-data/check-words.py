@@ -7,10 +7,9 @@ For each single word of data/Words (uk).tvn, it counts the programs of the catal
 described programs whose one-line description holds the word (or, for a word ending in '*', a
 word it begins, and each such word apart), and prints those seen at least MINIMUM_PROGRAMS
 times of which fewer than OWN_SHARE are of the word's own category, with the categories they
-are of. A word that fits
-many kinds of program ("library", "convert") says nothing by itself and is better left out.
-Utilities read low: the ports trees have no folder of them, so few catalogued programs are
-utilities at all.
+are of. A word that fits many kinds of program ("library", "convert") says nothing by itself
+and is better left out. Utilities read low: the ports trees have no folder of them, so few
+catalogued programs are utilities at all.
 """
 import csv
 import os
@@ -39,7 +38,8 @@ def main():
                 continue
             stem = word.rstrip("*")
             if word.endswith("*"):
-                found = Counter(c for c, words in programs if any(w.startswith(stem) for w in words))
+                found = Counter(c for c, words in programs
+                                if any(w.startswith(stem) for w in words))
             else:
                 found = Counter(c for c, words in programs if stem in words)
             report(word, category, found)

@@ -155,12 +155,11 @@ MPORTS_CATEGORIES = {
 # speaks of sound and not of pictures is an audio program. Calculators sit among mathematics
 # and science, where the menus and the known programs have them as utilities.
 AUDIO_WORDS = re.compile(r"\b(audio|music|sound|songs?|mp3|midi|flac|aac|podcasts?|radio"
-                         r"|playlists?|tagger|mixer|synth\w*|drums?|guitar|tracker)\b", re.IGNORECASE)
+                         r"|playlists?|tagger|mixer|synth\w*|drums?|guitar|tracker)\b",
+                         re.IGNORECASE)
 PICTURE_WORDS = re.compile(r"\b(video\w*|movies?|films?|dvds?|tv|television|subtitles?|webcam"
                            r"|cameras?|mpeg\w*|mkv|avi|blu-?ray|hevc|youtube|image\w*|pictures?"
                            r"|picture|visual\w*|graphics?|media)\b", re.IGNORECASE)
-
-
 CALCULATOR = re.compile(r"\bcalculators?\b", re.IGNORECASE)
 
 
@@ -330,6 +329,11 @@ def mports_programs(tree):
 
 # A port's name this long names one program only.
 SAFE_PORT_NAME = 6
+# Words too common in descriptions to tie two of them to one program.
+UNTELLING_WORDS = {"free", "open", "source", "simple", "tool", "tools", "software", "program",
+                   "application", "based", "with", "from", "that", "your", "cross", "platform",
+                   "fast", "lightweight", "modern", "powerful", "written", "using", "line",
+                   "command", "library", "utility", "client", "server", "version"}
 
 
 def describe_alike(first, second):
@@ -339,12 +343,6 @@ def describe_alike(first, second):
         return {word[:5] for word in re.findall(r"[a-z0-9]{4,}", text.lower())
                 if word not in UNTELLING_WORDS}
     return bool(stems(first) & stems(second))
-
-
-UNTELLING_WORDS = {"free", "open", "source", "simple", "tool", "tools", "software", "program",
-                   "application", "based", "with", "from", "that", "your", "cross", "platform",
-                   "fast", "lightweight", "modern", "powerful", "written", "using", "line",
-                   "command", "library", "utility", "client", "server", "version"}
 
 
 def main():

@@ -240,6 +240,13 @@ REFILED = {
 }
 
 
+def table_names(table):
+    """The category and name of each program of a table the project wrote."""
+    for category, text in table.items():
+        for name in text.split(","):
+            yield category, name.strip()
+
+
 def write_known_programs(path, known):
     """One record per category in the order of the buttons: the program names and executable
     names of that category, separated by commas."""
@@ -253,9 +260,8 @@ def write_known_programs(path, known):
             names[category].append(name)
 
     for table in (WELL_KNOWN, REFILED):
-        for category, text in table.items():
-            for name in text.split(","):
-                add(category, name.strip())
+        for category, name in table_names(table):
+            add(category, name)
     common = {w.strip().casefold() for w in open("/usr/share/dict/words", encoding="utf-8")}
     for category, name, *_ in known:
         if re.sub(r"\W", "", name.casefold()) not in common:
@@ -271,8 +277,7 @@ def write_described_programs(path, corpus):
     """One record of three items per program of the corpus: its category, its name and its
     description. The suggestion learns from them what the words of a description say; it does
     not look them up by name. A program the table refiles teaches its own category."""
-    refiled = {program_key(name.strip()): category
-               for category, text in REFILED.items() for name in text.split(",")}
+    refiled = {program_key(name): category for category, name in table_names(REFILED)}
     with open(path, "w", encoding="ascii", newline="\r\n") as f:
         for category, name, description, *_ in corpus:
             category = refiled.get(program_key(name), category)
