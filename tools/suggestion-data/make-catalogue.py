@@ -49,7 +49,8 @@ from program_key import program_key
 GAMES, UTILITIES, GRAPHICS, VIDEO, AUDIO, WORK, SYSTEM, REFERENCE, PROGRAMMING, INTERNET = range(10)
 
 # Chocolatey tags and the category each points to; tags that do not tell (foss, admin,
-# cross-platform, freeware, cli...) are not listed.
+# cross-platform, freeware, cli...) are not listed, nor the languages a program is written in
+# (python, typescript, c++...): a chat program built on Node.js is no programming tool.
 TAGS = {
     GAMES: "game games gaming emulator steam turn-based strategy",
     UTILITIES: "zip 7zip archive archiver compression file-compression rar tar extract"
@@ -64,8 +65,8 @@ TAGS = {
     SYSTEM: "driver disk defragment ntfs registry uninstaller cleaner bleachbit antivirus"
             " firewall virtualbox virtual shell multiboot usb iso hosts hostsfile",
     REFERENCE: "ebook dictionary encyclopedia",
-    PROGRAMMING: "development programming ide git version-control vcs dvcs compiler python"
-                 " javascript typescript nodejs php ruby c++ vscode visualstudiocode"
+    PROGRAMMING: "development programming ide git version-control vcs dvcs compiler"
+                 " vscode visualstudiocode"
                  " notepadplusplus notepad-plus-plus cmake make build nuget jetbrains"
                  " docker kubernetes devops testing selenium webdriver",
     INTERNET: "browser web-browser chrome chromium firefox mozilla email ftp sftp scp ssh"
@@ -76,7 +77,8 @@ TAG_CATEGORY = {tag: category for category, tags in TAGS.items() for tag in tags
 
 # The Windows package manager's tags, each written by the package's author: English ones, and
 # the Chinese ones many packages carry beside them. Tags that do not tell (cli, ai, tool,
-# utility, productivity, windows, open-source, editor, player, viewer, launcher...) are not listed.
+# utility, productivity, windows, open-source, editor, player, viewer, launcher...) are not listed,
+# nor the languages and frameworks a program is written in (nodejs, typescript, golang...).
 WINGET_TAGS = {
     GAMES: "game games gaming videogame video-game emulator emulation minecraft steam rpg"
            " puzzle arcade shooter fps chess roguelike platformer retro-gaming game-launcher"
@@ -107,12 +109,14 @@ WINGET_TAGS = {
     REFERENCE: "ebook e-book ebooks epub dictionary encyclopedia bible maps atlas wikipedia"
                " weather 电子书 词典",
     PROGRAMMING: "development developer developer-tools devtools programming ide git"
-                 " version-control compiler debugger debug python javascript typescript"
-                 " nodejs php ruby golang rust-lang java-ide c++ sdk api-client regex"
+                 " version-control compiler debugger debug debugging debugging-tools profiler"
+                 " profiling build-system build-tool java-ide sdk api-client regex docker"
+                 " kubernetes kubectl devops"
                  " hex-editor database sql sqlite mysql postgresql json xml diff"
                  " code-editor 编程 开发 代码 集成开发环境 数据库 调试",
     INTERNET: "browser web-browser webbrowser email mail e-mail ftp sftp ssh telnet torrent"
-              " bittorrent p2p download downloader chat messenger messaging irc voip"
+              " bittorrent p2p download downloader chat messenger messaging irc voip discord"
+              " discord-client telegram whatsapp mastodon social-media social-network xmpp"
               " conferencing video-conferencing meeting rss feed-reader remote-desktop"
               " remote-access remote-control vpn proxy network networking internet"
               " cloud-storage file-sharing 浏览器 网页浏览器 电子邮件 邮件 聊天 下载 远程"
