@@ -60,9 +60,9 @@ TEST_F(CategorySuggestionTest, TheCluesAddUpAndACloseCallSuggestsNothing) {
     EXPECT_EQ(suggested("Zork", "Infocom"), -1);
     EXPECT_EQ(suggested("", ""), -1);
     // What the shortcut's file says: a description's first words name the kind of program,
-    // a word further on is loose talk.
+    // a word further on is loose talk and weighs half.
     EXPECT_EQ(suggested("Frob", "Acme", "Plays music"), 4);
-    EXPECT_EQ(suggested("Frob", "Acme", "Keeps your notes in step on every device and music"), -1);
+    EXPECT_EQ(suggested("Frob", "Acme", "Keeps your music in step on every device and video"), 4);
     // A phrase outweighs its words, across the small words between them.
     EXPECT_EQ(suggested("Frob", "Acme", "A terminal emulator"), 6);
     EXPECT_EQ(suggested("Frob", "Acme", "Task Manager"), 6);
