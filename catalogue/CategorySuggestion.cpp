@@ -257,7 +257,7 @@ Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
     if (catalogued && !knownByTable)
         description = description.isEmpty() ? catalogued->description
                                             : description + u' ' + catalogued->description;
-    const QStringList descriptionWords = clueWordsOf(description);
+    const QStringList descriptionWords = descriptionWordsOf(description);
     addScores(scores, nameWords, kNameWeight);
     addPhraseScores(scores, nameWords, kNameWeight);
     addScores(scores, folderWordsOf(clues.folders), kFolderWeight);

@@ -99,6 +99,34 @@ QStringList clueWordsOf(const QString& text) {
     return wordsOf(splitCapitals(text));
 }
 
+QStringList descriptionWordsOf(const QString& text) {
+    static const QSet<QString> makingWords = {
+        QStringLiteral("written"), QStringLiteral("built"),     QStringLiteral("made"),
+        QStringLiteral("powered"), QStringLiteral("developed"), QStringLiteral("implemented"),
+        QStringLiteral("coded"),
+    };
+    static const QSet<QString> linkWords = {QStringLiteral("in"), QStringLiteral("with"),
+                                            QStringLiteral("on"), QStringLiteral("by")};
+    const QStringList words = clueWordsOf(text);
+    QStringList kept;
+    kept.reserve(words.size());
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        if (!makingWords.contains(words[i]) || i + 2 >= words.size() ||
+            !linkWords.contains(words[i + 1])) {
+            kept += words[i];
+            continue;
+        }
+        // "built on top of Electron", "written in Rust and TypeScript": what follows is the
+        // making, up to a second name joined by "and".
+        i += 2;
+        if (words[i] == u"top" && i + 2 < words.size() && words[i + 1] == u"of")
+            i += 2;
+        if (i + 2 < words.size() && words[i + 1] == u"and")
+            i += 2;
+    }
+    return kept;
+}
+
 QStringList folderWordsOf(const QString& folders) {
     QStringList words = clueWordsOf(folders);
     words.removeIf(isCompanyWord);

@@ -19,6 +19,10 @@ QString splitCapitals(const QString& text);
 // The words of a clue, its capitals split.
 QStringList clueWordsOf(const QString& text);
 
+// The words of a description, less those that say what the program is made with rather than
+// what it does: "written in Rust", "built on web technologies", "developed by KDE".
+QStringList descriptionWordsOf(const QString& text);
+
 // The words of folder names, less the words a vendor's folder shares with every other
 // company's ("Safer Networking Ltd", "Foo Development Team"): they tell nothing of its programs.
 QStringList folderWordsOf(const QString& folders);

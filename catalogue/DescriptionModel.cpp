@@ -26,7 +26,7 @@ void DescriptionModel::learn(const std::vector<CataloguedProgram>& programs) {
         if (program.category < 0 || program.category >= kCategoryCount ||
             program.description.isEmpty())
             continue;
-        QStringList words = clueWordsOf(program.description);
+        QStringList words = descriptionWordsOf(program.description);
         words.removeIf(isCommonDescriptionWord);
         words.removeDuplicates();
         for (const QString& word : words)

@@ -112,6 +112,9 @@ TEST_F(CategorySuggestionTest, OneWordDoesNotDecideAgainstTheRest) {
     // A vendor's company words say nothing.
     EXPECT_EQ(suggested("Frob", "Frob Development Team"), -1);
     EXPECT_EQ(suggested("Frob", "Frob Developers", "", "C:\\Frob Developers\\frob.exe"), -1);
+    // Nor do the makings: what a program is written in, built with or developed by.
+    EXPECT_EQ(suggested("Frob", "Acme", "A terminal built with mail and video widgets"), 6);
+    EXPECT_EQ(suggested("Frob", "Acme", "Music developed by the Acme team"), 4);
     // Words joined in capitals or without.
     EXPECT_EQ(suggested("BrutalChess", ""), 0);
     EXPECT_EQ(suggested("Brutal", "", "", "C:\\brutalchess\\brutalchess.exe"), 0);
