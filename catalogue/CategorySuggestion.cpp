@@ -252,9 +252,10 @@ Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
 
     // The catalogue's description adds to the shortcut's, or stands in for it where there is none,
     // when the table does not know the program already: its loose words would only blur what the
-    // table says.
+    // table says. A folder only names a vendor or a suite as often as the program ("Zephyr"), and
+    // lends its category at a folder's weight but not the description of what it names.
     QString description = clues.description;
-    if (catalogued && !knownByTable)
+    if (catalogued && !knownByTable && !byFolder)
         description = description.isEmpty() ? catalogued->description
                                             : description + u' ' + catalogued->description;
     const QStringList descriptionWords = descriptionWordsOf(description);
