@@ -124,7 +124,7 @@ TEST_F(CategorySuggestionTest, OneWordDoesNotDecideAgainstTheRest) {
     EXPECT_EQ(suggested("TreeSize Free", ""), 4);
     EXPECT_EQ(suggested("Tree", "", "", "C:\\TreeSize\\TreeSizeFree.exe"), 4);
     EXPECT_EQ(suggested("TreeSize Free", "", "Free edition"), 4);
-    EXPECT_EQ(suggested("TreeSize Free", "", "A photo tool"), -1); // the two disagree
+    EXPECT_EQ(suggested("TreeSize Free", "", "A photo tool"), -1);          // the two disagree
     EXPECT_EQ(suggested("Frob", "", "", "C:\\TreeSizeFree\\frob.exe"), -1); // only a folder
     EXPECT_EQ(suggested("Frozen Pond", ""), 0);
 }
