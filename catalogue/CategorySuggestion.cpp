@@ -252,8 +252,8 @@ Suggestion CategorySuggester::suggest(const ShortcutClues& clues) const {
 
     // The catalogue's description adds to the shortcut's, or stands in for it where there is none,
     // when the table does not know the program already: its loose words would only blur what the
-    // table says. A folder only names a vendor or a suite as often as the program ("Zephyr"), and
-    // lends its category at a folder's weight but not the description of what it names.
+    // table says. A folder names a vendor or a suite as often as the program ("Zephyr"): what it
+    // names lends its category at a folder's weight, but not its description.
     QString description = clues.description;
     if (catalogued && !knownByTable && !byFolder)
         description = description.isEmpty() ? catalogued->description
