@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <gio/gio.h>
 #include <memory>
+#include <mutex>
 
 namespace tvn {
 
@@ -51,6 +52,35 @@ Settings folderSettings(const QString& id) {
     return Settings(g_settings_new_with_path(kFolderSchema, path.constData()));
 }
 
+// GIO's backends watch their files from the main context that was their thread's default when
+// they were made, and the key-file backend reloads there with no lock against a write from
+// another thread: a folder the sync thread had just written could be lost, or the key file freed
+// under it. So this class's settings work runs one at a time, under a main context of its own,
+// which first takes in the changes its watches saw.
+class OwnMainContext {
+public:
+    OwnMainContext()
+        : lock_(mutex()) {
+        g_main_context_push_thread_default(context());
+        while (g_main_context_iteration(context(), FALSE)) {
+        }
+    }
+    ~OwnMainContext() { g_main_context_pop_thread_default(context()); }
+    OwnMainContext(const OwnMainContext&) = delete;
+    OwnMainContext& operator=(const OwnMainContext&) = delete;
+
+private:
+    static GMainContext* context() {
+        static GMainContext* const own = g_main_context_new();
+        return own;
+    }
+    static std::mutex& mutex() {
+        static std::mutex own;
+        return own;
+    }
+    std::lock_guard<std::mutex> lock_;
+};
+
 } // namespace
 
 bool GnomeAppFolders::available() {
@@ -70,6 +100,7 @@ std::vector<AppFolder> GnomeAppFolders::read(const QString& idPrefix) {
     std::vector<AppFolder> folders;
     if (!available())
         return folders;
+    const OwnMainContext context;
     const Settings grid(g_settings_new(kFoldersSchema));
     for (const QString& id : readStrings(grid.get(), "folder-children")) {
         if (!id.startsWith(idPrefix))
@@ -85,6 +116,7 @@ int GnomeAppFolders::sync(const QString& idPrefix, const std::vector<AppFolder>&
                           AppFolderChange change) {
     if (!available())
         return 0;
+    const OwnMainContext context;
     const bool keepFolders = change == AppFolderChange::KeepingShown;
     const bool keepPrograms = change != AppFolderChange::Exact;
     int changed = 0;
