@@ -49,15 +49,16 @@ from program_key import program_key
 GAMES, UTILITIES, GRAPHICS, VIDEO, AUDIO, WORK, SYSTEM, REFERENCE, PROGRAMMING, INTERNET = range(10)
 
 # Chocolatey tags and the category each points to; tags that do not tell (foss, admin,
-# cross-platform, freeware, cli...) are not listed, nor the languages a program is written in
-# (python, typescript, c++...): a chat program built on Node.js is no programming tool.
+# cross-platform, freeware, cli, scanner: of images, ports or viruses...) are not listed, nor the
+# languages a program is written in (python, typescript, c++...): a chat program built on Node.js
+# is no programming tool.
 TAGS = {
     GAMES: "game games gaming emulator steam turn-based strategy",
     UTILITIES: "zip 7zip archive archiver compression file-compression rar tar extract"
                " file-manager clipboard hotkeys keyboard macros search indexing everything"
                " launcher password keepass keepassx 1password backup sync",
     GRAPHICS: "graphics image images photo drawing gif jpg png svg 3d 2d cad modeling icons"
-              " paint screenshot art design scanner",
+              " paint screenshot art design",
     VIDEO: "video dvd mkv avi subtitle codec quicktime mpc-hc nle vlc youtube vimeo",
     AUDIO: "audio mp3 music flac sound dsp itunes",
     WORK: "office pdf productivity libreoffice kingsoft publishing postscript ghostscript.app"
