@@ -117,11 +117,12 @@ WINGET_TAGS = {
                  " code-editor 编程 开发 代码 集成开发环境 数据库 调试",
     INTERNET: "browser web-browser webbrowser email mail e-mail ftp sftp ssh telnet torrent"
               " bittorrent p2p download downloader chat messenger messaging irc voip discord"
+              " communicate communication comunication"
               " discord-client telegram whatsapp mastodon social-media social-network xmpp"
               " conferencing video-conferencing meeting rss feed-reader remote-desktop"
               " remote-access remote-control vpn proxy network networking internet"
               " cloud-storage file-sharing 浏览器 网页浏览器 电子邮件 邮件 聊天 下载 远程"
-              " 远程桌面 代理 网络 网盘",
+              " 远程桌面 代理 网络 网盘 交流 沟通",
 }
 WINGET_TAG_CATEGORY = {tag: category for category, tags in WINGET_TAGS.items()
                        for tag in tags.split()}
