@@ -716,7 +716,13 @@ int run(int argc, char** argv) {
     std::vector<int> sizes = {1000, 10000, 100000};
     QString keep;
     const QStringList args = app.arguments();
-    for (qsizetype k = 1; k + 1 < args.size(); k += 2) {
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        std::printf("usage: catalogue_bench [--runs N] [--sizes 1000,10000,100000] [--keep DIR]\n");
+        return 0;
+    }
+    for (qsizetype k = 1; k < args.size(); k += 2) {
+        if (k + 1 == args.size())
+            fail(QStringLiteral("missing value after ") + args[k]);
         if (args[k] == u"--runs")
             runs = std::max(1, args[k + 1].toInt());
         else if (args[k] == u"--sizes") {

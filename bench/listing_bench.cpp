@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <QByteArray>
 #include <QTemporaryDir>
@@ -91,6 +92,13 @@ template <typename F> void timeRun(Times& best, int who, F&& run) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // An option is no folder to build a tree of 100,000 shortcuts in.
+    if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
+        std::printf("usage: listing_bench [ROOT]\n");
+        return argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)
+                   ? 0
+                   : 2;
+    }
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;

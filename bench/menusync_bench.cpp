@@ -91,6 +91,10 @@ Options parse(const QStringList& arguments) {
     Options options;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& option = arguments[i];
+        if (option == u"--help" || option == u"-h") {
+            std::printf("usage: menusync_bench [--runs N] [--copies N] [--keep DIR]\n");
+            std::exit(0);
+        }
         if (i + 1 >= arguments.size())
             fail(QStringLiteral("missing value after ") + option);
         const QString value = arguments[++i];

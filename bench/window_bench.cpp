@@ -145,9 +145,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     tvn::applyTorvaneLook(app);
     int entries = 100000;
-    for (int i = 1; i + 1 < argc; ++i)
-        if (QByteArray(argv[i]) == "--entries")
-            entries = std::max(1, QByteArray(argv[i + 1]).toInt());
+    const QStringList arguments = app.arguments();
+    if (arguments.size() == 3 && arguments[1] == u"--entries")
+        entries = std::max(1, arguments[2].toInt());
+    else if (arguments.size() != 1) {
+        std::printf("usage: window_bench [--entries N]\n");
+        return arguments[1] == u"--help" || arguments[1] == u"-h" ? 0 : 2;
+    }
     std::printf("window_bench: %d entries\n", entries);
     return tvn::run(entries);
 }
