@@ -35,8 +35,11 @@ Names a shortcut could bear without being the program are left out: common Engli
 fewer than six letters (/usr/share/dict/words) unless two of the program's names agree on one
 (its manifest's name and its executable's), the generic executables of GENERIC, and any word
 the dictionary writes in small letters when it is an executable's name or a package manager's
-package's name ("player.exe", "Desktop"), which stand beside no executable to tie them.
+package's name ("player.exe", "Desktop"), which stand beside no executable to tie them, unless
+it is a long word few descriptions use and the package's identifier gives it too ("Tenacity",
+"TenacityTeam.Tenacity").
 """
+import collections
 import glob
 import json
 import os
@@ -335,6 +338,10 @@ def mports_programs(tree):
 
 # A port's name this long names one program only.
 SAFE_PORT_NAME = 6
+# A dictionary word this long that both a package's name and its identifier give, and that at
+# most this many descriptions use, names the package ("Tenacity", "TenacityTeam.Tenacity").
+RARE_WORD_NAME = 7
+RARE_WORD_DESCRIPTIONS = 3
 # Words too common in descriptions to tie two of them to one program.
 UNTELLING_WORDS = {"free", "open", "source", "simple", "tool", "tools", "software", "program",
                    "application", "based", "with", "from", "that", "your", "cross", "platform",
@@ -373,6 +380,12 @@ def main():
             programs += [(*program, False, False) for program in
                          scoop_programs(folder, GAMES if kind == "--games" else -1)]
 
+    # In how many descriptions each word stands: a word few of them use is a name more than a
+    # thing ("tenacity", "windsurf"), where "notepad" or "weather" is what many programs are for.
+    described = collections.Counter()
+    for program in programs:
+        described.update(set(re.findall(r"[a-z0-9]+", program[2].lower())))
+
     # A key names one program: the first catalogue's, which carries its category if it has one.
     owner, records = {}, []
     for category, names, description, name_only, port in programs:
@@ -398,7 +411,9 @@ def main():
                              or describe_alike(record[2], description))):
                     record[0] = category
                 continue
-            if name_only and key in LOWERCASE:
+            if name_only and key in LOWERCASE and not (
+                    key in anchored and len(key) >= RARE_WORD_NAME
+                    and described[key] <= RARE_WORD_DESCRIPTIONS):
                 continue
             keys.append(key)
         if not keys or (not description and category < 0):
