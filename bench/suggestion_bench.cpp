@@ -19,6 +19,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
+#include <set>
 #include <vector>
 
 namespace {
@@ -242,11 +243,11 @@ int main(int argc, char** argv) {
         return source.section(u':', 0, 0);
     };
     std::map<QString, QSet<QString>> heldOutKeys;
-    for (const Program& program : programs)
+    std::set<QString> sources;
+    for (const Program& program : programs) {
         heldOutKeys[treeOf(program.source)].insert(tvn::programKey(program.name));
-    std::map<QString, QSet<QString>> sources;
-    for (const Program& program : programs)
-        sources[program.source] = heldOutKeys[treeOf(program.source)];
+        sources.insert(program.source);
+    }
     const struct {
         Clues given;
         const char* heading;
@@ -259,9 +260,9 @@ int main(int argc, char** argv) {
     for (const auto& mode : modes) {
         std::printf("%s\n", mode.heading);
         Tally sum;
-        for (const auto& [source, keys] : sources) {
+        for (const QString& source : sources) {
             const tvn::CategorySuggester heldOut =
-                suggesterWithout(data, keys, true, mode.keepCatalogue);
+                suggesterWithout(data, heldOutKeys.at(treeOf(source)), true, mode.keepCatalogue);
             const Tally tally = measure(heldOut, programs, mode.given,
                                         [&](const Program& p) { return p.source == source; });
             print(source, tally);
